@@ -1,0 +1,34 @@
+#include "core/state.h"
+
+Koma BAN[12][12];
+int TEBAN = 0;
+int SITA_GAWA = -1;
+int UE_GAWA = 1;
+int SITA_MOCHI[8];
+int UE_MOCHI[8];
+int SITA_MOCHI_KEI = 0;
+int UE_MOCHI_KEI = 0;
+int TAIKYOKU_MODE = 0;
+int TESUU = 0;
+int SENTAKU = 0;
+int SYOUSYA = 0;
+int SITA_OU_X = 6, SITA_OU_Y = 10;
+int UE_OU_X = 6, UE_OU_Y = 2;
+Koma NARI_KOMA = 0;
+int NIFU_SITA[12];
+int NIFU_UE[12];
+double SITA_JIKAN = 0;
+double UE_JIKAN = 0;
+double KEIKA_BYOU = 0;
+double KAISHI_JIKOKU = 0;
+int SAIKAI_MACHI = OFF;
+int KIFU_MODE = OFF;
+int HANTEN = OFF;
+int HANDE_SETTEI = OFF;
+int HANDE_LEVEL = 0;
+int SIDOU_FLAG = OFF;
+int COM_LEVEL = 3;
+int HAIKEI_NO = HAIKEI_TAKE_NO;
+int SIDOU_IRO = 2;
+int WAKU_IRO = 0;
+std::string KIDOU_DIR;

@@ -1,0 +1,19 @@
+// The screen: the cell grid, background, board, pictures and hand boxes.
+#pragma once
+
+#include "platform/pictures.h"
+
+// Twips of the top-left corner of cell (x, y).
+constexpr double cell_x(double x) { return 1050 + 570 * x; }
+constexpr double cell_y(double y) { return 700 + 660 * y; }
+
+void 描画_絵(int code, double x, double y);
+Pic 取得_絵(int code, double x, double y); // the picture 描画_絵 paints for code at (x, y)
+void 描画_桝輪郭(int colour, double x, double y);
+void 描画_盤();
+void 描画_将棋盤桝();
+void 描画_背景(int code);
+void 画面_再描画();
+int 取得_対背景色();
+void 描画_自持盤();
+void 描画_敵持盤();

@@ -1,0 +1,20 @@
+// Status texts and highlights painted around the board.
+#pragma once
+
+#include <string>
+
+void 描画_数値(double x, double y, int value, int colour, int mode, double size);
+void 描画_数値(double x, double y, const std::string& text, int colour, int mode, double size);
+void 描画_移動駒種類(double x, double y, const std::string& text, int colour);
+void 描画_文字列(double x, double y, int index, int colour, double size);
+std::string 文字列_表(int index); // the text 描画_文字列 prints for an index
+void 描画_メッセージ(int kind);
+std::string 文字列変換(int value);
+void 描画_桝_数値();
+void 描画_移動結果(int side, int x, int y, int code);
+void 消去_移動結果(int side);
+void 描画_思考中();
+void 消去_思考中();
+void 描画_手数(int n, int colour);
+void 描画_移動可能桝色(int sx, int sy, int colour, int code);
+void 描画_駒点滅(int code, int x, int y, int count);

@@ -1,0 +1,21 @@
+// The game record: one snapshot of the whole position per record index 0..500.
+#pragma once
+
+#include "core/state.h"
+
+#include <string>
+
+constexpr int KIFU_MAX = 500;
+
+extern Koma KIFU_BAN[KIFU_MAX + 1][12][12];
+extern int KIFU_SITA_MOCHI[KIFU_MAX + 1][8];
+extern int KIFU_UE_MOCHI[KIFU_MAX + 1][8];
+extern double KIFU_SITA_JIKAN_MAE[KIFU_MAX + 1], KIFU_SITA_JIKAN_ATO[KIFU_MAX + 1];
+extern double KIFU_UE_JIKAN_MAE[KIFU_MAX + 1], KIFU_UE_JIKAN_ATO[KIFU_MAX + 1];
+extern int KIFU_NO;
+extern int KIFU_TESUU;
+extern std::string KIFU_GYOU;
+
+void 手順保存(int fx, int fy, int tx, int ty, int piece, int dest, double sita_mae, double sita_ato,
+              double ue_mae, double ue_ato);
+std::string 変換_数字から文字(int value);
