@@ -121,7 +121,7 @@ int 移動チェック角(int fx, int fy, int tx, int ty) {
     return path_clear(fx, fy, tx, ty) ? ON : OFF;
 }
 
-int 調査_駒成(int fx, int fy, int tx, int ty, int p) {
+int 調査_駒成(int fx, int fy, int, int ty, int p) {
     if (is_hand_box(fx) || is_ring(fx, fy)) return OFF;
     bool may = false;
     switch (p) {

@@ -1,0 +1,16 @@
+#include "control/game.h"
+#include "qt/form1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    Form1 form;
+    set_platform(&form);
+    form.load_pictures();
+    Form_Load();
+    form.show();
+    const int rc = app.exec();
+    set_platform(nullptr);
+    return rc;
+}

@@ -1,0 +1,57 @@
+#include "control/commands.h"
+
+#include "com/com.h"
+#include "control/clock.h"
+#include "control/game.h"
+#include "core/moves.h"
+#include "help/help.h"
+#include "kifu/navigate.h"
+#include "kifu/panel.h"
+#include "settings/settings.h"
+
+#include <iterator>
+
+namespace {
+
+const Command kCommands[] = {
+    {"TAIKYOKU", TAIKYOKU_Click, nullptr},
+    {"MATCH_MAN", MATCH_MAN_Click, TAIKYOKU_Click},
+    {"START", START_Click, TAIKYOKU_Click},
+    {"SENTE", SENTE_Click, TAIKYOKU_Click},
+    {"GOTE", GOTE_Click, TAIKYOKU_Click},
+    {"LEVEL1", LEVEL1_Click, TAIKYOKU_Click},
+    {"LEVEL2", LEVEL2_Click, TAIKYOKU_Click},
+    {"LEVEL3", LEVEL3_Click, TAIKYOKU_Click},
+    {"OWARI", OWARI_Click, TAIKYOKU_Click},
+    {"STOP", STOP_Click, nullptr},
+    {"CANCEL", CANCEL_Click, STOP_Click},
+    {"REVERSE", REVERSE_Click, STOP_Click},
+    {"REPLAY", REPLAY_Click, nullptr},
+    {"AFTER", AFTER_Click, nullptr},
+    {"LBEL_UP", LBEL_UP_Click, nullptr},
+    {"LEBEL_DOWN", LEBEL_DOWN_Click, nullptr},
+    {"KIFU_READ", KIFU_READ_Click, nullptr},
+    {"KIFU_WRITE", KIFU_WRITE_Click, nullptr},
+    {"OPTION", OPTION_Click, nullptr},
+    {"MIDORI", MIDORI_Click, OPTION_Click},
+    {"TATAMI", TATAMI_Click, OPTION_Click},
+    {"TAKE", TAKE_Click, OPTION_Click},
+    {"UCHU", UCHU_Click, OPTION_Click},
+    {"RENGA", RENGA_Click, OPTION_Click},
+    {"SIDOU", SIDOU_Click, OPTION_Click},
+    {"KEIKA", KEIKA_Click, OPTION_Click},
+    {"BGM", BGM_Click, OPTION_Click},
+    {"KAISETU", KAISETU_Click, nullptr},
+    {"VER", VER_Click, nullptr},
+    {"KAITEN_L", KAITEN_L_Click, nullptr},
+    {"KAITEN_R", KAITEN_R_Click, nullptr},
+    {"Command1", Command1_Click, nullptr},
+};
+
+} // namespace
+
+const Command* find_command(const std::string& name) {
+    for (const Command& c : kCommands)
+        if (name == c.name) return &c;
+    return nullptr;
+}

@@ -1,0 +1,15 @@
+// Every menu command and button by its control name, for the window and the script driver alike.
+#pragma once
+
+#include <string>
+
+using Handler = void (*)();
+
+struct Command {
+    const char* name;    // control name, e.g. "SENTE"
+    Handler handler;     // what choosing it runs
+    Handler menu_opened; // handler of the menu it sits in, run when that menu is opened (or nullptr)
+};
+
+// The command of that control name, or nullptr.
+const Command* find_command(const std::string& name);

@@ -1,0 +1,377 @@
+#include "control/game.h"
+
+#include "com/com.h"
+#include "control/clock.h"
+#include "core/mate.h"
+#include "core/moves.h"
+#include "core/rules.h"
+#include "core/state.h"
+#include "display/draw.h"
+#include "display/texts.h"
+#include "kifu/panel.h"
+#include "kifu/record.h"
+#include "platform/platform.h"
+#include "settings/settings.h"
+#include "sound/dslib.h"
+#include "sound/effects.h"
+
+#include <cmath>
+#include <filesystem>
+
+namespace {
+
+// The selection kept between two clicks.
+struct Selection {
+    int from_x = 0, from_y = 0;
+    int to_x = 0, to_y = 0;
+    int piece = KARA; // keeps the code of the last selection, also after a move
+};
+Selection g_sel;
+
+void close_file_panel() {
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
+}
+
+void place_initial_position() {
+    static const Koma back[9] = {SITA_KYOU, SITA_KEI, SITA_GIN, SITA_KIN, SITA_OU,
+                                 SITA_KIN,  SITA_GIN, SITA_KEI, SITA_KYOU};
+    for (int x = 2; x <= 10; ++x) {
+        BAN[x][8] = SITA_HU;
+        BAN[x][10] = back[x - 2];
+        BAN[x][4] = UE_HU;
+        BAN[x][2] = static_cast<Koma>(-back[x - 2]);
+    }
+    BAN[3][9] = SITA_KAKU;
+    BAN[9][9] = SITA_SYA;
+    BAN[3][3] = UE_SYA;
+    BAN[9][3] = UE_KAKU;
+}
+
+bool is_lower(int c) { return c <= SITA_HU; }
+bool is_upper(int c) { return c >= UE_HU; }
+
+// The piece belongs to the side to move.
+bool own_piece(int c) { return (is_lower(c) && TEBAN == SITA_GAWA) || (is_upper(c) && TEBAN == UE_GAWA); }
+
+void turn_message(const char* title) { platform().message(TEBAN == 1 ? "先手の番です" : "後手の番です", title); }
+
+void start_clock_if_shown() {
+    KAISHI_JIKOKU = platform().now();
+    if (platform().checked(MenuItem::KEIKA)) platform().set_timer(true);
+}
+
+// Selects a piece in a hand box; row is the clicked row, piece its unpromoted code.
+void select_from_hand(int box_x, int row, int piece, bool mover_owns) {
+    調査_2歩フラグ設定();
+    SENTAKU = 1;
+    g_sel.from_x = box_x;
+    g_sel.from_y = row;
+    g_sel.piece = piece;
+    描画_桝輪郭(mover_owns ? SENTAKU_IRO : SIDOU_IRO, box_x, row);
+    描画_移動可能桝色(box_x, row, SIDOU_IRO, piece);
+}
+
+void make_move(int button);
+
+} // namespace
+
+void Form_Load() {
+    効果音_準備();
+    KIDOU_DIR = std::filesystem::current_path().string();
+    KIFU_MODE = OFF;
+    SIDOU_FLAG = OFF;
+    KIFU_TESUU = 0;
+    COM_LEVEL = 3;
+    platform().set_checked(MenuItem::LEVEL3, true);
+    KIFU_GYOU.clear();
+    platform().clear(0);
+    UE_GAWA = 1;
+    SITA_GAWA = -1;
+    platform().show_title(true);
+    platform().refresh();
+    待機_秒(2);
+    platform().show_title(false);
+    読込_環境設定ファイル();
+    初期設定();
+    platform().place_window();
+}
+
+void 初期設定() {
+    HANDE_LEVEL = 0;
+    HANDE_SETTEI = OFF;
+    TAIKYOKU_MODE = MODE_MAN_MAN;
+    SYOUSYA = 0;
+    TEBAN = 0;
+    KIFU_NO = 0;
+    TESUU = 0;
+    HANTEN = OFF;
+    platform().set_timer(false);
+    UE_JIKAN = 0;
+    SITA_JIKAN = 0;
+    SAIKAI_MACHI = OFF;
+    KIFU_MODE = OFF;
+    時計_初期化();
+    SENTAKU = 0;
+    for (int k = 1; k <= 7; ++k) {
+        SITA_MOCHI[k] = 0;
+        UE_MOCHI[k] = 0;
+    }
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y) BAN[x][y] = KARA;
+    place_initial_position();
+    // The kings' squares are known before any survey has looked for them.
+    SITA_OU_X = 6;
+    SITA_OU_Y = 10;
+    UE_OU_X = 6;
+    UE_OU_Y = 2;
+    SITA_MOCHI_KEI = 0;
+    UE_MOCHI_KEI = 0;
+    for (int k = 1; k <= 7; ++k) {
+        if (SITA_MOCHI[k] > 0) SITA_MOCHI_KEI += SITA_MOCHI[k];
+        if (UE_MOCHI[k] > 0) UE_MOCHI_KEI += UE_MOCHI[k];
+    }
+    画面_再描画();
+}
+
+void 終了処理() { 効果音_解放(); }
+
+void TAIKYOKU_Click() { close_file_panel(); }
+
+void MATCH_MAN_Click() {}
+
+void START_Click() {
+    const bool reset = SYOUSYA != 0;
+    if (reset) 初期設定();
+    if (reset) platform().refresh();
+    描画_棋譜読込み部分消去();
+    for (int x = -2; x <= 0; ++x) 描画_絵(HAIKEI_NO, x, 0);
+    描画_将棋盤桝();
+    KIFU_MODE = OFF;
+    KAISHI_JIKOKU = platform().now();
+    platform().set_timer(platform().checked(MenuItem::KEIKA));
+    TAIKYOKU_MODE = MODE_MAN_MAN;
+    if (TESUU == 0 || TEBAN == 0) {
+        SITA_GAWA = 1;
+        UE_GAWA = -1;
+        TEBAN = 1;
+        platform().message("先手の番です", " ");
+    } else {
+        turn_message(" ");
+    }
+    SAIKAI_MACHI = OFF;
+}
+
+void SENTE_Click() {
+    if (SYOUSYA != 0) 初期設定();
+    描画_棋譜読込み部分消去();
+    描画_レベル(COM_LEVEL);
+    描画_将棋盤桝();
+    SENTAKU = 0;
+    TAIKYOKU_MODE = MODE_MAN_COM;
+    KIFU_MODE = OFF;
+    KIFU_TESUU = TESUU;
+    KAISHI_JIKOKU = platform().now();
+    platform().set_timer(true);
+    if (TESUU == 0 || TEBAN == 0) {
+        SITA_GAWA = 1;
+        UE_GAWA = -1;
+        TEBAN = 1;
+        platform().message("MANの番です", " ");
+        SAIKAI_MACHI = OFF;
+    } else if (TEBAN == SITA_GAWA) {
+        SITA_GAWA = 1;
+        UE_GAWA = -1;
+        TEBAN = 1;
+        platform().message("MANの番です", "対局");
+        SAIKAI_MACHI = OFF;
+    } else {
+        com_ban();
+    }
+}
+
+void GOTE_Click() {
+    if (SYOUSYA != 0) 初期設定();
+    描画_棋譜読込み部分消去();
+    描画_レベル(COM_LEVEL);
+    描画_将棋盤桝();
+    platform().set_timer(true);
+    SENTAKU = 0;
+    TAIKYOKU_MODE = MODE_MAN_COM;
+    KIFU_MODE = OFF;
+    KIFU_TESUU = TESUU;
+    if (TESUU == 0 || TEBAN == 0) {
+        SITA_GAWA = -1;
+        UE_GAWA = 1;
+        TEBAN = 1;
+        com_ban();
+    } else if (TEBAN == SITA_GAWA) {
+        platform().message("MANの番です", "対局");
+        SAIKAI_MACHI = OFF;
+    } else {
+        com_ban();
+    }
+}
+
+void OWARI_Click() {
+    終了処理();
+    platform().end_program();
+}
+
+void Form_KeyPress(int key) {
+    if (key == 27) OWARI_Click();
+}
+
+void Form_Unload() { 終了処理(); }
+
+void Form_MouseDown(int button, int, double X, double Y) {
+    close_file_panel();
+    if (KIFU_MODE == ON) {
+        if (!platform().ask("棋譜を '進 'で進めて下さい", "棋譜")) {
+            dsPlay(OTO_KINSHI);
+            初期設定();
+        }
+        return;
+    }
+    if (SYOUSYA != 0) {
+        platform().message("新規に対局してください", "終局");
+        return;
+    }
+    const int mx = static_cast<int>(std::floor((X - BAN_X0) / MASU_W));
+    const int my = static_cast<int>(std::floor((Y - BAN_Y0) / MASU_H));
+    if (TEBAN == 0) {
+        dsPlay(OTO_KINSHI);
+        platform().message("「対局」で始めて下さい", "開始");
+        return;
+    }
+
+    // Resuming after a step through the record, or handing the move to the computer.
+    if (TAIKYOKU_MODE == MODE_MAN_MAN) {
+        if (SAIKAI_MACHI == ON) {
+            SAIKAI_MACHI = OFF;
+            start_clock_if_shown();
+            turn_message("対局");
+        }
+    } else if (TEBAN == UE_GAWA) {
+        SAIKAI_MACHI = OFF;
+        platform().message("OKですか？", "再開(COM)");
+        com_ban();
+    } else if (SAIKAI_MACHI == ON) {
+        SAIKAI_MACHI = OFF;
+        start_clock_if_shown();
+        platform().message("MANの番です", "対局");
+    }
+
+    if (mx >= 1 && mx <= 11 && my >= 1 && my <= 11) {
+        if (SENTAKU == 0) {
+            const int c = BAN[mx][my];
+            if (c == KARA) return;
+            g_sel.from_x = mx;
+            g_sel.from_y = my;
+            g_sel.piece = c;
+            描画_移動可能桝色(mx, my, SIDOU_IRO, c);
+            if (own_piece(c)) {
+                描画_桝輪郭(SENTAKU_IRO, mx, my);
+                SENTAKU = 1;
+            } else {
+                描画_桝輪郭(SIDOU_IRO, mx, my);
+            }
+            return;
+        }
+        g_sel.to_x = mx;
+        g_sel.to_y = my;
+        if ((g_sel.from_x == -1 && TEBAN == SITA_GAWA) || (g_sel.from_x == 13 && TEBAN == UE_GAWA)) {
+            描画_移動可能桝色(g_sel.from_x, g_sel.from_y, WAKU_IRO, g_sel.piece);
+            描画_桝輪郭(WAKU_IRO, g_sel.from_x, g_sel.from_y);
+            SENTAKU = 0;
+        } else if (own_piece(BAN[mx][my])) {
+            描画_桝輪郭(WAKU_IRO, g_sel.from_x, g_sel.from_y);
+            g_sel.from_x = mx;
+            g_sel.from_y = my;
+            g_sel.piece = BAN[mx][my];
+            描画_移動可能桝色(mx, my, SIDOU_IRO, g_sel.piece);
+            描画_桝輪郭(SENTAKU_IRO, mx, my);
+        } else if (移動チェック(g_sel.from_x, g_sel.from_y, mx, my, g_sel.piece) == OFF) {
+            dsPlay(OTO_KINSHI);
+            SENTAKU = 0;
+            描画_将棋盤桝();
+        } else {
+            make_move(button);
+        }
+        return;
+    }
+
+    // Outside the grid: first wipe the marks of the last selection.
+    if (g_sel.piece != KARA) {
+        描画_移動可能桝色(g_sel.from_x, g_sel.from_y, WAKU_IRO, g_sel.piece);
+        描画_桝輪郭(WAKU_IRO, g_sel.from_x, g_sel.from_y);
+    }
+    if (mx == 13 && my >= 3 && my <= BAN_SIZE) {
+        const int k = my - 2;
+        if (SITA_MOCHI[k] > 0) select_from_hand(13, my, SITA_KOMA_BY_KIND[k], TEBAN == SITA_GAWA);
+    } else if (mx == -1 && my >= 1 && my <= 7) {
+        const int k = 8 - my;
+        if (UE_MOCHI[k] > 0) select_from_hand(-1, my, UE_KOMA_BY_KIND[k], TEBAN == UE_GAWA);
+    }
+}
+
+namespace {
+
+void make_move(int button) {
+    Selection& s = g_sel;
+    if (KIFU_NO > KIFU_MAX) {
+        // The record is full: refuse the move rather than lose or overwrite anything.
+        dsPlay(OTO_KINSHI);
+        SENTAKU = 0;
+        描画_将棋盤桝();
+        platform().message("棋譜が一杯です（" + std::to_string(KIFU_MAX) + "手まで）。これ以上は指せません", "棋譜");
+        return;
+    }
+    // 9. Record the position before the move.
+    手順保存(s.from_x, s.from_y, s.to_x, s.to_y, s.piece, BAN[s.to_x][s.to_y], SITA_JIKAN, SITA_JIKAN + KEIKA_BYOU,
+             UE_JIKAN, UE_JIKAN);
+    TESUU += 1;
+    描画_手数(TESUU, 15);
+    // 10. Promotion only with the right button.
+    if (調査_駒成(s.from_x, s.from_y, s.to_x, s.to_y, s.piece) == ON && button == 2) s.piece = NARI_KOMA;
+    // 11. The move.
+    SENTAKU = 0;
+    描画_桝輪郭(WAKU_IRO, s.from_x, s.from_y);
+    描画_桝輪郭(WAKU_IRO, s.to_x, s.to_y);
+    描画_移動可能桝色(s.from_x, s.from_y, WAKU_IRO, s.piece);
+    if (s.from_x == -1) s.from_y = 8 - s.from_y;
+    const int captured = BAN[s.to_x][s.to_y];
+    駒移動(s.from_x, s.from_y, s.to_x, s.to_y, s.piece);
+    dsPlay(OTO_KOMA);
+    KIFU_NO += 1;
+    描画_移動結果(s.piece >= UE_HU ? UE_GAWA : SITA_GAWA, s.to_x, s.to_y, s.piece);
+    // 12. The turn changes.
+    if (TAIKYOKU_MODE == MODE_MAN_COM) {
+        platform().set_timer(false);
+        SITA_JIKAN += KEIKA_BYOU;
+        勢力調査();
+        if (詰めかCOM() == ON || captured == UE_OU) {
+            SYOUSYA = SITA_GAWA;
+            platform().message("あなたの勝ちです", "終了");
+        } else {
+            TEBAN = UE_GAWA;
+            com_ban();
+        }
+        return;
+    }
+    if (SYOUSYA == SITA_GAWA) {
+        platform().message("先手の勝ちです", "終了");
+    } else if (SYOUSYA == UE_GAWA) {
+        platform().message("後手の勝ちです", "終了");
+    }
+    if (TEBAN == 1) {
+        TEBAN = -1;
+        SITA_JIKAN += KEIKA_BYOU;
+    } else if (TEBAN == -1) {
+        TEBAN = 1;
+        UE_JIKAN += KEIKA_BYOU;
+    }
+    KAISHI_JIKOKU = platform().now();
+}
+
+} // namespace

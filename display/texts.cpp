@@ -1,0 +1,197 @@
+#include "display/texts.h"
+
+#include "core/rules.h"
+#include "core/state.h"
+#include "display/draw.h"
+#include "platform/platform.h"
+#include "sound/effects.h"
+
+#include <string>
+
+namespace {
+
+const char* const kKanjiDigits[10] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
+const char* const kWideDigits[10] = {"", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
+
+void print_at(double x, double y, const std::string& text, int colour, double size) {
+    platform().print(cell_x(x), cell_y(y), text, size, colour);
+}
+
+// A text on the background: the black shadow first, then the text 0.1 cell up and left of it.
+void shadowed_move_text(double x, double y, const std::string& text) {
+    描画_移動駒種類(x + 0.1, y + 0.1, text, 0);
+    描画_移動駒種類(x, y, text, 取得_対背景色());
+}
+
+void repaint_ring_cell(int x, int y) {
+    描画_絵(BAN[x][y], x, y);
+    描画_桝輪郭(WAKU_IRO, x, y);
+}
+
+} // namespace
+
+std::string 文字列変換(int value) {
+    if (value >= 1 && value <= 9) return kWideDigits[value];
+    if (value >= 1001 && value <= 1009) return kKanjiDigits[value - 1000];
+    switch (value) {
+    case SITA_HU:
+    case UE_HU: return "歩";
+    case SITA_HU_NARI:
+    case UE_HU_NARI: return "と";
+    case SITA_KYOU:
+    case UE_KYOU: return "香";
+    case SITA_KYOU_NARI:
+    case UE_KYOU_NARI: return "香成";
+    case SITA_KEI:
+    case UE_KEI: return "桂";
+    case SITA_KEI_NARI:
+    case UE_KEI_NARI: return "桂成";
+    case SITA_GIN:
+    case UE_GIN: return "銀";
+    case SITA_GIN_NARI:
+    case UE_GIN_NARI: return "銀成";
+    case SITA_KIN:
+    case UE_KIN: return "金";
+    case SITA_KAKU:
+    case UE_KAKU: return "角";
+    case SITA_KAKU_NARI:
+    case UE_KAKU_NARI: return "角成";
+    case SITA_SYA:
+    case UE_SYA: return "飛";
+    case SITA_SYA_NARI:
+    case UE_SYA_NARI: return "飛成";
+    case SITA_OU:
+    case UE_OU: return "王";
+    default: return "";
+    }
+}
+
+std::string 文字列_表(int index) {
+    static const char* const kHandicap[21] = {
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"};
+    if (index >= -10 && index <= 10) return kHandicap[index + 10];
+    if (index == 99) return "手目";
+    return "";
+}
+
+void 描画_数値(double x, double y, int value, int colour, int mode, double size) {
+    if (mode == 0) {
+        print_at(x, y, std::to_string(value), colour, size);
+    } else if (value >= 1 && value <= 9) {
+        print_at(x, y, kKanjiDigits[value], colour, size);
+    }
+}
+
+void 描画_数値(double x, double y, const std::string& text, int colour, int mode, double size) {
+    if (mode == 0) print_at(x, y, text, colour, size);
+}
+
+void 描画_移動駒種類(double x, double y, const std::string& text, int colour) { print_at(x, y, text, colour, 12); }
+
+void 描画_文字列(double x, double y, int index, int colour, double size) {
+    const std::string text = 文字列_表(index);
+    if (!text.empty()) platform().print(cell_x(x) + 120, cell_y(y) + 160, text, size, colour);
+}
+
+void 描画_メッセージ(int kind) {
+    static const char* const kLines[4] = {"", "棋譜ﾓｰﾄﾞではできません", "対局途中ではできません", "反転後ではできません"};
+    const std::string line = kind >= 1 && kind <= 3 ? kLines[kind] : "";
+    platform().message(line + "\n\n局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
+}
+
+void 描画_桝_数値() {
+    platform().set_font_bold(true);
+    const int c = 取得_対背景色();
+    for (int i = 1; i <= 9; ++i) {
+        描画_絵(HAIKEI_NO, i + 1, 0);
+        描画_数値(i + 1.2, 0.5, 10 - i, 0, 0, 16);
+        描画_数値(i + 1.1, 0.4, 10 - i, c, 0, 16);
+        描画_絵(HAIKEI_NO, 12, i + 1);
+        描画_数値(12.2, i + 1.4, i, 0, 1, 12);
+        描画_数値(12.1, i + 1.3, i, c, 1, 12);
+    }
+    描画_自持盤();
+}
+
+void 描画_移動結果(int side, int x, int y, int code) {
+    消去_移動結果(side);
+    const bool ring = is_ring(x, y);
+    if (side == UE_GAWA) {
+        if (ring) {
+            shadowed_move_text(-1.6, 8.4, "盤");
+            shadowed_move_text(-1.1, 8.4, "外");
+        } else {
+            shadowed_move_text(-1.6, 8.4, 文字列変換(11 - x));
+            shadowed_move_text(-1.2, 8.4, 文字列変換(y - 1 + 1000));
+        }
+        shadowed_move_text(-0.6, 8.4, 文字列変換(code));
+        repaint_ring_cell(1, 8);
+    } else if (side == SITA_GAWA) {
+        if (ring) {
+            shadowed_move_text(14.4, 2.4, "盤");
+            shadowed_move_text(14.9, 2.4, "外");
+        } else {
+            shadowed_move_text(14.4, 2.4, 文字列変換(11 - x));
+            shadowed_move_text(14.8, 2.4, 文字列変換(y - 1 + 1000));
+        }
+        shadowed_move_text(15.4, 2.4, 文字列変換(code));
+    }
+}
+
+void 消去_移動結果(int side) {
+    if (side == UE_GAWA) {
+        消去_思考中();
+    } else if (side == SITA_GAWA) {
+        for (int x = 14; x <= 16; ++x) 描画_絵(HAIKEI_NO, x, 2);
+    }
+}
+
+void 描画_思考中() {
+    描画_数値(-1.5, 8.5, "思考中", 0, 0, 12);
+    描画_数値(-1.6, 8.4, "思考中", 取得_対背景色(), 0, 12);
+    repaint_ring_cell(1, 8);
+}
+
+void 消去_思考中() {
+    for (int x = -2; x <= 0; ++x) 描画_絵(HAIKEI_NO, x, 8);
+    描画_桝輪郭(WAKU_IRO, -1, 7);
+    repaint_ring_cell(1, 8);
+}
+
+void 描画_手数(int n, int) {
+    描画_絵(HAIKEI_NO, 15, 3);
+    描画_絵(HAIKEI_NO, 14, 3);
+    描画_桝輪郭(WAKU_IRO, 11, 3);
+    const double x = n < 10 ? 15.2 : n < 100 ? 15.1 : 15.0;
+    const int c = 取得_対背景色();
+    描画_数値(x + 0.1, 3.4, n, 0, 0, 12);
+    描画_数値(x, 3.3, n, c, 0, 12);
+    描画_文字列(15.9, 3.2, 99, 0, 10);
+    描画_文字列(15.8, 3.1, 99, c, 10);
+}
+
+void 描画_移動可能桝色(int sx, int sy, int colour, int code) {
+    描画_将棋盤桝();
+    if (SIDOU_FLAG == OFF) return;
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y)
+            if (移動チェック(sx, sy, x, y, code) == ON) 描画_桝輪郭(colour, x, y);
+}
+
+void 描画_駒点滅(int code, int x, int y, int count) {
+    for (int i = 0; i < count; ++i) {
+        描画_絵(KARA, x, y);
+        描画_桝輪郭(WAKU_IRO, x, y);
+        platform().refresh();
+        待機_秒(0.2);
+        描画_絵(code, x, y);
+        描画_桝輪郭(WAKU_IRO, x, y);
+        platform().refresh();
+        待機_秒(0.2);
+    }
+}

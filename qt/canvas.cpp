@@ -1,0 +1,74 @@
+#include "qt/canvas.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <cmath>
+
+namespace {
+const QRgb kPalette[16] = {
+    qRgb(0, 0, 0),     qRgb(0, 0, 128),   qRgb(0, 128, 0),     qRgb(0, 128, 128),
+    qRgb(128, 0, 0),   qRgb(128, 0, 128), qRgb(128, 128, 0),   qRgb(192, 192, 192),
+    qRgb(128, 128, 128), qRgb(0, 0, 255), qRgb(0, 255, 0),     qRgb(0, 255, 255),
+    qRgb(255, 0, 0),   qRgb(255, 0, 255), qRgb(255, 255, 0),   qRgb(255, 255, 255),
+};
+} // namespace
+
+Canvas::Canvas() : image_(kWidth, kHeight, QImage::Format_RGB32) { image_.fill(Qt::black); }
+
+QColor Canvas::colour(int index) { return QColor(kPalette[index & 15]); }
+
+int Canvas::px(double twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+QString Canvas::asset_dir() {
+    // Beside the program when it is installed or built; the source tree's assets otherwise.
+    const QString beside = QCoreApplication::applicationDirPath();
+    if (QFileInfo::exists(beside + "/pictures")) return beside;
+#ifdef TESSORA_ASSET_DIR
+    return QString::fromUtf8(TESSORA_ASSET_DIR);
+#else
+    return beside;
+#endif
+}
+
+QStringList Canvas::load_pictures() {
+    QStringList missing;
+    const QString dir = asset_dir() + "/pictures/";
+    for (int i = 0; i < kPicCount; ++i) {
+        const PicInfo& info = pic_info(static_cast<Pic>(i));
+        if (!pictures_[i].load(dir + QString::fromUtf8(info.file))) missing << QString::fromUtf8(info.file);
+    }
+    return missing;
+}
+
+void Canvas::clear(int colour) { image_.fill(Canvas::colour(colour)); }
+
+void Canvas::stamp(Pic p, double x, double y) {
+    if (p == Pic::None) return;
+    const QImage& pic = pictures_[static_cast<int>(p)];
+    if (pic.isNull()) return; // a missing picture paints nothing
+    QPainter painter(&image_);
+    painter.drawImage(px(x), px(y), pic);
+}
+
+void Canvas::outline(int colour, double x1, double y1, double x2, double y2) {
+    QPainter painter(&image_);
+    painter.setPen(QPen(Canvas::colour(colour), 0));
+    painter.setBrush(Qt::NoBrush);
+    const int l = px(x1), t = px(y1), r = px(x2), b = px(y2);
+    painter.drawRect(QRect(l, t, r - l, b - t));
+}
+
+void Canvas::print(double x, double y, const std::string& text, double points, int colour) {
+    QPainter painter(&image_);
+    QFont font("IPAPMincho");
+    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    font.setBold(bold_);
+    painter.setFont(font);
+    painter.setPen(Canvas::colour(colour));
+    const QFontMetrics metrics(font);
+    painter.drawText(px(x), px(y) + metrics.ascent(), QString::fromStdString(text));
+}

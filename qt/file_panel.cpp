@@ -1,0 +1,135 @@
+#include "qt/file_panel.h"
+
+#include "control/commands.h"
+#include "kifu/panel.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QWidget>
+
+namespace {
+
+QRect twips(int left, int top, int width, int height) { return QRect(left / 15, top / 15, width / 15, height / 15); }
+
+const char* const kUp = "..";
+
+void light_yellow(QWidget* w) {
+    w->setStyleSheet("background-color: rgb(255, 255, 192); color: black;");
+}
+
+} // namespace
+
+FilePanel::FilePanel(QWidget* parent) : QObject(parent) {
+    drive1_ = new QComboBox(parent);
+    drive1_->setGeometry(twips(240, 360, 2535, 300));
+    dir1_ = new QListWidget(parent);
+    dir1_->setGeometry(twips(240, 600, 2535, 1710));
+    file1_ = new QListWidget(parent);
+    file1_->setGeometry(twips(240, 2280, 2535, 930));
+    for (QWidget* w : {static_cast<QWidget*>(drive1_), static_cast<QWidget*>(dir1_), static_cast<QWidget*>(file1_)})
+        light_yellow(w);
+
+    const char* captions[4] = {"ﾌｧｲﾙ名 ：", "後    手 ：", "先    手 ：", "対 局 名："};
+    const int label_tops[4] = {3120, 2880, 2640, 2400};
+    for (int i = 0; i < 4; ++i) {
+        labels_[i] = new QLabel(QString::fromUtf8(captions[i]), parent);
+        labels_[i]->setGeometry(twips(120, label_tops[i], 855, 255));
+        labels_[i]->setAutoFillBackground(true);
+    }
+    const int box_tops[5] = {0, 3120, 2400, 2640, 2880}; // Text1 .. Text4
+    texts_[0] = nullptr;
+    for (int i = 1; i <= 4; ++i) {
+        texts_[i] = new QLineEdit(parent);
+        texts_[i]->setGeometry(twips(960, box_tops[i], 2295, 270));
+        light_yellow(texts_[i]);
+    }
+    command1_ = new QPushButton("RETURN", parent);
+    command1_->setGeometry(twips(3360, 3360, 855, 375));
+
+    connect(command1_, &QPushButton::clicked, this, [] { Command1_Click(); });
+    connect(drive1_, &QComboBox::activated, this, [this](int index) {
+        if (filling_) return;
+        const QString root = drive1_->itemData(index).toString();
+        Drive1_Change(root.toStdString());
+    });
+    connect(dir1_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        const QString name = item->data(Qt::UserRole).toString();
+        if (name.isEmpty()) return;
+        const QString target = name == kUp ? QDir(folder_).absoluteFilePath("..") : QDir(folder_).filePath(name);
+        Dir1_Change(QDir::cleanPath(target).toStdString());
+    });
+    connect(file1_, &QListWidget::itemClicked, this,
+            [](QListWidgetItem* item) { File1_Click(item->text().toStdString()); });
+
+    set_folder(QDir::currentPath());
+    show_lists(false, false, false);
+    show_io(false);
+}
+
+void FilePanel::show_lists(bool drive, bool folder, bool file) {
+    if (drive) fill_drives();
+    drive1_->setVisible(drive);
+    dir1_->setVisible(folder);
+    file1_->setVisible(file);
+}
+
+void FilePanel::show_io(bool visible) {
+    for (QLabel* l : labels_) l->setVisible(visible);
+    for (int i = 1; i <= 4; ++i) texts_[i]->setVisible(visible);
+    command1_->setVisible(visible);
+}
+
+QString FilePanel::text(TextBox box) const { return texts_[static_cast<int>(box)]->text(); }
+
+void FilePanel::set_text(TextBox box, const QString& text) { texts_[static_cast<int>(box)]->setText(text); }
+
+void FilePanel::set_folder(const QString& path) {
+    folder_ = QDir(path).absolutePath();
+    fill_folders();
+    refresh_files();
+}
+
+void FilePanel::refresh_files() {
+    file1_->clear();
+    const QStringList names = QDir(folder_).entryList({QString::fromUtf8("*.棋譜")}, QDir::Files, QDir::Name);
+    file1_->addItems(names);
+}
+
+void FilePanel::fill_drives() {
+    filling_ = true;
+    drive1_->clear();
+    int current = -1;
+    int best = -1;
+    for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
+        const QString root = v.rootPath();
+        drive1_->addItem(root, root);
+        // The volume holding the current folder is the one with the longest matching root.
+        if (folder_.startsWith(root) && root.size() > best) {
+            best = static_cast<int>(root.size());
+            current = drive1_->count() - 1;
+        }
+    }
+    if (current >= 0) drive1_->setCurrentIndex(current);
+    filling_ = false;
+}
+
+void FilePanel::fill_folders() {
+    dir1_->clear();
+    auto* here = new QListWidgetItem(folder_, dir1_);
+    QFont bold = here->font();
+    bold.setBold(true);
+    here->setFont(bold);
+    if (!QDir(folder_).isRoot()) {
+        auto* up = new QListWidgetItem(QString::fromUtf8("↑ .."), dir1_);
+        up->setData(Qt::UserRole, kUp);
+    }
+    for (const QString& name : QDir(folder_).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        auto* item = new QListWidgetItem(QString::fromUtf8("  ") + name, dir1_);
+        item->setData(Qt::UserRole, name);
+    }
+}

@@ -1,0 +1,42 @@
+// The record-file panel: drive, folder and file lists, four labels, four text boxes and "RETURN",
+// placed over the left edge of the board at their twip positions.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QObject>
+#include <QString>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QWidget;
+
+class FilePanel : public QObject {
+    Q_OBJECT
+  public:
+    explicit FilePanel(QWidget* parent);
+
+    void show_lists(bool drive, bool folder, bool file);
+    void show_io(bool visible);
+    QString text(TextBox box) const;
+    void set_text(TextBox box, const QString& text);
+    QString folder() const { return folder_; }
+    void set_folder(const QString& path);
+    void refresh_files();
+
+  private:
+    void fill_drives();
+    void fill_folders();
+
+    QComboBox* drive1_;
+    QListWidget* dir1_;
+    QListWidget* file1_;
+    QLabel* labels_[4];
+    QLineEdit* texts_[5];
+    QPushButton* command1_;
+    QString folder_;
+    bool filling_ = false;
+};

@@ -1,0 +1,75 @@
+// The main window: the canvas, the menu bar, the conveyor buttons, the record-file panel and Timer1.
+// It only turns Qt events into calls of the game's handlers and implements the platform for them.
+#pragma once
+
+#include "platform/platform.h"
+#include "qt/canvas.h"
+
+#include <QMainWindow>
+#include <map>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTimer;
+class QWidget;
+class FilePanel;
+
+class Form1 : public QMainWindow, public Platform {
+    Q_OBJECT
+  public:
+    Form1();
+    ~Form1() override;
+
+    // Platform
+    void clear(int colour) override;
+    void stamp(Pic picture, double x, double y) override;
+    void outline(int colour, double x1, double y1, double x2, double y2) override;
+    void set_font_bold(bool bold) override;
+    void print(double x, double y, const std::string& text, double points, int colour) override;
+    void refresh() override;
+    void message(const std::string& text, const std::string& title) override;
+    bool ask(const std::string& text, const std::string& title) override;
+    void warning(const std::string& text, const std::string& title) override;
+    bool checked(MenuItem item) override;
+    void set_checked(MenuItem item, bool on) override;
+    void set_timer(bool enabled) override;
+    bool timer_enabled() override;
+    double now() override;
+    void wait(double seconds) override;
+    void show_title(bool visible) override;
+    void place_window() override;
+    void end_program() override;
+    bool version_dialog() override;
+    bool open_browser(const std::string& path) override;
+    void show_lists(bool drive, bool folder, bool file) override;
+    void show_io(bool visible) override;
+    std::string text(TextBox box) override;
+    void set_text(TextBox box, const std::string& text) override;
+    std::string folder() override;
+    void set_folder(const std::string& path) override;
+    void refresh_files() override;
+
+    // Loads the pictures and tells the player once which are missing.
+    void load_pictures();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void build_menus();
+    void build_controls();
+    QAction* add_item(QMenu* menu, const QString& caption, const char* name, bool checkable = false);
+
+    Canvas canvas_;
+    QWidget* view_ = nullptr;
+    QWidget* title_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    FilePanel* panel_ = nullptr;
+    std::map<MenuItem, QAction*> checks_;
+    bool ending_ = false;
+};

@@ -1,0 +1,30 @@
+#include "qt/form2.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QHBoxLayout>
+
+Form2::Form2(const QImage& picture, QWidget* parent) : QDialog(parent) {
+    setWindowTitle("バージョン情報");
+    setModal(true);
+    auto* layout = new QVBoxLayout(this);
+    auto* face = new QLabel(this);
+    if (!picture.isNull()) {
+        face->setPixmap(QPixmap::fromImage(picture));
+    } else {
+        face->setText("Tessora");
+    }
+    layout->addWidget(face);
+    auto* buttons = new QHBoxLayout;
+    auto* command1 = new QPushButton("ホームページ", this);
+    auto* command2 = new QPushButton("O K", this);
+    command2->setDefault(true);
+    buttons->addStretch();
+    buttons->addWidget(command1);
+    buttons->addWidget(command2);
+    layout->addLayout(buttons);
+    connect(command1, &QPushButton::clicked, this, [this] { done(HomePage); });
+    connect(command2, &QPushButton::clicked, this, [this] { done(Ok); });
+    setFixedSize(sizeHint());
+}

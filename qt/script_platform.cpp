@@ -1,0 +1,214 @@
+#include "qt/script_platform.h"
+
+#include "control/commands.h"
+#include "control/clock.h"
+#include "control/game.h"
+#include "core/state.h"
+#include "kifu/panel.h"
+#include "sound/dslib.h"
+#include "sound/effects.h"
+
+#include <QDir>
+#include <cmath>
+#include <filesystem>
+#include <iomanip>
+#include <istream>
+#include <ostream>
+#include <sstream>
+
+namespace {
+
+ScriptPlatform* g_current = nullptr;
+
+std::string escape_newlines(const std::string& s) {
+    std::string out;
+    for (char c : s) {
+        if (c == '\n') {
+            out += "\\n";
+        } else if (c != '\r') {
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string trim(const std::string& s) {
+    const auto b = s.find_first_not_of(" \t\r");
+    if (b == std::string::npos) return "";
+    const auto e = s.find_last_not_of(" \t\r");
+    return s.substr(b, e - b + 1);
+}
+
+const char* sound_name(int buffer) {
+    if (buffer == 0) return nullptr;
+    if (buffer == OTO_KOMA) return "KOMA";
+    if (buffer == OTO_KINSHI) return "KINSHI";
+    if (buffer == OTO_SONOTA) return "SONOTA";
+    if (buffer == OTO_BGM) return "BGM";
+    return nullptr;
+}
+
+} // namespace
+
+ScriptPlatform::ScriptPlatform(std::ostream& out) : out_(out) {
+    folder_ = std::filesystem::current_path().string();
+    canvas_.load_pictures();
+    g_current = this;
+    dsSetListener(&ScriptPlatform::sound_listener);
+}
+
+ScriptPlatform::~ScriptPlatform() {
+    dsSetListener(nullptr);
+    if (g_current == this) g_current = nullptr;
+}
+
+void ScriptPlatform::sound_listener(const char* action, int buffer) {
+    if (!g_current) return;
+    if (const char* name = sound_name(buffer)) g_current->out_ << "sound " << action << " " << name << "\n";
+}
+
+void ScriptPlatform::clear(int colour) { canvas_.clear(colour); }
+void ScriptPlatform::stamp(Pic p, double x, double y) { canvas_.stamp(p, x, y); }
+void ScriptPlatform::outline(int c, double x1, double y1, double x2, double y2) { canvas_.outline(c, x1, y1, x2, y2); }
+void ScriptPlatform::set_font_bold(bool bold) { canvas_.set_font_bold(bold); }
+void ScriptPlatform::print(double x, double y, const std::string& text, double points, int colour) {
+    canvas_.print(x, y, text, points, colour);
+}
+
+void ScriptPlatform::message(const std::string& text, const std::string& title) {
+    out_ << "msg " << title << " | " << escape_newlines(text) << "\n";
+}
+
+bool ScriptPlatform::ask(const std::string& text, const std::string& title) {
+    bool yes = true;
+    if (!answers_.empty()) {
+        yes = answers_.front();
+        answers_.pop_front();
+    }
+    out_ << "ask " << title << " | " << escape_newlines(text) << " -> " << (yes ? "Yes" : "No") << "\n";
+    return yes;
+}
+
+void ScriptPlatform::warning(const std::string& text, const std::string& title) { message(text, title); }
+
+bool ScriptPlatform::checked(MenuItem item) { return checks_[item]; }
+void ScriptPlatform::set_checked(MenuItem item, bool on) { checks_[item] = on; }
+
+bool ScriptPlatform::version_dialog() {
+    // The dialog's two buttons: a queued "answer Yes" presses ホームページ, anything else O K.
+    bool home = false;
+    if (!answers_.empty()) {
+        home = answers_.front();
+        answers_.pop_front();
+    }
+    out_ << "dialog バージョン情報 -> " << (home ? "ホームページ" : "O K") << "\n";
+    return home;
+}
+
+bool ScriptPlatform::open_browser(const std::string& path) {
+    out_ << "browse " << path << "\n";
+    return true;
+}
+
+void ScriptPlatform::show_lists(bool, bool, bool) {}
+
+void ScriptPlatform::set_folder(const std::string& path) {
+    folder_ = std::filesystem::absolute(path).lexically_normal().string();
+    if (folder_.size() > 1 && folder_.back() == '/') folder_.pop_back();
+}
+
+void ScriptPlatform::advance(double seconds) {
+    const long ticks = static_cast<long>(std::floor(seconds / 0.05 + 1e-9));
+    for (long i = 0; i < ticks && !ended_; ++i) {
+        clock_ += 0.05;
+        if (timer_) Timer1_Timer();
+    }
+    clock_ += seconds - ticks * 0.05;
+}
+
+void ScriptPlatform::dump() {
+    std::ostringstream line;
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y) line << std::setw(4) << BAN[x][y];
+    for (int k = 1; k <= 7; ++k) line << SITA_MOCHI[k] << UE_MOCHI[k];
+    out_ << "dump " << line.str().substr(0, 498) << " TEBAN=" << TEBAN << " TESUU=" << TESUU << " SYOUSYA=" << SYOUSYA
+         << "\n";
+}
+
+bool ScriptPlatform::command(const std::string& raw) {
+    const std::string line = trim(raw);
+    if (line.empty() || line[0] == '#' || ended_) return true;
+    std::istringstream in(line);
+    std::string verb;
+    in >> verb;
+    auto fail = [&](const std::string& why) {
+        out_ << "error " << line << ": " << why << "\n";
+        return false;
+    };
+    if (verb == "menu" || verb == "button") {
+        std::string name;
+        in >> name;
+        const Command* c = find_command(name);
+        if (!c) return fail("unknown control");
+        if (c->menu_opened) c->menu_opened();
+        c->handler();
+    } else if (verb == "click" || verb == "press") {
+        std::string b;
+        double x = 0, y = 0;
+        if (!(in >> b >> x >> y) || (b != "L" && b != "R")) return fail("expected L|R and two numbers");
+        if (verb == "click") {
+            x = 1050 + 570 * x + 285;
+            y = 700 + 660 * y + 330;
+        }
+        Form_MouseDown(b == "R" ? 2 : 1, 0, x, y);
+    } else if (verb == "key") {
+        int code = 0;
+        if (!(in >> code)) return fail("expected a character code");
+        Form_KeyPress(code);
+    } else if (verb == "answer") {
+        std::string a;
+        in >> a;
+        if (a != "Yes" && a != "No") return fail("expected Yes or No");
+        answers_.push_back(a == "Yes");
+    } else if (verb == "type") {
+        std::string box;
+        in >> box;
+        if (box.size() != 5 || box.compare(0, 4, "Text") != 0 || box[4] < '1' || box[4] > '4')
+            return fail("expected Text1..Text4");
+        std::string rest;
+        std::getline(in, rest);
+        if (!rest.empty() && rest[0] == ' ') rest.erase(0, 1);
+        boxes_[box[4] - '0'] = rest;
+    } else if (verb == "folder") {
+        std::string rest;
+        std::getline(in, rest);
+        Dir1_Change(trim(rest));
+    } else if (verb == "pick") {
+        std::string rest;
+        std::getline(in, rest);
+        File1_Click(trim(rest));
+    } else if (verb == "wait") {
+        double s = 0;
+        if (!(in >> s) || s < 0) return fail("expected seconds");
+        advance(s);
+    } else if (verb == "dump") {
+        dump();
+    } else if (verb == "shot") {
+        std::string file;
+        in >> file;
+        if (!canvas_.image().save(QString::fromStdString(file), "PNG")) return fail("cannot save " + file);
+    } else {
+        return fail("unknown command");
+    }
+    out_.flush();
+    return true;
+}
+
+bool ScriptPlatform::run(std::istream& script) {
+    Form_Load();
+    bool ok = true;
+    std::string line;
+    while (!ended_ && std::getline(script, line)) ok = command(line) && ok;
+    if (!ended_) 終了処理();
+    return ok;
+}

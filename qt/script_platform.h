@@ -1,0 +1,74 @@
+// Runs a script of user actions against the real program logic without a window: the canvas is
+// the same QImage, message boxes are answered from the script, the clock is virtual, and what a
+// user would see and hear is written one line per event.
+#pragma once
+
+#include "platform/platform.h"
+#include "qt/canvas.h"
+
+#include <deque>
+#include <iosfwd>
+#include <map>
+#include <string>
+
+class ScriptPlatform : public Platform {
+  public:
+    explicit ScriptPlatform(std::ostream& out);
+    ~ScriptPlatform() override;
+
+    // Starts the program (Form_Load), then runs the script's commands; returns false on a bad line
+    // (reported on the output as "error LINE: ...") but goes on with the rest.
+    bool run(std::istream& script);
+    // One command line.
+    bool command(const std::string& line);
+
+    const Canvas& canvas() const { return canvas_; }
+
+    // Platform
+    void clear(int colour) override;
+    void stamp(Pic picture, double x, double y) override;
+    void outline(int colour, double x1, double y1, double x2, double y2) override;
+    void set_font_bold(bool bold) override;
+    void print(double x, double y, const std::string& text, double points, int colour) override;
+    void refresh() override {}
+    void message(const std::string& text, const std::string& title) override;
+    bool ask(const std::string& text, const std::string& title) override;
+    void warning(const std::string& text, const std::string& title) override;
+    bool checked(MenuItem item) override;
+    void set_checked(MenuItem item, bool on) override;
+    void set_timer(bool enabled) override { timer_ = enabled; }
+    bool timer_enabled() override { return timer_; }
+    double now() override { return clock_; }
+    void wait(double seconds) override { clock_ += seconds; }
+    void show_title(bool) override {}
+    void place_window() override {}
+    void end_program() override { ended_ = true; }
+    bool version_dialog() override;
+    bool open_browser(const std::string& path) override;
+    void show_lists(bool drive, bool folder, bool file) override;
+    void show_io(bool visible) override { io_visible_ = visible; }
+    std::string text(TextBox box) override { return boxes_[static_cast<int>(box)]; }
+    void set_text(TextBox box, const std::string& text) override { boxes_[static_cast<int>(box)] = text; }
+    std::string folder() override { return folder_; }
+    void set_folder(const std::string& path) override;
+    void refresh_files() override {}
+
+    bool ended() const { return ended_; }
+
+  private:
+    void advance(double seconds);
+    void dump();
+    static void sound_listener(const char* action, int buffer);
+
+    std::ostream& out_;
+    Canvas canvas_;
+    std::deque<bool> answers_;
+    std::map<MenuItem, bool> checks_;
+    bool timer_ = false;
+    bool ended_ = false;
+    bool io_visible_ = false;
+    double clock_ = 36000.0;
+    double next_tick_ = 0;
+    std::string boxes_[5];
+    std::string folder_;
+};
