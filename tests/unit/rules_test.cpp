@@ -101,7 +101,9 @@ TEST_P(Promotion, FollowsTheZones) {
     const PromotionCase& c = GetParam();
     NARI_KOMA = 0;
     EXPECT_EQ(調査_駒成(c.fx, c.fy, c.tx, c.ty, c.piece), c.expected) << c.what;
-    if (c.expected == ON) EXPECT_EQ(NARI_KOMA, c.promoted) << c.what;
+    if (c.expected == ON) {
+        EXPECT_EQ(NARI_KOMA, c.promoted) << c.what;
+    }
 }
 
 const PromotionCase kPromotions[] = {
