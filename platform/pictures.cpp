@@ -24,7 +24,7 @@ const PicInfo kInfo[kPicCount] = {
     {"ue_kin_k.bmp", W, H},     {"kara_masu_k.bmp", W, H},  {"haikei_midori.bmp", 40, 45},
     {"haikei_tatami.bmp", 40, 45}, {"haikei_take.bmp", 40, 45}, {"haikei_uchu.bmp", 40, 45},
     {"haikei_renga.bmp", 40, 45}, {"ruzivuvod.bmp", 121, 58}, {"arrow_l.bmp", 71, 30},
-    {"arrow_r.bmp", 71, 30},    {"version.jpg", 360, 240},  {"title.jpg", 400, 240},
+    {"arrow_r.bmp", 71, 30},    {"version.jpg", 360, 200},  {"title.jpg", 400, 240},
 };
 } // namespace
 

@@ -155,3 +155,15 @@ TEST(Screen, StartScreenLayoutPixels) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(GameMenu, EscapeAndOwariEndTheProgramAtOnce) {
+    TempDir dir;
+    ScriptResult r = run_script("key 65\nkey 27\nclick L 5 8\nmenu START\n", dir);
+    EXPECT_TRUE(r.starting("msg").empty()); // nothing after Escape is handled; other keys are ignored
+    r = run_script("menu START\nmenu OWARI\nclick L 5 8\n", dir);
+    EXPECT_EQ(r.starting("msg").size(), 1u);
+}
+
+} // namespace
