@@ -1,0 +1,108 @@
+// Positions for the computer's evaluation tests: an empty board to place pieces on, the preparation the
+// computer's turn makes before its search (the "before" copies, escape squares, probes), and one
+// candidate move made, surveyed, evaluated and taken back the way the search does it.
+#pragma once
+
+#include "com/com.h"
+#include "core/mate.h"
+#include "core/rules.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <initializer_list>
+
+namespace com_turn {
+
+struct Piece {
+    int x, y, code;
+};
+
+// No pieces on the board, the ring or in the hands; level 3; the never-reset tables zeroed as at start-up.
+inline void clear_position() {
+    std::memset(BAN, 0, sizeof BAN);
+    for (int k = 0; k < 8; ++k) SITA_MOCHI[k] = UE_MOCHI[k] = 0;
+    SITA_MOCHI_KEI = UE_MOCHI_KEI = 0;
+    for (int x = 0; x < 12; ++x) NIFU_SITA[x] = NIFU_UE[x] = 0;
+    SITA_OU_X = 6, SITA_OU_Y = 10, UE_OU_X = 6, UE_OU_Y = 2;
+    std::memset(UE_MAMORI_X, 0, sizeof UE_MAMORI_X);
+    std::memset(UE_MAMORI_Y, 0, sizeof UE_MAMORI_Y);
+    std::memset(UE_NERAI_X, 0, sizeof UE_NERAI_X);
+    std::memset(UE_NERAI_Y, 0, sizeof UE_NERAI_Y);
+    COM_LEVEL = 3;
+    OU_KYORI_MAE = 0;
+    IDOU_KOMA = 0;
+}
+
+inline void place(std::initializer_list<Piece> pieces) {
+    for (const auto& p : pieces) BAN[p.x][p.y] = static_cast<Koma>(p.code);
+}
+
+inline void give_lower(int kind, int n = 1) {
+    SITA_MOCHI[kind] += n;
+    SITA_MOCHI_KEI += n;
+}
+
+inline void give_upper(int kind, int n = 1) {
+    UE_MOCHI[kind] += n;
+    UE_MOCHI_KEI += n;
+}
+
+// What the computer's turn does before it searches, after the survey that the human's move left behind.
+inline void prepare_turn() {
+    勢力調査();
+    for (int x = 1; x <= 11; ++x) {
+        for (int y = 1; y <= 11; ++y) {
+            BAN_HOZON[x][y] = BAN[x][y];
+            NIGEMICHI[x][y] = KARA;
+        }
+    }
+    調査_2歩フラグ設定();
+    NIGEMICHI_SUU = 調査_自王逃道();
+    勢力調査();
+    調査_持角狙座標();
+    調査_移動不可駒();
+    UE_MOCHI_KEI_MAE = UE_MOCHI_KEI;
+    for (int x = 1; x <= 11; ++x) {
+        for (int y = 1; y <= 11; ++y) {
+            SITA_SEIRYOKU_MAE[x][y] = SITA_SEIRYOKU[x][y];
+            UE_SEIRYOKU_MAE[x][y] = UE_SEIRYOKU[x][y];
+            UE_NERAI_X_MAE[x][y] = UE_NERAI_X[x][y];
+            UE_NERAI_Y_MAE[x][y] = UE_NERAI_Y[x][y];
+        }
+    }
+}
+
+// A board or ring move as a candidate of the search: `placed` is the code put on the destination
+// (the promoted code when the promotion is tried; 0 for the piece as it is). The position is restored.
+inline double evaluate_move(int fx, int fy, int tx, int ty, int placed = 0) {
+    const Koma m0 = BAN[fx][fy];
+    EXPECT_EQ(移動チェック(fx, fy, tx, ty, m0), ON) << "not a legal move of the test position";
+    IDOU_KOMA = m0;
+    OU_KYORI_MAE = std::max(std::abs(fx - SITA_OU_X), std::abs(fy - SITA_OU_Y));
+    const Koma cap = BAN[tx][ty];
+    const Koma m = static_cast<Koma>(placed != 0 ? placed : m0);
+    BAN[fx][fy] = KARA;
+    BAN[tx][ty] = m;
+    勢力調査();
+    const double score = 盤評価(cap, m, fx, fy, tx, ty);
+    BAN[tx][ty] = cap;
+    BAN[fx][fy] = m0;
+    return score;
+}
+
+// A drop of hand kind k (1..7) as a candidate of the search; OU_KYORI_MAE keeps its value.
+inline double evaluate_drop(int k, int tx, int ty) {
+    const Koma piece = UE_KOMA_BY_KIND[k];
+    EXPECT_EQ(移動チェック(-1, k, tx, ty, piece), ON) << "not a legal drop of the test position";
+    IDOU_KOMA = piece;
+    BAN[tx][ty] = piece;
+    勢力調査();
+    const double score = 盤評価(KARA, piece, -1, k, tx, ty);
+    BAN[tx][ty] = KARA;
+    return score;
+}
+
+} // namespace com_turn
