@@ -1,0 +1,41 @@
+// The help page in the system browser and the version dialog. Neither touches the game state; a missing
+// page or a browser that will not start is told in a message box.
+
+#include "help/help.h"
+
+#include "core/state.h"
+#include "kifu/panel.h"
+#include "platform/platform.h"
+#include "sound/dslib.h"
+#include "sound/effects.h"
+
+#include <filesystem>
+#include <string>
+
+namespace {
+
+// The help page beside the program, in the folder that was current at start-up. The program has no
+// web home page, so the version dialog's home-page button opens this page too.
+void open_help_page() {
+    const std::string page = KIDOU_DIR + "/Tessora.htm";
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(std::filesystem::path(page), ec)) {
+        platform().message("解説ページ「" + page + "」が見つかりません。", "解説");
+        return;
+    }
+    if (!platform().open_browser(page))
+        platform().message("ブラウザを起動できないため、解説ページを開けませんでした。\n" + page, "解説");
+}
+
+} // namespace
+
+void KAISETU_Click() {
+    open_help_page();
+}
+
+void VER_Click() {
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
+    dsPlay(OTO_SONOTA);
+    if (platform().version_dialog()) open_help_page();
+}

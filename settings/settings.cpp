@@ -1,0 +1,223 @@
+// The settings file "Tessora.ini" and the options menu. The menu's check marks are the state of the
+// options: the file is written from them and read into them. The file is Shift_JIS with CR LF.
+
+#include "settings/settings.h"
+
+#include "core/state.h"
+#include "display/draw.h"
+#include "kifu/panel.h"
+#include "platform/codec.h"
+#include "platform/platform.h"
+#include "sound/dslib.h"
+#include "sound/effects.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const SETTINGS_FILE = "Tessora.ini";
+
+struct Background {
+    int no;
+    MenuItem item;
+    const char* word; // the value in the file
+};
+
+// In the order the writer looks for the checked item.
+constexpr Background BACKGROUNDS[] = {
+    {HAIKEI_MIDORI_NO, MenuItem::MIDORI, "緑"}, {HAIKEI_TAKE_NO, MenuItem::TAKE, "竹"},
+    {HAIKEI_TATAMI_NO, MenuItem::TATAMI, "畳"}, {HAIKEI_UCHU_NO, MenuItem::UCHU, "宇宙"},
+    {HAIKEI_RENGA_NO, MenuItem::RENGA, "煉瓦"},
+};
+
+const char* on_off(bool on) {
+    return on ? "ON" : "OFF";
+}
+
+// Replaces the settings file by these lines; false when the file could not be written whole.
+bool write_lines(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& line : lines) bytes += to_sjis(line) + "\r\n";
+    std::FILE* f = std::fopen(SETTINGS_FILE, "wb");
+    if (!f) return false;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    ok = std::fflush(f) == 0 && ok;
+    ok = std::fclose(f) == 0 && ok;
+    return ok;
+}
+
+// The whole file, or false when it cannot be opened or read.
+bool read_file(std::string& bytes) {
+    std::FILE* f = std::fopen(SETTINGS_FILE, "rb");
+    if (!f) return false;
+    char buf[4096];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
+    const bool ok = !std::ferror(f);
+    std::fclose(f);
+    return ok;
+}
+
+// Lines ended by CR LF, a lone LF or a lone CR; the end of the file ends the last line.
+std::vector<std::string> split_lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            lines.push_back(line);
+            line.clear();
+        } else {
+            line += c;
+        }
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
+void 背景設定(int n) {
+    チェック設定(n);
+    描画_背景(n);
+    HAIKEI_NO = n;
+}
+
+// One line of the file; false when the line has no "=".
+bool apply_line(const std::string& line) {
+    const std::size_t eq = line.find('=');
+    if (eq == std::string::npos) return false;
+    const std::string key = line.substr(0, eq);
+    const std::string value = line.substr(eq + 1);
+    if (key == "背景画") {
+        for (const Background& b : BACKGROUNDS)
+            if (value == b.word) 背景設定(b.no);
+    } else if (key == "移動指導") {
+        const bool on = value == "ON";
+        SIDOU_IRO = on ? 15 : 2;
+        platform().set_checked(MenuItem::SIDOU, on);
+        SIDOU_FLAG = on ? ON : OFF;
+    } else if (key == "経過時間") {
+        platform().set_checked(MenuItem::KEIKA, value == "ON");
+    } else if (key == "BGM") {
+        const bool on = value == "ON";
+        platform().set_checked(MenuItem::BGM, on);
+        if (on) dsPlayLooping(OTO_BGM);
+    }
+    return true;
+}
+
+// The reader's fallback: the file made anew with its defaults, which are applied once it is written.
+// When even this file cannot be written, the options stay as they are.
+void reader_fallback() {
+    if (!write_lines({"背景画=竹", "移動指導=OFF", "経過時間=ON", "BGM=OFF"})) return;
+    背景設定(HAIKEI_TAKE_NO);
+    platform().set_checked(MenuItem::SIDOU, false);
+    platform().set_checked(MenuItem::KEIKA, true);
+    platform().set_checked(MenuItem::BGM, false);
+}
+
+// The writer's fallback: other defaults, and only the check marks follow them.
+void writer_fallback() {
+    if (!write_lines({"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"})) return;
+    チェック設定(HAIKEI_MIDORI_NO);
+    platform().set_checked(MenuItem::SIDOU, false);
+    platform().set_checked(MenuItem::KEIKA, true);
+    platform().set_checked(MenuItem::BGM, true);
+}
+
+void background_click(int n, MenuItem item) {
+    if (!platform().checked(item)) {
+        チェック設定(n);
+        HAIKEI_NO = n;
+    }
+    書込_環境設定ファイル();
+    画面_再描画();
+}
+
+} // namespace
+
+void 読込_環境設定ファイル() {
+    std::string bytes;
+    if (!read_file(bytes)) {
+        reader_fallback();
+        return;
+    }
+    for (const std::string& line : split_lines(bytes)) {
+        if (!apply_line(from_sjis(line))) {
+            reader_fallback();
+            return;
+        }
+    }
+}
+
+void 書込_環境設定ファイル() {
+    std::vector<std::string> lines;
+    for (const Background& b : BACKGROUNDS) {
+        if (platform().checked(b.item)) {
+            lines.push_back(std::string("背景画=") + b.word);
+            break;
+        }
+    }
+    lines.push_back(std::string("移動指導=") + on_off(platform().checked(MenuItem::SIDOU)));
+    lines.push_back(std::string("経過時間=") + on_off(platform().checked(MenuItem::KEIKA)));
+    lines.push_back(std::string("BGM=") + on_off(platform().checked(MenuItem::BGM)));
+    if (!write_lines(lines)) writer_fallback();
+}
+
+void チェック設定(int n) {
+    for (const Background& b : BACKGROUNDS) platform().set_checked(b.item, false);
+    for (const Background& b : BACKGROUNDS)
+        if (b.no == n) platform().set_checked(b.item, true);
+}
+
+void MIDORI_Click() {
+    background_click(HAIKEI_MIDORI_NO, MenuItem::MIDORI);
+}
+void TATAMI_Click() {
+    background_click(HAIKEI_TATAMI_NO, MenuItem::TATAMI);
+}
+void TAKE_Click() {
+    background_click(HAIKEI_TAKE_NO, MenuItem::TAKE);
+}
+void UCHU_Click() {
+    background_click(HAIKEI_UCHU_NO, MenuItem::UCHU);
+}
+void RENGA_Click() {
+    background_click(HAIKEI_RENGA_NO, MenuItem::RENGA);
+}
+
+void SIDOU_Click() {
+    if (platform().checked(MenuItem::SIDOU)) {
+        // Guidance goes off: plain outlines over every cell that may carry a guidance outline.
+        for (int x = 1; x <= 11; ++x)
+            for (int y = 1; y <= 11; ++y) 描画_桝輪郭(WAKU_IRO, x, y);
+        for (int y = 1; y <= 7; ++y) 描画_桝輪郭(WAKU_IRO, -1, y);
+        for (int y = 3; y <= 9; ++y) 描画_桝輪郭(WAKU_IRO, 13, y);
+        platform().set_checked(MenuItem::SIDOU, false);
+        SIDOU_FLAG = OFF;
+        SIDOU_IRO = WAKU_IRO;
+    } else {
+        platform().set_checked(MenuItem::SIDOU, true);
+        SIDOU_FLAG = ON;
+        SIDOU_IRO = 15;
+    }
+    書込_環境設定ファイル();
+}
+
+void BGM_Click() {
+    if (platform().checked(MenuItem::BGM)) {
+        platform().set_checked(MenuItem::BGM, false);
+        dsStop(OTO_BGM);
+    } else {
+        platform().set_checked(MenuItem::BGM, true);
+        dsPlayLooping(OTO_BGM);
+    }
+    書込_環境設定ファイル();
+}
+
+void OPTION_Click() {
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
+}

@@ -1,0 +1,111 @@
+// The program's sounds: the library started once, four wave files loaded into its buffers, freed at
+// the end. A buffer of 0 is no sound; the library ignores it, so the callers never test it.
+
+#include "sound/effects.h"
+
+#include "platform/platform.h"
+#include "sound/dslib.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <vector>
+
+int OTO_SONOTA = 0;
+int OTO_KINSHI = 0;
+int OTO_KOMA = 0;
+int OTO_BGM = 0;
+
+namespace {
+
+int g_library = 0; // the library handle; 0 when it did not start
+
+std::uint32_t le32(const std::uint8_t* p) {
+    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+}
+
+// The whole file in bytes; on failure an empty vector and the reason in `why`.
+std::vector<std::uint8_t> read_whole(const std::string& file, std::string& why) {
+    std::vector<std::uint8_t> bytes;
+    std::FILE* f = std::fopen(file.c_str(), "rb");
+    if (!f) {
+        why = std::strerror(errno);
+        return bytes;
+    }
+    bool ok = std::fseek(f, 0, SEEK_END) == 0;
+    const long length = ok ? std::ftell(f) : -1;
+    ok = ok && length >= 0 && std::fseek(f, 0, SEEK_SET) == 0;
+    if (ok) {
+        bytes.resize(static_cast<std::size_t>(length));
+        ok = std::fread(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    }
+    if (!ok) why = errno ? std::strerror(errno) : "読み込みが途中で終わりました";
+    std::fclose(f);
+    if (!ok) bytes.clear();
+    return bytes;
+}
+
+} // namespace
+
+void 表示_警告(const std::string& text) {
+    platform().warning(text, "Tessora.dll");
+}
+
+void 待機_秒(double seconds) {
+    platform().wait(seconds);
+}
+
+void 初期化_サウンド(int window) {
+    g_library = dsInitialize(window);
+    if (g_library == 0) 表示_警告("Direct Soundインターフェースが作成できません。");
+}
+
+void 終了_サウンド() {
+    if (g_library != 0) dsTerminate(g_library);
+    g_library = 0;
+}
+
+int 読込_効果音(const std::string& file, int flags) {
+    if (g_library == 0) return 0;
+    // Only a file counts as present: a folder of that name is as good as no file.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(std::filesystem::path(file), ec)) return 0;
+
+    errno = 0;
+    std::string why;
+    std::vector<std::uint8_t> bytes = read_whole(file, why);
+    if (!why.empty()) {
+        表示_警告("効果音ファイル「" + file + "」を読み込めません。（" + why + "）");
+        return 0;
+    }
+    // The library takes the length from the wave header, so the header must not claim more bytes
+    // than the file has.
+    if (bytes.size() < 12 || std::memcmp(bytes.data(), "RIFF", 4) != 0 ||
+        le32(bytes.data() + 4) > bytes.size() - 8) {
+        表示_警告("効果音ファイル「" + file + "」は完全なウェーブファイルではありません。");
+        return 0;
+    }
+    const int buffer = dsCreateDSB(g_library, bytes.data(), flags);
+    if (buffer == 0) 表示_警告("効果音ファイル「" + file + "」をサウンドライブラリが受け付けませんでした。");
+    return buffer;
+}
+
+void 効果音_準備() {
+    初期化_サウンド(0); // SDL needs no window handle
+    OTO_SONOTA = 読込_効果音("その他.wav", 3);
+    OTO_KINSHI = 読込_効果音("禁止.wav", 3);
+    OTO_KOMA = 読込_効果音("駒打音.wav", 3);
+    OTO_BGM = 読込_効果音("BGM.wav", 1);
+}
+
+void 効果音_解放() {
+    dsFree(OTO_SONOTA);
+    dsFree(OTO_KINSHI);
+    dsFree(OTO_KOMA);
+    dsFree(OTO_BGM);
+    終了_サウンド();
+    OTO_SONOTA = OTO_KINSHI = OTO_KOMA = OTO_BGM = 0;
+}
