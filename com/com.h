@@ -31,6 +31,16 @@ double 盤評価_自角注意_COM(int tx, int ty, int m);
 
 // The computer's turn.
 void com_ban();
+// The search of one turn: chooses the move into the COM_TE_ variables and returns ON, or OFF when no
+// legal move exists. BAN, the ring and the hands are left exactly as they were; it draws nothing and
+// does not wait (apart from the clock ticks).
+int com_探索();
+extern int COM_TE_MOTO_X, COM_TE_MOTO_Y; // from-square; (-1, kind) for a drop
+extern int COM_TE_SAKI_X, COM_TE_SAKI_Y; // destination
+extern Koma COM_TE_KOMA_MAE;             // code of the piece before the move
+extern Koma COM_TE_KOMA_OKU;             // code placed on the destination (promoted or not)
+extern int KAITEN_UTI;                   // ON: the move was found on the ring after KAITEN_KAISUU turns
+extern int KAITEN_KAISUU;
 
 // Levels and handicap.
 void LEVEL1_Click();

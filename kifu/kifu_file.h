@@ -1,0 +1,31 @@
+// Kifu file lines: building a record line from the record and reading one back.
+#pragma once
+
+#include "core/state.h"
+
+#include <string>
+#include <vector>
+
+// One record entry as a kifu file line holds it: the clocks in whole seconds.
+struct KifuKyokumen {
+    Koma ban[12][12] = {};  // x, y = 1..11
+    int sita_mochi[8] = {}; // k = 1..7
+    int ue_mochi[8] = {};
+    long jikan[4] = {}; // lower before, lower after, upper before, upper after
+    bool operator==(const KifuKyokumen&) const = default;
+};
+
+// The entry of record index n (0..500); an index outside the record gives an empty entry.
+KifuKyokumen 取得_棋譜局面(int n);
+// The record line of an entry: 518 characters, one more for each pawn count of 10 or more.
+std::string 変換_局面から棋譜行(const KifuKyokumen& k);
+// The record line of index n.
+std::string 変換_棋譜行(int n);
+// Reads one record line by its columns; the two pawn counts in hand take the given number of digits.
+// Missing or unreadable fields give 0; any bytes are accepted.
+KifuKyokumen 変換_棋譜行から局面(const std::string& line, int sita_hu_keta = 1, int ue_hu_keta = 1);
+// Reads the record lines of a file, finding which pawn counts of a 519- or 520-character line have
+// two digits.
+std::vector<KifuKyokumen> 変換_棋譜行群から局面(const std::vector<std::string>& lines);
+// The lines of a file's bytes; CR LF, LF and CR all end a line.
+std::vector<std::string> 変換_棋譜ファイル行(const std::string& bytes);

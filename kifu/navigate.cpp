@@ -1,0 +1,178 @@
+// Stepping through the record (戻, 進), back to the start (最初) and turning the board about (反転).
+
+#include "kifu/navigate.h"
+
+#include "com/com.h"
+#include "control/clock.h"
+#include "control/game.h"
+#include "core/moves.h"
+#include "core/rules.h"
+#include "core/state.h"
+#include "display/draw.h"
+#include "display/texts.h"
+#include "kifu/panel.h"
+#include "kifu/record.h"
+#include "platform/platform.h"
+#include "sound/dslib.h"
+#include "sound/effects.h"
+
+#include <utility>
+
+namespace {
+
+void close_file_panel() {
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
+}
+
+// The kings' squares and the two-pawn flags follow the position now shown, so the rule and mate
+// checks that read them next see that position. A king that is not on the board keeps its square.
+void 調査_局面後設定() {
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y) {
+            if (BAN[x][y] == SITA_OU) {
+                SITA_OU_X = x;
+                SITA_OU_Y = y;
+            } else if (BAN[x][y] == UE_OU) {
+                UE_OU_X = x;
+                UE_OU_Y = y;
+            }
+        }
+    調査_2歩フラグ設定();
+}
+
+void restore(int n) {
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y) BAN[x][y] = KIFU_BAN[n][x][y];
+    for (int k = 1; k <= 7; ++k) {
+        SITA_MOCHI[k] = KIFU_SITA_MOCHI[n][k];
+        UE_MOCHI[k] = KIFU_UE_MOCHI[n][k];
+    }
+    SITA_MOCHI_KEI = 調査_持駒数(SITA_GAWA);
+    UE_MOCHI_KEI = 調査_持駒数(UE_GAWA);
+}
+
+} // namespace
+
+void STOP_Click() {
+    close_file_panel();
+}
+
+void CANCEL_Click() {
+    初期設定();
+    調査_局面後設定();
+    dsPlay(OTO_KOMA);
+}
+
+void AFTER_Click() {
+    close_file_panel();
+    if (TEBAN == 0) {
+        dsPlay(OTO_KINSHI);
+        platform().message("「対局」で始めて下さい", "開始");
+        return;
+    }
+    SAIKAI_MACHI = ON;
+    // The record ends at KIFU_TESUU, and never beyond its room.
+    if (KIFU_NO >= KIFU_TESUU || KIFU_NO >= KIFU_MAX || KIFU_NO < 0) {
+        if (KIFU_MODE == ON) {
+            platform().message("終わり", "進む");
+        } else {
+            dsPlay(OTO_KINSHI);
+            platform().message("できません", "進む");
+        }
+        return;
+    }
+    消去_思考中();
+    SENTAKU = 0;
+    platform().set_timer(false);
+    描画_将棋盤桝();
+
+    KIFU_NO += 1;
+    TESUU += 1;
+    描画_手数(TESUU, 15);
+    const int n = KIFU_NO;
+    restore(n);
+    UE_JIKAN = KIFU_UE_JIKAN_ATO[n];
+    描画_所有時間(UE_GAWA, UE_JIKAN);
+    SITA_JIKAN = KIFU_SITA_JIKAN_ATO[n];
+    描画_所有時間(SITA_GAWA, SITA_JIKAN);
+    描画_自持盤();
+    描画_敵持盤();
+    描画_盤();
+
+    int x = 0, y = 0, code = KARA;
+    調査_移動結果(n, x, y, code);
+    dsPlay(OTO_KOMA);
+    描画_移動結果(code > 0 ? UE_GAWA : SITA_GAWA, x, y, code);
+    TEBAN = -TEBAN;
+    描画_手数(TESUU, 15);
+    調査_局面後設定();
+}
+
+void REPLAY_Click() {
+    close_file_panel();
+    SAIKAI_MACHI = ON;
+    // KIFU_NO may stand one past the last entry (after the last move); nothing lies further.
+    if (KIFU_NO < 1 || KIFU_NO > KIFU_MAX + 1) {
+        dsPlay(OTO_KINSHI);
+        platform().message("できません", "戻る");
+        return;
+    }
+    SENTAKU = 0;
+    platform().set_timer(false);
+    描画_将棋盤桝();
+    消去_思考中();
+
+    const int n = KIFU_NO - 1;
+    restore(n);
+    UE_JIKAN = KIFU_UE_JIKAN_MAE[n];
+    描画_所有時間(UE_GAWA, UE_JIKAN);
+    SITA_JIKAN = KIFU_SITA_JIKAN_MAE[n];
+    描画_所有時間(SITA_GAWA, SITA_JIKAN);
+    描画_自持盤();
+    描画_敵持盤();
+    描画_盤();
+
+    int x = 0, y = 0, code = KARA;
+    調査_移動結果(KIFU_NO, x, y, code);
+    dsPlay(OTO_KOMA);
+    消去_移動結果(code > 0 ? UE_GAWA : SITA_GAWA);
+
+    KIFU_NO -= 1;
+    TESUU -= 1;
+    TEBAN = -TEBAN;
+    描画_手数(TESUU, 15);
+    調査_局面後設定();
+}
+
+void REVERSE_Click() {
+    if (KIFU_MODE == ON) {
+        dsPlay(OTO_KINSHI);
+        platform().message("棋譜ﾓｰﾄﾞではできません", "反転");
+        return;
+    }
+    HANTEN = ON;
+    SENTAKU = 0;
+
+    Koma copy[12][12];
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y) copy[x][y] = BAN[x][y];
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y) BAN[12 - x][12 - y] = static_cast<Koma>(-copy[x][y]);
+
+    for (int k = 1; k <= 7; ++k) std::swap(SITA_MOCHI[k], UE_MOCHI[k]);
+    SITA_MOCHI_KEI = 調査_持駒数(SITA_GAWA);
+    UE_MOCHI_KEI = 調査_持駒数(UE_GAWA);
+    調査_局面後設定();
+
+    画面_再描画();
+    描画_手数(TESUU, 15);
+    if (HANDE_SETTEI == ON) {
+        HANDE_LEVEL = -HANDE_LEVEL;
+        描画_ハンデレベル(HANDE_LEVEL);
+    }
+    dsPlay(OTO_KOMA);
+    TEBAN = -TEBAN;
+    KIFU_NO = 0;
+    KIFU_TESUU = 0;
+}

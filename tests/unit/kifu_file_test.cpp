@@ -1,0 +1,594 @@
+// Kifu files: the record line, writing a game and reading it back, and files that are not what they
+// should be.
+
+#include "control/game.h"
+#include "core/moves.h"
+#include "core/state.h"
+#include "kifu/kifu_file.h"
+#include "kifu/navigate.h"
+#include "kifu/panel.h"
+#include "kifu/record.h"
+#include "platform/codec.h"
+#include "support/fake_platform.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A move of the test games; a drop is from (-1, kind) for the upper and (13, kind + 2) for the lower
+// player, as 駒移動 takes it.
+struct Mv {
+    int fx, fy, tx, ty;
+};
+
+Mv mirrored(Mv m) {
+    auto from = [](int x, int y) -> std::pair<int, int> {
+        if (x == -1) return {13, y + 2};
+        if (x == 13) return {-1, y - 2};
+        return {12 - x, 12 - y};
+    };
+    const auto [fx, fy] = from(m.fx, m.fy);
+    return {fx, fy, 12 - m.tx, 12 - m.ty};
+}
+
+// Records and makes the move as the player input does; the mover's clock runs a few seconds.
+void play(Mv m) {
+    const int piece = m.fx == 13   ? SITA_KOMA_BY_KIND[m.fy - 2]
+                      : m.fx == -1 ? UE_KOMA_BY_KIND[m.fy]
+                                   : BAN[m.fx][m.fy];
+    const double dt = 3.25 + TESUU % 7;
+    if (piece < 0) {
+        手順保存(m.fx, m.fy, m.tx, m.ty, piece, BAN[m.tx][m.ty], SITA_JIKAN, SITA_JIKAN + dt, UE_JIKAN,
+                 UE_JIKAN);
+        SITA_JIKAN += dt;
+    } else {
+        手順保存(m.fx, m.fy, m.tx, m.ty, piece, BAN[m.tx][m.ty], SITA_JIKAN, SITA_JIKAN, UE_JIKAN,
+                 UE_JIKAN + dt);
+        UE_JIKAN += dt;
+    }
+    駒移動(m.fx, m.fy, m.tx, m.ty, piece);
+    KIFU_NO += 1;
+    TESUU += 1;
+}
+
+// The first moves of an ordinary opening, lower and upper in turn.
+// Both sides capture, drop and keep their clocks.
+const std::vector<Mv> OPENING = {{9, 8, 9, 7},  {3, 4, 3, 5},  {8, 8, 8, 7}, {9, 3, 4, 8}, {3, 9, 4, 8},
+                                 {-1, 1, 5, 6}, {5, 10, 5, 9}, {5, 6, 5, 7}, {13, 8, 5, 5}};
+
+// A game in which the lower player captures every upper pawn and then, four times, a pawn the upper
+// player took and dropped again: its pawns in hand go from 0 to 13, through the counts 11 and 11 + 1
+// whose lines can be split two ways.
+std::vector<Mv> pawn_hoarding_game() {
+    std::vector<Mv> g;
+    int rx = 9, ry = 9;  // lower rook
+    bool king_up = true; // upper king at (6, 2)
+    auto upper_waits = [&] {
+        g.push_back(king_up ? Mv{6, 2, 6, 3} : Mv{6, 3, 6, 2});
+        king_up = !king_up;
+    };
+    auto lower_rook_to = [&](int x, int y) {
+        g.push_back({rx, ry, x, y});
+        rx = x;
+        ry = y;
+    };
+    for (int x = 10; x >= 2; --x) {
+        lower_rook_to(x, 4);
+        upper_waits();
+    }
+    int ux = 3, uy = 3; // upper rook
+    for (int c : {3, 4, 5, 7}) {
+        g.push_back({ux, uy, c, 8}); // takes a lower pawn
+        ux = c;
+        uy = 8;
+        lower_rook_to(2, ry == 5 ? 4 : 5);
+        g.push_back({-1, 1, c, 6}); // drops it again
+        lower_rook_to(c, 6);        // and loses it
+        upper_waits();
+        lower_rook_to(2, 5);
+    }
+    upper_waits();
+    return g;
+}
+
+std::vector<KifuKyokumen> entries(int from, int to) {
+    std::vector<KifuKyokumen> v;
+    for (int n = from; n <= to; ++n) v.push_back(取得_棋譜局面(n));
+    return v;
+}
+
+// The lines of a file, each without its CR LF; a line end other than CR LF fails the test.
+std::vector<std::string> crlf_lines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t end = bytes.find("\r\n", start);
+        if (end == std::string::npos) {
+            ADD_FAILURE() << "text after the last CR LF";
+            break;
+        }
+        lines.push_back(bytes.substr(start, end - start));
+        EXPECT_EQ(lines.back().find_first_of("\r\n"), std::string::npos);
+        start = end + 2;
+    }
+    return lines;
+}
+
+// The three header texts, printed last while a file is read (after the screen was set up anew).
+std::vector<FakePlatform::Text> header_texts(const FakePlatform& fp) {
+    if (fp.texts.size() < 3) return {};
+    return {fp.texts.end() - 3, fp.texts.end()};
+}
+
+std::string number_field(long v, int width) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%*ld", width, v);
+    return buf;
+}
+
+class KifuFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        set_platform(&fp);
+        fp.current_folder = dir.path().string();
+        初期設定();
+        KIFU_TESUU = 0;
+        SITA_GAWA = 1;
+        UE_GAWA = -1;
+        KIFU_GYOU.clear();
+        fp.forget();
+    }
+    void TearDown() override { set_platform(nullptr); }
+
+    void play_all(const std::vector<Mv>& game) {
+        for (const Mv& m : game) play(m);
+    }
+    void write(const std::string& name, const std::string& title = "対局", const std::string& sente = "先手",
+               const std::string& gote = "後手") {
+        fp.boxes[1] = name;
+        fp.boxes[2] = title;
+        fp.boxes[3] = sente;
+        fp.boxes[4] = gote;
+        Command1_Click();
+    }
+    // Forgets the record and the position, as a fresh program would have them, then reads the file.
+    void read(const std::string& file) {
+        for (int n = 0; n <= KIFU_MAX; ++n) {
+            for (auto& column : KIFU_BAN[n])
+                for (auto& cell : column) cell = 0;
+            KIFU_SITA_JIKAN_ATO[n] = -1;
+        }
+        fp.forget();
+        File1_Click(file);
+    }
+
+    TempDir dir;
+    FakePlatform fp;
+};
+
+TEST_F(KifuFile, RecordLineHasTheFixedColumnsOfTheFormat) {
+    BAN[9][9] = SITA_SYA_NARI;
+    BAN[11][6] = UE_KAKU; // on the ring
+    SITA_MOCHI[1] = 3;
+    UE_MOCHI[7] = 2;
+    KIFU_NO = 1;
+    手順保存(0, 0, 0, 0, 0, 0, 0, 1234.9, 7, 99999);
+    const std::string line = 変換_棋譜行(1);
+    ASSERT_EQ(line.size(), 518u);
+    // Fields 12 to 22: file 9 from the top ring cell to the bottom one.
+    EXPECT_EQ(line.substr(44, 44), "   0  20   0  10   0   0   0 -10   0 -20   0");
+    EXPECT_EQ(line.substr(((9 - 1) * 11 + 9 - 1) * 4, 4), "-901");
+    EXPECT_EQ(line.substr(((11 - 1) * 11 + 6 - 1) * 4, 4), " 800");
+    EXPECT_EQ(line.substr(((6 - 1) * 11 + 10 - 1) * 4, 4), "-950");
+    EXPECT_EQ(line.substr(484, 14), "30000000000002");
+    EXPECT_EQ(line.substr(498), "    0 1234    799999");
+}
+
+TEST_F(KifuFile, FieldsAreReadAsDecimalNumbersFromTheirStart) {
+    const struct {
+        std::string field;
+        int value;
+    } rows[] = {{"  20", 20}, {"-900", -900}, {" 950", 950}, {"12ab", 12},  {"abcd", 0},  {"  - ", 0},
+                {"+5  ", 5},  {"1 2 ", 1},    {"    ", 0},   {" -10", -10}, {"\t 30", 30}};
+    for (const auto& r : rows) {
+        const std::string line = r.field + std::string(514, ' ');
+        EXPECT_EQ(変換_棋譜行から局面(line).ban[1][1], r.value) << "'" << r.field << "'";
+    }
+}
+
+TEST_F(KifuFile, ShortAndLongLinesGiveTheirFieldsByPosition) {
+    play_all(OPENING);
+    const KifuKyokumen whole = 取得_棋譜局面(5);
+    const std::string line = 変換_棋譜行(5);
+
+    const KifuKyokumen cut = 変換_棋譜行から局面(line.substr(0, 200)); // 50 board fields
+    for (int i = 0; i < 121; ++i) {
+        const int x = i / 11 + 1, y = i % 11 + 1;
+        EXPECT_EQ(cut.ban[x][y], i < 50 ? whole.ban[x][y] : 0) << x << "," << y;
+    }
+    EXPECT_EQ(cut.jikan[3], 0);
+
+    EXPECT_EQ(変換_棋譜行から局面(line + std::string(3000, '7')), whole);
+    EXPECT_EQ(変換_棋譜行から局面(""), KifuKyokumen{});
+}
+
+TEST_F(KifuFile, GameOfNMovesWritesThreePlusNMinusOneLinesAndReadsBack) {
+    play_all(OPENING);
+    const int n = static_cast<int>(OPENING.size());
+    ASSERT_EQ(KIFU_TESUU, n - 1);
+    const std::vector<KifuKyokumen> before = entries(1, n - 1);
+
+    fp.io_visible = true;
+    write("opening");
+    EXPECT_EQ(fp.messages, std::vector<std::string>{"   | 棋譜を書き込みました"});
+    EXPECT_FALSE(fp.io_visible);
+    EXPECT_EQ(fp.boxes[1], "");
+    const std::vector<std::string> lines = crlf_lines(dir.read("opening.棋譜"));
+    ASSERT_EQ(lines.size(), 3u + (n - 1));
+    for (std::size_t i = 3; i < lines.size(); ++i) EXPECT_EQ(lines[i].size(), 518u);
+
+    read("opening.棋譜");
+    EXPECT_EQ(KIFU_TESUU, n - 1);
+    EXPECT_EQ(entries(1, n - 1), before);
+    EXPECT_EQ(KIFU_MODE, ON);
+    EXPECT_EQ(TEBAN, 1);
+    EXPECT_EQ(KIFU_NO, 0);
+    EXPECT_EQ(TESUU, 0);
+    EXPECT_EQ(fp.messages,
+              (std::vector<std::string>{"棋譜 |  読み込みました", "棋譜 | 棋譜を '進 'で進めて下さい"}));
+    EXPECT_EQ(KIFU_GYOU, lines.back()); // the line last read
+}
+
+TEST_F(KifuFile, GameOfOneMoveHasNothingToWrite) {
+    play(OPENING[0]);
+    write("one");
+    EXPECT_EQ(fp.messages, std::vector<std::string>{"棋譜保存 | 保存するデータがありません"});
+    EXPECT_EQ(dir.read("one.棋譜"), "<missing>");
+}
+
+TEST_F(KifuFile, EmptyFileNameIsRefusedWithThePanelLeftOpen) {
+    play_all(OPENING);
+    fp.io_visible = true;
+    write("", "対局", "a", "b");
+    EXPECT_EQ(fp.messages, std::vector<std::string>{"   | ﾌｧｲﾙ名が入力されていません"});
+    EXPECT_TRUE(fp.io_visible);
+    EXPECT_EQ(fp.boxes[3], "a");
+    EXPECT_TRUE(fs::is_empty(dir.path()));
+}
+
+TEST_F(KifuFile, AfterSaishoThePreviousGameIsStillWritten) {
+    play_all(OPENING);
+    初期設定(); // 最初
+    write("previous");
+    EXPECT_EQ(crlf_lines(dir.read("previous.棋譜")).size(), 3u + OPENING.size() - 1);
+}
+
+TEST_F(KifuFile, HeaderLinesAreGameNameThenUpperPlayerThenLowerPlayer) {
+    const struct {
+        int sita_gawa;
+        const char* line2;
+        const char* line3;
+    } rows[] = {{1, "後手の人", "先手の人"}, {-1, "先手の人", "後手の人"}};
+    for (const auto& r : rows) {
+        SITA_GAWA = r.sita_gawa;
+        UE_GAWA = -r.sita_gawa;
+        KIFU_NO = 0;
+        play_all({{9, 8, 9, 7}, {9, 4, 9, 5}});
+        write("order", "棋聖戦", "先手の人", "後手の人");
+        const std::vector<std::string> lines = crlf_lines(dir.read("order.棋譜"));
+        ASSERT_EQ(lines.size(), 4u);
+        EXPECT_EQ(lines[0], "\x8a\xfb\x90\xb9\x90\xed"); // 棋聖戦 in Shift_JIS
+        EXPECT_EQ(lines[1], to_sjis(r.line2));
+        EXPECT_EQ(lines[2], to_sjis(r.line3));
+
+        read("order.棋譜");
+        // Line 2 is printed above the board, beside the upper player.
+        const std::vector<FakePlatform::Text> texts = header_texts(fp);
+        ASSERT_EQ(texts.size(), 3u);
+        EXPECT_EQ(texts[1].text, r.line2);
+        EXPECT_EQ(texts[1].y, 700);
+        EXPECT_EQ(texts[2].text, r.line3);
+        EXPECT_EQ(texts[2].y, 8750);
+    }
+}
+
+TEST_F(KifuFile, HandMadeShiftJisFileWithCrLfReadsBack) {
+    // Two record lines spelled out here, field by field.
+    std::string rec1, rec2;
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y) {
+            rec1 += number_field(x == 9 && y == 9 ? -900 : 0, 4);
+            rec2 += number_field(x == 6 && y == 3 ? 950 : x == 2 && y == 11 ? -21 : 0, 4);
+        }
+    rec1 +=
+        "10000000000000" + number_field(0, 5) + number_field(5, 5) + number_field(0, 5) + number_field(0, 5);
+    rec2 +=
+        "10000000000002" + number_field(5, 5) + number_field(5, 5) + number_field(0, 5) + number_field(61, 5);
+    const std::string header = "\x8a\xfb\x90\xb9\x90\xed\r\n" // 棋聖戦
+                               "\x89\x48\x93\x63\r\n"         // 羽田
+                               "\x90\x58\r\n";                // 森
+    for (const std::string end : {"\r\n", "\n"}) {
+        std::string bytes = header + rec1 + end + rec2 + end;
+        if (end == std::string("\n"))
+            bytes = "\xc3\xbd\xc4\n\n\n" + rec1 + end + rec2; // ﾃｽﾄ; no end at the end
+        dir.write("hand.棋譜", bytes);
+        read("hand.棋譜");
+        ASSERT_EQ(KIFU_TESUU, 2) << "line end " << (end[0] == '\r' ? "CR LF" : "LF");
+        EXPECT_EQ(KIFU_BAN[1][9][9], SITA_SYA);
+        EXPECT_EQ(KIFU_BAN[2][6][3], UE_OU);
+        EXPECT_EQ(KIFU_BAN[2][2][11], SITA_KYOU_NARI);
+        EXPECT_EQ(KIFU_BAN[2][6][10], KARA);
+        EXPECT_EQ(KIFU_SITA_MOCHI[2][1], 1);
+        EXPECT_EQ(KIFU_UE_MOCHI[2][7], 2);
+        EXPECT_EQ(KIFU_SITA_JIKAN_MAE[2], 5);
+        EXPECT_EQ(KIFU_UE_JIKAN_ATO[2], 61);
+    }
+    // The CR LF file's header, printed in a 12-point font where the panel's rule places it.
+    dir.write("hand.棋譜", header + rec1 + "\r\n");
+    read("hand.棋譜");
+    const std::vector<FakePlatform::Text> texts = header_texts(fp);
+    ASSERT_EQ(texts.size(), 3u);
+    const double x3 = 3900, x2 = 1050 + 570 * (3 + 11.0 / 5), x1 = 1050 + 570 * (3 + 12.0 / 5);
+    const FakePlatform::Text expected[] = {{x3 - 3000, 8750, "棋聖戦", 12, 12, false},
+                                           {x2, 700, "羽田", 12, 15, false},
+                                           {x1, 8750, "森", 12, 15, false}};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(texts[i].text, expected[i].text);
+        EXPECT_DOUBLE_EQ(texts[i].x, expected[i].x) << expected[i].text;
+        EXPECT_DOUBLE_EQ(texts[i].y, expected[i].y);
+        EXPECT_EQ(texts[i].points, 12);
+        EXPECT_EQ(texts[i].colour, expected[i].colour);
+    }
+}
+
+TEST_F(KifuFile, TwoDigitPawnCountsReadBackFromRealGames) {
+    for (bool upper_hoards : {false, true}) {
+        SCOPED_TRACE(upper_hoards ? "upper player holds 10 or more" : "lower player holds 10 or more");
+        初期設定();
+        std::vector<Mv> game = pawn_hoarding_game();
+        if (upper_hoards) {
+            SITA_GAWA = -1;
+            UE_GAWA = 1;
+            for (Mv& m : game) m = mirrored(m);
+        }
+        play_all(game);
+        const int last = static_cast<int>(game.size()) - 1;
+        ASSERT_EQ(KIFU_TESUU, last);
+        int& hoard = upper_hoards ? KIFU_UE_MOCHI[last][1] : KIFU_SITA_MOCHI[last][1];
+        ASSERT_EQ(hoard, 13);
+        const std::vector<KifuKyokumen> before = entries(1, last);
+
+        write("pawns");
+        const std::vector<std::string> lines = crlf_lines(dir.read("pawns.棋譜"));
+        ASSERT_EQ(lines.size(), 3u + last);
+        int long_lines = 0, two_way = 0;
+        for (std::size_t i = 3; i < lines.size(); ++i) {
+            long_lines += lines[i].size() == 519;
+            two_way += lines[i].size() == 519 && lines[i].substr(484, 2) == "11";
+        }
+        EXPECT_GE(long_lines, 15);
+        EXPECT_GE(two_way, 4); // counts 11 and 0, 11 and 1, 1 and 11 ... read alike
+
+        read("pawns.棋譜");
+        ASSERT_EQ(KIFU_TESUU, last);
+        const std::vector<KifuKyokumen> after = entries(1, last);
+        for (int i = 0; i < last; ++i) EXPECT_EQ(after[i], before[i]) << "line " << i + 4;
+    }
+}
+
+TEST_F(KifuFile, TwoDigitPawnSplitSettledByNeighboursOrByDefault) {
+    // Five pawns on the board: 1 + 11 + 1 + 5 = 18 = 11 + 1 + 1 + 5, so "111" reads both ways.
+    KifuKyokumen k;
+    for (int x = 2; x <= 6; ++x) k.ban[x][8] = SITA_HU;
+    auto with = [&](int s, int u) {
+        KifuKyokumen e = k;
+        e.sita_mochi[1] = s;
+        e.ue_mochi[1] = u;
+        return e;
+    };
+    auto line = [&](int s, int u) { return 変換_局面から棋譜行(with(s, u)); };
+    ASSERT_EQ(line(1, 11), line(11, 1));
+
+    // The settled line comes last and settles the two before it, one after the other.
+    EXPECT_EQ(変換_棋譜行群から局面({line(1, 11), line(1, 11), line(2, 11)}),
+              (std::vector<KifuKyokumen>{with(1, 11), with(1, 11), with(2, 11)}));
+    EXPECT_EQ(変換_棋譜行群から局面({line(12, 0), line(11, 1)}),
+              (std::vector<KifuKyokumen>{with(12, 0), with(11, 1)}));
+    // Nothing tells: the lower player's count is the two-digit one.
+    EXPECT_EQ(変換_棋譜行群から局面({line(1, 11)}), std::vector<KifuKyokumen>{with(11, 1)});
+    // Both counts of two digits make a line of 520 characters.
+    const std::string both = line(10, 12);
+    ASSERT_EQ(both.size(), 520u);
+    EXPECT_EQ(変換_棋譜行群から局面({both}), std::vector<KifuKyokumen>{with(10, 12)});
+}
+
+TEST_F(KifuFile, TruncatedAndGarbageFilesReadWithoutHarm) {
+    play_all(OPENING);
+    write("good");
+    const std::string good = dir.read("good.棋譜");
+    std::string binary;
+    for (int i = 0; i < 3000; ++i) binary += static_cast<char>((i * 37 + i / 256) & 0xFF);
+    const struct {
+        const char* what;
+        std::string bytes;
+        int records;
+    } rows[] = {
+        {"empty", "", 0},
+        {"two header lines", "a\r\nb\r\n", 0},
+        {"cut inside a record line", good.substr(0, good.size() - 700), 7},
+        {"binary", binary, -1},
+        {"not Shift_JIS", "\x81\xff\x80\xfd\r\n\xa0\r\n\xff\r\n\x81\r\n", 1},
+        {"NUL bytes", std::string("x\0y\r\n\0\r\n\r\n\0\0\0   5\0", 17), 1},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        dir.write("bad.棋譜", r.bytes);
+        read("bad.棋譜");
+        EXPECT_EQ(KIFU_MODE, ON);
+        const int expected =
+            r.records >= 0 ? r.records : static_cast<int>(変換_棋譜ファイル行(r.bytes).size()) - 3;
+        EXPECT_EQ(KIFU_TESUU, expected);
+        if (expected == 0) {
+            EXPECT_EQ(fp.messages.back(), "棋譜 | 棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
+            EXPECT_EQ(TEBAN, 0);
+        } else {
+            EXPECT_EQ(fp.messages.back(), "棋譜 | 棋譜を '進 'で進めて下さい");
+        }
+        // Every entry read can be stepped through.
+        for (int i = 0; i <= KIFU_TESUU; ++i) AFTER_Click();
+        EXPECT_EQ(KIFU_NO, KIFU_TESUU);
+        for (int i = 0; i <= KIFU_TESUU; ++i) REPLAY_Click();
+        EXPECT_EQ(KIFU_NO, 0);
+    }
+    // A header the file lacks leaves the text of the line read before, which is printed again.
+    dir.write("bad.棋譜", "only\r\n");
+    read("bad.棋譜");
+    const std::vector<FakePlatform::Text> texts = header_texts(fp);
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0].text, "only");
+    EXPECT_EQ(texts[1].text, "only");
+    EXPECT_EQ(texts[2].text, "only");
+}
+
+TEST_F(KifuFile, WritingReplacesAnExistingFileWholly) {
+    dir.write("game.棋譜", std::string(100000, 'x'));
+    play_all(OPENING);
+    write("game", "first");
+    初期設定();
+    KIFU_NO = 0;
+    play_all({OPENING.begin(), OPENING.begin() + 3});
+    write("game", "second");
+    const std::vector<std::string> lines = crlf_lines(dir.read("game.棋譜"));
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0], "second");
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir.path())) names.push_back(e.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"game.棋譜"}); // no temporary file left behind
+}
+
+TEST_F(KifuFile, FailedWriteNamesTheFileAndChangesNothing) {
+    play_all(OPENING);
+    const std::vector<KifuKyokumen> record = entries(0, KIFU_TESUU);
+    const int tesuu = TESUU, kifu_tesuu = KIFU_TESUU;
+    fs::create_directory(dir.path() / "taken.棋譜");
+    dir.write("taken.棋譜/inside", "keep");
+    const struct {
+        std::string folder, name, reason;
+    } rows[] = {
+        {(dir.path() / "nowhere").string(), "game", "ﾌｫﾙﾀﾞが見つかりません"},
+        {dir.path().string(), "taken", "同じ名前のﾌｫﾙﾀﾞがあります"},
+        {dir.path().string(), std::string(300, 'n'), "ﾌｧｲﾙ名が長すぎます"},
+    };
+    for (const auto& r : rows) {
+        fp.forget();
+        fp.current_folder = r.folder;
+        fp.io_visible = true;
+        write(r.name, "t", "s", "g");
+        const std::string path = r.folder + "/" + r.name + ".棋譜";
+        EXPECT_EQ(fp.messages, std::vector<std::string>{"棋譜保存 | 棋譜ﾌｧｲﾙを書き込めませんでした\n" + path +
+                                                        "\n" + r.reason});
+        EXPECT_TRUE(fp.io_visible);
+        EXPECT_EQ(fp.boxes[1], r.name);
+    }
+    EXPECT_EQ(dir.read("taken.棋譜/inside"), "keep");
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir.path())) names.push_back(e.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"taken.棋譜"});
+    EXPECT_EQ(entries(0, KIFU_TESUU), record);
+    EXPECT_EQ(TESUU, tesuu);
+    EXPECT_EQ(KIFU_TESUU, kifu_tesuu);
+}
+
+TEST_F(KifuFile, FailedReadNamesTheFileAndLeavesTheGameAsItWas) {
+    play_all(OPENING);
+    TEBAN = -1;
+    fs::create_directory(dir.path() / "folder.棋譜");
+    Koma ban[12][12];
+    std::copy(&BAN[0][0], &BAN[0][0] + 144, &ban[0][0]);
+    const int kifu_no = KIFU_NO, tesuu = TESUU;
+    const std::vector<KifuKyokumen> record = entries(0, KIFU_TESUU);
+    const struct {
+        std::string name, reason;
+    } rows[] = {{"gone.棋譜", "ﾌｧｲﾙが見つかりません"}, {"folder.棋譜", "ﾌｧｲﾙではありません"}};
+    for (const auto& r : rows) {
+        fp.forget();
+        File1_Click(r.name);
+        EXPECT_EQ(fp.messages,
+                  std::vector<std::string>{"棋譜 | 棋譜ﾌｧｲﾙを読み込めませんでした\n" + dir.path().string() +
+                                           "/" + r.name + "\n" + r.reason});
+        EXPECT_TRUE(std::equal(&BAN[0][0], &BAN[0][0] + 144, &ban[0][0]));
+        EXPECT_EQ(KIFU_MODE, OFF);
+        EXPECT_EQ(TEBAN, -1);
+        EXPECT_EQ(KIFU_NO, kifu_no);
+        EXPECT_EQ(TESUU, tesuu);
+        EXPECT_EQ(entries(0, KIFU_TESUU), record);
+    }
+}
+
+TEST_F(KifuFile, MoreThan500RecordLinesReadTheFirst500AndSaySo) {
+    for (int extra : {0, 1, 7}) {
+        SCOPED_TRACE(extra);
+        std::string bytes = "t\r\nu\r\nl\r\n";
+        KifuKyokumen k;
+        for (int n = 1; n <= KIFU_MAX + extra; ++n) {
+            k.jikan[3] = n;
+            k.ban[6][10] = SITA_OU;
+            bytes += 変換_局面から棋譜行(k) + "\r\n";
+        }
+        dir.write("long.棋譜", bytes);
+        read("long.棋譜");
+        EXPECT_EQ(KIFU_TESUU, KIFU_MAX);
+        EXPECT_EQ(KIFU_UE_JIKAN_ATO[KIFU_MAX], KIFU_MAX);
+        std::vector<std::string> expected{"棋譜 |  読み込みました"};
+        if (extra > 0)
+            expected.push_back("棋譜 | 棋譜が500手を超えているので、最初の500手だけ読み込みました");
+        expected.push_back("棋譜 | 棋譜を '進 'で進めて下さい");
+        EXPECT_EQ(fp.messages, expected);
+    }
+    // Stepping reaches the last entry and stops there.
+    KIFU_NO = KIFU_MAX - 1;
+    fp.forget();
+    AFTER_Click();
+    AFTER_Click();
+    EXPECT_EQ(KIFU_NO, KIFU_MAX);
+    EXPECT_EQ(fp.messages, std::vector<std::string>{"進む | 終わり"});
+}
+
+TEST_F(KifuFile, WritingPanelIsRefusedAfterReversalOrHandicap) {
+    const struct {
+        int hanten, hande;
+        std::string message;
+    } rows[] = {{ON, OFF, "棋譜書込 | 反転後は書き込みできません"},
+                {OFF, ON, "棋譜書込 | ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"},
+                {ON, ON, "棋譜書込 | 反転後は書き込みできません"},
+                {OFF, OFF, ""}};
+    for (const auto& r : rows) {
+        fp.forget();
+        fp.io_visible = false;
+        fp.lists[0] = fp.lists[1] = false;
+        fp.lists[2] = true;
+        HANTEN = r.hanten;
+        HANDE_SETTEI = r.hande;
+        KIFU_WRITE_Click();
+        if (r.message.empty()) {
+            EXPECT_TRUE(fp.messages.empty());
+            EXPECT_TRUE(fp.io_visible);
+            EXPECT_TRUE(fp.lists[0] && fp.lists[1] && !fp.lists[2]);
+        } else {
+            EXPECT_EQ(fp.messages, std::vector<std::string>{r.message});
+            EXPECT_FALSE(fp.io_visible);
+            EXPECT_TRUE(fp.lists[2]);
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,285 @@
+// Times the computer's search (com_探索: preparation and the three families, without the ring turns
+// on screen, the blink and the waits of com_ban) on a fixed set of positions at each level, and prints
+// the move chosen for each, with a hash over all of them so that any change of behaviour shows.
+//
+// A second column times the whole turn, com_ban, on a window that paints nothing and never waits: the
+// search plus the making of the move (record, ring turns, survey and mate test of the verdict).
+//
+//   tessora-bench [RUNS]      RUNS timed searches and turns per position and level (default 15)
+#include "com/com.h"
+#include "core/mate.h"
+#include "core/state.h"
+#include "kifu/record.h"
+#include "platform/platform.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The search runs without a window: nothing is painted, nobody answers, the clock stands still.
+class SilentPlatform : public Platform {
+  public:
+    void clear(int) override {}
+    void stamp(Pic, double, double) override {}
+    void outline(int, double, double, double, double) override {}
+    void set_font_bold(bool) override {}
+    void print(double, double, const std::string&, double, int) override {}
+    void refresh() override {}
+    void message(const std::string&, const std::string&) override {}
+    bool ask(const std::string&, const std::string&) override { return true; }
+    void warning(const std::string&, const std::string&) override {}
+    bool checked(MenuItem) override { return false; }
+    void set_checked(MenuItem, bool) override {}
+    void set_timer(bool) override {}
+    bool timer_enabled() override { return false; }
+    double now() override { return 36000.0; }
+    void wait(double) override {}
+    void show_title(bool) override {}
+    void place_window() override {}
+    void end_program() override {}
+    bool version_dialog() override { return false; }
+    bool open_browser(const std::string&) override { return false; }
+    void show_lists(bool, bool, bool) override {}
+    void show_io(bool) override {}
+    std::string text(TextBox) override { return {}; }
+    void set_text(TextBox, const std::string&) override {}
+    std::string folder() override { return "."; }
+    void set_folder(const std::string&) override {}
+    void refresh_files() override {}
+};
+
+struct Piece {
+    int x, y;
+    Koma code;
+};
+
+struct Position {
+    const char* name;
+    std::vector<Piece> pieces;
+    int sita_mochi[8];
+    int ue_mochi[8];
+};
+
+std::vector<Piece> opening_pieces() {
+    std::vector<Piece> p;
+    const Koma back[9] = {UE_KYOU, UE_KEI, UE_GIN, UE_KIN, UE_OU, UE_KIN, UE_GIN, UE_KEI, UE_KYOU};
+    for (int x = 2; x <= 10; ++x) {
+        p.push_back({x, 2, back[x - 2]});
+        p.push_back({x, 4, UE_HU});
+        p.push_back({x, 8, SITA_HU});
+        p.push_back({x, 10, static_cast<Koma>(-back[x - 2])});
+    }
+    p.push_back({3, 3, UE_SYA});
+    p.push_back({9, 3, UE_KAKU});
+    p.push_back({3, 9, SITA_KAKU});
+    p.push_back({9, 9, SITA_SYA});
+    return p;
+}
+
+const std::vector<Position>& positions() {
+    static const std::vector<Position> all = {
+        {"opening", opening_pieces(), {0}, {0}},
+        {"ring middle game",
+         {
+             // upper side
+             {6, 2, UE_OU},
+             {5, 2, UE_KIN},
+             {7, 3, UE_KIN},
+             {4, 3, UE_GIN},
+             {3, 2, UE_KEI},
+             {2, 2, UE_KYOU},
+             {10, 2, UE_KYOU},
+             {8, 3, UE_KAKU},
+             {2, 4, UE_HU},
+             {3, 4, UE_HU},
+             {4, 4, UE_HU},
+             {5, 5, UE_HU},
+             {6, 4, UE_HU},
+             {7, 4, UE_HU},
+             {8, 5, UE_HU},
+             {10, 4, UE_HU},
+             // upper pieces riding the ring
+             {11, 5, UE_SYA},
+             {1, 6, UE_GIN},
+             {5, 1, UE_KEI},
+             {9, 11, UE_HU_NARI},
+             // lower side
+             {6, 10, SITA_OU},
+             {5, 10, SITA_KIN},
+             {7, 9, SITA_KIN},
+             {4, 9, SITA_GIN},
+             {8, 9, SITA_GIN},
+             {3, 10, SITA_KEI},
+             {2, 10, SITA_KYOU},
+             {10, 10, SITA_KYOU},
+             {3, 9, SITA_KAKU},
+             {2, 7, SITA_HU},
+             {3, 7, SITA_HU},
+             {4, 7, SITA_HU},
+             {5, 6, SITA_HU},
+             {6, 8, SITA_HU},
+             {7, 7, SITA_HU},
+             {8, 7, SITA_HU},
+             {9, 8, SITA_HU},
+             {10, 7, SITA_HU},
+             // lower pieces riding the ring
+             {1, 3, SITA_SYA},
+             {7, 11, SITA_HU},
+             {11, 8, SITA_KEI},
+         },
+         {0, 0, 0, 0, 0, 0, 0, 0},
+         {0, 1, 0, 0, 0, 0, 0, 0}},
+        {"every kind in hand",
+         {
+             {6, 2, UE_OU},      {7, 2, UE_KIN},    {5, 3, UE_GIN},    {8, 2, UE_GIN},
+             {9, 2, UE_KEI},     {10, 2, UE_KYOU},  {3, 4, UE_HU},     {4, 4, UE_HU},
+             {6, 4, UE_HU},      {7, 4, UE_HU},     {8, 4, UE_HU},     {10, 4, UE_HU},
+             {9, 3, UE_KAKU},    {11, 9, UE_SYA},   {6, 10, SITA_OU},  {5, 10, SITA_KIN},
+             {7, 10, SITA_KIN},  {4, 10, SITA_GIN}, {8, 10, SITA_GIN}, {3, 10, SITA_KEI},
+             {2, 10, SITA_KYOU}, {9, 9, SITA_SYA},  {3, 8, SITA_HU},   {4, 8, SITA_HU},
+             {5, 7, SITA_HU},    {6, 8, SITA_HU},   {7, 8, SITA_HU},   {8, 8, SITA_HU},
+             {9, 7, SITA_HU},    {10, 8, SITA_HU},  {2, 6, SITA_HU},   {1, 4, SITA_KAKU_NARI},
+         },
+         {0, 1, 0, 0, 0, 0, 0, 0},
+         {0, 1, 1, 1, 1, 1, 1, 1}},
+    };
+    return all;
+}
+
+// Sets up a position with the computer to move, as after a human move in a game against the computer.
+void set_up(const Position& pos, int level) {
+    std::memset(BAN, 0, sizeof BAN);
+    for (const Piece& p : pos.pieces) {
+        BAN[p.x][p.y] = p.code;
+        if (p.code == SITA_OU) SITA_OU_X = p.x, SITA_OU_Y = p.y;
+        if (p.code == UE_OU) UE_OU_X = p.x, UE_OU_Y = p.y;
+    }
+    SITA_MOCHI_KEI = UE_MOCHI_KEI = 0;
+    for (int k = 0; k <= 7; ++k) {
+        SITA_MOCHI[k] = pos.sita_mochi[k];
+        UE_MOCHI[k] = pos.ue_mochi[k];
+        if (k >= 1) SITA_MOCHI_KEI += SITA_MOCHI[k], UE_MOCHI_KEI += UE_MOCHI[k];
+    }
+    // The position tables that no survey resets start as in a fresh program, so every run is alike.
+    std::memset(UE_MAMORI_X, 0, sizeof UE_MAMORI_X);
+    std::memset(UE_MAMORI_Y, 0, sizeof UE_MAMORI_Y);
+    std::memset(UE_NERAI_X, 0, sizeof UE_NERAI_X);
+    std::memset(UE_NERAI_Y, 0, sizeof UE_NERAI_Y);
+    SITA_GAWA = 1;
+    UE_GAWA = -1;
+    TEBAN = UE_GAWA;
+    TESUU = 0;
+    KIFU_NO = 0;
+    TAIKYOKU_MODE = MODE_MAN_COM;
+    SYOUSYA = 0;
+    COM_LEVEL = level;
+    // The human's move that led here ended with a survey and the mate test; the computer's turn counts
+    // the escape squares on the tables they left behind.
+    勢力調査();
+    詰めかCOM();
+}
+
+struct Snapshot {
+    Koma ban[12][12];
+    int sita[8], ue[8];
+    bool operator==(const Snapshot& o) const {
+        return std::memcmp(ban, o.ban, sizeof ban) == 0 && std::memcmp(sita, o.sita, sizeof sita) == 0 &&
+               std::memcmp(ue, o.ue, sizeof ue) == 0;
+    }
+};
+
+Snapshot snapshot() {
+    Snapshot s;
+    std::memcpy(s.ban, BAN, sizeof BAN);
+    std::memcpy(s.sita, SITA_MOCHI, sizeof s.sita);
+    std::memcpy(s.ue, UE_MOCHI, sizeof s.ue);
+    return s;
+}
+
+void fnv(std::uint64_t& h, long v) {
+    for (int i = 0; i < 8; ++i) {
+        h ^= static_cast<std::uint64_t>(v >> (8 * i)) & 0xffu;
+        h *= 1099511628211ull;
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+    SilentPlatform silent;
+    set_platform(&silent);
+
+    std::uint64_t hash = 1469598103934665603ull;
+    bool all_restored = true;
+    bool all_stable = true;
+    double worst = 0;
+    std::printf("%-20s %5s %10s %8s %8s  %s\n", "position", "level", "search ms", "max ms", "turn ms",
+                "move: from -> to, code before -> placed, score");
+    for (std::size_t pi = 0; pi < positions().size(); ++pi) {
+        const Position& pos = positions()[pi];
+        for (int level = 1; level <= 3; ++level) {
+            std::vector<double> ms;
+            char move[160] = "no legal move";
+            long first[5] = {};
+            for (int r = 0; r < runs; ++r) {
+                set_up(pos, level);
+                const Snapshot before = snapshot();
+                const auto t0 = std::chrono::steady_clock::now();
+                const int found = com_探索();
+                const auto t1 = std::chrono::steady_clock::now();
+                ms.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+                if (!(snapshot() == before)) all_restored = false;
+                const long chosen[] = {COM_TE_MOTO_X, COM_TE_MOTO_Y, COM_TE_SAKI_X, COM_TE_SAKI_Y,
+                                       COM_TE_KOMA_OKU};
+                if (r == 0) std::memcpy(first, chosen, sizeof first);
+                if (std::memcmp(first, chosen, sizeof first) != 0) all_stable = false;
+                if (r > 0) continue;
+                for (long v : {static_cast<long>(pi), static_cast<long>(level), static_cast<long>(found),
+                               static_cast<long>(COM_TE_MOTO_X), static_cast<long>(COM_TE_MOTO_Y),
+                               static_cast<long>(COM_TE_SAKI_X), static_cast<long>(COM_TE_SAKI_Y),
+                               static_cast<long>(COM_TE_KOMA_MAE), static_cast<long>(COM_TE_KOMA_OKU),
+                               static_cast<long>(KAITEN_UTI), static_cast<long>(KAITEN_KAISUU),
+                               std::lround(SAIKOU_HYOUKA * 1000.0)})
+                    fnv(hash, v);
+                if (found == ON) {
+                    char ring[40] = "";
+                    if (KAITEN_UTI == ON)
+                        std::snprintf(ring, sizeof ring, " on the ring after %d turns", KAITEN_KAISUU);
+                    std::snprintf(move, sizeof move, "(%d,%d) -> (%d,%d), %d -> %d, %.2f%s", COM_TE_MOTO_X,
+                                  COM_TE_MOTO_Y, COM_TE_SAKI_X, COM_TE_SAKI_Y, COM_TE_KOMA_MAE,
+                                  COM_TE_KOMA_OKU, SAIKOU_HYOUKA, ring);
+                }
+            }
+            std::vector<double> turn_ms;
+            for (int r = 0; r < runs; ++r) {
+                set_up(pos, level);
+                const auto t0 = std::chrono::steady_clock::now();
+                com_ban();
+                const auto t1 = std::chrono::steady_clock::now();
+                turn_ms.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+                // The turn must play the move the search chose.
+                if (first[4] != 0 && BAN[first[2]][first[3]] != first[4]) all_stable = false;
+            }
+            std::sort(ms.begin(), ms.end());
+            std::sort(turn_ms.begin(), turn_ms.end());
+            const double median = ms[ms.size() / 2];
+            worst = std::max(worst, median);
+            std::printf("%-20s %5d %10.2f %8.2f %8.2f  %s\n", pos.name, level, median, ms.back(),
+                        turn_ms[turn_ms.size() / 2], move);
+        }
+    }
+    std::printf("signature %016llx\n", static_cast<unsigned long long>(hash));
+    std::printf("slowest median %.2f ms; board, ring and hands %s after every search; %s\n", worst,
+                all_restored ? "unchanged" : "CHANGED",
+                all_stable ? "same move on every run" : "MOVES DIFFER");
+    return all_restored && all_stable ? 0 : 1;
+}
