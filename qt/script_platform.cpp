@@ -4,6 +4,7 @@
 #include "control/clock.h"
 #include "control/game.h"
 #include "core/state.h"
+#include "kifu/kifu_file.h"
 #include "kifu/panel.h"
 #include "sound/dslib.h"
 #include "sound/effects.h"
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <cmath>
 #include <filesystem>
-#include <iomanip>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -127,11 +127,16 @@ void ScriptPlatform::advance(double seconds) {
 }
 
 void ScriptPlatform::dump() {
-    std::ostringstream line;
+    // The board and hands as a kifu record line, without the clocks.
+    KifuKyokumen now;
     for (int x = 1; x <= 11; ++x)
-        for (int y = 1; y <= 11; ++y) line << std::setw(4) << BAN[x][y];
-    for (int k = 1; k <= 7; ++k) line << SITA_MOCHI[k] << UE_MOCHI[k];
-    out_ << "dump " << line.str().substr(0, 498) << " TEBAN=" << TEBAN << " TESUU=" << TESUU << " SYOUSYA=" << SYOUSYA
+        for (int y = 1; y <= 11; ++y) now.ban[x][y] = BAN[x][y];
+    for (int k = 1; k <= 7; ++k) {
+        now.sita_mochi[k] = SITA_MOCHI[k];
+        now.ue_mochi[k] = UE_MOCHI[k];
+    }
+    const std::string line = 変換_局面から棋譜行(now);
+    out_ << "dump " << line.substr(0, 498) << " TEBAN=" << TEBAN << " TESUU=" << TESUU << " SYOUSYA=" << SYOUSYA
          << "\n";
 }
 
