@@ -1,12 +1,23 @@
 #!/usr/bin/env bash
-# Builds Tessora with the sanitizers and runs every test.
+# Builds Tessora with the sanitizers and runs every test: a short run of the record-line fuzzer, then
+# the unit and integration tests through CTest.
 set -euo pipefail
 cd "$(dirname "$0")"
 bash scripts/setup.sh
+jobs="$(nproc)"
+
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSORA_SANITIZE=ON
-cmake --build build-test -j"$(nproc)"
+cmake --build build-test -j"$jobs"
+
+# The kifu reader must survive any bytes: fuzz it briefly.
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DTESSORA_FUZZ=ON \
+  -DTESSORA_TESTS=OFF
+cmake --build build-fuzz --target fuzz_kifu -j"$jobs"
+mkdir -p build-fuzz/corpus
+./build-fuzz/fuzz_kifu -max_total_time=20 -max_len=4096 -print_final_stats=1 build-fuzz/corpus 2>&1 | tail -n 15
+
 cd build-test
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions="$PWD/../tests/lsan.supp"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-ctest --output-on-failure -j"$(nproc)"
+ctest --output-on-failure -j"$jobs"

@@ -13,7 +13,9 @@ namespace {
 long g_last_second = 0; // the last whole second the display showed
 }
 
-void 時計_初期化() { g_last_second = 0; }
+void 時計_初期化() {
+    g_last_second = 0;
+}
 
 void Timer1_Timer() {
     if (!platform().timer_enabled() || SYOUSYA != 0) return;

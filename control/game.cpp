@@ -48,13 +48,21 @@ void place_initial_position() {
     BAN[9][3] = UE_KAKU;
 }
 
-bool is_lower(int c) { return c <= SITA_HU; }
-bool is_upper(int c) { return c >= UE_HU; }
+bool is_lower(int c) {
+    return c <= SITA_HU;
+}
+bool is_upper(int c) {
+    return c >= UE_HU;
+}
 
 // The piece belongs to the side to move.
-bool own_piece(int c) { return (is_lower(c) && TEBAN == SITA_GAWA) || (is_upper(c) && TEBAN == UE_GAWA); }
+bool own_piece(int c) {
+    return (is_lower(c) && TEBAN == SITA_GAWA) || (is_upper(c) && TEBAN == UE_GAWA);
+}
 
-void turn_message(const char* title) { platform().message(TEBAN == 1 ? "先手の番です" : "後手の番です", title); }
+void turn_message(const char* title) {
+    platform().message(TEBAN == 1 ? "先手の番です" : "後手の番です", title);
+}
 
 void start_clock_if_shown() {
     KAISHI_JIKOKU = platform().now();
@@ -134,9 +142,13 @@ void 初期設定() {
     画面_再描画();
 }
 
-void 終了処理() { 効果音_解放(); }
+void 終了処理() {
+    効果音_解放();
+}
 
-void TAIKYOKU_Click() { close_file_panel(); }
+void TAIKYOKU_Click() {
+    close_file_panel();
+}
 
 void MATCH_MAN_Click() {}
 
@@ -222,7 +234,9 @@ void Form_KeyPress(int key) {
     if (key == 27) OWARI_Click();
 }
 
-void Form_Unload() { 終了処理(); }
+void Form_Unload() {
+    終了処理();
+}
 
 void Form_MouseDown(int button, int, double X, double Y) {
     close_file_panel();
@@ -324,12 +338,13 @@ void make_move(int button) {
         dsPlay(OTO_KINSHI);
         SENTAKU = 0;
         描画_将棋盤桝();
-        platform().message("棋譜が一杯です（" + std::to_string(KIFU_MAX) + "手まで）。これ以上は指せません", "棋譜");
+        platform().message("棋譜が一杯です（" + std::to_string(KIFU_MAX) + "手まで）。これ以上は指せません",
+                           "棋譜");
         return;
     }
     // 9. Record the position before the move.
-    手順保存(s.from_x, s.from_y, s.to_x, s.to_y, s.piece, BAN[s.to_x][s.to_y], SITA_JIKAN, SITA_JIKAN + KEIKA_BYOU,
-             UE_JIKAN, UE_JIKAN);
+    手順保存(s.from_x, s.from_y, s.to_x, s.to_y, s.piece, BAN[s.to_x][s.to_y], SITA_JIKAN,
+             SITA_JIKAN + KEIKA_BYOU, UE_JIKAN, UE_JIKAN);
     TESUU += 1;
     描画_手数(TESUU, 15);
     // 10. Promotion only with the right button.

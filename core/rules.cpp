@@ -4,8 +4,12 @@
 
 namespace {
 
-bool is_lower(int c) { return c <= SITA_HU; }
-bool is_upper(int c) { return c >= UE_HU; }
+bool is_lower(int c) {
+    return c <= SITA_HU;
+}
+bool is_upper(int c) {
+    return c >= UE_HU;
+}
 
 // Every cell strictly between (fx, fy) and (tx, ty) along a straight or diagonal line is empty.
 bool path_clear(int fx, int fy, int tx, int ty) {
@@ -17,8 +21,12 @@ bool path_clear(int fx, int fy, int tx, int ty) {
     return true;
 }
 
-bool gold_step_lower(int dx, int dy) { return (std::abs(dx) <= 1 && (dy == -1 || dy == 0)) || (dx == 0 && dy == 1); }
-bool gold_step_upper(int dx, int dy) { return (std::abs(dx) <= 1 && (dy == 1 || dy == 0)) || (dx == 0 && dy == -1); }
+bool gold_step_lower(int dx, int dy) {
+    return (std::abs(dx) <= 1 && (dy == -1 || dy == 0)) || (dx == 0 && dy == 1);
+}
+bool gold_step_upper(int dx, int dy) {
+    return (std::abs(dx) <= 1 && (dy == 1 || dy == 0)) || (dx == 0 && dy == -1);
+}
 
 } // namespace
 
@@ -47,7 +55,8 @@ int 移動チェック(int fx, int fy, int tx, int ty, int p) {
         if (BAN[tx][ty] != KARA) return OFF;
         if (p == SITA_HU && NIFU_SITA[tx] == 1) return OFF;
         if (p == UE_HU && NIFU_UE[tx] == 1) return OFF;
-        if (p != SITA_HU && p != UE_HU && p != SITA_KYOU && p != UE_KYOU && p != SITA_KEI && p != UE_KEI) return ON;
+        if (p != SITA_HU && p != UE_HU && p != SITA_KYOU && p != UE_KYOU && p != SITA_KEI && p != UE_KEI)
+            return ON;
     }
     // 8. Movement by piece.
     const int dx = tx - fx;

@@ -14,4 +14,6 @@ int 調査_駒成(int fx, int fy, int tx, int ty, int p);
 // Recomputes NIFU_SITA / NIFU_UE from the unpromoted pawns on the play area.
 void 調査_2歩フラグ設定();
 
-constexpr bool is_hand_box(int x) { return x == 13 || x == -1; }
+constexpr bool is_hand_box(int x) {
+    return x == 13 || x == -1;
+}

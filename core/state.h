@@ -32,7 +32,8 @@ constexpr Koma UE_SYA = 900, UE_SYA_NARI = 901;
 constexpr Koma UE_OU = 950;
 
 // Unpromoted lower and upper codes by hand kind 1..7 (pawn, lance, knight, silver, gold, bishop, rook).
-constexpr Koma SITA_KOMA_BY_KIND[8] = {KARA, SITA_HU, SITA_KYOU, SITA_KEI, SITA_GIN, SITA_KIN, SITA_KAKU, SITA_SYA};
+constexpr Koma SITA_KOMA_BY_KIND[8] = {KARA,     SITA_HU,  SITA_KYOU, SITA_KEI,
+                                       SITA_GIN, SITA_KIN, SITA_KAKU, SITA_SYA};
 constexpr Koma UE_KOMA_BY_KIND[8] = {KARA, UE_HU, UE_KYOU, UE_KEI, UE_GIN, UE_KIN, UE_KAKU, UE_SYA};
 
 // Side values and game modes.
@@ -98,4 +99,6 @@ extern int WAKU_IRO;  // colour of ordinary square outlines
 extern std::string KIDOU_DIR; // current folder at start-up, without a trailing separator
 
 // True for the 40 conveyor cells (x or y equal to 1 or 11).
-constexpr bool is_ring(int x, int y) { return x == 1 || x == 11 || y == 1 || y == 11; }
+constexpr bool is_ring(int x, int y) {
+    return x == 1 || x == 11 || y == 1 || y == 11;
+}

@@ -11,76 +11,140 @@ namespace {
 // Board picture (index 0 unpromoted, 1 promoted) for a piece code; Pic::None for codes without one.
 Pic board_picture(int code) {
     switch (code) {
-    case KARA: return Pic::KARA_MASU;
-    case SITA_HU: return Pic::SITA_HU_0;
-    case SITA_HU_NARI: return Pic::SITA_HU_1;
-    case SITA_KYOU: return Pic::SITA_KYOU_0;
-    case SITA_KYOU_NARI: return Pic::SITA_KYOU_1;
-    case SITA_KEI: return Pic::SITA_KEI_0;
-    case SITA_KEI_NARI: return Pic::SITA_KEI_1;
-    case SITA_GIN: return Pic::SITA_GIN_0;
-    case SITA_GIN_NARI: return Pic::SITA_GIN_1;
-    case SITA_KIN: return Pic::SITA_KIN;
-    case SITA_KAKU: return Pic::SITA_KAKU_0;
-    case SITA_KAKU_NARI: return Pic::SITA_KAKU_1;
-    case SITA_SYA: return Pic::SITA_SYA_0;
-    case SITA_SYA_NARI: return Pic::SITA_SYA_1;
-    case SITA_OU: return Pic::SITA_OU;
-    case UE_HU: return Pic::UE_HU_0;
-    case UE_HU_NARI: return Pic::UE_HU_1;
-    case UE_KYOU: return Pic::UE_KYOU_0;
-    case UE_KYOU_NARI: return Pic::UE_KYOU_1;
-    case UE_KEI: return Pic::UE_KEI_0;
-    case UE_KEI_NARI: return Pic::UE_KEI_1;
-    case UE_GIN: return Pic::UE_GIN_0;
-    case UE_GIN_NARI: return Pic::UE_GIN_1;
-    case UE_KIN: return Pic::UE_KIN;
-    case UE_KAKU: return Pic::UE_KAKU_0;
-    case UE_KAKU_NARI: return Pic::UE_KAKU_1;
-    case UE_SYA: return Pic::UE_SYA_0;
-    case UE_SYA_NARI: return Pic::UE_SYA_1;
-    case UE_OU: return Pic::UE_OU;
-    case 1: return Pic::RUZIVUVOD;
-    case 2: return Pic::HAIKEI_MIDORI;
-    case 3: return Pic::HAIKEI_TATAMI;
-    case 4: return Pic::HAIKEI_TAKE;
-    case 5: return Pic::HAIKEI_UCHU;
-    case 6: return Pic::HAIKEI_RENGA;
-    default: return Pic::None;
+    case KARA:
+        return Pic::KARA_MASU;
+    case SITA_HU:
+        return Pic::SITA_HU_0;
+    case SITA_HU_NARI:
+        return Pic::SITA_HU_1;
+    case SITA_KYOU:
+        return Pic::SITA_KYOU_0;
+    case SITA_KYOU_NARI:
+        return Pic::SITA_KYOU_1;
+    case SITA_KEI:
+        return Pic::SITA_KEI_0;
+    case SITA_KEI_NARI:
+        return Pic::SITA_KEI_1;
+    case SITA_GIN:
+        return Pic::SITA_GIN_0;
+    case SITA_GIN_NARI:
+        return Pic::SITA_GIN_1;
+    case SITA_KIN:
+        return Pic::SITA_KIN;
+    case SITA_KAKU:
+        return Pic::SITA_KAKU_0;
+    case SITA_KAKU_NARI:
+        return Pic::SITA_KAKU_1;
+    case SITA_SYA:
+        return Pic::SITA_SYA_0;
+    case SITA_SYA_NARI:
+        return Pic::SITA_SYA_1;
+    case SITA_OU:
+        return Pic::SITA_OU;
+    case UE_HU:
+        return Pic::UE_HU_0;
+    case UE_HU_NARI:
+        return Pic::UE_HU_1;
+    case UE_KYOU:
+        return Pic::UE_KYOU_0;
+    case UE_KYOU_NARI:
+        return Pic::UE_KYOU_1;
+    case UE_KEI:
+        return Pic::UE_KEI_0;
+    case UE_KEI_NARI:
+        return Pic::UE_KEI_1;
+    case UE_GIN:
+        return Pic::UE_GIN_0;
+    case UE_GIN_NARI:
+        return Pic::UE_GIN_1;
+    case UE_KIN:
+        return Pic::UE_KIN;
+    case UE_KAKU:
+        return Pic::UE_KAKU_0;
+    case UE_KAKU_NARI:
+        return Pic::UE_KAKU_1;
+    case UE_SYA:
+        return Pic::UE_SYA_0;
+    case UE_SYA_NARI:
+        return Pic::UE_SYA_1;
+    case UE_OU:
+        return Pic::UE_OU;
+    case 1:
+        return Pic::RUZIVUVOD;
+    case 2:
+        return Pic::HAIKEI_MIDORI;
+    case 3:
+        return Pic::HAIKEI_TATAMI;
+    case 4:
+        return Pic::HAIKEI_TAKE;
+    case 5:
+        return Pic::HAIKEI_UCHU;
+    case 6:
+        return Pic::HAIKEI_RENGA;
+    default:
+        return Pic::None;
     }
 }
 
 // The same faces on a conveyor plate.
 Pic ring_picture(int code) {
     switch (code) {
-    case KARA: return Pic::KARA_MASU_K;
-    case SITA_HU: return Pic::SITA_HU_K0;
-    case SITA_HU_NARI: return Pic::SITA_HU_K1;
-    case SITA_KYOU: return Pic::SITA_KYOU_K0;
-    case SITA_KYOU_NARI: return Pic::SITA_KYOU_K1;
-    case SITA_KEI: return Pic::SITA_KEI_K0;
-    case SITA_KEI_NARI: return Pic::SITA_KEI_K1;
-    case SITA_GIN: return Pic::SITA_GIN_K0;
-    case SITA_GIN_NARI: return Pic::SITA_GIN_K1;
-    case SITA_KIN: return Pic::SITA_KIN_K;
-    case SITA_KAKU: return Pic::SITA_KAKU_K0;
-    case SITA_KAKU_NARI: return Pic::SITA_KAKU_K1;
-    case SITA_SYA: return Pic::SITA_SYA_K0;
-    case SITA_SYA_NARI: return Pic::SITA_SYA_K1;
-    case UE_HU: return Pic::UE_HU_K0;
-    case UE_HU_NARI: return Pic::UE_HU_K1;
-    case UE_KYOU: return Pic::UE_KYOU_K0;
-    case UE_KYOU_NARI: return Pic::UE_KYOU_K1;
-    case UE_KEI: return Pic::UE_KEI_K0;
-    case UE_KEI_NARI: return Pic::UE_KEI_K1;
-    case UE_GIN: return Pic::UE_GIN_K0;
-    case UE_GIN_NARI: return Pic::UE_GIN_K1;
-    case UE_KIN: return Pic::UE_KIN_K;
-    case UE_KAKU: return Pic::UE_KAKU_K0;
-    case UE_KAKU_NARI: return Pic::UE_KAKU_K1;
-    case UE_SYA: return Pic::UE_SYA_K0;
-    case UE_SYA_NARI: return Pic::UE_SYA_K1;
-    default: return Pic::None;
+    case KARA:
+        return Pic::KARA_MASU_K;
+    case SITA_HU:
+        return Pic::SITA_HU_K0;
+    case SITA_HU_NARI:
+        return Pic::SITA_HU_K1;
+    case SITA_KYOU:
+        return Pic::SITA_KYOU_K0;
+    case SITA_KYOU_NARI:
+        return Pic::SITA_KYOU_K1;
+    case SITA_KEI:
+        return Pic::SITA_KEI_K0;
+    case SITA_KEI_NARI:
+        return Pic::SITA_KEI_K1;
+    case SITA_GIN:
+        return Pic::SITA_GIN_K0;
+    case SITA_GIN_NARI:
+        return Pic::SITA_GIN_K1;
+    case SITA_KIN:
+        return Pic::SITA_KIN_K;
+    case SITA_KAKU:
+        return Pic::SITA_KAKU_K0;
+    case SITA_KAKU_NARI:
+        return Pic::SITA_KAKU_K1;
+    case SITA_SYA:
+        return Pic::SITA_SYA_K0;
+    case SITA_SYA_NARI:
+        return Pic::SITA_SYA_K1;
+    case UE_HU:
+        return Pic::UE_HU_K0;
+    case UE_HU_NARI:
+        return Pic::UE_HU_K1;
+    case UE_KYOU:
+        return Pic::UE_KYOU_K0;
+    case UE_KYOU_NARI:
+        return Pic::UE_KYOU_K1;
+    case UE_KEI:
+        return Pic::UE_KEI_K0;
+    case UE_KEI_NARI:
+        return Pic::UE_KEI_K1;
+    case UE_GIN:
+        return Pic::UE_GIN_K0;
+    case UE_GIN_NARI:
+        return Pic::UE_GIN_K1;
+    case UE_KIN:
+        return Pic::UE_KIN_K;
+    case UE_KAKU:
+        return Pic::UE_KAKU_K0;
+    case UE_KAKU_NARI:
+        return Pic::UE_KAKU_K1;
+    case UE_SYA:
+        return Pic::UE_SYA_K0;
+    case UE_SYA_NARI:
+        return Pic::UE_SYA_K1;
+    default:
+        return Pic::None;
     }
 }
 
@@ -136,12 +200,15 @@ void 画面_再描画() {
 
 int 取得_対背景色() {
     switch (HAIKEI_NO) {
-    case 2: return 14;
+    case 2:
+        return 14;
     case 3:
     case 4:
     case 5:
-    case 6: return 15;
-    default: return 12;
+    case 6:
+        return 15;
+    default:
+        return 12;
     }
 }
 

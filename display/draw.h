@@ -4,8 +4,12 @@
 #include "platform/pictures.h"
 
 // Twips of the top-left corner of cell (x, y).
-constexpr double cell_x(double x) { return 1050 + 570 * x; }
-constexpr double cell_y(double y) { return 700 + 660 * y; }
+constexpr double cell_x(double x) {
+    return 1050 + 570 * x;
+}
+constexpr double cell_y(double y) {
+    return 700 + 660 * y;
+}
 
 void 描画_絵(int code, double x, double y);
 Pic 取得_絵(int code, double x, double y); // the picture 描画_絵 paints for code at (x, y)

@@ -35,44 +35,58 @@ std::string 文字列変換(int value) {
     if (value >= 1001 && value <= 1009) return kKanjiDigits[value - 1000];
     switch (value) {
     case SITA_HU:
-    case UE_HU: return "歩";
+    case UE_HU:
+        return "歩";
     case SITA_HU_NARI:
-    case UE_HU_NARI: return "と";
+    case UE_HU_NARI:
+        return "と";
     case SITA_KYOU:
-    case UE_KYOU: return "香";
+    case UE_KYOU:
+        return "香";
     case SITA_KYOU_NARI:
-    case UE_KYOU_NARI: return "香成";
+    case UE_KYOU_NARI:
+        return "香成";
     case SITA_KEI:
-    case UE_KEI: return "桂";
+    case UE_KEI:
+        return "桂";
     case SITA_KEI_NARI:
-    case UE_KEI_NARI: return "桂成";
+    case UE_KEI_NARI:
+        return "桂成";
     case SITA_GIN:
-    case UE_GIN: return "銀";
+    case UE_GIN:
+        return "銀";
     case SITA_GIN_NARI:
-    case UE_GIN_NARI: return "銀成";
+    case UE_GIN_NARI:
+        return "銀成";
     case SITA_KIN:
-    case UE_KIN: return "金";
+    case UE_KIN:
+        return "金";
     case SITA_KAKU:
-    case UE_KAKU: return "角";
+    case UE_KAKU:
+        return "角";
     case SITA_KAKU_NARI:
-    case UE_KAKU_NARI: return "角成";
+    case UE_KAKU_NARI:
+        return "角成";
     case SITA_SYA:
-    case UE_SYA: return "飛";
+    case UE_SYA:
+        return "飛";
     case SITA_SYA_NARI:
-    case UE_SYA_NARI: return "飛成";
+    case UE_SYA_NARI:
+        return "飛成";
     case SITA_OU:
-    case UE_OU: return "王";
-    default: return "";
+    case UE_OU:
+        return "王";
+    default:
+        return "";
     }
 }
 
 std::string 文字列_表(int index) {
     static const char* const kHandicap[21] = {
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段",
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段",
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級",
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級",
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級",
         "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"};
     if (index >= -10 && index <= 10) return kHandicap[index + 10];
     if (index == 99) return "手目";
@@ -91,7 +105,9 @@ void 描画_数値(double x, double y, const std::string& text, int colour, int 
     if (mode == 0) print_at(x, y, text, colour, size);
 }
 
-void 描画_移動駒種類(double x, double y, const std::string& text, int colour) { print_at(x, y, text, colour, 12); }
+void 描画_移動駒種類(double x, double y, const std::string& text, int colour) {
+    print_at(x, y, text, colour, 12);
+}
 
 void 描画_文字列(double x, double y, int index, int colour, double size) {
     const std::string text = 文字列_表(index);
@@ -99,7 +115,8 @@ void 描画_文字列(double x, double y, int index, int colour, double size) {
 }
 
 void 描画_メッセージ(int kind) {
-    static const char* const kLines[4] = {"", "棋譜ﾓｰﾄﾞではできません", "対局途中ではできません", "反転後ではできません"};
+    static const char* const kLines[4] = {"", "棋譜ﾓｰﾄﾞではできません", "対局途中ではできません",
+                                          "反転後ではできません"};
     const std::string line = kind >= 1 && kind <= 3 ? kLines[kind] : "";
     platform().message(line + "\n\n局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
 }

@@ -8,14 +8,17 @@
 #include <dirent.h>
 #include <filesystem>
 
-void 描画_可視(bool drive, bool folder, bool file) { platform().show_lists(drive, folder, file); }
+void 描画_可視(bool drive, bool folder, bool file) {
+    platform().show_lists(drive, folder, file);
+}
 
 void 描画_棋譜_IO(int flag) {
     if (flag == 0) {
         platform().show_io(true);
         return;
     }
-    for (TextBox b : {TextBox::Text1, TextBox::Text2, TextBox::Text3, TextBox::Text4}) platform().set_text(b, "");
+    for (TextBox b : {TextBox::Text1, TextBox::Text2, TextBox::Text3, TextBox::Text4})
+        platform().set_text(b, "");
     platform().show_io(false);
 }
 
@@ -34,14 +37,16 @@ void Drive1_Change(const std::string& drive) {
     closedir(d);
     // Stay in the current folder when it lies on that volume; otherwise go to the volume's top.
     const std::string current = platform().folder();
-    if (current.rfind(drive, 0) == 0 && (drive.back() == '/' || current.size() == drive.size() ||
-                                         current[drive.size()] == '/')) {
+    if (current.rfind(drive, 0) == 0 &&
+        (drive.back() == '/' || current.size() == drive.size() || current[drive.size()] == '/')) {
         return;
     }
     platform().set_folder(drive);
 }
 
-void Dir1_Change(const std::string& folder) { platform().set_folder(folder); }
+void Dir1_Change(const std::string& folder) {
+    platform().set_folder(folder);
+}
 
 double 取得_棋譜のX座標(const std::string& text) {
     // Counted in characters, not bytes.

@@ -43,6 +43,10 @@ std::string convert(const char* to, const char* from, const std::string& in, con
 
 } // namespace
 
-std::string to_sjis(const std::string& utf8) { return convert("CP932", "UTF-8", utf8, "?", 0); }
+std::string to_sjis(const std::string& utf8) {
+    return convert("CP932", "UTF-8", utf8, "?", 0);
+}
 
-std::string from_sjis(const std::string& sjis) { return convert("UTF-8", "CP932", sjis, "\xEF\xBF\xBD", 1); }
+std::string from_sjis(const std::string& sjis) {
+    return convert("UTF-8", "CP932", sjis, "\xEF\xBF\xBD", 1);
+}

@@ -15,4 +15,6 @@ Platform& platform() {
     return *g_platform;
 }
 
-void set_platform(Platform* p) { g_platform = p; }
+void set_platform(Platform* p) {
+    g_platform = p;
+}

@@ -57,7 +57,7 @@ class Platform {
     virtual void show_io(bool visible) = 0;
     virtual std::string text(TextBox box) = 0;
     virtual void set_text(TextBox box, const std::string& text) = 0;
-    virtual std::string folder() = 0;          // current folder of the file list
+    virtual std::string folder() = 0;                     // current folder of the file list
     virtual void set_folder(const std::string& path) = 0; // folder and file lists follow it
     virtual void refresh_files() = 0;
 };

@@ -10,18 +10,24 @@
 
 namespace {
 const QRgb kPalette[16] = {
-    qRgb(0, 0, 0),     qRgb(0, 0, 128),   qRgb(0, 128, 0),     qRgb(0, 128, 128),
-    qRgb(128, 0, 0),   qRgb(128, 0, 128), qRgb(128, 128, 0),   qRgb(192, 192, 192),
-    qRgb(128, 128, 128), qRgb(0, 0, 255), qRgb(0, 255, 0),     qRgb(0, 255, 255),
-    qRgb(255, 0, 0),   qRgb(255, 0, 255), qRgb(255, 255, 0),   qRgb(255, 255, 255),
+    qRgb(0, 0, 0),       qRgb(0, 0, 128),   qRgb(0, 128, 0),   qRgb(0, 128, 128),
+    qRgb(128, 0, 0),     qRgb(128, 0, 128), qRgb(128, 128, 0), qRgb(192, 192, 192),
+    qRgb(128, 128, 128), qRgb(0, 0, 255),   qRgb(0, 255, 0),   qRgb(0, 255, 255),
+    qRgb(255, 0, 0),     qRgb(255, 0, 255), qRgb(255, 255, 0), qRgb(255, 255, 255),
 };
 } // namespace
 
-Canvas::Canvas() : image_(kWidth, kHeight, QImage::Format_RGB32) { image_.fill(Qt::black); }
+Canvas::Canvas() : image_(kWidth, kHeight, QImage::Format_RGB32) {
+    image_.fill(Qt::black);
+}
 
-QColor Canvas::colour(int index) { return QColor(kPalette[index & 15]); }
+QColor Canvas::colour(int index) {
+    return QColor(kPalette[index & 15]);
+}
 
-int Canvas::px(double twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+int Canvas::px(double twips) {
+    return static_cast<int>(std::lround(twips / 15.0));
+}
 
 QString Canvas::asset_dir() {
     // Beside the program when it is installed or built; the source tree's assets otherwise.
@@ -44,7 +50,9 @@ QStringList Canvas::load_pictures() {
     return missing;
 }
 
-void Canvas::clear(int colour) { image_.fill(Canvas::colour(colour)); }
+void Canvas::clear(int colour) {
+    image_.fill(Canvas::colour(colour));
+}
 
 void Canvas::stamp(Pic p, double x, double y) {
     if (p == Pic::None) return;

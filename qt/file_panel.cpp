@@ -14,7 +14,9 @@
 
 namespace {
 
-QRect twips(int left, int top, int width, int height) { return QRect(left / 15, top / 15, width / 15, height / 15); }
+QRect twips(int left, int top, int width, int height) {
+    return QRect(left / 15, top / 15, width / 15, height / 15);
+}
 
 const char* const kUp = "..";
 
@@ -31,7 +33,8 @@ FilePanel::FilePanel(QWidget* parent) : QObject(parent) {
     dir1_->setGeometry(twips(240, 600, 2535, 1710));
     file1_ = new QListWidget(parent);
     file1_->setGeometry(twips(240, 2280, 2535, 930));
-    for (QWidget* w : {static_cast<QWidget*>(drive1_), static_cast<QWidget*>(dir1_), static_cast<QWidget*>(file1_)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(drive1_), static_cast<QWidget*>(dir1_), static_cast<QWidget*>(file1_)})
         light_yellow(w);
 
     const char* captions[4] = {"ﾌｧｲﾙ名 ：", "後    手 ：", "先    手 ：", "対 局 名："};
@@ -60,7 +63,8 @@ FilePanel::FilePanel(QWidget* parent) : QObject(parent) {
     connect(dir1_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         const QString name = item->data(Qt::UserRole).toString();
         if (name.isEmpty()) return;
-        const QString target = name == kUp ? QDir(folder_).absoluteFilePath("..") : QDir(folder_).filePath(name);
+        const QString target =
+            name == kUp ? QDir(folder_).absoluteFilePath("..") : QDir(folder_).filePath(name);
         Dir1_Change(QDir::cleanPath(target).toStdString());
     });
     connect(file1_, &QListWidget::itemClicked, this,
@@ -84,9 +88,13 @@ void FilePanel::show_io(bool visible) {
     command1_->setVisible(visible);
 }
 
-QString FilePanel::text(TextBox box) const { return texts_[static_cast<int>(box)]->text(); }
+QString FilePanel::text(TextBox box) const {
+    return texts_[static_cast<int>(box)]->text();
+}
 
-void FilePanel::set_text(TextBox box, const QString& text) { texts_[static_cast<int>(box)]->setText(text); }
+void FilePanel::set_text(TextBox box, const QString& text) {
+    texts_[static_cast<int>(box)]->setText(text);
+}
 
 void FilePanel::set_folder(const QString& path) {
     folder_ = QDir(path).absolutePath();

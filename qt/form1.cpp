@@ -25,7 +25,9 @@
 
 namespace {
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // The client area: shows the canvas and turns mouse presses into Form_MouseDown in twips.
 class View : public QWidget {
@@ -190,7 +192,9 @@ void Form1::load_pictures() {
 }
 
 // Canvas
-void Form1::clear(int colour) { canvas_.clear(colour); }
+void Form1::clear(int colour) {
+    canvas_.clear(colour);
+}
 void Form1::stamp(Pic p, double x, double y) {
     canvas_.stamp(p, x, y);
     view_->update();
@@ -199,12 +203,16 @@ void Form1::outline(int c, double x1, double y1, double x2, double y2) {
     canvas_.outline(c, x1, y1, x2, y2);
     view_->update();
 }
-void Form1::set_font_bold(bool bold) { canvas_.set_font_bold(bold); }
+void Form1::set_font_bold(bool bold) {
+    canvas_.set_font_bold(bold);
+}
 void Form1::print(double x, double y, const std::string& text, double points, int colour) {
     canvas_.print(x, y, text, points, colour);
     view_->update();
 }
-void Form1::refresh() { view_->repaint(); }
+void Form1::refresh() {
+    view_->repaint();
+}
 
 // Message boxes
 void Form1::message(const std::string& text, const std::string& title) {
@@ -220,16 +228,24 @@ void Form1::warning(const std::string& text, const std::string& title) {
 }
 
 // Menus
-bool Form1::checked(MenuItem item) { return checks_.at(item)->isChecked(); }
-void Form1::set_checked(MenuItem item, bool on) { checks_.at(item)->setChecked(on); }
+bool Form1::checked(MenuItem item) {
+    return checks_.at(item)->isChecked();
+}
+void Form1::set_checked(MenuItem item, bool on) {
+    checks_.at(item)->setChecked(on);
+}
 
 // Timer1 and the clock
 void Form1::set_timer(bool enabled) {
     if (enabled && !timer1_->isActive()) timer1_->start();
     if (!enabled) timer1_->stop();
 }
-bool Form1::timer_enabled() { return timer1_->isActive(); }
-double Form1::now() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+bool Form1::timer_enabled() {
+    return timer1_->isActive();
+}
+double Form1::now() {
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
 void Form1::wait(double seconds) {
     // Blocks like the rest of a handler: no events are handled while waiting.
     const double start = now();
@@ -246,7 +262,8 @@ void Form1::show_title(bool visible) {
     auto* label = new QLabel(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint);
     label->setPixmap(QPixmap::fromImage(canvas_.picture(Pic::TITLE_WINDOW)));
     label->adjustSize();
-    if (QScreen* s = QGuiApplication::primaryScreen()) label->move(s->geometry().center() - label->rect().center());
+    if (QScreen* s = QGuiApplication::primaryScreen())
+        label->move(s->geometry().center() - label->rect().center());
     label->show();
     label->repaint();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -275,13 +292,27 @@ bool Form1::open_browser(const std::string& path) {
 }
 
 // The record-file panel
-void Form1::show_lists(bool d, bool f, bool l) { panel_->show_lists(d, f, l); }
-void Form1::show_io(bool visible) { panel_->show_io(visible); }
-std::string Form1::text(TextBox box) { return panel_->text(box).toStdString(); }
-void Form1::set_text(TextBox box, const std::string& t) { panel_->set_text(box, q(t)); }
-std::string Form1::folder() { return panel_->folder().toStdString(); }
-void Form1::set_folder(const std::string& path) { panel_->set_folder(q(path)); }
-void Form1::refresh_files() { panel_->refresh_files(); }
+void Form1::show_lists(bool d, bool f, bool l) {
+    panel_->show_lists(d, f, l);
+}
+void Form1::show_io(bool visible) {
+    panel_->show_io(visible);
+}
+std::string Form1::text(TextBox box) {
+    return panel_->text(box).toStdString();
+}
+void Form1::set_text(TextBox box, const std::string& t) {
+    panel_->set_text(box, q(t));
+}
+std::string Form1::folder() {
+    return panel_->folder().toStdString();
+}
+void Form1::set_folder(const std::string& path) {
+    panel_->set_folder(q(path));
+}
+void Form1::refresh_files() {
+    panel_->refresh_files();
+}
 
 void Form1::keyPressEvent(QKeyEvent* event) {
     const QString t = event->text();

@@ -67,10 +67,18 @@ void ScriptPlatform::sound_listener(const char* action, int buffer) {
     if (const char* name = sound_name(buffer)) g_current->out_ << "sound " << action << " " << name << "\n";
 }
 
-void ScriptPlatform::clear(int colour) { canvas_.clear(colour); }
-void ScriptPlatform::stamp(Pic p, double x, double y) { canvas_.stamp(p, x, y); }
-void ScriptPlatform::outline(int c, double x1, double y1, double x2, double y2) { canvas_.outline(c, x1, y1, x2, y2); }
-void ScriptPlatform::set_font_bold(bool bold) { canvas_.set_font_bold(bold); }
+void ScriptPlatform::clear(int colour) {
+    canvas_.clear(colour);
+}
+void ScriptPlatform::stamp(Pic p, double x, double y) {
+    canvas_.stamp(p, x, y);
+}
+void ScriptPlatform::outline(int c, double x1, double y1, double x2, double y2) {
+    canvas_.outline(c, x1, y1, x2, y2);
+}
+void ScriptPlatform::set_font_bold(bool bold) {
+    canvas_.set_font_bold(bold);
+}
 void ScriptPlatform::print(double x, double y, const std::string& text, double points, int colour) {
     canvas_.print(x, y, text, points, colour);
 }
@@ -89,10 +97,16 @@ bool ScriptPlatform::ask(const std::string& text, const std::string& title) {
     return yes;
 }
 
-void ScriptPlatform::warning(const std::string& text, const std::string& title) { message(text, title); }
+void ScriptPlatform::warning(const std::string& text, const std::string& title) {
+    message(text, title);
+}
 
-bool ScriptPlatform::checked(MenuItem item) { return checks_[item]; }
-void ScriptPlatform::set_checked(MenuItem item, bool on) { checks_[item] = on; }
+bool ScriptPlatform::checked(MenuItem item) {
+    return checks_[item];
+}
+void ScriptPlatform::set_checked(MenuItem item, bool on) {
+    checks_[item] = on;
+}
 
 bool ScriptPlatform::version_dialog() {
     // The dialog's two buttons: a queued "answer Yes" presses ホームページ, anything else O K.
@@ -136,8 +150,8 @@ void ScriptPlatform::dump() {
         now.ue_mochi[k] = UE_MOCHI[k];
     }
     const std::string line = 変換_局面から棋譜行(now);
-    out_ << "dump " << line.substr(0, 498) << " TEBAN=" << TEBAN << " TESUU=" << TESUU << " SYOUSYA=" << SYOUSYA
-         << "\n";
+    out_ << "dump " << line.substr(0, 498) << " TEBAN=" << TEBAN << " TESUU=" << TESUU
+         << " SYOUSYA=" << SYOUSYA << "\n";
 }
 
 bool ScriptPlatform::command(const std::string& raw) {

@@ -101,7 +101,8 @@ TEST(TwoPlayers, AWholeGameToTheKingsCapture) {
     // Ten clockwise turns carried the silver from (5, 1) to (11, 5).
     EXPECT_EQ(field(d[2], 5, 1), 0);
     EXPECT_EQ(field(d[2], 11, 5), 100);
-    // Into the zone with the left button: no promotion; the silver came back from the ring; the king is taken.
+    // Into the zone with the left button: no promotion; the silver came back from the ring; the king is
+    // taken.
     EXPECT_EQ(field(d[3], 7, 3), -800);
     EXPECT_EQ(field(d[3], 10, 6), 100);
     EXPECT_EQ(field(d[3], 11, 5), 0);

@@ -24,7 +24,9 @@ std::vector<std::string> ScriptResult::starting(const std::string& prefix) const
     return out;
 }
 
-bool ScriptResult::has(const std::string& line) const { return find(line) >= 0; }
+bool ScriptResult::has(const std::string& line) const {
+    return find(line) >= 0;
+}
 
 int ScriptResult::find(const std::string& line, int from) const {
     for (int i = std::max(from, 0); i < static_cast<int>(lines.size()); ++i)
@@ -32,12 +34,16 @@ int ScriptResult::find(const std::string& line, int from) const {
     return -1;
 }
 
-ScriptResult run_script(const std::string& script, TempDir& dir) {
+void copy_assets(TempDir& dir) {
     const fs::path assets = Canvas::asset_dir().toStdString();
     for (const char* name : {"その他.wav", "禁止.wav", "駒打音.wav", "BGM.wav", "Tessora.htm"}) {
         std::error_code ec;
         fs::copy_file(assets / name, dir.path() / name, fs::copy_options::overwrite_existing, ec);
     }
+}
+
+ScriptResult run_script(const std::string& script, TempDir& dir) {
+    copy_assets(dir);
     std::ostringstream out;
     ScriptResult result;
     {
@@ -59,7 +65,9 @@ Rgb last_pixel(int x, int y) {
     return {qRed(p), qGreen(p), qBlue(p)};
 }
 
-bool save_last_canvas(const std::string& file) { return g_last.save(QString::fromStdString(file), "PNG"); }
+bool save_last_canvas(const std::string& file) {
+    return g_last.save(QString::fromStdString(file), "PNG");
+}
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);

@@ -18,6 +18,9 @@ struct ScriptResult {
     int find(const std::string& line, int from = 0) const;
 };
 
+// Copies the program's wave files and help page into `dir`.
+void copy_assets(TempDir& dir);
+
 // Runs `script` in `dir` (which becomes the current folder); the program's assets are copied there.
 ScriptResult run_script(const std::string& script, TempDir& dir);
 

@@ -11,8 +11,12 @@
 
 namespace {
 
-double cx(double x) { return 1050 + 570 * x + 285; }
-double cy(double y) { return 700 + 660 * y + 330; }
+double cx(double x) {
+    return 1050 + 570 * x + 285;
+}
+double cy(double y) {
+    return 700 + 660 * y + 330;
+}
 
 class Input : public ::testing::Test {
   protected:

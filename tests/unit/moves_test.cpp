@@ -26,7 +26,9 @@ class Conveyor : public ::testing::Test {
     FakePlatform fp;
 };
 
-TEST_F(Conveyor, RingHasFortyCellsInClockwiseOrder) { EXPECT_EQ(ring_cells().size(), 40u); }
+TEST_F(Conveyor, RingHasFortyCellsInClockwiseOrder) {
+    EXPECT_EQ(ring_cells().size(), 40u);
+}
 
 TEST_F(Conveyor, OneTurnMovesASinglePieceToItsNeighbourAroundEveryCorner) {
     const auto cells = ring_cells();
@@ -45,8 +47,13 @@ TEST_F(Conveyor, OneTurnMovesASinglePieceToItsNeighbourAroundEveryCorner) {
 }
 
 TEST_F(Conveyor, FortyTurnsComeBackAndLeftUndoesRight) {
-    set_position({{1, 1, UE_HU}, {4, 1, SITA_KEI}, {11, 6, UE_SYA_NARI}, {7, 11, SITA_GIN}, {1, 9, SITA_HU},
-                  {5, 5, UE_OU}, {6, 10, SITA_OU}});
+    set_position({{1, 1, UE_HU},
+                  {4, 1, SITA_KEI},
+                  {11, 6, UE_SYA_NARI},
+                  {7, 11, SITA_GIN},
+                  {1, 9, SITA_HU},
+                  {5, 5, UE_OU},
+                  {6, 10, SITA_OU}});
     Koma before[12][12];
     std::copy(&BAN[0][0], &BAN[0][0] + 144, &before[0][0]);
     for (int i = 0; i < 40; ++i) 回転盤_右回転();

@@ -19,7 +19,8 @@ class StartUp : public ::testing::Test {
 
 TEST_F(StartUp, InitialPositionCellByCell) {
     初期設定();
-    const Koma back[9] = {SITA_KYOU, SITA_KEI, SITA_GIN, SITA_KIN, SITA_OU, SITA_KIN, SITA_GIN, SITA_KEI, SITA_KYOU};
+    const Koma back[9] = {SITA_KYOU, SITA_KEI, SITA_GIN, SITA_KIN, SITA_OU,
+                          SITA_KIN,  SITA_GIN, SITA_KEI, SITA_KYOU};
     for (int x = 1; x <= 11; ++x) {
         for (int y = 1; y <= 11; ++y) {
             int expected = KARA;
@@ -87,7 +88,7 @@ const PictureCase kPictures[] = {
     {SITA_SYA_NARI, 4, 11, Pic::SITA_SYA_K1},
     {SITA_KIN, 3, 1, Pic::SITA_KIN_K},
     {SITA_OU, 6, 11, Pic::SITA_OU}, // a king never has a plate picture
-    {UE_HU, -1, 1, Pic::UE_HU_0},  // the upper hand box's top cell is not on the ring
+    {UE_HU, -1, 1, Pic::UE_HU_0},   // the upper hand box's top cell is not on the ring
     {KARA, -1, 1, Pic::KARA_MASU},
     {4, 0, 1, Pic::HAIKEI_TAKE}, // tiles of row 1 left of the board
     {4, 5, 11, Pic::HAIKEI_TAKE},

@@ -1,0 +1,102 @@
+// Whole games against the computer through the script driver, at every level: they end without error,
+// and the computer plays the same game move for move when the same human plays again.
+#include "script_harness.h"
+
+#include "control/game.h"
+#include "core/rules.h"
+#include "core/state.h"
+#include "platform/platform.h"
+#include "qt/script_platform.h"
+
+#include <gtest/gtest.h>
+#include <cstdlib>
+#include <iostream>
+#include <sstream>
+
+namespace {
+
+// A plain human: takes the most valuable piece it can, otherwise makes the first legal move in scan
+// order, board before drops. Returns the two click lines, or nothing when it has no move.
+std::vector<std::string> human_move() {
+    int best = -1, fx = 0, fy = 0, tx = 0, ty = 0;
+    for (int x = 1; x <= 11; ++x) {
+        for (int y = 1; y <= 11; ++y) {
+            const int p = BAN[x][y];
+            if (p > SITA_HU) continue;
+            for (int x2 = 1; x2 <= 11; ++x2) {
+                for (int y2 = 1; y2 <= 11; ++y2) {
+                    if (移動チェック(x, y, x2, y2, p) != ON) continue;
+                    const int value = BAN[x2][y2] >= UE_HU ? BAN[x2][y2] : 0;
+                    if (value > best) {
+                        best = value;
+                        fx = x, fy = y, tx = x2, ty = y2;
+                    }
+                }
+            }
+        }
+    }
+    if (best < 0) {
+        調査_2歩フラグ設定();
+        for (int k = 1; k <= 7 && best < 0; ++k) {
+            if (SITA_MOCHI[k] <= 0) continue;
+            for (int x2 = 2; x2 <= 10 && best < 0; ++x2)
+                for (int y2 = 2; y2 <= 10 && best < 0; ++y2)
+                    if (移動チェック(13, k + 2, x2, y2, SITA_KOMA_BY_KIND[k]) == ON) {
+                        best = 0;
+                        fx = 13, fy = k + 2, tx = x2, ty = y2;
+                    }
+        }
+    }
+    if (best < 0) return {};
+    auto click = [](int x, int y) { return "click R " + std::to_string(x) + " " + std::to_string(y); };
+    return {click(fx, fy), click(tx, ty)};
+}
+
+// Plays a whole game and returns everything the player saw and heard.
+std::string play(const char* level, const char* side, int max_moves) {
+    TempDir dir;
+    copy_assets(dir);
+    std::ostringstream out;
+    {
+        ScriptPlatform runner(out);
+        set_platform(&runner);
+        Form_Load();
+        runner.command(std::string("menu ") + level);
+        runner.command(std::string("menu ") + side);
+        for (int i = 0; i < max_moves && SYOUSYA == 0; ++i) {
+            const auto clicks = human_move();
+            if (clicks.empty()) break;
+            for (const auto& c : clicks) runner.command(c);
+            runner.command("dump");
+        }
+        out << "end SYOUSYA=" << SYOUSYA << " TESUU=" << TESUU << "\n";
+        終了処理();
+        set_platform(nullptr);
+    }
+    return out.str();
+}
+
+class ComputerGame : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ComputerGame, EndsAndRepeatsMoveForMove) {
+    for (const char* side : {"SENTE", "GOTE"}) {
+        const std::string first = play(GetParam(), side, 150);
+        const std::string second = play(GetParam(), side, 150);
+        EXPECT_EQ(first, second) << side;
+        EXPECT_EQ(first.find("error"), std::string::npos) << first;
+        // The plain human loses: the computer takes its king or mates it.
+        EXPECT_NE(first.find("end SYOUSYA=" + std::to_string(side[0] == 'S' ? -1 : 1)), std::string::npos)
+            << side << "\n"
+            << first.substr(first.size() > 2000 ? first.size() - 2000 : 0);
+        EXPECT_NE(first.find("msg 終了 | ｺﾝﾋﾟｭｰﾀの勝ちです"), std::string::npos) << side;
+        size_t human_moves = 0;
+        for (size_t at = first.find("\ndump "); at != std::string::npos; at = first.find("\ndump ", at + 1))
+            ++human_moves;
+        EXPECT_GE(human_moves, 5u) << side;
+        if (getenv("TESSORA_SHOW_GAMES")) std::cout << first.substr(first.rfind("end SYOUSYA")) << std::endl;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, ComputerGame, ::testing::Values("LEVEL1", "LEVEL2", "LEVEL3"));
+
+} // namespace

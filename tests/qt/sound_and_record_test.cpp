@@ -1,0 +1,164 @@
+// What the player hears at each moment, the record stepped through and resumed, help and version,
+// all through the script driver.
+#include "script_harness.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Sounds, EachEffectAtItsMoment) {
+    TempDir dir;
+    const ScriptResult r = run_script(R"(menu START
+click L 5 8
+click L 5 7
+# refused: a pawn cannot move two squares
+click L 5 4
+click L 5 6
+click L 5 4
+click L 5 5
+click L 2 8
+click L 2 7
+menu REPLAY
+menu REPLAY
+menu AFTER
+menu REPLAY
+menu REPLAY
+menu REPLAY
+button KAITEN_L
+menu VER
+menu BGM
+menu BGM
+)",
+                                      dir);
+    const std::vector<std::string> expected = {
+        "sound play KOMA",   // a move
+        "sound play KINSHI", // the refused move
+        "sound play KOMA",   "sound play KOMA",
+        "sound play KOMA",   // 戻
+        "sound play KOMA",   // 戻
+        "sound play KOMA",   // 進
+        "sound play KOMA",   // 戻
+        "sound play KOMA",   // 戻
+        "sound play KINSHI", // 戻 at the start: refused
+        "sound play SONOTA", // the version dialog (the empty ring turned first only tells the player)
+        "sound loop BGM",    "sound stop BGM",
+    };
+    EXPECT_EQ(r.starting("sound"), expected);
+    EXPECT_TRUE(r.has("msg 戻る | できません"));
+    EXPECT_TRUE(r.has("msg  | まだコンベアにネタ（駒）が乗っていません"));
+    EXPECT_TRUE(r.has("dialog バージョン情報 -> O K"));
+    EXPECT_EQ(dir.read("Tessora.ini"), "\x94\x77\x8c\x69\x89\xe6=\x92\x7c\r\n"
+                                       "\x88\xda\x93\xae\x8e\x77\x93\xb1=OFF\r\n"
+                                       "\x8c\x6f\x89\xdf\x8e\x9e\x8a\xd4=ON\r\n"
+                                       "BGM=OFF\r\n");
+}
+
+TEST(Sounds, HandicapStepsClackAndAreRefusedAfterAMove) {
+    TempDir dir;
+    const ScriptResult r = run_script(
+        "menu SENTE\nmenu LEBEL_DOWN\nmenu LBEL_UP\nclick L 5 8\nclick L 5 7\nmenu LBEL_UP\n", dir);
+    const auto sounds = r.starting("sound");
+    ASSERT_GE(sounds.size(), 3u);
+    EXPECT_EQ(sounds[0], "sound play KOMA");
+    EXPECT_EQ(sounds[1], "sound play KOMA");
+    EXPECT_EQ(sounds.back(), "sound play KINSHI");
+    EXPECT_TRUE(r.has("msg ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定 | 対局途中ではできません\\n\\n局面→最初にして下さい"));
+}
+
+TEST(Help, ExplanationAndVersionOpenTheHelpPage) {
+    TempDir dir;
+    const ScriptResult r = run_script("menu KAISETU\nanswer Yes\nmenu VER\nmenu VER\n", dir);
+    const std::string page = "browse " + dir.path().string() + "/Tessora.htm";
+    EXPECT_EQ(r.starting("browse"), (std::vector<std::string>{page, page}));
+    EXPECT_TRUE(r.has("dialog バージョン情報 -> ホームページ"));
+    EXPECT_TRUE(r.has("dialog バージョン情報 -> O K"));
+}
+
+TEST(ComputerMenu, GoteLetsTheComputerMoveFirst) {
+    TempDir dir;
+    const ScriptResult r = run_script("menu GOTE\ndump\n", dir);
+    EXPECT_TRUE(r.starting("msg").empty());
+    const auto d = r.starting("dump");
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_NE(d[0].find("TEBAN=-1 TESUU=1"), std::string::npos); // the human (-1) is to move
+}
+
+TEST(ComputerMenu, SenteOnTheComputersTurnMovesAtOnce) {
+    TempDir dir;
+    // A two-player game is switched to the computer while the upper player is to move.
+    const ScriptResult r = run_script("menu START\nclick L 5 8\nclick L 5 7\nmenu SENTE\ndump\n", dir);
+    EXPECT_EQ(r.starting("msg"), (std::vector<std::string>{"msg   | 先手の番です"}));
+    EXPECT_NE(r.starting("dump").at(0).find("TEBAN=1 TESUU=2"), std::string::npos);
+}
+
+TEST(Record, ResumingAComputerGameFromASteppedBackPosition) {
+    TempDir dir;
+    const ScriptResult r = run_script(R"(menu SENTE
+click L 5 8
+click L 5 7
+click L 2 8
+click L 2 7
+dump
+menu REPLAY
+menu REPLAY
+dump
+click L 7 8
+click L 7 7
+dump
+menu REPLAY
+menu AFTER
+menu AFTER
+)",
+                                      dir);
+    const auto d = r.starting("dump");
+    ASSERT_EQ(d.size(), 3u);
+    EXPECT_NE(d[0].find("TESUU=4"), std::string::npos);
+    // Two steps back: the position after the first two moves, the human to move again.
+    EXPECT_NE(d[1].find("TEBAN=1 TESUU=2"), std::string::npos);
+    // The next click resumes ("MANの番です"), the human moves and the computer answers.
+    const int resumed = r.find("msg 対局 | MANの番です");
+    EXPECT_GT(resumed, 0);
+    EXPECT_NE(d[2].find("TEBAN=1 TESUU=4"), std::string::npos);
+    // The new moves replaced the old continuation: one step back and forward again, and no further.
+    EXPECT_TRUE(r.has("msg 進む | できません"));
+}
+
+TEST(Record, WrittenGameReadsBackAndStepsToTheEnd) {
+    TempDir dir;
+    const ScriptResult r = run_script(R"(menu START
+click L 5 8
+click L 5 7
+click L 5 4
+click L 5 5
+click L 2 8
+click L 2 7
+click L 2 4
+click L 2 5
+menu KIFU_WRITE
+type Text1 game
+type Text2 練習対局
+type Text3 先手さん
+type Text4 後手さん
+button Command1
+menu KIFU_READ
+pick game.棋譜
+menu AFTER
+menu AFTER
+menu AFTER
+dump
+menu AFTER
+)",
+                                      dir);
+    EXPECT_TRUE(r.has("msg    | 棋譜を書き込みました"));
+    EXPECT_TRUE(r.has("msg 棋譜 |  読み込みました"));
+    EXPECT_TRUE(r.has("msg 棋譜 | 棋譜を '進 'で進めて下さい"));
+    EXPECT_TRUE(r.has("msg 進む | 終わり"));
+    const auto d = r.starting("dump");
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_NE(d[0].find("TESUU=3"), std::string::npos);
+    const std::string file = dir.read("game.棋譜");
+    // Three header lines of four two-byte characters, then three record lines of 518 characters.
+    EXPECT_EQ(file.size(), 3 * (8 + 2) + 3 * (518 + 2));
+}
+
+} // namespace
