@@ -153,6 +153,30 @@ TEST(Screen, StartScreenLayoutPixels) {
     // Square outlines are drawn in black.
     const Rgb line = last_pixel(70 + 38 * 6, 47 + 44 * 6 + 20);
     EXPECT_EQ(line.r + line.g + line.b, 0);
+    // The first start shows the bamboo tiles: green left of the board.
+    const Rgb tile = last_pixel(70 + 19, 47 + 44 * 10 + 22);
+    EXPECT_GT(tile.g, tile.r);
+    EXPECT_GT(tile.g, tile.b);
+}
+
+// Pixels of one exact colour around the file number 9 above the board.
+int pixels_of_colour_near_file_nine(int r, int g, int b) {
+    int n = 0;
+    for (int x = 145; x < 175; ++x)
+        for (int y = 58; y < 92; ++y) {
+            const Rgb p = last_pixel(x, y);
+            if (p.r == r && p.g == g && p.b == b) ++n;
+        }
+    return n;
+}
+
+TEST(Screen, NumbersAreYellowOnTheNetAndWhiteInSpace) {
+    TempDir dir;
+    run_script("menu MIDORI\n", dir);
+    EXPECT_GT(pixels_of_colour_near_file_nine(255, 255, 0), 20);
+    run_script("menu UCHU\n", dir);
+    EXPECT_EQ(pixels_of_colour_near_file_nine(255, 255, 0), 0);
+    EXPECT_GT(pixels_of_colour_near_file_nine(255, 255, 255), 20);
 }
 
 } // namespace
