@@ -2,6 +2,7 @@
 // all through the script driver.
 #include "script_harness.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -159,6 +160,28 @@ menu AFTER
     const std::string file = dir.read("game.棋譜");
     // Three header lines of four two-byte characters, then three record lines of 518 characters.
     EXPECT_EQ(file.size(), 3 * (8 + 2) + 3 * (518 + 2));
+}
+
+TEST(Record, TheFolderListChoosesWhereFilesGo) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.path() / "games");
+    const ScriptResult r = run_script(R"(menu START
+click L 5 8
+click L 5 7
+click L 5 4
+click L 5 5
+menu KIFU_WRITE
+folder games
+type Text1 first
+button Command1
+menu KIFU_WRITE
+button Command1
+)",
+                                      dir);
+    EXPECT_NE(dir.read("games/first.棋譜"), "<missing>");
+    EXPECT_EQ(dir.read("first.棋譜"), "<missing>");
+    // The panel was hidden after writing, which emptied the name: the second RETURN refuses.
+    EXPECT_EQ(r.starting("msg").back(), "msg    | ﾌｧｲﾙ名が入力されていません");
 }
 
 } // namespace
