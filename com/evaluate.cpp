@@ -243,7 +243,7 @@ double pawn_rules(const Move& v, double s) {
 
     if (covered(tx, ty)) {
         if (1 < tx && tx < 9 && (ban(tx + 1, ty) == UE_SYA || ban(tx - 1, ty) == UE_SYA)) s -= 1;
-        if (UE_SEIRYOKU[tx][ty] >= SITA_SEIRYOKU[tx][ty] && ty < 9 && ban(tx, ty + 1) <= SITA_HU) s += 1;
+        if (ue(tx, ty) >= sita(tx, ty) && ty < 9 && ban(tx, ty + 1) <= SITA_HU) s += 1;
     }
 
     if (v.fx < 0) return pawn_drop(v, s);

@@ -208,6 +208,48 @@ TEST_F(Evaluate, APawnOnRowNineGetsNothingForThePieceInFront) {
     EXPECT_DOUBLE_EQ(evaluate_move(3, 8, 3, 9), 0.0 + 0.1 - 0.1);
 }
 
+// The human's king in the corner (10, 10), far from the pawns of the tests below; nothing bears on its
+// three escape squares.
+TEST_F(Evaluate, APawnBesideABishopEarnsOnlyAboveRowEight) {
+    // Row 7: the bishop beside it +0.5, and +5 more for the lower pawn two rows in front of the bishop;
+    // the pawn board move -0.1. The approach distance stays 8 on the files.
+    place({{6, 2, UE_OU}, {10, 10, SITA_OU}, {2, 6, UE_HU}, {3, 7, UE_KAKU}, {3, 9, SITA_HU}});
+    prepare_turn();
+    EXPECT_DOUBLE_EQ(evaluate_move(2, 6, 2, 7), 0.0 - 0.1 + 0.5 + 5);
+
+    // Row 8: the same picture one row lower gets neither.
+    clear_position();
+    place({{6, 2, UE_OU}, {10, 10, SITA_OU}, {2, 7, UE_HU}, {3, 8, UE_KAKU}, {3, 10, SITA_HU}});
+    prepare_turn();
+    EXPECT_DOUBLE_EQ(evaluate_move(2, 7, 2, 8), 0.0 - 0.1);
+}
+
+// An upper pawn on (4, 6) takes a lower pawn on (4, 7) in front of a lower lance on (4, 8).
+TEST_F(Evaluate, APawnTakingAPawnCountsTheLanceBonusesOnlyWhenItsSquareIsCoveredOnce) {
+    // The gold on (5, 6) covers both the pawn's old square and the new one. The capture on a covered
+    // square attacked by a dearer lance: +10. Rows in front: the lance cannot get away (its only move is
+    // onto the covered pawn), +20; covered, at least as many defenders as attackers and a lower piece in
+    // front, +1. Board move -0.1, guarded by a gold +0.6. A pawn taken from a square covered once: +5 (no
+    // bishop behind), and +50 with the lance as the cheapest attacker. Last, a lower piece in front that
+    // had no upper piece bearing on it before, T covered as much as attacked: finish with +5.
+    place({{6, 2, UE_OU},
+           {10, 10, SITA_OU},
+           {4, 6, UE_HU},
+           {4, 7, SITA_HU},
+           {4, 8, SITA_KYOU},
+           {5, 6, UE_KIN}});
+    prepare_turn();
+    EXPECT_DOUBLE_EQ(evaluate_move(4, 6, 4, 7), 0.0 + 10 + 20 + 1 - 0.1 + 0.6 + 5 + 50 + 5);
+
+    // Without the gold the old square is covered by nothing: neither +5 nor +50. The pawn now hangs to the
+    // lance (danger squares: -10, then its capture +10 given back); it was lost anyway where it stood, so
+    // the capture still counts +10; the lance could take it, so no +20; T attacked and not covered: stop.
+    clear_position();
+    place({{6, 2, UE_OU}, {10, 10, SITA_OU}, {4, 6, UE_HU}, {4, 7, SITA_HU}, {4, 8, SITA_KYOU}});
+    prepare_turn();
+    EXPECT_DOUBLE_EQ(evaluate_move(4, 6, 4, 7), (0.0 - 10 + 10) + 10 - 0.1);
+}
+
 // ---- Whole positions -------------------------------------------------------------------------------
 
 // A random position: both kings on the board, up to 24 other pieces on the board and the ring, a few
