@@ -149,6 +149,27 @@ TEST_F(ComBanTest, AmongEqualScoresTheFirstCandidateInSearchOrderIsKept) {
     }
 }
 
+TEST_F(ComBanTest, EscapeSquaresAreCountedOnTheTablesLeftBehindAndTheCopiesTakenAfterTheSurvey) {
+    // Lower king on (7, 10): its empty neighbours are (6, 9), (7, 9) and (6, 10), none of them attacked
+    // in this position. The tables still say (6, 9) is attacked, as the last survey before the turn left
+    // them; the turn counts the escape squares before its own survey, so only two count.
+    walled_king();
+    std::memset(UE_SEIRYOKU, 0, sizeof UE_SEIRYOKU);
+    UE_SEIRYOKU[6][9] = 1;
+    NIGEMICHI[3][3] = 1; // a mark of an earlier turn
+    ASSERT_EQ(com_探索(), OFF);
+    EXPECT_EQ(NIGEMICHI_SUU, 2);
+    EXPECT_EQ(NIGEMICHI[7][9], 1);
+    EXPECT_EQ(NIGEMICHI[6][10], 1);
+    EXPECT_EQ(NIGEMICHI[6][9], 0);
+    EXPECT_EQ(NIGEMICHI[3][3], 0) << "the marks are cleared at the start of the turn";
+    // The "before" copies come from the turn's own survey of the position.
+    EXPECT_EQ(UE_SEIRYOKU_MAE[6][9], 0);
+    EXPECT_EQ(UE_SEIRYOKU_MAE[8][10], 1); // the pawn on (8, 9) defends the knight
+    EXPECT_EQ(SITA_SEIRYOKU_MAE[6][9], 1);
+    EXPECT_EQ(SITA_SEIRYOKU_MAE[8][9], 1); // the king may take the pawn
+}
+
 struct Promotion {
     const char* what;
     Put mover;
