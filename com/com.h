@@ -34,6 +34,7 @@ void com_ban();
 // The search of one turn: chooses the move into the COM_TE_ variables and returns ON, or OFF when no
 // legal move exists. BAN, the ring and the hands are left exactly as they were; it draws nothing and
 // does not wait (apart from the clock ticks).
+void 探索_準備();
 int com_探索();
 extern int COM_TE_MOTO_X, COM_TE_MOTO_Y; // from-square; (-1, kind) for a drop
 extern int COM_TE_SAKI_X, COM_TE_SAKI_Y; // destination

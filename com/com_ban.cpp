@@ -85,31 +85,6 @@ void 候補評価_打ち(int k, int tx, int ty) {
     KAITEN_UTI = OFF;
 }
 
-void 探索_準備() {
-    SAIKOU_HYOUKA = -99999;
-    for (int x = 1; x <= 11; ++x) {
-        for (int y = 1; y <= 11; ++y) {
-            BAN_HOZON[x][y] = BAN[x][y];
-            NIGEMICHI[x][y] = KARA;
-        }
-    }
-    // The escape squares are counted before this turn's survey, on the tables as they stand.
-    調査_2歩フラグ設定();
-    NIGEMICHI_SUU = 調査_自王逃道();
-    勢力調査();
-    調査_持角狙座標();
-    調査_移動不可駒();
-    UE_MOCHI_KEI_MAE = UE_MOCHI_KEI;
-    for (int x = 1; x <= 11; ++x) {
-        for (int y = 1; y <= 11; ++y) {
-            SITA_SEIRYOKU_MAE[x][y] = SITA_SEIRYOKU[x][y];
-            UE_SEIRYOKU_MAE[x][y] = UE_SEIRYOKU[x][y];
-            UE_NERAI_X_MAE[x][y] = UE_NERAI_X[x][y];
-            UE_NERAI_Y_MAE[x][y] = UE_NERAI_Y[x][y];
-        }
-    }
-}
-
 // Family 1. Returns true when a move taking the human's king was chosen: the search ends there.
 bool 探索_盤上() {
     for (int x = 2; x <= 10; ++x) {
@@ -189,6 +164,33 @@ void 投了() {
 }
 
 } // namespace
+
+// The preparation of a turn: the saved board, the escape squares, the survey, the probes and the
+// "before" copies the evaluation compares with.
+void 探索_準備() {
+    SAIKOU_HYOUKA = -99999;
+    for (int x = 1; x <= 11; ++x) {
+        for (int y = 1; y <= 11; ++y) {
+            BAN_HOZON[x][y] = BAN[x][y];
+            NIGEMICHI[x][y] = KARA;
+        }
+    }
+    // The escape squares are counted before this turn's survey, on the tables as they stand.
+    調査_2歩フラグ設定();
+    NIGEMICHI_SUU = 調査_自王逃道();
+    勢力調査();
+    調査_持角狙座標();
+    調査_移動不可駒();
+    UE_MOCHI_KEI_MAE = UE_MOCHI_KEI;
+    for (int x = 1; x <= 11; ++x) {
+        for (int y = 1; y <= 11; ++y) {
+            SITA_SEIRYOKU_MAE[x][y] = SITA_SEIRYOKU[x][y];
+            UE_SEIRYOKU_MAE[x][y] = UE_SEIRYOKU[x][y];
+            UE_NERAI_X_MAE[x][y] = UE_NERAI_X[x][y];
+            UE_NERAI_Y_MAE[x][y] = UE_NERAI_Y[x][y];
+        }
+    }
+}
 
 int com_探索() {
     KAITEN_UTI = OFF;

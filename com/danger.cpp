@@ -2,24 +2,14 @@
 // position and lower pieces the move attacks, added to the score) and 盤評価_自角注意_COM (whether the
 // moved piece could be forked by a lower bishop that also gives check, subtracted from the score).
 #include "com/com.h"
+#include "com/readers.h"
 #include "core/rules.h"
 
 #include <cstdlib>
 
 namespace {
 
-int ban(int x, int y) {
-    return ban_at(x, y);
-}
-int sita(int x, int y) {
-    return at(SITA_SEIRYOKU, x, y);
-}
-int ue(int x, int y) {
-    return at(UE_SEIRYOKU, x, y);
-}
-int sita_nerai(int x, int y) {
-    return at(SITA_NERAI, x, y, -999);
-}
+using namespace yomi;
 
 bool holds_silver_or_gold() {
     return SITA_MOCHI[4] > 0 || SITA_MOCHI[5] > 0;

@@ -3,6 +3,7 @@
 // turn and a few probes. The rules run in a fixed order; each adds to one running double, one operation
 // per rule, and some of them end the evaluation early.
 #include "com/com.h"
+#include "com/readers.h"
 #include "core/mate.h"
 #include "core/rules.h"
 
@@ -19,30 +20,11 @@ struct Move {
     int kx, ky; // the human's king
 };
 
-// Readers that never leave the 12 x 12 tables: outside them a cell is empty, a count 0, a record its
-// reset value.
-int ban(int x, int y) {
-    return ban_at(x, y);
-}
-int sita(int x, int y) {
-    return at(SITA_SEIRYOKU, x, y);
-}
-int ue(int x, int y) {
-    return at(UE_SEIRYOKU, x, y);
-}
-bool attacked(int x, int y) {
-    return sita(x, y) > 0;
-}
-bool covered(int x, int y) {
-    return ue(x, y) > 0;
-}
-bool on_ring(int x, int y) {
-    return x == 1 || x == 11 || y == 1 || y == 11;
-}
+using namespace yomi;
 
 // The ring rule: a destination on the conveyor earns +1; either way the evaluation ends here.
 double ring_rule(const Move& v, double s) {
-    if (on_ring(v.tx, v.ty)) return s + 1;
+    if (is_ring(v.tx, v.ty)) return s + 1;
     return s;
 }
 

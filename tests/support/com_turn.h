@@ -53,26 +53,7 @@ inline void give_upper(int kind, int n = 1) {
 // What the computer's turn does before it searches, after the survey that the human's move left behind.
 inline void prepare_turn() {
     勢力調査();
-    for (int x = 1; x <= 11; ++x) {
-        for (int y = 1; y <= 11; ++y) {
-            BAN_HOZON[x][y] = BAN[x][y];
-            NIGEMICHI[x][y] = KARA;
-        }
-    }
-    調査_2歩フラグ設定();
-    NIGEMICHI_SUU = 調査_自王逃道();
-    勢力調査();
-    調査_持角狙座標();
-    調査_移動不可駒();
-    UE_MOCHI_KEI_MAE = UE_MOCHI_KEI;
-    for (int x = 1; x <= 11; ++x) {
-        for (int y = 1; y <= 11; ++y) {
-            SITA_SEIRYOKU_MAE[x][y] = SITA_SEIRYOKU[x][y];
-            UE_SEIRYOKU_MAE[x][y] = UE_SEIRYOKU[x][y];
-            UE_NERAI_X_MAE[x][y] = UE_NERAI_X[x][y];
-            UE_NERAI_Y_MAE[x][y] = UE_NERAI_Y[x][y];
-        }
-    }
+    探索_準備();
 }
 
 // A board or ring move as a candidate of the search: `placed` is the code put on the destination

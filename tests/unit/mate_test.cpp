@@ -4,27 +4,17 @@
 #include "core/mate.h"
 #include "core/rules.h"
 
+#include "support/board.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 namespace {
 
-void clear_position() {
-    std::memset(BAN, 0, sizeof BAN);
+void clear_mate_position() {
+    clear_position();
     std::memset(NIGEMICHI, 0, sizeof NIGEMICHI);
-    for (int k = 0; k < 8; ++k) SITA_MOCHI[k] = UE_MOCHI[k] = 0;
-    SITA_MOCHI_KEI = UE_MOCHI_KEI = 0;
-    for (int x = 0; x < 12; ++x) NIFU_SITA[x] = NIFU_UE[x] = 0;
-    SITA_OU_X = 6, SITA_OU_Y = 10, UE_OU_X = 6, UE_OU_Y = 2;
-}
-
-struct Piece {
-    int x, y, code;
-};
-
-void place(std::initializer_list<Piece> pieces) {
-    for (const auto& p : pieces) BAN[p.x][p.y] = static_cast<Koma>(p.code);
 }
 
 void give_upper(int kind, int n = 1) {
@@ -56,7 +46,7 @@ int man_mated() {
 
 class Mate : public ::testing::Test {
   protected:
-    void SetUp() override { clear_position(); }
+    void SetUp() override { clear_mate_position(); }
 };
 
 // The upper king on (6, 2) boxed in by its own pawns, checked by a lower rook up file 6 (x = 6); none
@@ -77,7 +67,7 @@ TEST_F(Mate, KingNotAttackedIsNeverMated) {
            {7, 3, UE_HU},
            {6, 6, SITA_SYA}});
     EXPECT_EQ(com_mated(), OFF);
-    clear_position();
+    clear_mate_position();
     place({{6, 10, SITA_OU},
            {5, 10, SITA_HU},
            {7, 10, SITA_HU},
@@ -168,7 +158,7 @@ TEST_F(Mate, RingPiecesBlockAsMoversButAreNeverTargets) {
     EXPECT_EQ(SITA_OUTE[2][8], 0);
 
     // A ring piece cannot take a checker: a move from the ring needs an empty destination.
-    clear_position();
+    clear_mate_position();
     place({{2, 2, UE_OU}, {3, 2, UE_HU}, {3, 3, UE_HU}, {2, 3, SITA_KIN}, {2, 4, SITA_HU}, {1, 3, UE_KIN}});
     EXPECT_EQ(com_mated(), ON);
 }
@@ -226,7 +216,7 @@ TEST_F(Mate, LaterCandidatesReadTheMarksTheLastTrialLeft) {
     EXPECT_EQ(UE_SEIRYOKU[6][4], 0); // in the real position the silver bears on (6, 4)
 
     // The same rook scanned before the silver (x = 2) blocks first: not mate.
-    clear_position();
+    clear_mate_position();
     pinned_silver_position();
     BAN[2][6] = UE_SYA;
     EXPECT_EQ(com_mated(), OFF);
@@ -296,7 +286,7 @@ TEST_F(Mate, UpperPieceReachingTheLowerKing) {
     BAN[6][7] = KARA;
     EXPECT_EQ(詰めかMAN_COM移動(), ON);
     // A ring piece never takes.
-    clear_position();
+    clear_mate_position();
     place({{2, 10, SITA_OU}, {1, 9, UE_KIN}, {1, 10, UE_SYA_NARI}});
     SITA_OU_X = 2;
     EXPECT_EQ(詰めかMAN_COM移動(), OFF);
@@ -310,13 +300,13 @@ TEST_F(Mate, EscapeSquaresOnTheLastRankCountButNeverTheRing) {
     EXPECT_EQ(NIGEMICHI[6][10], 1);
     EXPECT_EQ(NIGEMICHI[7][10], 1);
 
-    clear_position();
+    clear_mate_position();
     place({{6, 10, SITA_OU}});
     勢力調査();
     EXPECT_EQ(調査_自王逃道(), 5);
     EXPECT_EQ(NIGEMICHI[6][11], 0);
 
-    clear_position();
+    clear_mate_position();
     place({{2, 2, SITA_OU}});
     勢力調査();
     EXPECT_EQ(調査_自王逃道(), 3);

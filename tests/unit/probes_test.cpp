@@ -4,28 +4,14 @@
 #include "core/rules.h"
 #include "kifu/record.h"
 
+#include "support/board.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <random>
 
 namespace {
-
-void clear_position() {
-    std::memset(BAN, 0, sizeof BAN);
-    for (int k = 0; k < 8; ++k) SITA_MOCHI[k] = UE_MOCHI[k] = 0;
-    SITA_MOCHI_KEI = UE_MOCHI_KEI = 0;
-    for (int x = 0; x < 12; ++x) NIFU_SITA[x] = NIFU_UE[x] = 0;
-    SITA_OU_X = 6, SITA_OU_Y = 10, UE_OU_X = 6, UE_OU_Y = 2;
-}
-
-struct Piece {
-    int x, y, code;
-};
-
-void place(std::initializer_list<Piece> pieces) {
-    for (const auto& p : pieces) BAN[p.x][p.y] = static_cast<Koma>(p.code);
-}
 
 class Probes : public ::testing::Test {
   protected:

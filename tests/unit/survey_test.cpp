@@ -4,6 +4,8 @@
 #include "com/com.h"
 #include "core/rules.h"
 
+#include "support/board.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -11,23 +13,6 @@
 #include <random>
 
 namespace {
-
-// An empty position: no pieces on the board, the ring or in the hands.
-void clear_position() {
-    std::memset(BAN, 0, sizeof BAN);
-    for (int k = 0; k < 8; ++k) SITA_MOCHI[k] = UE_MOCHI[k] = 0;
-    SITA_MOCHI_KEI = UE_MOCHI_KEI = 0;
-    for (int x = 0; x < 12; ++x) NIFU_SITA[x] = NIFU_UE[x] = 0;
-    SITA_OU_X = 6, SITA_OU_Y = 10, UE_OU_X = 6, UE_OU_Y = 2;
-}
-
-struct Piece {
-    int x, y, code;
-};
-
-void place(std::initializer_list<Piece> pieces) {
-    for (const auto& p : pieces) BAN[p.x][p.y] = static_cast<Koma>(p.code);
-}
 
 class Survey : public ::testing::Test {
   protected:
@@ -176,7 +161,8 @@ TEST_F(Survey, OnlyTheKingsLeaveTheResetValuesButAroundThem) {
     }
 }
 
-// ---- Worked examples of the directional procedures ---------------------------------------------------------------------
+// ---- Worked examples of the directional procedures
+// ---------------------------------------------------------------------
 
 TEST_F(Survey, LanceOnTheTopRowsBearsOnlyInsideTheBoard) {
     place({{4, 2, SITA_KYOU}, {7, 3, SITA_KYOU}});
