@@ -52,6 +52,18 @@ void restore(int n) {
     UE_MOCHI_KEI = 調査_持駒数(UE_GAWA);
 }
 
+// Shows record entry n with the given clocks: both hand boxes and the whole board.
+void show_snapshot(int n, double ue_jikan, double sita_jikan) {
+    restore(n);
+    UE_JIKAN = ue_jikan;
+    描画_所有時間(UE_GAWA, UE_JIKAN);
+    SITA_JIKAN = sita_jikan;
+    描画_所有時間(SITA_GAWA, SITA_JIKAN);
+    描画_自持盤();
+    描画_敵持盤();
+    描画_盤();
+}
+
 } // namespace
 
 void STOP_Click() {
@@ -91,14 +103,7 @@ void AFTER_Click() {
     TESUU += 1;
     描画_手数(TESUU, 15);
     const int n = KIFU_NO;
-    restore(n);
-    UE_JIKAN = KIFU_UE_JIKAN_ATO[n];
-    描画_所有時間(UE_GAWA, UE_JIKAN);
-    SITA_JIKAN = KIFU_SITA_JIKAN_ATO[n];
-    描画_所有時間(SITA_GAWA, SITA_JIKAN);
-    描画_自持盤();
-    描画_敵持盤();
-    描画_盤();
+    show_snapshot(n, KIFU_UE_JIKAN_ATO[n], KIFU_SITA_JIKAN_ATO[n]);
 
     int x = 0, y = 0, code = KARA;
     調査_移動結果(n, x, y, code);
@@ -124,14 +129,7 @@ void REPLAY_Click() {
     消去_思考中();
 
     const int n = KIFU_NO - 1;
-    restore(n);
-    UE_JIKAN = KIFU_UE_JIKAN_MAE[n];
-    描画_所有時間(UE_GAWA, UE_JIKAN);
-    SITA_JIKAN = KIFU_SITA_JIKAN_MAE[n];
-    描画_所有時間(SITA_GAWA, SITA_JIKAN);
-    描画_自持盤();
-    描画_敵持盤();
-    描画_盤();
+    show_snapshot(n, KIFU_UE_JIKAN_MAE[n], KIFU_SITA_JIKAN_MAE[n]);
 
     int x = 0, y = 0, code = KARA;
     調査_移動結果(KIFU_NO, x, y, code);

@@ -120,17 +120,9 @@ QPainterPath text_path(const QString& family, double pixels, const QString& text
 }
 
 // Fills a text outline centred (by its ink) at (cx, cy), thickened by a stroke of the given width.
-// shear leans the glyph like a brush written quickly.
-void draw_text_centered(QPainter& p, const QString& family, double pixels, const QString& text, double cx,
-                        double cy, const QColor& colour, double embolden = 0.0, double shear = 0.0,
-                        double sx = 1.0) {
-    QPainterPath path = text_path(family, pixels, text);
-    QTransform t;
-    t.shear(shear, 0);
-    t.scale(sx, 1.0);
-    path = t.map(path);
-    const QRectF b = path.boundingRect();
-    path.translate(cx - b.center().x(), cy - b.center().y());
+
+// Fills a glyph outline; `embolden` > 0 thickens it by stroking the outline in the same colour.
+void fill_path(QPainter& p, const QPainterPath& path, const QColor& colour, double embolden) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setBrush(colour);
@@ -145,6 +137,20 @@ void draw_text_centered(QPainter& p, const QString& family, double pixels, const
     p.restore();
 }
 
+// shear leans the glyph like a brush written quickly.
+void draw_text_centered(QPainter& p, const QString& family, double pixels, const QString& text, double cx,
+                        double cy, const QColor& colour, double embolden = 0.0, double shear = 0.0,
+                        double sx = 1.0) {
+    QPainterPath path = text_path(family, pixels, text);
+    QTransform t;
+    t.shear(shear, 0);
+    t.scale(sx, 1.0);
+    path = t.map(path);
+    const QRectF b = path.boundingRect();
+    path.translate(cx - b.center().x(), cy - b.center().y());
+    fill_path(p, path, colour, embolden);
+}
+
 // Text centred on its layout box (advance width and the font's em box), not on its ink: used for
 // the two characters of a piece name so that both sit on the same axis whatever their shape.
 void draw_text_em_centered(QPainter& p, const QString& family, double pixels, const QString& text, double cx,
@@ -157,18 +163,7 @@ void draw_text_em_centered(QPainter& p, const QString& family, double pixels, co
     // CJK glyphs fill the em square from ascent 0.88 em above the baseline to 0.12 em below.
     const double top = -0.88 * pixels, bottom = 0.12 * pixels;
     path.translate(cx - adv / 2.0, cy - (top + bottom) / 2.0);
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.setBrush(colour);
-    if (embolden > 0) {
-        QPen pen(colour, embolden);
-        pen.setJoinStyle(Qt::RoundJoin);
-        p.setPen(pen);
-    } else {
-        p.setPen(Qt::NoPen);
-    }
-    p.drawPath(path);
-    p.restore();
+    fill_path(p, path, colour, embolden);
 }
 
 // ---------------------------------------------------------------------------------------------
