@@ -160,8 +160,8 @@ void START_Click() {
     for (int x = -2; x <= 0; ++x) 描画_絵(HAIKEI_NO, x, 0);
     描画_将棋盤桝();
     KIFU_MODE = OFF;
-    KAISHI_JIKOKU = platform().now();
-    platform().set_timer(platform().checked(MenuItem::KEIKA));
+    // Only started here: a clock already running (a game against the computer) keeps running.
+    start_clock_if_shown();
     TAIKYOKU_MODE = MODE_MAN_MAN;
     if (TESUU == 0 || TEBAN == 0) {
         SITA_GAWA = 1;

@@ -113,6 +113,21 @@ TEST_F(Input, ResumingATwoPlayerGameRestartsTheClock) {
     EXPECT_EQ(SENTAKU, 1); // the same click goes on to select the pawn
 }
 
+TEST_F(Input, StartOnlyStartsTheClockWhenTheElapsedTimeIsShown) {
+    fp.checks[MenuItem::KEIKA] = false;
+    fp.timer = true; // left running by a game against the computer
+    START_Click();
+    EXPECT_TRUE(fp.timer);
+    fp.timer = false;
+    START_Click();
+    EXPECT_FALSE(fp.timer);
+    fp.checks[MenuItem::KEIKA] = true;
+    fp.clock = 50000;
+    START_Click();
+    EXPECT_TRUE(fp.timer);
+    EXPECT_DOUBLE_EQ(KAISHI_JIKOKU, 50000);
+}
+
 TEST_F(Input, AFullRecordRefusesTheMoveAndKeepsThePosition) {
     two_player_game();
     KIFU_NO = KIFU_MAX + 1;
