@@ -48,13 +48,6 @@ void place_initial_position() {
     BAN[9][3] = UE_KAKU;
 }
 
-bool is_lower(int c) {
-    return c <= SITA_HU;
-}
-bool is_upper(int c) {
-    return c >= UE_HU;
-}
-
 // The piece belongs to the side to move.
 bool own_piece(int c) {
     return (is_lower(c) && TEBAN == SITA_GAWA) || (is_upper(c) && TEBAN == UE_GAWA);

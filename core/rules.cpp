@@ -4,13 +4,6 @@
 
 namespace {
 
-bool is_lower(int c) {
-    return c <= SITA_HU;
-}
-bool is_upper(int c) {
-    return c >= UE_HU;
-}
-
 // Every cell strictly between (fx, fy) and (tx, ty) along a straight or diagonal line is empty.
 bool path_clear(int fx, int fy, int tx, int ty) {
     const int sx = (tx > fx) - (tx < fx);

@@ -98,6 +98,14 @@ extern int WAKU_IRO;  // colour of ordinary square outlines
 
 extern std::string KIDOU_DIR; // current folder at start-up, without a trailing separator
 
+// Ownership by range: the empty cell belongs to neither side.
+constexpr bool is_lower(int c) {
+    return c <= SITA_HU;
+}
+constexpr bool is_upper(int c) {
+    return c >= UE_HU;
+}
+
 // True for the 40 conveyor cells (x or y equal to 1 or 11).
 constexpr bool is_ring(int x, int y) {
     return x == 1 || x == 11 || y == 1 || y == 11;

@@ -1,6 +1,5 @@
 #include "qt/file_panel.h"
 
-#include "control/commands.h"
 #include "kifu/panel.h"
 
 #include <QComboBox>

@@ -9,11 +9,6 @@
 #include <map>
 
 class QAction;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
 class QTimer;
 class QWidget;
 class FilePanel;

@@ -12,6 +12,8 @@
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
 
+#include "support/record_move.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -23,12 +25,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-// A move of the test games; a drop is from (-1, kind) for the upper and (13, kind + 2) for the lower
-// player, as 駒移動 takes it.
-struct Mv {
-    int fx, fy, tx, ty;
-};
 
 Mv mirrored(Mv m) {
     auto from = [](int x, int y) -> std::pair<int, int> {
@@ -42,22 +38,7 @@ Mv mirrored(Mv m) {
 
 // Records and makes the move as the player input does; the mover's clock runs a few seconds.
 void play(Mv m) {
-    const int piece = m.fx == 13   ? SITA_KOMA_BY_KIND[m.fy - 2]
-                      : m.fx == -1 ? UE_KOMA_BY_KIND[m.fy]
-                                   : BAN[m.fx][m.fy];
-    const double dt = 3.25 + TESUU % 7;
-    if (piece < 0) {
-        手順保存(m.fx, m.fy, m.tx, m.ty, piece, BAN[m.tx][m.ty], SITA_JIKAN, SITA_JIKAN + dt, UE_JIKAN,
-                 UE_JIKAN);
-        SITA_JIKAN += dt;
-    } else {
-        手順保存(m.fx, m.fy, m.tx, m.ty, piece, BAN[m.tx][m.ty], SITA_JIKAN, SITA_JIKAN, UE_JIKAN,
-                 UE_JIKAN + dt);
-        UE_JIKAN += dt;
-    }
-    駒移動(m.fx, m.fy, m.tx, m.ty, piece);
-    KIFU_NO += 1;
-    TESUU += 1;
+    record_and_move(m, 3.25 + TESUU % 7);
 }
 
 // The first moves of an ordinary opening, lower and upper in turn.

@@ -12,6 +12,8 @@
 #include "support/temp_dir.h"
 #include "support/wave.h"
 
+#include "support/record_move.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,10 +29,6 @@ void listen(const char* action, int buffer) {
     const std::string name = buffer == OTO_KOMA ? "KOMA" : buffer == OTO_KINSHI ? "KINSHI" : "other";
     g_sounds.push_back(std::string(action) + " " + name);
 }
-
-struct Mv {
-    int fx, fy, tx, ty;
-};
 
 using Board = std::vector<Koma>;
 
@@ -77,22 +75,7 @@ class Navigate : public ::testing::Test {
     // Records and makes the move as the player input does; the mover's clock runs 100 seconds, and
     // the upper player's last move ends at 1234 seconds.
     void play(Mv m) {
-        const int piece = m.fx == 13   ? SITA_KOMA_BY_KIND[m.fy - 2]
-                          : m.fx == -1 ? UE_KOMA_BY_KIND[m.fy]
-                                       : BAN[m.fx][m.fy];
-        const double dt = TESUU == 3 ? 1234 - UE_JIKAN : 100.5;
-        if (piece < 0) {
-            手順保存(m.fx, m.fy, m.tx, m.ty, piece, BAN[m.tx][m.ty], SITA_JIKAN, SITA_JIKAN + dt, UE_JIKAN,
-                     UE_JIKAN);
-            SITA_JIKAN += dt;
-        } else {
-            手順保存(m.fx, m.fy, m.tx, m.ty, piece, BAN[m.tx][m.ty], SITA_JIKAN, SITA_JIKAN, UE_JIKAN,
-                     UE_JIKAN + dt);
-            UE_JIKAN += dt;
-        }
-        駒移動(m.fx, m.fy, m.tx, m.ty, piece);
-        KIFU_NO += 1;
-        TESUU += 1;
+        record_and_move(m, TESUU == 3 ? 1234 - UE_JIKAN : 100.5);
         TEBAN = -TEBAN;
     }
     // Four moves: the lower king steps up, the upper king aside, the lower rook takes the pawn of

@@ -1,0 +1,31 @@
+// Recording and making a move as the player input and the computer do, for record tests.
+#pragma once
+
+#include "core/moves.h"
+#include "core/state.h"
+#include "kifu/record.h"
+
+// A move; a drop is from (-1, kind) for the upper and (13, kind + 2) for the lower player, as 駒移動
+// takes it.
+struct Mv {
+    int fx, fy, tx, ty;
+};
+
+// Stores the position at KIFU_NO with the mover's clock running `seconds`, then makes the move.
+inline void record_and_move(Mv m, double seconds) {
+    const int piece = m.fx == 13   ? SITA_KOMA_BY_KIND[m.fy - 2]
+                      : m.fx == -1 ? UE_KOMA_BY_KIND[m.fy]
+                                   : BAN[m.fx][m.fy];
+    if (piece < 0) {
+        手順保存(m.fx, m.fy, m.tx, m.ty, piece, BAN[m.tx][m.ty], SITA_JIKAN, SITA_JIKAN + seconds, UE_JIKAN,
+                 UE_JIKAN);
+        SITA_JIKAN += seconds;
+    } else {
+        手順保存(m.fx, m.fy, m.tx, m.ty, piece, BAN[m.tx][m.ty], SITA_JIKAN, SITA_JIKAN, UE_JIKAN,
+                 UE_JIKAN + seconds);
+        UE_JIKAN += seconds;
+    }
+    駒移動(m.fx, m.fy, m.tx, m.ty, piece);
+    KIFU_NO += 1;
+    TESUU += 1;
+}
