@@ -10,7 +10,10 @@
 #include "sound/effects.h"
 
 #include <QDir>
+#include <QImage>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <istream>
 #include <ostream>
@@ -154,6 +157,24 @@ void ScriptPlatform::dump() {
          << " SYOUSYA=" << SYOUSYA << "\n";
 }
 
+void ScriptPlatform::pixels() {
+    // FNV-1a over the red, green and blue bytes of every pixel, row by row: unlike a PNG file it does
+    // not depend on the encoder.
+    const QImage image = canvas_.image().convertToFormat(QImage::Format_RGB32);
+    std::uint64_t h = 1469598103934665603ull;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            for (int c : {qRed(row[x]), qGreen(row[x]), qBlue(row[x])}) {
+                h ^= static_cast<std::uint64_t>(c);
+                h *= 1099511628211ull;
+            }
+    }
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(h));
+    out_ << "pixels " << image.width() << "x" << image.height() << " " << hex << "\n";
+}
+
 bool ScriptPlatform::command(const std::string& raw) {
     const std::string line = trim(raw);
     if (line.empty() || line[0] == '#' || ended_) return true;
@@ -212,6 +233,8 @@ bool ScriptPlatform::command(const std::string& raw) {
         advance(s);
     } else if (verb == "dump") {
         dump();
+    } else if (verb == "pixels") {
+        pixels();
     } else if (verb == "shot") {
         std::string file;
         in >> file;

@@ -58,6 +58,7 @@ class ScriptPlatform : public Platform {
   private:
     void advance(double seconds);
     void dump();
+    void pixels();
     static void sound_listener(const char* action, int buffer);
 
     std::ostream& out_;

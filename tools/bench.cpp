@@ -6,6 +6,7 @@
 // search plus the making of the move (record, ring turns, survey and mate test of the verdict).
 //
 //   tessora-bench [RUNS]      RUNS timed searches and turns per position and level (default 15)
+//   tessora-bench --signature one search and turn each, and only the signature line (the test's check)
 #include "com/com.h"
 #include "core/mate.h"
 #include "core/state.h"
@@ -214,7 +215,8 @@ void fnv(std::uint64_t& h, long v) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+    const bool signature_only = argc > 1 && std::strcmp(argv[1], "--signature") == 0;
+    const int runs = signature_only ? 1 : argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     SilentPlatform silent;
     set_platform(&silent);
 
@@ -222,8 +224,9 @@ int main(int argc, char** argv) {
     bool all_restored = true;
     bool all_stable = true;
     double worst = 0;
-    std::printf("%-20s %5s %10s %8s %8s  %s\n", "position", "level", "search ms", "max ms", "turn ms",
-                "move: from -> to, code before -> placed, score");
+    if (!signature_only)
+        std::printf("%-20s %5s %10s %8s %8s  %s\n", "position", "level", "search ms", "max ms", "turn ms",
+                    "move: from -> to, code before -> placed, score");
     for (std::size_t pi = 0; pi < positions().size(); ++pi) {
         const Position& pos = positions()[pi];
         for (int level = 1; level <= 3; ++level) {
@@ -273,13 +276,15 @@ int main(int argc, char** argv) {
             std::sort(turn_ms.begin(), turn_ms.end());
             const double median = ms[ms.size() / 2];
             worst = std::max(worst, median);
-            std::printf("%-20s %5d %10.2f %8.2f %8.2f  %s\n", pos.name, level, median, ms.back(),
-                        turn_ms[turn_ms.size() / 2], move);
+            if (!signature_only)
+                std::printf("%-20s %5d %10.2f %8.2f %8.2f  %s\n", pos.name, level, median, ms.back(),
+                            turn_ms[turn_ms.size() / 2], move);
         }
     }
     std::printf("signature %016llx\n", static_cast<unsigned long long>(hash));
-    std::printf("slowest median %.2f ms; board, ring and hands %s after every search; %s\n", worst,
-                all_restored ? "unchanged" : "CHANGED",
-                all_stable ? "same move on every run" : "MOVES DIFFER");
+    if (!signature_only || !all_restored || !all_stable)
+        std::printf("slowest median %.2f ms; board, ring and hands %s after every search; %s\n", worst,
+                    all_restored ? "unchanged" : "CHANGED",
+                    all_stable ? "same move on every run" : "MOVES DIFFER");
     return all_restored && all_stable ? 0 : 1;
 }
