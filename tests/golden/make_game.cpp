@@ -1,9 +1,10 @@
 // Writes the driver script of one whole game, for the golden corpus:
-//   tessora-golden-game START|LEVEL1|LEVEL2|LEVEL3 SENTE|GOTE SEED MOVES [RING%] > NAME.script
+//   tessora-golden-game START|LEVEL1|LEVEL2|LEVEL3 SENTE|GOTE SEED MOVES [RING% [HANDICAP]] > NAME.script
 // START is a game between two players (the side is ignored), LEVELn a game against the computer with
 // the human moving first (SENTE) or second (GOTE). The players' moves are legal moves picked by a
 // generator seeded with SEED, at most MOVES of them; RING% (default 10) is how often a player turns the
-// conveyor or prefers a move onto, along or off it. The game is played while the script is written,
+// conveyor or prefers a move onto, along or off it; HANDICAP presses △ (above 0) or ▽ (below 0) that
+// many times before the first move. The game is played while the script is written,
 // so every click answers the position it meets; the script is then committed as data.
 #include "control/game.h"
 #include "core/rules.h"
@@ -73,13 +74,15 @@ int ring_pieces() {
 
 int main(int argc, char* argv[]) {
     if (argc < 5) {
-        std::fprintf(stderr, "usage: tessora-golden-game START|LEVEL1..3 SENTE|GOTE SEED MOVES [RING%%]\n");
+        std::fprintf(
+            stderr, "usage: tessora-golden-game START|LEVEL1..3 SENTE|GOTE SEED MOVES [RING%% [HANDICAP]]\n");
         return 2;
     }
     const std::string mode = argv[1], side = argv[2];
     std::mt19937 random(static_cast<unsigned>(std::atoi(argv[3])));
     const int max_moves = std::atoi(argv[4]);
     const int ring_percent = argc > 5 ? std::atoi(argv[5]) : 10;
+    const int handicap = argc > 6 ? std::atoi(argv[6]) : 0;
     auto chance = [&](int percent) { return static_cast<int>(random() % 100) < percent; };
 
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -91,6 +94,7 @@ int main(int argc, char* argv[]) {
     Form_Load();
 
     std::cout << "# " << (mode == "START" ? "Two players" : mode + ", the human " + side)
+              << (handicap != 0 ? ", handicap " + std::to_string(handicap) : std::string())
               << ": a whole game of legal moves picked with seed " << argv[3]
               << " (written by tests/golden/make_game.cpp).\n";
     auto run = [&](const std::string& line) {
@@ -103,6 +107,8 @@ int main(int argc, char* argv[]) {
         run("menu " + mode);
         run("menu " + side);
     }
+    for (int i = 0; i < std::abs(handicap); ++i) run(handicap > 0 ? "menu LBEL_UP" : "menu LEBEL_DOWN");
+    if (handicap != 0) run("dump");
     int moves = 0;
     for (int attempts = 0; moves < max_moves && SYOUSYA == 0 && attempts < 4 * max_moves; ++attempts) {
         if (chance(20)) run("wait " + std::to_string(1 + random() % 5));
