@@ -1,6 +1,8 @@
 # Runs one command in a fresh folder and compares its standard output byte for byte with a golden file.
 #   cmake -DNAME=... -DGOLDEN=file.out -DWORK=folder [-DASSETS=folder] -P compare.cmake -- COMMAND ARGS...
 # The folder's path is written as <work> in the output, so goldens do not depend on the build folder.
+# Files the run leaves in the folder (settings, records) follow the output as "file NAME SIZE SHA256"
+# lines, so what the program saves is pinned too.
 # With the environment variable TESSORA_GOLDEN_REGEN=1 the output replaces the golden file instead.
 set(command)
 set(seen_dashes OFF)
@@ -28,6 +30,16 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "${NAME}: exit status ${rc}\n${err}\n${out}")
 endif()
 string(REPLACE "${WORK}" "<work>" out "${out}")
+file(GLOB_RECURSE written LIST_DIRECTORIES false RELATIVE "${WORK}" "${WORK}/*")
+list(SORT written)
+foreach(name ${written})
+  if(name MATCHES "^(その他|禁止|駒打音|BGM)\\.wav$|^Tessora\\.htm$")
+    continue()
+  endif()
+  file(SIZE "${WORK}/${name}" size)
+  file(SHA256 "${WORK}/${name}" sha)
+  string(APPEND out "file ${name} ${size} ${sha}\n")
+endforeach()
 
 if("$ENV{TESSORA_GOLDEN_REGEN}" STREQUAL "1")
   file(WRITE "${GOLDEN}" "${out}")
