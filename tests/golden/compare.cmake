@@ -4,6 +4,8 @@
 # Files the run leaves in the folder (settings, records) follow the output as "file NAME SIZE SHA256"
 # lines, so what the program saves is pinned too.
 # With the environment variable TESSORA_GOLDEN_REGEN=1 the output replaces the golden file instead.
+cmake_minimum_required(VERSION 3.25)
+
 set(command)
 set(seen_dashes OFF)
 math(EXPR last "${CMAKE_ARGC} - 1")
@@ -18,8 +20,9 @@ endforeach()
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 # The program looks for its wave files and help page in the folder it was started from.
+set(assets その他.wav 禁止.wav 駒打音.wav BGM.wav Tessora.htm)
 if(ASSETS)
-  foreach(name その他.wav 禁止.wav 駒打音.wav BGM.wav Tessora.htm)
+  foreach(name ${assets})
     file(COPY "${ASSETS}/${name}" DESTINATION "${WORK}")
   endforeach()
 endif()
@@ -33,7 +36,7 @@ string(REPLACE "${WORK}" "<work>" out "${out}")
 file(GLOB_RECURSE written LIST_DIRECTORIES false RELATIVE "${WORK}" "${WORK}/*")
 list(SORT written)
 foreach(name ${written})
-  if(name MATCHES "^(その他|禁止|駒打音|BGM)\\.wav$|^Tessora\\.htm$")
+  if(ASSETS AND name IN_LIST assets)
     continue()
   endif()
   file(SIZE "${WORK}/${name}" size)
@@ -47,6 +50,9 @@ if("$ENV{TESSORA_GOLDEN_REGEN}" STREQUAL "1")
   return()
 endif()
 
+if(NOT EXISTS "${GOLDEN}")
+  message(FATAL_ERROR "${NAME}: no golden file ${GOLDEN}; write it with tests/golden/regen.sh")
+endif()
 file(WRITE "${WORK}.out" "${out}")
 execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files "${GOLDEN}" "${WORK}.out" RESULT_VARIABLE differ)
 if(differ)
