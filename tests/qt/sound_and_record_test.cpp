@@ -146,6 +146,7 @@ pick game.棋譜
 menu AFTER
 menu AFTER
 menu AFTER
+menu AFTER
 dump
 menu AFTER
 )",
@@ -156,10 +157,39 @@ menu AFTER
     EXPECT_TRUE(r.has("msg 進む | 終わり"));
     const auto d = r.starting("dump");
     ASSERT_EQ(d.size(), 1u);
-    EXPECT_NE(d[0].find("TESUU=3"), std::string::npos);
+    // The last entry is the position after the fourth move: the upper pawn of file 8 has advanced.
+    EXPECT_NE(d[0].find("TESUU=4"), std::string::npos);
+    EXPECT_EQ(d[0].substr(5 + (2 - 1) * 44 + (5 - 1) * 4, 4), "  10");
     const std::string file = dir.read("game.棋譜");
-    // Three header lines of four two-byte characters, then three record lines of 518 characters.
-    EXPECT_EQ(file.size(), 3 * (8 + 2) + 3 * (518 + 2));
+    // Three header lines of four two-byte characters, then four record lines of 518 characters.
+    EXPECT_EQ(file.size(), 3 * (8 + 2) + 4 * (518 + 2));
+}
+
+TEST(Record, SteppingAfterAReversalShowsOnlyStoredPositions) {
+    TempDir dir;
+    // The computer moves first, the board is turned about (the record is dropped), a click lets the
+    // computer move again, and 先手 hands the move to the human.
+    const ScriptResult r = run_script(R"(menu GOTE
+menu REVERSE
+click L 6 6
+menu SENTE
+dump
+menu AFTER
+dump
+menu REPLAY
+menu AFTER
+dump
+click L 5 6
+)",
+                                      dir);
+    const auto d = r.starting("dump");
+    ASSERT_EQ(d.size(), 3u);
+    EXPECT_EQ(d[1], d[0]); // 進 at the record's end shows nothing new
+    EXPECT_EQ(d[2], d[0]); // 戻 and 進 come back to the same position
+    EXPECT_NE(d[0].find("-950"), std::string::npos);
+    EXPECT_NE(d[0].find(" 950"), std::string::npos);
+    EXPECT_TRUE(r.has("msg 進む | できません"));
+    EXPECT_FALSE(r.has("msg 終了 | あなたの勝ちです"));
 }
 
 TEST(Record, TheFolderListChoosesWhereFilesGo) {
