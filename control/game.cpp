@@ -8,6 +8,7 @@
 #include "core/state.h"
 #include "display/draw.h"
 #include "display/texts.h"
+#include "kifu/autosave.h"
 #include "kifu/panel.h"
 #include "kifu/record.h"
 #include "platform/platform.h"
@@ -83,6 +84,7 @@ void Form_Load() {
     KIFU_MODE = OFF;
     SIDOU_FLAG = OFF;
     KIFU_TESUU = 0;
+    KIFU_TAIKYOKU = OFF;
     COM_LEVEL = 3;
     platform().set_checked(MenuItem::LEVEL3, true);
     KIFU_GYOU.clear();
@@ -136,6 +138,7 @@ void 初期設定() {
 }
 
 void 終了処理() {
+    書込_前回の対局();
     効果音_解放();
 }
 

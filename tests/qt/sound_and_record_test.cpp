@@ -2,6 +2,7 @@
 // all through the script driver.
 #include "script_harness.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -190,6 +191,47 @@ click L 5 6
     EXPECT_NE(d[0].find(" 950"), std::string::npos);
     EXPECT_TRUE(r.has("msg 進む | できません"));
     EXPECT_FALSE(r.has("msg 終了 | あなたの勝ちです"));
+}
+
+// However the program ends, a game with a move in it is kept and can be read and played on.
+TEST(Record, TheGameInProgressIsKeptWhenTheProgramEnds) {
+    const struct {
+        const char* how;
+        const char* end;
+    } rows[] = {{"Escape", "key 27\n"}, {"終わり", "menu OWARI\n"}, {"closing the window", "close\n"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.how);
+        TempDir dir;
+        dir.write("前回の対局.棋譜", "an older game\r\n");
+        // A program ended before any move keeps the older game.
+        run_script(std::string("menu START\n") + row.end, dir);
+        EXPECT_EQ(dir.read("前回の対局.棋譜"), "an older game\r\n");
+
+        const ScriptResult played = run_script(std::string("menu START\nclick L 5 8\nclick L 5 7\n") +
+                                                   row.end + "menu START\nclick L 5 4\nclick L 5 5\n",
+                                               dir);
+        EXPECT_EQ(played.starting("sound").size(), 1u) << "the program ended at once";
+        const std::string kept = dir.read("前回の対局.棋譜");
+        EXPECT_EQ(std::count(kept.begin(), kept.end(), '\n'), 4); // three header lines and one move
+
+        const ScriptResult resumed = run_script(R"(menu KIFU_READ
+pick 前回の対局.棋譜
+menu AFTER
+menu AFTER
+menu START
+click L 5 4
+click L 5 5
+dump
+)",
+                                                dir);
+        EXPECT_TRUE(resumed.has("msg 進む | 終わり"));
+        EXPECT_TRUE(resumed.has("msg   | 後手の番です"));
+        const auto d = resumed.starting("dump");
+        ASSERT_EQ(d.size(), 1u);
+        EXPECT_NE(d[0].find("TEBAN=1 TESUU=2"), std::string::npos);
+        EXPECT_EQ(d[0].substr(5 + (5 - 1) * 44 + (7 - 1) * 4, 4), " -10"); // the kept move
+        EXPECT_EQ(d[0].substr(5 + (5 - 1) * 44 + (5 - 1) * 4, 4), "  10"); // the move played on
+    }
 }
 
 TEST(Record, TheFolderListChoosesWhereFilesGo) {
