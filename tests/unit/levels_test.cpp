@@ -200,7 +200,9 @@ TEST_F(LevelsTest, TheBoardAlwaysLacksExactlyWhatTheShownLevelTakesOff) {
         const int shown = HANDE_SETTEI == ON ? HANDE_LEVEL : 0;
         EXPECT_EQ(shown, s.shown);
         EXPECT_EQ(kind_counts(), counts_for_level(shown));
-        if (s.step == AFTER_Click) EXPECT_TRUE(printed("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級"));
+        if (s.step == AFTER_Click) {
+            EXPECT_TRUE(printed("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級"));
+        }
     }
     EXPECT_TRUE(board_is_start()); // △ put the human's bishop back
 
