@@ -50,5 +50,7 @@ void LEVEL3_Click();
 void レベル_設定(int level);
 void 描画_レベル(int level);
 void 描画_ハンデレベル(int level);
+// A step through the record shows the handicap level its game was played at.
+void ハンデ_棋譜に合わせる();
 void LBEL_UP_Click();
 void LEBEL_DOWN_Click();

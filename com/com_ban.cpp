@@ -5,6 +5,7 @@
 #include "com/com.h"
 
 #include "control/clock.h"
+#include "control/game.h"
 #include "core/mate.h"
 #include "core/moves.h"
 #include "core/rules.h"
@@ -17,7 +18,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <string>
 
 int COM_TE_MOTO_X = 0, COM_TE_MOTO_Y = 0;
 int COM_TE_SAKI_X = 0, COM_TE_SAKI_Y = 0;
@@ -27,9 +27,6 @@ int KAITEN_UTI = OFF;
 int KAITEN_KAISUU = 0;
 
 namespace {
-
-// SYOUSYA once the record is full: the game is over and neither side has won.
-constexpr int SYOUSYA_HIKIWAKE = 2;
 
 void 候補_採用(double score, int fx, int fy, int tx, int ty, Koma mae, Koma oku) {
     SAIKOU_HYOUKA = score;
@@ -146,15 +143,6 @@ bool 探索_持駒() {
     return false;
 }
 
-// No room in the record for the computer's move: the game stops without a winner, nothing is moved.
-void 記録満杯_終局() {
-    platform().set_timer(false);
-    SYOUSYA = SYOUSYA_HIKIWAKE;
-    dsPlay(OTO_KINSHI);
-    platform().message("棋譜が一杯です（" + std::to_string(KIFU_MAX) + "手まで）。引き分けで終わります",
-                       "終了");
-}
-
 // The search found no legal move: the computer resigns.
 void 投了() {
     消去_思考中();
@@ -214,8 +202,9 @@ int com_探索() {
 
 void com_ban() {
     if (SYOUSYA != 0) return;
-    if (KIFU_NO > KIFU_MAX) {
-        記録満杯_終局();
+    if (調査_棋譜満杯()) {
+        // No room in the record for the computer's move: nothing is moved.
+        終局_棋譜満杯();
         return;
     }
 
@@ -249,6 +238,7 @@ void com_ban() {
     待機_秒(0.5);
     dsPlay(OTO_KOMA);
     KIFU_NO += 1;
+    手順保存_着手後();
     platform().set_timer(false);
 
     勢力調査();
@@ -270,5 +260,10 @@ void com_ban() {
     UE_JIKAN += KEIKA_BYOU;
     KAISHI_JIKOKU = platform().now();
     TEBAN = SITA_GAWA;
+    // The human's turn has no room left: the game ends here, as the computer's turn would.
+    if (調査_棋譜満杯()) {
+        終局_棋譜満杯();
+        return;
+    }
     if (platform().checked(MenuItem::KEIKA)) platform().set_timer(true);
 }

@@ -1,6 +1,7 @@
 // The computer level (menu COM対局ﾚﾍﾞﾙ) and the handicap scale (buttons △ and ▽).
 #include "com/com.h"
 
+#include "control/game.h"
 #include "display/draw.h"
 #include "display/texts.h"
 #include "kifu/panel.h"
@@ -60,7 +61,23 @@ void レベル_背景() {
     for (int x = -2; x <= 0; ++x) 描画_絵(HAIKEI_NO, x, 0);
 }
 
-// The three refusals of △ and ▽; true when the step may go ahead.
+// The board is the start position less the pieces the level takes off, and the hands are empty.
+bool 調査_ハンデ局面() {
+    Koma ban[12][12] = {};
+    初期配置(ban);
+    for (int l = HANDE_LEVEL + 1; l <= 0; ++l) ban[段(l).x][段(l).y] = KARA;
+    for (int l = 1; l <= HANDE_LEVEL; ++l) ban[段(l).x][段(l).y] = KARA;
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y)
+            if (BAN[x][y] != ban[x][y]) return false;
+    for (int k = 1; k <= 7; ++k)
+        if (SITA_MOCHI[k] != 0 || UE_MOCHI[k] != 0) return false;
+    return true;
+}
+
+// The refusals of △ and ▽; true when the step may go ahead. A position shown from the record that is
+// not this level's start (a game of another level, or one after a reversal) is refused as a game in
+// progress, so the board always lacks exactly the pieces the level shown takes off.
 bool ハンデ_可能() {
     int kind = 0;
     if (KIFU_MODE == ON)
@@ -69,6 +86,8 @@ bool ハンデ_可能() {
         kind = 2;
     else if (HANTEN == ON)
         kind = 3;
+    else if (!調査_ハンデ局面())
+        kind = 2;
     if (kind == 0) return true;
     dsPlay(OTO_KINSHI);
     描画_メッセージ(kind);
@@ -141,6 +160,13 @@ void 描画_ハンデレベル(int level) {
     for (int x = 13; x <= 16; ++x) 描画_絵(HAIKEI_NO, x, 1);
     描画_文字列(13.1, 1.1, level, 0, 10);
     描画_文字列(13, 1, level, c, 10);
+}
+
+void ハンデ_棋譜に合わせる() {
+    if (HANDE_LEVEL == KIFU_HANDE_LEVEL) return;
+    HANDE_LEVEL = KIFU_HANDE_LEVEL;
+    HANDE_SETTEI = ON;
+    描画_ハンデレベル(HANDE_LEVEL);
 }
 
 void LBEL_UP_Click() {

@@ -8,6 +8,7 @@
 #include "core/state.h"
 #include "display/draw.h"
 #include "display/texts.h"
+#include "kifu/autosave.h"
 #include "kifu/panel.h"
 #include "kifu/record.h"
 #include "platform/platform.h"
@@ -31,21 +32,6 @@ Selection g_sel;
 void close_file_panel() {
     描画_可視(false, false, false);
     描画_棋譜_IO(1);
-}
-
-void place_initial_position() {
-    static const Koma back[9] = {SITA_KYOU, SITA_KEI, SITA_GIN, SITA_KIN, SITA_OU,
-                                 SITA_KIN,  SITA_GIN, SITA_KEI, SITA_KYOU};
-    for (int x = 2; x <= 10; ++x) {
-        BAN[x][8] = SITA_HU;
-        BAN[x][10] = back[x - 2];
-        BAN[x][4] = UE_HU;
-        BAN[x][2] = static_cast<Koma>(-back[x - 2]);
-    }
-    BAN[3][9] = SITA_KAKU;
-    BAN[9][9] = SITA_SYA;
-    BAN[3][3] = UE_SYA;
-    BAN[9][3] = UE_KAKU;
 }
 
 // The piece belongs to the side to move.
@@ -77,12 +63,28 @@ void make_move(int button);
 
 } // namespace
 
+void 初期配置(Koma (&ban)[12][12]) {
+    static const Koma back[9] = {SITA_KYOU, SITA_KEI, SITA_GIN, SITA_KIN, SITA_OU,
+                                 SITA_KIN,  SITA_GIN, SITA_KEI, SITA_KYOU};
+    for (int x = 2; x <= 10; ++x) {
+        ban[x][8] = SITA_HU;
+        ban[x][10] = back[x - 2];
+        ban[x][4] = UE_HU;
+        ban[x][2] = static_cast<Koma>(-back[x - 2]);
+    }
+    ban[3][9] = SITA_KAKU;
+    ban[9][9] = SITA_SYA;
+    ban[3][3] = UE_SYA;
+    ban[9][3] = UE_KAKU;
+}
+
 void Form_Load() {
     効果音_準備();
     KIDOU_DIR = std::filesystem::current_path().string();
     KIFU_MODE = OFF;
     SIDOU_FLAG = OFF;
     KIFU_TESUU = 0;
+    KIFU_TAIKYOKU = OFF;
     COM_LEVEL = 3;
     platform().set_checked(MenuItem::LEVEL3, true);
     KIFU_GYOU.clear();
@@ -120,7 +122,7 @@ void 初期設定() {
     }
     for (int x = 1; x <= 11; ++x)
         for (int y = 1; y <= 11; ++y) BAN[x][y] = KARA;
-    place_initial_position();
+    初期配置(BAN);
     // The kings' squares are known before any survey has looked for them.
     SITA_OU_X = 6;
     SITA_OU_Y = 10;
@@ -136,7 +138,16 @@ void 初期設定() {
 }
 
 void 終了処理() {
+    書込_前回の対局();
     効果音_解放();
+}
+
+void 終局_棋譜満杯() {
+    platform().set_timer(false);
+    SYOUSYA = SYOUSYA_HIKIWAKE;
+    dsPlay(OTO_KINSHI);
+    platform().message("棋譜が一杯です（" + std::to_string(KIFU_MAX) + "手まで）。引き分けで終わります",
+                       "終了");
 }
 
 void TAIKYOKU_Click() {
@@ -175,7 +186,7 @@ void SENTE_Click() {
     SENTAKU = 0;
     TAIKYOKU_MODE = MODE_MAN_COM;
     KIFU_MODE = OFF;
-    KIFU_TESUU = TESUU;
+    KIFU_TESUU = KIFU_NO; // the record goes on from the position shown; later entries are dropped
     KAISHI_JIKOKU = platform().now();
     platform().set_timer(true);
     if (TESUU == 0 || TEBAN == 0) {
@@ -204,7 +215,7 @@ void GOTE_Click() {
     SENTAKU = 0;
     TAIKYOKU_MODE = MODE_MAN_COM;
     KIFU_MODE = OFF;
-    KIFU_TESUU = TESUU;
+    KIFU_TESUU = KIFU_NO; // the record goes on from the position shown; later entries are dropped
     if (TESUU == 0 || TEBAN == 0) {
         SITA_GAWA = -1;
         UE_GAWA = 1;
@@ -326,13 +337,11 @@ namespace {
 
 void make_move(int button) {
     Selection& s = g_sel;
-    if (KIFU_NO > KIFU_MAX) {
-        // The record is full: refuse the move rather than lose or overwrite anything.
-        dsPlay(OTO_KINSHI);
+    if (調査_棋譜満杯()) {
+        // A game resumed at the record's last entry: it ends as the computer's turn would.
         SENTAKU = 0;
         描画_将棋盤桝();
-        platform().message("棋譜が一杯です（" + std::to_string(KIFU_MAX) + "手まで）。これ以上は指せません",
-                           "棋譜");
+        終局_棋譜満杯();
         return;
     }
     // 9. Record the position before the move.
@@ -352,6 +361,7 @@ void make_move(int button) {
     駒移動(s.from_x, s.from_y, s.to_x, s.to_y, s.piece);
     dsPlay(OTO_KOMA);
     KIFU_NO += 1;
+    手順保存_着手後();
     描画_移動結果(s.piece >= UE_HU ? UE_GAWA : SITA_GAWA, s.to_x, s.to_y, s.piece);
     // 12. The turn changes.
     if (TAIKYOKU_MODE == MODE_MAN_COM) {
@@ -380,6 +390,7 @@ void make_move(int button) {
         UE_JIKAN += KEIKA_BYOU;
     }
     KAISHI_JIKOKU = platform().now();
+    if (SYOUSYA == 0 && 調査_棋譜満杯()) 終局_棋譜満杯();
 }
 
 } // namespace

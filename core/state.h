@@ -72,6 +72,7 @@ extern int TAIKYOKU_MODE;
 extern int TESUU;
 extern int SENTAKU;
 extern int SYOUSYA;
+constexpr int SYOUSYA_HIKIWAKE = 2; // the game ended without a winner (the record was full)
 extern int SITA_OU_X, SITA_OU_Y;
 extern int UE_OU_X, UE_OU_Y;
 extern Koma NARI_KOMA;

@@ -2,6 +2,7 @@
 
 #include "kifu/kifu_file.h"
 
+#include "com/com.h"
 #include "control/game.h"
 #include "core/state.h"
 #include "kifu/panel.h"
@@ -358,6 +359,15 @@ std::vector<std::string> 変換_棋譜ファイル行(const std::string& bytes) 
     return std::move(s.lines);
 }
 
+int 書込_棋譜ファイル(const std::string& path, const std::string& title, const std::string& upper,
+                      const std::string& lower) {
+    std::string bytes;
+    for (const std::string& header : {title, upper, lower}) bytes += to_sjis(one_line(header)) + "\r\n";
+    const int last = std::min(KIFU_TESUU, KIFU_MAX);
+    for (int n = 1; n <= last; ++n) bytes += 変換_棋譜行(n) + "\r\n";
+    return write_replacing(path, bytes);
+}
+
 void KIFU_WRITE_Click() {
     if (HANTEN == ON) {
         platform().message("反転後は書き込みできません", "棋譜書込");
@@ -387,14 +397,8 @@ void Command1_Click() {
     const std::string sente = platform().text(TextBox::Text3);
     const std::string gote = platform().text(TextBox::Text4);
     const bool lower_first = SITA_GAWA == 1;
-    std::string bytes;
-    for (const std::string& header :
-         {platform().text(TextBox::Text2), lower_first ? gote : sente, lower_first ? sente : gote})
-        bytes += to_sjis(one_line(header)) + "\r\n";
-    const int last = std::min(KIFU_TESUU, KIFU_MAX);
-    for (int n = 1; n <= last; ++n) bytes += 変換_棋譜行(n) + "\r\n";
-
-    const int err = write_replacing(path, bytes);
+    const int err = 書込_棋譜ファイル(path, platform().text(TextBox::Text2), lower_first ? gote : sente,
+                                      lower_first ? sente : gote);
     if (err != 0) {
         // The panel stays open with the names typed, so the player can choose another name or folder.
         platform().message("棋譜ﾌｧｲﾙを書き込めませんでした\n" + path + "\n" + reason(err, true), "棋譜保存");
@@ -446,9 +450,18 @@ void File1_Click(const std::string& name) {
     KIFU_NO = 0;
     TESUU = 0;
     KIFU_TESUU = count;
+    KIFU_TAIKYOKU = OFF;
     if (count == 0) {
         platform().message("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
         return;
+    }
+    // The side whose piece made the first move moved first: the move texts and the turns of a game
+    // played on from the file follow it.
+    int x = 0, y = 0, first = KARA;
+    調査_移動結果(1, x, y, first);
+    if (first != KARA) {
+        SITA_GAWA = first < 0 ? 1 : -1;
+        UE_GAWA = -SITA_GAWA;
     }
     platform().message(" 読み込みました", "棋譜");
     if (f.more)

@@ -29,3 +29,7 @@ KifuKyokumen 変換_棋譜行から局面(const std::string& line, int sita_hu_k
 std::vector<KifuKyokumen> 変換_棋譜行群から局面(const std::vector<std::string>& lines);
 // The lines of a file's bytes; CR LF, LF and CR all end a line.
 std::vector<std::string> 変換_棋譜ファイル行(const std::string& bytes);
+// Writes the three header lines and record lines 1 .. KIFU_TESUU to path, replacing a file of that name.
+// Returns 0, or the errno of the step that failed (an existing file is then left as it was).
+int 書込_棋譜ファイル(const std::string& path, const std::string& title, const std::string& upper,
+                      const std::string& lower);

@@ -52,9 +52,11 @@ void restore(int n) {
     UE_MOCHI_KEI = 調査_持駒数(UE_GAWA);
 }
 
-// Shows record entry n with the given clocks: both hand boxes and the whole board.
+// Shows record entry n with the given clocks: both hand boxes, the whole board and the handicap level
+// the record's game was played at.
 void show_snapshot(int n, double ue_jikan, double sita_jikan) {
     restore(n);
+    ハンデ_棋譜に合わせる();
     UE_JIKAN = ue_jikan;
     描画_所有時間(UE_GAWA, UE_JIKAN);
     SITA_JIKAN = sita_jikan;
@@ -84,7 +86,7 @@ void AFTER_Click() {
         return;
     }
     SAIKAI_MACHI = ON;
-    // The record ends at KIFU_TESUU, and never beyond its room.
+    // The record ends at KIFU_TESUU, and never beyond its room; only stored entries are shown.
     if (KIFU_NO >= KIFU_TESUU || KIFU_NO >= KIFU_MAX || KIFU_NO < 0) {
         if (KIFU_MODE == ON) {
             platform().message("終わり", "進む");
@@ -117,8 +119,8 @@ void AFTER_Click() {
 void REPLAY_Click() {
     close_file_panel();
     SAIKAI_MACHI = ON;
-    // KIFU_NO may stand one past the last entry (after the last move); nothing lies further.
-    if (KIFU_NO < 1 || KIFU_NO > KIFU_MAX + 1) {
+    // Only entries stored in the record are shown: one standing beyond its end is refused as at its start.
+    if (KIFU_NO < 1 || KIFU_NO > KIFU_TESUU) {
         dsPlay(OTO_KINSHI);
         platform().message("できません", "戻る");
         return;

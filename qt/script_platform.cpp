@@ -205,6 +205,10 @@ bool ScriptPlatform::command(const std::string& raw) {
         int code = 0;
         if (!(in >> code)) return fail("expected a character code");
         Form_KeyPress(code);
+    } else if (verb == "close") {
+        // The window is closed: the program ends as Form_Unload ends it.
+        Form_Unload();
+        ended_ = true;
     } else if (verb == "answer") {
         std::string a;
         in >> a;

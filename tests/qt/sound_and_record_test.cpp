@@ -2,6 +2,7 @@
 // all through the script driver.
 #include "script_harness.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -146,6 +147,7 @@ pick game.棋譜
 menu AFTER
 menu AFTER
 menu AFTER
+menu AFTER
 dump
 menu AFTER
 )",
@@ -156,10 +158,80 @@ menu AFTER
     EXPECT_TRUE(r.has("msg 進む | 終わり"));
     const auto d = r.starting("dump");
     ASSERT_EQ(d.size(), 1u);
-    EXPECT_NE(d[0].find("TESUU=3"), std::string::npos);
+    // The last entry is the position after the fourth move: the upper pawn of file 8 has advanced.
+    EXPECT_NE(d[0].find("TESUU=4"), std::string::npos);
+    EXPECT_EQ(d[0].substr(5 + (2 - 1) * 44 + (5 - 1) * 4, 4), "  10");
     const std::string file = dir.read("game.棋譜");
-    // Three header lines of four two-byte characters, then three record lines of 518 characters.
-    EXPECT_EQ(file.size(), 3 * (8 + 2) + 3 * (518 + 2));
+    // Three header lines of four two-byte characters, then four record lines of 518 characters.
+    EXPECT_EQ(file.size(), 3 * (8 + 2) + 4 * (518 + 2));
+}
+
+TEST(Record, SteppingAfterAReversalShowsOnlyStoredPositions) {
+    TempDir dir;
+    // The computer moves first, the board is turned about (the record is dropped), a click lets the
+    // computer move again, and 先手 hands the move to the human.
+    const ScriptResult r = run_script(R"(menu GOTE
+menu REVERSE
+click L 6 6
+menu SENTE
+dump
+menu AFTER
+dump
+menu REPLAY
+menu AFTER
+dump
+click L 5 6
+)",
+                                      dir);
+    const auto d = r.starting("dump");
+    ASSERT_EQ(d.size(), 3u);
+    EXPECT_EQ(d[1], d[0]); // 進 at the record's end shows nothing new
+    EXPECT_EQ(d[2], d[0]); // 戻 and 進 come back to the same position
+    EXPECT_NE(d[0].find("-950"), std::string::npos);
+    EXPECT_NE(d[0].find(" 950"), std::string::npos);
+    EXPECT_TRUE(r.has("msg 進む | できません"));
+    EXPECT_FALSE(r.has("msg 終了 | あなたの勝ちです"));
+}
+
+// However the program ends, a game with a move in it is kept and can be read and played on.
+TEST(Record, TheGameInProgressIsKeptWhenTheProgramEnds) {
+    const struct {
+        const char* how;
+        const char* end;
+    } rows[] = {{"Escape", "key 27\n"}, {"終わり", "menu OWARI\n"}, {"closing the window", "close\n"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.how);
+        TempDir dir;
+        dir.write("前回の対局.棋譜", "an older game\r\n");
+        // A program ended before any move keeps the older game.
+        run_script(std::string("menu START\n") + row.end, dir);
+        EXPECT_EQ(dir.read("前回の対局.棋譜"), "an older game\r\n");
+
+        const ScriptResult played = run_script(std::string("menu START\nclick L 5 8\nclick L 5 7\n") +
+                                                   row.end + "menu START\nclick L 5 4\nclick L 5 5\n",
+                                               dir);
+        EXPECT_EQ(played.starting("sound").size(), 1u) << "the program ended at once";
+        const std::string kept = dir.read("前回の対局.棋譜");
+        EXPECT_EQ(std::count(kept.begin(), kept.end(), '\n'), 4); // three header lines and one move
+
+        const ScriptResult resumed = run_script(R"(menu KIFU_READ
+pick 前回の対局.棋譜
+menu AFTER
+menu AFTER
+menu START
+click L 5 4
+click L 5 5
+dump
+)",
+                                                dir);
+        EXPECT_TRUE(resumed.has("msg 進む | 終わり"));
+        EXPECT_TRUE(resumed.has("msg   | 後手の番です"));
+        const auto d = resumed.starting("dump");
+        ASSERT_EQ(d.size(), 1u);
+        EXPECT_NE(d[0].find("TEBAN=1 TESUU=2"), std::string::npos);
+        EXPECT_EQ(d[0].substr(5 + (5 - 1) * 44 + (7 - 1) * 4, 4), " -10"); // the kept move
+        EXPECT_EQ(d[0].substr(5 + (5 - 1) * 44 + (5 - 1) * 4, 4), "  10"); // the move played on
+    }
 }
 
 TEST(Record, TheFolderListChoosesWhereFilesGo) {

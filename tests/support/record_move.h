@@ -11,7 +11,8 @@ struct Mv {
     int fx, fy, tx, ty;
 };
 
-// Stores the position at KIFU_NO with the mover's clock running `seconds`, then makes the move.
+// Stores the position at KIFU_NO with the mover's clock running `seconds`, makes the move and stores the
+// position after it.
 inline void record_and_move(Mv m, double seconds) {
     const int piece = m.fx == 13   ? SITA_KOMA_BY_KIND[m.fy - 2]
                       : m.fx == -1 ? UE_KOMA_BY_KIND[m.fy]
@@ -27,5 +28,6 @@ inline void record_and_move(Mv m, double seconds) {
     }
     駒移動(m.fx, m.fy, m.tx, m.ty, piece);
     KIFU_NO += 1;
+    手順保存_着手後();
     TESUU += 1;
 }

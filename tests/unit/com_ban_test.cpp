@@ -363,23 +363,33 @@ TEST_F(ComBanTest, ComputerWithoutALegalMoveResigns) {
     EXPECT_EQ(KIFU_NO, 7);
 }
 
-TEST_F(ComBanTest, FullRecordEndsTheGameWithoutAMove) {
+TEST_F(ComBanTest, FullRecordEndsTheGameAsADraw) {
+    const std::string draw = "終了 | 棋譜が一杯です（500手まで）。引き分けで終わります";
     fp.checks[MenuItem::KEIKA] = true;
+    // No room for the computer's move: nothing moves.
     walled_king();
     put({{4, 5, UE_HU}});
-    KIFU_NO = KIFU_MAX + 1;
-    TESUU = KIFU_MAX + 1;
+    KIFU_NO = KIFU_MAX;
+    TESUU = KIFU_MAX;
     const Board before = board_now();
     com_ban();
-    ASSERT_EQ(fp.messages.size(), 1u);
-    EXPECT_EQ(fp.messages[0].rfind("終了 | ", 0), 0u);
-    EXPECT_NE(SYOUSYA, 0);
-    EXPECT_NE(SYOUSYA, SITA_GAWA);
-    EXPECT_NE(SYOUSYA, UE_GAWA);
+    EXPECT_EQ(fp.messages, std::vector<std::string>{draw});
+    EXPECT_EQ(SYOUSYA, SYOUSYA_HIKIWAKE);
     EXPECT_FALSE(fp.timer);
     EXPECT_TRUE(board_now() == before);
-    EXPECT_EQ(KIFU_NO, KIFU_MAX + 1);
-    EXPECT_EQ(TESUU, KIFU_MAX + 1);
+    EXPECT_EQ(KIFU_NO, KIFU_MAX);
+    EXPECT_EQ(TESUU, KIFU_MAX);
+
+    // The computer's move fills the record: it is kept, and the human's turn ends the game the same way.
+    fp.forget();
+    SYOUSYA = 0;
+    KIFU_NO = KIFU_MAX - 1;
+    com_ban();
+    EXPECT_FALSE(board_now() == before);
+    EXPECT_EQ(KIFU_TESUU, KIFU_MAX);
+    EXPECT_EQ(fp.messages.back(), draw);
+    EXPECT_EQ(SYOUSYA, SYOUSYA_HIKIWAKE);
+    EXPECT_FALSE(fp.timer);
 }
 
 } // namespace

@@ -128,22 +128,38 @@ TEST_F(Input, StartOnlyStartsTheClockWhenTheElapsedTimeIsShown) {
     EXPECT_DOUBLE_EQ(KAISHI_JIKOKU, 50000);
 }
 
-TEST_F(Input, AFullRecordRefusesTheMoveAndKeepsThePosition) {
+TEST_F(Input, AFullRecordEndsATwoPlayerGameAsADrawOnEitherTurn) {
+    const std::string draw = "終了 | 棋譜が一杯です（500手まで）。引き分けで終わります";
+    // The move that fills the record is made and kept; the game then ends, whichever side made it.
+    const struct { int teban, fx, fy, tx, ty; } rows[] = {{1, 5, 8, 5, 7}, {-1, 5, 4, 5, 5}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.teban);
+        初期設定();
+        two_player_game();
+        fp.timer = true;
+        TEBAN = r.teban;
+        KIFU_NO = TESUU = KIFU_MAX - 1;
+        click(r.fx, r.fy);
+        click(r.tx, r.ty);
+        EXPECT_EQ(BAN[r.fx][r.fy], KARA);
+        EXPECT_EQ(KIFU_TESUU, KIFU_MAX);
+        EXPECT_EQ(KIFU_BAN[KIFU_MAX][r.tx][r.ty], BAN[r.tx][r.ty]); // the last position is in the record
+        EXPECT_EQ(SYOUSYA, SYOUSYA_HIKIWAKE);
+        EXPECT_EQ(fp.messages, std::vector<std::string>{draw});
+        EXPECT_FALSE(fp.timer);
+        click(5, 6);
+        EXPECT_EQ(fp.messages.back(), "終局 | 新規に対局してください");
+    }
+    // A game resumed at the end of a full record ends at the first move tried, and nothing moves.
+    初期設定();
     two_player_game();
-    KIFU_NO = KIFU_MAX + 1;
+    KIFU_NO = KIFU_TESUU = KIFU_MAX;
     click(5, 8);
     click(5, 7);
     EXPECT_EQ(BAN[5][8], SITA_HU);
-    EXPECT_EQ(BAN[5][7], KARA);
-    EXPECT_EQ(TEBAN, 1);
     EXPECT_EQ(TESUU, 0);
-    ASSERT_FALSE(fp.messages.empty());
-    EXPECT_NE(fp.messages.back().find("500"), std::string::npos);
-    KIFU_NO = KIFU_MAX; // the last index still takes a move
-    click(5, 8);
-    click(5, 7);
-    EXPECT_EQ(BAN[5][7], SITA_HU);
-    EXPECT_EQ(KIFU_TESUU, KIFU_MAX);
+    EXPECT_EQ(SYOUSYA, SYOUSYA_HIKIWAKE);
+    EXPECT_EQ(fp.messages, std::vector<std::string>{draw});
 }
 
 TEST_F(Input, TurnsAddTheElapsedTimeOfTheMover) {

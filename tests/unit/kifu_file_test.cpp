@@ -202,11 +202,12 @@ TEST_F(KifuFile, ShortAndLongLinesGiveTheirFieldsByPosition) {
     EXPECT_EQ(変換_棋譜行から局面(""), KifuKyokumen{});
 }
 
-TEST_F(KifuFile, GameOfNMovesWritesThreePlusNMinusOneLinesAndReadsBack) {
+TEST_F(KifuFile, GameOfNMovesWritesThreePlusNLinesAndReadsBack) {
     play_all(OPENING);
     const int n = static_cast<int>(OPENING.size());
-    ASSERT_EQ(KIFU_TESUU, n - 1);
-    const std::vector<KifuKyokumen> before = entries(1, n - 1);
+    ASSERT_EQ(KIFU_TESUU, n);
+    const std::vector<KifuKyokumen> before = entries(1, n);
+    EXPECT_EQ(before.back().ban[5][5], SITA_KAKU); // the last move, a bishop drop, is in the record
 
     fp.io_visible = true;
     write("opening");
@@ -214,12 +215,12 @@ TEST_F(KifuFile, GameOfNMovesWritesThreePlusNMinusOneLinesAndReadsBack) {
     EXPECT_FALSE(fp.io_visible);
     EXPECT_EQ(fp.boxes[1], "");
     const std::vector<std::string> lines = crlf_lines(dir.read("opening.棋譜"));
-    ASSERT_EQ(lines.size(), 3u + (n - 1));
+    ASSERT_EQ(lines.size(), 3u + n);
     for (std::size_t i = 3; i < lines.size(); ++i) EXPECT_EQ(lines[i].size(), 518u);
 
     read("opening.棋譜");
-    EXPECT_EQ(KIFU_TESUU, n - 1);
-    EXPECT_EQ(entries(1, n - 1), before);
+    EXPECT_EQ(KIFU_TESUU, n);
+    EXPECT_EQ(entries(1, n), before);
     EXPECT_EQ(KIFU_MODE, ON);
     EXPECT_EQ(TEBAN, 1);
     EXPECT_EQ(KIFU_NO, 0);
@@ -227,13 +228,32 @@ TEST_F(KifuFile, GameOfNMovesWritesThreePlusNMinusOneLinesAndReadsBack) {
     EXPECT_EQ(fp.messages,
               (std::vector<std::string>{"棋譜 |  読み込みました", "棋譜 | 棋譜を '進 'で進めて下さい"}));
     EXPECT_EQ(KIFU_GYOU, lines.back()); // the line last read
+
+    // A file written before the record kept the position after the last move: one line fewer, read
+    // as it always was.
+    std::string old_format;
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i) old_format += lines[i] + "\r\n";
+    dir.write("old.棋譜", old_format);
+    read("old.棋譜");
+    EXPECT_EQ(KIFU_TESUU, n - 1);
+    EXPECT_EQ(entries(1, n - 1), std::vector<KifuKyokumen>(before.begin(), before.end() - 1));
 }
 
-TEST_F(KifuFile, GameOfOneMoveHasNothingToWrite) {
+TEST_F(KifuFile, GameOfOneMoveIsWrittenAndStepsToItsPosition) {
     play(OPENING[0]);
+    const KifuKyokumen after = 取得_棋譜局面(1);
+    EXPECT_EQ(after.ban[9][7], SITA_HU);
     write("one");
-    EXPECT_EQ(fp.messages, std::vector<std::string>{"棋譜保存 | 保存するデータがありません"});
-    EXPECT_EQ(dir.read("one.棋譜"), "<missing>");
+    EXPECT_EQ(fp.messages, std::vector<std::string>{"   | 棋譜を書き込みました"});
+    EXPECT_EQ(crlf_lines(dir.read("one.棋譜")).size(), 4u);
+    read("one.棋譜");
+    ASSERT_EQ(KIFU_TESUU, 1);
+    fp.forget();
+    AFTER_Click();
+    EXPECT_EQ(取得_棋譜局面(KIFU_NO), after);
+    EXPECT_EQ(BAN[9][7], SITA_HU);
+    AFTER_Click();
+    EXPECT_EQ(fp.messages, std::vector<std::string>{"進む | 終わり"});
 }
 
 TEST_F(KifuFile, EmptyFileNameIsRefusedWithThePanelLeftOpen) {
@@ -250,7 +270,7 @@ TEST_F(KifuFile, AfterSaishoThePreviousGameIsStillWritten) {
     play_all(OPENING);
     初期設定(); // 最初
     write("previous");
-    EXPECT_EQ(crlf_lines(dir.read("previous.棋譜")).size(), 3u + OPENING.size() - 1);
+    EXPECT_EQ(crlf_lines(dir.read("previous.棋譜")).size(), 3u + OPENING.size());
 }
 
 TEST_F(KifuFile, HeaderLinesAreGameNameThenUpperPlayerThenLowerPlayer) {
@@ -266,7 +286,7 @@ TEST_F(KifuFile, HeaderLinesAreGameNameThenUpperPlayerThenLowerPlayer) {
         play_all({{9, 8, 9, 7}, {9, 4, 9, 5}});
         write("order", "棋聖戦", "先手の人", "後手の人");
         const std::vector<std::string> lines = crlf_lines(dir.read("order.棋譜"));
-        ASSERT_EQ(lines.size(), 4u);
+        ASSERT_EQ(lines.size(), 5u);
         EXPECT_EQ(lines[0], "\x8a\xfb\x90\xb9\x90\xed"); // 棋聖戦 in Shift_JIS
         EXPECT_EQ(lines[1], to_sjis(r.line2));
         EXPECT_EQ(lines[2], to_sjis(r.line3));
@@ -342,7 +362,7 @@ TEST_F(KifuFile, TwoDigitPawnCountsReadBackFromRealGames) {
             for (Mv& m : game) m = mirrored(m);
         }
         play_all(game);
-        const int last = static_cast<int>(game.size()) - 1;
+        const int last = static_cast<int>(game.size());
         ASSERT_EQ(KIFU_TESUU, last);
         int& hoard = upper_hoards ? KIFU_UE_MOCHI[last][1] : KIFU_SITA_MOCHI[last][1];
         ASSERT_EQ(hoard, 13);
@@ -405,7 +425,7 @@ TEST_F(KifuFile, TruncatedAndGarbageFilesReadWithoutHarm) {
     } rows[] = {
         {"empty", "", 0},
         {"two header lines", "a\r\nb\r\n", 0},
-        {"cut inside a record line", good.substr(0, good.size() - 700), 7},
+        {"cut inside a record line", good.substr(0, good.size() - 700), 8},
         {"binary", binary, -1},
         {"not Shift_JIS", "\x81\xff\x80\xfd\r\n\xa0\r\n\xff\r\n\x81\r\n", 1},
         {"NUL bytes", std::string("x\0y\r\n\0\r\n\r\n\0\0\0   5\0", 17), 1},
@@ -449,7 +469,7 @@ TEST_F(KifuFile, WritingReplacesAnExistingFileWholly) {
     play_all({OPENING.begin(), OPENING.begin() + 3});
     write("game", "second");
     const std::vector<std::string> lines = crlf_lines(dir.read("game.棋譜"));
-    ASSERT_EQ(lines.size(), 5u);
+    ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[0], "second");
     std::vector<std::string> names;
     for (const auto& e : fs::directory_iterator(dir.path())) names.push_back(e.path().filename().string());

@@ -1,11 +1,13 @@
 // Computer levels and the handicap scale.
 #include "com/com.h"
 #include "control/game.h"
+#include "kifu/navigate.h"
 #include "kifu/record.h"
 #include "support/fake_platform.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -110,8 +112,9 @@ TEST_F(LevelsTest, EndOfTheScaleChangesNothingButMarksTheHandicapSet) {
     EXPECT_TRUE(fp.texts.empty()) << "the level text is not redrawn";
 
     初期設定();
-    HANDE_LEVEL = -10;
+    for (int i = 0; i < 10; ++i) LEBEL_DOWN_Click();
     std::memcpy(start, BAN, sizeof BAN);
+    HANDE_SETTEI = OFF;
     LEBEL_DOWN_Click();
     EXPECT_EQ(HANDE_LEVEL, -10);
     EXPECT_TRUE(board_is_start());
@@ -152,6 +155,68 @@ TEST_F(LevelsTest, RefusalsInKifuModeDuringAGameAndAfterReversal) {
             EXPECT_FALSE(fp.lists[0] || fp.lists[1] || fp.lists[2]);
             EXPECT_FALSE(fp.io_visible);
         }
+    }
+}
+
+// Pieces of each kind on the board, the ring and in both hands, promoted ones with their kind:
+// pawn, lance, knight, silver, gold, bishop, rook, king.
+std::vector<int> kind_counts() {
+    static const int base[] = {10, 20, 30, 100, 110, 800, 900, 950};
+    std::vector<int> n(8, 0);
+    auto add = [&](int code) {
+        const int m = std::abs(code);
+        for (int i = 0; i < 8; ++i)
+            if (m == base[i] || (m == base[i] + 1 && base[i] != 950)) ++n[i];
+    };
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y) add(BAN[x][y]);
+    for (int k = 1; k <= 7; ++k) n[k - 1] += SITA_MOCHI[k] + UE_MOCHI[k];
+    return n;
+}
+
+// What a level takes off, whichever side loses them: the first |level| of bishop, rook, two lances,
+// two knights, two silvers, two golds.
+std::vector<int> counts_for_level(int level) {
+    std::vector<int> n = {18, 4, 4, 4, 4, 2, 2, 2};
+    static const int order[] = {5, 6, 1, 1, 2, 2, 3, 3, 4, 4};
+    for (int i = 0; i < std::abs(level); ++i) --n[order[i]];
+    return n;
+}
+
+TEST_F(LevelsTest, TheBoardAlwaysLacksExactlyWhatTheShownLevelTakesOff) {
+    const struct {
+        const char* what;
+        void (*step)();
+        int shown; // the level on screen afterwards; 0 when none is shown
+    } steps[] = {
+        {"▽", LEBEL_DOWN_Click, -1}, {"後手", GOTE_Click, -1},     {"先手", SENTE_Click, -1},
+        {"最初", CANCEL_Click, 0},   {"スタート", START_Click, 0}, {"進", AFTER_Click, -1},
+        {"戻", REPLAY_Click, -1},    {"△", LBEL_UP_Click, 0},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.what);
+        fp.forget();
+        s.step();
+        const int shown = HANDE_SETTEI == ON ? HANDE_LEVEL : 0;
+        EXPECT_EQ(shown, s.shown);
+        EXPECT_EQ(kind_counts(), counts_for_level(shown));
+        if (s.step == AFTER_Click) {
+            EXPECT_TRUE(printed("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級"));
+        }
+    }
+    EXPECT_TRUE(board_is_start()); // △ put the human's bishop back
+
+    // A position of the record that is not the start of the level shown is refused as a game in
+    // progress, and nothing changes.
+    BAN[5][7] = BAN[5][8];
+    BAN[5][8] = KARA;
+    for (auto press : {LBEL_UP_Click, LEBEL_DOWN_Click}) {
+        fp.forget();
+        press();
+        EXPECT_EQ(fp.messages, std::vector<std::string>{
+                                   "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定 | 対局途中ではできません\n\n局面→最初にして下さい"});
+        EXPECT_EQ(HANDE_LEVEL, 0);
+        EXPECT_EQ(kind_counts(), counts_for_level(0));
     }
 }
 

@@ -79,7 +79,7 @@ class Navigate : public ::testing::Test {
         TEBAN = -TEBAN;
     }
     // Four moves: the lower king steps up, the upper king aside, the lower rook takes the pawn of
-    // file 1, an upper pawn advances. Entries 0..3 are stored; the game stands at move 4.
+    // file 1, an upper pawn advances. Entries 0..4 are stored; the game stands at move 4.
     void play_game() {
         TEBAN = 1;
         for (Mv m : {Mv{6, 10, 6, 9}, Mv{6, 2, 5, 3}, Mv{9, 9, 10, 4}, Mv{2, 4, 2, 5}}) play(m);
@@ -88,10 +88,10 @@ class Navigate : public ::testing::Test {
     }
     void read_game() {
         play_game();
-        fp.boxes[1] = "three";
+        fp.boxes[1] = "four";
         Command1_Click();
-        File1_Click("three.棋譜");
-        ASSERT_EQ(KIFU_TESUU, 3);
+        File1_Click("four.棋譜");
+        ASSERT_EQ(KIFU_TESUU, 4);
         heard().clear();
         fp.forget();
     }
@@ -110,11 +110,11 @@ class Navigate : public ::testing::Test {
     std::vector<std::uint8_t> wave = make_wave();
 };
 
-TEST_F(Navigate, StepsThroughAFileWithThreeRecordsAndBack) {
+TEST_F(Navigate, StepsThroughAFileWithFourRecordsAndBack) {
     read_game();
-    const char* moved[] = {"", "王", "王", "飛"};
+    const char* moved[] = {"", "王", "王", "飛", "歩"};
     int teban = 1;
-    for (int n = 1; n <= 3; ++n) {
+    for (int n = 1; n <= 4; ++n) {
         fp.forget();
         heard().clear();
         AFTER_Click();
@@ -124,16 +124,16 @@ TEST_F(Navigate, StepsThroughAFileWithThreeRecordsAndBack) {
         EXPECT_EQ(heard(), std::vector<std::string>{"play KOMA"});
         EXPECT_TRUE(fp.messages.empty());
     }
-    EXPECT_EQ(UE_JIKAN, 1234); // after the move from entry 3
+    EXPECT_EQ(UE_JIKAN, 1234); // after the last move
     EXPECT_TRUE(printed(fp, "00:20:34"));
 
     heard().clear();
     AFTER_Click();
     EXPECT_EQ(fp.messages, std::vector<std::string>{"進む | 終わり"});
     EXPECT_TRUE(heard().empty());
-    EXPECT_EQ(KIFU_NO, 3);
+    EXPECT_EQ(KIFU_NO, 4);
 
-    for (int n = 2; n >= 0; --n) {
+    for (int n = 3; n >= 0; --n) {
         heard().clear();
         REPLAY_Click();
         expect_shows(n, false);
@@ -150,8 +150,9 @@ TEST_F(Navigate, StepsThroughAFileWithThreeRecordsAndBack) {
     EXPECT_EQ(KIFU_NO, 0);
 }
 
-TEST_F(Navigate, StepsInAGameBeingPlayedStopTheClockAndCannotReachTheLastMoveAgain) {
+TEST_F(Navigate, StepsInAGameBeingPlayedStopTheClockAndReachTheLatestPositionAgain) {
     play_game();
+    const Board latest = board();
     fp.timer = true;
     AFTER_Click();
     EXPECT_EQ(fp.messages, std::vector<std::string>{"進む | できません"});
@@ -166,9 +167,19 @@ TEST_F(Navigate, StepsInAGameBeingPlayedStopTheClockAndCannotReachTheLastMoveAga
     EXPECT_EQ(KIFU_UE_JIKAN_ATO[3], 1234);
     EXPECT_EQ(TEBAN, -1);
 
-    AFTER_Click(); // the position after move 4 was never stored
-    EXPECT_EQ(fp.messages.back(), "進む | できません");
-    EXPECT_EQ(KIFU_NO, 3);
+    fp.forget();
+    heard().clear();
+    AFTER_Click(); // back to the position after the last move, with the clocks it left
+    expect_shows(4, true);
+    EXPECT_EQ(board(), latest);
+    EXPECT_EQ(UE_JIKAN, 1234);
+    EXPECT_EQ(TEBAN, 1);
+    EXPECT_EQ(heard(), std::vector<std::string>{"play KOMA"});
+    EXPECT_TRUE(fp.messages.empty());
+
+    AFTER_Click();
+    EXPECT_EQ(fp.messages, std::vector<std::string>{"進む | できません"});
+    EXPECT_EQ(KIFU_NO, 4);
 }
 
 TEST_F(Navigate, StepsWithoutAGameOrBeforeAnyMoveAreRefused) {
@@ -276,7 +287,7 @@ TEST_F(Navigate, ReverseIsRefusedWhileARecordIsReadAndNegatesASetHandicap) {
     EXPECT_EQ(heard(), std::vector<std::string>{"play KINSHI"});
     EXPECT_EQ(board(), shown);
     EXPECT_EQ(HANTEN, OFF);
-    EXPECT_EQ(KIFU_TESUU, 3);
+    EXPECT_EQ(KIFU_TESUU, 4);
 
     for (int set : {OFF, ON}) {
         初期設定();
@@ -300,7 +311,7 @@ TEST_F(Navigate, SaishoSetsUpTheStartAndKeepsTheRecord) {
     EXPECT_EQ(TESUU, 0);
     EXPECT_EQ(TEBAN, 0);
     EXPECT_EQ(KIFU_MODE, OFF);
-    EXPECT_EQ(KIFU_TESUU, 3);
+    EXPECT_EQ(KIFU_TESUU, 4);
     EXPECT_EQ(entry(3), third);
     EXPECT_EQ(heard(), std::vector<std::string>{"play KOMA"});
 }

@@ -3,10 +3,15 @@
 #include "core/state.h"
 #include "display/draw.h"
 #include "display/texts.h"
+#include "kifu/autosave.h"
+#include "kifu/record.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
 
 namespace {
 
@@ -63,6 +68,40 @@ TEST_F(StartUp, FormLoadLeavesAnIdleProgram) {
     EXPECT_DOUBLE_EQ(fp.stamps.back().x, 765);
     EXPECT_DOUBLE_EQ(fp.stamps.back().y, 9148);
     終了処理();
+}
+
+// The record is kept only when a move was played into it, and a folder that cannot take the file
+// never keeps the program from ending.
+TEST_F(StartUp, EndingKeepsAPlayedGameOnlyAndAlwaysEnds) {
+    TempDir dir;
+    const std::string kept = dir.path().string() + "/前回の対局.棋譜";
+    const struct {
+        const char* what;
+        int played;
+        std::string folder;
+        bool written;
+    } rows[] = {
+        {"a game played", ON, dir.path().string(), true},
+        {"a record read from a file", OFF, dir.path().string(), false},
+        {"a folder that is gone", ON, (dir.path() / "gone").string(), false},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        std::filesystem::remove(kept);
+        初期設定();
+        KIFU_TESUU = 1;
+        KIFU_TAIKYOKU = r.played;
+        KIDOU_DIR = r.folder;
+        EXPECT_EQ(取得_前回の対局パス(), r.folder + "/前回の対局.棋譜");
+        fp.ended = false;
+        ::testing::internal::CaptureStderr();
+        OWARI_Click();
+        const std::string err = ::testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(fp.ended);
+        EXPECT_EQ(std::filesystem::exists(kept), r.written);
+        EXPECT_EQ(err.find(取得_前回の対局パス()) != std::string::npos, !r.written && r.played == ON) << err;
+    }
+    KIFU_TAIKYOKU = OFF;
 }
 
 struct PictureCase {
