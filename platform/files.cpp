@@ -83,12 +83,12 @@ void remove_stale_temporaries(const std::string& dir) {
         const std::string_view name = e->d_name;
         if (name.size() != TEMP_NAME_LENGTH || !name.starts_with(TEMP_PREFIX)) continue;
         const std::string path = dir + "/" + std::string(name);
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid()) continue;
         const Fd f(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-        struct stat st {
-        }, now{};
-        if (f.get() < 0 || ::fstat(f.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
-            continue;
+        if (f.get() < 0 || ::fstat(f.get(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
         if (::flock(f.get(), LOCK_EX | LOCK_NB) != 0) continue;
+        struct stat now {};
         if (::lstat(path.c_str(), &now) == 0 && now.st_ino == st.st_ino && now.st_dev == st.st_dev)
             ::unlink(path.c_str());
     }
