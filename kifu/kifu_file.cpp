@@ -8,26 +8,31 @@
 #include "kifu/panel.h"
 #include "kifu/record.h"
 #include "platform/codec.h"
+#include "platform/files.h"
 #include "platform/platform.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <string_view>
 #include <vector>
 
 namespace {
 
 constexpr int kPawnsInGame = 18; // board, ring and both hands together
-// A line longer than this is cut: no record line comes near it, and a binary file must not fill memory.
+// The bytes of a line kept: a record line has 518 to 520, and a header line longer than that could not
+// be shown.
+constexpr std::size_t kKeptLineBytes = 520;
+// A line running on past this without an end is no kifu line (a name typed in a text box stays below
+// it): reading stops there rather than scan a huge file to its end.
 constexpr std::size_t kMaxLineBytes = 65536;
 constexpr std::size_t kHeaderLines = 3;
+// A clock field has five columns.
+constexpr long kClockMin = -9999, kClockMax = 99999;
 
 std::string padded(long value, std::size_t width) {
     std::string s = std::to_string(value);
@@ -68,17 +73,24 @@ bool one_move_apart(const KifuKyokumen& a, const KifuKyokumen& b) {
     return std::abs(a.sita_mochi[1] - b.sita_mochi[1]) <= 1 && std::abs(a.ue_mochi[1] - b.ue_mochi[1]) <= 1;
 }
 
-// Splits bytes into lines as they arrive; stops at the start of a line beyond `limit`.
+bool blank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// Splits bytes into lines as they arrive, keeping the first kKeptLineBytes of each, up to `limit` lines.
 struct LineSplitter {
     std::vector<std::string> lines;
     std::string current;
-    bool open = false; // bytes of an unfinished line were seen
+    std::size_t length = 0; // bytes of the current line, kept or not
+    bool open = false;      // bytes of an unfinished line were seen
     bool after_cr = false;
-    bool more = false; // a line beyond the limit begins
+    bool too_long = false;  // the current line ran past kMaxLineBytes
+    bool more = false;      // something other than blank lines follows the limit
+    std::size_t beyond = 0; // bytes looked at beyond the limit
     std::size_t limit = static_cast<std::size_t>(-1);
 };
 
-// False once a line beyond the limit begins.
+// False once there is nothing more to take.
 bool feed(LineSplitter& s, const char* p, std::size_t n) {
     for (std::size_t i = 0; i < n; ++i) {
         const char c = p[i];
@@ -86,18 +98,25 @@ bool feed(LineSplitter& s, const char* p, std::size_t n) {
             s.after_cr = false;
             if (c == '\n') continue;
         }
-        if (!s.open && s.lines.size() >= s.limit) {
-            s.more = true;
-            return false;
+        if (s.lines.size() >= s.limit) {
+            // Blank lines at the end are no records; anything else is a record left out.
+            if (c != '\r' && c != '\n' && !blank(c)) s.more = true;
+            if (s.more || ++s.beyond > kMaxLineBytes) return false;
+            continue;
         }
         if (c == '\r' || c == '\n') {
             s.lines.push_back(std::move(s.current));
             s.current.clear();
+            s.length = 0;
             s.open = false;
             s.after_cr = c == '\r';
         } else {
             s.open = true;
-            if (s.current.size() < kMaxLineBytes) s.current += c;
+            if (++s.length > kMaxLineBytes) {
+                s.too_long = true;
+                return false;
+            }
+            if (s.current.size() < kKeptLineBytes) s.current += c;
         }
     }
     return true;
@@ -113,73 +132,21 @@ void finish(LineSplitter& s) {
 struct FileLines {
     std::vector<std::string> lines; // the header lines and at most KIFU_MAX record lines
     bool more = false;              // record lines beyond those followed
+    std::size_t too_long = 0;       // the number of a line too long for a kifu file, or 0
     int error = 0;                  // errno of a failed open or read
 };
 
 FileLines read_file_lines(const std::string& path) {
     FileLines r;
-    errno = 0;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) {
-        r.error = errno ? errno : EIO;
-        return r;
-    }
     LineSplitter s;
     s.limit = kHeaderLines + KIFU_MAX;
-    std::vector<char> buf(65536);
-    for (;;) {
-        errno = 0;
-        const std::size_t got = std::fread(buf.data(), 1, buf.size(), f);
-        if (got > 0 && !feed(s, buf.data(), got)) break;
-        if (got < buf.size()) {
-            if (std::ferror(f)) r.error = errno ? errno : EIO;
-            break;
-        }
-    }
-    std::fclose(f);
+    r.error =
+        read_regular_file(path, [&s](std::string_view bytes) { return feed(s, bytes.data(), bytes.size()); });
+    if (s.too_long) r.too_long = s.lines.size() + 1;
     finish(s);
     r.lines = std::move(s.lines);
     r.more = s.more;
     return r;
-}
-
-// Writes the bytes to a new file beside the target and renames it over the target, so that a failed
-// write leaves an existing file as it was. Returns 0 or the errno of the step that failed.
-int write_replacing(const std::string& path, const std::string& bytes) {
-    const std::filesystem::path target(path);
-    std::filesystem::path dir = target.parent_path();
-    if (dir.empty()) dir = ".";
-    std::string tmp = (dir / ".tessora-XXXXXX").string();
-    const int fd = mkstemp(tmp.data());
-    if (fd < 0) return errno;
-
-    // The new file keeps the permissions of the one it replaces; otherwise the usual ones.
-    struct stat st {};
-    mode_t mode;
-    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
-        mode = st.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    ::fchmod(fd, mode);
-
-    int err = 0;
-    std::size_t done = 0;
-    while (err == 0 && done < bytes.size()) {
-        const ssize_t w = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (w < 0) {
-            if (errno != EINTR) err = errno;
-        } else {
-            done += static_cast<std::size_t>(w);
-        }
-    }
-    if (err == 0 && ::fsync(fd) != 0) err = errno;
-    if (::close(fd) != 0 && err == 0) err = errno;
-    if (err == 0 && std::rename(tmp.c_str(), path.c_str()) != 0) err = errno;
-    if (err != 0) ::unlink(tmp.c_str());
-    return err;
 }
 
 std::string reason(int e, bool writing) {
@@ -193,6 +160,8 @@ std::string reason(int e, bool writing) {
         return "ｱｸｾｽが許可されていません";
     case EISDIR:
         return writing ? "同じ名前のﾌｫﾙﾀﾞがあります" : "ﾌｧｲﾙではありません";
+    case FILE_NOT_REGULAR:
+        return "通常のﾌｧｲﾙではありません";
     case ENOSPC:
     case EDQUOT:
         return "ﾃﾞｨｽｸに空きがありません";
@@ -266,7 +235,7 @@ std::string 変換_局面から棋譜行(const KifuKyokumen& k) {
         line += std::to_string(k.sita_mochi[i]);
         line += std::to_string(k.ue_mochi[i]);
     }
-    for (long t : k.jikan) line += padded(t, 5);
+    for (long t : k.jikan) line += padded(std::clamp(t, kClockMin, kClockMax), 5);
     return line;
 }
 
@@ -365,7 +334,42 @@ int 書込_棋譜ファイル(const std::string& path, const std::string& title,
     for (const std::string& header : {title, upper, lower}) bytes += to_sjis(one_line(header)) + "\r\n";
     const int last = std::min(KIFU_TESUU, KIFU_MAX);
     for (int n = 1; n <= last; ++n) bytes += 変換_棋譜行(n) + "\r\n";
-    return write_replacing(path, bytes);
+    return write_file_replacing(path, bytes);
+}
+
+std::string 調査_棋譜局面(const KifuKyokumen& k) {
+    // Pieces of each hand kind that one game holds, and their names.
+    static constexpr int IN_GAME[8] = {0, 18, 4, 4, 4, 4, 2, 2};
+    static const char* const NAMES[8] = {"", "歩", "香", "桂", "銀", "金", "角", "飛"};
+    int pieces[8] = {};
+    int kings[2] = {}; // lower, upper
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y) {
+            const Koma c = k.ban[x][y];
+            if (c == KARA) continue;
+            const std::string column = std::to_string(((x - 1) * 11 + y - 1) * 4 + 1) + "桁目";
+            if (c == SITA_OU || c == UE_OU) {
+                if (is_ring(x, y)) return column + "の王が回転盤に乗っています";
+                if (++kings[c == UE_OU] > 1)
+                    return std::string(c == UE_OU ? "上側" : "下側") + "の王が2枚あります";
+                continue;
+            }
+            int kind = 0;
+            for (int i = 1; i <= 7 && kind == 0; ++i) {
+                const int base = UE_KOMA_BY_KIND[i];
+                const bool promotes = base != UE_KIN;
+                if (std::abs(c) == base || (promotes && std::abs(c) == base + 1)) kind = i;
+            }
+            if (kind == 0) return column + "に駒ではない値 " + std::to_string(c) + " があります";
+            ++pieces[kind];
+        }
+    for (int i = 1; i <= 7; ++i) {
+        const int n = pieces[i] + k.sita_mochi[i] + k.ue_mochi[i];
+        if (n > IN_GAME[i])
+            return std::string(NAMES[i]) + "が合わせて" + std::to_string(n) + "枚あります（" +
+                   std::to_string(IN_GAME[i]) + "枚まで）";
+    }
+    return {};
 }
 
 void KIFU_WRITE_Click() {
@@ -413,10 +417,28 @@ void Command1_Click() {
 void File1_Click(const std::string& name) {
     描画_可視(false, false, false);
     const std::string path = in_folder(platform().folder(), name);
-    // The whole file is read before the game is touched, so a file that cannot be read changes nothing.
+    // The whole file is read and checked before the game is touched, so a file that cannot be used
+    // changes nothing.
     const FileLines f = read_file_lines(path);
+    std::string fault;
     if (f.error != 0) {
-        platform().message("棋譜ﾌｧｲﾙを読み込めませんでした\n" + path + "\n" + reason(f.error, false), "棋譜");
+        fault = reason(f.error, false);
+    } else if (f.too_long != 0) {
+        fault = std::to_string(f.too_long) + "行目が長すぎます";
+    }
+    std::vector<std::string> records;
+    if (f.lines.size() > kHeaderLines) records.assign(f.lines.begin() + kHeaderLines, f.lines.end());
+    if (records.size() > KIFU_MAX) records.resize(KIFU_MAX);
+    // Blank lines at the end are no records.
+    while (!records.empty() && std::all_of(records.back().begin(), records.back().end(), blank))
+        records.pop_back();
+    const std::vector<KifuKyokumen> entries = 変換_棋譜行群から局面(records);
+    for (std::size_t i = 0; fault.empty() && i < entries.size(); ++i) {
+        const std::string what = 調査_棋譜局面(entries[i]);
+        if (!what.empty()) fault = std::to_string(kHeaderLines + i + 1) + "行目：" + what;
+    }
+    if (!fault.empty()) {
+        platform().message("棋譜ﾌｧｲﾙを読み込めませんでした\n" + path + "\n" + fault, "棋譜");
         return;
     }
 
@@ -435,11 +457,6 @@ void File1_Click(const std::string& name) {
     platform().print(取得_棋譜のX座標(KIFU_GYOU), 700, KIFU_GYOU, 12, 15);
     read_header();
     platform().print(取得_棋譜のX座標(KIFU_GYOU), 8750, KIFU_GYOU, 12, 15);
-
-    std::vector<std::string> records;
-    if (f.lines.size() > kHeaderLines) records.assign(f.lines.begin() + kHeaderLines, f.lines.end());
-    if (records.size() > KIFU_MAX) records.resize(KIFU_MAX);
-    const std::vector<KifuKyokumen> entries = 変換_棋譜行群から局面(records);
 
     // Entry 0 is the start position just set up: the first 進 and the last 戻 compare with it.
     手順保存(0, 0, 0, 0, KARA, KARA, 0, 0, 0, 0);

@@ -17,7 +17,8 @@ struct KifuKyokumen {
 
 // The entry of record index n (0..500); an index outside the record gives an empty entry.
 KifuKyokumen 取得_棋譜局面(int n);
-// The record line of an entry: 518 characters, one more for each pawn count of 10 or more.
+// The record line of an entry: 518 characters, one more for each pawn count of 10 or more. A clock
+// beyond its five columns is written as the nearest value they hold.
 std::string 変換_局面から棋譜行(const KifuKyokumen& k);
 // The record line of index n.
 std::string 変換_棋譜行(int n);
@@ -27,7 +28,11 @@ KifuKyokumen 変換_棋譜行から局面(const std::string& line, int sita_hu_k
 // Reads the record lines of a file, finding which pawn counts of a 519- or 520-character line have
 // two digits.
 std::vector<KifuKyokumen> 変換_棋譜行群から局面(const std::vector<std::string>& lines);
-// The lines of a file's bytes; CR LF, LF and CR all end a line.
+// What makes an entry impossible in any game (a code that is no piece, a king on the ring, two kings of one
+// side, more pieces of a kind than a game holds), or the empty text for a possible one.
+std::string 調査_棋譜局面(const KifuKyokumen& k);
+// The lines of a file's bytes, each cut to 520 bytes; CR LF, LF and CR all end a line. A line of more
+// than 64 KiB ends the reading.
 std::vector<std::string> 変換_棋譜ファイル行(const std::string& bytes);
 // Writes the three header lines and record lines 1 .. KIFU_TESUU to path, replacing a file of that name.
 // Returns 0, or the errno of the step that failed (an existing file is then left as it was).

@@ -7,12 +7,13 @@
 #include "display/draw.h"
 #include "kifu/panel.h"
 #include "platform/codec.h"
+#include "platform/files.h"
 #include "platform/platform.h"
 #include "sound/dslib.h"
 #include "sound/effects.h"
 
-#include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -36,28 +37,22 @@ const char* on_off(bool on) {
     return on ? "ON" : "OFF";
 }
 
+// The settings file is small; a huge file is read no further than this.
+constexpr std::size_t kMaxSettingsBytes = 64 * 1024;
+
 // Replaces the settings file by these lines; false when the file could not be written whole.
 bool write_lines(const std::vector<std::string>& lines) {
     std::string bytes;
     for (const std::string& line : lines) bytes += to_sjis(line) + "\r\n";
-    std::FILE* f = std::fopen(SETTINGS_FILE, "wb");
-    if (!f) return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = std::fflush(f) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
-    return ok;
+    return write_file_replacing(SETTINGS_FILE, bytes) == 0;
 }
 
-// The whole file, or false when it cannot be opened or read.
+// The file's first kMaxSettingsBytes, or false when it is not a regular file or cannot be read.
 bool read_file(std::string& bytes) {
-    std::FILE* f = std::fopen(SETTINGS_FILE, "rb");
-    if (!f) return false;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
-    const bool ok = !std::ferror(f);
-    std::fclose(f);
-    return ok;
+    return read_regular_file(SETTINGS_FILE, [&bytes](std::string_view piece) {
+               bytes.append(piece.substr(0, kMaxSettingsBytes - bytes.size()));
+               return bytes.size() < kMaxSettingsBytes;
+           }) == 0;
 }
 
 // Lines ended by CR LF, a lone LF or a lone CR; the end of the file ends the last line.
@@ -140,7 +135,8 @@ void background_click(int n, MenuItem item) {
 
 void 読込_環境設定ファイル() {
     std::string bytes;
-    if (!read_file(bytes)) {
+    // An empty file is what a write cut short used to leave: it is treated as no file at all.
+    if (!read_file(bytes) || bytes.empty()) {
         reader_fallback();
         return;
     }

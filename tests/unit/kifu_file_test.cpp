@@ -17,9 +17,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <set>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -416,8 +421,7 @@ TEST_F(KifuFile, TruncatedAndGarbageFilesReadWithoutHarm) {
     play_all(OPENING);
     write("good");
     const std::string good = dir.read("good.棋譜");
-    std::string binary;
-    for (int i = 0; i < 3000; ++i) binary += static_cast<char>((i * 37 + i / 256) & 0xFF);
+    const int good_records = static_cast<int>(crlf_lines(good).size()) - 3;
     const struct {
         const char* what;
         std::string bytes;
@@ -426,17 +430,17 @@ TEST_F(KifuFile, TruncatedAndGarbageFilesReadWithoutHarm) {
         {"empty", "", 0},
         {"two header lines", "a\r\nb\r\n", 0},
         {"cut inside a record line", good.substr(0, good.size() - 700), 8},
-        {"binary", binary, -1},
         {"not Shift_JIS", "\x81\xff\x80\xfd\r\n\xa0\r\n\xff\r\n\x81\r\n", 1},
-        {"NUL bytes", std::string("x\0y\r\n\0\r\n\r\n\0\0\0   5\0", 17), 1},
+        {"NUL bytes", std::string("x\0y\r\n\0\r\n\r\n\0\0\0   0\0", 17), 1},
+        {"blank lines at the end", good + "\r\n  \r\n\r\n", good_records},
+        {"only blank record lines", "a\r\nb\r\nc\r\n\r\n \t\r\n", 0},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
         dir.write("bad.棋譜", r.bytes);
         read("bad.棋譜");
         EXPECT_EQ(KIFU_MODE, ON);
-        const int expected =
-            r.records >= 0 ? r.records : static_cast<int>(変換_棋譜ファイル行(r.bytes).size()) - 3;
+        const int expected = r.records;
         EXPECT_EQ(KIFU_TESUU, expected);
         if (expected == 0) {
             EXPECT_EQ(fp.messages.back(), "棋譜 | 棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
@@ -482,12 +486,18 @@ TEST_F(KifuFile, FailedWriteNamesTheFileAndChangesNothing) {
     const int tesuu = TESUU, kifu_tesuu = KIFU_TESUU;
     fs::create_directory(dir.path() / "taken.棋譜");
     dir.write("taken.棋譜/inside", "keep");
+    // A file the player protected, and a pipe that would block a writer opening it.
+    dir.write("locked.棋譜", "mine");
+    fs::permissions(dir.path() / "locked.棋譜", fs::perms::owner_read | fs::perms::group_read);
+    ASSERT_EQ(::mkfifo((dir.path() / "pipe.棋譜").c_str(), 0644), 0);
     const struct {
         std::string folder, name, reason;
     } rows[] = {
         {(dir.path() / "nowhere").string(), "game", "ﾌｫﾙﾀﾞが見つかりません"},
         {dir.path().string(), "taken", "同じ名前のﾌｫﾙﾀﾞがあります"},
         {dir.path().string(), std::string(300, 'n'), "ﾌｧｲﾙ名が長すぎます"},
+        {dir.path().string(), "locked", "ｱｸｾｽが許可されていません"},
+        {dir.path().string(), "pipe", "通常のﾌｧｲﾙではありません"},
     };
     for (const auto& r : rows) {
         fp.forget();
@@ -501,26 +511,136 @@ TEST_F(KifuFile, FailedWriteNamesTheFileAndChangesNothing) {
         EXPECT_EQ(fp.boxes[1], r.name);
     }
     EXPECT_EQ(dir.read("taken.棋譜/inside"), "keep");
-    std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir.path())) names.push_back(e.path().filename().string());
-    EXPECT_EQ(names, std::vector<std::string>{"taken.棋譜"});
+    EXPECT_EQ(dir.read("locked.棋譜"), "mine");
+    EXPECT_EQ(fs::status(dir.path() / "locked.棋譜").permissions(),
+              fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_TRUE(fs::is_fifo(dir.path() / "pipe.棋譜"));
+    std::set<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir.path())) names.insert(e.path().filename().string());
+    EXPECT_EQ(names, (std::set<std::string>{"taken.棋譜", "locked.棋譜", "pipe.棋譜"}));
     EXPECT_EQ(entries(0, KIFU_TESUU), record);
     EXPECT_EQ(TESUU, tesuu);
     EXPECT_EQ(KIFU_TESUU, kifu_tesuu);
 }
 
+// Every line the writer makes reads back as it was written: a clock beyond five columns is written as
+// 99999, which keeps the columns of the pawn counts after it.
+TEST_F(KifuFile, ClocksAreCappedAtFiveColumnsSoEveryLineReadsBack) {
+    const struct {
+        double clock;
+        int sita_hu, ue_hu;
+    } rows[] = {{99999, 0, 0}, {100001, 0, 0}, {100001, 12, 0}, {100001, 0, 10}, {1e7, 10, 8}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message()
+                     << r.clock << " s, pawns in hand " << r.sita_hu << " and " << r.ue_hu);
+        初期設定();
+        // The pawns in hand come off the board: a game holds 18.
+        for (int n = 0; n < r.sita_hu + r.ue_hu; ++n) BAN[2 + n % 9][n < 9 ? 4 : 8] = KARA;
+        SITA_MOCHI[1] = r.sita_hu;
+        UE_MOCHI[1] = r.ue_hu;
+        KIFU_NO = 1;
+        手順保存(0, 0, 0, 0, 0, 0, r.clock, r.clock, r.clock, r.clock);
+        KifuKyokumen expected = 取得_棋譜局面(1);
+        for (long& t : expected.jikan) t = std::min(t, 99999L);
+
+        write("clock");
+        const std::vector<std::string> lines = crlf_lines(dir.read("clock.棋譜"));
+        ASSERT_EQ(lines.size(), 4u);
+        EXPECT_EQ(lines[3].size(), 518u + (r.sita_hu >= 10) + (r.ue_hu >= 10));
+        read("clock.棋譜");
+        ASSERT_EQ(KIFU_TESUU, 1);
+        EXPECT_EQ(取得_棋譜局面(1), expected);
+    }
+}
+
+// Column of the field of cell (x, y) in a record line.
+int column(int x, int y) {
+    return ((x - 1) * 11 + y - 1) * 4 + 1;
+}
+
 TEST_F(KifuFile, FailedReadNamesTheFileAndLeavesTheGameAsItWas) {
     play_all(OPENING);
     TEBAN = -1;
-    fs::create_directory(dir.path() / "folder.棋譜");
     Koma ban[12][12];
     std::copy(&BAN[0][0], &BAN[0][0] + 144, &ban[0][0]);
-    const int kifu_no = KIFU_NO, tesuu = TESUU;
+    const int kifu_no = KIFU_NO, tesuu = TESUU, kifu_tesuu = KIFU_TESUU;
     const std::vector<KifuKyokumen> record = entries(0, KIFU_TESUU);
+
+    // A file whose second record line (line 5) is an entry of this game changed by `edit`.
+    const KifuKyokumen good = 取得_棋譜局面(3);
+    auto with_line_5 = [&](void (*edit)(KifuKyokumen&)) {
+        KifuKyokumen bad = good;
+        edit(bad);
+        std::string bytes = "t\r\nu\r\nl\r\n";
+        for (const KifuKyokumen& k : {good, bad, good}) bytes += 変換_局面から棋譜行(k) + "\r\n";
+        return bytes;
+    };
+    const auto at_centre = [](Koma c) {
+        return "5行目：" + std::to_string(column(6, 6)) + "桁目に駒ではない値 " + std::to_string(c) +
+               " があります";
+    };
     const struct {
-        std::string name, reason;
-    } rows[] = {{"gone.棋譜", "ﾌｧｲﾙが見つかりません"}, {"folder.棋譜", "ﾌｧｲﾙではありません"}};
+        std::string name;
+        std::function<void(const fs::path&)> make;
+        std::string reason;
+    } rows[] = {
+        {"gone.棋譜", [](const fs::path&) {}, "ﾌｧｲﾙが見つかりません"},
+        {"folder.棋譜", [](const fs::path& p) { fs::create_directory(p); }, "ﾌｧｲﾙではありません"},
+        {"fifo.棋譜", [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); },
+         "通常のﾌｧｲﾙではありません"},
+        {"zero.棋譜", [](const fs::path& p) { fs::create_symlink("/dev/zero", p); },
+         "通常のﾌｧｲﾙではありません"},
+        {"huge.棋譜",
+         [](const fs::path& p) {
+             std::ofstream(p, std::ios::binary) << "t\r\nu\r\nl\r\n";
+             fs::resize_file(p, std::uintmax_t{8} << 30); // 8 GiB with no line end after the header
+         },
+         "4行目が長すぎます"},
+        {"9999.棋譜",
+         [&](const fs::path& p) { dir.write(p, with_line_5([](KifuKyokumen& k) { k.ban[6][6] = 9999; })); },
+         at_centre(9999)},
+        {"-999.棋譜",
+         [&](const fs::path& p) { dir.write(p, with_line_5([](KifuKyokumen& k) { k.ban[6][6] = -999; })); },
+         at_centre(-999)},
+        {"5.棋譜",
+         [&](const fs::path& p) { dir.write(p, with_line_5([](KifuKyokumen& k) { k.ban[6][6] = 5; })); },
+         at_centre(5)},
+        {"-1.棋譜",
+         [&](const fs::path& p) { dir.write(p, with_line_5([](KifuKyokumen& k) { k.ban[6][6] = -1; })); },
+         at_centre(-1)},
+        {"111.棋譜",
+         [&](const fs::path& p) {
+             dir.write(p, with_line_5([](KifuKyokumen& k) { k.ban[6][6] = UE_KIN_NARI; }));
+         },
+         at_centre(111)},
+        {"-111.棋譜",
+         [&](const fs::path& p) {
+             dir.write(p, with_line_5([](KifuKyokumen& k) { k.ban[6][6] = SITA_KIN_NARI; }));
+         },
+         at_centre(-111)},
+        {"ring.棋譜",
+         [&](const fs::path& p) {
+             dir.write(p, with_line_5([](KifuKyokumen& k) {
+                           k.ban[6][2] = KARA;
+                           k.ban[6][1] = UE_OU;
+                       }));
+         },
+         "5行目：" + std::to_string(column(6, 1)) + "桁目の王が回転盤に乗っています"},
+        {"kings.棋譜",
+         [&](const fs::path& p) {
+             dir.write(p, with_line_5([](KifuKyokumen& k) { k.ban[6][6] = SITA_OU; }));
+         },
+         "5行目：下側の王が2枚あります"},
+        {"rooks.棋譜",
+         [&](const fs::path& p) { dir.write(p, with_line_5([](KifuKyokumen& k) { k.sita_mochi[7] = 9; })); },
+         "5行目：飛が合わせて11枚あります（2枚まで）"},
+        {"pawns.棋譜",
+         [&](const fs::path& p) { dir.write(p, with_line_5([](KifuKyokumen& k) { ++k.ue_mochi[1]; })); },
+         "5行目：歩が合わせて19枚あります（18枚まで）"},
+    };
     for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        r.make(dir.path() / r.name);
         fp.forget();
         File1_Click(r.name);
         EXPECT_EQ(fp.messages,
@@ -531,13 +651,46 @@ TEST_F(KifuFile, FailedReadNamesTheFileAndLeavesTheGameAsItWas) {
         EXPECT_EQ(TEBAN, -1);
         EXPECT_EQ(KIFU_NO, kifu_no);
         EXPECT_EQ(TESUU, tesuu);
+        EXPECT_EQ(KIFU_TESUU, kifu_tesuu);
         EXPECT_EQ(entries(0, KIFU_TESUU), record);
     }
 }
 
+TEST_F(KifuFile, UnusualButPossiblePositionsAreRead) {
+    const struct {
+        const char* what;
+        void (*edit)(KifuKyokumen&);
+    } rows[] = {
+        {"upper king taken", [](KifuKyokumen& k) { k.ban[6][2] = KARA; }},
+        {"lower king taken", [](KifuKyokumen& k) { k.ban[6][10] = KARA; }},
+        {"every pawn in one hand, pieces on the ring",
+         [](KifuKyokumen& k) {
+             for (int x = 2; x <= 10; ++x) k.ban[x][4] = k.ban[x][8] = KARA;
+             k.sita_mochi[1] = 18;
+             k.ban[1][5] = UE_SYA_NARI;
+             k.ban[3][3] = KARA;
+         }},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        初期設定();
+        手順保存(0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+        KifuKyokumen k = 取得_棋譜局面(0);
+        r.edit(k);
+        dir.write("odd.棋譜", "t\r\nu\r\nl\r\n" + 変換_局面から棋譜行(k) + "\r\n");
+        read("odd.棋譜");
+        ASSERT_EQ(KIFU_TESUU, 1);
+        EXPECT_EQ(取得_棋譜局面(1), k);
+    }
+}
+
 TEST_F(KifuFile, MoreThan500RecordLinesReadTheFirst500AndSaySo) {
-    for (int extra : {0, 1, 7}) {
-        SCOPED_TRACE(extra);
+    const struct {
+        int extra;
+        const char* tail;
+    } rows[] = {{0, ""}, {0, "\r\n \r\n\r\n"}, {1, ""}, {7, "\r\n"}};
+    for (const auto& [extra, tail] : rows) {
+        SCOPED_TRACE(testing::Message() << extra << " more, then '" << tail << "'");
         std::string bytes = "t\r\nu\r\nl\r\n";
         KifuKyokumen k;
         for (int n = 1; n <= KIFU_MAX + extra; ++n) {
@@ -545,7 +698,7 @@ TEST_F(KifuFile, MoreThan500RecordLinesReadTheFirst500AndSaySo) {
             k.ban[6][10] = SITA_OU;
             bytes += 変換_局面から棋譜行(k) + "\r\n";
         }
-        dir.write("long.棋譜", bytes);
+        dir.write("long.棋譜", bytes + tail);
         read("long.棋譜");
         EXPECT_EQ(KIFU_TESUU, KIFU_MAX);
         EXPECT_EQ(KIFU_UE_JIKAN_ATO[KIFU_MAX], KIFU_MAX);

@@ -13,9 +13,14 @@
 
 #include <algorithm>
 #include <csignal>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <set>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <tuple>
 #include <vector>
 
@@ -85,18 +90,68 @@ class Settings : public ::testing::Test {
     TempDir dir;
 };
 
-TEST_F(Settings, FirstStartWithoutAFileCreatesItWithBambooGuidanceOffClockOnAndNoMusic) {
+// An empty file, as a write cut short once left it, counts as no file at all.
+TEST_F(Settings, FirstStartWithoutAFileOrWithAnEmptyOneMakesItWithBambooGuidanceOffClockOnAndNoMusic) {
     start_music();
-    読込_環境設定ファイル();
-    EXPECT_EQ(ini(), READER_DEFAULTS);
-    EXPECT_EQ(backgrounds_checked(), std::vector<MenuItem>{MenuItem::TAKE});
-    EXPECT_EQ(HAIKEI_NO, HAIKEI_TAKE_NO);
-    EXPECT_TRUE(stamped(Pic::HAIKEI_TAKE));
-    EXPECT_FALSE(fake.checked(MenuItem::SIDOU));
-    EXPECT_TRUE(fake.checked(MenuItem::KEIKA));
-    EXPECT_FALSE(fake.checked(MenuItem::BGM));
-    EXPECT_TRUE(g_heard.empty());
-    EXPECT_TRUE(fake.messages.empty());
+    for (bool empty : {false, true}) {
+        SCOPED_TRACE(empty ? "empty file" : "no file");
+        std::filesystem::remove(dir.path() / "Tessora.ini");
+        if (empty) dir.write("Tessora.ini", "");
+        fake.forget();
+        fake.checks.clear();
+        HAIKEI_NO = HAIKEI_TATAMI_NO;
+        読込_環境設定ファイル();
+        EXPECT_EQ(ini(), READER_DEFAULTS);
+        EXPECT_EQ(backgrounds_checked(), std::vector<MenuItem>{MenuItem::TAKE});
+        EXPECT_EQ(HAIKEI_NO, HAIKEI_TAKE_NO);
+        EXPECT_TRUE(stamped(Pic::HAIKEI_TAKE));
+        EXPECT_FALSE(fake.checked(MenuItem::SIDOU));
+        EXPECT_TRUE(fake.checked(MenuItem::KEIKA));
+        EXPECT_FALSE(fake.checked(MenuItem::BGM));
+        EXPECT_TRUE(g_heard.empty());
+        EXPECT_TRUE(fake.messages.empty());
+    }
+}
+
+// A pipe or a device in the file's place is neither read nor written: the options stay as they are.
+// A huge file is read no further than its start.
+TEST_F(Settings, SpecialFilesAreNotReadAndNothingWaits) {
+    const struct {
+        const char* what;
+        std::function<void(const std::filesystem::path&)> make;
+        bool defaults; // the reader's defaults replace the file
+    } rows[] = {
+        {"pipe", [](const std::filesystem::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0644), 0); }, false},
+        {"link to /dev/zero",
+         [](const std::filesystem::path& p) { std::filesystem::create_symlink("/dev/zero", p); }, false},
+        {"8 GiB of zero bytes",
+         [](const std::filesystem::path& p) {
+             std::ofstream(p, std::ios::binary) << "";
+             std::filesystem::resize_file(p, std::uintmax_t{8} << 30);
+         },
+         true},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.what);
+        const std::filesystem::path ini_path = dir.path() / "Tessora.ini";
+        std::filesystem::remove(ini_path);
+        r.make(ini_path);
+        const auto type = std::filesystem::symlink_status(ini_path).type();
+        fake.checks.clear();
+        check(MenuItem::RENGA, true);
+        check(MenuItem::BGM, true);
+        読込_環境設定ファイル();
+        書込_環境設定ファイル();
+        if (r.defaults) {
+            EXPECT_EQ(ini(), READER_DEFAULTS);
+            EXPECT_EQ(backgrounds_checked(), std::vector<MenuItem>{MenuItem::TAKE});
+        } else {
+            EXPECT_EQ(std::filesystem::symlink_status(ini_path).type(), type);
+            EXPECT_EQ(backgrounds_checked(), std::vector<MenuItem>{MenuItem::RENGA});
+            EXPECT_TRUE(fake.checked(MenuItem::BGM));
+        }
+        EXPECT_TRUE(fake.messages.empty());
+    }
 }
 
 TEST_F(Settings, ReadsEveryOptionFromAShiftJisFile) {
