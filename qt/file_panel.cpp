@@ -25,6 +25,23 @@ void light_yellow(QWidget* w) {
 
 } // namespace
 
+QStringList user_drives(const QStringList& mount_points, const QString& home) {
+    QStringList drives{"/"};
+    if (!home.isEmpty()) drives << QDir::cleanPath(home);
+    QStringList media;
+    for (const QString& m : mount_points) {
+        const QString p = QDir::cleanPath(m);
+        for (const char* top : {"/media", "/mnt", "/run/media"}) {
+            const QString t = QString::fromLatin1(top);
+            if (p == t || p.startsWith(t + '/')) media << p;
+        }
+    }
+    media.sort();
+    drives << media;
+    drives.removeDuplicates();
+    return drives;
+}
+
 FilePanel::FilePanel(QWidget* parent) : QObject(parent) {
     drive1_ = new QComboBox(parent);
     drive1_->setGeometry(twips(240, 360, 2535, 300));
@@ -54,6 +71,7 @@ FilePanel::FilePanel(QWidget* parent) : QObject(parent) {
     command1_->setGeometry(twips(3360, 3360, 855, 375));
 
     connect(command1_, &QPushButton::clicked, this, [] { Command1_Click(); });
+    connect(texts_[1], &QLineEdit::returnPressed, this, [] { Command1_Click(); });
     connect(drive1_, &QComboBox::activated, this, [this](int index) {
         if (filling_) return;
         const QString root = drive1_->itemData(index).toString();
@@ -112,11 +130,13 @@ void FilePanel::fill_drives() {
     drive1_->clear();
     int current = -1;
     int best = -1;
-    for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
-        const QString root = v.rootPath();
+    QStringList mounts;
+    for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) mounts << v.rootPath();
+    for (const QString& root : user_drives(mounts, QDir::homePath())) {
         drive1_->addItem(root, root);
-        // The volume holding the current folder is the one with the longest matching root.
-        if (folder_.startsWith(root) && root.size() > best) {
+        // The drive holding the current folder is the one with the longest matching root.
+        const bool holds = root == "/" || folder_ == root || folder_.startsWith(root + '/');
+        if (holds && root.size() > best) {
             best = static_cast<int>(root.size());
             current = drive1_->count() - 1;
         }

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QComboBox;
 class QLabel;
@@ -13,6 +14,11 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QWidget;
+
+// The drives offered for a list of mount points: the root, the home folder, and the volumes mounted
+// under /media, /mnt and /run/media (removable media), in that order. Pseudo file systems and the
+// bind mounts of containers and sandboxes are not drives a player keeps records on.
+QStringList user_drives(const QStringList& mount_points, const QString& home);
 
 class FilePanel : public QObject {
     Q_OBJECT
