@@ -25,12 +25,16 @@ void light_yellow(QWidget* w) {
 
 } // namespace
 
-QStringList user_drives(const QStringList& mount_points, const QString& home) {
+QStringList user_drives(const QList<MountPoint>& mounts, const QString& home) {
+    static const QByteArrayList kNotVolumes = {"tmpfs",  "ramfs",   "devtmpfs", "proc",    "sysfs",
+                                               "devpts", "cgroup",  "cgroup2",  "overlay", "squashfs",
+                                               "autofs", "fusectl", "nsfs",     "tracefs", "debugfs"};
     QStringList drives{"/"};
     if (!home.isEmpty()) drives << QDir::cleanPath(home);
     QStringList media;
-    for (const QString& m : mount_points) {
-        const QString p = QDir::cleanPath(m);
+    for (const MountPoint& m : mounts) {
+        if (kNotVolumes.contains(m.type)) continue;
+        const QString p = QDir::cleanPath(m.root);
         for (const char* top : {"/media", "/mnt", "/run/media"}) {
             const QString t = QString::fromLatin1(top);
             if (p == t || p.startsWith(t + '/')) media << p;
@@ -130,8 +134,9 @@ void FilePanel::fill_drives() {
     drive1_->clear();
     int current = -1;
     int best = -1;
-    QStringList mounts;
-    for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) mounts << v.rootPath();
+    QList<MountPoint> mounts;
+    for (const QStorageInfo& v : QStorageInfo::mountedVolumes())
+        mounts.append({v.rootPath(), v.fileSystemType()});
     for (const QString& root : user_drives(mounts, QDir::homePath())) {
         drive1_->addItem(root, root);
         // The drive holding the current folder is the one with the longest matching root.

@@ -18,29 +18,31 @@ TEST(Desktop, StandardButtonsSpeakJapanese) {
 }
 
 TEST(FilePanel, DrivesAreTheRootTheHomeFolderAndMountedMedia) {
-    // Mount points as a container or a desktop shows them: pseudo file systems, files bound into a
-    // sandbox, a snap, and removable media.
-    const QStringList mounts{"/",
-                             "/proc",
-                             "/sys",
-                             "/sys/fs/cgroup",
-                             "/dev",
-                             "/dev/shm",
-                             "/run",
-                             "/run/user/1000",
-                             "/etc/hosts",
-                             "/work",
-                             "/tmp",
-                             "/snap/a/12",
-                             "/mediaX",
-                             "/run/media/me/CARD",
-                             "/mnt/data",
-                             "/mnt",
-                             "/media/me/STICK/",
-                             "/home"};
+    // Mounts as a container or a desktop shows them: pseudo file systems, files bound into a
+    // sandbox, a snap, memory file systems under /mnt, and removable media.
+    const QList<MountPoint> mounts{
+        {"/", "ext4"},
+        {"/proc", "proc"},
+        {"/sys", "sysfs"},
+        {"/sys/fs/cgroup", "cgroup2"},
+        {"/dev", "devtmpfs"},
+        {"/dev/shm", "tmpfs"},
+        {"/run", "tmpfs"},
+        {"/run/user/1000", "tmpfs"},
+        {"/etc/hosts", "ext4"},
+        {"/work", "ext4"},
+        {"/home", "ext4"},
+        {"/snap/a/12", "squashfs"},
+        {"/mediaX", "ext4"},
+        {"/mnt/sandbox/env/python", "tmpfs"},
+        {"/mnt/data", "ext4"},
+        {"/mnt", "nfs"},
+        {"/media/me/STICK/", "vfat"},
+        {"/run/media/me/CARD", "exfat"},
+    };
     EXPECT_EQ(joined(user_drives(mounts, "/home/me")),
               "/ /home/me /media/me/STICK /mnt /mnt/data /run/media/me/CARD");
-    EXPECT_EQ(joined(user_drives({"/"}, "/")), "/");
+    EXPECT_EQ(joined(user_drives({{"/", "ext4"}}, "/")), "/");
 }
 
 } // namespace
