@@ -9,7 +9,7 @@ pkgs=(
   fonts-ipafont-mincho
   libgtest-dev libgmock-dev googletest
   clang libclang-rt-14-dev
-  xvfb xauth
+  xvfb xauth openbox xdotool x11-utils x11-apps netpbm
 )
 missing=()
 for p in "${pkgs[@]}"; do
