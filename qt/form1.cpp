@@ -14,11 +14,11 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QKeyEvent>
-#include <QMoveEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
