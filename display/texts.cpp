@@ -165,6 +165,7 @@ void 消去_移動結果(int side) {
         消去_思考中();
     } else if (side == SITA_GAWA) {
         for (int x = 14; x <= 16; ++x) 描画_絵(HAIKEI_NO, x, 2);
+        描画_桝輪郭(WAKU_IRO, 13, 3); // its top right corner lies under the tile at (14, 2)
     }
 }
 
@@ -184,6 +185,8 @@ void 描画_手数(int n, int) {
     描画_絵(HAIKEI_NO, 15, 3);
     描画_絵(HAIKEI_NO, 14, 3);
     描画_桝輪郭(WAKU_IRO, 11, 3);
+    // The tile at (14, 3) is where the lower hand box prints its pawn count.
+    描画_自持盤();
     const double x = n < 10 ? 15.2 : n < 100 ? 15.1 : 15.0;
     const int c = 取得_対背景色();
     描画_数値(x + 0.1, 3.4, n, 0, 0, 12);

@@ -64,4 +64,5 @@ void 描画_棋譜読込み部分消去() {
         描画_絵(HAIKEI_NO, x, 12);
         描画_桝輪郭(WAKU_IRO, x, 10);
     }
+    描画_絵(1, -0.5, 12.8); // the title picture's top lies under the tiles of row 12
 }

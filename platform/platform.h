@@ -39,7 +39,10 @@ class Platform {
     virtual void set_timer(bool enabled) = 0;
     virtual bool timer_enabled() = 0;
 
-    // Seconds since midnight, with fractions; a blocking wait that handles no events.
+    // Seconds since midnight, with fractions. wait() returns when the time is up; meanwhile the window
+    // is painted and exposed, but no click, key, menu command, Timer1 tick or quit request is
+    // handled: those wait for the handler to end. Short waits in a loop keep the window alive while
+    // work runs on another thread.
     virtual double now() = 0;
     virtual void wait(double seconds) = 0;
 

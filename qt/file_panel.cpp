@@ -25,6 +25,27 @@ void light_yellow(QWidget* w) {
 
 } // namespace
 
+QStringList user_drives(const QList<MountPoint>& mounts, const QString& home) {
+    static const QByteArrayList kNotVolumes = {"tmpfs",  "ramfs",   "devtmpfs", "proc",    "sysfs",
+                                               "devpts", "cgroup",  "cgroup2",  "overlay", "squashfs",
+                                               "autofs", "fusectl", "nsfs",     "tracefs", "debugfs"};
+    QStringList drives{"/"};
+    if (!home.isEmpty()) drives << QDir::cleanPath(home);
+    QStringList media;
+    for (const MountPoint& m : mounts) {
+        if (kNotVolumes.contains(m.type)) continue;
+        const QString p = QDir::cleanPath(m.root);
+        for (const char* top : {"/media", "/mnt", "/run/media"}) {
+            const QString t = QString::fromLatin1(top);
+            if (p == t || p.startsWith(t + '/')) media << p;
+        }
+    }
+    media.sort();
+    drives << media;
+    drives.removeDuplicates();
+    return drives;
+}
+
 FilePanel::FilePanel(QWidget* parent) : QObject(parent) {
     drive1_ = new QComboBox(parent);
     drive1_->setGeometry(twips(240, 360, 2535, 300));
@@ -54,6 +75,7 @@ FilePanel::FilePanel(QWidget* parent) : QObject(parent) {
     command1_->setGeometry(twips(3360, 3360, 855, 375));
 
     connect(command1_, &QPushButton::clicked, this, [] { Command1_Click(); });
+    connect(texts_[1], &QLineEdit::returnPressed, this, [] { Command1_Click(); });
     connect(drive1_, &QComboBox::activated, this, [this](int index) {
         if (filling_) return;
         const QString root = drive1_->itemData(index).toString();
@@ -112,11 +134,14 @@ void FilePanel::fill_drives() {
     drive1_->clear();
     int current = -1;
     int best = -1;
-    for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
-        const QString root = v.rootPath();
+    QList<MountPoint> mounts;
+    for (const QStorageInfo& v : QStorageInfo::mountedVolumes())
+        mounts.append({v.rootPath(), v.fileSystemType()});
+    for (const QString& root : user_drives(mounts, QDir::homePath())) {
         drive1_->addItem(root, root);
-        // The volume holding the current folder is the one with the longest matching root.
-        if (folder_.startsWith(root) && root.size() > best) {
+        // The drive holding the current folder is the one with the longest matching root.
+        const bool holds = root == "/" || folder_ == root || folder_.startsWith(root + '/');
+        if (holds && root.size() > best) {
             best = static_cast<int>(root.size());
             current = drive1_->count() - 1;
         }

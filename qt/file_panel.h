@@ -4,8 +4,11 @@
 
 #include "platform/platform.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QComboBox;
 class QLabel;
@@ -13,6 +16,18 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QWidget;
+
+// A mounted file system: where it is mounted and its type ("ext4", "vfat", "tmpfs" ...).
+struct MountPoint {
+    QString root;
+    QByteArray type;
+};
+
+// The drives offered for the mounted file systems: the root, the home folder, and the volumes
+// mounted under /media, /mnt and /run/media (removable media), in that order. Pseudo and memory
+// file systems and the bind mounts of containers and sandboxes are not drives a player keeps
+// records on.
+QStringList user_drives(const QList<MountPoint>& mounts, const QString& home);
 
 class FilePanel : public QObject {
     Q_OBJECT

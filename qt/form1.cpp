@@ -5,16 +5,20 @@
 #include "control/game.h"
 #include "qt/file_panel.h"
 #include "qt/form2.h"
+#include "qt/quit_signals.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QDesktopServices>
-#include <QElapsedTimer>
+#include <QDir>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -22,11 +26,18 @@
 #include <QTime>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
 QString q(const std::string& s) {
     return QString::fromStdString(s);
+}
+
+// A message box without a title shows the program's name, as the main window does.
+const char* const kProgramName = "Tessora";
+QString box_title(const std::string& title) {
+    return title.empty() ? QString(kProgramName) : q(title);
 }
 
 // The client area: shows the canvas and turns mouse presses into Form_MouseDown in twips.
@@ -70,18 +81,34 @@ void run(const char* name) {
     if (const Command* c = find_command(name)) c->handler();
 }
 
+// Counts a message box or a wait that runs inside a handler.
+class Modal {
+  public:
+    explicit Modal(int& depth) : depth_(depth) { ++depth_; }
+    ~Modal() { --depth_; }
+    Modal(const Modal&) = delete;
+    Modal& operator=(const Modal&) = delete;
+
+  private:
+    int& depth_;
+};
+
 } // namespace
 
 Form1::Form1() {
-    setWindowTitle("Tessora");
+    setWindowTitle(kProgramName);
     view_ = new View(canvas_, this);
     setCentralWidget(view_);
     build_menus();
     build_controls();
     timer1_ = new QTimer(this);
     timer1_->setInterval(50);
-    connect(timer1_, &QTimer::timeout, this, [] { Timer1_Timer(); });
+    // A wait belongs to the handler that waits: the clock ticks again when it has ended.
+    connect(timer1_, &QTimer::timeout, this, [this] {
+        if (!waiting_) Timer1_Timer();
+    });
     setFocusPolicy(Qt::StrongFocus);
+    new QuitSignals([this] { return between_handlers(); }, [] { OWARI_Click(); }, this);
 }
 
 Form1::~Form1() = default;
@@ -187,9 +214,14 @@ void Form1::load_pictures() {
     const QImage& king = canvas_.picture(Pic::SITA_OU);
     if (!king.isNull()) setWindowIcon(QPixmap::fromImage(king));
     if (!missing.isEmpty()) {
-        QMessageBox::warning(this, "Tessora",
-                             QString::fromUtf8("次の画像ファイルが見つかりません（表示されません）:\n") +
-                                 missing.join("\n") + "\n\n" + Canvas::asset_dir() + "/pictures");
+        // The names go into the details, so that the box fits the screen however many are missing.
+        QMessageBox box(QMessageBox::Warning, kProgramName,
+                        QString::fromUtf8("画像ファイルが %1 個見つかりません（表示されません）。\n場所: %2")
+                            .arg(missing.size())
+                            .arg(QDir::toNativeSeparators(Canvas::asset_dir() + "/pictures")),
+                        QMessageBox::Ok, isVisible() ? this : nullptr);
+        box.setDetailedText(missing.join("\n"));
+        run_modal(box);
     }
 }
 
@@ -217,16 +249,23 @@ void Form1::refresh() {
 }
 
 // Message boxes
+int Form1::run_modal(QMessageBox& box) {
+    const Modal modal(modal_);
+    return box.exec();
+}
 void Form1::message(const std::string& text, const std::string& title) {
-    QMessageBox box(QMessageBox::NoIcon, q(title), q(text), QMessageBox::Ok, this);
-    box.exec();
+    QMessageBox box(QMessageBox::NoIcon, box_title(title), q(text), QMessageBox::Ok, this);
+    run_modal(box);
 }
 bool Form1::ask(const std::string& text, const std::string& title) {
-    QMessageBox box(QMessageBox::NoIcon, q(title), q(text), QMessageBox::Yes | QMessageBox::No, this);
-    return box.exec() == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::NoIcon, box_title(title), q(text), QMessageBox::Yes | QMessageBox::No, this);
+    return run_modal(box) == QMessageBox::Yes;
 }
 void Form1::warning(const std::string& text, const std::string& title) {
-    QMessageBox::warning(this, q(title), q(text));
+    // Before the window is on the screen a box of its own: the window is then placed as usual.
+    QMessageBox box(QMessageBox::Warning, box_title(title), q(text), QMessageBox::Ok,
+                    isVisible() ? this : nullptr);
+    run_modal(box);
 }
 
 // Menus
@@ -249,9 +288,25 @@ double Form1::now() {
     return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
 }
 void Form1::wait(double seconds) {
-    // Blocks like the rest of a handler: no events are handled while waiting.
-    const double start = now();
-    while (調査_経過秒(start, now()) < seconds) QThread::msleep(5);
+    // The handler goes on only when the time is up, but the windows are painted and exposed meanwhile.
+    // Clicks, keys and menu commands wait in the queue until the handler has ended, and so do a close
+    // request and a quit signal. Short waits in a loop keep the window alive while work runs on
+    // another thread.
+    const Modal modal(modal_);
+    const bool outer = !waiting_;
+    waiting_ = true;
+    const QDeadlineTimer deadline(static_cast<qint64>(std::max(0.0, seconds) * 1000 + 0.5), Qt::PreciseTimer);
+    while (!deadline.hasExpired()) {
+        QEventLoop loop;
+        QTimer::singleShot(static_cast<int>(deadline.remainingTime()), Qt::PreciseTimer, &loop,
+                           &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers);
+    }
+    if (outer) waiting_ = false;
+}
+
+bool Form1::between_handlers() const {
+    return modal_ == 0 && QThread::currentThread()->loopLevel() == 1;
 }
 
 // Windows
@@ -273,9 +328,38 @@ void Form1::show_title(bool visible) {
 }
 
 void Form1::place_window() {
-    if (pos().y() * 15 == -60) return; // the window keeps a maximised place
-    move(0, 0);
+    // A window with its top edge at -60 twips is a maximised one: it keeps its size and place.
+    if (isMaximized() || isFullScreen() || frameGeometry().top() * 15 == -60) return;
     adjustSize();
+    // The frame's position is known only once the window manager has framed the window.
+    if (isVisible()) {
+        place_frame();
+    } else {
+        place_on_show_ = true;
+    }
+}
+
+void Form1::place_frame() {
+    // The frame, title bar included, at the top left of the screen's free area.
+    const QScreen* s = screen();
+    move(s ? s->availableGeometry().topLeft() : QPoint(0, 0));
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Without a window manager no frame ever comes: place the window all the same.
+    if (place_on_show_) QTimer::singleShot(1000, this, [this] { place_once(); });
+}
+
+void Form1::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (isVisible() && frameGeometry() != geometry()) place_once(); // the window has its frame now
+}
+
+void Form1::place_once() {
+    if (!place_on_show_) return;
+    place_on_show_ = false;
+    place_frame();
 }
 
 void Form1::end_program() {
@@ -286,6 +370,7 @@ void Form1::end_program() {
 
 bool Form1::version_dialog() {
     Form2 dialog(canvas_.picture(Pic::VERSION), this);
+    const Modal modal(modal_);
     return dialog.exec() == Form2::HomePage;
 }
 

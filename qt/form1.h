@@ -9,6 +9,7 @@
 #include <map>
 
 class QAction;
+class QMessageBox;
 class QTimer;
 class QWidget;
 class FilePanel;
@@ -51,11 +52,19 @@ class Form1 : public QMainWindow, public Platform {
     // Loads the pictures and tells the player once which are missing.
     void load_pictures();
 
+    // No handler is running: nothing waits and no message box is open in the main event loop.
+    bool between_handlers() const;
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
   private:
+    int run_modal(QMessageBox& box);
+    void place_frame();
+    void place_once();
     void build_menus();
     void build_controls();
     QAction* add_item(QMenu* menu, const QString& caption, const char* name, bool checkable = false);
@@ -67,4 +76,7 @@ class Form1 : public QMainWindow, public Platform {
     FilePanel* panel_ = nullptr;
     std::map<MenuItem, QAction*> checks_;
     bool ending_ = false;
+    int modal_ = 0;        // message boxes and waits running inside a handler
+    bool waiting_ = false; // inside wait(): Timer1 does not tick
+    bool place_on_show_ = false;
 };

@@ -4,12 +4,12 @@
 set -euo pipefail
 pkgs=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-qpa-plugins libgl-dev qt6-translations-l10n
   libsdl2-dev libsdl2-mixer-dev
   fonts-ipafont-mincho
   libgtest-dev libgmock-dev googletest
   clang libclang-rt-14-dev
-  xvfb xauth
+  xvfb xauth openbox xdotool x11-utils x11-apps netpbm
 )
 missing=()
 for p in "${pkgs[@]}"; do

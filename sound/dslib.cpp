@@ -69,6 +69,8 @@ void release(Buffer& b) {
 int dsInitialize(int /*window*/) {
     // SDL needs no window to play sound; the argument is kept for the program's call.
     if (g_handle != 0) return g_handle;
+    // Ctrl+C and SIGTERM belong to the program, which ends in order on them; SDL would swallow them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
     if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
