@@ -10,13 +10,13 @@
 #include "display/texts.h"
 #include "kifu/panel.h"
 #include "kifu/record.h"
+#include "platform/folders.h"
 #include "platform/platform.h"
 #include "settings/settings.h"
 #include "sound/dslib.h"
 #include "sound/effects.h"
 
 #include <cmath>
-#include <filesystem>
 
 namespace {
 
@@ -79,7 +79,7 @@ void make_move(int button);
 
 void Form_Load() {
     効果音_準備();
-    KIDOU_DIR = std::filesystem::current_path().string();
+    KIDOU_DIR = data_folder(); // the current folder, unless the game was installed and started elsewhere
     KIFU_MODE = OFF;
     SIDOU_FLAG = OFF;
     KIFU_TESUU = 0;

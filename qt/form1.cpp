@@ -184,8 +184,6 @@ void Form1::load_pictures() {
         b->setIcon(QPixmap::fromImage(img));
         b->setIconSize(img.size());
     }
-    const QImage& king = canvas_.picture(Pic::SITA_OU);
-    if (!king.isNull()) setWindowIcon(QPixmap::fromImage(king));
     if (!missing.isEmpty()) {
         QMessageBox::warning(this, "Tessora",
                              QString::fromUtf8("次の画像ファイルが見つかりません（表示されません）:\n") +

@@ -50,6 +50,7 @@ class Form1 : public QMainWindow, public Platform {
 
     // Loads the pictures and tells the player once which are missing.
     void load_pictures();
+    const Canvas& canvas() const { return canvas_; }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

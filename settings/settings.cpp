@@ -7,6 +7,7 @@
 #include "display/draw.h"
 #include "kifu/panel.h"
 #include "platform/codec.h"
+#include "platform/folders.h"
 #include "platform/platform.h"
 #include "sound/dslib.h"
 #include "sound/effects.h"
@@ -17,7 +18,9 @@
 
 namespace {
 
-const char* const SETTINGS_FILE = "Tessora.ini";
+std::string settings_file() {
+    return settings_folder() + "/" + kSettingsFile;
+}
 
 struct Background {
     int no;
@@ -36,21 +39,33 @@ const char* on_off(bool on) {
     return on ? "ON" : "OFF";
 }
 
+bool g_unwritable_told = false; // the player knows the options are not being kept
+
+// Said once while the file stays unwritable, so option changes are not lost without a word.
+void tell_unwritable() {
+    if (g_unwritable_told) return;
+    g_unwritable_told = true;
+    platform().warning("設定ファイル「" + settings_file() +
+                           "」に書き込めません。\nオプションの変更は保存されません。",
+                       "ｵﾌﾟｼｮﾝ");
+}
+
 // Replaces the settings file by these lines; false when the file could not be written whole.
 bool write_lines(const std::vector<std::string>& lines) {
     std::string bytes;
     for (const std::string& line : lines) bytes += to_sjis(line) + "\r\n";
-    std::FILE* f = std::fopen(SETTINGS_FILE, "wb");
+    std::FILE* f = std::fopen(settings_file().c_str(), "wb");
     if (!f) return false;
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     ok = std::fflush(f) == 0 && ok;
     ok = std::fclose(f) == 0 && ok;
+    if (ok) g_unwritable_told = false;
     return ok;
 }
 
 // The whole file, or false when it cannot be opened or read.
 bool read_file(std::string& bytes) {
-    std::FILE* f = std::fopen(SETTINGS_FILE, "rb");
+    std::FILE* f = std::fopen(settings_file().c_str(), "rb");
     if (!f) return false;
     char buf[4096];
     std::size_t n;
@@ -109,9 +124,9 @@ bool apply_line(const std::string& line) {
 }
 
 // The reader's fallback: the file made anew with its defaults, which are applied once it is written.
-// When even this file cannot be written, the options stay as they are.
+// When even this file cannot be written, the options stay as they are and the player is told.
 void reader_fallback() {
-    if (!write_lines({"背景画=竹", "移動指導=OFF", "経過時間=ON", "BGM=OFF"})) return;
+    if (!write_lines({"背景画=竹", "移動指導=OFF", "経過時間=ON", "BGM=OFF"})) return tell_unwritable();
     背景設定(HAIKEI_TAKE_NO);
     platform().set_checked(MenuItem::SIDOU, false);
     platform().set_checked(MenuItem::KEIKA, true);
@@ -120,7 +135,7 @@ void reader_fallback() {
 
 // The writer's fallback: other defaults, and only the check marks follow them.
 void writer_fallback() {
-    if (!write_lines({"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"})) return;
+    if (!write_lines({"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"})) return tell_unwritable();
     チェック設定(HAIKEI_MIDORI_NO);
     platform().set_checked(MenuItem::SIDOU, false);
     platform().set_checked(MenuItem::KEIKA, true);
