@@ -1,4 +1,5 @@
 #include "control/game.h"
+#include "core/state.h"
 #include "platform/folders.h"
 #include "qt/desktop.h"
 #include "qt/form1.h"
@@ -19,8 +20,9 @@ void report_start_and_quit(const Form1& form) {
         pictures += form.canvas().picture(static_cast<Pic>(i)).isNull() ? 0 : 1;
     int sounds = 0;
     for (int buffer : {OTO_SONOTA, OTO_KINSHI, OTO_KOMA, OTO_BGM}) sounds += buffer != 0 ? 1 : 0;
-    std::printf("pictures %d of %d from %s\nsounds %d of 4 from %s\nsettings %s\n", pictures, kPicCount,
-                qPrintable(Canvas::asset_dir()), sounds, data_folder().c_str(), settings_folder().c_str());
+    std::printf("pictures %d of %d from %s\nsounds %d of 4 from %s\nhelp %s/Tessora.htm\nsettings %s\n",
+                pictures, kPicCount, qPrintable(Canvas::asset_dir()), sounds, data_folder().c_str(),
+                KIDOU_DIR.c_str(), settings_folder().c_str());
     std::fflush(stdout);
     QTimer::singleShot(0, [] { QApplication::exit(0); });
 }

@@ -10,6 +10,7 @@ pkgs=(
   libgtest-dev libgmock-dev googletest
   clang libclang-rt-14-dev
   xvfb xauth
+  desktop-file-utils appstream
 )
 missing=()
 for p in "${pkgs[@]}"; do
