@@ -42,4 +42,5 @@ QVariant preference(const QString& key, const QVariant& fallback) {
 
 void set_preference(const QString& key, const QVariant& value) {
     preferences().setValue(key, value);
+    preferences().sync();
 }

@@ -39,6 +39,10 @@ expect installed "$report" "sounds 4 of 4 from $data"
 expect installed "$report" "help $data/Tessora.htm"
 expect installed "$report" "settings $tmp/home/.local/share/tessora"
 [ -f "$data/Tessora.htm" ] || { echo "FAIL: no help page in $data"; failed=1; }
+for s in 16 24 32 48 64 128 256 512; do
+    icon="$prefix/share/icons/hicolor/${s}x${s}/apps/tessora.png"
+    [ -f "$icon" ] || { echo "FAIL: no icon $icon"; failed=1; }
+done
 
 # A copy of the program with no data beside it finds them through XDG_DATA_DIRS; XDG_DATA_HOME moves
 # the per-user folder.
