@@ -22,7 +22,8 @@ std::vector<std::string> data_candidates(const FolderFacts& f) {
     std::size_t start = 0;
     while (start <= dirs.size()) {
         const std::size_t end = std::min(dirs.find(':', start), dirs.size());
-        if (end > start) out.push_back(join(dirs.substr(start, end - start), "tessora"));
+        if (end > start && dirs[start] == '/')
+            out.push_back(join(dirs.substr(start, end - start), "tessora"));
         start = end + 1;
     }
     return out;
@@ -55,11 +56,12 @@ Folders choose_folders(const FolderFacts& f) {
                       f.exists(join(f.program, "pictures")));
     // A folder with the player's settings but none of the wave files still plays the installed ones.
     if (own) return {f.current, waves_here ? f.current : installed, installed, false};
-    const std::string data_home = f.data_home.empty() ? join(f.home, ".local/share") : f.data_home;
+    // As the XDG rules say, a relative XDG path is ignored.
+    const std::string data_home = f.data_home.rfind('/', 0) == 0 ? f.data_home : join(f.home, ".local/share");
     return {join(data_home, "tessora"), installed, installed, true};
 }
 
-bool use_folders_of_program(const std::string& program_dir) {
+void use_folders_of_program(const std::string& program_dir) {
     FolderFacts facts{fs::current_path().string(),
                       program_dir,
                       env("XDG_DATA_HOME"),
@@ -71,9 +73,8 @@ bool use_folders_of_program(const std::string& program_dir) {
                       }};
     const Folders chosen = choose_folders(facts);
     set_folders(chosen);
-    std::error_code ec;
+    std::error_code ec; // a folder that cannot be made shows when the settings cannot be written
     if (chosen.per_user) fs::create_directories(chosen.work, ec);
-    return !ec;
 }
 
 void set_folders(const Folders& folders) {

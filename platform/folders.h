@@ -33,9 +33,8 @@ inline constexpr const char* kSettingsFile = "Tessora.ini";
 
 Folders choose_folders(const FolderFacts& facts);
 
-// The choice for this process, with the per-user folder made; false when it could not be made (the
-// settings then report that they cannot be written).
-bool use_folders_of_program(const std::string& program_dir);
+// The choice for this process, with the per-user folder made.
+void use_folders_of_program(const std::string& program_dir);
 void set_folders(const Folders& folders);
 
 // Until folders are set, everything is in the current folder and the pictures beside the program.
