@@ -11,13 +11,13 @@
 #include "kifu/autosave.h"
 #include "kifu/panel.h"
 #include "kifu/record.h"
+#include "platform/folders.h"
 #include "platform/platform.h"
 #include "settings/settings.h"
 #include "sound/dslib.h"
 #include "sound/effects.h"
 
 #include <cmath>
-#include <filesystem>
 
 namespace {
 
@@ -80,7 +80,7 @@ void 初期配置(Koma (&ban)[12][12]) {
 
 void Form_Load() {
     効果音_準備();
-    KIDOU_DIR = std::filesystem::current_path().string();
+    KIDOU_DIR = data_folder(); // the current folder, unless the game was installed and started elsewhere
     KIFU_MODE = OFF;
     SIDOU_FLAG = OFF;
     KIFU_TESUU = 0;

@@ -97,7 +97,8 @@ extern int HAIKEI_NO; // background picture 2..6
 extern int SIDOU_IRO; // colour of guidance outlines
 extern int WAKU_IRO;  // colour of ordinary square outlines
 
-extern std::string KIDOU_DIR; // current folder at start-up, without a trailing separator
+// Folder of the help page: the current folder at start-up, or the installed data folder.
+extern std::string KIDOU_DIR;
 
 // Ownership by range: the empty cell belongs to neither side.
 constexpr bool is_lower(int c) {

@@ -3,12 +3,13 @@
 #include "core/state.h"
 #include "kifu/kifu_file.h"
 #include "kifu/record.h"
+#include "platform/folders.h"
 
 #include <cstdio>
 #include <cstring>
 
 std::string 取得_前回の対局パス() {
-    return KIDOU_DIR + "/前回の対局.棋譜";
+    return settings_folder() + "/前回の対局.棋譜";
 }
 
 void 書込_前回の対局() {

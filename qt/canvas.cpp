@@ -1,8 +1,8 @@
 #include "qt/canvas.h"
 
+#include "platform/folders.h"
+
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -30,14 +30,7 @@ int Canvas::px(double twips) {
 }
 
 QString Canvas::asset_dir() {
-    // Beside the program when it is installed or built; the source tree's assets otherwise.
-    const QString beside = QCoreApplication::applicationDirPath();
-    if (QFileInfo::exists(beside + "/pictures")) return beside;
-#ifdef TESSORA_ASSET_DIR
-    return QString::fromUtf8(TESSORA_ASSET_DIR);
-#else
-    return beside;
-#endif
+    return QString::fromStdString(pictures_folder(QCoreApplication::applicationDirPath().toStdString()));
 }
 
 QStringList Canvas::load_pictures() {

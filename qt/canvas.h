@@ -30,7 +30,7 @@ class Canvas {
     const QImage& image() const { return image_; }
     static QColor colour(int index);
     static int px(double twips);
-    // Folder holding the pictures, wave files and help page.
+    // Folder holding pictures/.
     static QString asset_dir();
 
   private:

@@ -1,6 +1,7 @@
 #include "qt/file_panel.h"
 
 #include "kifu/panel.h"
+#include "platform/folders.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -91,7 +92,7 @@ FilePanel::FilePanel(QWidget* parent) : QObject(parent) {
     connect(file1_, &QListWidget::itemClicked, this,
             [](QListWidgetItem* item) { File1_Click(item->text().toStdString()); });
 
-    set_folder(QDir::currentPath());
+    set_folder(QString::fromStdString(settings_folder()));
     show_lists(false, false, false);
     show_io(false);
 }

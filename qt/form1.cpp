@@ -211,8 +211,6 @@ void Form1::load_pictures() {
         b->setIcon(QPixmap::fromImage(img));
         b->setIconSize(img.size());
     }
-    const QImage& king = canvas_.picture(Pic::SITA_OU);
-    if (!king.isNull()) setWindowIcon(QPixmap::fromImage(king));
     if (!missing.isEmpty()) {
         // The names go into the details, so that the box fits the screen however many are missing.
         QMessageBox box(QMessageBox::Warning, kProgramName,

@@ -51,6 +51,7 @@ class Form1 : public QMainWindow, public Platform {
 
     // Loads the pictures and tells the player once which are missing.
     void load_pictures();
+    const Canvas& canvas() const { return canvas_; }
 
     // No handler is running: nothing waits and no message box is open in the main event loop.
     bool between_handlers() const;

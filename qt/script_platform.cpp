@@ -6,6 +6,7 @@
 #include "core/state.h"
 #include "kifu/kifu_file.h"
 #include "kifu/panel.h"
+#include "platform/folders.h"
 #include "sound/dslib.h"
 #include "sound/effects.h"
 
@@ -54,7 +55,7 @@ const char* sound_name(int buffer) {
 } // namespace
 
 ScriptPlatform::ScriptPlatform(std::ostream& out) : out_(out) {
-    folder_ = std::filesystem::current_path().string();
+    folder_ = settings_folder();
     canvas_.load_pictures();
     g_current = this;
     dsSetListener(&ScriptPlatform::sound_listener);

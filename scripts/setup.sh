@@ -10,6 +10,7 @@ pkgs=(
   libgtest-dev libgmock-dev googletest
   clang libclang-rt-14-dev
   xvfb xauth openbox xdotool x11-utils x11-apps netpbm
+  desktop-file-utils appstream
 )
 missing=()
 for p in "${pkgs[@]}"; do

@@ -8,6 +8,7 @@
 #include "kifu/panel.h"
 #include "platform/codec.h"
 #include "platform/files.h"
+#include "platform/folders.h"
 #include "platform/platform.h"
 #include "sound/dslib.h"
 #include "sound/effects.h"
@@ -18,7 +19,9 @@
 
 namespace {
 
-const char* const SETTINGS_FILE = "Tessora.ini";
+std::string settings_file() {
+    return settings_folder() + "/" + kSettingsFile;
+}
 
 struct Background {
     int no;
@@ -40,16 +43,29 @@ const char* on_off(bool on) {
 // The settings file is small; a huge file is read no further than this.
 constexpr std::size_t kMaxSettingsBytes = 64 * 1024;
 
+bool g_unwritable_told = false; // the player knows the options are not being kept
+
+// Said once while the file stays unwritable, so option changes are not lost without a word.
+void tell_unwritable() {
+    if (g_unwritable_told) return;
+    g_unwritable_told = true;
+    platform().warning("設定ファイル「" + settings_file() +
+                           "」に書き込めません。\nオプションの変更は保存されません。",
+                       "ｵﾌﾟｼｮﾝ");
+}
+
 // Replaces the settings file by these lines; false when the file could not be written whole.
 bool write_lines(const std::vector<std::string>& lines) {
     std::string bytes;
     for (const std::string& line : lines) bytes += to_sjis(line) + "\r\n";
-    return write_file_replacing(SETTINGS_FILE, bytes) == 0;
+    const bool ok = write_file_replacing(settings_file(), bytes) == 0;
+    if (ok) g_unwritable_told = false;
+    return ok;
 }
 
 // The file's first kMaxSettingsBytes, or false when it is not a regular file or cannot be read.
 bool read_file(std::string& bytes) {
-    return read_regular_file(SETTINGS_FILE, [&bytes](std::string_view piece) {
+    return read_regular_file(settings_file(), [&bytes](std::string_view piece) {
                bytes.append(piece.substr(0, kMaxSettingsBytes - bytes.size()));
                return bytes.size() < kMaxSettingsBytes;
            }) == 0;
@@ -104,9 +120,9 @@ bool apply_line(const std::string& line) {
 }
 
 // The reader's fallback: the file made anew with its defaults, which are applied once it is written.
-// When even this file cannot be written, the options stay as they are.
+// When even this file cannot be written, the options stay as they are and the player is told.
 void reader_fallback() {
-    if (!write_lines({"背景画=竹", "移動指導=OFF", "経過時間=ON", "BGM=OFF"})) return;
+    if (!write_lines({"背景画=竹", "移動指導=OFF", "経過時間=ON", "BGM=OFF"})) return tell_unwritable();
     背景設定(HAIKEI_TAKE_NO);
     platform().set_checked(MenuItem::SIDOU, false);
     platform().set_checked(MenuItem::KEIKA, true);
@@ -115,7 +131,7 @@ void reader_fallback() {
 
 // The writer's fallback: other defaults, and only the check marks follow them.
 void writer_fallback() {
-    if (!write_lines({"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"})) return;
+    if (!write_lines({"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"})) return tell_unwritable();
     チェック設定(HAIKEI_MIDORI_NO);
     platform().set_checked(MenuItem::SIDOU, false);
     platform().set_checked(MenuItem::KEIKA, true);

@@ -3,6 +3,7 @@
 
 #include "sound/effects.h"
 
+#include "platform/folders.h"
 #include "platform/platform.h"
 #include "sound/dslib.h"
 
@@ -95,10 +96,10 @@ int 読込_効果音(const std::string& file, int flags) {
 
 void 効果音_準備() {
     初期化_サウンド(0); // SDL needs no window handle
-    OTO_SONOTA = 読込_効果音("その他.wav", 3);
-    OTO_KINSHI = 読込_効果音("禁止.wav", 3);
-    OTO_KOMA = 読込_効果音("駒打音.wav", 3);
-    OTO_BGM = 読込_効果音("BGM.wav", 1);
+    OTO_SONOTA = 読込_効果音(data_file("その他.wav"), 3);
+    OTO_KINSHI = 読込_効果音(data_file("禁止.wav"), 3);
+    OTO_KOMA = 読込_効果音(data_file("駒打音.wav"), 3);
+    OTO_BGM = 読込_効果音(data_file("BGM.wav"), 1);
 }
 
 void 効果音_解放() {

@@ -1,7 +1,8 @@
 // make_assets OUTPUT_DIR
 //
 // Generates every picture of platform/pictures.h into OUTPUT_DIR/pictures/ (24-bit BMP, the two
-// dialog pictures as JPEG) and the four wave files into OUTPUT_DIR/ (mono, 22050 Hz, 16-bit PCM).
+// dialog pictures as JPEG), the program's icon into OUTPUT_DIR/icons/hicolor/ and the four wave files
+// into OUTPUT_DIR/ (mono, 22050 Hz, 16-bit PCM).
 // Everything is drawn or synthesised here; random numbers come from fixed seeds, so two runs give
 // identical files. Run with QT_QPA_PLATFORM=offscreen; the fonts are IPA (P) Mincho.
 #include "platform/pictures.h"
@@ -772,6 +773,65 @@ bool make_pictures(const QString& dir) {
 }
 
 // ---------------------------------------------------------------------------------------------
+// The program's icon: an upright piece bearing 王 on a yellow conveyor plate. It is drawn on a grid of
+// 16 units with the strokes on whole units, so that at 16 px every stroke is one crisp pixel and the
+// king still reads; the larger sizes are the same drawing, finer.
+
+QImage icon_picture(int s) {
+    QImage img(s, s, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const double u = s / 16.0;
+    auto at = [u](double x, double y) { return QPointF(x * u, y * u); };
+
+    // The plate, with a darker rim.
+    p.setPen(QPen(QColor(176, 140, 12), std::max(1.0, 0.5 * u)));
+    p.setBrush(QColor(250, 222, 40));
+    p.drawRoundedRect(QRectF(at(0.5, 0.5), at(15.5, 15.5)), 2.2 * u, 2.2 * u);
+
+    QPolygonF piece;
+    piece << at(8, 0.8) << at(12.4, 3.2) << at(13.6, 15.2) << at(2.4, 15.2) << at(3.6, 3.2);
+    if (s >= 32) { // a soft shadow where it can be seen
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(60, 35, 10, 90));
+        p.drawPolygon(QTransform::fromTranslate(0.35 * u, 0.35 * u).map(piece));
+    }
+    QLinearGradient wood(at(2, 1), at(14, 15));
+    wood.setColorAt(0.0, QColor(252, 232, 186));
+    wood.setColorAt(1.0, QColor(226, 188, 124));
+    p.setBrush(wood);
+    p.setPen(QPen(QColor(96, 60, 24), std::max(1.0, 0.55 * u), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.drawPolygon(piece);
+
+    // 王 from bars on whole pixels: three across and one down.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const QColor ink(24, 14, 6);
+    const int bar = std::max(1, static_cast<int>(std::lround(1.3 * u)));
+    auto px = [u](double v) { return static_cast<int>(std::lround(v * u)); };
+    p.fillRect(QRect(px(5), px(5), px(11) - px(5), bar), ink);
+    p.fillRect(QRect(px(5.5), px(8.5), px(10.5) - px(5.5), bar), ink);
+    p.fillRect(QRect(px(4.5), px(12), px(11.5) - px(4.5), bar), ink);
+    p.fillRect(QRect(px(8) - bar / 2, px(5), bar, px(12) - px(5)), ink);
+    p.end();
+    return img;
+}
+
+// The icon at the sizes of the hicolor theme, laid out as the theme is: DIR/NxN/apps/tessora.png.
+bool make_icons(const QString& dir) {
+    bool ok = true;
+    for (int s : {16, 24, 32, 48, 64, 128, 256, 512}) {
+        const QString folder = QString("%1/%2x%2/apps").arg(dir).arg(s);
+        const QString path = folder + "/tessora.png";
+        if (!QDir().mkpath(folder) || !icon_picture(s).save(path, "PNG")) {
+            std::fprintf(stderr, "make_assets: cannot write %s\n", qPrintable(path));
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+// ---------------------------------------------------------------------------------------------
 // Sound.
 
 constexpr int kRate = 22050;
@@ -1237,6 +1297,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     load_fonts();
-    const bool ok = make_pictures(out + "/pictures") && make_sounds(out);
+    const bool ok =
+        make_pictures(out + "/pictures") && make_icons(out + "/icons/hicolor") && make_sounds(out);
     return ok ? 0 : 1;
 }

@@ -346,7 +346,9 @@ TEST_F(Settings, TheWritersFallbackWritesOtherDefaultsAndChangesOnlyTheCheckMark
     EXPECT_TRUE(fake.messages.empty());
 }
 
-TEST_F(Settings, WhenNoFileCanBeMadeTheCheckMarksStayAndNothingStops) {
+TEST_F(Settings, WhenNoFileCanBeMadeTheCheckMarksStayAndThePlayerIsToldOnceWithThePath) {
+    書込_環境設定ファイル(); // a file that could be written: nothing told before
+    std::filesystem::remove(dir.path() / "Tessora.ini");
     std::filesystem::create_directory(dir.path() / "Tessora.ini"); // neither readable nor writable as a file
     check(MenuItem::RENGA, true);
     check(MenuItem::SIDOU, true);
@@ -359,8 +361,16 @@ TEST_F(Settings, WhenNoFileCanBeMadeTheCheckMarksStayAndNothingStops) {
     EXPECT_FALSE(fake.checked(MenuItem::KEIKA));
     EXPECT_TRUE(fake.checked(MenuItem::BGM)); // the click itself still counts
     EXPECT_EQ(HAIKEI_NO, HAIKEI_RENGA_NO);
-    EXPECT_TRUE(fake.messages.empty());
+    ASSERT_EQ(fake.messages.size(), 1u); // three failed writes, one warning
+    EXPECT_NE(fake.messages[0].find((dir.path() / "Tessora.ini").string()), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "Tessora.ini"));
+    // Once the file can be written again, a later failure is told again.
+    std::filesystem::remove(dir.path() / "Tessora.ini");
+    書込_環境設定ファイル();
+    std::filesystem::remove(dir.path() / "Tessora.ini");
+    std::filesystem::create_directory(dir.path() / "Tessora.ini");
+    書込_環境設定ファイル();
+    EXPECT_EQ(fake.messages.size(), 2u);
 }
 
 TEST_F(Settings, SwitchingGuidanceOffErasesEveryGuidanceOutlineOnTheBoardAndBesideIt) {

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# install_test.sh BUILD SOURCE PREFIX: installs the build into PREFIX and starts the installed program
+# the way a desktop menu does, far from the source and build trees: a fresh HOME, another current
+# folder. It must find every picture, the four sounds and the help page in the installed data, and
+# make Tessora.ini in the per-user folder only.
+set -euo pipefail
+build=$1 source=$2 prefix=$3
+rm -rf "$prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+stamp="$tmp/stamp"
+touch "$stamp"
+mkdir -p "$tmp/home" "$tmp/desktop"
+failed=0
+
+# start DATA_HOME PROGRAM [XDG_DATA_DIRS]: the program's start-up report
+start() {
+    local data_home=$1 program=$2 data_dirs=${3:-$tmp/none}
+    (cd "$tmp/desktop" && env -u XDG_CONFIG_HOME HOME="$tmp/home" XDG_DATA_HOME="$data_home" \
+        XDG_DATA_DIRS="$data_dirs" QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy TESSORA_QUIT_AFTER_START=1 \
+        timeout 30 "$program" 2>/dev/null) || true # a blocked start-up shows as a missing report
+}
+
+expect() {
+    local what=$1 report=$2 line=$3
+    if ! grep -qxF "$line" <<<"$report"; then
+        echo "FAIL ($what): expected \"$line\" in:"
+        sed 's/^/    /' <<<"$report"
+        failed=1
+    fi
+}
+
+# From a menu: the data beside the program, the settings in ~/.local/share/tessora.
+data="$prefix/share/tessora"
+report=$(start "" "$prefix/bin/tessora")
+expect installed "$report" "pictures 66 of 66 from $data"
+expect installed "$report" "sounds 4 of 4 from $data"
+expect installed "$report" "help $data/Tessora.htm"
+expect installed "$report" "settings $tmp/home/.local/share/tessora"
+[ -f "$data/Tessora.htm" ] || { echo "FAIL: no help page in $data"; failed=1; }
+for s in 16 24 32 48 64 128 256 512; do
+    icon="$prefix/share/icons/hicolor/${s}x${s}/apps/tessora.png"
+    [ -f "$icon" ] || { echo "FAIL: no icon $icon"; failed=1; }
+done
+
+# A copy of the program with no data beside it finds them through XDG_DATA_DIRS; XDG_DATA_HOME moves
+# the per-user folder.
+mkdir -p "$tmp/elsewhere"
+cp "$prefix/bin/tessora" "$tmp/elsewhere/"
+report=$(start "$tmp/xdg" "$tmp/elsewhere/tessora" "$tmp/none:$prefix/share")
+expect "through XDG_DATA_DIRS" "$report" "pictures 66 of 66 from $data"
+expect "through XDG_DATA_DIRS" "$report" "sounds 4 of 4 from $data"
+expect "through XDG_DATA_DIRS" "$report" "settings $tmp/xdg/tessora"
+
+# Tessora.ini appeared in the two per-user folders and nowhere else.
+made=$( (find "$tmp" "$prefix" -name Tessora.ini; find "$source" "$build" -name Tessora.ini -newer "$stamp") | sort)
+wanted=$(printf '%s\n' "$tmp/home/.local/share/tessora/Tessora.ini" "$tmp/xdg/tessora/Tessora.ini" | sort)
+if [ "$made" != "$wanted" ]; then
+    echo "FAIL: Tessora.ini made in:"
+    sed 's/^/    /' <<<"$made"
+    failed=1
+fi
+exit $failed

@@ -1,0 +1,86 @@
+// Where the player's files and the game's data are, from the folder the program was started in.
+#include "platform/folders.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+struct Row {
+    const char* what;
+    std::string current;
+    std::set<std::string> files; // what exists
+    std::string data_home;
+    std::string data_dirs;
+    Folders expected;
+};
+
+// An installed copy in /opt/t/bin with its data in /opt/t/share/tessora, and a build folder /b.
+const std::string kInstalled = "/opt/t/share/tessora";
+const std::set<std::string> kInstall = {"/opt/t/share/tessora/pictures", "/opt/t/share/tessora/BGM.wav"};
+
+TEST(Folders, FromWhereTheProgramWasStarted) {
+    const Row rows[] = {
+        {"the build folder: the program beside its pictures",
+         "/b",
+         {"/b/pictures"},
+         "",
+         "",
+         {"/b", "/b", "/b", false}},
+        {"a folder with a wave file", "/g", {"/g/禁止.wav"}, "", "", {"/g", "/g", "/opt/t/bin", false}},
+        {"a folder with only Tessora.ini plays the installed sounds",
+         "/g",
+         {"/g/Tessora.ini", "/opt/t/share/tessora/pictures"},
+         "",
+         "",
+         {"/g", kInstalled, kInstalled, false}},
+        {"elsewhere: the per-user folder and the data beside the program",
+         "/home/p",
+         kInstall,
+         "",
+         "",
+         {"/home/p/.local/share/tessora", kInstalled, kInstalled, true}},
+        {"elsewhere, with XDG_DATA_HOME",
+         "/home/p",
+         kInstall,
+         "/x/data",
+         "",
+         {"/x/data/tessora", kInstalled, kInstalled, true}},
+        {"elsewhere, a relative XDG_DATA_HOME is ignored",
+         "/home/p",
+         kInstall,
+         "x/data",
+         "",
+         {"/home/p/.local/share/tessora", kInstalled, kInstalled, true}},
+        {"elsewhere, the data found through XDG_DATA_DIRS, relative entries ignored",
+         "/home/p",
+         {"/usr/share/tessora/pictures", "/srv/share/tessora/pictures", "rel/tessora/pictures"},
+         "",
+         "/nowhere::rel:/srv/share/:/usr/share",
+         {"/home/p/.local/share/tessora", "/srv/share/tessora", "/srv/share/tessora", true}},
+        {"elsewhere, XDG_DATA_DIRS unset: /usr/local/share then /usr/share",
+         "/home/p",
+         {"/usr/share/tessora/pictures"},
+         "",
+         "",
+         {"/home/p/.local/share/tessora", "/usr/share/tessora", "/usr/share/tessora", true}},
+        {"the installed program's own folder holds no game files",
+         "/opt/t/bin",
+         kInstall,
+         "",
+         "",
+         {"/home/p/.local/share/tessora", kInstalled, kInstalled, true}},
+    };
+    for (const Row& r : rows) {
+        const std::set<std::string> files = r.files;
+        const std::string program = r.current == "/b" ? "/b" : "/opt/t/bin";
+        const Folders f = choose_folders({r.current, program, r.data_home, "/home/p", r.data_dirs,
+                                          [&files](const std::string& p) { return files.count(p) > 0; }});
+        EXPECT_EQ(f.work, r.expected.work) << r.what;
+        EXPECT_EQ(f.data, r.expected.data) << r.what;
+        EXPECT_EQ(f.pictures, r.expected.pictures) << r.what;
+        EXPECT_EQ(f.per_user, r.expected.per_user) << r.what;
+    }
+}
+
+} // namespace
