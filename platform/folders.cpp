@@ -81,6 +81,10 @@ void set_folders(const Folders& folders) {
     g_folders = folders;
 }
 
+void forget_folders() {
+    g_folders.reset();
+}
+
 std::string settings_folder() {
     return g_folders ? g_folders->work : fs::current_path().string();
 }

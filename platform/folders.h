@@ -36,6 +36,7 @@ Folders choose_folders(const FolderFacts& facts);
 // The choice for this process, with the per-user folder made.
 void use_folders_of_program(const std::string& program_dir);
 void set_folders(const Folders& folders);
+void forget_folders(); // back to the current folder, as before any were set
 
 // Until folders are set, everything is in the current folder and the pictures beside the program.
 std::string settings_folder(); // where Tessora.ini lives; the autosave goes there too

@@ -5,6 +5,7 @@
 #include "display/texts.h"
 #include "kifu/autosave.h"
 #include "kifu/record.h"
+#include "platform/folders.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
 
@@ -91,7 +92,7 @@ TEST_F(StartUp, EndingKeepsAPlayedGameOnlyAndAlwaysEnds) {
         初期設定();
         KIFU_TESUU = 1;
         KIFU_TAIKYOKU = r.played;
-        KIDOU_DIR = r.folder;
+        set_folders({r.folder, r.folder, r.folder});
         EXPECT_EQ(取得_前回の対局パス(), r.folder + "/前回の対局.棋譜");
         fp.ended = false;
         ::testing::internal::CaptureStderr();
@@ -102,6 +103,7 @@ TEST_F(StartUp, EndingKeepsAPlayedGameOnlyAndAlwaysEnds) {
         EXPECT_EQ(err.find(取得_前回の対局パス()) != std::string::npos, !r.written && r.played == ON) << err;
     }
     KIFU_TAIKYOKU = OFF;
+    forget_folders();
 }
 
 struct PictureCase {
