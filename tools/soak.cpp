@@ -14,11 +14,14 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <set>
 #include <string>
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
+
+constexpr int kShrinksPerInvariant = 4;
 
 namespace {
 
@@ -91,9 +94,10 @@ Outcome soak_one(std::uint64_t seed, int steps, Lines& script, const fs::path& p
     return o;
 }
 
-// Saves a failing script and its shrunk form, with what the shrunk one shows a player. A failure that
-// does not come back on replay is only saved: the run was not deterministic, which is worth a look too.
-void handle_failure(const Options& opt, std::uint64_t seed, const Lines& script, const Outcome& o) {
+// Saves a failing script and its shrunk form, with what the shrunk one shows a player; returns the
+// shrunk script. A failure that does not come back on replay is only saved: the run was not
+// deterministic, which is worth a look too.
+Lines handle_failure(const Options& opt, std::uint64_t seed, const Lines& script, const Outcome& o) {
     const std::string stem = "soak-" + std::to_string(opt.seed) + "-" + std::to_string(seed);
     const fs::path full = opt.out / (stem + ".txt");
     save(full, script, o.violation.key + ": " + o.violation.what);
@@ -101,7 +105,7 @@ void handle_failure(const Options& opt, std::uint64_t seed, const Lines& script,
     if (!fails(script)) {
         std::cout << "soak: the failure did not come back when the script was played again\n";
         std::cout << "soak: script " << full.string() << "\n";
-        return;
+        return script;
     }
     const Lines small = shrink(script, fails, std::chrono::seconds(120));
     const Outcome again = play(small);
@@ -110,6 +114,16 @@ void handle_failure(const Options& opt, std::uint64_t seed, const Lines& script,
     std::ofstream(opt.out / (stem + ".min.out")) << again.output;
     std::cout << "soak: script " << full.string() << " (" << script.size() << " lines)\n";
     std::cout << "soak: shrunk " << min.string() << " (" << small.size() << " lines)\n";
+    return small;
+}
+
+// What tells two failures apart: the invariant, and the commands of the shrunk script without the
+// cells clicked (the same fault shrinks to the same commands with other squares).
+std::string shape(const std::string& key, const Lines& small) {
+    std::string s = key;
+    for (const auto& l : small)
+        s += "|" + l.substr(0, l.rfind("click", 0) == 0 || l.rfind("press", 0) == 0 ? 5 : l.npos);
+    return s;
 }
 
 int replay(const std::string& file) {
@@ -142,7 +156,9 @@ int main(int argc, char* argv[]) {
     std::cout << "soak: seed " << opt.seed << ", " << opt.seconds << " s, " << opt.steps
               << " steps a script; the script being played is in " << progress.string() << "\n";
     const auto end = Clock::now() + std::chrono::duration<double>(opt.seconds);
-    std::set<std::string> seen;
+    // Failures are shrunk until a few of the same invariant have been; distinct ones by their shape.
+    std::map<std::string, int> shrunk;
+    std::set<std::string> distinct;
     long scripts = 0, steps = 0;
     for (std::uint64_t i = 0; Clock::now() < end; ++i) {
         const std::uint64_t seed = opt.seed * 1000003 + i;
@@ -150,13 +166,13 @@ int main(int argc, char* argv[]) {
         const Outcome o = soak_one(seed, opt.steps, script, progress);
         ++scripts;
         steps += static_cast<long>(script.size());
-        if (!o.violation.broken() || !seen.insert(o.violation.key).second) continue;
+        if (!o.violation.broken() || ++shrunk[o.violation.key] > kShrinksPerInvariant) continue;
         report("soak: script " + std::to_string(seed), o);
-        handle_failure(opt, seed, script, o);
+        distinct.insert(shape(o.violation.key, handle_failure(opt, seed, script, o)));
         if (!opt.keep_going) break;
     }
     fs::remove(progress);
-    std::cout << "soak: " << scripts << " scripts, " << steps << " steps, " << seen.size()
+    std::cout << "soak: " << scripts << " scripts, " << steps << " steps, " << distinct.size()
               << " distinct failures\n";
-    return seen.empty() ? 0 : 1;
+    return distinct.empty() ? 0 : 1;
 }
