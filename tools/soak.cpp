@@ -4,6 +4,7 @@
 //   tessora-soak [--seconds N] [--seed S] [--steps N] [--out DIR] [--keep-going]
 //   tessora-soak --replay FILE      checks one saved script
 #include "tools/soak/generate.h"
+#include "tools/soak/isolate.h"
 #include "tools/soak/session.h"
 #include "tools/soak/shrink.h"
 
@@ -77,21 +78,32 @@ void report(const std::string& where, const Outcome& o) {
               << o.failed_line + 1 << ")\n";
 }
 
-// Generates and plays one script; the lines played so far are kept in `script`, and in `progress` on
-// disk so that a sanitizer abort leaves the script that caused it.
+// Generates and plays one script in a child process; the lines are kept in `progress` on disk as they
+// are played, so a crash leaves the script that caused it, and read back into `script`.
 Outcome soak_one(std::uint64_t seed, int steps, Lines& script, const fs::path& progress) {
-    Generator gen(seed);
-    Outcome o;
-    std::ofstream keep(progress);
-    Session s;
-    o.violation = check_invariants();
-    while (!o.violation.broken() && !s.ended() && static_cast<int>(script.size()) < steps) {
-        script.push_back(gen.next());
-        keep << script.back() << "\n" << std::flush;
-        o.violation = s.step(script.back());
-    }
+    Outcome o = isolated(
+        [&] {
+            Generator gen(seed);
+            Outcome r;
+            std::ofstream keep(progress);
+            Session s;
+            r.violation = check_invariants();
+            for (int n = 0; n < steps && !r.violation.broken() && !s.ended(); ++n) {
+                const std::string line = gen.next();
+                keep << line << "\n" << std::flush;
+                r.violation = s.step(line);
+                r.failed_line = n;
+            }
+            return r;
+        },
+        false);
+    script = load(progress.string());
     o.failed_line = static_cast<int>(script.size()) - 1;
     return o;
+}
+
+Outcome play_isolated(const Lines& script) {
+    return isolated([&] { return play(script); }, true);
 }
 
 // Saves a failing script and its shrunk form, with what the shrunk one shows a player; returns the
@@ -101,14 +113,14 @@ Lines handle_failure(const Options& opt, std::uint64_t seed, const Lines& script
     const std::string stem = "soak-" + std::to_string(opt.seed) + "-" + std::to_string(seed);
     const fs::path full = opt.out / (stem + ".txt");
     save(full, script, o.violation.key + ": " + o.violation.what);
-    const auto fails = [&](const Lines& s) { return play(s).violation.key == o.violation.key; };
+    const auto fails = [&](const Lines& s) { return play_isolated(s).violation.key == o.violation.key; };
     if (!fails(script)) {
         std::cout << "soak: the failure did not come back when the script was played again\n";
         std::cout << "soak: script " << full.string() << "\n";
         return script;
     }
     const Lines small = shrink(script, fails, std::chrono::seconds(120));
-    const Outcome again = play(small);
+    const Outcome again = play_isolated(small);
     const fs::path min = opt.out / (stem + ".min.txt");
     save(min, small, again.violation.key + ": " + again.violation.what);
     std::ofstream(opt.out / (stem + ".min.out")) << again.output;
@@ -151,6 +163,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     if (!opt.replay.empty()) return replay(fs::absolute(opt.replay).string());
 
+    std::cout << std::unitbuf; // each report as it comes, also into a log
     fs::create_directories(opt.out);
     const fs::path progress = opt.out / ("soak-" + std::to_string(opt.seed) + "-current.txt");
     std::cout << "soak: seed " << opt.seed << ", " << opt.seconds << " s, " << opt.steps
