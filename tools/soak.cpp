@@ -3,6 +3,8 @@
 // invariant, and saved again.
 //   tessora-soak [--seconds N] [--seed S] [--steps N] [--out DIR] [--keep-going]
 //   tessora-soak --replay FILE      checks one saved script
+//   tessora-soak --shrink FILE      checks one saved script and shrinks it if it fails
+// --shrink-seconds N bounds the time spent shrinking one script (default 180).
 #include "tools/soak/generate.h"
 #include "tools/soak/isolate.h"
 #include "tools/soak/session.h"
@@ -32,7 +34,9 @@ struct Options {
     int steps = 300;
     fs::path out = fs::current_path();
     bool keep_going = false;
+    double shrink_seconds = 180;
     std::string replay;
+    std::string to_shrink;
 };
 
 bool parse(int argc, char* argv[], Options& o) {
@@ -53,6 +57,10 @@ bool parse(int argc, char* argv[], Options& o) {
             o.out = fs::absolute(argv[++i]);
         } else if (a == "--replay") {
             o.replay = argv[++i];
+        } else if (a == "--shrink") {
+            o.to_shrink = argv[++i];
+        } else if (a == "--shrink-seconds") {
+            o.shrink_seconds = std::atof(argv[++i]);
         } else {
             return false;
         }
@@ -109,8 +117,7 @@ Outcome play_isolated(const Lines& script) {
 // Saves a failing script and its shrunk form, with what the shrunk one shows a player; returns the
 // shrunk script. A failure that does not come back on replay is only saved: the run was not
 // deterministic, which is worth a look too.
-Lines handle_failure(const Options& opt, std::uint64_t seed, const Lines& script, const Outcome& o) {
-    const std::string stem = "soak-" + std::to_string(opt.seed) + "-" + std::to_string(seed);
+Lines handle_failure(const Options& opt, const std::string& stem, const Lines& script, const Outcome& o) {
     const fs::path full = opt.out / (stem + ".txt");
     save(full, script, o.violation.key + ": " + o.violation.what);
     const auto fails = [&](const Lines& s) { return play_isolated(s).violation.key == o.violation.key; };
@@ -119,7 +126,9 @@ Lines handle_failure(const Options& opt, std::uint64_t seed, const Lines& script
         std::cout << "soak: script " << full.string() << "\n";
         return script;
     }
-    const Lines small = shrink(script, fails, std::chrono::seconds(120));
+    const Lines small = shrink(
+        script, fails,
+        std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(opt.shrink_seconds)));
     const Outcome again = play_isolated(small);
     const fs::path min = opt.out / (stem + ".min.txt");
     save(min, small, again.violation.key + ": " + again.violation.what);
@@ -155,13 +164,21 @@ int main(int argc, char* argv[]) {
     Options opt;
     if (!parse(argc, argv, opt)) {
         std::fprintf(stderr, "usage: tessora-soak [--seconds N] [--seed S] [--steps N] [--out DIR] "
-                             "[--keep-going] | --replay FILE\n");
+                             "[--keep-going] [--shrink-seconds N] | --replay FILE | --shrink FILE\n");
         return 2;
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     QGuiApplication app(argc, argv);
     if (!opt.replay.empty()) return replay(fs::absolute(opt.replay).string());
+    if (!opt.to_shrink.empty()) {
+        const Lines script = load(opt.to_shrink);
+        const Outcome o = play_isolated(script);
+        if (!o.violation.broken()) return 0;
+        report(opt.to_shrink, o);
+        handle_failure(opt, fs::path(opt.to_shrink).stem().string(), script, o);
+        return 1;
+    }
 
     std::cout << std::unitbuf; // each report as it comes, also into a log
     fs::create_directories(opt.out);
@@ -181,7 +198,9 @@ int main(int argc, char* argv[]) {
         steps += static_cast<long>(script.size());
         if (!o.violation.broken() || ++shrunk[o.violation.key] > kShrinksPerInvariant) continue;
         report("soak: script " + std::to_string(seed), o);
-        distinct.insert(shape(o.violation.key, handle_failure(opt, seed, script, o)));
+        distinct.insert(shape(
+            o.violation.key,
+            handle_failure(opt, "soak-" + std::to_string(opt.seed) + "-" + std::to_string(seed), script, o)));
         if (!opt.keep_going) break;
     }
     fs::remove(progress);
