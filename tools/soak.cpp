@@ -158,6 +158,47 @@ int replay(const std::string& file) {
     return 1;
 }
 
+int shrink_file(const Options& opt) {
+    const Lines script = load(opt.to_shrink);
+    const Outcome o = play_isolated(script);
+    if (!o.violation.broken()) {
+        std::cout << "soak: every invariant held\n";
+        return 0;
+    }
+    report(opt.to_shrink, o);
+    handle_failure(opt, fs::path(opt.to_shrink).stem().string(), script, o);
+    return 1;
+}
+
+int soak(const Options& opt) {
+    const fs::path progress = opt.out / ("soak-" + std::to_string(opt.seed) + "-current.txt");
+    std::cout << "soak: seed " << opt.seed << ", " << opt.seconds << " s, " << opt.steps
+              << " steps a script; the script being played is in " << progress.string() << "\n";
+    const auto end = Clock::now() + std::chrono::duration<double>(opt.seconds);
+    // Failures are shrunk until a few of the same invariant have been; distinct ones by their shape.
+    std::map<std::string, int> shrunk;
+    std::set<std::string> distinct;
+    long scripts = 0, steps = 0, failed = 0;
+    for (std::uint64_t i = 0; Clock::now() < end; ++i) {
+        const std::uint64_t seed = opt.seed * 1000003 + i;
+        Lines script;
+        const Outcome o = soak_one(seed, opt.steps, script, progress);
+        ++scripts;
+        steps += static_cast<long>(script.size());
+        if (!o.violation.broken()) continue;
+        ++failed;
+        if (++shrunk[o.violation.key] > kShrinksPerInvariant) continue;
+        report("soak: script " + std::to_string(seed), o);
+        const std::string stem = "soak-" + std::to_string(opt.seed) + "-" + std::to_string(seed);
+        distinct.insert(shape(o.violation.key, handle_failure(opt, stem, script, o)));
+        if (!opt.keep_going) break;
+    }
+    fs::remove(progress);
+    std::cout << "soak: " << scripts << " scripts, " << steps << " steps, " << failed << " failed, "
+              << distinct.size() << " distinct failures\n";
+    return failed == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -170,41 +211,8 @@ int main(int argc, char* argv[]) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     QGuiApplication app(argc, argv);
-    if (!opt.replay.empty()) return replay(fs::absolute(opt.replay).string());
-    if (!opt.to_shrink.empty()) {
-        const Lines script = load(opt.to_shrink);
-        const Outcome o = play_isolated(script);
-        if (!o.violation.broken()) return 0;
-        report(opt.to_shrink, o);
-        handle_failure(opt, fs::path(opt.to_shrink).stem().string(), script, o);
-        return 1;
-    }
-
     std::cout << std::unitbuf; // each report as it comes, also into a log
+    if (!opt.replay.empty()) return replay(fs::absolute(opt.replay).string());
     fs::create_directories(opt.out);
-    const fs::path progress = opt.out / ("soak-" + std::to_string(opt.seed) + "-current.txt");
-    std::cout << "soak: seed " << opt.seed << ", " << opt.seconds << " s, " << opt.steps
-              << " steps a script; the script being played is in " << progress.string() << "\n";
-    const auto end = Clock::now() + std::chrono::duration<double>(opt.seconds);
-    // Failures are shrunk until a few of the same invariant have been; distinct ones by their shape.
-    std::map<std::string, int> shrunk;
-    std::set<std::string> distinct;
-    long scripts = 0, steps = 0;
-    for (std::uint64_t i = 0; Clock::now() < end; ++i) {
-        const std::uint64_t seed = opt.seed * 1000003 + i;
-        Lines script;
-        const Outcome o = soak_one(seed, opt.steps, script, progress);
-        ++scripts;
-        steps += static_cast<long>(script.size());
-        if (!o.violation.broken() || ++shrunk[o.violation.key] > kShrinksPerInvariant) continue;
-        report("soak: script " + std::to_string(seed), o);
-        distinct.insert(shape(
-            o.violation.key,
-            handle_failure(opt, "soak-" + std::to_string(opt.seed) + "-" + std::to_string(seed), script, o)));
-        if (!opt.keep_going) break;
-    }
-    fs::remove(progress);
-    std::cout << "soak: " << scripts << " scripts, " << steps << " steps, " << distinct.size()
-              << " distinct failures\n";
-    return distinct.empty() ? 0 : 1;
+    return opt.to_shrink.empty() ? soak(opt) : shrink_file(opt);
 }
