@@ -113,6 +113,7 @@ std::string Generator::next() {
                                              : commands[pick(static_cast<int>(commands.size()))].name;
         // Ending the program ends the script: keep it rare.
         if (name == "OWARI" && !chance(0.1)) return "menu START";
+        if (without_.count(name)) return "wait 0";
         return (name.rfind("KAITEN", 0) == 0 || name == "Command1" ? "button " : "menu ") + name;
     }
     if (roll < 360) return chance(0.5) ? "button KAITEN_L" : "button KAITEN_R";
