@@ -106,7 +106,6 @@ Outcome soak_one(const Options& opt, std::uint64_t seed, Lines& script, const fs
                 const std::string line = gen.next();
                 keep << line << "\n" << std::flush;
                 r.violation = s.step(line);
-                r.failed_line = n;
             }
             return r;
         },

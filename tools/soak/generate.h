@@ -4,6 +4,7 @@
 // side to move and then a square near it, and games get played rather than only started.
 #pragma once
 
+#include <cstdint>
 #include <random>
 #include <set>
 #include <string>

@@ -4,7 +4,6 @@
 
 #include "tools/soak/invariants.h"
 
-#include <filesystem>
 #include <memory>
 #include <sstream>
 #include <string>
