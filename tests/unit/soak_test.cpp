@@ -4,9 +4,11 @@
 #include "control/game.h"
 #include "support/fake_platform.h"
 #include "tools/soak/invariants.h"
+#include "tools/soak/isolate.h"
 #include "tools/soak/shrink.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -75,6 +77,25 @@ TEST(SoakShrinkTest, EndsAtTheLinesThatMatterInTheirOrder) {
         return g != s.end() && std::find(g, s.end(), "menu REVERSE") != s.end();
     };
     EXPECT_EQ(shrink(script, fails, std::chrono::seconds(30)), (Lines{"menu GOTE", "menu REVERSE"}));
+}
+
+TEST(SoakIsolatedTest, BringsBackTheChildsOutcomeOrItsCrash) {
+    const Outcome fine = isolated(
+        [] {
+            Outcome o;
+            o.violation = {"invalid code", "BAN(6, 6) holds 5"};
+            o.failed_line = 41;
+            o.output = "msg a\nmsg b\n";
+            return o;
+        },
+        true);
+    EXPECT_EQ(fine.violation.key, "invalid code");
+    EXPECT_EQ(fine.violation.what, "BAN(6, 6) holds 5");
+    EXPECT_EQ(fine.failed_line, 41);
+    EXPECT_EQ(fine.output, "msg a\nmsg b\n");
+
+    const Outcome crashed = isolated([]() -> Outcome { std::abort(); }, true);
+    EXPECT_EQ(crashed.violation.key, "crash");
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 #include "qt/script_platform.h"
 #include "support/temp_dir.h"
 
+#include <filesystem>
+
 namespace fs = std::filesystem;
 
 Session::Session() : dir_(std::make_unique<TempDir>()) {
