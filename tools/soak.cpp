@@ -139,7 +139,8 @@ Lines handle_failure(const Options& opt, const std::string& stem, const Lines& s
     save(min, small, again.violation.key + ": " + again.violation.what);
     std::ofstream(opt.out / (stem + ".min.out")) << again.output;
     std::cout << "soak: script " << full.string() << " (" << script.size() << " lines)\n";
-    std::cout << "soak: shrunk " << min.string() << " (" << small.size() << " lines)\n";
+    std::cout << "soak: shrunk " << min.string() << " (" << small.size() << " lines):\n";
+    for (const auto& l : small) std::cout << "    " << l << "\n";
     return small;
 }
 
