@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds Tessora with the sanitizers and runs every test: a short run of the record-line fuzzer, then
-# the unit and integration tests through CTest.
+# the unit and integration tests and a one-minute soak (tessora-soak, fixed seed) through CTest.
 set -euo pipefail
 cd "$(dirname "$0")"
 bash scripts/setup.sh

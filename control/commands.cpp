@@ -55,3 +55,7 @@ const Command* find_command(const std::string& name) {
         if (name == c.name) return &c;
     return nullptr;
 }
+
+std::span<const Command> all_commands() {
+    return kCommands;
+}

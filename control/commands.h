@@ -1,6 +1,7 @@
 // Every menu command and button by its control name, for the window and the script driver alike.
 #pragma once
 
+#include <span>
 #include <string>
 
 using Handler = void (*)();
@@ -13,3 +14,5 @@ struct Command {
 
 // The command of that control name, or nullptr.
 const Command* find_command(const std::string& name);
+// Every command, in menu order.
+std::span<const Command> all_commands();
