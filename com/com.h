@@ -36,12 +36,6 @@ void com_ban();
 // does not wait (apart from the clock ticks).
 void 探索_準備();
 int com_探索();
-extern int COM_TE_MOTO_X, COM_TE_MOTO_Y; // from-square; (-1, kind) for a drop
-extern int COM_TE_SAKI_X, COM_TE_SAKI_Y; // destination
-extern Koma COM_TE_KOMA_MAE;             // code of the piece before the move
-extern Koma COM_TE_KOMA_OKU;             // code placed on the destination (promoted or not)
-extern int KAITEN_UTI;                   // ON: the move was found on the ring after KAITEN_KAISUU turns
-extern int KAITEN_KAISUU;
 
 // Levels and handicap.
 void LEVEL1_Click();

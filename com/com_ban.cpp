@@ -19,12 +19,6 @@
 #include <cstdlib>
 #include <string>
 
-int COM_TE_MOTO_X = 0, COM_TE_MOTO_Y = 0;
-int COM_TE_SAKI_X = 0, COM_TE_SAKI_Y = 0;
-Koma COM_TE_KOMA_MAE = KARA;
-Koma COM_TE_KOMA_OKU = KARA;
-int KAITEN_UTI = OFF;
-int KAITEN_KAISUU = 0;
 
 namespace {
 

@@ -7,14 +7,27 @@
 
 constexpr int KIFU_MAX = 500;
 
-extern Koma KIFU_BAN[KIFU_MAX + 1][12][12];
-extern int KIFU_SITA_MOCHI[KIFU_MAX + 1][8];
-extern int KIFU_UE_MOCHI[KIFU_MAX + 1][8];
-extern double KIFU_SITA_JIKAN_MAE[KIFU_MAX + 1], KIFU_SITA_JIKAN_ATO[KIFU_MAX + 1];
-extern double KIFU_UE_JIKAN_MAE[KIFU_MAX + 1], KIFU_UE_JIKAN_ATO[KIFU_MAX + 1];
-extern int KIFU_NO;
-extern int KIFU_TESUU;
-extern std::string KIFU_GYOU;
+// The record of one game (Kiroku).
+struct Kiroku {
+    Koma KIFU_BAN[KIFU_MAX + 1][12][12] = {};
+    int KIFU_SITA_MOCHI[KIFU_MAX + 1][8] = {};
+    int KIFU_UE_MOCHI[KIFU_MAX + 1][8] = {};
+    double KIFU_SITA_JIKAN_MAE[KIFU_MAX + 1] = {}, KIFU_SITA_JIKAN_ATO[KIFU_MAX + 1] = {};
+    double KIFU_UE_JIKAN_MAE[KIFU_MAX + 1] = {}, KIFU_UE_JIKAN_ATO[KIFU_MAX + 1] = {};
+    int KIFU_NO = 0;
+    int KIFU_TESUU = 0;
+    std::string KIFU_GYOU;
+};
+
+// The program-wide names of the record (see core/state.h).
+extern Koma (&KIFU_BAN)[KIFU_MAX + 1][12][12];
+extern int (&KIFU_SITA_MOCHI)[KIFU_MAX + 1][8];
+extern int (&KIFU_UE_MOCHI)[KIFU_MAX + 1][8];
+extern double (&KIFU_SITA_JIKAN_MAE)[KIFU_MAX + 1], (&KIFU_SITA_JIKAN_ATO)[KIFU_MAX + 1];
+extern double (&KIFU_UE_JIKAN_MAE)[KIFU_MAX + 1], (&KIFU_UE_JIKAN_ATO)[KIFU_MAX + 1];
+extern int& KIFU_NO;
+extern int& KIFU_TESUU;
+extern std::string& KIFU_GYOU;
 
 void 手順保存(int fx, int fy, int tx, int ty, int piece, int dest, double sita_mae, double sita_ato,
               double ue_mae, double ue_ato);
