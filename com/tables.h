@@ -40,6 +40,7 @@ struct ComKioku {
     Koma COM_TE_KOMA_OKU = KARA;              // code placed on the destination (promoted or not)
     int KAITEN_UTI = OFF;                     // ON: the move was found on the ring after KAITEN_KAISUU turns
     int KAITEN_KAISUU = 0;
+    int KAITEN_TANSAKU = OFF; // ON: the search turned (its copy of) the ring
 };
 
 // Reads a table at (x, y), giving `outside` for an index beyond 0..11 instead of reading past it.
@@ -52,6 +53,8 @@ inline int ban_at(const Kyokumen& k, int x, int y) {
 
 #ifndef TESSORA_PURE
 // The program-wide names of the computer's values (see core/state.h).
+extern Seiryoku& SEIRYOKU;
+extern ComKioku& COM_KIOKU;
 extern Tbl &SITA_SEIRYOKU, &UE_SEIRYOKU;
 extern Tbl &SITA_MAMORI, &UE_MAMORI;
 extern Tbl &UE_MAMORI_X, &UE_MAMORI_Y;
@@ -78,6 +81,7 @@ extern Koma& COM_TE_KOMA_MAE;
 extern Koma& COM_TE_KOMA_OKU;
 extern int& KAITEN_UTI;
 extern int& KAITEN_KAISUU;
+extern int& KAITEN_TANSAKU;
 
 inline int ban_at(int x, int y) {
     return (x < 0 || x > 11 || y < 0 || y > 11) ? KARA : BAN[x][y];

@@ -1,8 +1,9 @@
 #include "control/game.h"
+#include "control/play.h"
 
 #include "com/com.h"
 #include "control/clock.h"
-#include "core/mate.h"
+#include "com/mate.h"
 #include "core/moves.h"
 #include "core/rules.h"
 #include "core/state.h"

@@ -10,6 +10,7 @@
 
 #ifndef TESSORA_PURE
 // The position (Kyokumen).
+extern Kyokumen& KYOKUMEN;
 extern Koma (&BAN)[12][12];
 extern int& TEBAN;
 extern int& SITA_GAWA;

@@ -1,6 +1,7 @@
 // The game record: one snapshot of the whole position per record index 0..500.
 #pragma once
 
+#include "com/com.h"
 #include "core/state.h"
 
 #include <string>
@@ -32,3 +33,10 @@ extern std::string& KIFU_GYOU;
 void 手順保存(int fx, int fy, int tx, int ty, int piece, int dest, double sita_mae, double sita_ato,
               double ue_mae, double ue_ato);
 std::string 変換_数字から文字(int value);
+
+// The cell the move of record index n (1..500) went to and the code standing there, from the boards
+// before and after it; nothing is written for any other n.
+inline void 調査_移動結果(int n, int& out_x, int& out_y, int& out_piece) {
+    if (n < 1 || n > KIFU_MAX) return;
+    調査_移動結果(KIFU_BAN[n - 1], KIFU_BAN[n], out_x, out_y, out_piece);
+}

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "com/com.h"
-#include "core/mate.h"
+#include "com/mate.h"
 #include "core/rules.h"
 
 #include <gtest/gtest.h>
