@@ -14,7 +14,7 @@ namespace {
 
 void clear_mate_position() {
     clear_position();
-    std::memset(NIGEMICHI, 0, sizeof NIGEMICHI);
+    TAIKYOKU.tables = Seiryoku{};
 }
 
 void give_upper(int kind, int n = 1) {
