@@ -71,6 +71,8 @@ struct Kyokumen {
     int NIFU_SITA[12] = {}; // 1 on a file with an unpromoted lower pawn (調査_2歩フラグ設定)
     int NIFU_UE[12] = {};
     int SYOUSYA = 0; // the winner's side value once a king is taken; 0 while the game goes on
+
+    bool operator==(const Kyokumen&) const = default;
 };
 
 // Ownership by range: the empty cell belongs to neither side.
