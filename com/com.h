@@ -39,16 +39,6 @@ double 盤評価_自角注意_COM(const Kyokumen& pos, const Seiryoku& tb, int t
 void 探索_準備(Kyokumen& pos, Seiryoku& tb, ComKioku& mem);
 int com_探索(const Kyokumen& game, Seiryoku& tb, ComKioku& mem, int level, void (*tick)() = nullptr);
 
-// Levels and handicap.
-void LEVEL1_Click();
-void LEVEL2_Click();
-void LEVEL3_Click();
-void レベル_設定(int level);
-void 描画_レベル(int level);
-void 描画_ハンデレベル(int level);
-void LBEL_UP_Click();
-void LEBEL_DOWN_Click();
-
 #ifndef TESSORA_PURE
 // The same on the game's own position, tables and memory.
 inline void 勢力調査() {

@@ -1,4 +1,5 @@
 #include "control/game.h"
+#include "control/levels.h"
 #include "control/play.h"
 
 #include "com/com.h"
@@ -8,6 +9,7 @@
 #include "core/rules.h"
 #include "core/state.h"
 #include "display/draw.h"
+#include "display/levels.h"
 #include "display/texts.h"
 #include "kifu/panel.h"
 #include "kifu/record.h"

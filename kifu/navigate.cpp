@@ -9,6 +9,7 @@
 #include "core/rules.h"
 #include "core/state.h"
 #include "display/draw.h"
+#include "display/levels.h"
 #include "display/texts.h"
 #include "kifu/panel.h"
 #include "kifu/record.h"
