@@ -31,6 +31,30 @@ int hand_kind(int c) {
     }
 }
 
+// The 40 ring cells clockwise from the top left corner: the top row, the right column, the bottom row
+// backwards, the left column upwards.
+struct RingCells {
+    int x[40], y[40];
+    constexpr RingCells() : x(), y() {
+        int n = 0;
+        for (int i = 1; i <= 10; ++i) x[n] = i, y[n++] = 1;
+        for (int i = 1; i <= 10; ++i) x[n] = 11, y[n++] = i;
+        for (int i = 11; i >= 2; --i) x[n] = i, y[n++] = 11;
+        for (int i = 11; i >= 2; --i) x[n] = 1, y[n++] = i;
+    }
+};
+constexpr RingCells RING;
+
+// Every plate moves one cell along the ring: clockwise for step 1, counter-clockwise for -1.
+void turn_ring(Kyokumen& pos, int step) {
+    Koma old[40];
+    for (int i = 0; i < 40; ++i) old[i] = pos.BAN[RING.x[i]][RING.y[i]];
+    for (int i = 0; i < 40; ++i) {
+        const int to = (i + step + 40) % 40;
+        pos.BAN[RING.x[to]][RING.y[to]] = old[i];
+    }
+}
+
 } // namespace
 
 void 駒移動(Kyokumen& pos, int fx, int fy, int tx, int ty, int p) {
@@ -93,30 +117,9 @@ int 調査_回転盤上駒数(const Kyokumen& pos, int side) {
 }
 
 void 回転盤_左回転(Kyokumen& pos) {
-    Koma old[12][12];
-    for (int x = 1; x <= 11; ++x)
-        for (int y = 1; y <= 11; ++y) old[x][y] = pos.BAN[x][y];
-    for (int k = 1; k <= 10; ++k) {
-        pos.BAN[11 - k][1] = old[12 - k][1];
-        pos.BAN[1][k + 1] = old[1][k];
-        pos.BAN[k + 1][11] = old[k][11];
-        pos.BAN[11][11 - k] = old[11][12 - k];
-    }
+    turn_ring(pos, -1);
 }
 
 void 回転盤_右回転(Kyokumen& pos) {
-    // Only the 40 ring cells move; keep a copy of the top and bottom rows and both side columns.
-    Koma top[12], bottom[12], left[12], right[12];
-    for (int i = 1; i <= 11; ++i) {
-        top[i] = pos.BAN[i][1];
-        bottom[i] = pos.BAN[i][11];
-        left[i] = pos.BAN[1][i];
-        right[i] = pos.BAN[11][i];
-    }
-    for (int k = 1; k <= 10; ++k) {
-        pos.BAN[k + 1][1] = top[k];
-        pos.BAN[11][k + 1] = right[k];
-        pos.BAN[11 - k][11] = bottom[12 - k];
-        pos.BAN[1][11 - k] = left[12 - k];
-    }
+    turn_ring(pos, 1);
 }
