@@ -1,7 +1,7 @@
 // The influence survey 勢力調査 and the eight directional procedures 勢力確定.
 //
-// The survey runs thousands of times per computer move, so it works straight on the program-wide
-// tables with no allocation; the neighbourhoods that the text finds through 移動チェック (silver,
+// The survey runs thousands of times per computer move, so it works straight on the tables it is
+// handed with no allocation; the neighbourhoods that the text finds through 移動チェック (silver,
 // king, dragon steps) use a transcription of the move check for a one-step move from a play-area
 // square (step_allowed below; a unit test holds it equal to 移動チェック on every such move).
 #include "com/com.h"
