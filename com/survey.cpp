@@ -23,7 +23,8 @@ inline void reset(Tbl& t, Cell v) {
         for (int y = 1; y <= 11; ++y) t[x][y] = v;
 }
 
-// One run of the survey over the position handed in, writing the tables handed in.
+// One run of the survey over the position handed in, writing the tables handed in. The two lower rules
+// are forced inline: they are the innermost step, and as members they would otherwise stay calls.
 struct Survey {
     Kyokumen& pos; // the survey notes the kings' squares
     Seiryoku& tb;
@@ -51,7 +52,7 @@ struct Survey {
 
     // Lower contribution rule, steps 1 to 3 without the check mark: a lower piece with code c on (x, y)
     // bears on (tx, ty).
-    inline void lower_rule(int c, int x, int y, int tx, int ty) {
+    [[gnu::always_inline]] inline void lower_rule(int c, int x, int y, int tx, int ty) {
         tb.SITA_SEIRYOKU[tx][ty] = c16(tb.SITA_SEIRYOKU[tx][ty] + 1);
         const int b = pos.BAN[tx][ty];
         if (b < 0) {
@@ -66,7 +67,7 @@ struct Survey {
     }
 
     // The full lower rule with the check mark on the piece's own square only.
-    inline void lower_rule_marked(int c, int x, int y, int tx, int ty) {
+    [[gnu::always_inline]] inline void lower_rule_marked(int c, int x, int y, int tx, int ty) {
         lower_rule(c, x, y, tx, ty);
         if (pos.BAN[tx][ty] == UE_OU) tb.SITA_OUTE[x][y] = 9;
     }

@@ -50,7 +50,7 @@ void turn_ring(Kyokumen& pos, int step) {
     Koma old[40];
     for (int i = 0; i < 40; ++i) old[i] = pos.BAN[RING.x[i]][RING.y[i]];
     for (int i = 0; i < 40; ++i) {
-        const int to = (i + step + 40) % 40;
+        const int to = i + step == 40 ? 0 : i + step < 0 ? 39 : i + step;
         pos.BAN[RING.x[to]][RING.y[to]] = old[i];
     }
 }
