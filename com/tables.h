@@ -82,8 +82,4 @@ extern Koma& COM_TE_KOMA_OKU;
 extern int& KAITEN_UTI;
 extern int& KAITEN_KAISUU;
 extern int& KAITEN_TANSAKU;
-
-inline int ban_at(int x, int y) {
-    return (x < 0 || x > 11 || y < 0 || y > 11) ? KARA : BAN[x][y];
-}
 #endif
