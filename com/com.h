@@ -1,56 +1,104 @@
-// The computer player's procedures.
+// The computer player's procedures. Each works on the position, the influence tables and the memory it
+// is handed.
 #pragma once
 
 #include "com/tables.h"
 
-// Influence survey and its directional helpers.
-void 勢力調査();
-void 勢力確定上直進(int code, int x, int y);
-void 勢力確定下直進(int code, int x, int y);
-void 勢力確定右直進(int code, int x, int y);
-void 勢力確定左直進(int code, int x, int y);
-void 勢力確定自金(int code, int x, int y);
-void 勢力確定敵金(int x, int y);
-void 勢力確定自角(int x, int y);
-void 勢力確定敵角(int code, int x, int y);
+// Influence survey and its directional helpers. The survey also notes the kings' squares in pos.
+void 勢力調査(Kyokumen& pos, Seiryoku& tb);
+void 勢力確定上直進(Kyokumen& pos, Seiryoku& tb, int code, int x, int y);
+void 勢力確定下直進(Kyokumen& pos, Seiryoku& tb, int code, int x, int y);
+void 勢力確定右直進(Kyokumen& pos, Seiryoku& tb, int code, int x, int y);
+void 勢力確定左直進(Kyokumen& pos, Seiryoku& tb, int code, int x, int y);
+void 勢力確定自金(Kyokumen& pos, Seiryoku& tb, int code, int x, int y);
+void 勢力確定敵金(Kyokumen& pos, Seiryoku& tb, int x, int y);
+void 勢力確定自角(Kyokumen& pos, Seiryoku& tb, int x, int y);
+void 勢力確定敵角(Kyokumen& pos, Seiryoku& tb, int code, int x, int y);
 
-// Tactical probes.
-int 調査_移動可場所数(int x, int y, int c);
-int 調査_桂狙い(int x, int y);
-int 調査_香狙い(int x, int y);
-int 調査_周辺状況(int x, int y);
-int 調査_自守駒MAN_直進駒(int x, int y);
-void 調査_持角狙座標();
-void 調査_移動不可駒();
-void 調査_移動結果(int n, int& out_x, int& out_y, int& out_piece);
+// Tactical probes. Those that lift a piece put it back before they return.
+int 調査_移動可場所数(const Kyokumen& pos, const Seiryoku& tb, int x, int y, int c);
+int 調査_桂狙い(const Kyokumen& pos, const Seiryoku& tb, int x, int y);
+int 調査_香狙い(const Kyokumen& pos, const Seiryoku& tb, int x, int y);
+int 調査_周辺状況(const Kyokumen& pos, int x, int y);
+int 調査_自守駒MAN_直進駒(Kyokumen& pos, int x, int y);
+void 調査_持角狙座標(const Kyokumen& pos, Seiryoku& tb);
+void 調査_移動不可駒(Kyokumen& pos, Seiryoku& tb);
+// The first cell, x outer and y inner, whose piece differs between two boards (empty cells skipped).
+void 調査_移動結果(const Koma (&mae)[12][12], const Koma (&ato)[12][12], int& out_x, int& out_y,
+                   int& out_piece);
 
-// Evaluation.
-double 盤評価(int cap, int m, int fx, int fy, int tx, int ty);
-double 盤評価_COM危険座標(int m, int tx, int ty);
-double 盤評価_自角注意_COM(int tx, int ty, int m);
+// Evaluation of the position after a candidate move (the candidate is made on pos).
+double 盤評価(Kyokumen& pos, Seiryoku& tb, const ComKioku& mem, int level, int cap, int m, int fx, int fy,
+              int tx, int ty);
+double 盤評価_COM危険座標(Kyokumen& pos, Seiryoku& tb, const ComKioku& mem, int m, int tx, int ty);
+double 盤評価_自角注意_COM(const Kyokumen& pos, const Seiryoku& tb, int tx, int ty, int m);
 
-// The computer's turn.
-void com_ban();
-// The search of one turn: chooses the move into the COM_TE_ variables and returns ON, or OFF when no
-// legal move exists. BAN, the ring and the hands are left exactly as they were; it draws nothing and
-// does not wait (apart from the clock ticks).
-void 探索_準備();
-int com_探索();
-extern int COM_TE_MOTO_X, COM_TE_MOTO_Y; // from-square; (-1, kind) for a drop
-extern int COM_TE_SAKI_X, COM_TE_SAKI_Y; // destination
-extern Koma COM_TE_KOMA_MAE;             // code of the piece before the move
-extern Koma COM_TE_KOMA_OKU;             // code placed on the destination (promoted or not)
-extern int KAITEN_UTI;                   // ON: the move was found on the ring after KAITEN_KAISUU turns
-extern int KAITEN_KAISUU;
+// The search of one turn on a copy of `game`: chooses the move into mem's COM_TE_ fields and returns ON,
+// or OFF when no legal move exists. `game` is not touched; the tables and mem are the game's. tick, when
+// given, is called as the search goes, as the clock's timer would be.
+void 探索_準備(Kyokumen& pos, Seiryoku& tb, ComKioku& mem);
+int com_探索(const Kyokumen& game, Seiryoku& tb, ComKioku& mem, int level, void (*tick)() = nullptr);
 
-// Levels and handicap.
-void LEVEL1_Click();
-void LEVEL2_Click();
-void LEVEL3_Click();
-void レベル_設定(int level);
-void 描画_レベル(int level);
-void 描画_ハンデレベル(int level);
-// A step through the record shows the handicap level its game was played at.
-void ハンデ_棋譜に合わせる();
-void LBEL_UP_Click();
-void LEBEL_DOWN_Click();
+#ifndef TESSORA_PURE
+// The same on the game's own position, tables and memory.
+inline void 勢力調査() {
+    勢力調査(KYOKUMEN, SEIRYOKU);
+}
+inline void 勢力確定上直進(int code, int x, int y) {
+    勢力確定上直進(KYOKUMEN, SEIRYOKU, code, x, y);
+}
+inline void 勢力確定下直進(int code, int x, int y) {
+    勢力確定下直進(KYOKUMEN, SEIRYOKU, code, x, y);
+}
+inline void 勢力確定右直進(int code, int x, int y) {
+    勢力確定右直進(KYOKUMEN, SEIRYOKU, code, x, y);
+}
+inline void 勢力確定左直進(int code, int x, int y) {
+    勢力確定左直進(KYOKUMEN, SEIRYOKU, code, x, y);
+}
+inline void 勢力確定自金(int code, int x, int y) {
+    勢力確定自金(KYOKUMEN, SEIRYOKU, code, x, y);
+}
+inline void 勢力確定敵金(int x, int y) {
+    勢力確定敵金(KYOKUMEN, SEIRYOKU, x, y);
+}
+inline void 勢力確定自角(int x, int y) {
+    勢力確定自角(KYOKUMEN, SEIRYOKU, x, y);
+}
+inline void 勢力確定敵角(int code, int x, int y) {
+    勢力確定敵角(KYOKUMEN, SEIRYOKU, code, x, y);
+}
+inline int 調査_移動可場所数(int x, int y, int c) {
+    return 調査_移動可場所数(KYOKUMEN, SEIRYOKU, x, y, c);
+}
+inline int 調査_桂狙い(int x, int y) {
+    return 調査_桂狙い(KYOKUMEN, SEIRYOKU, x, y);
+}
+inline int 調査_香狙い(int x, int y) {
+    return 調査_香狙い(KYOKUMEN, SEIRYOKU, x, y);
+}
+inline int 調査_周辺状況(int x, int y) {
+    return 調査_周辺状況(KYOKUMEN, x, y);
+}
+inline int 調査_自守駒MAN_直進駒(int x, int y) {
+    return 調査_自守駒MAN_直進駒(KYOKUMEN, x, y);
+}
+inline void 調査_持角狙座標() {
+    調査_持角狙座標(KYOKUMEN, SEIRYOKU);
+}
+inline void 調査_移動不可駒() {
+    調査_移動不可駒(KYOKUMEN, SEIRYOKU);
+}
+inline double 盤評価(int cap, int m, int fx, int fy, int tx, int ty) {
+    return 盤評価(KYOKUMEN, SEIRYOKU, COM_KIOKU, COM_LEVEL, cap, m, fx, fy, tx, ty);
+}
+inline double 盤評価_COM危険座標(int m, int tx, int ty) {
+    return 盤評価_COM危険座標(KYOKUMEN, SEIRYOKU, COM_KIOKU, m, tx, ty);
+}
+inline double 盤評価_自角注意_COM(int tx, int ty, int m) {
+    return 盤評価_自角注意_COM(KYOKUMEN, SEIRYOKU, tx, ty, m);
+}
+inline void 探索_準備() {
+    探索_準備(KYOKUMEN, SEIRYOKU, COM_KIOKU);
+}
+#endif

@@ -3,6 +3,8 @@
 #include "com/com.h"
 #include "control/clock.h"
 #include "control/game.h"
+#include "control/levels.h"
+#include "control/play.h"
 #include "core/moves.h"
 #include "help/help.h"
 #include "kifu/navigate.h"

@@ -1,11 +1,5 @@
 #include "core/moves.h"
 
-#include "core/state.h"
-#include "display/draw.h"
-#include "platform/platform.h"
-#include "sound/dslib.h"
-#include "sound/effects.h"
-
 namespace {
 
 // Hand kind 1..7 of a piece code, promoted or not; 0 for a king or the empty cell.
@@ -37,64 +31,71 @@ int hand_kind(int c) {
     }
 }
 
-// After a turn of the ring: repaint, then the sound or, for an empty ring, the message.
-void after_turn() {
-    if (調査_回転盤上駒数(SITA_GAWA) + 調査_回転盤上駒数(UE_GAWA) == 0) {
-        platform().message("まだコンベアにネタ（駒）が乗っていません", "");
-    } else {
-        dsPlay(OTO_KOMA);
+// The 40 ring cells clockwise from the top left corner: the top row, the right column, the bottom row
+// backwards, the left column upwards.
+struct RingCells {
+    int x[40], y[40];
+    constexpr RingCells() : x(), y() {
+        int n = 0;
+        for (int i = 1; i <= 10; ++i) x[n] = i, y[n++] = 1;
+        for (int i = 1; i <= 10; ++i) x[n] = 11, y[n++] = i;
+        for (int i = 11; i >= 2; --i) x[n] = i, y[n++] = 11;
+        for (int i = 11; i >= 2; --i) x[n] = 1, y[n++] = i;
+    }
+};
+constexpr RingCells RING;
+
+// Every plate moves one cell along the ring: clockwise for step 1, counter-clockwise for -1.
+void turn_ring(Kyokumen& pos, int step) {
+    Koma old[40];
+    for (int i = 0; i < 40; ++i) old[i] = pos.BAN[RING.x[i]][RING.y[i]];
+    for (int i = 0; i < 40; ++i) {
+        const int to = i + step == 40 ? 0 : i + step < 0 ? 39 : i + step;
+        pos.BAN[RING.x[to]][RING.y[to]] = old[i];
     }
 }
 
 } // namespace
 
-void 駒移動(int fx, int fy, int tx, int ty, int p) {
-    const int target = BAN[tx][ty];
+void 駒移動(Kyokumen& pos, int fx, int fy, int tx, int ty, int p) {
+    const int target = pos.BAN[tx][ty];
     if (target <= SITA_HU) {
-        UE_MOCHI_KEI += 1;
-        駒取得(target);
-        描画_敵持盤();
+        pos.UE_MOCHI_KEI += 1;
+        駒取得(pos, target);
     } else if (target >= UE_HU) {
-        SITA_MOCHI_KEI += 1;
-        駒取得(target);
-        描画_自持盤();
+        pos.SITA_MOCHI_KEI += 1;
+        駒取得(pos, target);
     }
-    描画_絵(KARA, fx, fy);
-    描画_桝輪郭(0, fx, fy);
-    BAN[tx][ty] = static_cast<Koma>(p);
+    pos.BAN[tx][ty] = static_cast<Koma>(p);
     if (p == SITA_OU) {
-        SITA_OU_X = tx;
-        SITA_OU_Y = ty;
+        pos.SITA_OU_X = tx;
+        pos.SITA_OU_Y = ty;
     }
     if (fx == -1) {
-        UE_MOCHI_KEI -= 1;
-        UE_MOCHI[fy] -= 1;
-        描画_敵持盤();
+        pos.UE_MOCHI_KEI -= 1;
+        pos.UE_MOCHI[fy] -= 1;
     } else if (fx == 13) {
-        SITA_MOCHI_KEI -= 1;
-        SITA_MOCHI[fy - 2] -= 1;
-        描画_自持盤();
+        pos.SITA_MOCHI_KEI -= 1;
+        pos.SITA_MOCHI[fy - 2] -= 1;
     } else {
-        BAN[fx][fy] = KARA;
+        pos.BAN[fx][fy] = KARA;
     }
-    描画_絵(p, tx, ty);
-    描画_桝輪郭(0, tx, ty);
 }
 
-void 駒取得(int c) {
+void 駒取得(Kyokumen& pos, int c) {
     if (c == UE_OU) {
-        SYOUSYA = SITA_GAWA;
+        pos.SYOUSYA = pos.SITA_GAWA;
     } else if (c == SITA_OU) {
-        SYOUSYA = UE_GAWA;
+        pos.SYOUSYA = pos.UE_GAWA;
     } else if (c >= UE_HU && hand_kind(c) > 0) {
-        SITA_MOCHI[hand_kind(c)] += 1;
+        pos.SITA_MOCHI[hand_kind(c)] += 1;
     } else if (c <= SITA_HU && hand_kind(c) > 0) {
-        UE_MOCHI[hand_kind(c)] += 1;
+        pos.UE_MOCHI[hand_kind(c)] += 1;
     }
 }
 
-int 調査_持駒数(int side) {
-    const int* hand = side == SITA_GAWA ? SITA_MOCHI : side == UE_GAWA ? UE_MOCHI : nullptr;
+int 調査_持駒数(const Kyokumen& pos, int side) {
+    const int* hand = side == pos.SITA_GAWA ? pos.SITA_MOCHI : side == pos.UE_GAWA ? pos.UE_MOCHI : nullptr;
     if (!hand) return 0;
     int n = 0;
     for (int k = 1; k <= 7; ++k)
@@ -102,59 +103,23 @@ int 調査_持駒数(int side) {
     return n;
 }
 
-int 調査_回転盤上駒数(int side) {
-    const bool lower = side == SITA_GAWA;
-    if (!lower && side != UE_GAWA) return 0;
+int 調査_回転盤上駒数(const Kyokumen& pos, int side) {
+    const bool lower = side == pos.SITA_GAWA;
+    if (!lower && side != pos.UE_GAWA) return 0;
     int n = 0;
     for (int x = 1; x <= 11; ++x) {
         for (int y = 1; y <= 11; ++y) {
             if (!is_ring(x, y)) continue;
-            if (lower ? BAN[x][y] <= SITA_HU : BAN[x][y] >= UE_HU) ++n;
+            if (lower ? pos.BAN[x][y] <= SITA_HU : pos.BAN[x][y] >= UE_HU) ++n;
         }
     }
     return n;
 }
 
-void 回転盤_左回転() {
-    SENTAKU = 0;
-    Koma old[12][12];
-    for (int x = 1; x <= 11; ++x)
-        for (int y = 1; y <= 11; ++y) old[x][y] = BAN[x][y];
-    for (int k = 1; k <= 10; ++k) {
-        BAN[11 - k][1] = old[12 - k][1];
-        BAN[1][k + 1] = old[1][k];
-        BAN[k + 1][11] = old[k][11];
-        BAN[11][11 - k] = old[11][12 - k];
-    }
+void 回転盤_左回転(Kyokumen& pos) {
+    turn_ring(pos, -1);
 }
 
-void 回転盤_右回転() {
-    SENTAKU = 0;
-    // Only the 40 ring cells move; keep a copy of the top and bottom rows and both side columns.
-    Koma top[12], bottom[12], left[12], right[12];
-    for (int i = 1; i <= 11; ++i) {
-        top[i] = BAN[i][1];
-        bottom[i] = BAN[i][11];
-        left[i] = BAN[1][i];
-        right[i] = BAN[11][i];
-    }
-    for (int k = 1; k <= 10; ++k) {
-        BAN[k + 1][1] = top[k];
-        BAN[11][k + 1] = right[k];
-        BAN[11 - k][11] = bottom[12 - k];
-        BAN[1][11 - k] = left[12 - k];
-    }
-}
-
-void KAITEN_L_Click() {
-    回転盤_左回転();
-    描画_盤();
-    after_turn();
-}
-
-void KAITEN_R_Click() {
-    回転盤_右回転();
-    描画_盤();
-    platform().refresh();
-    after_turn();
+void 回転盤_右回転(Kyokumen& pos) {
+    turn_ring(pos, 1);
 }

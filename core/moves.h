@@ -1,11 +1,30 @@
-// Carrying out moves, captures into the hands, and the conveyor ring.
+// Carrying out moves, captures into the hands, and the conveyor ring, on a position handed in. They
+// change the position only; control/play.h carries a move out on the game where it is seen and heard.
 #pragma once
 
-void 駒移動(int fx, int fy, int tx, int ty, int p);
-void 駒取得(int c);
-int 調査_持駒数(int side);
-int 調査_回転盤上駒数(int side);
-void 回転盤_右回転();
-void 回転盤_左回転();
-void KAITEN_L_Click();
-void KAITEN_R_Click();
+#include "core/state.h"
+
+void 駒移動(Kyokumen& k, int fx, int fy, int tx, int ty, int p);
+void 駒取得(Kyokumen& k, int c);
+int 調査_持駒数(const Kyokumen& k, int side);
+int 調査_回転盤上駒数(const Kyokumen& k, int side);
+void 回転盤_右回転(Kyokumen& k);
+void 回転盤_左回転(Kyokumen& k);
+
+#ifndef TESSORA_PURE
+// The same on the game's own position. A turn of the game's ring also clears the selection.
+inline int 調査_持駒数(int side) {
+    return 調査_持駒数(KYOKUMEN, side);
+}
+inline int 調査_回転盤上駒数(int side) {
+    return 調査_回転盤上駒数(KYOKUMEN, side);
+}
+inline void 回転盤_右回転() {
+    SENTAKU = 0;
+    回転盤_右回転(KYOKUMEN);
+}
+inline void 回転盤_左回転() {
+    SENTAKU = 0;
+    回転盤_左回転(KYOKUMEN);
+}
+#endif

@@ -1,114 +1,53 @@
-// The program-wide game state: the board with its conveyor ring, the hands, the side to move and the
-// flags every part of the game reads and writes. There are no per-game objects; 初期設定 resets it.
+// The program-wide names of the game state. They are references into the one owner of the program's
+// state (control/owner.h) and remain only while the folders above core/ and com/ move to taking the
+// parts they need as parameters; core/ and com/ themselves never use them (their sources are compiled
+// with TESSORA_PURE, which hides these names).
 #pragma once
 
-#include <cstdint>
+#include "core/position.h"
+
 #include <string>
 
-using Koma = std::int16_t; // a piece code; the sign is the owner, the magnitude the kind and value
+#ifndef TESSORA_PURE
+// The position (Kyokumen).
+extern Kyokumen& KYOKUMEN;
+extern Koma (&BAN)[12][12];
+extern int& TEBAN;
+extern int& SITA_GAWA;
+extern int& UE_GAWA;
+extern int (&SITA_MOCHI)[8];
+extern int (&UE_MOCHI)[8];
+extern int& SITA_MOCHI_KEI;
+extern int& UE_MOCHI_KEI;
+extern int& SYOUSYA;
+extern int &SITA_OU_X, &SITA_OU_Y;
+extern int &UE_OU_X, &UE_OU_Y;
+extern int (&NIFU_SITA)[12];
+extern int (&NIFU_UE)[12];
 
-// Flags and the empty value.
-constexpr int ON = 1;
-constexpr int OFF = 0;
-constexpr int KARA = 0;
+// The course of the game (Shinkou).
+extern int& TAIKYOKU_MODE;
+extern int& TESUU;
+extern int& SENTAKU;
+extern Koma& NARI_KOMA;
+extern int& SAIKAI_MACHI;
+extern int& KIFU_MODE;
+extern int& HANTEN;
+extern int& HANDE_SETTEI;
 
-// Piece codes. Lower player (bottom of the screen) negative, upper player positive; promoted = one more
-// in magnitude. The gold codes ±111 exist but no rule ever produces them.
-constexpr Koma SITA_HU = -10, SITA_HU_NARI = -11;
-constexpr Koma SITA_KYOU = -20, SITA_KYOU_NARI = -21;
-constexpr Koma SITA_KEI = -30, SITA_KEI_NARI = -31;
-constexpr Koma SITA_GIN = -100, SITA_GIN_NARI = -101;
-constexpr Koma SITA_KIN = -110, SITA_KIN_NARI = -111;
-constexpr Koma SITA_KAKU = -800, SITA_KAKU_NARI = -801;
-constexpr Koma SITA_SYA = -900, SITA_SYA_NARI = -901;
-constexpr Koma SITA_OU = -950;
-constexpr Koma UE_HU = 10, UE_HU_NARI = 11;
-constexpr Koma UE_KYOU = 20, UE_KYOU_NARI = 21;
-constexpr Koma UE_KEI = 30, UE_KEI_NARI = 31;
-constexpr Koma UE_GIN = 100, UE_GIN_NARI = 101;
-constexpr Koma UE_KIN = 110, UE_KIN_NARI = 111;
-constexpr Koma UE_KAKU = 800, UE_KAKU_NARI = 801;
-constexpr Koma UE_SYA = 900, UE_SYA_NARI = 901;
-constexpr Koma UE_OU = 950;
+// The clocks (Tokei).
+extern double& SITA_JIKAN;
+extern double& UE_JIKAN;
+extern double& KEIKA_BYOU;
+extern double& KAISHI_JIKOKU;
 
-// Unpromoted lower and upper codes by hand kind 1..7 (pawn, lance, knight, silver, gold, bishop, rook).
-constexpr Koma SITA_KOMA_BY_KIND[8] = {KARA,     SITA_HU,  SITA_KYOU, SITA_KEI,
-                                       SITA_GIN, SITA_KIN, SITA_KAKU, SITA_SYA};
-constexpr Koma UE_KOMA_BY_KIND[8] = {KARA, UE_HU, UE_KYOU, UE_KEI, UE_GIN, UE_KIN, UE_KAKU, UE_SYA};
-
-// Side values and game modes.
-constexpr int TE_SENTE = 1;
-constexpr int TE_GOTE = -1;
-constexpr int MODE_MAN_MAN = 0;
-constexpr int MODE_MAN_COM = 1;
-
-// Background picture numbers (HAIKEI_NO).
-constexpr int HAIKEI_MIDORI_NO = 2, HAIKEI_TATAMI_NO = 3, HAIKEI_TAKE_NO = 4, HAIKEI_UCHU_NO = 5,
-              HAIKEI_RENGA_NO = 6;
-
-// Screen grid in twips: cell (x, y) has its top-left corner at (BAN_X0 + x MASU_W, BAN_Y0 + y MASU_H).
-constexpr int BAN_X0 = 1050;
-constexpr int BAN_Y0 = 700;
-constexpr int MASU_W = 570;
-constexpr int MASU_H = 660;
-constexpr int BAN_SIZE = 9;
-
-// Palette colours used by name.
-constexpr int SENTAKU_IRO = 12; // outline of the selected cell
-
-// The board: x, y = 0..11; play area 2..10, the conveyor ring the cells with x or y equal to 1 or 11.
-extern Koma BAN[12][12];
-
-extern int TEBAN;     // side to move; 0 before a game is started
-extern int SITA_GAWA; // side value of the lower player
-extern int UE_GAWA;   // side value of the upper player
-
-extern int SITA_MOCHI[8]; // pieces in hand by kind 1..7
-extern int UE_MOCHI[8];
-extern int SITA_MOCHI_KEI; // totals in hand
-extern int UE_MOCHI_KEI;
-
-extern int TAIKYOKU_MODE;
-extern int TESUU;
-extern int SENTAKU;
-extern int SYOUSYA;
-constexpr int SYOUSYA_HIKIWAKE = 2; // the game ended without a winner (the record was full)
-extern int SITA_OU_X, SITA_OU_Y;
-extern int UE_OU_X, UE_OU_Y;
-extern Koma NARI_KOMA;
-extern int NIFU_SITA[12];
-extern int NIFU_UE[12];
-
-extern double SITA_JIKAN;
-extern double UE_JIKAN;
-extern double KEIKA_BYOU;
-extern double KAISHI_JIKOKU;
-
-extern int SAIKAI_MACHI;
-extern int KIFU_MODE;
-extern int HANTEN;
-extern int HANDE_SETTEI;
-extern int HANDE_LEVEL;
-extern int SIDOU_FLAG;
-extern int COM_LEVEL;
-
-// Display state chosen by the options.
-extern int HAIKEI_NO; // background picture 2..6
-extern int SIDOU_IRO; // colour of guidance outlines
-extern int WAKU_IRO;  // colour of ordinary square outlines
-
+// The options (Settei).
+extern int& HANDE_LEVEL;
+extern int& SIDOU_FLAG;
+extern int& COM_LEVEL;
+extern int& HAIKEI_NO;         // background picture 2..6
+extern int& SIDOU_IRO;         // colour of guidance outlines
+extern int& WAKU_IRO;          // colour of ordinary square outlines
 // Folder of the help page: the current folder at start-up, or the installed data folder.
-extern std::string KIDOU_DIR;
-
-// Ownership by range: the empty cell belongs to neither side.
-constexpr bool is_lower(int c) {
-    return c <= SITA_HU;
-}
-constexpr bool is_upper(int c) {
-    return c >= UE_HU;
-}
-
-// True for the 40 conveyor cells (x or y equal to 1 or 11).
-constexpr bool is_ring(int x, int y) {
-    return x == 1 || x == 11 || y == 1 || y == 11;
-}
+extern std::string& KIDOU_DIR;
+#endif

@@ -1,7 +1,7 @@
 #include "display/draw.h"
+#include "display/levels.h"
 
 #include "control/clock.h"
-#include "com/com.h"
 #include "core/state.h"
 #include "display/texts.h"
 #include "platform/platform.h"

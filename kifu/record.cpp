@@ -2,17 +2,6 @@
 
 #include <string>
 
-Koma KIFU_BAN[KIFU_MAX + 1][12][12];
-int KIFU_SITA_MOCHI[KIFU_MAX + 1][8];
-int KIFU_UE_MOCHI[KIFU_MAX + 1][8];
-double KIFU_SITA_JIKAN_MAE[KIFU_MAX + 1], KIFU_SITA_JIKAN_ATO[KIFU_MAX + 1];
-double KIFU_UE_JIKAN_MAE[KIFU_MAX + 1], KIFU_UE_JIKAN_ATO[KIFU_MAX + 1];
-int KIFU_NO = 0;
-int KIFU_TESUU = 0;
-std::string KIFU_GYOU;
-int KIFU_HANDE_LEVEL = 0;
-int KIFU_TAIKYOKU = OFF;
-
 namespace {
 
 void 保存(int n, double sita_mae, double sita_ato, double ue_mae, double ue_ato) {

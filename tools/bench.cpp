@@ -8,7 +8,8 @@
 //   tessora-bench [RUNS]      RUNS timed searches and turns per position and level (default 15)
 //   tessora-bench --signature one search and turn each, and only the signature line (the test's check)
 #include "com/com.h"
-#include "core/mate.h"
+#include "control/play.h"
+#include "com/mate.h"
 #include "core/state.h"
 #include "kifu/record.h"
 #include "platform/platform.h"

@@ -4,14 +4,14 @@
 #pragma once
 
 #include "com/com.h"
-#include "core/mate.h"
+#include "com/mate.h"
+#include "control/owner.h"
 #include "core/rules.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <initializer_list>
 
 namespace com_turn {
@@ -20,20 +20,13 @@ struct Piece {
     int x, y, code;
 };
 
-// No pieces on the board, the ring or in the hands; level 3; the never-reset tables zeroed as at start-up.
+// No pieces on the board, the ring or in the hands; level 3; the tables and the computer's memory as at
+// start-up.
 inline void clear_position() {
-    std::memset(BAN, 0, sizeof BAN);
-    for (int k = 0; k < 8; ++k) SITA_MOCHI[k] = UE_MOCHI[k] = 0;
-    SITA_MOCHI_KEI = UE_MOCHI_KEI = 0;
-    for (int x = 0; x < 12; ++x) NIFU_SITA[x] = NIFU_UE[x] = 0;
-    SITA_OU_X = 6, SITA_OU_Y = 10, UE_OU_X = 6, UE_OU_Y = 2;
-    std::memset(UE_MAMORI_X, 0, sizeof UE_MAMORI_X);
-    std::memset(UE_MAMORI_Y, 0, sizeof UE_MAMORI_Y);
-    std::memset(UE_NERAI_X, 0, sizeof UE_NERAI_X);
-    std::memset(UE_NERAI_Y, 0, sizeof UE_NERAI_Y);
+    TAIKYOKU.pos = Kyokumen{};
+    TAIKYOKU.tables = Seiryoku{};
+    TAIKYOKU.com = ComKioku{};
     COM_LEVEL = 3;
-    OU_KYORI_MAE = 0;
-    IDOU_KOMA = 0;
 }
 
 inline void place(std::initializer_list<Piece> pieces) {

@@ -1,7 +1,7 @@
 // Recording and making a move as the player input and the computer do, for record tests.
 #pragma once
 
-#include "core/moves.h"
+#include "control/play.h"
 #include "core/state.h"
 #include "kifu/record.h"
 

@@ -1,6 +1,8 @@
 // The computer's turn: which move the search keeps, how the move is carried out, and how a turn ends.
 #include "com/com.h"
 #include "control/game.h"
+#include "control/owner.h"
+#include "control/play.h"
 #include "kifu/record.h"
 #include "support/fake_platform.h"
 
@@ -36,19 +38,15 @@ class ComBanTest : public ::testing::Test {
     void SetUp() override {
         set_platform(&fp);
         初期設定();
+        // An empty board and empty hands; the tables as at start-up.
+        TAIKYOKU.pos = Kyokumen{};
+        TAIKYOKU.tables = Seiryoku{};
         // A game against the computer with the human moving first, the computer to move.
         TAIKYOKU_MODE = MODE_MAN_COM;
         SITA_GAWA = 1;
         UE_GAWA = -1;
         TEBAN = UE_GAWA;
         COM_LEVEL = 3;
-        std::memset(BAN, 0, sizeof BAN);
-        for (int k = 0; k <= 7; ++k) SITA_MOCHI[k] = UE_MOCHI[k] = 0;
-        SITA_MOCHI_KEI = UE_MOCHI_KEI = 0;
-        std::memset(UE_MAMORI_X, 0, sizeof UE_MAMORI_X);
-        std::memset(UE_MAMORI_Y, 0, sizeof UE_MAMORI_Y);
-        std::memset(UE_NERAI_X, 0, sizeof UE_NERAI_X);
-        std::memset(UE_NERAI_Y, 0, sizeof UE_NERAI_Y);
         fp.forget();
     }
 

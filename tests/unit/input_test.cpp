@@ -34,8 +34,8 @@ class Input : public ::testing::Test {
 };
 
 TEST_F(Input, PromotionOnlyWithTheRightButton) {
-    two_player_game();
     set_position({{5, 5, SITA_HU}, {4, 5, SITA_HU}, {6, 10, SITA_OU}, {6, 2, UE_OU}});
+    two_player_game();
     click(5, 5);
     click(5, 4, 1);
     EXPECT_EQ(BAN[5][4], SITA_HU);

@@ -1,6 +1,7 @@
 // Computer levels and the handicap scale.
 #include "com/com.h"
 #include "control/game.h"
+#include "control/levels.h"
 #include "kifu/navigate.h"
 #include "kifu/record.h"
 #include "support/fake_platform.h"

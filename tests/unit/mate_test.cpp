@@ -1,7 +1,7 @@
 // Check and mate detection: the cases the mate tests consider,
 // the escape squares of the lower king, and an upper piece reaching the lower king.
 #include "com/com.h"
-#include "core/mate.h"
+#include "com/mate.h"
 #include "core/rules.h"
 
 #include "support/board.h"
@@ -14,7 +14,7 @@ namespace {
 
 void clear_mate_position() {
     clear_position();
-    std::memset(NIGEMICHI, 0, sizeof NIGEMICHI);
+    TAIKYOKU.tables = Seiryoku{};
 }
 
 void give_upper(int kind, int n = 1) {

@@ -1,5 +1,6 @@
 // Carrying out moves, captures into the hands, and turning the conveyor.
 #include "control/game.h"
+#include "control/play.h"
 #include "core/moves.h"
 #include "core/state.h"
 #include "support/board.h"

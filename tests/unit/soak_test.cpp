@@ -1,6 +1,6 @@
 // The soak's own parts: the invariant checker must accept every position the program may show and name
 // the first thing wrong in one it must not; the shrinker must end at a minimal failing script.
-#include "com/com.h"
+#include "control/levels.h"
 #include "control/game.h"
 #include "support/fake_platform.h"
 #include "tools/soak/invariants.h"

@@ -1,8 +1,10 @@
 // The computer level (menu COM対局ﾚﾍﾞﾙ) and the handicap scale (buttons △ and ▽).
-#include "com/com.h"
+#include "control/levels.h"
 
 #include "control/game.h"
+#include "core/state.h"
 #include "display/draw.h"
+#include "display/levels.h"
 #include "display/texts.h"
 #include "kifu/panel.h"
 #include "kifu/record.h"
@@ -145,21 +147,6 @@ void レベル_設定(int level) {
     }
     if (level >= 1 && level <= 3) COM_LEVEL = level;
     if (TAIKYOKU_MODE == MODE_MAN_COM) 描画_レベル(COM_LEVEL);
-}
-
-void 描画_レベル(int level) {
-    const int c = 取得_対背景色();
-    描画_数値(-1.4, 0.2, "LEVEL", 0, 0, 10);
-    描画_数値(-1.5, 0.1, "LEVEL", c, 0, 10);
-    描画_数値(0.1, 0.1, level, 0, 0, 12);
-    描画_数値(0, 0, level, c, 0, 12);
-}
-
-void 描画_ハンデレベル(int level) {
-    const int c = 取得_対背景色();
-    for (int x = 13; x <= 16; ++x) 描画_絵(HAIKEI_NO, x, 1);
-    描画_文字列(13.1, 1.1, level, 0, 10);
-    描画_文字列(13, 1, level, c, 10);
 }
 
 void ハンデ_棋譜に合わせる() {

@@ -1,0 +1,11 @@
+// The computer level (menu COM対局ﾚﾍﾞﾙ) and the handicap scale (buttons △ and ▽).
+#pragma once
+
+void LEVEL1_Click();
+void LEVEL2_Click();
+void LEVEL3_Click();
+void レベル_設定(int level);
+// A step through the record shows the handicap level its game was played at.
+void ハンデ_棋譜に合わせる();
+void LBEL_UP_Click();
+void LEBEL_DOWN_Click();

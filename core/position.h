@@ -1,0 +1,90 @@
+// The position as a value: the board with its conveyor ring, both hands, the side to move and what
+// belongs with them. The rules (core/) and the computer (com/) work on a Kyokumen they are handed; the
+// fields keep the names the program has always used for them.
+#pragma once
+
+#include <cstdint>
+
+using Koma = std::int16_t; // a piece code; the sign is the owner, the magnitude the kind and value
+
+// Flags and the empty value.
+constexpr int ON = 1;
+constexpr int OFF = 0;
+constexpr int KARA = 0;
+
+// Piece codes. Lower player (bottom of the screen) negative, upper player positive; promoted = one more
+// in magnitude. The gold codes ±111 exist but no rule ever produces them.
+constexpr Koma SITA_HU = -10, SITA_HU_NARI = -11;
+constexpr Koma SITA_KYOU = -20, SITA_KYOU_NARI = -21;
+constexpr Koma SITA_KEI = -30, SITA_KEI_NARI = -31;
+constexpr Koma SITA_GIN = -100, SITA_GIN_NARI = -101;
+constexpr Koma SITA_KIN = -110, SITA_KIN_NARI = -111;
+constexpr Koma SITA_KAKU = -800, SITA_KAKU_NARI = -801;
+constexpr Koma SITA_SYA = -900, SITA_SYA_NARI = -901;
+constexpr Koma SITA_OU = -950;
+constexpr Koma UE_HU = 10, UE_HU_NARI = 11;
+constexpr Koma UE_KYOU = 20, UE_KYOU_NARI = 21;
+constexpr Koma UE_KEI = 30, UE_KEI_NARI = 31;
+constexpr Koma UE_GIN = 100, UE_GIN_NARI = 101;
+constexpr Koma UE_KIN = 110, UE_KIN_NARI = 111;
+constexpr Koma UE_KAKU = 800, UE_KAKU_NARI = 801;
+constexpr Koma UE_SYA = 900, UE_SYA_NARI = 901;
+constexpr Koma UE_OU = 950;
+
+// Unpromoted lower and upper codes by hand kind 1..7 (pawn, lance, knight, silver, gold, bishop, rook).
+constexpr Koma SITA_KOMA_BY_KIND[8] = {KARA,     SITA_HU,  SITA_KYOU, SITA_KEI,
+                                       SITA_GIN, SITA_KIN, SITA_KAKU, SITA_SYA};
+constexpr Koma UE_KOMA_BY_KIND[8] = {KARA, UE_HU, UE_KYOU, UE_KEI, UE_GIN, UE_KIN, UE_KAKU, UE_SYA};
+
+// Side values and game modes.
+constexpr int TE_SENTE = 1;
+constexpr int TE_GOTE = -1;
+constexpr int MODE_MAN_MAN = 0;
+constexpr int MODE_MAN_COM = 1;
+constexpr int SYOUSYA_HIKIWAKE = 2; // the game ended without a winner (the record was full)
+
+// Background picture numbers (HAIKEI_NO).
+constexpr int HAIKEI_MIDORI_NO = 2, HAIKEI_TATAMI_NO = 3, HAIKEI_TAKE_NO = 4, HAIKEI_UCHU_NO = 5,
+              HAIKEI_RENGA_NO = 6;
+
+// Screen grid in twips: cell (x, y) has its top-left corner at (BAN_X0 + x MASU_W, BAN_Y0 + y MASU_H).
+constexpr int BAN_X0 = 1050;
+constexpr int BAN_Y0 = 700;
+constexpr int MASU_W = 570;
+constexpr int MASU_H = 660;
+constexpr int BAN_SIZE = 9;
+
+// Palette colours used by name.
+constexpr int SENTAKU_IRO = 12; // outline of the selected cell
+
+struct Kyokumen {
+    // The board: x, y = 0..11; play area 2..10, the conveyor ring the cells with x or y equal to 1 or 11.
+    Koma BAN[12][12] = {};
+    int TEBAN = 0;          // side to move; 0 before a game is started
+    int SITA_GAWA = -1;     // side value of the lower player
+    int UE_GAWA = 1;        // side value of the upper player
+    int SITA_MOCHI[8] = {}; // pieces in hand by kind 1..7
+    int UE_MOCHI[8] = {};
+    int SITA_MOCHI_KEI = 0; // totals in hand
+    int UE_MOCHI_KEI = 0;
+    int SITA_OU_X = 6, SITA_OU_Y = 10; // the kings' squares as the last survey or move left them
+    int UE_OU_X = 6, UE_OU_Y = 2;
+    int NIFU_SITA[12] = {}; // 1 on a file with an unpromoted lower pawn (調査_2歩フラグ設定)
+    int NIFU_UE[12] = {};
+    int SYOUSYA = 0; // the winner's side value once a king is taken; 0 while the game goes on
+
+    bool operator==(const Kyokumen&) const = default;
+};
+
+// Ownership by range: the empty cell belongs to neither side.
+constexpr bool is_lower(int c) {
+    return c <= SITA_HU;
+}
+constexpr bool is_upper(int c) {
+    return c >= UE_HU;
+}
+
+// True for the 40 conveyor cells (x or y equal to 1 or 11).
+constexpr bool is_ring(int x, int y) {
+    return x == 1 || x == 11 || y == 1 || y == 11;
+}
