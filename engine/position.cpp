@@ -26,25 +26,25 @@ constexpr std::array<int, NSQ> make_ring_index(const std::array<int, RING>& r) {
 
 } // namespace
 
-int type_of(int code) {
-    switch (code < 0 ? -code : code) {
-    case 10: return 0;
-    case 11: return 1;
-    case 20: return 2;
-    case 21: return 3;
-    case 30: return 4;
-    case 31: return 5;
-    case 100: return 6;
-    case 101: return 7;
-    case 110: return 8;
-    case 111: return 9;
-    case 800: return 10;
-    case 801: return 11;
-    case 900: return 12;
-    case 901: return 13;
-    case 950: return 14;
-    default: return -1;
+namespace {
+
+struct TypeTable {
+    std::int8_t t[2 * 950 + 1];
+    TypeTable() {
+        const int mags[15] = {10, 11, 20, 21, 30, 31, 100, 101, 110, 111, 800, 801, 900, 901, 950};
+        for (auto& v : t) v = -1;
+        for (int i = 0; i < 15; ++i) {
+            t[950 + mags[i]] = static_cast<std::int8_t>(i);
+            t[950 - mags[i]] = static_cast<std::int8_t>(i);
+        }
     }
+};
+const TypeTable TYPES;
+
+} // namespace
+
+int type_of(int code) {
+    return code < -950 || code > 950 ? -1 : TYPES.t[code + 950];
 }
 
 namespace {
@@ -64,20 +64,20 @@ const std::vector<Dir> DIAG = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
 const std::vector<Dir> ORTH = {{0, -1}, {-1, 0}, {1, 0}, {0, 1}};
 
 const Movement MOVEMENT[NTYPES] = {
-    {{{0, -1}}, {}},                                          // pawn
-    {GOLD, {}},                                               // promoted pawn
-    {{}, {{0, -1}}},                                          // lance
-    {GOLD, {}},                                               // promoted lance
-    {{{-1, -2}, {1, -2}}, {}},                                // knight
-    {GOLD, {}},                                               // promoted knight
-    {{{-1, -1}, {0, -1}, {1, -1}, {-1, 1}, {1, 1}}, {}},      // silver
-    {GOLD, {}},                                               // promoted silver
-    {GOLD, {}},                                               // gold
-    {GOLD, {}},                                               // gold, promoted code
-    {{}, DIAG},                                               // bishop
-    {ORTH, DIAG},                                             // horse
-    {{}, ORTH},                                               // rook
-    {DIAG, ORTH},                                             // dragon
+    {{{0, -1}}, {}},                                                              // pawn
+    {GOLD, {}},                                                                   // promoted pawn
+    {{}, {{0, -1}}},                                                              // lance
+    {GOLD, {}},                                                                   // promoted lance
+    {{{-1, -2}, {1, -2}}, {}},                                                    // knight
+    {GOLD, {}},                                                                   // promoted knight
+    {{{-1, -1}, {0, -1}, {1, -1}, {-1, 1}, {1, 1}}, {}},                          // silver
+    {GOLD, {}},                                                                   // promoted silver
+    {GOLD, {}},                                                                   // gold
+    {GOLD, {}},                                                                   // gold, promoted code
+    {{}, DIAG},                                                                   // bishop
+    {ORTH, DIAG},                                                                 // horse
+    {{}, ORTH},                                                                   // rook
+    {DIAG, ORTH},                                                                 // dragon
     {{{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {0, 1}, {1, 1}}, {}}, // king
 };
 
@@ -135,9 +135,17 @@ int zindex(int code) {
     return type_of(code) * 2 + side_of(code);
 }
 
+struct PlayArea {
+    bool on[NSQ]{};
+    PlayArea() {
+        for (int x = 2; x <= 10; ++x)
+            for (int y = 2; y <= 10; ++y) on[sq(x, y)] = true;
+    }
+};
+const PlayArea PLAY_AREA;
+
 bool on_play_area(int s) {
-    const int x = sq_x(s), y = sq_y(s);
-    return x >= 2 && x <= 10 && y >= 2 && y <= 10;
+    return PLAY_AREA.on[s];
 }
 
 bool is_king(int code) {
@@ -371,20 +379,51 @@ struct Generator {
 
 } // namespace
 
+namespace {
+
+// For each side: the step offsets and slide directions by which some type attacks, with the set of
+// types (a bit each) that do.
+struct AttackTable {
+    std::vector<std::pair<int, unsigned>> steps[2], slides[2];
+    AttackTable() {
+        for (int side = 0; side < 2; ++side) {
+            for (int t = 0; t < NTYPES; ++t) {
+                const auto add = [&](std::vector<std::pair<int, unsigned>>& v, int d) {
+                    for (auto& e : v)
+                        if (e.first == d) {
+                            e.second |= 1u << t;
+                            return;
+                        }
+                    v.push_back({d, 1u << t});
+                };
+                for (int d : offsets().t[side][t].steps) add(steps[side], d);
+                for (int d : offsets().t[side][t].slides) add(slides[side], d);
+            }
+        }
+    }
+};
+const AttackTable& attack_table() {
+    static const AttackTable table;
+    return table;
+}
+
+bool piece_of(Koma c, int by, unsigned types) {
+    if (c == KARA || c == OFF_BOARD || side_of(c) != by) return false;
+    return (types >> type_of(c)) & 1u;
+}
+
+} // namespace
+
 bool attacked(const Position& p, int s, int by) {
-    for (int t = 0; t < NTYPES; ++t) {
-        const Offsets& o = offsets().t[by][t];
-        for (int d : o.steps) {
-            const int f = s - d;
-            const Koma c = p.b[f];
-            if (c != KARA && c != OFF_BOARD && type_of(c) == t && side_of(c) == by && on_play_area(f)) return true;
-        }
-        for (int d : o.slides) {
-            int f = s - d;
-            while (p.b[f] == KARA && on_play_area(f)) f -= d;
-            const Koma c = p.b[f];
-            if (c != OFF_BOARD && c != KARA && type_of(c) == t && side_of(c) == by && on_play_area(f)) return true;
-        }
+    const AttackTable& a = attack_table();
+    for (const auto& [d, types] : a.steps[by]) {
+        const int f = s - d;
+        if (piece_of(p.b[f], by, types) && on_play_area(f)) return true;
+    }
+    for (const auto& [d, types] : a.slides[by]) {
+        int f = s - d;
+        while (p.b[f] == KARA && on_play_area(f)) f -= d;
+        if (piece_of(p.b[f], by, types) && on_play_area(f)) return true;
     }
     return false;
 }
@@ -413,17 +452,22 @@ bool may_promote(int fx, int fy, int ty, Koma piece) {
     switch (piece) {
     case SITA_HU:
     case SITA_KYOU:
-    case SITA_KEI: return ty < 5;
+    case SITA_KEI:
+        return ty < 5;
     case SITA_GIN:
     case SITA_KAKU:
-    case SITA_SYA: return ty < 5 || fy < 5;
+    case SITA_SYA:
+        return ty < 5 || fy < 5;
     case UE_HU:
     case UE_KYOU:
-    case UE_KEI: return ty > 7;
+    case UE_KEI:
+        return ty > 7;
     case UE_GIN:
     case UE_KAKU:
-    case UE_SYA: return ty > 7 || fy > 7;
-    default: return false;
+    case UE_SYA:
+        return ty > 7 || fy > 7;
+    default:
+        return false;
     }
 }
 
@@ -563,6 +607,15 @@ Position from_program() {
     }
     set_side(p, TEBAN == UE_GAWA ? UPPER : LOWER);
     return p;
+}
+
+ProgramMove to_program_move(const Move& m, int side) {
+    ProgramMove pm{m.turns, sq_x(m.from), sq_y(m.from), sq_x(m.to), sq_y(m.to), m.piece, m.placed};
+    if (m.is_drop()) {
+        pm.fx = side == LOWER ? 13 : -1;
+        pm.fy = side == LOWER ? m.drop_kind() + 2 : m.drop_kind();
+    }
+    return pm;
 }
 
 void to_program(const Position& p) {

@@ -111,4 +111,12 @@ bool may_promote(int fx, int fy, int ty, Koma piece);
 Position from_program();
 void to_program(const Position& p);
 
+// A move in the program's terms: the ring turns first, then 駒移動(fx, fy, tx, ty, placed), a drop
+// coming from hand box column 13 (row kind + 2) or -1 (row kind).
+struct ProgramMove {
+    int turns, fx, fy, tx, ty;
+    Koma before, placed;
+};
+ProgramMove to_program_move(const Move& m, int side);
+
 } // namespace engine
