@@ -234,22 +234,26 @@ struct Generator {
     MoveList& out;
     bool search_only;
     int me;
-    // Ring places that give different positions when a piece of a given code is put there.
-    std::vector<std::pair<Koma, std::vector<int>>> slot_classes;
+    // The empty ring places grouped by the position that putting a piece of a given code there gives.
+    std::vector<std::pair<Koma, std::vector<std::vector<int>>>> slot_classes;
 
-    const std::vector<int>& slots_for(Koma code) {
+    const std::vector<std::vector<int>>& slots_for(Koma code) {
         for (auto& [c, v] : slot_classes)
             if (c == code) return v;
-        std::vector<int> v;
+        std::vector<std::vector<int>> classes;
         std::vector<std::uint64_t> seen;
         for (int j = 0; j < RING; ++j) {
             if (p.b[RING_SQ[j]] != KARA) continue;
             const std::uint64_t h = ring_canonical(p, -1, j, code);
-            if (std::find(seen.begin(), seen.end(), h) != seen.end()) continue;
+            const auto at = std::find(seen.begin(), seen.end(), h);
+            if (at != seen.end()) {
+                classes[at - seen.begin()].push_back(j);
+                continue;
+            }
             seen.push_back(h);
-            v.push_back(j);
+            classes.push_back({j});
         }
-        slot_classes.emplace_back(code, std::move(v));
+        slot_classes.emplace_back(code, std::move(classes));
         return slot_classes.back().second;
     }
 
@@ -273,17 +277,26 @@ struct Generator {
     }
 
     // Onto the ring: the piece may go to any reachable ring cell once the ring is turned so that the
-    // wanted empty place stands there; one move per distinct resulting ring.
+    // wanted empty place stands there; one move per distinct resulting ring, with the fewest turns.
     void ring_moves(int f, Koma pc, const int* targets, int n) {
         for (int promo = 0; promo < 2; ++promo) {
-            int t = -1;
-            for (int i = 0; i < n && t < 0; ++i) {
-                const bool may = may_promote(sq_x(f), sq_y(f), sq_y(targets[i]), pc);
-                if (promo ? may : !(may && search_only && always_promote(pc))) t = targets[i];
-            }
-            if (t < 0) continue;
             const Koma placed = promo ? promoted(pc) : pc;
-            for (int j : slots_for(placed)) push(f, t, (RING_INDEX[t] - j + RING) % RING, pc, placed, KARA);
+            int usable[8];
+            int nu = 0;
+            for (int i = 0; i < n; ++i) {
+                const bool may = may_promote(sq_x(f), sq_y(f), sq_y(targets[i]), pc);
+                if (promo ? may : !(may && search_only && always_promote(pc))) usable[nu++] = targets[i];
+            }
+            if (nu == 0) continue;
+            for (const std::vector<int>& places : slots_for(placed)) {
+                int best_t = usable[0], best_turns = RING;
+                for (int j : places)
+                    for (int i = 0; i < nu; ++i) {
+                        const int turns = (RING_INDEX[usable[i]] - j + RING) % RING;
+                        if (turns < best_turns) best_turns = turns, best_t = usable[i];
+                    }
+                push(f, best_t, best_turns, pc, placed, KARA);
+            }
         }
     }
 
@@ -325,25 +338,27 @@ struct Generator {
     }
 
     // From the ring: the piece may stand on any of the 40 cells after the turn; it enters the play area
-    // onto an empty square by its own movement. One move per destination.
-    void from_ring(int i) {
-        const Koma pc = p.b[RING_SQ[i]];
+    // onto an empty square by its own movement. Pieces whose departure leaves the same ring are one
+    // piece here. One move per destination, with the fewest turns.
+    void from_ring(const std::vector<int>& same) {
+        const Koma pc = p.b[RING_SQ[same[0]]];
         const Offsets& o = offsets().t[me][type_of(pc)];
         bool seen[NSQ] = {};
-        for (int t = 0; t < RING; ++t) {
-            const int s = RING_SQ[t];
-            const int turns = (t - i + RING) % RING;
-            const auto enter = [&](int to) {
-                if (seen[to]) return;
-                seen[to] = true;
-                push(s, to, turns, pc, pc, KARA);
-            };
-            for (int d : o.steps) {
-                const int to = s + d;
-                if (p.b[to] == KARA && on_play_area(to)) enter(to);
+        for (int turns = 0; turns < RING; ++turns) {
+            for (int i : same) {
+                const int s = RING_SQ[(i + turns) % RING];
+                const auto enter = [&](int to) {
+                    if (seen[to]) return;
+                    seen[to] = true;
+                    push(s, to, turns, pc, pc, KARA);
+                };
+                for (int d : o.steps) {
+                    const int to = s + d;
+                    if (p.b[to] == KARA && on_play_area(to)) enter(to);
+                }
+                for (int d : o.slides)
+                    for (int to = s + d; p.b[to] == KARA && on_play_area(to); to += d) enter(to);
             }
-            for (int d : o.slides)
-                for (int to = s + d; p.b[to] == KARA && on_play_area(to); to += d) enter(to);
         }
     }
 
@@ -363,16 +378,22 @@ struct Generator {
         for (int y = 2; y <= 10; ++y)
             for (int x = 2; x <= 10; ++x)
                 if (owned_by(p.b[sq(x, y)], me)) from_board(sq(x, y), false);
-        std::vector<std::pair<Koma, std::uint64_t>> ring_seen;
+        // Two ring pieces whose departure leaves the same ring give the same moves.
+        std::vector<std::pair<Koma, std::uint64_t>> kinds;
+        std::vector<std::vector<int>> groups;
         for (int i = 0; i < RING; ++i) {
             const Koma c = p.b[RING_SQ[i]];
             if (!owned_by(c, me)) continue;
-            // Two ring pieces whose departure leaves the same ring give the same moves.
             const std::pair<Koma, std::uint64_t> k{c, ring_canonical(p, i)};
-            if (std::find(ring_seen.begin(), ring_seen.end(), k) != ring_seen.end()) continue;
-            ring_seen.push_back(k);
-            from_ring(i);
+            const auto at = std::find(kinds.begin(), kinds.end(), k);
+            if (at != kinds.end()) {
+                groups[at - kinds.begin()].push_back(i);
+                continue;
+            }
+            kinds.push_back(k);
+            groups.push_back({i});
         }
+        for (const std::vector<int>& same : groups) from_ring(same);
         drops();
     }
 };

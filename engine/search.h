@@ -10,7 +10,7 @@
 namespace engine {
 
 // Chosen so that the slowest position of the benchmark takes well under a second on a small machine.
-constexpr std::uint64_t DEFAULT_NODES = 200000;
+constexpr std::uint64_t DEFAULT_NODES = 120000;
 constexpr int MATE = 30000;
 
 struct Limits {

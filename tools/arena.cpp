@@ -104,6 +104,19 @@ engine::Position opening(std::mt19937& rng, int first) {
     return p;
 }
 
+// The board at the end of a game, for looking into draws: one row per y, the ring included.
+void show_position() {
+    for (int y = 1; y <= 11; ++y) {
+        for (int x = 1; x <= 11; ++x) std::printf("%5d", BAN[x][y]);
+        std::printf("\n");
+    }
+    std::printf("hands lower:");
+    for (int k = 1; k <= 7; ++k) std::printf(" %d", SITA_MOCHI[k]);
+    std::printf("  upper:");
+    for (int k = 1; k <= 7; ++k) std::printf(" %d", UE_MOCHI[k]);
+    std::printf("\n");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -140,6 +153,7 @@ int main(int argc, char** argv) {
                         : o.result < 0 ? "lost"
                                        : "drawn",
                         END_NAME[static_cast<int>(o.end)], o.moves);
+            if (o.result == 0 && std::getenv("TESSORA_ARENA_SHOW")) show_position();
             std::fflush(stdout);
         }
     }

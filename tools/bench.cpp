@@ -5,10 +5,14 @@
 // A second column times the whole turn, com_ban, on a window that paints nothing and never waits: the
 // search plus the making of the move (record, ring turns, survey and mate test of the verdict).
 //
+// A last section times LEVEL4 (the searching computer, engine/) at its default node budget on the same
+// positions: time per move, nodes per second, depth reached, with a signature of its own.
+//
 //   tessora-bench [RUNS]      RUNS timed searches and turns per position and level (default 15)
 #include "com/com.h"
 #include "core/mate.h"
 #include "core/state.h"
+#include "engine/search.h"
 #include "kifu/record.h"
 #include "platform/platform.h"
 #include "tools/silent_platform.h"
@@ -180,6 +184,45 @@ void fnv(std::uint64_t& h, long v) {
     }
 }
 
+// LEVEL4 at its default node budget on the same positions, the upper side to move.
+bool bench_engine(int runs) {
+    std::printf("\nLEVEL4: %llu nodes a move\n", static_cast<unsigned long long>(engine::DEFAULT_NODES));
+    std::printf("%-20s %10s %8s %10s %6s  %s\n", "position", "move ms", "max ms", "nodes/s", "depth",
+                "move: turns, from -> to, code before -> placed, score");
+    std::uint64_t hash = 1469598103934665603ull;
+    bool stable = true;
+    double worst = 0;
+    for (const Position& pos : positions()) {
+        set_up(pos, 3);
+        engine::Position p = engine::from_program();
+        engine::set_side(p, engine::UPPER);
+        std::vector<double> ms;
+        engine::Result first;
+        for (int r = 0; r < runs; ++r) {
+            const auto t0 = std::chrono::steady_clock::now();
+            const engine::Result res = engine::search(p);
+            ms.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+            if (r == 0) first = res;
+            if (!(res.best == first.best) || res.nodes != first.nodes) stable = false;
+        }
+        const engine::ProgramMove m = engine::to_program_move(first.best, engine::UPPER);
+        for (long v :
+             {long{m.turns}, long{m.fx}, long{m.fy}, long{m.tx}, long{m.ty}, long{m.before}, long{m.placed}})
+            fnv(hash, v);
+        std::sort(ms.begin(), ms.end());
+        const double median = ms[ms.size() / 2];
+        worst = std::max(worst, ms.back());
+        std::printf("%-20s %10.1f %8.1f %10.0f %6d  %d, (%d,%d) -> (%d,%d), %d -> %d, %d\n", pos.name, median,
+                    ms.back(), first.nodes / (median / 1000.0), first.depth, m.turns, m.fx, m.fy, m.tx, m.ty,
+                    m.before, m.placed, first.score);
+    }
+    std::printf("LEVEL4 signature %016llx\n", static_cast<unsigned long long>(hash));
+    std::printf("slowest LEVEL4 move %.1f ms; %s\n", worst,
+                stable ? "same move on every run" : "MOVES DIFFER");
+    return stable;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -250,5 +293,6 @@ int main(int argc, char** argv) {
     std::printf("slowest median %.2f ms; board, ring and hands %s after every search; %s\n", worst,
                 all_restored ? "unchanged" : "CHANGED",
                 all_stable ? "same move on every run" : "MOVES DIFFER");
-    return all_restored && all_stable ? 0 : 1;
+    const bool engine_stable = bench_engine(std::min(runs, 5));
+    return all_restored && all_stable && engine_stable ? 0 : 1;
 }

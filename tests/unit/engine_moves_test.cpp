@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <cstdlib>
 #include <cstring>
 #include <random>
@@ -138,8 +139,11 @@ TEST_F(EngineMoves, GeneratorMatchesTheRuleBookOverRandomGames) {
         ASSERT_EQ(keys.size(), moves.size()) << "position " << n;
 
         // Every generated move is legal at its turn of the ring, and every legal move at the sampled
-        // turns leads to a generated position. Every 200th position is checked at all 40 turns.
+        // turns leads to a generated position. Every 200th position is checked at all 40 turns, and
+        // there each move must turn the ring no further than needed (the computer shows the turns).
         const int sampled = std::uniform_int_distribution<int>(0, RING - 1)(walk.rng);
+        const bool all_turns = n % 200 == 0;
+        std::map<std::uint64_t, int> fewest_turns;
         load(p);
         for (int turns = 0; turns < RING; ++turns) {
             for (const Move& m : moves) {
@@ -153,12 +157,18 @@ TEST_F(EngineMoves, GeneratorMatchesTheRuleBookOverRandomGames) {
                     ASSERT_EQ(NARI_KOMA, m.placed);
                 }
             }
-            if (turns == 0 || turns == sampled || n % 200 == 0) {
-                for (const Move& m : oracle_moves(p, turns))
-                    ASSERT_TRUE(keys.count(key_after(p, m))) << "position " << n << " turns " << turns;
+            if (turns == 0 || turns == sampled || all_turns) {
+                for (const Move& m : oracle_moves(p, turns)) {
+                    const std::uint64_t k = key_after(p, m);
+                    ASSERT_TRUE(keys.count(k)) << "position " << n << " turns " << turns;
+                    fewest_turns.emplace(k, turns);
+                }
             }
             回転盤_右回転();
         }
+        if (all_turns)
+            for (const Move& m : moves)
+                ASSERT_EQ(m.turns, fewest_turns.at(key_after(p, m))) << "position " << n;
 
         // The move the walk takes is made the same way by the game's own routines.
         const int side = p.side;
