@@ -3,6 +3,8 @@
 
 #include "com/tables.h"
 
+#include <cstdint>
+
 // Influence survey and its directional helpers.
 void 勢力調査();
 void 勢力確定上直進(int code, int x, int y);
@@ -42,11 +44,19 @@ extern Koma COM_TE_KOMA_MAE;             // code of the piece before the move
 extern Koma COM_TE_KOMA_OKU;             // code placed on the destination (promoted or not)
 extern int KAITEN_UTI;                   // ON: the move was found on the ring after KAITEN_KAISUU turns
 extern int KAITEN_KAISUU;
+// LEVEL4's choice (the searching computer) into the same COM_TE_ variables; OFF when no legal move
+// exists or the program is ending.
+int com_探索_LEVEL4();
+extern std::uint64_t LEVEL4_節点数; // LEVEL4's node budget a move (tests lower it to save time)
+// The program is ending: a running LEVEL4 search gives up at once and com_ban makes no move.
+void com_中止();
+int com_中止済み();
 
 // Levels and handicap.
 void LEVEL1_Click();
 void LEVEL2_Click();
 void LEVEL3_Click();
+void LEVEL4_Click();
 void レベル_設定(int level);
 void 描画_レベル(int level);
 void 描画_ハンデレベル(int level);

@@ -226,7 +226,9 @@ void com_ban() {
     描画_桝輪郭(WAKU_IRO, 1, 8);
     platform().refresh();
 
-    if (com_探索() == OFF) {
+    const int found = COM_LEVEL == 4 ? com_探索_LEVEL4() : com_探索();
+    if (com_中止済み() == ON) return;
+    if (found == OFF) {
         投了();
         return;
     }

@@ -97,6 +97,6 @@ TEST_P(ComputerGame, EndsAndRepeatsMoveForMove) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Levels, ComputerGame, ::testing::Values("LEVEL1", "LEVEL2", "LEVEL3"));
+INSTANTIATE_TEST_SUITE_P(Levels, ComputerGame, ::testing::Values("LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4"));
 
 } // namespace
