@@ -229,6 +229,18 @@ void change_hand(Position& p, int side, int kind, int by) {
     p.key ^= z.hand[side][kind][std::clamp(p.hand[side][kind], 0, 40)];
 }
 
+// Puts i into the group of its key, opening a group for a key not seen before.
+template <class Key>
+void add_to_group(std::vector<Key>& keys, std::vector<std::vector<int>>& groups, const Key& k, int i) {
+    const auto at = std::find(keys.begin(), keys.end(), k);
+    if (at != keys.end()) {
+        groups[at - keys.begin()].push_back(i);
+        return;
+    }
+    keys.push_back(k);
+    groups.push_back({i});
+}
+
 struct Generator {
     const Position& p;
     MoveList& out;
@@ -244,14 +256,7 @@ struct Generator {
         std::vector<std::uint64_t> seen;
         for (int j = 0; j < RING; ++j) {
             if (p.b[RING_SQ[j]] != KARA) continue;
-            const std::uint64_t h = ring_canonical(p, -1, j, code);
-            const auto at = std::find(seen.begin(), seen.end(), h);
-            if (at != seen.end()) {
-                classes[at - seen.begin()].push_back(j);
-                continue;
-            }
-            seen.push_back(h);
-            classes.push_back({j});
+            add_to_group(seen, classes, ring_canonical(p, -1, j, code), j);
         }
         slot_classes.emplace_back(code, std::move(classes));
         return slot_classes.back().second;
@@ -384,14 +389,7 @@ struct Generator {
         for (int i = 0; i < RING; ++i) {
             const Koma c = p.b[RING_SQ[i]];
             if (!owned_by(c, me)) continue;
-            const std::pair<Koma, std::uint64_t> k{c, ring_canonical(p, i)};
-            const auto at = std::find(kinds.begin(), kinds.end(), k);
-            if (at != kinds.end()) {
-                groups[at - kinds.begin()].push_back(i);
-                continue;
-            }
-            kinds.push_back(k);
-            groups.push_back({i});
+            add_to_group(kinds, groups, std::pair<Koma, std::uint64_t>{c, ring_canonical(p, i)}, i);
         }
         for (const std::vector<int>& same : groups) from_ring(same);
         drops();

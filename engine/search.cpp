@@ -40,7 +40,7 @@ int evaluate(const Position& p) {
             const int dist_enemy = std::max(std::abs(x - kx[them]), std::abs(y - ky[them]));
             const int dist_own = std::max(std::abs(x - kx[me]), std::abs(y - ky[me]));
             if (type_of(c) != 14) {
-                if (dist_enemy <= 2) score[me] += 28 - 8 * dist_enemy;
+                if (dist_enemy <= 3) score[me] += 14 * (4 - dist_enemy);
                 if (dist_own <= 1 && board_value(c) <= 600) score[me] += 12;
             }
             // Advanced pawns and pieces gain ground towards the promotion zone.

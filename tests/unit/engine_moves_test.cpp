@@ -166,9 +166,10 @@ TEST_F(EngineMoves, GeneratorMatchesTheRuleBookOverRandomGames) {
             }
             回転盤_右回転();
         }
-        if (all_turns)
+        if (all_turns) {
             for (const Move& m : moves)
                 ASSERT_EQ(m.turns, fewest_turns.at(key_after(p, m))) << "position " << n;
+        }
 
         // The move the walk takes is made the same way by the game's own routines.
         const int side = p.side;
@@ -210,6 +211,10 @@ struct PerftCase {
     int side;
     std::uint64_t counts[3];
 };
+
+void PrintTo(const PerftCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class EnginePerft : public ::testing::TestWithParam<PerftCase> {};
 

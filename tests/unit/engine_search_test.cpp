@@ -17,6 +17,10 @@ struct SearchCase {
     int side;
 };
 
+void PrintTo(const SearchCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
 Position build(const SearchCase& c) {
     Position p = empty_position();
     for (auto [x, y, code] : c.pieces) put(p, x, y, code);
