@@ -227,7 +227,8 @@ void com_ban() {
     platform().refresh();
 
     const int found = COM_LEVEL == 4 ? com_探索_LEVEL4() : com_探索();
-    if (com_中止済み() == ON) return;
+    // The program is ending during LEVEL4's search: no move is made.
+    if (COM_LEVEL == 4 && com_中止済み() == ON) return;
     if (found == OFF) {
         投了();
         return;
