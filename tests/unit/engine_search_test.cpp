@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <tuple>
 #include <vector>
 
@@ -122,6 +123,14 @@ TEST(EngineSearch, SamePositionGivesTheSameMoveTwice) {
     EXPECT_TRUE(a.best == b.best);
     EXPECT_EQ(a.score, b.score);
     EXPECT_EQ(a.nodes, b.nodes);
+}
+
+// Quitting the program during a search: the search gives up within a thousand-odd nodes.
+TEST(EngineSearch, GivesUpAtOnceWhenStopped) {
+    std::atomic<bool> stop{true};
+    Limits l;
+    l.stop = &stop;
+    EXPECT_LT(search(start_position(), l).nodes, 2048u);
 }
 
 } // namespace
