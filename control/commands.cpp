@@ -24,6 +24,7 @@ const Command kCommands[] = {
     {"LEVEL1", LEVEL1_Click, TAIKYOKU_Click},
     {"LEVEL2", LEVEL2_Click, TAIKYOKU_Click},
     {"LEVEL3", LEVEL3_Click, TAIKYOKU_Click},
+    {"LEVEL4", LEVEL4_Click, TAIKYOKU_Click},
     {"OWARI", OWARI_Click, TAIKYOKU_Click},
     {"STOP", STOP_Click, nullptr},
     {"CANCEL", CANCEL_Click, STOP_Click},

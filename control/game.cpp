@@ -1,4 +1,5 @@
 #include "control/game.h"
+#include "control/level4.h"
 #include "control/levels.h"
 #include "control/play.h"
 
@@ -141,6 +142,7 @@ void 初期設定() {
 }
 
 void 終了処理() {
+    com_中止();
     書込_前回の対局();
     効果音_解放();
 }

@@ -128,24 +128,15 @@ void LEVEL3_Click() {
     レベル_設定(3);
 }
 
+void LEVEL4_Click() {
+    レベル_背景();
+    レベル_設定(4);
+}
+
 void レベル_設定(int level) {
-    platform().set_checked(MenuItem::LEVEL1, false);
-    platform().set_checked(MenuItem::LEVEL2, false);
-    platform().set_checked(MenuItem::LEVEL3, false);
-    switch (level) {
-    case 1:
-        platform().set_checked(MenuItem::LEVEL1, true);
-        break;
-    case 2:
-        platform().set_checked(MenuItem::LEVEL2, true);
-        break;
-    case 3:
-        platform().set_checked(MenuItem::LEVEL3, true);
-        break;
-    default:
-        break;
-    }
-    if (level >= 1 && level <= 3) COM_LEVEL = level;
+    constexpr MenuItem items[] = {MenuItem::LEVEL1, MenuItem::LEVEL2, MenuItem::LEVEL3, MenuItem::LEVEL4};
+    for (int i = 0; i < 4; ++i) platform().set_checked(items[i], i + 1 == level);
+    if (level >= 1 && level <= 4) COM_LEVEL = level;
     if (TAIKYOKU_MODE == MODE_MAN_COM) 描画_レベル(COM_LEVEL);
 }
 

@@ -4,6 +4,7 @@
 #include "com/mate.h"
 #include "control/clock.h"
 #include "control/game.h"
+#include "control/level4.h"
 #include "core/moves.h"
 #include "core/rules.h"
 #include "display/draw.h"
@@ -94,7 +95,10 @@ void com_ban() {
     描画_桝輪郭(WAKU_IRO, 1, 8);
     platform().refresh();
 
-    if (com_探索() == OFF) {
+    const int found = COM_LEVEL == 4 ? com_探索_LEVEL4() : com_探索();
+    // The program is ending during LEVEL4's search: no move is made.
+    if (COM_LEVEL == 4 && com_中止済み() == ON) return;
+    if (found == OFF) {
         投了();
         return;
     }

@@ -9,7 +9,21 @@
 #include <vector>
 
 // Menu items that carry check marks.
-enum class MenuItem { LEVEL1, LEVEL2, LEVEL3, MIDORI, TATAMI, TAKE, UCHU, RENGA, SIDOU, KEIKA, BGM, Count };
+enum class MenuItem {
+    LEVEL1,
+    LEVEL2,
+    LEVEL3,
+    LEVEL4,
+    MIDORI,
+    TATAMI,
+    TAKE,
+    UCHU,
+    RENGA,
+    SIDOU,
+    KEIKA,
+    BGM,
+    Count
+};
 
 // The record-file panel's four text boxes.
 enum class TextBox { Text1 = 1, Text2 = 2, Text3 = 3, Text4 = 4 };

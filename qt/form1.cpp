@@ -72,9 +72,9 @@ struct CheckItem {
 };
 const CheckItem kCheckItems[] = {
     {MenuItem::LEVEL1, "LEVEL1"}, {MenuItem::LEVEL2, "LEVEL2"}, {MenuItem::LEVEL3, "LEVEL3"},
-    {MenuItem::MIDORI, "MIDORI"}, {MenuItem::TATAMI, "TATAMI"}, {MenuItem::TAKE, "TAKE"},
-    {MenuItem::UCHU, "UCHU"},     {MenuItem::RENGA, "RENGA"},   {MenuItem::SIDOU, "SIDOU"},
-    {MenuItem::KEIKA, "KEIKA"},   {MenuItem::BGM, "BGM"},
+    {MenuItem::LEVEL4, "LEVEL4"}, {MenuItem::MIDORI, "MIDORI"}, {MenuItem::TATAMI, "TATAMI"},
+    {MenuItem::TAKE, "TAKE"},     {MenuItem::UCHU, "UCHU"},     {MenuItem::RENGA, "RENGA"},
+    {MenuItem::SIDOU, "SIDOU"},   {MenuItem::KEIKA, "KEIKA"},   {MenuItem::BGM, "BGM"},
 };
 
 void run(const char* name) {
@@ -148,6 +148,7 @@ void Form1::build_menus() {
     add_item(level, "LEVEL1", "LEVEL1", true);
     add_item(level, "LEVEL2", "LEVEL2", true);
     add_item(level, "LEVEL3", "LEVEL3", true);
+    add_item(level, "LEVEL4", "LEVEL4", true);
     add_item(taikyoku, "終わり", "OWARI");
 
     QMenu* stop = menu("局面", "STOP", "STOP");

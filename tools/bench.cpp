@@ -5,14 +5,19 @@
 // A second column times the whole turn, com_ban, on a window that paints nothing and never waits: the
 // search plus the making of the move (record, ring turns, survey and mate test of the verdict).
 //
+// A last section times LEVEL4 (the searching computer, engine/) at its default node budget on the same
+// positions: time per move, nodes per second, depth reached, with a signature of its own.
+//
 //   tessora-bench [RUNS]      RUNS timed searches and turns per position and level (default 15)
 //   tessora-bench --signature one search and turn each, and only the signature line (the test's check)
 #include "com/com.h"
 #include "control/play.h"
 #include "com/mate.h"
 #include "core/state.h"
+#include "engine/search.h"
 #include "kifu/record.h"
 #include "platform/platform.h"
+#include "tools/silent_platform.h"
 
 #include <algorithm>
 #include <chrono>
@@ -25,38 +30,6 @@
 #include <vector>
 
 namespace {
-
-// The search runs without a window: nothing is painted, nobody answers, the clock stands still.
-class SilentPlatform : public Platform {
-  public:
-    void clear(int) override {}
-    void stamp(Pic, double, double) override {}
-    void outline(int, double, double, double, double) override {}
-    void set_font_bold(bool) override {}
-    void print(double, double, const std::string&, double, int) override {}
-    void refresh() override {}
-    void message(const std::string&, const std::string&) override {}
-    bool ask(const std::string&, const std::string&) override { return true; }
-    void warning(const std::string&, const std::string&) override {}
-    bool checked(MenuItem) override { return false; }
-    void set_checked(MenuItem, bool) override {}
-    void set_timer(bool) override {}
-    bool timer_enabled() override { return false; }
-    double now() override { return 36000.0; }
-    void wait(double) override {}
-    void show_title(bool) override {}
-    void place_window() override {}
-    void end_program() override {}
-    bool version_dialog() override { return false; }
-    bool open_browser(const std::string&) override { return false; }
-    void show_lists(bool, bool, bool) override {}
-    void show_io(bool) override {}
-    std::string text(TextBox) override { return {}; }
-    void set_text(TextBox, const std::string&) override {}
-    std::string folder() override { return "."; }
-    void set_folder(const std::string&) override {}
-    void refresh_files() override {}
-};
 
 struct Piece {
     int x, y;
@@ -213,6 +186,45 @@ void fnv(std::uint64_t& h, long v) {
     }
 }
 
+// LEVEL4 at its default node budget on the same positions, the upper side to move.
+bool bench_engine(int runs) {
+    std::printf("\nLEVEL4: %llu nodes a move\n", static_cast<unsigned long long>(engine::DEFAULT_NODES));
+    std::printf("%-20s %10s %8s %10s %6s  %s\n", "position", "move ms", "max ms", "nodes/s", "depth",
+                "move: turns, from -> to, code before -> placed, score");
+    std::uint64_t hash = 1469598103934665603ull;
+    bool stable = true;
+    double worst = 0;
+    for (const Position& pos : positions()) {
+        set_up(pos, 3);
+        engine::Position p = engine::from_program(KYOKUMEN);
+        engine::set_side(p, engine::UPPER);
+        std::vector<double> ms;
+        engine::Result first;
+        for (int r = 0; r < runs; ++r) {
+            const auto t0 = std::chrono::steady_clock::now();
+            const engine::Result res = engine::search(p);
+            ms.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+            if (r == 0) first = res;
+            if (!(res.best == first.best) || res.nodes != first.nodes) stable = false;
+        }
+        const engine::ProgramMove m = engine::to_program_move(first.best, engine::UPPER);
+        for (long v :
+             {long{m.turns}, long{m.fx}, long{m.fy}, long{m.tx}, long{m.ty}, long{m.before}, long{m.placed}})
+            fnv(hash, v);
+        std::sort(ms.begin(), ms.end());
+        const double median = ms[ms.size() / 2];
+        worst = std::max(worst, ms.back());
+        std::printf("%-20s %10.1f %8.1f %10.0f %6d  %d, (%d,%d) -> (%d,%d), %d -> %d, %d\n", pos.name, median,
+                    ms.back(), first.nodes / (median / 1000.0), first.depth, m.turns, m.fx, m.fy, m.tx, m.ty,
+                    m.before, m.placed, first.score);
+    }
+    std::printf("LEVEL4 signature %016llx\n", static_cast<unsigned long long>(hash));
+    std::printf("slowest LEVEL4 move %.1f ms; %s\n", worst,
+                stable ? "same move on every run" : "MOVES DIFFER");
+    return stable;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -287,5 +299,7 @@ int main(int argc, char** argv) {
         std::printf("slowest median %.2f ms; board, ring and hands %s after every search; %s\n", worst,
                     all_restored ? "unchanged" : "CHANGED",
                     all_stable ? "same move on every run" : "MOVES DIFFER");
-    return all_restored && all_stable ? 0 : 1;
+    if (signature_only) return all_restored && all_stable ? 0 : 1;
+    const bool engine_stable = bench_engine(std::min(runs, 5));
+    return all_restored && all_stable && engine_stable ? 0 : 1;
 }

@@ -2,15 +2,19 @@
 // and the computer plays the same game move for move when the same human plays again.
 #include "script_harness.h"
 
+#include "com/com.h"
 #include "control/game.h"
+#include "control/level4.h"
 #include "core/rules.h"
 #include "core/state.h"
+#include "engine/search.h"
 #include "platform/platform.h"
 #include "qt/script_platform.h"
 
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include <iostream>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -60,6 +64,8 @@ std::string play(const char* level, const char* side, int max_moves) {
     {
         ScriptPlatform runner(out);
         set_platform(&runner);
+        // LEVEL4 searches less here than in play: the games only have to be whole and repeatable.
+        LEVEL4_節点数 = 20000;
         Form_Load();
         runner.command(std::string("menu ") + level);
         runner.command(std::string("menu ") + side);
@@ -72,6 +78,7 @@ std::string play(const char* level, const char* side, int max_moves) {
         out << "end SYOUSYA=" << SYOUSYA << " TESUU=" << TESUU << "\n";
         終了処理();
         set_platform(nullptr);
+        LEVEL4_節点数 = engine::DEFAULT_NODES;
     }
     return out.str();
 }
@@ -97,6 +104,28 @@ TEST_P(ComputerGame, EndsAndRepeatsMoveForMove) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Levels, ComputerGame, ::testing::Values("LEVEL1", "LEVEL2", "LEVEL3"));
+INSTANTIATE_TEST_SUITE_P(Levels, ComputerGame, ::testing::Values("LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4"));
+
+// The lines of a game other than the position dumps: what the player saw in message boxes and heard.
+std::set<std::string> presentation(const std::string& game) {
+    std::set<std::string> lines;
+    std::istringstream in(game);
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind("dump ", 0) != 0 && line.rfind("end ", 0) != 0) lines.insert(line);
+    return lines;
+}
+
+// LEVEL4 only chooses differently: its turns show and sound as level 3's do (the verdicts of a turn
+// that level 3 happened not to reach in its game are listed).
+TEST(ComputerGameLevel4, PresentsItsTurnsAsLevel3Does) {
+    for (const char* side : {"SENTE", "GOTE"}) {
+        std::set<std::string> allowed = presentation(play("LEVEL3", side, 150));
+        allowed.insert({"msg 詰め ? | よし！!", "msg  |    ** 王手 **", "msg 終了 | ｺﾝﾋﾟｭｰﾀの勝ちです",
+                        "msg  | まだコンベアにネタ（駒）が乗っていません", "sound play KOMA"});
+        const std::set<std::string> level4 = presentation(play("LEVEL4", side, 150));
+        for (const std::string& line : level4) EXPECT_TRUE(allowed.count(line)) << side << ": " << line;
+        EXPECT_TRUE(level4.count("sound play KOMA")) << side;
+    }
+}
 
 } // namespace

@@ -239,26 +239,28 @@ TEST_F(LevelsTest, LevelMenuMovesTheCheckMarkAndSetsTheLevel) {
         {LEVEL1_Click, 1, MenuItem::LEVEL1},
         {LEVEL2_Click, 2, MenuItem::LEVEL2},
         {LEVEL3_Click, 3, MenuItem::LEVEL3},
+        {LEVEL4_Click, 4, MenuItem::LEVEL4},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.level);
         fp.forget();
         r.click();
         EXPECT_EQ(COM_LEVEL, r.level);
-        for (MenuItem m : {MenuItem::LEVEL1, MenuItem::LEVEL2, MenuItem::LEVEL3})
+        for (MenuItem m : {MenuItem::LEVEL1, MenuItem::LEVEL2, MenuItem::LEVEL3, MenuItem::LEVEL4})
             EXPECT_EQ(fp.checks[m], m == r.item);
         EXPECT_TRUE(printed("LEVEL"));
         EXPECT_TRUE(printed(std::to_string(r.level)));
     }
 }
 
-TEST_F(LevelsTest, LevelOutsideOneToThreeClearsTheMarksAndKeepsTheLevel) {
+TEST_F(LevelsTest, LevelOutsideOneToFourClearsTheMarksAndKeepsTheLevel) {
     レベル_設定(2);
     TAIKYOKU_MODE = MODE_MAN_MAN;
     fp.forget();
-    レベル_設定(4);
+    レベル_設定(5);
     EXPECT_EQ(COM_LEVEL, 2);
-    EXPECT_FALSE(fp.checks[MenuItem::LEVEL1] || fp.checks[MenuItem::LEVEL2] || fp.checks[MenuItem::LEVEL3]);
+    EXPECT_FALSE(fp.checks[MenuItem::LEVEL1] || fp.checks[MenuItem::LEVEL2] || fp.checks[MenuItem::LEVEL3] ||
+                 fp.checks[MenuItem::LEVEL4]);
     EXPECT_TRUE(fp.texts.empty()) << "the level is shown only in a game against the computer";
 }
 

@@ -1,0 +1,65 @@
+// LEVEL4: the move is chosen by the searching computer (engine/) instead of the one-ply search. The
+// search runs on a worker thread on its own copy of the position; meanwhile the window is kept alive
+// by short waits and the clock ticks, exactly as the other levels tick it during their search.
+#include "control/level4.h"
+
+#include "com/com.h"
+#include "control/clock.h"
+#include "core/state.h"
+#include "engine/search.h"
+#include "platform/platform.h"
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+std::atomic<bool> g_中止{false};
+
+} // namespace
+
+std::uint64_t LEVEL4_節点数 = engine::DEFAULT_NODES;
+
+void com_中止() {
+    g_中止 = true;
+}
+
+int com_中止済み() {
+    return g_中止 ? ON : OFF;
+}
+
+int com_探索_LEVEL4() {
+    g_中止 = false;
+    探索_準備();
+    engine::Position p = engine::from_program(KYOKUMEN);
+    engine::set_side(p, engine::UPPER);
+    engine::Limits limits;
+    limits.nodes = LEVEL4_節点数;
+    limits.stop = &g_中止;
+    std::atomic<bool> done{false};
+    engine::Result r;
+    std::thread worker([&] {
+        r = engine::search(p, limits);
+        done = true;
+    });
+    // A zero wait lets the window handle what is pending without moving a virtual clock; the sleep
+    // leaves the processor to the search.
+    while (!done) {
+        platform().wait(0);
+        Timer1_Timer();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    worker.join();
+    if (g_中止 || !r.found) return OFF;
+    const engine::ProgramMove m = engine::to_program_move(r.best, engine::UPPER);
+    COM_TE_MOTO_X = m.fx;
+    COM_TE_MOTO_Y = m.fy;
+    COM_TE_SAKI_X = m.tx;
+    COM_TE_SAKI_Y = m.ty;
+    COM_TE_KOMA_MAE = m.before;
+    COM_TE_KOMA_OKU = m.placed;
+    KAITEN_UTI = m.turns > 0 ? ON : OFF;
+    KAITEN_KAISUU = m.turns;
+    return ON;
+}

@@ -1,0 +1,652 @@
+#include "engine/position.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace engine {
+
+namespace {
+
+constexpr std::array<int, RING> make_ring_sq() {
+    std::array<int, RING> r{};
+    int n = 0;
+    for (int x = 1; x <= 11; ++x) r[n++] = sq(x, 1);
+    for (int y = 2; y <= 10; ++y) r[n++] = sq(11, y);
+    for (int x = 11; x >= 1; --x) r[n++] = sq(x, 11);
+    for (int y = 10; y >= 2; --y) r[n++] = sq(1, y);
+    return r;
+}
+
+constexpr std::array<int, NSQ> make_ring_index(const std::array<int, RING>& r) {
+    std::array<int, NSQ> idx{};
+    for (int& v : idx) v = -1;
+    for (int i = 0; i < RING; ++i) idx[r[i]] = i;
+    return idx;
+}
+
+} // namespace
+
+namespace {
+
+struct TypeTable {
+    std::int8_t t[2 * 950 + 1];
+    TypeTable() {
+        const int mags[15] = {10, 11, 20, 21, 30, 31, 100, 101, 110, 111, 800, 801, 900, 901, 950};
+        for (auto& v : t) v = -1;
+        for (int i = 0; i < 15; ++i) {
+            t[950 + mags[i]] = static_cast<std::int8_t>(i);
+            t[950 - mags[i]] = static_cast<std::int8_t>(i);
+        }
+    }
+};
+const TypeTable TYPES;
+
+} // namespace
+
+int type_of(int code) {
+    return code < -950 || code > 950 ? -1 : TYPES.t[code + 950];
+}
+
+namespace {
+
+constexpr int NTYPES = 15;
+
+// Steps and slides of each type, seen from the lower player (forward is dy = -1).
+struct Dir {
+    int dx, dy;
+};
+struct Movement {
+    std::vector<Dir> steps, slides;
+};
+
+const std::vector<Dir> GOLD = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {0, 1}};
+const std::vector<Dir> DIAG = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+const std::vector<Dir> ORTH = {{0, -1}, {-1, 0}, {1, 0}, {0, 1}};
+
+const Movement MOVEMENT[NTYPES] = {
+    {{{0, -1}}, {}},                                                              // pawn
+    {GOLD, {}},                                                                   // promoted pawn
+    {{}, {{0, -1}}},                                                              // lance
+    {GOLD, {}},                                                                   // promoted lance
+    {{{-1, -2}, {1, -2}}, {}},                                                    // knight
+    {GOLD, {}},                                                                   // promoted knight
+    {{{-1, -1}, {0, -1}, {1, -1}, {-1, 1}, {1, 1}}, {}},                          // silver
+    {GOLD, {}},                                                                   // promoted silver
+    {GOLD, {}},                                                                   // gold
+    {GOLD, {}},                                                                   // gold, promoted code
+    {{}, DIAG},                                                                   // bishop
+    {ORTH, DIAG},                                                                 // horse
+    {{}, ORTH},                                                                   // rook
+    {DIAG, ORTH},                                                                 // dragon
+    {{{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {0, 1}, {1, 1}}, {}}, // king
+};
+
+// Square offsets per side and type.
+struct Offsets {
+    std::vector<int> steps, slides;
+};
+struct OffsetTable {
+    Offsets t[2][NTYPES];
+    OffsetTable() {
+        for (int s = 0; s < 2; ++s) {
+            for (int k = 0; k < NTYPES; ++k) {
+                const int f = s == LOWER ? 1 : -1;
+                for (Dir d : MOVEMENT[k].steps) t[s][k].steps.push_back(d.dx + W * d.dy * f);
+                for (Dir d : MOVEMENT[k].slides) t[s][k].slides.push_back(d.dx + W * d.dy * f);
+            }
+        }
+    }
+};
+const OffsetTable& offsets() {
+    static const OffsetTable table;
+    return table;
+}
+
+std::uint64_t splitmix(std::uint64_t& s) {
+    std::uint64_t z = (s += 0x9e3779b97f4a7c15ULL);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return z ^ (z >> 31);
+}
+
+struct Zobrist {
+    std::uint64_t board[NSQ][2 * NTYPES];
+    std::uint64_t ring[RING][2 * NTYPES];
+    std::uint64_t hand[2][8][41];
+    std::uint64_t side;
+    Zobrist() {
+        std::uint64_t s = 0x5445535345524121ULL;
+        for (auto& a : board)
+            for (auto& v : a) v = splitmix(s);
+        for (auto& a : ring)
+            for (auto& v : a) v = splitmix(s);
+        for (auto& a : hand)
+            for (auto& b : a)
+                for (auto& v : b) v = splitmix(s);
+        side = splitmix(s);
+    }
+};
+const Zobrist& zobrist() {
+    static const Zobrist z;
+    return z;
+}
+
+int zindex(int code) {
+    return type_of(code) * 2 + side_of(code);
+}
+
+struct PlayArea {
+    bool on[NSQ]{};
+    PlayArea() {
+        for (int x = 2; x <= 10; ++x)
+            for (int y = 2; y <= 10; ++y) on[sq(x, y)] = true;
+    }
+};
+const PlayArea PLAY_AREA;
+
+bool on_play_area(int s) {
+    return PLAY_AREA.on[s];
+}
+
+bool is_king(int code) {
+    return code == SITA_OU || code == UE_OU;
+}
+bool owned_by(int code, int side) {
+    return side == LOWER ? code <= SITA_HU : (code >= UE_HU && code != OFF_BOARD);
+}
+Koma promoted(Koma c) {
+    return static_cast<Koma>(c < 0 ? c - 1 : c + 1);
+}
+// Pawn, bishop and rook lose nothing by promoting.
+bool always_promote(Koma c) {
+    const int a = std::abs(c);
+    return a == 10 || a == 800 || a == 900;
+}
+
+// The ring up to its turn: the pieces in clockwise order, read from the one that gives the smallest
+// sequence of (distance from it, code). `drop` removes one ring place, `add_at` adds `add` at another.
+std::uint64_t ring_canonical(const Position& p, int drop = -1, int add_at = -1, Koma add = KARA) {
+    int pos[RING];
+    Koma code[RING];
+    int n = 0;
+    for (int i = 0; i < RING; ++i) {
+        const Koma c = i == add_at ? add : i == drop ? KARA : p.b[RING_SQ[i]];
+        if (c == KARA) continue;
+        pos[n] = i;
+        code[n] = c;
+        ++n;
+    }
+    if (n == 0) return 0;
+    int best = 0;
+    for (int a = 1; a < n; ++a) {
+        for (int m = 0; m < n; ++m) {
+            const int ia = (a + m) % n, ib = (best + m) % n;
+            const int da = (pos[ia] - pos[a] + RING) % RING, db = (pos[ib] - pos[best] + RING) % RING;
+            if (da != db) {
+                if (da < db) best = a;
+                break;
+            }
+            if (code[ia] != code[ib]) {
+                if (code[ia] < code[ib]) best = a;
+                break;
+            }
+        }
+    }
+    const Zobrist& z = zobrist();
+    std::uint64_t h = 0;
+    for (int m = 0; m < n; ++m) {
+        const int i = (best + m) % n;
+        h ^= z.ring[(pos[i] - pos[best] + RING) % RING][zindex(code[i])];
+    }
+    return h;
+}
+
+// Lifting a piece off a cell and setting one down, keeping the king squares, pawn counts and board key
+// (the ring's part of the key is recomputed by the caller once the move is complete).
+void lift(Position& p, int s) {
+    const Koma c = p.b[s];
+    if (on_play_area(s)) {
+        p.key ^= zobrist().board[s][zindex(c)];
+        if (c == SITA_HU) --p.pawns[LOWER][sq_x(s)];
+        if (c == UE_HU) --p.pawns[UPPER][sq_x(s)];
+    }
+    if (is_king(c)) p.king[side_of(c)] = -1;
+    p.b[s] = KARA;
+}
+void set_down(Position& p, int s, Koma c) {
+    if (on_play_area(s)) {
+        p.key ^= zobrist().board[s][zindex(c)];
+        if (c == SITA_HU) ++p.pawns[LOWER][sq_x(s)];
+        if (c == UE_HU) ++p.pawns[UPPER][sq_x(s)];
+    }
+    if (is_king(c)) p.king[side_of(c)] = s;
+    p.b[s] = c;
+}
+void change_hand(Position& p, int side, int kind, int by) {
+    const Zobrist& z = zobrist();
+    p.key ^= z.hand[side][kind][std::clamp(p.hand[side][kind], 0, 40)];
+    p.hand[side][kind] += by;
+    p.key ^= z.hand[side][kind][std::clamp(p.hand[side][kind], 0, 40)];
+}
+
+// Puts i into the group of its key, opening a group for a key not seen before.
+template <class Key>
+void add_to_group(std::vector<Key>& keys, std::vector<std::vector<int>>& groups, const Key& k, int i) {
+    const auto at = std::find(keys.begin(), keys.end(), k);
+    if (at != keys.end()) {
+        groups[at - keys.begin()].push_back(i);
+        return;
+    }
+    keys.push_back(k);
+    groups.push_back({i});
+}
+
+struct Generator {
+    const Position& p;
+    MoveList& out;
+    bool search_only;
+    int me;
+    // The empty ring places grouped by the position that putting a piece of a given code there gives.
+    std::vector<std::pair<Koma, std::vector<std::vector<int>>>> slot_classes;
+
+    const std::vector<std::vector<int>>& slots_for(Koma code) {
+        for (auto& [c, v] : slot_classes)
+            if (c == code) return v;
+        std::vector<std::vector<int>> classes;
+        std::vector<std::uint64_t> seen;
+        for (int j = 0; j < RING; ++j) {
+            if (p.b[RING_SQ[j]] != KARA) continue;
+            add_to_group(seen, classes, ring_canonical(p, -1, j, code), j);
+        }
+        slot_classes.emplace_back(code, std::move(classes));
+        return slot_classes.back().second;
+    }
+
+    void push(int from, int to, int turns, Koma piece, Koma placed, Koma cap) {
+        Move m;
+        m.from = static_cast<std::int16_t>(from);
+        m.to = static_cast<std::int16_t>(to);
+        m.turns = static_cast<std::int8_t>(turns);
+        m.piece = piece;
+        m.placed = placed;
+        m.captured = cap;
+        out.push_back(m);
+    }
+
+    void board_move(int f, int t, Koma pc, Koma cap) {
+        if (may_promote(sq_x(f), sq_y(f), sq_y(t), pc)) {
+            push(f, t, 0, pc, promoted(pc), cap);
+            if (search_only && always_promote(pc)) return;
+        }
+        push(f, t, 0, pc, pc, cap);
+    }
+
+    // Onto the ring: the piece may go to any reachable ring cell once the ring is turned so that the
+    // wanted empty place stands there; one move per distinct resulting ring, with the fewest turns.
+    void ring_moves(int f, Koma pc, const int* targets, int n) {
+        for (int promo = 0; promo < 2; ++promo) {
+            const Koma placed = promo ? promoted(pc) : pc;
+            int usable[8];
+            int nu = 0;
+            for (int i = 0; i < n; ++i) {
+                const bool may = may_promote(sq_x(f), sq_y(f), sq_y(targets[i]), pc);
+                if (promo ? may : !(may && search_only && always_promote(pc))) usable[nu++] = targets[i];
+            }
+            if (nu == 0) continue;
+            for (const std::vector<int>& places : slots_for(placed)) {
+                int best_t = usable[0], best_turns = RING;
+                for (int j : places)
+                    for (int i = 0; i < nu; ++i) {
+                        const int turns = (RING_INDEX[usable[i]] - j + RING) % RING;
+                        if (turns < best_turns) best_turns = turns, best_t = usable[i];
+                    }
+                push(f, best_t, best_turns, pc, placed, KARA);
+            }
+        }
+    }
+
+    void from_board(int f, bool captures_only) {
+        const Koma pc = p.b[f];
+        const int ty = type_of(pc);
+        const Offsets& o = offsets().t[me][ty];
+        int ring_t[8];
+        int nring = 0;
+        for (int d : o.steps) {
+            const int t = f + d;
+            const Koma c = p.b[t];
+            if (c == OFF_BOARD) continue;
+            // What stands on a ring cell now does not matter: the ring can be turned first.
+            if (RING_INDEX[t] >= 0) {
+                if (!is_king(pc)) ring_t[nring++] = t;
+                continue;
+            }
+            if (owned_by(c, me) || (captures_only && c == KARA)) continue;
+            board_move(f, t, pc, c);
+        }
+        for (int d : o.slides) {
+            for (int t = f + d;; t += d) {
+                const Koma c = p.b[t];
+                if (c == OFF_BOARD) break;
+                if (RING_INDEX[t] >= 0) {
+                    ring_t[nring++] = t;
+                    break;
+                }
+                if (owned_by(c, me)) break;
+                if (c != KARA) {
+                    board_move(f, t, pc, c);
+                    break;
+                }
+                if (!captures_only) board_move(f, t, pc, c);
+            }
+        }
+        if (!captures_only && nring > 0) ring_moves(f, pc, ring_t, nring);
+    }
+
+    // From the ring: the piece may stand on any of the 40 cells after the turn; it enters the play area
+    // onto an empty square by its own movement. Pieces whose departure leaves the same ring are one
+    // piece here. One move per destination, with the fewest turns.
+    void from_ring(const std::vector<int>& same) {
+        const Koma pc = p.b[RING_SQ[same[0]]];
+        const Offsets& o = offsets().t[me][type_of(pc)];
+        bool seen[NSQ] = {};
+        for (int turns = 0; turns < RING; ++turns) {
+            for (int i : same) {
+                const int s = RING_SQ[(i + turns) % RING];
+                const auto enter = [&](int to) {
+                    if (seen[to]) return;
+                    seen[to] = true;
+                    push(s, to, turns, pc, pc, KARA);
+                };
+                for (int d : o.steps) {
+                    const int to = s + d;
+                    if (p.b[to] == KARA && on_play_area(to)) enter(to);
+                }
+                for (int d : o.slides)
+                    for (int to = s + d; p.b[to] == KARA && on_play_area(to); to += d) enter(to);
+            }
+        }
+    }
+
+    void drops() {
+        for (int kind = 1; kind <= 7; ++kind) {
+            if (p.hand[me][kind] <= 0) continue;
+            const Koma pc = me == LOWER ? SITA_KOMA_BY_KIND[kind] : UE_KOMA_BY_KIND[kind];
+            for (int x = 2; x <= 10; ++x) {
+                if (kind == 1 && p.pawns[me][x] > 0) continue;
+                for (int y = 2; y <= 10; ++y)
+                    if (p.b[sq(x, y)] == KARA) push(-kind, sq(x, y), 0, pc, pc, KARA);
+            }
+        }
+    }
+
+    void all() {
+        for (int y = 2; y <= 10; ++y)
+            for (int x = 2; x <= 10; ++x)
+                if (owned_by(p.b[sq(x, y)], me)) from_board(sq(x, y), false);
+        // Two ring pieces whose departure leaves the same ring give the same moves.
+        std::vector<std::pair<Koma, std::uint64_t>> kinds;
+        std::vector<std::vector<int>> groups;
+        for (int i = 0; i < RING; ++i) {
+            const Koma c = p.b[RING_SQ[i]];
+            if (!owned_by(c, me)) continue;
+            add_to_group(kinds, groups, std::pair<Koma, std::uint64_t>{c, ring_canonical(p, i)}, i);
+        }
+        for (const std::vector<int>& same : groups) from_ring(same);
+        drops();
+    }
+};
+
+} // namespace
+
+namespace {
+
+// For each side: the step offsets and slide directions by which some type attacks, with the set of
+// types (a bit each) that do.
+struct AttackTable {
+    std::vector<std::pair<int, unsigned>> steps[2], slides[2];
+    AttackTable() {
+        for (int side = 0; side < 2; ++side) {
+            for (int t = 0; t < NTYPES; ++t) {
+                const auto add = [&](std::vector<std::pair<int, unsigned>>& v, int d) {
+                    for (auto& e : v)
+                        if (e.first == d) {
+                            e.second |= 1u << t;
+                            return;
+                        }
+                    v.push_back({d, 1u << t});
+                };
+                for (int d : offsets().t[side][t].steps) add(steps[side], d);
+                for (int d : offsets().t[side][t].slides) add(slides[side], d);
+            }
+        }
+    }
+};
+const AttackTable& attack_table() {
+    static const AttackTable table;
+    return table;
+}
+
+bool piece_of(Koma c, int by, unsigned types) {
+    if (c == KARA || c == OFF_BOARD || side_of(c) != by) return false;
+    return (types >> type_of(c)) & 1u;
+}
+
+} // namespace
+
+bool attacked(const Position& p, int s, int by) {
+    const AttackTable& a = attack_table();
+    for (const auto& [d, types] : a.steps[by]) {
+        const int f = s - d;
+        if (piece_of(p.b[f], by, types) && on_play_area(f)) return true;
+    }
+    for (const auto& [d, types] : a.slides[by]) {
+        int f = s - d;
+        while (p.b[f] == KARA && on_play_area(f)) f -= d;
+        if (piece_of(p.b[f], by, types) && on_play_area(f)) return true;
+    }
+    return false;
+}
+
+bool can_come_back(const Position& p, Koma c) {
+    const Offsets& o = offsets().t[side_of(c)][type_of(c)];
+    for (int s : RING_SQ) {
+        for (int d : o.steps)
+            if (p.b[s + d] == KARA && on_play_area(s + d)) return true;
+        for (int d : o.slides)
+            if (p.b[s + d] == KARA && on_play_area(s + d)) return true;
+    }
+    return false;
+}
+
+const std::array<int, RING> RING_SQ = make_ring_sq();
+const std::array<int, NSQ> RING_INDEX = make_ring_index(RING_SQ);
+
+int hand_kind(int code) {
+    const int t = type_of(code);
+    return t < 0 || t == 14 ? 0 : t / 2 + 1;
+}
+
+bool may_promote(int fx, int fy, int ty, Koma piece) {
+    if (fx <= 1 || fx >= 11 || fy <= 1 || fy >= 11) return false;
+    switch (piece) {
+    case SITA_HU:
+    case SITA_KYOU:
+    case SITA_KEI:
+        return ty < 5;
+    case SITA_GIN:
+    case SITA_KAKU:
+    case SITA_SYA:
+        return ty < 5 || fy < 5;
+    case UE_HU:
+    case UE_KYOU:
+    case UE_KEI:
+        return ty > 7;
+    case UE_GIN:
+    case UE_KAKU:
+    case UE_SYA:
+        return ty > 7 || fy > 7;
+    default:
+        return false;
+    }
+}
+
+Position empty_position() {
+    Position p;
+    p.b.fill(OFF_BOARD);
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y) p.b[sq(x, y)] = KARA;
+    p.key = compute_key(p);
+    return p;
+}
+
+Position start_position() {
+    Position p = empty_position();
+    const Koma back[9] = {UE_KYOU, UE_KEI, UE_GIN, UE_KIN, UE_OU, UE_KIN, UE_GIN, UE_KEI, UE_KYOU};
+    for (int x = 2; x <= 10; ++x) {
+        put(p, x, 2, back[x - 2]);
+        put(p, x, 4, UE_HU);
+        put(p, x, 8, SITA_HU);
+        put(p, x, 10, static_cast<Koma>(-back[x - 2]));
+    }
+    put(p, 3, 3, UE_SYA);
+    put(p, 9, 3, UE_KAKU);
+    put(p, 3, 9, SITA_KAKU);
+    put(p, 9, 9, SITA_SYA);
+    return p;
+}
+
+void put(Position& p, int x, int y, Koma code) {
+    const int s = sq(x, y);
+    if (p.b[s] != KARA) lift(p, s);
+    if (code != KARA) set_down(p, s, code);
+    if (RING_INDEX[s] >= 0) {
+        p.key ^= p.ring_key;
+        p.ring_key = ring_canonical(p);
+        p.key ^= p.ring_key;
+    }
+}
+
+void set_hand(Position& p, int side, int kind, int count) {
+    change_hand(p, side, kind, count - p.hand[side][kind]);
+}
+
+void set_side(Position& p, int side) {
+    if (p.side != side) p.key ^= zobrist().side;
+    p.side = side;
+}
+
+std::uint64_t compute_key(const Position& p) {
+    const Zobrist& z = zobrist();
+    std::uint64_t k = ring_canonical(p);
+    for (int x = 2; x <= 10; ++x)
+        for (int y = 2; y <= 10; ++y)
+            if (p.b[sq(x, y)] != KARA) k ^= z.board[sq(x, y)][zindex(p.b[sq(x, y)])];
+    for (int s = 0; s < 2; ++s)
+        for (int kind = 1; kind <= 7; ++kind) k ^= z.hand[s][kind][std::clamp(p.hand[s][kind], 0, 40)];
+    if (p.side == UPPER) k ^= z.side;
+    return k;
+}
+
+void generate(const Position& p, MoveList& out, bool search_only) {
+    out.clear();
+    if (p.king_taken()) return;
+    Generator g{p, out, search_only, p.side, {}};
+    g.all();
+}
+
+void generate_captures(const Position& p, MoveList& out) {
+    out.clear();
+    if (p.king_taken()) return;
+    Generator g{p, out, true, p.side, {}};
+    for (int y = 2; y <= 10; ++y)
+        for (int x = 2; x <= 10; ++x)
+            if (owned_by(p.b[sq(x, y)], p.side)) g.from_board(sq(x, y), true);
+}
+
+void turn_ring(Position& p, int k) {
+    k = ((k % RING) + RING) % RING;
+    if (k == 0) return;
+    Koma old[RING];
+    for (int i = 0; i < RING; ++i) old[i] = p.b[RING_SQ[i]];
+    for (int i = 0; i < RING; ++i) p.b[RING_SQ[(i + k) % RING]] = old[i];
+}
+
+void make(Position& p, const Move& m, Undo& u) {
+    u.move = m;
+    u.key = p.key;
+    u.ring_key = p.ring_key;
+    turn_ring(p, m.turns);
+    const int me = p.side;
+    bool ring_changed = RING_INDEX[m.to] >= 0;
+    if (m.is_drop()) {
+        change_hand(p, me, m.drop_kind(), -1);
+    } else {
+        ring_changed = ring_changed || RING_INDEX[m.from] >= 0;
+        lift(p, m.from);
+    }
+    if (m.captured != KARA) {
+        lift(p, m.to);
+        if (!is_king(m.captured)) change_hand(p, me, hand_kind(m.captured), +1);
+    }
+    set_down(p, m.to, m.placed);
+    if (ring_changed) {
+        p.key ^= p.ring_key;
+        p.ring_key = ring_canonical(p);
+        p.key ^= p.ring_key;
+    }
+    set_side(p, 1 - me);
+}
+
+void unmake(Position& p, const Undo& u) {
+    const Move& m = u.move;
+    const int me = 1 - p.side;
+    p.side = me;
+    lift(p, m.to);
+    if (m.captured != KARA) {
+        set_down(p, m.to, m.captured);
+        if (!is_king(m.captured)) change_hand(p, me, hand_kind(m.captured), -1);
+    }
+    if (m.is_drop())
+        change_hand(p, me, m.drop_kind(), +1);
+    else
+        set_down(p, m.from, m.piece);
+    turn_ring(p, RING - m.turns);
+    p.key = u.key;
+    p.ring_key = u.ring_key;
+}
+
+Position from_program(const Kyokumen& k) {
+    Position p = empty_position();
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y)
+            if (k.BAN[x][y] != KARA) put(p, x, y, k.BAN[x][y]);
+    for (int kind = 1; kind <= 7; ++kind) {
+        set_hand(p, LOWER, kind, k.SITA_MOCHI[kind]);
+        set_hand(p, UPPER, kind, k.UE_MOCHI[kind]);
+    }
+    set_side(p, k.TEBAN == k.UE_GAWA ? UPPER : LOWER);
+    return p;
+}
+
+ProgramMove to_program_move(const Move& m, int side) {
+    ProgramMove pm{m.turns, sq_x(m.from), sq_y(m.from), sq_x(m.to), sq_y(m.to), m.piece, m.placed};
+    if (m.is_drop()) {
+        pm.fx = side == LOWER ? 13 : -1;
+        pm.fy = side == LOWER ? m.drop_kind() + 2 : m.drop_kind();
+    }
+    return pm;
+}
+
+void to_program(const Position& p, Kyokumen& k) {
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y) k.BAN[x][y] = p.b[sq(x, y)];
+    k.SITA_MOCHI_KEI = k.UE_MOCHI_KEI = 0;
+    for (int kind = 1; kind <= 7; ++kind) {
+        k.SITA_MOCHI[kind] = p.hand[LOWER][kind];
+        k.UE_MOCHI[kind] = p.hand[UPPER][kind];
+        k.SITA_MOCHI_KEI += p.hand[LOWER][kind];
+        k.UE_MOCHI_KEI += p.hand[UPPER][kind];
+    }
+}
+
+} // namespace engine

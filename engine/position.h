@@ -1,0 +1,122 @@
+// A copyable position for the searching computer: the board with its ring, the hands and the side to
+// move, with move generation over the whole variant (turning the ring any number of steps before a move
+// is free, so a move here is "turn the ring k steps clockwise, then move"), make/unmake and a key.
+//
+// Positions that differ only by how far the ring has been turned are the same position for play (either
+// side may turn it at will before moving), so the key and the move list treat them as one: the ring
+// enters the key in a form that does not depend on its turn, and of the moves that lead to the same
+// position only one is generated.
+#pragma once
+
+#include "core/position.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace engine {
+
+// Board cells: coordinates -2..13 in both directions, so that a knight's jump from the ring stays inside
+// the array. Cells outside 1..11 hold OFF_BOARD.
+constexpr int W = 16;
+constexpr int NSQ = W * W;
+constexpr int sq(int x, int y) {
+    return (y + 2) * W + (x + 2);
+}
+constexpr int sq_x(int s) {
+    return s % W - 2;
+}
+constexpr int sq_y(int s) {
+    return s / W - 2;
+}
+constexpr Koma OFF_BOARD = 0x7fff;
+constexpr int RING = 40;
+
+// The ring cells in clockwise order from (1, 1), and each cell's place in that order (-1 off the ring).
+extern const std::array<int, RING> RING_SQ;
+extern const std::array<int, NSQ> RING_INDEX;
+
+enum Side { LOWER = 0, UPPER = 1 };
+constexpr int side_of(int code) {
+    return code < 0 ? LOWER : UPPER;
+}
+
+struct Move {
+    std::int16_t from = 0; // board or ring cell (after the turn); for a drop, the negated hand kind
+    std::int16_t to = 0;
+    std::int8_t turns = 0; // clockwise ring steps before the move, 0..39
+    Koma piece = KARA;     // the moving piece as it stood
+    Koma placed = KARA;    // what stands on the destination afterwards
+    Koma captured = KARA;
+    bool is_drop() const { return from < 0; }
+    int drop_kind() const { return -from; }
+    bool operator==(const Move& o) const {
+        return from == o.from && to == o.to && turns == o.turns && placed == o.placed;
+    }
+};
+using MoveList = std::vector<Move>;
+
+struct Undo {
+    Move move;
+    std::uint64_t key, ring_key;
+};
+
+struct Position {
+    std::array<Koma, NSQ> b{};
+    int hand[2][8]{};
+    int side = LOWER;
+    int king[2]{-1, -1};   // king squares; -1 once taken
+    int pawns[2][12]{};    // unpromoted pawns per column x on the play area (the two-pawn rule)
+    std::uint64_t key = 0; // board, hands, side and ring_key
+    std::uint64_t ring_key = 0;
+
+    bool king_taken() const { return king[LOWER] < 0 || king[UPPER] < 0; }
+};
+
+// An empty board (no kings) and the game's starting position.
+Position empty_position();
+Position start_position();
+// Puts a piece on a board or ring cell, keeping the king squares, pawn counts and key.
+void put(Position& p, int x, int y, Koma code);
+void set_hand(Position& p, int side, int kind, int count);
+void set_side(Position& p, int side);
+
+// Every move of the side to move. With search_only, a pawn, bishop or rook that may promote is only
+// moved promoted (the promoted piece moves as before and more, and the two-pawn rule frees its column).
+void generate(const Position& p, MoveList& out, bool search_only = false);
+// Board moves that capture, for the quiescence search.
+void generate_captures(const Position& p, MoveList& out);
+
+void make(Position& p, const Move& m, Undo& u);
+void unmake(Position& p, const Undo& u);
+// Turns the ring k steps clockwise (the way the right ring button turns it).
+void turn_ring(Position& p, int k);
+
+// Can side `by` take what stands on play-area square s? Pieces on the ring never capture.
+bool attacked(const Position& p, int s, int by);
+// Could piece c, standing on the ring, come back onto the play area after some turn of the ring?
+bool can_come_back(const Position& p, Koma c);
+// Piece type 0..14 by magnitude (pawn, promoted pawn, lance, ..., rook, dragon, king); -1 for none.
+int type_of(int code);
+
+// Recomputed key from scratch, for tests of the incremental one.
+std::uint64_t compute_key(const Position& p);
+// Hand kind 1..7 of a piece code, promoted or not; 0 for a king or the empty cell.
+int hand_kind(int code);
+// Would the move be allowed to promote (the game's promotion zones, never from the ring or a hand)?
+bool may_promote(int fx, int fy, int ty, Koma piece);
+
+// The game's position value (BAN, hands, TEBAN) and back. The side to move comes from TEBAN and
+// UE_GAWA; writing sets BAN cells 1..11, the hands and their totals, and nothing else.
+Position from_program(const Kyokumen& k);
+void to_program(const Position& p, Kyokumen& k);
+
+// A move in the program's terms: the ring turns first, then 駒移動(fx, fy, tx, ty, placed), a drop
+// coming from hand box column 13 (row kind + 2) or -1 (row kind).
+struct ProgramMove {
+    int turns, fx, fy, tx, ty;
+    Koma before, placed;
+};
+ProgramMove to_program_move(const Move& m, int side);
+
+} // namespace engine

@@ -1,0 +1,338 @@
+#include "engine/search.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+namespace engine {
+
+namespace {
+
+// Worth of each type on the board (pawn, tokin, lance, promoted lance, knight, promoted knight, silver,
+// promoted silver, gold, gold, bishop, horse, rook, dragon, king) and in hand (by hand kind).
+constexpr int BOARD_VALUE[15] = {90, 540, 260, 520, 300, 520, 460, 520, 520, 520, 800, 1050, 950, 1250, 0};
+constexpr int HAND_VALUE[8] = {0, 105, 290, 330, 500, 560, 880, 1030};
+
+// A piece on the ring is out of play until it comes back; one that can never come back is nearly lost.
+constexpr int RING_SHARE_BACK = 70, RING_SHARE_STUCK = 15; // percent of its board worth
+
+int board_value(Koma c) {
+    return BOARD_VALUE[type_of(c)];
+}
+
+} // namespace
+
+int evaluate(const Position& p) {
+    int score[2] = {0, 0};
+    int kx[2], ky[2];
+    for (int s = 0; s < 2; ++s) {
+        kx[s] = p.king[s] >= 0 ? sq_x(p.king[s]) : 6;
+        ky[s] = p.king[s] >= 0 ? sq_y(p.king[s]) : 6;
+    }
+    for (int y = 2; y <= 10; ++y) {
+        for (int x = 2; x <= 10; ++x) {
+            const Koma c = p.b[sq(x, y)];
+            if (c == KARA) continue;
+            const int me = side_of(c), them = 1 - me;
+            score[me] += board_value(c);
+            // Pieces near the enemy king press on it; pieces near their own king shield it.
+            const int dist_enemy = std::max(std::abs(x - kx[them]), std::abs(y - ky[them]));
+            const int dist_own = std::max(std::abs(x - kx[me]), std::abs(y - ky[me]));
+            if (type_of(c) != 14) {
+                if (dist_enemy <= 3) score[me] += 14 * (4 - dist_enemy);
+                if (dist_own <= 1 && board_value(c) <= 600) score[me] += 12;
+            }
+            // Advanced pawns and pieces gain ground towards the promotion zone.
+            if (type_of(c) == 0) score[me] += me == LOWER ? (8 - y) * 3 : (y - 4) * 3;
+        }
+    }
+    // The ring: only a piece that can come back still counts for much.
+    int ring_seen = 0;
+    for (int i = 0; i < RING; ++i) {
+        const Koma c = p.b[RING_SQ[i]];
+        if (c == KARA) continue;
+        const int share = ++ring_seen <= 6 && can_come_back(p, c) ? RING_SHARE_BACK : RING_SHARE_STUCK;
+        score[side_of(c)] += board_value(c) * share / 100;
+    }
+    for (int s = 0; s < 2; ++s)
+        for (int k = 1; k <= 7; ++k) score[s] += HAND_VALUE[k] * p.hand[s][k];
+    // King safety: squares next to the king that the enemy bears on, worse with pieces in enemy hands.
+    for (int s = 0; s < 2; ++s) {
+        if (p.king[s] < 0) continue;
+        int hand = 0;
+        for (int k = 1; k <= 7; ++k) hand += p.hand[1 - s][k];
+        int danger = 0;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+                const int x = kx[s] + dx, y = ky[s] + dy;
+                if (x < 2 || x > 10 || y < 2 || y > 10) continue;
+                if (attacked(p, sq(x, y), 1 - s)) danger += 1;
+            }
+        score[s] -= danger * (18 + 6 * std::min(hand, 6));
+    }
+    const int me = p.side;
+    return score[me] - score[1 - me] + 15;
+}
+
+namespace {
+
+constexpr int INF = 32000;
+constexpr int MAX_PLY = 96;
+
+enum Bound : std::uint8_t { NONE, EXACT, LOWER_BOUND, UPPER_BOUND };
+
+struct Entry {
+    std::uint64_t key = 0;
+    Move move;
+    std::int16_t score = 0;
+    std::int8_t depth = -1;
+    Bound bound = NONE;
+};
+
+struct Searcher {
+    Position p;
+    Limits lim;
+    std::vector<Entry> tt;
+    std::uint64_t mask;
+    std::uint64_t nodes = 0;
+    bool aborted = false;
+    Move killers[MAX_PLY][2]{};
+    int history[30][NSQ]{};
+    std::vector<MoveList> lists = std::vector<MoveList>(MAX_PLY + 1);
+    std::vector<std::vector<int>> orders = std::vector<std::vector<int>>(MAX_PLY + 1);
+
+    explicit Searcher(const Position& pos, const Limits& l) : p(pos), lim(l) {
+        tt.resize(std::size_t{1} << 19);
+        mask = tt.size() - 1;
+    }
+
+    int hist_index(const Move& m) const { return type_of(m.placed) * 2 + side_of(m.placed); }
+
+    bool out_of_budget() {
+        if (aborted) return true;
+        if (nodes >= lim.nodes || (lim.stop && (nodes & 1023) == 0 && lim.stop->load())) aborted = true;
+        return aborted;
+    }
+
+    bool in_check() const { return p.king[p.side] >= 0 && attacked(p, p.king[p.side], 1 - p.side); }
+
+    int order_score(const Move& m, const Move& hash_move, int ply) const {
+        if (m == hash_move) return 1 << 30;
+        if (m.captured != KARA) {
+            if (m.captured == SITA_OU || m.captured == UE_OU) return (1 << 29);
+            return (1 << 28) + board_value(m.captured) * 16 - (m.is_drop() ? 0 : board_value(m.piece)) / 8;
+        }
+        if (m.placed != m.piece) return (1 << 27) + board_value(m.placed);
+        if (m == killers[ply][0]) return (1 << 26) + 1;
+        if (m == killers[ply][1]) return (1 << 26);
+        return history[hist_index(m)][m.to] - (m.turns != 0 ? 50 : 0);
+    }
+
+    void sort_moves(MoveList& moves, std::vector<int>& scores, const Move& hash_move, int ply) {
+        scores.resize(moves.size());
+        for (std::size_t i = 0; i < moves.size(); ++i) scores[i] = order_score(moves[i], hash_move, ply);
+        // Stable by construction: equal scores keep generation order, so the search is repeatable.
+        std::vector<std::size_t> idx(moves.size());
+        for (std::size_t i = 0; i < idx.size(); ++i) idx[i] = i;
+        std::stable_sort(idx.begin(), idx.end(),
+                         [&](std::size_t a, std::size_t b) { return scores[a] > scores[b]; });
+        MoveList sorted;
+        sorted.reserve(moves.size());
+        for (std::size_t i : idx) sorted.push_back(moves[i]);
+        moves.swap(sorted);
+    }
+
+    int score_to_tt(int s, int ply) const {
+        return s > MATE - 1000 ? s + ply : s < -MATE + 1000 ? s - ply : s;
+    }
+    int score_from_tt(int s, int ply) const {
+        return s > MATE - 1000 ? s - ply : s < -MATE + 1000 ? s + ply : s;
+    }
+
+    int quiesce(int alpha, int beta, int ply, int qdepth) {
+        ++nodes;
+        if (p.king[p.side] < 0) return -(MATE - ply);
+        if (out_of_budget()) return 0;
+        const int stand = evaluate(p);
+        if (stand >= beta || ply >= MAX_PLY || qdepth >= 8) return stand;
+        alpha = std::max(alpha, stand);
+        MoveList& moves = lists[ply];
+        generate_captures(p, moves);
+        sort_moves(moves, orders[ply], Move{}, ply);
+        for (std::size_t i = 0; i < moves.size(); ++i) {
+            const Move m = lists[ply][i];
+            Undo u;
+            make(p, m, u);
+            const int s = -quiesce(-beta, -alpha, ply + 1, qdepth + 1);
+            unmake(p, u);
+            if (aborted) return 0;
+            if (s > alpha) {
+                alpha = s;
+                if (s >= beta) break;
+            }
+        }
+        return alpha;
+    }
+
+    int negamax(int depth, int alpha, int beta, int ply, bool null_ok) {
+        if (p.king[p.side] < 0) return -(MATE - ply);
+        const bool check = in_check();
+        if (check) ++depth;
+        if (depth <= 0) return quiesce(alpha, beta, ply, 0);
+        ++nodes;
+        if (out_of_budget()) return 0;
+        if (ply >= MAX_PLY) return evaluate(p);
+        const bool pv = beta - alpha > 1;
+
+        Entry& e = tt[p.key & mask];
+        Move hash_move{};
+        if (e.key == p.key && e.bound != NONE) {
+            hash_move = e.move;
+            const int s = score_from_tt(e.score, ply);
+            if (!pv && e.depth >= depth &&
+                (e.bound == EXACT || (e.bound == LOWER_BOUND && s >= beta) ||
+                 (e.bound == UPPER_BOUND && s <= alpha)))
+                return s;
+        }
+
+        // Null move: if passing still holds beta, a real move will too.
+        if (null_ok && !pv && !check && depth >= 3 && evaluate(p) >= beta) {
+            set_side(p, 1 - p.side);
+            const int s = -negamax(depth - 3, -beta, -beta + 1, ply + 1, false);
+            set_side(p, 1 - p.side);
+            if (aborted) return 0;
+            if (s >= beta && s < MATE - 1000) return s;
+        }
+
+        MoveList& moves = lists[ply];
+        generate(p, moves, true);
+        if (moves.empty()) return -(MATE - ply); // no move at all: lost
+        sort_moves(moves, orders[ply], hash_move, ply);
+
+        const int alpha0 = alpha;
+        int best = -INF;
+        Move best_move = moves[0];
+        for (std::size_t i = 0; i < lists[ply].size(); ++i) {
+            const Move m = lists[ply][i];
+            const bool quiet = m.captured == KARA && m.placed == m.piece;
+            Undo u;
+            make(p, m, u);
+            int s;
+            if (i == 0) {
+                s = -negamax(depth - 1, -beta, -alpha, ply + 1, true);
+            } else {
+                // Late quiet moves are searched shallower first.
+                int r = 0;
+                if (quiet && !check && depth >= 3 && i >= 4 && !(m == killers[ply][0]) &&
+                    !(m == killers[ply][1]))
+                    r = i >= 12 ? 2 : 1;
+                s = -negamax(depth - 1 - r, -alpha - 1, -alpha, ply + 1, true);
+                if (s > alpha && r > 0) s = -negamax(depth - 1, -alpha - 1, -alpha, ply + 1, true);
+                if (s > alpha && s < beta) s = -negamax(depth - 1, -beta, -alpha, ply + 1, true);
+            }
+            unmake(p, u);
+            if (aborted) return 0;
+            if (s > best) {
+                best = s;
+                best_move = m;
+            }
+            if (s > alpha) {
+                alpha = s;
+                if (s >= beta) {
+                    if (quiet) {
+                        if (!(m == killers[ply][0])) {
+                            killers[ply][1] = killers[ply][0];
+                            killers[ply][0] = m;
+                        }
+                        history[hist_index(m)][m.to] += depth * depth;
+                    }
+                    break;
+                }
+            }
+        }
+        e.key = p.key;
+        e.move = best_move;
+        e.score = static_cast<std::int16_t>(score_to_tt(best, ply));
+        e.depth = static_cast<std::int8_t>(depth);
+        e.bound = best >= beta ? LOWER_BOUND : best > alpha0 ? EXACT : UPPER_BOUND;
+        return best;
+    }
+
+    Result run() {
+        Result r;
+        MoveList root;
+        generate(p, root, true);
+        if (root.empty()) return r;
+        r.found = true;
+        r.best = root[0];
+        // A king within reach is taken at once.
+        for (const Move& m : root)
+            if (m.captured == SITA_OU || m.captured == UE_OU) {
+                r.best = m;
+                r.score = MATE;
+                return r;
+            }
+        sort_moves(root, orders[0], Move{}, 0);
+        std::vector<int> scores(root.size(), 0);
+        for (int depth = 1; depth <= lim.max_depth; ++depth) {
+            int alpha = -INF;
+            Move best = root[0];
+            int best_score = -INF;
+            for (std::size_t i = 0; i < root.size(); ++i) {
+                Undo u;
+                make(p, root[i], u);
+                int s;
+                if (i == 0) {
+                    s = -negamax(depth - 1, -INF, INF, 1, true);
+                } else {
+                    s = -negamax(depth - 1, -alpha - 1, -alpha, 1, true);
+                    if (s > alpha && !aborted) s = -negamax(depth - 1, -INF, -alpha, 1, true);
+                }
+                unmake(p, u);
+                if (aborted) break;
+                scores[i] = s;
+                if (s > best_score) {
+                    best_score = s;
+                    best = root[i];
+                    alpha = s;
+                }
+            }
+            if (aborted) {
+                // A move proved better than the last full iteration's choice is kept.
+                if (best_score > r.score && best_score > -INF) r.best = best;
+                break;
+            }
+            r.best = best;
+            r.score = best_score;
+            r.depth = depth;
+            if (best_score > MATE - 1000 || best_score < -MATE + 1000) break;
+            // Next iteration: best first, then by this iteration's scores.
+            std::vector<std::size_t> idx(root.size());
+            for (std::size_t i = 0; i < idx.size(); ++i) idx[i] = i;
+            std::stable_sort(idx.begin(), idx.end(),
+                             [&](std::size_t a, std::size_t b) { return scores[a] > scores[b]; });
+            MoveList sorted;
+            std::vector<int> sorted_scores;
+            for (std::size_t i : idx) {
+                sorted.push_back(root[i]);
+                sorted_scores.push_back(scores[i]);
+            }
+            root.swap(sorted);
+            scores.swap(sorted_scores);
+        }
+        r.nodes = nodes;
+        return r;
+    }
+};
+
+} // namespace
+
+Result search(const Position& p, const Limits& limits) {
+    auto s = std::make_unique<Searcher>(p, limits);
+    Result r = s->run();
+    r.nodes = s->nodes;
+    return r;
+}
+
+} // namespace engine

@@ -1,0 +1,35 @@
+// The searching computer: iterative-deepening alpha-beta over engine positions, stopped by a node
+// budget so that the same position always gives the same move on any machine.
+#pragma once
+
+#include "engine/position.h"
+
+#include <atomic>
+#include <cstdint>
+
+namespace engine {
+
+// Chosen so that the slowest position of the benchmark takes well under a second on a small machine.
+constexpr std::uint64_t DEFAULT_NODES = 120000;
+constexpr int MATE = 30000;
+
+struct Limits {
+    std::uint64_t nodes = DEFAULT_NODES;
+    int max_depth = 64;
+    const std::atomic<bool>* stop = nullptr; // set from outside: give up at once (the result is then unused)
+};
+
+struct Result {
+    bool found = false; // false when the side to move has no move at all
+    Move best;
+    int score = 0; // from the side to move's view; near MATE: a king is taken
+    int depth = 0; // last depth searched to the end
+    std::uint64_t nodes = 0;
+};
+
+Result search(const Position& p, const Limits& limits = {});
+
+// The evaluation from the side to move's view.
+int evaluate(const Position& p);
+
+} // namespace engine

@@ -1,0 +1,136 @@
+// The searching computer's choices on small positions.
+#include "engine/search.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <tuple>
+#include <vector>
+
+using namespace engine;
+
+namespace {
+
+struct SearchCase {
+    const char* what;
+    std::vector<std::tuple<int, int, Koma>> pieces;
+    int hand_kind; // one piece of this kind in the hand of the side to move (0: none)
+    int side;
+};
+
+void PrintTo(const SearchCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+Position build(const SearchCase& c) {
+    Position p = empty_position();
+    for (auto [x, y, code] : c.pieces) put(p, x, y, code);
+    if (c.hand_kind) set_hand(p, c.side, c.hand_kind, 1);
+    set_side(p, c.side);
+    return p;
+}
+
+bool can_take_king(const Position& p) {
+    MoveList moves;
+    generate(p, moves);
+    for (const Move& m : moves)
+        if (m.captured == SITA_OU || m.captured == UE_OU) return true;
+    return false;
+}
+
+Position after(Position p, const Move& m) {
+    Undo u;
+    make(p, m, u);
+    return p;
+}
+
+Limits small() {
+    Limits l;
+    l.nodes = 60000;
+    return l;
+}
+
+class TakesTheKing : public ::testing::TestWithParam<SearchCase> {};
+TEST_P(TakesTheKing, InOne) {
+    const Result r = search(build(GetParam()), small());
+    ASSERT_TRUE(r.found);
+    EXPECT_TRUE(r.best.captured == SITA_OU || r.best.captured == UE_OU) << GetParam().what;
+}
+INSTANTIATE_TEST_SUITE_P(
+    Positions, TakesTheKing,
+    ::testing::Values(
+        SearchCase{"rook along the file", {{6, 10, SITA_OU}, {6, 2, UE_OU}, {6, 8, SITA_SYA}}, 0, LOWER},
+        SearchCase{
+            "upper knight", {{6, 10, SITA_OU}, {6, 2, UE_OU}, {7, 8, UE_KEI}, {5, 8, UE_GIN}}, 0, UPPER},
+        SearchCase{"rather than a rook",
+                   {{6, 10, SITA_OU}, {3, 3, UE_SYA}, {4, 3, UE_OU}, {3, 4, SITA_GIN}},
+                   0,
+                   LOWER}));
+
+class WinsInThree : public ::testing::TestWithParam<SearchCase> {};
+TEST_P(WinsInThree, EveryReplyLeavesTheKingToBeTaken) {
+    const Position p = build(GetParam());
+    const Result r = search(p, small());
+    ASSERT_TRUE(r.found);
+    EXPECT_GT(r.score, MATE - 10) << GetParam().what;
+    const Position q = after(p, r.best);
+    MoveList replies;
+    generate(q, replies);
+    for (const Move& m : replies) EXPECT_TRUE(can_take_king(after(q, m))) << GetParam().what;
+}
+INSTANTIATE_TEST_SUITE_P(
+    Positions, WinsInThree,
+    ::testing::Values(
+        SearchCase{"gold dropped on the head, pawn behind",
+                   {{6, 10, SITA_OU}, {6, 2, UE_OU}, {6, 4, SITA_HU}},
+                   5,
+                   LOWER},
+        SearchCase{"upper gold on the head", {{6, 10, SITA_OU}, {6, 2, UE_OU}, {6, 8, UE_HU}}, 5, UPPER},
+        SearchCase{"from the ring: a gold turned below the file",
+                   {{2, 10, SITA_OU}, {2, 8, UE_KIN}, {3, 11, UE_KIN}, {9, 2, UE_OU}, {3, 9, UE_HU}},
+                   0,
+                   UPPER}));
+
+class KeepsItsKing : public ::testing::TestWithParam<SearchCase> {};
+TEST_P(KeepsItsKing, NeverLeavesItToBeTakenInOne) {
+    const Position p = build(GetParam());
+    const Result r = search(p, small());
+    ASSERT_TRUE(r.found);
+    EXPECT_FALSE(can_take_king(after(p, r.best))) << GetParam().what;
+}
+INSTANTIATE_TEST_SUITE_P(
+    Positions, KeepsItsKing,
+    ::testing::Values(
+        SearchCase{"rook checks down the file", {{6, 10, SITA_OU}, {6, 4, UE_SYA}, {2, 2, UE_OU}}, 0, LOWER},
+        SearchCase{
+            "knight checks", {{6, 10, SITA_OU}, {7, 8, UE_KEI}, {2, 2, UE_OU}, {5, 9, SITA_HU}}, 0, LOWER},
+        SearchCase{"the gold shields the king from a rook; a bishop is offered",
+                   {{6, 10, SITA_OU}, {6, 9, SITA_KIN}, {6, 3, UE_SYA}, {5, 8, UE_KAKU}, {2, 2, UE_OU}},
+                   0,
+                   LOWER},
+        SearchCase{"upper king beside a dragon",
+                   {{6, 2, UE_OU}, {7, 3, SITA_SYA_NARI}, {10, 10, SITA_OU}},
+                   0,
+                   UPPER}));
+
+TEST(EngineSearch, SamePositionGivesTheSameMoveTwice) {
+    Position p = start_position();
+    put(p, 5, 11, SITA_KIN);
+    put(p, 1, 4, UE_GIN);
+    set_hand(p, UPPER, 3, 1);
+    const Result a = search(p, small());
+    const Result b = search(p, small());
+    EXPECT_TRUE(a.best == b.best);
+    EXPECT_EQ(a.score, b.score);
+    EXPECT_EQ(a.nodes, b.nodes);
+}
+
+// Quitting the program during a search: the search gives up within a thousand-odd nodes.
+TEST(EngineSearch, GivesUpAtOnceWhenStopped) {
+    std::atomic<bool> stop{true};
+    Limits l;
+    l.stop = &stop;
+    EXPECT_LT(search(start_position(), l).nodes, 2048u);
+}
+
+} // namespace

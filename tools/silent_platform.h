@@ -1,0 +1,38 @@
+// A window for the tools that time and pit the computers: nothing is painted, nobody answers, the clock
+// stands still and waits return at once.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <string>
+
+class SilentPlatform : public Platform {
+  public:
+    void clear(int) override {}
+    void stamp(Pic, double, double) override {}
+    void outline(int, double, double, double, double) override {}
+    void set_font_bold(bool) override {}
+    void print(double, double, const std::string&, double, int) override {}
+    void refresh() override {}
+    void message(const std::string&, const std::string&) override {}
+    bool ask(const std::string&, const std::string&) override { return true; }
+    void warning(const std::string&, const std::string&) override {}
+    bool checked(MenuItem) override { return false; }
+    void set_checked(MenuItem, bool) override {}
+    void set_timer(bool) override {}
+    bool timer_enabled() override { return false; }
+    double now() override { return 36000.0; }
+    void wait(double) override {}
+    void show_title(bool) override {}
+    void place_window() override {}
+    void end_program() override {}
+    bool version_dialog() override { return false; }
+    bool open_browser(const std::string&) override { return false; }
+    void show_lists(bool, bool, bool) override {}
+    void show_io(bool) override {}
+    std::string text(TextBox) override { return {}; }
+    void set_text(TextBox, const std::string&) override {}
+    std::string folder() override { return "."; }
+    void set_folder(const std::string&) override {}
+    void refresh_files() override {}
+};
