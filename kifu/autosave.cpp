@@ -17,9 +17,9 @@ void 書込_前回の対局() {
     if (KIFU_TAIKYOKU != ON || KIFU_TESUU < 1) return;
     const bool com = TAIKYOKU_MODE == MODE_MAN_COM;
     const bool lower_first = SITA_GAWA == 1;
-    const std::string upper = com ? "COM" : lower_first ? "後手" : "先手";
+    const std::string upper = com ? std::string(前回の対局_COM) : lower_first ? "後手" : "先手";
     const std::string lower = com ? "MAN" : lower_first ? "先手" : "後手";
     const std::string path = 取得_前回の対局パス();
-    const int err = 書込_棋譜ファイル(path, "前回の対局", upper, lower);
+    const int err = 書込_棋譜ファイル(path, std::string(前回の対局_題名), upper, lower);
     if (err != 0) std::fprintf(stderr, "tessora: %s: %s\n", path.c_str(), std::strerror(err));
 }

@@ -2,6 +2,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+
+// The first header line of the kept game, and its second one in a game against the computer (the
+// computer's name, as the upper player); a file beginning so is played on when it is read.
+inline constexpr std::string_view 前回の対局_題名 = "前回の対局";
+inline constexpr std::string_view 前回の対局_COM = "COM";
 
 // Where the game is kept: the folder of the settings file.
 std::string 取得_前回の対局パス();

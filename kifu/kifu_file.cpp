@@ -5,6 +5,8 @@
 #include "com/com.h"
 #include "control/game.h"
 #include "core/state.h"
+#include "kifu/autosave.h"
+#include "kifu/navigate.h"
 #include "kifu/panel.h"
 #include "kifu/record.h"
 #include "platform/codec.h"
@@ -485,6 +487,13 @@ void File1_Click(const std::string& name) {
         platform().message("棋譜が" + std::to_string(KIFU_MAX) + "手を超えているので、最初の" +
                                std::to_string(KIFU_MAX) + "手だけ読み込みました",
                            "棋譜");
+    // The kept game is known by its first line, not by its name: a player may copy or rename it to keep
+    // it from being replaced, and it must still play on.
+    if (from_sjis(f.lines[0]) == 前回の対局_題名) {
+        const bool com = f.lines.size() > 1 && from_sjis(f.lines[1]) == 前回の対局_COM;
+        再開待ち_最終局面(com ? MODE_MAN_COM : MODE_MAN_MAN);
+        return;
+    }
     platform().message("棋譜を '進 'で進めて下さい", "棋譜");
     TEBAN = 1;
 }

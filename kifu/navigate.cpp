@@ -5,6 +5,7 @@
 #include "com/com.h"
 #include "control/clock.h"
 #include "control/game.h"
+#include "com/mate.h"
 #include "control/levels.h"
 #include "core/moves.h"
 #include "core/rules.h"
@@ -68,7 +69,51 @@ void show_snapshot(int n, double ue_jikan, double sita_jikan) {
     描画_盤();
 }
 
+// Shows record entry n as the position its move left: the clocks after that move and its text.
+void show_after_move(int n, bool sound) {
+    show_snapshot(n, KIFU_UE_JIKAN_ATO[n], KIFU_SITA_JIKAN_ATO[n]);
+    int x = 0, y = 0, code = KARA;
+    調査_移動結果(n, x, y, code);
+    if (sound) dsPlay(OTO_KOMA);
+    描画_移動結果(code > 0 ? UE_GAWA : SITA_GAWA, x, y, code);
+}
+
+// The game shown has already ended: a king was taken, or the human's last move mated the computer.
+int 調査_終局(int mode) {
+    bool sita_ou = false, ue_ou = false;
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y) {
+            sita_ou = sita_ou || BAN[x][y] == SITA_OU;
+            ue_ou = ue_ou || BAN[x][y] == UE_OU;
+        }
+    if (!sita_ou) return UE_GAWA;
+    if (!ue_ou) return SITA_GAWA;
+    if (mode == MODE_MAN_COM && TEBAN == UE_GAWA) {
+        勢力調査();
+        if (詰めかCOM() == ON) return SITA_GAWA;
+    }
+    return 0;
+}
+
 } // namespace
+
+void 再開待ち_最終局面(int mode) {
+    SENTAKU = 0;
+    platform().set_timer(false);
+    描画_将棋盤桝();
+    KIFU_MODE = OFF;
+    TAIKYOKU_MODE = mode;
+    if (mode == MODE_MAN_COM) 描画_レベル(COM_LEVEL);
+    KIFU_NO = KIFU_TESUU;
+    TESUU = KIFU_TESUU;
+    show_after_move(KIFU_NO, false);
+    // The players took turns from entry 0, where the side that moved first (TEBAN 1) was to move.
+    TEBAN = TESUU % 2 == 0 ? 1 : -1;
+    描画_手数(TESUU, 15);
+    調査_局面後設定();
+    SYOUSYA = 調査_終局(mode);
+    SAIKAI_MACHI = ON;
+}
 
 void STOP_Click() {
     close_file_panel();
@@ -106,13 +151,7 @@ void AFTER_Click() {
     KIFU_NO += 1;
     TESUU += 1;
     描画_手数(TESUU, 15);
-    const int n = KIFU_NO;
-    show_snapshot(n, KIFU_UE_JIKAN_ATO[n], KIFU_SITA_JIKAN_ATO[n]);
-
-    int x = 0, y = 0, code = KARA;
-    調査_移動結果(n, x, y, code);
-    dsPlay(OTO_KOMA);
-    描画_移動結果(code > 0 ? UE_GAWA : SITA_GAWA, x, y, code);
+    show_after_move(KIFU_NO, true);
     TEBAN = -TEBAN;
     描画_手数(TESUU, 15);
     調査_局面後設定();

@@ -2,6 +2,8 @@
 // all through the script driver.
 #include "script_harness.h"
 
+#include "platform/codec.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -216,22 +218,122 @@ TEST(Record, TheGameInProgressIsKeptWhenTheProgramEnds) {
 
         const ScriptResult resumed = run_script(R"(menu KIFU_READ
 pick 前回の対局.棋譜
-menu AFTER
-menu AFTER
-menu START
 click L 5 4
 click L 5 5
 dump
 )",
                                                 dir);
-        EXPECT_TRUE(resumed.has("msg 進む | 終わり"));
-        EXPECT_TRUE(resumed.has("msg   | 後手の番です"));
+        EXPECT_TRUE(resumed.has("msg 対局 | 後手の番です"));
         const auto d = resumed.starting("dump");
         ASSERT_EQ(d.size(), 1u);
         EXPECT_NE(d[0].find("TEBAN=1 TESUU=2"), std::string::npos);
         EXPECT_EQ(d[0].substr(5 + (5 - 1) * 44 + (7 - 1) * 4, 4), " -10"); // the kept move
         EXPECT_EQ(d[0].substr(5 + (5 - 1) * 44 + (5 - 1) * 4, 4), "  10"); // the move played on
     }
+}
+
+// The kept game read back stands where the game was left, in its mode, and the next click on the
+// board plays on; 戻 and 進 step over it as in a game being played. Another record reads as before.
+TEST(Record, AKeptGameReadBackPlaysOnWithAClick) {
+    const std::string against_computer = "menu SENTE\nclick L 5 8\nclick L 5 7\nclick L 8 8\nclick L 8 7\n";
+    const std::string two_players = "menu START\nclick L 5 8\nclick L 5 7\nclick L 5 4\nclick L 5 5\n"
+                                    "click L 8 8\nclick L 8 7\n";
+    const std::string kept_title = to_sjis("前回の対局");
+    const struct {
+        const char* what;
+        std::string played;
+        std::string title; // the first line the read file is given
+        const char* name;  // the name it is read under
+        const char* after_read;
+        std::vector<std::string> said; // the messages after the file was read
+        const char* shown;             // the dump after the read
+        const char* last;              // the last dump
+    } rows[] = {
+        {"against the computer, the human to move",
+         against_computer,
+         kept_title,
+         "前回の対局.棋譜",
+         "click L 2 8\nclick L 2 7\ndump\n",
+         {"msg 棋譜 |  読み込みました", "msg 対局 | MANの番です"},
+         "TEBAN=1 TESUU=4 SYOUSYA=0",
+         "TEBAN=1 TESUU=6 SYOUSYA=0"},
+        {"against the computer, stepped back to the computer's move",
+         against_computer,
+         kept_title,
+         "前回の対局.棋譜",
+         "menu REPLAY\nclick L 6 6\ndump\nmenu AFTER\n",
+         {"msg 棋譜 |  読み込みました", "msg 再開(COM) | OKですか？", "msg 進む | できません"},
+         "TEBAN=1 TESUU=4 SYOUSYA=0",
+         "TEBAN=1 TESUU=4 SYOUSYA=0"},
+        {"two players, the second to move",
+         two_players,
+         kept_title,
+         "前回の対局.棋譜",
+         "click L 2 4\nclick L 2 5\ndump\n",
+         {"msg 棋譜 |  読み込みました", "msg 対局 | 後手の番です"},
+         "TEBAN=-1 TESUU=3 SYOUSYA=0",
+         "TEBAN=1 TESUU=4 SYOUSYA=0"},
+        {"two players, stepped back twice",
+         two_players,
+         kept_title,
+         "前回の対局.棋譜",
+         "menu REPLAY\nmenu REPLAY\nclick L 2 4\nclick L 2 5\ndump\n",
+         {"msg 棋譜 |  読み込みました", "msg 対局 | 後手の番です"},
+         "TEBAN=-1 TESUU=3 SYOUSYA=0",
+         "TEBAN=1 TESUU=2 SYOUSYA=0"},
+        {"a copy kept under another name",
+         two_players,
+         kept_title,
+         "copy.棋譜",
+         "click L 2 4\nclick L 2 5\ndump\n",
+         {"msg 棋譜 |  読み込みました", "msg 対局 | 後手の番です"},
+         "TEBAN=-1 TESUU=3 SYOUSYA=0",
+         "TEBAN=1 TESUU=4 SYOUSYA=0"},
+        {"another game's record",
+         two_players,
+         to_sjis("対局"),
+         "前回の対局.棋譜",
+         "click L 2 4\nmenu AFTER\ndump\n",
+         {"msg 棋譜 |  読み込みました", "msg 棋譜 | 棋譜を '進 'で進めて下さい",
+          "ask 棋譜 | 棋譜を '進 'で進めて下さい -> Yes"},
+         "TEBAN=1 TESUU=0 SYOUSYA=0",
+         "TEBAN=-1 TESUU=1 SYOUSYA=0"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        TempDir dir;
+        run_script(row.played + "menu OWARI\n", dir);
+        const std::string kept = dir.read("前回の対局.棋譜");
+        ASSERT_EQ(kept.substr(0, kept_title.size()), kept_title);
+        dir.write(row.name, row.title + kept.substr(kept_title.size()));
+
+        const ScriptResult r =
+            run_script("menu KIFU_READ\npick " + std::string(row.name) + "\ndump\n" + row.after_read, dir);
+        std::vector<std::string> said = r.starting("msg");
+        for (const std::string& line : r.starting("ask")) said.push_back(line);
+        EXPECT_EQ(said, row.said);
+        const auto d = r.starting("dump");
+        ASSERT_GE(d.size(), 2u);
+        EXPECT_NE(d.front().find(row.shown), std::string::npos) << d.front();
+        EXPECT_NE(d.back().find(row.last), std::string::npos) << d.back();
+    }
+}
+
+// A kept game that had ended stays ended when it is read: its king was taken.
+TEST(Record, AKeptGameThatHadEndedStaysEnded) {
+    TempDir dir;
+    run_script("menu START\nclick L 5 8\nclick L 5 7\nmenu OWARI\n", dir);
+    std::string kept = dir.read("前回の対局.棋譜");
+    // The upper king, at (6, 2), is taken off the last position.
+    const std::size_t king = kept.rfind("\r\n", kept.size() - 3) + 2 + ((6 - 1) * 11 + (2 - 1)) * 4;
+    ASSERT_EQ(kept.substr(king, 4), " 950");
+    kept.replace(king, 4, "   0");
+    dir.write("前回の対局.棋譜", kept);
+    const ScriptResult r = run_script("menu KIFU_READ\npick 前回の対局.棋譜\nclick L 5 4\ndump\n", dir);
+    EXPECT_TRUE(r.has("msg 終局 | 新規に対局してください"));
+    const auto d = r.starting("dump");
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_NE(d[0].find("TEBAN=-1 TESUU=1 SYOUSYA=1"), std::string::npos) << d[0];
 }
 
 TEST(Record, TheFolderListChoosesWhereFilesGo) {

@@ -8,6 +8,7 @@
 #include "kifu/record.h"
 #include "sound/dslib.h"
 #include "sound/effects.h"
+#include "support/board.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
 #include "support/wave.h"
@@ -326,3 +327,35 @@ TEST_F(Navigate, OpeningThePositionMenuClosesTheFilePanel) {
 }
 
 } // namespace
+
+// A kept game whose last move mated the computer is read back won; two players have no mate test and
+// play on from the same position.
+TEST_F(Navigate, AKeptGameEndedByMateStaysEndedAgainstTheComputerOnly) {
+    for (int mode : {MODE_MAN_COM, MODE_MAN_MAN}) {
+        SCOPED_TRACE(mode);
+        KIFU_NO = 0;
+        手順保存(0, 0, 0, 0, KARA, KARA, 0, 0, 0, 0);
+        // The upper king boxed in by its own pawns, checked up file 6 by the rook the lower player moved.
+        set_position({{6, 10, SITA_OU},
+                      {6, 2, UE_OU},
+                      {5, 2, UE_HU},
+                      {7, 2, UE_HU},
+                      {5, 3, UE_HU},
+                      {7, 3, UE_HU},
+                      {6, 8, SITA_SYA}});
+        KIFU_NO = 1;
+        手順保存(0, 0, 0, 0, KARA, KARA, 0, 7, 0, 0);
+        初期設定();
+        // The reader sets the sides from the first move: here the lower player moved first.
+        SITA_GAWA = 1;
+        UE_GAWA = -1;
+        再開待ち_最終局面(mode);
+        EXPECT_EQ(board(), entry(1));
+        EXPECT_EQ(TEBAN, UE_GAWA);
+        EXPECT_EQ(SITA_JIKAN, 7);
+        EXPECT_EQ(TAIKYOKU_MODE, mode);
+        EXPECT_EQ(KIFU_MODE, OFF);
+        EXPECT_EQ(SAIKAI_MACHI, ON);
+        EXPECT_EQ(SYOUSYA, mode == MODE_MAN_COM ? SITA_GAWA : 0);
+    }
+}
