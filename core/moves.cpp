@@ -2,35 +2,6 @@
 
 namespace {
 
-// Hand kind 1..7 of a piece code, promoted or not; 0 for a king or the empty cell.
-int hand_kind(int c) {
-    switch (c < 0 ? -c : c) {
-    case 10:
-    case 11:
-        return 1;
-    case 20:
-    case 21:
-        return 2;
-    case 30:
-    case 31:
-        return 3;
-    case 100:
-    case 101:
-        return 4;
-    case 110:
-    case 111:
-        return 5;
-    case 800:
-    case 801:
-        return 6;
-    case 900:
-    case 901:
-        return 7;
-    default:
-        return 0;
-    }
-}
-
 // The 40 ring cells clockwise from the top left corner: the top row, the right column, the bottom row
 // backwards, the left column upwards.
 struct RingCells {

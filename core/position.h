@@ -57,6 +57,35 @@ constexpr int BAN_SIZE = 9;
 // Palette colours used by name.
 constexpr int SENTAKU_IRO = 12; // outline of the selected cell
 
+// Hand kind 1..7 of a piece code, promoted or not; 0 for a king or the empty cell.
+constexpr int hand_kind(int c) {
+    switch (c < 0 ? -c : c) {
+    case 10:
+    case 11:
+        return 1;
+    case 20:
+    case 21:
+        return 2;
+    case 30:
+    case 31:
+        return 3;
+    case 100:
+    case 101:
+        return 4;
+    case 110:
+    case 111:
+        return 5;
+    case 800:
+    case 801:
+        return 6;
+    case 900:
+    case 901:
+        return 7;
+    default:
+        return 0;
+    }
+}
+
 struct Kyokumen {
     // The board: x, y = 0..11; play area 2..10, the conveyor ring the cells with x or y equal to 1 or 11.
     Koma BAN[12][12] = {};

@@ -17,34 +17,12 @@ constexpr int kKing = 8;
 // lacks the first |L| of these. The scale is symmetric, so a reversal that negates the level agrees.
 constexpr int kHandicapOrder[10] = {6, 7, 2, 2, 3, 3, 4, 4, 5, 5};
 
-// Hand kind 1..7 of a code, 8 for a king, 0 for anything that is no piece a game can hold.
+// Hand kind 1..7 of a code, 8 for a king, 0 for anything that is no piece a game can hold (the gold
+// codes ±111 exist as constants, but no rule makes them).
 int kind_of(int code) {
-    switch (std::abs(code)) {
-    case 10:
-    case 11:
-        return 1;
-    case 20:
-    case 21:
-        return 2;
-    case 30:
-    case 31:
-        return 3;
-    case 100:
-    case 101:
-        return 4;
-    case 110: // 111 exists as a constant but no rule makes it
-        return 5;
-    case 800:
-    case 801:
-        return 6;
-    case 900:
-    case 901:
-        return 7;
-    case 950:
-        return kKing;
-    default:
-        return 0;
-    }
+    if (code == SITA_OU || code == UE_OU) return kKing;
+    if (code == SITA_KIN_NARI || code == UE_KIN_NARI) return 0;
+    return hand_kind(code);
 }
 
 std::string cell(int x, int y) {
