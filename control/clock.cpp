@@ -18,8 +18,8 @@ void 時計_初期化() {
 }
 
 void Timer1_Timer() {
-    if (!platform().timer_enabled() || SYOUSYA != 0) return;
-    KEIKA_BYOU = 調査_経過秒(KAISHI_JIKOKU, platform().now());
+    if (!platform().clock().timer_enabled() || SYOUSYA != 0) return;
+    KEIKA_BYOU = 調査_経過秒(KAISHI_JIKOKU, platform().clock().now());
     const long whole = static_cast<long>(std::floor(KEIKA_BYOU));
     if (whole == g_last_second) return;
     g_last_second = whole;
@@ -28,7 +28,7 @@ void Timer1_Timer() {
     } else if (TEBAN == SITA_GAWA) {
         描画_所有時間(SITA_GAWA, KEIKA_BYOU + SITA_JIKAN);
     }
-    platform().refresh();
+    platform().canvas().refresh();
 }
 
 double 調査_経過秒(double start, double now) {
@@ -46,7 +46,7 @@ std::string 調査_時間秒追加結果(double s) {
 }
 
 void 描画_所有時間(int side, double s) {
-    if (!platform().checked(MenuItem::KEIKA)) return;
+    if (!platform().menus().checked(MenuItem::KEIKA)) return;
     const int c = 取得_対背景色();
     const std::string t = 調査_時間秒追加結果(s);
     消去_所有時間(side);
@@ -70,14 +70,14 @@ void 消去_所有時間(int side) {
 }
 
 void KEIKA_Click() {
-    if (platform().checked(MenuItem::KEIKA)) {
-        platform().set_checked(MenuItem::KEIKA, false);
-        platform().set_timer(false);
+    if (platform().menus().checked(MenuItem::KEIKA)) {
+        platform().menus().set_checked(MenuItem::KEIKA, false);
+        platform().clock().set_timer(false);
         消去_所有時間(SITA_GAWA);
         消去_所有時間(UE_GAWA);
     } else {
-        platform().set_checked(MenuItem::KEIKA, true);
-        platform().set_timer(true);
+        platform().menus().set_checked(MenuItem::KEIKA, true);
+        platform().clock().set_timer(true);
         描画_所有時間(UE_GAWA, UE_JIKAN);
         描画_所有時間(SITA_GAWA, SITA_JIKAN);
     }

@@ -129,18 +129,18 @@ void LEVEL3_Click() {
 }
 
 void レベル_設定(int level) {
-    platform().set_checked(MenuItem::LEVEL1, false);
-    platform().set_checked(MenuItem::LEVEL2, false);
-    platform().set_checked(MenuItem::LEVEL3, false);
+    platform().menus().set_checked(MenuItem::LEVEL1, false);
+    platform().menus().set_checked(MenuItem::LEVEL2, false);
+    platform().menus().set_checked(MenuItem::LEVEL3, false);
     switch (level) {
     case 1:
-        platform().set_checked(MenuItem::LEVEL1, true);
+        platform().menus().set_checked(MenuItem::LEVEL1, true);
         break;
     case 2:
-        platform().set_checked(MenuItem::LEVEL2, true);
+        platform().menus().set_checked(MenuItem::LEVEL2, true);
         break;
     case 3:
-        platform().set_checked(MenuItem::LEVEL3, true);
+        platform().menus().set_checked(MenuItem::LEVEL3, true);
         break;
     default:
         break;

@@ -158,11 +158,11 @@ Pic 取得_絵(int code, double x, double y) {
 
 void 描画_絵(int code, double x, double y) {
     const Pic p = 取得_絵(code, x, y);
-    if (p != Pic::None) platform().stamp(p, cell_x(x), cell_y(y));
+    if (p != Pic::None) platform().canvas().stamp(p, cell_x(x), cell_y(y));
 }
 
 void 描画_桝輪郭(int colour, double x, double y) {
-    platform().outline(colour, cell_x(x), cell_y(y), cell_x(x + 1), cell_y(y + 1));
+    platform().canvas().outline(colour, cell_x(x), cell_y(y), cell_x(x + 1), cell_y(y + 1));
 }
 
 void 描画_盤() {

@@ -14,7 +14,7 @@ const char* const kKanjiDigits[10] = {"", "一", "二", "三", "四", "五", "�
 const char* const kWideDigits[10] = {"", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
 
 void print_at(double x, double y, const std::string& text, int colour, double size) {
-    platform().print(cell_x(x), cell_y(y), text, size, colour);
+    platform().canvas().print(cell_x(x), cell_y(y), text, size, colour);
 }
 
 // A text on the background: the black shadow first, then the text 0.1 cell up and left of it.
@@ -111,18 +111,18 @@ void 描画_移動駒種類(double x, double y, const std::string& text, int col
 
 void 描画_文字列(double x, double y, int index, int colour, double size) {
     const std::string text = 文字列_表(index);
-    if (!text.empty()) platform().print(cell_x(x) + 120, cell_y(y) + 160, text, size, colour);
+    if (!text.empty()) platform().canvas().print(cell_x(x) + 120, cell_y(y) + 160, text, size, colour);
 }
 
 void 描画_メッセージ(int kind) {
     static const char* const kLines[4] = {"", "棋譜ﾓｰﾄﾞではできません", "対局途中ではできません",
                                           "反転後ではできません"};
     const std::string line = kind >= 1 && kind <= 3 ? kLines[kind] : "";
-    platform().message(line + "\n\n局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
+    platform().dialogs().message(line + "\n\n局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
 }
 
 void 描画_桝_数値() {
-    platform().set_font_bold(true);
+    platform().canvas().set_font_bold(true);
     const int c = 取得_対背景色();
     for (int i = 1; i <= 9; ++i) {
         描画_絵(HAIKEI_NO, i + 1, 0);
@@ -207,11 +207,11 @@ void 描画_駒点滅(int code, int x, int y, int count) {
     for (int i = 0; i < count; ++i) {
         描画_絵(KARA, x, y);
         描画_桝輪郭(WAKU_IRO, x, y);
-        platform().refresh();
+        platform().canvas().refresh();
         待機_秒(0.2);
         描画_絵(code, x, y);
         描画_桝輪郭(WAKU_IRO, x, y);
-        platform().refresh();
+        platform().canvas().refresh();
         待機_秒(0.2);
     }
 }

@@ -84,23 +84,23 @@ void AFTER_Click() {
     close_file_panel();
     if (TEBAN == 0) {
         dsPlay(OTO_KINSHI);
-        platform().message("「対局」で始めて下さい", "開始");
+        platform().dialogs().message("「対局」で始めて下さい", "開始");
         return;
     }
     SAIKAI_MACHI = ON;
     // The record ends at KIFU_TESUU, and never beyond its room; only stored entries are shown.
     if (KIFU_NO >= KIFU_TESUU || KIFU_NO >= KIFU_MAX || KIFU_NO < 0) {
         if (KIFU_MODE == ON) {
-            platform().message("終わり", "進む");
+            platform().dialogs().message("終わり", "進む");
         } else {
             dsPlay(OTO_KINSHI);
-            platform().message("できません", "進む");
+            platform().dialogs().message("できません", "進む");
         }
         return;
     }
     消去_思考中();
     SENTAKU = 0;
-    platform().set_timer(false);
+    platform().clock().set_timer(false);
     描画_将棋盤桝();
 
     KIFU_NO += 1;
@@ -124,11 +124,11 @@ void REPLAY_Click() {
     // Only entries stored in the record are shown: one standing beyond its end is refused as at its start.
     if (KIFU_NO < 1 || KIFU_NO > KIFU_TESUU) {
         dsPlay(OTO_KINSHI);
-        platform().message("できません", "戻る");
+        platform().dialogs().message("できません", "戻る");
         return;
     }
     SENTAKU = 0;
-    platform().set_timer(false);
+    platform().clock().set_timer(false);
     描画_将棋盤桝();
     消去_思考中();
 
@@ -150,7 +150,7 @@ void REPLAY_Click() {
 void REVERSE_Click() {
     if (KIFU_MODE == ON) {
         dsPlay(OTO_KINSHI);
-        platform().message("棋譜ﾓｰﾄﾞではできません", "反転");
+        platform().dialogs().message("棋譜ﾓｰﾄﾞではできません", "反転");
         return;
     }
     HANTEN = ON;

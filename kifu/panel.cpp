@@ -9,17 +9,17 @@
 #include <filesystem>
 
 void 描画_可視(bool drive, bool folder, bool file) {
-    platform().show_lists(drive, folder, file);
+    platform().file_controls().show_lists(drive, folder, file);
 }
 
 void 描画_棋譜_IO(int flag) {
     if (flag == 0) {
-        platform().show_io(true);
+        platform().file_controls().show_io(true);
         return;
     }
     for (TextBox b : {TextBox::Text1, TextBox::Text2, TextBox::Text3, TextBox::Text4})
-        platform().set_text(b, "");
-    platform().show_io(false);
+        platform().file_controls().set_text(b, "");
+    platform().file_controls().show_io(false);
 }
 
 void KIFU_READ_Click() {
@@ -31,21 +31,21 @@ void Drive1_Change(const std::string& drive) {
     // A volume that cannot be listed is not ready (no medium, gone, or no access).
     DIR* d = opendir(drive.c_str());
     if (!d) {
-        platform().message("ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ");
+        platform().dialogs().message("ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ");
         return;
     }
     closedir(d);
     // Stay in the current folder when it lies on that volume; otherwise go to the volume's top.
-    const std::string current = platform().folder();
+    const std::string current = platform().file_controls().folder();
     if (current.rfind(drive, 0) == 0 &&
         (drive.back() == '/' || current.size() == drive.size() || current[drive.size()] == '/')) {
         return;
     }
-    platform().set_folder(drive);
+    platform().file_controls().set_folder(drive);
 }
 
 void Dir1_Change(const std::string& folder) {
-    platform().set_folder(folder);
+    platform().file_controls().set_folder(folder);
 }
 
 double 取得_棋譜のX座標(const std::string& text) {

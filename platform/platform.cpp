@@ -4,17 +4,18 @@
 #include <cstdlib>
 
 namespace {
-Platform* g_platform = nullptr;
+Platform g_platform{Platform::Parts{}};
 }
 
-Platform& platform() {
-    if (!g_platform) {
-        std::fprintf(stderr, "tessora: no platform installed\n");
-        std::abort();
-    }
-    return *g_platform;
+void Platform::missing(const char* name) {
+    std::fprintf(stderr, "tessora: no %s installed\n", name);
+    std::abort();
 }
 
-void set_platform(Platform* p) {
-    g_platform = p;
+const Platform& platform() {
+    return g_platform;
+}
+
+void set_platform(const Platform::Parts& parts) {
+    g_platform = Platform(parts);
 }

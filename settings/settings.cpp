@@ -49,9 +49,9 @@ bool g_unwritable_told = false; // the player knows the options are not being ke
 void tell_unwritable() {
     if (g_unwritable_told) return;
     g_unwritable_told = true;
-    platform().warning("設定ファイル「" + settings_file() +
-                           "」に書き込めません。\nオプションの変更は保存されません。",
-                       "ｵﾌﾟｼｮﾝ");
+    platform().dialogs().warning("設定ファイル「" + settings_file() +
+                                     "」に書き込めません。\nオプションの変更は保存されません。",
+                                 "ｵﾌﾟｼｮﾝ");
 }
 
 // Replaces the settings file by these lines; false when the file could not be written whole.
@@ -107,13 +107,13 @@ bool apply_line(const std::string& line) {
     } else if (key == "移動指導") {
         const bool on = value == "ON";
         SIDOU_IRO = on ? 15 : 2;
-        platform().set_checked(MenuItem::SIDOU, on);
+        platform().menus().set_checked(MenuItem::SIDOU, on);
         SIDOU_FLAG = on ? ON : OFF;
     } else if (key == "経過時間") {
-        platform().set_checked(MenuItem::KEIKA, value == "ON");
+        platform().menus().set_checked(MenuItem::KEIKA, value == "ON");
     } else if (key == "BGM") {
         const bool on = value == "ON";
-        platform().set_checked(MenuItem::BGM, on);
+        platform().menus().set_checked(MenuItem::BGM, on);
         if (on) dsPlayLooping(OTO_BGM);
     }
     return true;
@@ -124,22 +124,22 @@ bool apply_line(const std::string& line) {
 void reader_fallback() {
     if (!write_lines({"背景画=竹", "移動指導=OFF", "経過時間=ON", "BGM=OFF"})) return tell_unwritable();
     背景設定(HAIKEI_TAKE_NO);
-    platform().set_checked(MenuItem::SIDOU, false);
-    platform().set_checked(MenuItem::KEIKA, true);
-    platform().set_checked(MenuItem::BGM, false);
+    platform().menus().set_checked(MenuItem::SIDOU, false);
+    platform().menus().set_checked(MenuItem::KEIKA, true);
+    platform().menus().set_checked(MenuItem::BGM, false);
 }
 
 // The writer's fallback: other defaults, and only the check marks follow them.
 void writer_fallback() {
     if (!write_lines({"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"})) return tell_unwritable();
     チェック設定(HAIKEI_MIDORI_NO);
-    platform().set_checked(MenuItem::SIDOU, false);
-    platform().set_checked(MenuItem::KEIKA, true);
-    platform().set_checked(MenuItem::BGM, true);
+    platform().menus().set_checked(MenuItem::SIDOU, false);
+    platform().menus().set_checked(MenuItem::KEIKA, true);
+    platform().menus().set_checked(MenuItem::BGM, true);
 }
 
 void background_click(int n, MenuItem item) {
-    if (!platform().checked(item)) {
+    if (!platform().menus().checked(item)) {
         チェック設定(n);
         HAIKEI_NO = n;
     }
@@ -167,21 +167,21 @@ void 読込_環境設定ファイル() {
 void 書込_環境設定ファイル() {
     std::vector<std::string> lines;
     for (const Background& b : BACKGROUNDS) {
-        if (platform().checked(b.item)) {
+        if (platform().menus().checked(b.item)) {
             lines.push_back(std::string("背景画=") + b.word);
             break;
         }
     }
-    lines.push_back(std::string("移動指導=") + on_off(platform().checked(MenuItem::SIDOU)));
-    lines.push_back(std::string("経過時間=") + on_off(platform().checked(MenuItem::KEIKA)));
-    lines.push_back(std::string("BGM=") + on_off(platform().checked(MenuItem::BGM)));
+    lines.push_back(std::string("移動指導=") + on_off(platform().menus().checked(MenuItem::SIDOU)));
+    lines.push_back(std::string("経過時間=") + on_off(platform().menus().checked(MenuItem::KEIKA)));
+    lines.push_back(std::string("BGM=") + on_off(platform().menus().checked(MenuItem::BGM)));
     if (!write_lines(lines)) writer_fallback();
 }
 
 void チェック設定(int n) {
-    for (const Background& b : BACKGROUNDS) platform().set_checked(b.item, false);
+    for (const Background& b : BACKGROUNDS) platform().menus().set_checked(b.item, false);
     for (const Background& b : BACKGROUNDS)
-        if (b.no == n) platform().set_checked(b.item, true);
+        if (b.no == n) platform().menus().set_checked(b.item, true);
 }
 
 void MIDORI_Click() {
@@ -201,17 +201,17 @@ void RENGA_Click() {
 }
 
 void SIDOU_Click() {
-    if (platform().checked(MenuItem::SIDOU)) {
+    if (platform().menus().checked(MenuItem::SIDOU)) {
         // Guidance goes off: plain outlines over every cell that may carry a guidance outline.
         for (int x = 1; x <= 11; ++x)
             for (int y = 1; y <= 11; ++y) 描画_桝輪郭(WAKU_IRO, x, y);
         for (int y = 1; y <= 7; ++y) 描画_桝輪郭(WAKU_IRO, -1, y);
         for (int y = 3; y <= 9; ++y) 描画_桝輪郭(WAKU_IRO, 13, y);
-        platform().set_checked(MenuItem::SIDOU, false);
+        platform().menus().set_checked(MenuItem::SIDOU, false);
         SIDOU_FLAG = OFF;
         SIDOU_IRO = WAKU_IRO;
     } else {
-        platform().set_checked(MenuItem::SIDOU, true);
+        platform().menus().set_checked(MenuItem::SIDOU, true);
         SIDOU_FLAG = ON;
         SIDOU_IRO = 15;
     }
@@ -219,11 +219,11 @@ void SIDOU_Click() {
 }
 
 void BGM_Click() {
-    if (platform().checked(MenuItem::BGM)) {
-        platform().set_checked(MenuItem::BGM, false);
+    if (platform().menus().checked(MenuItem::BGM)) {
+        platform().menus().set_checked(MenuItem::BGM, false);
         dsStop(OTO_BGM);
     } else {
-        platform().set_checked(MenuItem::BGM, true);
+        platform().menus().set_checked(MenuItem::BGM, true);
         dsPlayLooping(OTO_BGM);
     }
     書込_環境設定ファイル();

@@ -52,11 +52,11 @@ std::vector<std::uint8_t> read_whole(const std::string& file, std::string& why) 
 } // namespace
 
 void 表示_警告(const std::string& text) {
-    platform().warning(text, "Tessora.dll");
+    platform().dialogs().warning(text, "Tessora.dll");
 }
 
 void 待機_秒(double seconds) {
-    platform().wait(seconds);
+    platform().clock().wait(seconds);
 }
 
 void 初期化_サウンド(int window) {
