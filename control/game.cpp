@@ -32,11 +32,6 @@ struct Selection {
 };
 Selection g_sel;
 
-void close_file_panel() {
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
-}
-
 // The piece belongs to the side to move.
 bool own_piece(int c) {
     return (is_lower(c) && TEBAN == SITA_GAWA) || (is_upper(c) && TEBAN == UE_GAWA);
@@ -154,7 +149,7 @@ void 終局_棋譜満杯() {
 }
 
 void TAIKYOKU_Click() {
-    close_file_panel();
+    platform().file_controls().close();
 }
 
 void MATCH_MAN_Click() {}
@@ -246,7 +241,7 @@ void Form_Unload() {
 }
 
 void Form_MouseDown(int button, int, double X, double Y) {
-    close_file_panel();
+    platform().file_controls().close();
     if (KIFU_MODE == ON) {
         if (!platform().dialogs().ask("棋譜を '進 'で進めて下さい", "棋譜")) {
             dsPlay(OTO_KINSHI);

@@ -97,8 +97,7 @@ bool ハンデ_可能() {
 }
 
 void ハンデ_一段(bool up) {
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
+    platform().file_controls().close();
     if (!ハンデ_可能()) return;
     KIFU_TESUU = 0;
     if (up ? HANDE_LEVEL < 10 : HANDE_LEVEL > -10) {

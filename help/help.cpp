@@ -4,7 +4,6 @@
 #include "help/help.h"
 
 #include "core/state.h"
-#include "kifu/panel.h"
 #include "platform/platform.h"
 #include "sound/dslib.h"
 #include "sound/effects.h"
@@ -35,8 +34,7 @@ void KAISETU_Click() {
 }
 
 void VER_Click() {
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
+    platform().file_controls().close();
     dsPlay(OTO_SONOTA);
     if (platform().dialogs().version_dialog()) open_help_page();
 }

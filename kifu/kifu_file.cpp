@@ -409,8 +409,7 @@ void Command1_Click() {
                                      "棋譜保存");
         return;
     }
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
+    platform().file_controls().close();
     platform().file_controls().refresh_files();
     platform().dialogs().message("棋譜を書き込みました", "  ");
 }

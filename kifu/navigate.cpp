@@ -22,11 +22,6 @@
 
 namespace {
 
-void close_file_panel() {
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
-}
-
 // The kings' squares and the two-pawn flags follow the position now shown, so the rule and mate
 // checks that read them next see that position. A king that is not on the board keeps its square.
 void 調査_局面後設定() {
@@ -71,7 +66,7 @@ void show_snapshot(int n, double ue_jikan, double sita_jikan) {
 } // namespace
 
 void STOP_Click() {
-    close_file_panel();
+    platform().file_controls().close();
 }
 
 void CANCEL_Click() {
@@ -81,7 +76,7 @@ void CANCEL_Click() {
 }
 
 void AFTER_Click() {
-    close_file_panel();
+    platform().file_controls().close();
     if (TEBAN == 0) {
         dsPlay(OTO_KINSHI);
         platform().dialogs().message("「対局」で始めて下さい", "開始");
@@ -119,7 +114,7 @@ void AFTER_Click() {
 }
 
 void REPLAY_Click() {
-    close_file_panel();
+    platform().file_controls().close();
     SAIKAI_MACHI = ON;
     // Only entries stored in the record are shown: one standing beyond its end is refused as at its start.
     if (KIFU_NO < 1 || KIFU_NO > KIFU_TESUU) {

@@ -17,9 +17,7 @@ void 描画_棋譜_IO(int flag) {
         platform().file_controls().show_io(true);
         return;
     }
-    for (TextBox b : {TextBox::Text1, TextBox::Text2, TextBox::Text3, TextBox::Text4})
-        platform().file_controls().set_text(b, "");
-    platform().file_controls().show_io(false);
+    platform().file_controls().hide_io();
 }
 
 void KIFU_READ_Click() {

@@ -12,6 +12,16 @@ void Platform::missing(const char* name) {
     std::abort();
 }
 
+void FileControls::hide_io() {
+    for (TextBox b : {TextBox::Text1, TextBox::Text2, TextBox::Text3, TextBox::Text4}) set_text(b, "");
+    show_io(false);
+}
+
+void FileControls::close() {
+    show_lists(false, false, false);
+    hide_io();
+}
+
 const Platform& platform() {
     return g_platform;
 }

@@ -76,6 +76,11 @@ class FileControls {
     virtual std::string folder() = 0;                     // current folder of the file list
     virtual void set_folder(const std::string& path) = 0; // folder and file lists follow it
     virtual void refresh_files() = 0;
+
+    // Empties the four text boxes and hides them with their buttons.
+    void hide_io();
+    // Closes the panel: the lists hidden, the text boxes emptied and hidden.
+    void close();
 };
 
 // The program's windows.

@@ -5,7 +5,6 @@
 
 #include "core/state.h"
 #include "display/draw.h"
-#include "kifu/panel.h"
 #include "platform/codec.h"
 #include "platform/files.h"
 #include "platform/folders.h"
@@ -230,6 +229,5 @@ void BGM_Click() {
 }
 
 void OPTION_Click() {
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
+    platform().file_controls().close();
 }
