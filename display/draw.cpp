@@ -1,7 +1,6 @@
 #include "display/draw.h"
 #include "display/levels.h"
 
-#include "control/clock.h"
 #include "core/state.h"
 #include "display/texts.h"
 #include "platform/platform.h"

@@ -3,9 +3,11 @@
 #include "core/rules.h"
 #include "core/state.h"
 #include "display/draw.h"
+#include "kifu/record.h"
 #include "platform/platform.h"
 #include "sound/effects.h"
 
+#include <cmath>
 #include <string>
 
 namespace {
@@ -213,5 +215,38 @@ void 描画_駒点滅(int code, int x, int y, int count) {
         描画_桝輪郭(WAKU_IRO, x, y);
         platform().canvas().refresh();
         待機_秒(0.2);
+    }
+}
+
+std::string 調査_時間秒追加結果(double s) {
+    const double h = s >= 3600 ? std::floor(s / 3600) : 0;
+    const double r = s - 3600 * h;
+    const double m = std::floor(r / 60);
+    const double sec = r - 60 * m;
+    return 変換_数字から文字(static_cast<int>(h)) + ":" + 変換_数字から文字(static_cast<int>(m)) + ":" +
+           変換_数字から文字(static_cast<int>(std::floor(sec)));
+}
+
+void 描画_所有時間(int side, double s) {
+    if (!platform().menus().checked(MenuItem::KEIKA)) return;
+    const int c = 取得_対背景色();
+    const std::string t = 調査_時間秒追加結果(s);
+    消去_所有時間(side);
+    if (side == SITA_GAWA) {
+        描画_数値(13.1, 11.3, t, 0, 0, 12);
+        描画_数値(13, 11.2, t, c, 0, 12);
+    } else if (side == UE_GAWA) {
+        描画_数値(-1.5, 9.3, t, 0, 0, 12);
+        描画_数値(-1.6, 9.2, t, c, 0, 12);
+        描画_絵(BAN[1][9], 1, 9);
+        描画_桝輪郭(0, 1, 9);
+    }
+}
+
+void 消去_所有時間(int side) {
+    if (side == SITA_GAWA) {
+        for (int x = 13; x <= 15; ++x) 描画_絵(HAIKEI_NO, x, 11);
+    } else if (side == UE_GAWA) {
+        for (int x = -2; x <= 0; ++x) 描画_絵(HAIKEI_NO, x, 9);
     }
 }
