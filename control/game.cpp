@@ -4,6 +4,7 @@
 
 #include "com/com.h"
 #include "control/clock.h"
+#include "control/options.h"
 #include "com/mate.h"
 #include "core/moves.h"
 #include "core/rules.h"
@@ -93,7 +94,7 @@ void Form_Load() {
     platform().canvas().refresh();
     待機_秒(2);
     platform().windows().show_title(false);
-    読込_環境設定ファイル();
+    読込_環境設定ファイル(背景設定);
     初期設定();
     platform().windows().place_window();
 }

@@ -1,10 +1,9 @@
-// The settings file "Tessora.ini" and the options menu. The menu's check marks are the state of the
-// options: the file is written from them and read into them. The file is Shift_JIS with CR LF.
+// The settings file "Tessora.ini". The options menu's check marks are the state of the options: the
+// file is written from them and read into them. The file is Shift_JIS with CR LF.
 
 #include "settings/settings.h"
 
 #include "core/state.h"
-#include "display/draw.h"
 #include "platform/codec.h"
 #include "platform/files.h"
 #include "platform/folders.h"
@@ -88,14 +87,8 @@ std::vector<std::string> split_lines(const std::string& text) {
     return lines;
 }
 
-void 背景設定(int n) {
-    チェック設定(n);
-    描画_背景(n);
-    HAIKEI_NO = n;
-}
-
 // One line of the file; false when the line has no "=".
-bool apply_line(const std::string& line) {
+bool apply_line(const std::string& line, void (*背景設定)(int n)) {
     const std::size_t eq = line.find('=');
     if (eq == std::string::npos) return false;
     const std::string key = line.substr(0, eq);
@@ -120,7 +113,7 @@ bool apply_line(const std::string& line) {
 
 // The reader's fallback: the file made anew with its defaults, which are applied once it is written.
 // When even this file cannot be written, the options stay as they are and the player is told.
-void reader_fallback() {
+void reader_fallback(void (*背景設定)(int n)) {
     if (!write_lines({"背景画=竹", "移動指導=OFF", "経過時間=ON", "BGM=OFF"})) return tell_unwritable();
     背景設定(HAIKEI_TAKE_NO);
     platform().menus().set_checked(MenuItem::SIDOU, false);
@@ -137,27 +130,18 @@ void writer_fallback() {
     platform().menus().set_checked(MenuItem::BGM, true);
 }
 
-void background_click(int n, MenuItem item) {
-    if (!platform().menus().checked(item)) {
-        チェック設定(n);
-        HAIKEI_NO = n;
-    }
-    書込_環境設定ファイル();
-    画面_再描画();
-}
-
 } // namespace
 
-void 読込_環境設定ファイル() {
+void 読込_環境設定ファイル(void (*背景設定)(int n)) {
     std::string bytes;
     // An empty file is what a write cut short used to leave: it is treated as no file at all.
     if (!read_file(bytes) || bytes.empty()) {
-        reader_fallback();
+        reader_fallback(背景設定);
         return;
     }
     for (const std::string& line : split_lines(bytes)) {
-        if (!apply_line(from_sjis(line))) {
-            reader_fallback();
+        if (!apply_line(from_sjis(line), 背景設定)) {
+            reader_fallback(背景設定);
             return;
         }
     }
@@ -181,53 +165,4 @@ void チェック設定(int n) {
     for (const Background& b : BACKGROUNDS) platform().menus().set_checked(b.item, false);
     for (const Background& b : BACKGROUNDS)
         if (b.no == n) platform().menus().set_checked(b.item, true);
-}
-
-void MIDORI_Click() {
-    background_click(HAIKEI_MIDORI_NO, MenuItem::MIDORI);
-}
-void TATAMI_Click() {
-    background_click(HAIKEI_TATAMI_NO, MenuItem::TATAMI);
-}
-void TAKE_Click() {
-    background_click(HAIKEI_TAKE_NO, MenuItem::TAKE);
-}
-void UCHU_Click() {
-    background_click(HAIKEI_UCHU_NO, MenuItem::UCHU);
-}
-void RENGA_Click() {
-    background_click(HAIKEI_RENGA_NO, MenuItem::RENGA);
-}
-
-void SIDOU_Click() {
-    if (platform().menus().checked(MenuItem::SIDOU)) {
-        // Guidance goes off: plain outlines over every cell that may carry a guidance outline.
-        for (int x = 1; x <= 11; ++x)
-            for (int y = 1; y <= 11; ++y) 描画_桝輪郭(WAKU_IRO, x, y);
-        for (int y = 1; y <= 7; ++y) 描画_桝輪郭(WAKU_IRO, -1, y);
-        for (int y = 3; y <= 9; ++y) 描画_桝輪郭(WAKU_IRO, 13, y);
-        platform().menus().set_checked(MenuItem::SIDOU, false);
-        SIDOU_FLAG = OFF;
-        SIDOU_IRO = WAKU_IRO;
-    } else {
-        platform().menus().set_checked(MenuItem::SIDOU, true);
-        SIDOU_FLAG = ON;
-        SIDOU_IRO = 15;
-    }
-    書込_環境設定ファイル();
-}
-
-void BGM_Click() {
-    if (platform().menus().checked(MenuItem::BGM)) {
-        platform().menus().set_checked(MenuItem::BGM, false);
-        dsStop(OTO_BGM);
-    } else {
-        platform().menus().set_checked(MenuItem::BGM, true);
-        dsPlayLooping(OTO_BGM);
-    }
-    書込_環境設定ファイル();
-}
-
-void OPTION_Click() {
-    platform().file_controls().close();
 }
