@@ -250,3 +250,14 @@ void 消去_所有時間(int side) {
         for (int x = -2; x <= 0; ++x) 描画_絵(HAIKEI_NO, x, 9);
     }
 }
+
+void 描画_棋譜読込み部分消去() {
+    描画_桝_数値();
+    描画_絵(HAIKEI_NO, -1, 12);
+    描画_絵(HAIKEI_NO, 0, 12);
+    for (int x = 1; x <= 11; ++x) {
+        描画_絵(HAIKEI_NO, x, 12);
+        描画_桝輪郭(WAKU_IRO, x, 10);
+    }
+    描画_絵(1, -0.5, 12.8); // the title picture's top lies under the tiles of row 12
+}

@@ -22,3 +22,5 @@ void 描画_駒点滅(int code, int x, int y, int count);
 std::string 調査_時間秒追加結果(double seconds);
 void 描画_所有時間(int side, double seconds);
 void 消去_所有時間(int side);
+// Clears the place below the board where a record's header is shown.
+void 描画_棋譜読込み部分消去();

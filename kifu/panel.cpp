@@ -1,8 +1,6 @@
 #include "kifu/panel.h"
 
 #include "core/state.h"
-#include "display/draw.h"
-#include "display/texts.h"
 #include "platform/platform.h"
 
 #include <dirent.h>
@@ -52,15 +50,4 @@ double 取得_棋譜のX座標(const std::string& text) {
     for (unsigned char c : text)
         if ((c & 0xC0) != 0x80) length += 1;
     return BAN_X0 + MASU_W * (3 + (13 - length) / 5);
-}
-
-void 描画_棋譜読込み部分消去() {
-    描画_桝_数値();
-    描画_絵(HAIKEI_NO, -1, 12);
-    描画_絵(HAIKEI_NO, 0, 12);
-    for (int x = 1; x <= 11; ++x) {
-        描画_絵(HAIKEI_NO, x, 12);
-        描画_桝輪郭(WAKU_IRO, x, 10);
-    }
-    描画_絵(1, -0.5, 12.8); // the title picture's top lies under the tiles of row 12
 }
