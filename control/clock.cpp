@@ -1,11 +1,9 @@
 #include "control/clock.h"
 
 #include "core/state.h"
-#include "display/draw.h"
 #include "display/texts.h"
-#include "kifu/record.h"
-#include "platform/platform.h"
 #include "settings/settings.h"
+#include "platform/platform.h"
 
 #include <cmath>
 
@@ -18,8 +16,8 @@ void 時計_初期化() {
 }
 
 void Timer1_Timer() {
-    if (!platform().timer_enabled() || SYOUSYA != 0) return;
-    KEIKA_BYOU = 調査_経過秒(KAISHI_JIKOKU, platform().now());
+    if (!platform().clock().timer_enabled() || SYOUSYA != 0) return;
+    KEIKA_BYOU = 調査_経過秒(KAISHI_JIKOKU, platform().clock().now());
     const long whole = static_cast<long>(std::floor(KEIKA_BYOU));
     if (whole == g_last_second) return;
     g_last_second = whole;
@@ -28,7 +26,7 @@ void Timer1_Timer() {
     } else if (TEBAN == SITA_GAWA) {
         描画_所有時間(SITA_GAWA, KEIKA_BYOU + SITA_JIKAN);
     }
-    platform().refresh();
+    platform().canvas().refresh();
 }
 
 double 調査_経過秒(double start, double now) {
@@ -36,48 +34,15 @@ double 調査_経過秒(double start, double now) {
     return now - start;
 }
 
-std::string 調査_時間秒追加結果(double s) {
-    const double h = s >= 3600 ? std::floor(s / 3600) : 0;
-    const double r = s - 3600 * h;
-    const double m = std::floor(r / 60);
-    const double sec = r - 60 * m;
-    return 変換_数字から文字(static_cast<int>(h)) + ":" + 変換_数字から文字(static_cast<int>(m)) + ":" +
-           変換_数字から文字(static_cast<int>(std::floor(sec)));
-}
-
-void 描画_所有時間(int side, double s) {
-    if (!platform().checked(MenuItem::KEIKA)) return;
-    const int c = 取得_対背景色();
-    const std::string t = 調査_時間秒追加結果(s);
-    消去_所有時間(side);
-    if (side == SITA_GAWA) {
-        描画_数値(13.1, 11.3, t, 0, 0, 12);
-        描画_数値(13, 11.2, t, c, 0, 12);
-    } else if (side == UE_GAWA) {
-        描画_数値(-1.5, 9.3, t, 0, 0, 12);
-        描画_数値(-1.6, 9.2, t, c, 0, 12);
-        描画_絵(BAN[1][9], 1, 9);
-        描画_桝輪郭(0, 1, 9);
-    }
-}
-
-void 消去_所有時間(int side) {
-    if (side == SITA_GAWA) {
-        for (int x = 13; x <= 15; ++x) 描画_絵(HAIKEI_NO, x, 11);
-    } else if (side == UE_GAWA) {
-        for (int x = -2; x <= 0; ++x) 描画_絵(HAIKEI_NO, x, 9);
-    }
-}
-
 void KEIKA_Click() {
-    if (platform().checked(MenuItem::KEIKA)) {
-        platform().set_checked(MenuItem::KEIKA, false);
-        platform().set_timer(false);
+    if (platform().menus().checked(MenuItem::KEIKA)) {
+        platform().menus().set_checked(MenuItem::KEIKA, false);
+        platform().clock().set_timer(false);
         消去_所有時間(SITA_GAWA);
         消去_所有時間(UE_GAWA);
     } else {
-        platform().set_checked(MenuItem::KEIKA, true);
-        platform().set_timer(true);
+        platform().menus().set_checked(MenuItem::KEIKA, true);
+        platform().clock().set_timer(true);
         描画_所有時間(UE_GAWA, UE_JIKAN);
         描画_所有時間(SITA_GAWA, SITA_JIKAN);
     }

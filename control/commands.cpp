@@ -9,6 +9,7 @@
 #include "help/help.h"
 #include "kifu/navigate.h"
 #include "kifu/panel.h"
+#include "control/options.h"
 #include "settings/settings.h"
 
 #include <iterator>

@@ -5,6 +5,7 @@
 
 #include "com/com.h"
 #include "control/clock.h"
+#include "control/options.h"
 #include "com/mate.h"
 #include "core/moves.h"
 #include "core/rules.h"
@@ -33,23 +34,18 @@ struct Selection {
 };
 Selection g_sel;
 
-void close_file_panel() {
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
-}
-
 // The piece belongs to the side to move.
 bool own_piece(int c) {
     return (is_lower(c) && TEBAN == SITA_GAWA) || (is_upper(c) && TEBAN == UE_GAWA);
 }
 
 void turn_message(const char* title) {
-    platform().message(TEBAN == 1 ? "先手の番です" : "後手の番です", title);
+    platform().dialogs().message(TEBAN == 1 ? "先手の番です" : "後手の番です", title);
 }
 
 void start_clock_if_shown() {
-    KAISHI_JIKOKU = platform().now();
-    if (platform().checked(MenuItem::KEIKA)) platform().set_timer(true);
+    KAISHI_JIKOKU = platform().clock().now();
+    if (platform().menus().checked(MenuItem::KEIKA)) platform().clock().set_timer(true);
 }
 
 // Selects a piece in a hand box; row is the clicked row, piece its unpromoted code.
@@ -90,18 +86,18 @@ void Form_Load() {
     KIFU_TESUU = 0;
     KIFU_TAIKYOKU = OFF;
     COM_LEVEL = 3;
-    platform().set_checked(MenuItem::LEVEL3, true);
+    platform().menus().set_checked(MenuItem::LEVEL3, true);
     KIFU_GYOU.clear();
-    platform().clear(0);
+    platform().canvas().clear(0);
     UE_GAWA = 1;
     SITA_GAWA = -1;
-    platform().show_title(true);
-    platform().refresh();
+    platform().windows().show_title(true);
+    platform().canvas().refresh();
     待機_秒(2);
-    platform().show_title(false);
-    読込_環境設定ファイル();
+    platform().windows().show_title(false);
+    読込_環境設定ファイル(背景設定);
     初期設定();
-    platform().place_window();
+    platform().windows().place_window();
 }
 
 void 初期設定() {
@@ -113,7 +109,7 @@ void 初期設定() {
     KIFU_NO = 0;
     TESUU = 0;
     HANTEN = OFF;
-    platform().set_timer(false);
+    platform().clock().set_timer(false);
     UE_JIKAN = 0;
     SITA_JIKAN = 0;
     SAIKAI_MACHI = OFF;
@@ -148,15 +144,15 @@ void 終了処理() {
 }
 
 void 終局_棋譜満杯() {
-    platform().set_timer(false);
+    platform().clock().set_timer(false);
     SYOUSYA = SYOUSYA_HIKIWAKE;
     dsPlay(OTO_KINSHI);
-    platform().message("棋譜が一杯です（" + std::to_string(KIFU_MAX) + "手まで）。引き分けで終わります",
-                       "終了");
+    platform().dialogs().message(
+        "棋譜が一杯です（" + std::to_string(KIFU_MAX) + "手まで）。引き分けで終わります", "終了");
 }
 
 void TAIKYOKU_Click() {
-    close_file_panel();
+    platform().file_controls().close();
 }
 
 void MATCH_MAN_Click() {}
@@ -164,7 +160,7 @@ void MATCH_MAN_Click() {}
 void START_Click() {
     const bool reset = SYOUSYA != 0;
     if (reset) 初期設定();
-    if (reset) platform().refresh();
+    if (reset) platform().canvas().refresh();
     描画_棋譜読込み部分消去();
     for (int x = -2; x <= 0; ++x) 描画_絵(HAIKEI_NO, x, 0);
     描画_将棋盤桝();
@@ -176,7 +172,7 @@ void START_Click() {
         SITA_GAWA = 1;
         UE_GAWA = -1;
         TEBAN = 1;
-        platform().message("先手の番です", " ");
+        platform().dialogs().message("先手の番です", " ");
     } else {
         turn_message(" ");
     }
@@ -192,19 +188,19 @@ void SENTE_Click() {
     TAIKYOKU_MODE = MODE_MAN_COM;
     KIFU_MODE = OFF;
     KIFU_TESUU = KIFU_NO; // the record goes on from the position shown; later entries are dropped
-    KAISHI_JIKOKU = platform().now();
-    platform().set_timer(true);
+    KAISHI_JIKOKU = platform().clock().now();
+    platform().clock().set_timer(true);
     if (TESUU == 0 || TEBAN == 0) {
         SITA_GAWA = 1;
         UE_GAWA = -1;
         TEBAN = 1;
-        platform().message("MANの番です", " ");
+        platform().dialogs().message("MANの番です", " ");
         SAIKAI_MACHI = OFF;
     } else if (TEBAN == SITA_GAWA) {
         SITA_GAWA = 1;
         UE_GAWA = -1;
         TEBAN = 1;
-        platform().message("MANの番です", "対局");
+        platform().dialogs().message("MANの番です", "対局");
         SAIKAI_MACHI = OFF;
     } else {
         com_ban();
@@ -216,7 +212,7 @@ void GOTE_Click() {
     描画_棋譜読込み部分消去();
     描画_レベル(COM_LEVEL);
     描画_将棋盤桝();
-    platform().set_timer(true);
+    platform().clock().set_timer(true);
     SENTAKU = 0;
     TAIKYOKU_MODE = MODE_MAN_COM;
     KIFU_MODE = OFF;
@@ -227,7 +223,7 @@ void GOTE_Click() {
         TEBAN = 1;
         com_ban();
     } else if (TEBAN == SITA_GAWA) {
-        platform().message("MANの番です", "対局");
+        platform().dialogs().message("MANの番です", "対局");
         SAIKAI_MACHI = OFF;
     } else {
         com_ban();
@@ -236,7 +232,7 @@ void GOTE_Click() {
 
 void OWARI_Click() {
     終了処理();
-    platform().end_program();
+    platform().windows().end_program();
 }
 
 void Form_KeyPress(int key) {
@@ -248,23 +244,23 @@ void Form_Unload() {
 }
 
 void Form_MouseDown(int button, int, double X, double Y) {
-    close_file_panel();
+    platform().file_controls().close();
     if (KIFU_MODE == ON) {
-        if (!platform().ask("棋譜を '進 'で進めて下さい", "棋譜")) {
+        if (!platform().dialogs().ask("棋譜を '進 'で進めて下さい", "棋譜")) {
             dsPlay(OTO_KINSHI);
             初期設定();
         }
         return;
     }
     if (SYOUSYA != 0) {
-        platform().message("新規に対局してください", "終局");
+        platform().dialogs().message("新規に対局してください", "終局");
         return;
     }
     const int mx = static_cast<int>(std::floor((X - BAN_X0) / MASU_W));
     const int my = static_cast<int>(std::floor((Y - BAN_Y0) / MASU_H));
     if (TEBAN == 0) {
         dsPlay(OTO_KINSHI);
-        platform().message("「対局」で始めて下さい", "開始");
+        platform().dialogs().message("「対局」で始めて下さい", "開始");
         return;
     }
 
@@ -277,12 +273,12 @@ void Form_MouseDown(int button, int, double X, double Y) {
         }
     } else if (TEBAN == UE_GAWA) {
         SAIKAI_MACHI = OFF;
-        platform().message("OKですか？", "再開(COM)");
+        platform().dialogs().message("OKですか？", "再開(COM)");
         com_ban();
     } else if (SAIKAI_MACHI == ON) {
         SAIKAI_MACHI = OFF;
         start_clock_if_shown();
-        platform().message("MANの番です", "対局");
+        platform().dialogs().message("MANの番です", "対局");
     }
 
     if (mx >= 1 && mx <= 11 && my >= 1 && my <= 11) {
@@ -370,12 +366,12 @@ void make_move(int button) {
     描画_移動結果(s.piece >= UE_HU ? UE_GAWA : SITA_GAWA, s.to_x, s.to_y, s.piece);
     // 12. The turn changes.
     if (TAIKYOKU_MODE == MODE_MAN_COM) {
-        platform().set_timer(false);
+        platform().clock().set_timer(false);
         SITA_JIKAN += KEIKA_BYOU;
         勢力調査();
         if (詰めかCOM() == ON || captured == UE_OU) {
             SYOUSYA = SITA_GAWA;
-            platform().message("あなたの勝ちです", "終了");
+            platform().dialogs().message("あなたの勝ちです", "終了");
         } else {
             TEBAN = UE_GAWA;
             com_ban();
@@ -383,9 +379,9 @@ void make_move(int button) {
         return;
     }
     if (SYOUSYA == SITA_GAWA) {
-        platform().message("先手の勝ちです", "終了");
+        platform().dialogs().message("先手の勝ちです", "終了");
     } else if (SYOUSYA == UE_GAWA) {
-        platform().message("後手の勝ちです", "終了");
+        platform().dialogs().message("後手の勝ちです", "終了");
     }
     if (TEBAN == 1) {
         TEBAN = -1;
@@ -394,7 +390,7 @@ void make_move(int button) {
         TEBAN = 1;
         UE_JIKAN += KEIKA_BYOU;
     }
-    KAISHI_JIKOKU = platform().now();
+    KAISHI_JIKOKU = platform().clock().now();
     if (SYOUSYA == 0 && 調査_棋譜満杯()) 終局_棋譜満杯();
 }
 

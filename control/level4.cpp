@@ -46,7 +46,7 @@ int com_探索_LEVEL4() {
     // A zero wait lets the window handle what is pending without moving a virtual clock; the sleep
     // leaves the processor to the search.
     while (!done) {
-        platform().wait(0);
+        platform().clock().wait(0);
         Timer1_Timer();
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }

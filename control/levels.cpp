@@ -97,8 +97,7 @@ bool ハンデ_可能() {
 }
 
 void ハンデ_一段(bool up) {
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
+    platform().file_controls().close();
     if (!ハンデ_可能()) return;
     KIFU_TESUU = 0;
     if (up ? HANDE_LEVEL < 10 : HANDE_LEVEL > -10) {
@@ -135,7 +134,7 @@ void LEVEL4_Click() {
 
 void レベル_設定(int level) {
     constexpr MenuItem items[] = {MenuItem::LEVEL1, MenuItem::LEVEL2, MenuItem::LEVEL3, MenuItem::LEVEL4};
-    for (int i = 0; i < 4; ++i) platform().set_checked(items[i], i + 1 == level);
+    for (int i = 0; i < 4; ++i) platform().menus().set_checked(items[i], i + 1 == level);
     if (level >= 1 && level <= 4) COM_LEVEL = level;
     if (TAIKYOKU_MODE == MODE_MAN_COM) 描画_レベル(COM_LEVEL);
 }

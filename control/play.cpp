@@ -14,13 +14,12 @@
 #include "sound/dslib.h"
 #include "sound/effects.h"
 
-
 namespace {
 
 // After a turn of the ring: the sound or, for an empty ring, the message.
 void after_turn() {
     if (調査_回転盤上駒数(SITA_GAWA) + 調査_回転盤上駒数(UE_GAWA) == 0) {
-        platform().message("まだコンベアにネタ（駒）が乗っていません", "");
+        platform().dialogs().message("まだコンベアにネタ（駒）が乗っていません", "");
     } else {
         dsPlay(OTO_KOMA);
     }
@@ -29,9 +28,9 @@ void after_turn() {
 // The search found no legal move: the computer resigns.
 void 投了() {
     消去_思考中();
-    platform().set_timer(false);
+    platform().clock().set_timer(false);
     SYOUSYA = SITA_GAWA;
-    platform().message("あなたの勝ちです", "終了");
+    platform().dialogs().message("あなたの勝ちです", "終了");
 }
 
 } // namespace
@@ -66,7 +65,7 @@ void KAITEN_L_Click() {
 void KAITEN_R_Click() {
     回転盤_右回転();
     描画_盤();
-    platform().refresh();
+    platform().canvas().refresh();
     after_turn();
 }
 
@@ -88,12 +87,12 @@ void com_ban() {
         return;
     }
 
-    KAISHI_JIKOKU = platform().now();
-    if (platform().checked(MenuItem::KEIKA)) platform().set_timer(true);
+    KAISHI_JIKOKU = platform().clock().now();
+    if (platform().menus().checked(MenuItem::KEIKA)) platform().clock().set_timer(true);
     消去_思考中();
     描画_思考中();
     描画_桝輪郭(WAKU_IRO, 1, 8);
-    platform().refresh();
+    platform().canvas().refresh();
 
     const int found = COM_LEVEL == 4 ? com_探索_LEVEL4() : com_探索();
     // The program is ending during LEVEL4's search: no move is made.
@@ -122,31 +121,31 @@ void com_ban() {
     dsPlay(OTO_KOMA);
     KIFU_NO += 1;
     手順保存_着手後();
-    platform().set_timer(false);
+    platform().clock().set_timer(false);
 
     勢力調査();
     // A taken king ends the game before the mate test, which would look at a board without that king.
     if (SYOUSYA == UE_GAWA) {
         消去_移動結果(UE_GAWA);
-        platform().message("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了");
+        platform().dialogs().message("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了");
         TEBAN = SITA_GAWA;
         return;
     }
     if (詰めかMAN() == ON) {
-        platform().message("よし！!", "詰め ?");
+        platform().dialogs().message("よし！!", "詰め ?");
     } else if (at(UE_SEIRYOKU, SITA_OU_X, SITA_OU_Y) > 0) {
-        platform().message("   ** 王手 **", "");
+        platform().dialogs().message("   ** 王手 **", "");
     }
     描画_移動結果(UE_GAWA, tx, ty, oku);
     描画_桝輪郭(15, tx, ty);
 
     UE_JIKAN += KEIKA_BYOU;
-    KAISHI_JIKOKU = platform().now();
+    KAISHI_JIKOKU = platform().clock().now();
     TEBAN = SITA_GAWA;
     // The human's turn has no room left: the game ends here, as the computer's turn would.
     if (調査_棋譜満杯()) {
         終局_棋譜満杯();
         return;
     }
-    if (platform().checked(MenuItem::KEIKA)) platform().set_timer(true);
+    if (platform().menus().checked(MenuItem::KEIKA)) platform().clock().set_timer(true);
 }

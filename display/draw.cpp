@@ -1,150 +1,71 @@
 #include "display/draw.h"
 #include "display/levels.h"
 
-#include "control/clock.h"
 #include "core/state.h"
 #include "display/texts.h"
 #include "platform/platform.h"
 
 namespace {
 
-// Board picture (index 0 unpromoted, 1 promoted) for a piece code; Pic::None for codes without one.
-Pic board_picture(int code) {
-    switch (code) {
-    case KARA:
-        return Pic::KARA_MASU;
-    case SITA_HU:
-        return Pic::SITA_HU_0;
-    case SITA_HU_NARI:
-        return Pic::SITA_HU_1;
-    case SITA_KYOU:
-        return Pic::SITA_KYOU_0;
-    case SITA_KYOU_NARI:
-        return Pic::SITA_KYOU_1;
-    case SITA_KEI:
-        return Pic::SITA_KEI_0;
-    case SITA_KEI_NARI:
-        return Pic::SITA_KEI_1;
-    case SITA_GIN:
-        return Pic::SITA_GIN_0;
-    case SITA_GIN_NARI:
-        return Pic::SITA_GIN_1;
-    case SITA_KIN:
-        return Pic::SITA_KIN;
-    case SITA_KAKU:
-        return Pic::SITA_KAKU_0;
-    case SITA_KAKU_NARI:
-        return Pic::SITA_KAKU_1;
-    case SITA_SYA:
-        return Pic::SITA_SYA_0;
-    case SITA_SYA_NARI:
-        return Pic::SITA_SYA_1;
-    case SITA_OU:
-        return Pic::SITA_OU;
-    case UE_HU:
-        return Pic::UE_HU_0;
-    case UE_HU_NARI:
-        return Pic::UE_HU_1;
-    case UE_KYOU:
-        return Pic::UE_KYOU_0;
-    case UE_KYOU_NARI:
-        return Pic::UE_KYOU_1;
-    case UE_KEI:
-        return Pic::UE_KEI_0;
-    case UE_KEI_NARI:
-        return Pic::UE_KEI_1;
-    case UE_GIN:
-        return Pic::UE_GIN_0;
-    case UE_GIN_NARI:
-        return Pic::UE_GIN_1;
-    case UE_KIN:
-        return Pic::UE_KIN;
-    case UE_KAKU:
-        return Pic::UE_KAKU_0;
-    case UE_KAKU_NARI:
-        return Pic::UE_KAKU_1;
-    case UE_SYA:
-        return Pic::UE_SYA_0;
-    case UE_SYA_NARI:
-        return Pic::UE_SYA_1;
-    case UE_OU:
-        return Pic::UE_OU;
-    case 1:
-        return Pic::RUZIVUVOD;
-    case 2:
-        return Pic::HAIKEI_MIDORI;
-    case 3:
-        return Pic::HAIKEI_TATAMI;
-    case 4:
-        return Pic::HAIKEI_TAKE;
-    case 5:
-        return Pic::HAIKEI_UCHU;
-    case 6:
-        return Pic::HAIKEI_RENGA;
-    default:
-        return Pic::None;
-    }
+// The picture of each code on a board square and on a conveyor plate (Pic::None: no plate face).
+struct Faces {
+    int code;
+    Pic board, ring;
+};
+constexpr Faces kFaces[] = {
+    {KARA, Pic::KARA_MASU, Pic::KARA_MASU_K},
+    {SITA_HU, Pic::SITA_HU_0, Pic::SITA_HU_K0},
+    {SITA_HU_NARI, Pic::SITA_HU_1, Pic::SITA_HU_K1},
+    {SITA_KYOU, Pic::SITA_KYOU_0, Pic::SITA_KYOU_K0},
+    {SITA_KYOU_NARI, Pic::SITA_KYOU_1, Pic::SITA_KYOU_K1},
+    {SITA_KEI, Pic::SITA_KEI_0, Pic::SITA_KEI_K0},
+    {SITA_KEI_NARI, Pic::SITA_KEI_1, Pic::SITA_KEI_K1},
+    {SITA_GIN, Pic::SITA_GIN_0, Pic::SITA_GIN_K0},
+    {SITA_GIN_NARI, Pic::SITA_GIN_1, Pic::SITA_GIN_K1},
+    {SITA_KIN, Pic::SITA_KIN, Pic::SITA_KIN_K},
+    {SITA_KAKU, Pic::SITA_KAKU_0, Pic::SITA_KAKU_K0},
+    {SITA_KAKU_NARI, Pic::SITA_KAKU_1, Pic::SITA_KAKU_K1},
+    {SITA_SYA, Pic::SITA_SYA_0, Pic::SITA_SYA_K0},
+    {SITA_SYA_NARI, Pic::SITA_SYA_1, Pic::SITA_SYA_K1},
+    {SITA_OU, Pic::SITA_OU, Pic::None},
+    {UE_HU, Pic::UE_HU_0, Pic::UE_HU_K0},
+    {UE_HU_NARI, Pic::UE_HU_1, Pic::UE_HU_K1},
+    {UE_KYOU, Pic::UE_KYOU_0, Pic::UE_KYOU_K0},
+    {UE_KYOU_NARI, Pic::UE_KYOU_1, Pic::UE_KYOU_K1},
+    {UE_KEI, Pic::UE_KEI_0, Pic::UE_KEI_K0},
+    {UE_KEI_NARI, Pic::UE_KEI_1, Pic::UE_KEI_K1},
+    {UE_GIN, Pic::UE_GIN_0, Pic::UE_GIN_K0},
+    {UE_GIN_NARI, Pic::UE_GIN_1, Pic::UE_GIN_K1},
+    {UE_KIN, Pic::UE_KIN, Pic::UE_KIN_K},
+    {UE_KAKU, Pic::UE_KAKU_0, Pic::UE_KAKU_K0},
+    {UE_KAKU_NARI, Pic::UE_KAKU_1, Pic::UE_KAKU_K1},
+    {UE_SYA, Pic::UE_SYA_0, Pic::UE_SYA_K0},
+    {UE_SYA_NARI, Pic::UE_SYA_1, Pic::UE_SYA_K1},
+    {UE_OU, Pic::UE_OU, Pic::None},
+    {1, Pic::RUZIVUVOD, Pic::None},
+    {2, Pic::HAIKEI_MIDORI, Pic::None},
+    {3, Pic::HAIKEI_TATAMI, Pic::None},
+    {4, Pic::HAIKEI_TAKE, Pic::None},
+    {5, Pic::HAIKEI_UCHU, Pic::None},
+    {6, Pic::HAIKEI_RENGA, Pic::None},
+};
+
+const Faces* faces(int code) {
+    for (const Faces& f : kFaces)
+        if (f.code == code) return &f;
+    return nullptr;
 }
 
-// The same faces on a conveyor plate.
-Pic ring_picture(int code) {
-    switch (code) {
-    case KARA:
-        return Pic::KARA_MASU_K;
-    case SITA_HU:
-        return Pic::SITA_HU_K0;
-    case SITA_HU_NARI:
-        return Pic::SITA_HU_K1;
-    case SITA_KYOU:
-        return Pic::SITA_KYOU_K0;
-    case SITA_KYOU_NARI:
-        return Pic::SITA_KYOU_K1;
-    case SITA_KEI:
-        return Pic::SITA_KEI_K0;
-    case SITA_KEI_NARI:
-        return Pic::SITA_KEI_K1;
-    case SITA_GIN:
-        return Pic::SITA_GIN_K0;
-    case SITA_GIN_NARI:
-        return Pic::SITA_GIN_K1;
-    case SITA_KIN:
-        return Pic::SITA_KIN_K;
-    case SITA_KAKU:
-        return Pic::SITA_KAKU_K0;
-    case SITA_KAKU_NARI:
-        return Pic::SITA_KAKU_K1;
-    case SITA_SYA:
-        return Pic::SITA_SYA_K0;
-    case SITA_SYA_NARI:
-        return Pic::SITA_SYA_K1;
-    case UE_HU:
-        return Pic::UE_HU_K0;
-    case UE_HU_NARI:
-        return Pic::UE_HU_K1;
-    case UE_KYOU:
-        return Pic::UE_KYOU_K0;
-    case UE_KYOU_NARI:
-        return Pic::UE_KYOU_K1;
-    case UE_KEI:
-        return Pic::UE_KEI_K0;
-    case UE_KEI_NARI:
-        return Pic::UE_KEI_K1;
-    case UE_GIN:
-        return Pic::UE_GIN_K0;
-    case UE_GIN_NARI:
-        return Pic::UE_GIN_K1;
-    case UE_KIN:
-        return Pic::UE_KIN_K;
-    case UE_KAKU:
-        return Pic::UE_KAKU_K0;
-    case UE_KAKU_NARI:
-        return Pic::UE_KAKU_K1;
-    case UE_SYA:
-        return Pic::UE_SYA_K0;
-    case UE_SYA_NARI:
-        return Pic::UE_SYA_K1;
-    default:
-        return Pic::None;
+// One row of a hand box: the square at column x with the piece and its count in the column beside it.
+void 描画_持ち駒(int x, int y, Koma piece, int count) {
+    描画_絵(KARA, x, y);
+    描画_絵(HAIKEI_NO, x + 1, y);
+    描画_桝輪郭(WAKU_IRO, x, y);
+    if (count > 0) {
+        描画_絵(piece, x, y);
+        描画_桝輪郭(WAKU_IRO, x, y);
+        描画_数値(x + 1 + 0.1, y + 0.3, count, 0, 0, 14); // the shadow, then the count
+        描画_数値(x + 1, y + 0.2, count, 12, 0, 14);
     }
 }
 
@@ -153,16 +74,18 @@ Pic ring_picture(int code) {
 Pic 取得_絵(int code, double x, double y) {
     const bool plate_code = (code >= -901 && code <= 0) || (code >= 10 && code <= 901);
     const bool ring_cell = (x == 1 || y == 1 || x == 11 || y == 11) && x >= 1;
-    return plate_code && ring_cell ? ring_picture(code) : board_picture(code);
+    const Faces* f = faces(code);
+    if (!f) return Pic::None;
+    return plate_code && ring_cell ? f->ring : f->board;
 }
 
 void 描画_絵(int code, double x, double y) {
     const Pic p = 取得_絵(code, x, y);
-    if (p != Pic::None) platform().stamp(p, cell_x(x), cell_y(y));
+    if (p != Pic::None) platform().canvas().stamp(p, cell_x(x), cell_y(y));
 }
 
 void 描画_桝輪郭(int colour, double x, double y) {
-    platform().outline(colour, cell_x(x), cell_y(y), cell_x(x + 1), cell_y(y + 1));
+    platform().canvas().outline(colour, cell_x(x), cell_y(y), cell_x(x + 1), cell_y(y + 1));
 }
 
 void 描画_盤() {
@@ -213,33 +136,14 @@ int 取得_対背景色() {
 }
 
 void 描画_自持盤() {
-    for (int k = 1; k <= 7; ++k) {
-        const int y = k + 2;
-        描画_絵(KARA, 13, y);
-        描画_絵(HAIKEI_NO, 14, y);
-        描画_桝輪郭(WAKU_IRO, 13, y);
-        if (SITA_MOCHI[k] > 0) {
-            描画_絵(SITA_KOMA_BY_KIND[k], 13, y);
-            描画_桝輪郭(WAKU_IRO, 13, y);
-            描画_数値(14.1, y + 0.3, SITA_MOCHI[k], 0, 0, 14);
-            描画_数値(14, y + 0.2, SITA_MOCHI[k], 12, 0, 14);
-        }
-    }
+    for (int k = 1; k <= 7; ++k) 描画_持ち駒(13, k + 2, SITA_KOMA_BY_KIND[k], SITA_MOCHI[k]);
 }
 
 void 描画_敵持盤() {
     for (int y = 1; y <= 7; ++y) {
         const int k = 8 - y;
-        描画_絵(KARA, -1, y);
-        描画_絵(HAIKEI_NO, 0, y);
-        描画_桝輪郭(WAKU_IRO, -1, y);
-        if (UE_MOCHI[k] > 0) {
-            描画_絵(UE_KOMA_BY_KIND[k], -1, y);
-            描画_桝輪郭(WAKU_IRO, -1, y);
-            描画_数値(0.1, y + 0.3, UE_MOCHI[k], 0, 0, 14);
-            描画_数値(0, y + 0.2, UE_MOCHI[k], 12, 0, 14);
-        }
-        描画_絵(BAN[1][y], 1, y);
+        描画_持ち駒(-1, y, UE_KOMA_BY_KIND[k], UE_MOCHI[k]);
+        描画_絵(BAN[1][y], 1, y); // and the conveyor's cell beside the row
         描画_桝輪郭(WAKU_IRO, 1, y);
     }
 }

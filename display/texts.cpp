@@ -3,9 +3,11 @@
 #include "core/rules.h"
 #include "core/state.h"
 #include "display/draw.h"
+#include "kifu/record.h"
 #include "platform/platform.h"
 #include "sound/effects.h"
 
+#include <cmath>
 #include <string>
 
 namespace {
@@ -14,7 +16,7 @@ const char* const kKanjiDigits[10] = {"", "一", "二", "三", "四", "五", "�
 const char* const kWideDigits[10] = {"", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
 
 void print_at(double x, double y, const std::string& text, int colour, double size) {
-    platform().print(cell_x(x), cell_y(y), text, size, colour);
+    platform().canvas().print(cell_x(x), cell_y(y), text, size, colour);
 }
 
 // A text on the background: the black shadow first, then the text 0.1 cell up and left of it.
@@ -111,18 +113,18 @@ void 描画_移動駒種類(double x, double y, const std::string& text, int col
 
 void 描画_文字列(double x, double y, int index, int colour, double size) {
     const std::string text = 文字列_表(index);
-    if (!text.empty()) platform().print(cell_x(x) + 120, cell_y(y) + 160, text, size, colour);
+    if (!text.empty()) platform().canvas().print(cell_x(x) + 120, cell_y(y) + 160, text, size, colour);
 }
 
 void 描画_メッセージ(int kind) {
     static const char* const kLines[4] = {"", "棋譜ﾓｰﾄﾞではできません", "対局途中ではできません",
                                           "反転後ではできません"};
     const std::string line = kind >= 1 && kind <= 3 ? kLines[kind] : "";
-    platform().message(line + "\n\n局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
+    platform().dialogs().message(line + "\n\n局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
 }
 
 void 描画_桝_数値() {
-    platform().set_font_bold(true);
+    platform().canvas().set_font_bold(true);
     const int c = 取得_対背景色();
     for (int i = 1; i <= 9; ++i) {
         描画_絵(HAIKEI_NO, i + 1, 0);
@@ -207,11 +209,55 @@ void 描画_駒点滅(int code, int x, int y, int count) {
     for (int i = 0; i < count; ++i) {
         描画_絵(KARA, x, y);
         描画_桝輪郭(WAKU_IRO, x, y);
-        platform().refresh();
+        platform().canvas().refresh();
         待機_秒(0.2);
         描画_絵(code, x, y);
         描画_桝輪郭(WAKU_IRO, x, y);
-        platform().refresh();
+        platform().canvas().refresh();
         待機_秒(0.2);
     }
+}
+
+std::string 調査_時間秒追加結果(double s) {
+    const double h = s >= 3600 ? std::floor(s / 3600) : 0;
+    const double r = s - 3600 * h;
+    const double m = std::floor(r / 60);
+    const double sec = r - 60 * m;
+    return 変換_数字から文字(static_cast<int>(h)) + ":" + 変換_数字から文字(static_cast<int>(m)) + ":" +
+           変換_数字から文字(static_cast<int>(std::floor(sec)));
+}
+
+void 描画_所有時間(int side, double s) {
+    if (!platform().menus().checked(MenuItem::KEIKA)) return;
+    const int c = 取得_対背景色();
+    const std::string t = 調査_時間秒追加結果(s);
+    消去_所有時間(side);
+    if (side == SITA_GAWA) {
+        描画_数値(13.1, 11.3, t, 0, 0, 12);
+        描画_数値(13, 11.2, t, c, 0, 12);
+    } else if (side == UE_GAWA) {
+        描画_数値(-1.5, 9.3, t, 0, 0, 12);
+        描画_数値(-1.6, 9.2, t, c, 0, 12);
+        描画_絵(BAN[1][9], 1, 9);
+        描画_桝輪郭(0, 1, 9);
+    }
+}
+
+void 消去_所有時間(int side) {
+    if (side == SITA_GAWA) {
+        for (int x = 13; x <= 15; ++x) 描画_絵(HAIKEI_NO, x, 11);
+    } else if (side == UE_GAWA) {
+        for (int x = -2; x <= 0; ++x) 描画_絵(HAIKEI_NO, x, 9);
+    }
+}
+
+void 描画_棋譜読込み部分消去() {
+    描画_桝_数値();
+    描画_絵(HAIKEI_NO, -1, 12);
+    描画_絵(HAIKEI_NO, 0, 12);
+    for (int x = 1; x <= 11; ++x) {
+        描画_絵(HAIKEI_NO, x, 12);
+        描画_桝輪郭(WAKU_IRO, x, 10);
+    }
+    描画_絵(1, -0.5, 12.8); // the title picture's top lies under the tiles of row 12
 }

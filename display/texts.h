@@ -18,3 +18,9 @@ void 消去_思考中();
 void 描画_手数(int n, int colour);
 void 描画_移動可能桝色(int sx, int sy, int colour, int code);
 void 描画_駒点滅(int code, int x, int y, int count);
+// The players' clocks, shown while 経過時間 is checked.
+std::string 調査_時間秒追加結果(double seconds);
+void 描画_所有時間(int side, double seconds);
+void 消去_所有時間(int side);
+// Clears the place below the board where a record's header is shown.
+void 描画_棋譜読込み部分消去();

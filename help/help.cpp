@@ -4,7 +4,6 @@
 #include "help/help.h"
 
 #include "core/state.h"
-#include "kifu/panel.h"
 #include "platform/platform.h"
 #include "sound/dslib.h"
 #include "sound/effects.h"
@@ -20,11 +19,12 @@ void open_help_page() {
     const std::string page = KIDOU_DIR + "/Tessora.htm";
     std::error_code ec;
     if (!std::filesystem::is_regular_file(std::filesystem::path(page), ec)) {
-        platform().message("解説ページ「" + page + "」が見つかりません。", "解説");
+        platform().dialogs().message("解説ページ「" + page + "」が見つかりません。", "解説");
         return;
     }
-    if (!platform().open_browser(page))
-        platform().message("ブラウザを起動できないため、解説ページを開けませんでした。\n" + page, "解説");
+    if (!platform().dialogs().open_browser(page))
+        platform().dialogs().message("ブラウザを起動できないため、解説ページを開けませんでした。\n" + page,
+                                     "解説");
 }
 
 } // namespace
@@ -34,8 +34,7 @@ void KAISETU_Click() {
 }
 
 void VER_Click() {
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
+    platform().file_controls().close();
     dsPlay(OTO_SONOTA);
-    if (platform().version_dialog()) open_help_page();
+    if (platform().dialogs().version_dialog()) open_help_page();
 }

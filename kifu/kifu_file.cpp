@@ -376,11 +376,11 @@ std::string 調査_棋譜局面(const KifuKyokumen& k) {
 
 void KIFU_WRITE_Click() {
     if (HANTEN == ON) {
-        platform().message("反転後は書き込みできません", "棋譜書込");
+        platform().dialogs().message("反転後は書き込みできません", "棋譜書込");
         return;
     }
     if (HANDE_SETTEI == ON) {
-        platform().message("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
+        platform().dialogs().message("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
         return;
     }
     描画_可視(true, true, false);
@@ -388,37 +388,37 @@ void KIFU_WRITE_Click() {
 }
 
 void Command1_Click() {
-    const std::string name = platform().text(TextBox::Text1);
+    const std::string name = platform().file_controls().text(TextBox::Text1);
     if (name.empty()) {
-        platform().message("ﾌｧｲﾙ名が入力されていません", "  ");
+        platform().dialogs().message("ﾌｧｲﾙ名が入力されていません", "  ");
         return;
     }
     if (KIFU_TESUU < 1) {
-        platform().message("保存するデータがありません", "棋譜保存");
+        platform().dialogs().message("保存するデータがありません", "棋譜保存");
         return;
     }
-    const std::string path = in_folder(platform().folder(), name + ".棋譜");
+    const std::string path = in_folder(platform().file_controls().folder(), name + ".棋譜");
 
     // Line 2 is the player at the top of the board, line 3 the one at the bottom.
-    const std::string sente = platform().text(TextBox::Text3);
-    const std::string gote = platform().text(TextBox::Text4);
+    const std::string sente = platform().file_controls().text(TextBox::Text3);
+    const std::string gote = platform().file_controls().text(TextBox::Text4);
     const bool lower_first = SITA_GAWA == 1;
-    const int err = 書込_棋譜ファイル(path, platform().text(TextBox::Text2), lower_first ? gote : sente,
-                                      lower_first ? sente : gote);
+    const int err = 書込_棋譜ファイル(path, platform().file_controls().text(TextBox::Text2),
+                                      lower_first ? gote : sente, lower_first ? sente : gote);
     if (err != 0) {
         // The panel stays open with the names typed, so the player can choose another name or folder.
-        platform().message("棋譜ﾌｧｲﾙを書き込めませんでした\n" + path + "\n" + reason(err, true), "棋譜保存");
+        platform().dialogs().message("棋譜ﾌｧｲﾙを書き込めませんでした\n" + path + "\n" + reason(err, true),
+                                     "棋譜保存");
         return;
     }
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
-    platform().refresh_files();
-    platform().message("棋譜を書き込みました", "  ");
+    platform().file_controls().close();
+    platform().file_controls().refresh_files();
+    platform().dialogs().message("棋譜を書き込みました", "  ");
 }
 
 void File1_Click(const std::string& name) {
     描画_可視(false, false, false);
-    const std::string path = in_folder(platform().folder(), name);
+    const std::string path = in_folder(platform().file_controls().folder(), name);
     // The whole file is read and checked before the game is touched, so a file that cannot be used
     // changes nothing.
     const FileLines f = read_file_lines(path);
@@ -440,7 +440,7 @@ void File1_Click(const std::string& name) {
         if (!what.empty()) fault = std::to_string(kHeaderLines + i + 1) + "行目：" + what;
     }
     if (!fault.empty()) {
-        platform().message("棋譜ﾌｧｲﾙを読み込めませんでした\n" + path + "\n" + fault, "棋譜");
+        platform().dialogs().message("棋譜ﾌｧｲﾙを読み込めませんでした\n" + path + "\n" + fault, "棋譜");
         return;
     }
 
@@ -454,11 +454,11 @@ void File1_Click(const std::string& name) {
         ++next;
     };
     read_header();
-    platform().print(取得_棋譜のX座標(KIFU_GYOU) - 3000, 8750, KIFU_GYOU, 12, 12);
+    platform().canvas().print(取得_棋譜のX座標(KIFU_GYOU) - 3000, 8750, KIFU_GYOU, 12, 12);
     read_header();
-    platform().print(取得_棋譜のX座標(KIFU_GYOU), 700, KIFU_GYOU, 12, 15);
+    platform().canvas().print(取得_棋譜のX座標(KIFU_GYOU), 700, KIFU_GYOU, 12, 15);
     read_header();
-    platform().print(取得_棋譜のX座標(KIFU_GYOU), 8750, KIFU_GYOU, 12, 15);
+    platform().canvas().print(取得_棋譜のX座標(KIFU_GYOU), 8750, KIFU_GYOU, 12, 15);
 
     // Entry 0 is the start position just set up: the first 進 and the last 戻 compare with it.
     手順保存(0, 0, 0, 0, KARA, KARA, 0, 0, 0, 0);
@@ -471,7 +471,7 @@ void File1_Click(const std::string& name) {
     KIFU_TESUU = count;
     KIFU_TAIKYOKU = OFF;
     if (count == 0) {
-        platform().message("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
+        platform().dialogs().message("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
         return;
     }
     // The side whose piece made the first move moved first: the move texts and the turns of a game
@@ -482,9 +482,9 @@ void File1_Click(const std::string& name) {
         SITA_GAWA = first < 0 ? 1 : -1;
         UE_GAWA = -SITA_GAWA;
     }
-    platform().message(" 読み込みました", "棋譜");
+    platform().dialogs().message(" 読み込みました", "棋譜");
     if (f.more)
-        platform().message("棋譜が" + std::to_string(KIFU_MAX) + "手を超えているので、最初の" +
+        platform().dialogs().message("棋譜が" + std::to_string(KIFU_MAX) + "手を超えているので、最初の" +
                                std::to_string(KIFU_MAX) + "手だけ読み込みました",
                            "棋譜");
     // The kept game is known by its first line, not by its name: a player may copy or rename it to keep
@@ -494,6 +494,6 @@ void File1_Click(const std::string& name) {
         再開待ち_最終局面(com ? MODE_MAN_COM : MODE_MAN_MAN);
         return;
     }
-    platform().message("棋譜を '進 'で進めて下さい", "棋譜");
+    platform().dialogs().message("棋譜を '進 'で進めて下さい", "棋譜");
     TEBAN = 1;
 }

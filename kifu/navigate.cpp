@@ -23,11 +23,6 @@
 
 namespace {
 
-void close_file_panel() {
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
-}
-
 // The kings' squares and the two-pawn flags follow the position now shown, so the rule and mate
 // checks that read them next see that position. A king that is not on the board keeps its square.
 void 調査_局面後設定() {
@@ -99,7 +94,7 @@ int 調査_終局(int mode) {
 
 void 再開待ち_最終局面(int mode) {
     SENTAKU = 0;
-    platform().set_timer(false);
+    platform().clock().set_timer(false);
     描画_将棋盤桝();
     KIFU_MODE = OFF;
     TAIKYOKU_MODE = mode;
@@ -116,7 +111,7 @@ void 再開待ち_最終局面(int mode) {
 }
 
 void STOP_Click() {
-    close_file_panel();
+    platform().file_controls().close();
 }
 
 void CANCEL_Click() {
@@ -126,26 +121,26 @@ void CANCEL_Click() {
 }
 
 void AFTER_Click() {
-    close_file_panel();
+    platform().file_controls().close();
     if (TEBAN == 0) {
         dsPlay(OTO_KINSHI);
-        platform().message("「対局」で始めて下さい", "開始");
+        platform().dialogs().message("「対局」で始めて下さい", "開始");
         return;
     }
     SAIKAI_MACHI = ON;
     // The record ends at KIFU_TESUU, and never beyond its room; only stored entries are shown.
     if (KIFU_NO >= KIFU_TESUU || KIFU_NO >= KIFU_MAX || KIFU_NO < 0) {
         if (KIFU_MODE == ON) {
-            platform().message("終わり", "進む");
+            platform().dialogs().message("終わり", "進む");
         } else {
             dsPlay(OTO_KINSHI);
-            platform().message("できません", "進む");
+            platform().dialogs().message("できません", "進む");
         }
         return;
     }
     消去_思考中();
     SENTAKU = 0;
-    platform().set_timer(false);
+    platform().clock().set_timer(false);
     描画_将棋盤桝();
 
     KIFU_NO += 1;
@@ -158,16 +153,16 @@ void AFTER_Click() {
 }
 
 void REPLAY_Click() {
-    close_file_panel();
+    platform().file_controls().close();
     SAIKAI_MACHI = ON;
     // Only entries stored in the record are shown: one standing beyond its end is refused as at its start.
     if (KIFU_NO < 1 || KIFU_NO > KIFU_TESUU) {
         dsPlay(OTO_KINSHI);
-        platform().message("できません", "戻る");
+        platform().dialogs().message("できません", "戻る");
         return;
     }
     SENTAKU = 0;
-    platform().set_timer(false);
+    platform().clock().set_timer(false);
     描画_将棋盤桝();
     消去_思考中();
 
@@ -189,7 +184,7 @@ void REPLAY_Click() {
 void REVERSE_Click() {
     if (KIFU_MODE == ON) {
         dsPlay(OTO_KINSHI);
-        platform().message("棋譜ﾓｰﾄﾞではできません", "反転");
+        platform().dialogs().message("棋譜ﾓｰﾄﾞではできません", "反転");
         return;
     }
     HANTEN = ON;

@@ -1,25 +1,21 @@
 #include "kifu/panel.h"
 
 #include "core/state.h"
-#include "display/draw.h"
-#include "display/texts.h"
 #include "platform/platform.h"
 
 #include <dirent.h>
 #include <filesystem>
 
 void 描画_可視(bool drive, bool folder, bool file) {
-    platform().show_lists(drive, folder, file);
+    platform().file_controls().show_lists(drive, folder, file);
 }
 
 void 描画_棋譜_IO(int flag) {
     if (flag == 0) {
-        platform().show_io(true);
+        platform().file_controls().show_io(true);
         return;
     }
-    for (TextBox b : {TextBox::Text1, TextBox::Text2, TextBox::Text3, TextBox::Text4})
-        platform().set_text(b, "");
-    platform().show_io(false);
+    platform().file_controls().hide_io();
 }
 
 void KIFU_READ_Click() {
@@ -31,21 +27,21 @@ void Drive1_Change(const std::string& drive) {
     // A volume that cannot be listed is not ready (no medium, gone, or no access).
     DIR* d = opendir(drive.c_str());
     if (!d) {
-        platform().message("ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ");
+        platform().dialogs().message("ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ");
         return;
     }
     closedir(d);
     // Stay in the current folder when it lies on that volume; otherwise go to the volume's top.
-    const std::string current = platform().folder();
+    const std::string current = platform().file_controls().folder();
     if (current.rfind(drive, 0) == 0 &&
         (drive.back() == '/' || current.size() == drive.size() || current[drive.size()] == '/')) {
         return;
     }
-    platform().set_folder(drive);
+    platform().file_controls().set_folder(drive);
 }
 
 void Dir1_Change(const std::string& folder) {
-    platform().set_folder(folder);
+    platform().file_controls().set_folder(folder);
 }
 
 double 取得_棋譜のX座標(const std::string& text) {
@@ -54,15 +50,4 @@ double 取得_棋譜のX座標(const std::string& text) {
     for (unsigned char c : text)
         if ((c & 0xC0) != 0x80) length += 1;
     return BAN_X0 + MASU_W * (3 + (13 - length) / 5);
-}
-
-void 描画_棋譜読込み部分消去() {
-    描画_桝_数値();
-    描画_絵(HAIKEI_NO, -1, 12);
-    描画_絵(HAIKEI_NO, 0, 12);
-    for (int x = 1; x <= 11; ++x) {
-        描画_絵(HAIKEI_NO, x, 12);
-        描画_桝輪郭(WAKU_IRO, x, 10);
-    }
-    描画_絵(1, -0.5, 12.8); // the title picture's top lies under the tiles of row 12
 }

@@ -12,4 +12,3 @@ void Dir1_Change(const std::string& folder);
 void File1_Click(const std::string& name);
 void Command1_Click();
 double 取得_棋譜のX座標(const std::string& text);
-void 描画_棋譜読込み部分消去();

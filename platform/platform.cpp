@@ -4,17 +4,28 @@
 #include <cstdlib>
 
 namespace {
-Platform* g_platform = nullptr;
+Platform g_platform{Platform::Parts{}};
 }
 
-Platform& platform() {
-    if (!g_platform) {
-        std::fprintf(stderr, "tessora: no platform installed\n");
-        std::abort();
-    }
-    return *g_platform;
+void Platform::missing(const char* name) {
+    std::fprintf(stderr, "tessora: no %s installed\n", name);
+    std::abort();
 }
 
-void set_platform(Platform* p) {
-    g_platform = p;
+void FileControls::hide_io() {
+    for (TextBox b : {TextBox::Text1, TextBox::Text2, TextBox::Text3, TextBox::Text4}) set_text(b, "");
+    show_io(false);
+}
+
+void FileControls::close() {
+    show_lists(false, false, false);
+    hide_io();
+}
+
+const Platform& platform() {
+    return g_platform;
+}
+
+void set_platform(const Platform::Parts& parts) {
+    g_platform = Platform(parts);
 }

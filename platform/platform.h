@@ -1,11 +1,13 @@
-// What the game needs from the outside world: the window's canvas, message boxes, menu check marks,
-// the file-panel controls, Timer1, the clock, the browser. No Qt here; the window (qt/), the script
-// driver and the tests each provide an implementation.
+// What the game needs from the outside world, one interface per concern: the canvas, dialogs, the
+// clock with Timer1, menu check marks, the file-panel controls and the program's windows. No Qt here;
+// the window (qt/), the script driver and the tests each provide the parts they need.
 #pragma once
 
 #include "platform/pictures.h"
 
+#include <cstddef>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 // Menu items that carry check marks.
@@ -28,48 +30,59 @@ enum class MenuItem {
 // The record-file panel's four text boxes.
 enum class TextBox { Text1 = 1, Text2 = 2, Text3 = 3, Text4 = 4 };
 
-class Platform {
+// The window's canvas, in twips (15 twips to a pixel). Everything painted stays until painted over.
+class Canvas {
   public:
-    virtual ~Platform() = default;
-
-    // Canvas, in twips (15 twips to a pixel). Everything painted stays until painted over.
+    virtual ~Canvas() = default;
     virtual void clear(int colour) = 0;
     virtual void stamp(Pic picture, double x, double y) = 0;
     virtual void outline(int colour, double x1, double y1, double x2, double y2) = 0;
     virtual void set_font_bold(bool bold) = 0;
     virtual void print(double x, double y, const std::string& text, double points, int colour) = 0;
     virtual void refresh() = 0; // bring the window up to date now
+};
 
-    // Modal message boxes with an OK button; ask() has Yes and No and returns true for Yes.
+// Modal dialogs and the browser.
+class Dialogs {
+  public:
+    virtual ~Dialogs() = default;
+    // Message boxes with an OK button; ask() has Yes and No and returns true for Yes.
     virtual void message(const std::string& text, const std::string& title) = 0;
     virtual bool ask(const std::string& text, const std::string& title) = 0;
     virtual void warning(const std::string& text, const std::string& title) = 0;
+    // Shows the version dialog; returns true when its home-page button was pressed.
+    virtual bool version_dialog() = 0;
+    // Opens a page in the system browser; false when no browser could be started.
+    virtual bool open_browser(const std::string& path) = 0;
+};
 
-    // Menu check marks are the authoritative state of the options and levels.
-    virtual bool checked(MenuItem item) = 0;
-    virtual void set_checked(MenuItem item, bool on) = 0;
-
+// Timer1 and the time of day.
+class Clock {
+  public:
+    virtual ~Clock() = default;
     // Timer1: ticks every 50 ms while enabled.
     virtual void set_timer(bool enabled) = 0;
     virtual bool timer_enabled() = 0;
-
     // Seconds since midnight, with fractions. wait() returns when the time is up; meanwhile the window
     // is painted and exposed, but no click, key, menu command, Timer1 tick or quit request is
     // handled: those wait for the handler to end. Short waits in a loop keep the window alive while
     // work runs on another thread.
     virtual double now() = 0;
     virtual void wait(double seconds) = 0;
+};
 
-    // Windows of the program.
-    virtual void show_title(bool visible) = 0;
-    virtual void place_window() = 0;
-    virtual void end_program() = 0;
-    // Shows the version dialog modally; returns true when its home-page button was pressed.
-    virtual bool version_dialog() = 0;
-    // Opens a page in the system browser; false when no browser could be started.
-    virtual bool open_browser(const std::string& path) = 0;
+// Menu check marks: the authoritative state of the options and levels.
+class Menus {
+  public:
+    virtual ~Menus() = default;
+    virtual bool checked(MenuItem item) = 0;
+    virtual void set_checked(MenuItem item, bool on) = 0;
+};
 
-    // The record-file panel.
+// The record-file panel's controls.
+class FileControls {
+  public:
+    virtual ~FileControls() = default;
     virtual void show_lists(bool drive, bool folder, bool file) = 0;
     virtual void show_io(bool visible) = 0;
     virtual std::string text(TextBox box) = 0;
@@ -77,7 +90,72 @@ class Platform {
     virtual std::string folder() = 0;                     // current folder of the file list
     virtual void set_folder(const std::string& path) = 0; // folder and file lists follow it
     virtual void refresh_files() = 0;
+
+    // Empties the four text boxes and hides them with their buttons.
+    void hide_io();
+    // Closes the panel: the lists hidden, the text boxes emptied and hidden.
+    void close();
 };
 
-Platform& platform();
-void set_platform(Platform* p);
+// The program's windows.
+class Windows {
+  public:
+    virtual ~Windows() = default;
+    virtual void show_title(bool visible) = 0;
+    virtual void place_window() = 0;
+    virtual void end_program() = 0;
+};
+
+// The parts installed for the game: platform().canvas().stamp(...). A program installs only the
+// parts it uses; reaching one it left out ends the program with a message.
+class Platform {
+  public:
+    struct Parts {
+        Canvas* canvas = nullptr;
+        Dialogs* dialogs = nullptr;
+        Clock* clock = nullptr;
+        Menus* menus = nullptr;
+        FileControls* file_controls = nullptr;
+        Windows* windows = nullptr;
+    };
+
+    explicit Platform(const Parts& parts) : parts_(parts) {}
+
+    Canvas& canvas() const { return reach(parts_.canvas, "canvas"); }
+    Dialogs& dialogs() const { return reach(parts_.dialogs, "dialogs"); }
+    Clock& clock() const { return reach(parts_.clock, "clock"); }
+    Menus& menus() const { return reach(parts_.menus, "menus"); }
+    FileControls& file_controls() const { return reach(parts_.file_controls, "file controls"); }
+    Windows& windows() const { return reach(parts_.windows, "windows"); }
+
+    // The parts an object implements.
+    template <class T> static Parts parts_of(T* p) {
+        Parts parts;
+        if constexpr (std::is_base_of_v<Canvas, T>) parts.canvas = p;
+        if constexpr (std::is_base_of_v<Dialogs, T>) parts.dialogs = p;
+        if constexpr (std::is_base_of_v<Clock, T>) parts.clock = p;
+        if constexpr (std::is_base_of_v<Menus, T>) parts.menus = p;
+        if constexpr (std::is_base_of_v<FileControls, T>) parts.file_controls = p;
+        if constexpr (std::is_base_of_v<Windows, T>) parts.windows = p;
+        return parts;
+    }
+
+  private:
+    template <class Part> static Part& reach(Part* part, const char* name) {
+        if (!part) missing(name);
+        return *part;
+    }
+    [[noreturn]] static void missing(const char* name);
+
+    Parts parts_;
+};
+
+const Platform& platform();
+void set_platform(const Platform::Parts& parts);
+// Installs every part the object implements.
+template <class T> void set_platform(T* p) {
+    set_platform(Platform::parts_of(p));
+}
+inline void set_platform(std::nullptr_t) {
+    set_platform(Platform::Parts{});
+}

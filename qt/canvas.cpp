@@ -17,23 +17,23 @@ const QRgb kPalette[16] = {
 };
 } // namespace
 
-Canvas::Canvas() : image_(kWidth, kHeight, QImage::Format_RGB32) {
+CanvasImage::CanvasImage() : image_(kWidth, kHeight, QImage::Format_RGB32) {
     image_.fill(Qt::black);
 }
 
-QColor Canvas::colour(int index) {
+QColor CanvasImage::colour(int index) {
     return QColor(kPalette[index & 15]);
 }
 
-int Canvas::px(double twips) {
+int CanvasImage::px(double twips) {
     return static_cast<int>(std::lround(twips / 15.0));
 }
 
-QString Canvas::asset_dir() {
+QString CanvasImage::asset_dir() {
     return QString::fromStdString(pictures_folder(QCoreApplication::applicationDirPath().toStdString()));
 }
 
-QStringList Canvas::load_pictures() {
+QStringList CanvasImage::load_pictures() {
     QStringList missing;
     const QString dir = asset_dir() + "/pictures/";
     for (int i = 0; i < kPicCount; ++i) {
@@ -43,11 +43,11 @@ QStringList Canvas::load_pictures() {
     return missing;
 }
 
-void Canvas::clear(int colour) {
-    image_.fill(Canvas::colour(colour));
+void CanvasImage::clear(int colour) {
+    image_.fill(CanvasImage::colour(colour));
 }
 
-void Canvas::stamp(Pic p, double x, double y) {
+void CanvasImage::stamp(Pic p, double x, double y) {
     if (p == Pic::None) return;
     const QImage& pic = pictures_[static_cast<int>(p)];
     if (pic.isNull()) return; // a missing picture paints nothing
@@ -55,21 +55,21 @@ void Canvas::stamp(Pic p, double x, double y) {
     painter.drawImage(px(x), px(y), pic);
 }
 
-void Canvas::outline(int colour, double x1, double y1, double x2, double y2) {
+void CanvasImage::outline(int colour, double x1, double y1, double x2, double y2) {
     QPainter painter(&image_);
-    painter.setPen(QPen(Canvas::colour(colour), 0));
+    painter.setPen(QPen(CanvasImage::colour(colour), 0));
     painter.setBrush(Qt::NoBrush);
     const int l = px(x1), t = px(y1), r = px(x2), b = px(y2);
     painter.drawRect(QRect(l, t, r - l, b - t));
 }
 
-void Canvas::print(double x, double y, const std::string& text, double points, int colour) {
+void CanvasImage::print(double x, double y, const std::string& text, double points, int colour) {
     QPainter painter(&image_);
     QFont font("IPAPMincho");
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold_);
     painter.setFont(font);
-    painter.setPen(Canvas::colour(colour));
+    painter.setPen(CanvasImage::colour(colour));
     const QFontMetrics metrics(font);
     painter.drawText(px(x), px(y) + metrics.ascent(), QString::fromStdString(text));
 }

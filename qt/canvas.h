@@ -9,13 +9,13 @@
 #include <array>
 #include <string>
 
-class Canvas {
+class CanvasImage {
   public:
     // Client area of the main window: 11175 x 9975 twips.
     static constexpr int kWidth = 745;
     static constexpr int kHeight = 665;
 
-    Canvas();
+    CanvasImage();
 
     // Loads every picture; returns the files that could not be loaded.
     QStringList load_pictures();

@@ -23,7 +23,7 @@ QSettings& preferences() {
 void set_desktop_identity(QApplication& app) {
     QGuiApplication::setDesktopFileName("tessora");
     // Built: icons/ beside the pictures; installed: share/icons next to share/tessora.
-    const QString data = Canvas::asset_dir();
+    const QString data = CanvasImage::asset_dir();
     QIcon icon;
     for (const QString& theme : {data + "/icons/hicolor", data + "/../icons/hicolor"}) {
         for (int size : kIconSizes) {

@@ -43,8 +43,8 @@ QString box_title(const std::string& title) {
 // The client area: shows the canvas and turns mouse presses into Form_MouseDown in twips.
 class View : public QWidget {
   public:
-    View(Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
-        setFixedSize(Canvas::kWidth, Canvas::kHeight);
+    View(CanvasImage& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
+        setFixedSize(CanvasImage::kWidth, CanvasImage::kHeight);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
@@ -63,7 +63,7 @@ class View : public QWidget {
     }
 
   private:
-    Canvas& canvas_;
+    CanvasImage& canvas_;
 };
 
 struct CheckItem {
@@ -217,7 +217,7 @@ void Form1::load_pictures() {
         QMessageBox box(QMessageBox::Warning, kProgramName,
                         QString::fromUtf8("画像ファイルが %1 個見つかりません（表示されません）。\n場所: %2")
                             .arg(missing.size())
-                            .arg(QDir::toNativeSeparators(Canvas::asset_dir() + "/pictures")),
+                            .arg(QDir::toNativeSeparators(CanvasImage::asset_dir() + "/pictures")),
                         QMessageBox::Ok, isVisible() ? this : nullptr);
         box.setDetailedText(missing.join("\n"));
         run_modal(box);

@@ -14,33 +14,44 @@ class QTimer;
 class QWidget;
 class FilePanel;
 
-class Form1 : public QMainWindow, public Platform {
+class Form1 : public QMainWindow,
+              public Canvas,
+              public Dialogs,
+              public Clock,
+              public Menus,
+              public FileControls,
+              public Windows {
     Q_OBJECT
   public:
     Form1();
     ~Form1() override;
 
-    // Platform
+    // Canvas
     void clear(int colour) override;
     void stamp(Pic picture, double x, double y) override;
     void outline(int colour, double x1, double y1, double x2, double y2) override;
     void set_font_bold(bool bold) override;
     void print(double x, double y, const std::string& text, double points, int colour) override;
     void refresh() override;
+    // Dialogs
     void message(const std::string& text, const std::string& title) override;
     bool ask(const std::string& text, const std::string& title) override;
     void warning(const std::string& text, const std::string& title) override;
-    bool checked(MenuItem item) override;
-    void set_checked(MenuItem item, bool on) override;
+    bool version_dialog() override;
+    bool open_browser(const std::string& path) override;
+    // Clock
     void set_timer(bool enabled) override;
     bool timer_enabled() override;
     double now() override;
     void wait(double seconds) override;
+    // Menus
+    bool checked(MenuItem item) override;
+    void set_checked(MenuItem item, bool on) override;
+    // Windows
     void show_title(bool visible) override;
     void place_window() override;
     void end_program() override;
-    bool version_dialog() override;
-    bool open_browser(const std::string& path) override;
+    // FileControls
     void show_lists(bool drive, bool folder, bool file) override;
     void show_io(bool visible) override;
     std::string text(TextBox box) override;
@@ -51,7 +62,7 @@ class Form1 : public QMainWindow, public Platform {
 
     // Loads the pictures and tells the player once which are missing.
     void load_pictures();
-    const Canvas& canvas() const { return canvas_; }
+    const CanvasImage& canvas() const { return canvas_; }
 
     // No handler is running: nothing waits and no message box is open in the main event loop.
     bool between_handlers() const;
@@ -70,7 +81,7 @@ class Form1 : public QMainWindow, public Platform {
     void build_controls();
     QAction* add_item(QMenu* menu, const QString& caption, const char* name, bool checkable = false);
 
-    Canvas canvas_;
+    CanvasImage canvas_;
     QWidget* view_ = nullptr;
     QWidget* title_ = nullptr;
     QTimer* timer1_ = nullptr;

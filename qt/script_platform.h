@@ -11,7 +11,12 @@
 #include <map>
 #include <string>
 
-class ScriptPlatform : public Platform {
+class ScriptPlatform : public Canvas,
+                       public Dialogs,
+                       public Clock,
+                       public Menus,
+                       public FileControls,
+                       public Windows {
   public:
     explicit ScriptPlatform(std::ostream& out);
     ~ScriptPlatform() override;
@@ -22,29 +27,34 @@ class ScriptPlatform : public Platform {
     // One command line.
     bool command(const std::string& line);
 
-    const Canvas& canvas() const { return canvas_; }
+    const CanvasImage& canvas() const { return canvas_; }
 
-    // Platform
+    // Canvas
     void clear(int colour) override;
     void stamp(Pic picture, double x, double y) override;
     void outline(int colour, double x1, double y1, double x2, double y2) override;
     void set_font_bold(bool bold) override;
     void print(double x, double y, const std::string& text, double points, int colour) override;
     void refresh() override {}
+    // Dialogs
     void message(const std::string& text, const std::string& title) override;
     bool ask(const std::string& text, const std::string& title) override;
     void warning(const std::string& text, const std::string& title) override;
-    bool checked(MenuItem item) override;
-    void set_checked(MenuItem item, bool on) override;
+    bool version_dialog() override;
+    bool open_browser(const std::string& path) override;
+    // Clock
     void set_timer(bool enabled) override { timer_ = enabled; }
     bool timer_enabled() override { return timer_; }
     double now() override { return clock_; }
     void wait(double seconds) override { clock_ += seconds; }
+    // Menus
+    bool checked(MenuItem item) override;
+    void set_checked(MenuItem item, bool on) override;
+    // Windows
     void show_title(bool) override {}
     void place_window() override {}
     void end_program() override { ended_ = true; }
-    bool version_dialog() override;
-    bool open_browser(const std::string& path) override;
+    // FileControls
     void show_lists(bool drive, bool folder, bool file) override;
     void show_io(bool visible) override { io_visible_ = visible; }
     std::string text(TextBox box) override { return boxes_[static_cast<int>(box)]; }
@@ -62,7 +72,7 @@ class ScriptPlatform : public Platform {
     static void sound_listener(const char* action, int buffer);
 
     std::ostream& out_;
-    Canvas canvas_;
+    CanvasImage canvas_;
     std::deque<bool> answers_;
     std::map<MenuItem, bool> checks_;
     bool timer_ = false;

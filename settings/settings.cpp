@@ -1,11 +1,9 @@
-// The settings file "Tessora.ini" and the options menu. The menu's check marks are the state of the
-// options: the file is written from them and read into them. The file is Shift_JIS with CR LF.
+// The settings file "Tessora.ini". The options menu's check marks are the state of the options: the
+// file is written from them and read into them. The file is Shift_JIS with CR LF.
 
 #include "settings/settings.h"
 
 #include "core/state.h"
-#include "display/draw.h"
-#include "kifu/panel.h"
 #include "platform/codec.h"
 #include "platform/files.h"
 #include "platform/folders.h"
@@ -49,9 +47,9 @@ bool g_unwritable_told = false; // the player knows the options are not being ke
 void tell_unwritable() {
     if (g_unwritable_told) return;
     g_unwritable_told = true;
-    platform().warning("設定ファイル「" + settings_file() +
-                           "」に書き込めません。\nオプションの変更は保存されません。",
-                       "ｵﾌﾟｼｮﾝ");
+    platform().dialogs().warning("設定ファイル「" + settings_file() +
+                                     "」に書き込めません。\nオプションの変更は保存されません。",
+                                 "ｵﾌﾟｼｮﾝ");
 }
 
 // Replaces the settings file by these lines; false when the file could not be written whole.
@@ -89,14 +87,8 @@ std::vector<std::string> split_lines(const std::string& text) {
     return lines;
 }
 
-void 背景設定(int n) {
-    チェック設定(n);
-    描画_背景(n);
-    HAIKEI_NO = n;
-}
-
 // One line of the file; false when the line has no "=".
-bool apply_line(const std::string& line) {
+bool apply_line(const std::string& line, void (*背景設定)(int n)) {
     const std::size_t eq = line.find('=');
     if (eq == std::string::npos) return false;
     const std::string key = line.substr(0, eq);
@@ -107,13 +99,13 @@ bool apply_line(const std::string& line) {
     } else if (key == "移動指導") {
         const bool on = value == "ON";
         SIDOU_IRO = on ? 15 : 2;
-        platform().set_checked(MenuItem::SIDOU, on);
+        platform().menus().set_checked(MenuItem::SIDOU, on);
         SIDOU_FLAG = on ? ON : OFF;
     } else if (key == "経過時間") {
-        platform().set_checked(MenuItem::KEIKA, value == "ON");
+        platform().menus().set_checked(MenuItem::KEIKA, value == "ON");
     } else if (key == "BGM") {
         const bool on = value == "ON";
-        platform().set_checked(MenuItem::BGM, on);
+        platform().menus().set_checked(MenuItem::BGM, on);
         if (on) dsPlayLooping(OTO_BGM);
     }
     return true;
@@ -121,44 +113,35 @@ bool apply_line(const std::string& line) {
 
 // The reader's fallback: the file made anew with its defaults, which are applied once it is written.
 // When even this file cannot be written, the options stay as they are and the player is told.
-void reader_fallback() {
+void reader_fallback(void (*背景設定)(int n)) {
     if (!write_lines({"背景画=竹", "移動指導=OFF", "経過時間=ON", "BGM=OFF"})) return tell_unwritable();
     背景設定(HAIKEI_TAKE_NO);
-    platform().set_checked(MenuItem::SIDOU, false);
-    platform().set_checked(MenuItem::KEIKA, true);
-    platform().set_checked(MenuItem::BGM, false);
+    platform().menus().set_checked(MenuItem::SIDOU, false);
+    platform().menus().set_checked(MenuItem::KEIKA, true);
+    platform().menus().set_checked(MenuItem::BGM, false);
 }
 
 // The writer's fallback: other defaults, and only the check marks follow them.
 void writer_fallback() {
     if (!write_lines({"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"})) return tell_unwritable();
     チェック設定(HAIKEI_MIDORI_NO);
-    platform().set_checked(MenuItem::SIDOU, false);
-    platform().set_checked(MenuItem::KEIKA, true);
-    platform().set_checked(MenuItem::BGM, true);
-}
-
-void background_click(int n, MenuItem item) {
-    if (!platform().checked(item)) {
-        チェック設定(n);
-        HAIKEI_NO = n;
-    }
-    書込_環境設定ファイル();
-    画面_再描画();
+    platform().menus().set_checked(MenuItem::SIDOU, false);
+    platform().menus().set_checked(MenuItem::KEIKA, true);
+    platform().menus().set_checked(MenuItem::BGM, true);
 }
 
 } // namespace
 
-void 読込_環境設定ファイル() {
+void 読込_環境設定ファイル(void (*背景設定)(int n)) {
     std::string bytes;
     // An empty file is what a write cut short used to leave: it is treated as no file at all.
     if (!read_file(bytes) || bytes.empty()) {
-        reader_fallback();
+        reader_fallback(背景設定);
         return;
     }
     for (const std::string& line : split_lines(bytes)) {
-        if (!apply_line(from_sjis(line))) {
-            reader_fallback();
+        if (!apply_line(from_sjis(line), 背景設定)) {
+            reader_fallback(背景設定);
             return;
         }
     }
@@ -167,69 +150,19 @@ void 読込_環境設定ファイル() {
 void 書込_環境設定ファイル() {
     std::vector<std::string> lines;
     for (const Background& b : BACKGROUNDS) {
-        if (platform().checked(b.item)) {
+        if (platform().menus().checked(b.item)) {
             lines.push_back(std::string("背景画=") + b.word);
             break;
         }
     }
-    lines.push_back(std::string("移動指導=") + on_off(platform().checked(MenuItem::SIDOU)));
-    lines.push_back(std::string("経過時間=") + on_off(platform().checked(MenuItem::KEIKA)));
-    lines.push_back(std::string("BGM=") + on_off(platform().checked(MenuItem::BGM)));
+    lines.push_back(std::string("移動指導=") + on_off(platform().menus().checked(MenuItem::SIDOU)));
+    lines.push_back(std::string("経過時間=") + on_off(platform().menus().checked(MenuItem::KEIKA)));
+    lines.push_back(std::string("BGM=") + on_off(platform().menus().checked(MenuItem::BGM)));
     if (!write_lines(lines)) writer_fallback();
 }
 
 void チェック設定(int n) {
-    for (const Background& b : BACKGROUNDS) platform().set_checked(b.item, false);
+    for (const Background& b : BACKGROUNDS) platform().menus().set_checked(b.item, false);
     for (const Background& b : BACKGROUNDS)
-        if (b.no == n) platform().set_checked(b.item, true);
-}
-
-void MIDORI_Click() {
-    background_click(HAIKEI_MIDORI_NO, MenuItem::MIDORI);
-}
-void TATAMI_Click() {
-    background_click(HAIKEI_TATAMI_NO, MenuItem::TATAMI);
-}
-void TAKE_Click() {
-    background_click(HAIKEI_TAKE_NO, MenuItem::TAKE);
-}
-void UCHU_Click() {
-    background_click(HAIKEI_UCHU_NO, MenuItem::UCHU);
-}
-void RENGA_Click() {
-    background_click(HAIKEI_RENGA_NO, MenuItem::RENGA);
-}
-
-void SIDOU_Click() {
-    if (platform().checked(MenuItem::SIDOU)) {
-        // Guidance goes off: plain outlines over every cell that may carry a guidance outline.
-        for (int x = 1; x <= 11; ++x)
-            for (int y = 1; y <= 11; ++y) 描画_桝輪郭(WAKU_IRO, x, y);
-        for (int y = 1; y <= 7; ++y) 描画_桝輪郭(WAKU_IRO, -1, y);
-        for (int y = 3; y <= 9; ++y) 描画_桝輪郭(WAKU_IRO, 13, y);
-        platform().set_checked(MenuItem::SIDOU, false);
-        SIDOU_FLAG = OFF;
-        SIDOU_IRO = WAKU_IRO;
-    } else {
-        platform().set_checked(MenuItem::SIDOU, true);
-        SIDOU_FLAG = ON;
-        SIDOU_IRO = 15;
-    }
-    書込_環境設定ファイル();
-}
-
-void BGM_Click() {
-    if (platform().checked(MenuItem::BGM)) {
-        platform().set_checked(MenuItem::BGM, false);
-        dsStop(OTO_BGM);
-    } else {
-        platform().set_checked(MenuItem::BGM, true);
-        dsPlayLooping(OTO_BGM);
-    }
-    書込_環境設定ファイル();
-}
-
-void OPTION_Click() {
-    描画_可視(false, false, false);
-    描画_棋譜_IO(1);
+        if (b.no == n) platform().menus().set_checked(b.item, true);
 }

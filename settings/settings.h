@@ -1,14 +1,8 @@
-// The settings file and the option menus.
+// The settings file.
 #pragma once
 
-void 読込_環境設定ファイル();
+// Reads the file into the check marks. The background it names is handed to 背景設定 (control/),
+// which checks and paints it as the line is read.
+void 読込_環境設定ファイル(void (*背景設定)(int n));
 void 書込_環境設定ファイル();
 void チェック設定(int n);
-void MIDORI_Click();
-void TATAMI_Click();
-void TAKE_Click();
-void UCHU_Click();
-void RENGA_Click();
-void SIDOU_Click();
-void BGM_Click();
-void OPTION_Click();

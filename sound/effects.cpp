@@ -3,15 +3,15 @@
 
 #include "sound/effects.h"
 
+#include "platform/files.h"
 #include "platform/folders.h"
 #include "platform/platform.h"
 #include "sound/dslib.h"
 
-#include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <string_view>
 #include <vector>
 
 int OTO_SONOTA = 0;
@@ -31,32 +31,23 @@ std::uint32_t le32(const std::uint8_t* p) {
 // The whole file in bytes; on failure an empty vector and the reason in `why`.
 std::vector<std::uint8_t> read_whole(const std::string& file, std::string& why) {
     std::vector<std::uint8_t> bytes;
-    std::FILE* f = std::fopen(file.c_str(), "rb");
-    if (!f) {
-        why = std::strerror(errno);
-        return bytes;
-    }
-    bool ok = std::fseek(f, 0, SEEK_END) == 0;
-    const long length = ok ? std::ftell(f) : -1;
-    ok = ok && length >= 0 && std::fseek(f, 0, SEEK_SET) == 0;
-    if (ok) {
-        bytes.resize(static_cast<std::size_t>(length));
-        ok = std::fread(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    }
-    if (!ok) why = errno ? std::strerror(errno) : "読み込みが途中で終わりました";
-    std::fclose(f);
-    if (!ok) bytes.clear();
-    return bytes;
+    const int e = read_regular_file(file, [&bytes](std::string_view piece) {
+        bytes.insert(bytes.end(), piece.begin(), piece.end());
+        return true;
+    });
+    if (e == 0) return bytes;
+    why = e == FILE_NOT_REGULAR ? "通常のファイルではありません" : std::strerror(e);
+    return {};
 }
 
 } // namespace
 
 void 表示_警告(const std::string& text) {
-    platform().warning(text, "Tessora.dll");
+    platform().dialogs().warning(text, "Tessora.dll");
 }
 
 void 待機_秒(double seconds) {
-    platform().wait(seconds);
+    platform().clock().wait(seconds);
 }
 
 void 初期化_サウンド(int window) {
@@ -75,7 +66,6 @@ int 読込_効果音(const std::string& file, int flags) {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(std::filesystem::path(file), ec)) return 0;
 
-    errno = 0;
     std::string why;
     std::vector<std::uint8_t> bytes = read_whole(file, why);
     if (!why.empty()) {

@@ -1,12 +1,13 @@
 // A window for the tools that time and pit the computers: nothing is painted, nobody answers, the clock
-// stands still and waits return at once.
+// stands still and waits return at once. A turn paints, may announce a mate and looks at the 経過 check
+// mark; nothing more is installed.
 #pragma once
 
 #include "platform/platform.h"
 
 #include <string>
 
-class SilentPlatform : public Platform {
+class SilentPlatform : public Canvas, public Dialogs, public Clock, public Menus {
   public:
     void clear(int) override {}
     void stamp(Pic, double, double) override {}
@@ -17,22 +18,12 @@ class SilentPlatform : public Platform {
     void message(const std::string&, const std::string&) override {}
     bool ask(const std::string&, const std::string&) override { return true; }
     void warning(const std::string&, const std::string&) override {}
-    bool checked(MenuItem) override { return false; }
-    void set_checked(MenuItem, bool) override {}
+    bool version_dialog() override { return false; }
+    bool open_browser(const std::string&) override { return false; }
     void set_timer(bool) override {}
     bool timer_enabled() override { return false; }
     double now() override { return 36000.0; }
     void wait(double) override {}
-    void show_title(bool) override {}
-    void place_window() override {}
-    void end_program() override {}
-    bool version_dialog() override { return false; }
-    bool open_browser(const std::string&) override { return false; }
-    void show_lists(bool, bool, bool) override {}
-    void show_io(bool) override {}
-    std::string text(TextBox) override { return {}; }
-    void set_text(TextBox, const std::string&) override {}
-    std::string folder() override { return "."; }
-    void set_folder(const std::string&) override {}
-    void refresh_files() override {}
+    bool checked(MenuItem) override { return false; }
+    void set_checked(MenuItem, bool) override {}
 };

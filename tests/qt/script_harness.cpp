@@ -35,7 +35,7 @@ int ScriptResult::find(const std::string& line, int from) const {
 }
 
 void copy_assets(TempDir& dir) {
-    const fs::path assets = Canvas::asset_dir().toStdString();
+    const fs::path assets = CanvasImage::asset_dir().toStdString();
     for (const char* name : {"その他.wav", "禁止.wav", "駒打音.wav", "BGM.wav", "Tessora.htm"}) {
         std::error_code ec;
         fs::copy_file(assets / name, dir.path() / name, fs::copy_options::overwrite_existing, ec);

@@ -9,7 +9,12 @@
 #include <string>
 #include <vector>
 
-class FakePlatform : public Platform {
+class FakePlatform : public Canvas,
+                     public Dialogs,
+                     public Clock,
+                     public Menus,
+                     public FileControls,
+                     public Windows {
   public:
     struct Stamp {
         Pic pic;

@@ -2,6 +2,7 @@
 #include "control/clock.h"
 #include "control/game.h"
 #include "core/state.h"
+#include "display/texts.h"
 #include "kifu/record.h"
 #include "support/board.h"
 #include "support/fake_platform.h"

@@ -12,7 +12,7 @@ namespace fs = std::filesystem;
 
 Session::Session() : dir_(std::make_unique<TempDir>()) {
     // The wave files and help page, so start-up is the usual one and not the no-sound warning.
-    const fs::path assets = Canvas::asset_dir().toStdString();
+    const fs::path assets = CanvasImage::asset_dir().toStdString();
     for (const char* name : {"その他.wav", "禁止.wav", "駒打音.wav", "BGM.wav", "Tessora.htm"}) {
         std::error_code ec;
         fs::copy_file(assets / name, dir_->path() / name, ec);

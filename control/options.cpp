@@ -1,0 +1,76 @@
+#include "control/options.h"
+
+#include "core/state.h"
+#include "display/draw.h"
+#include "platform/platform.h"
+#include "settings/settings.h"
+#include "sound/dslib.h"
+#include "sound/effects.h"
+
+namespace {
+
+void background_click(int n, MenuItem item) {
+    if (!platform().menus().checked(item)) {
+        チェック設定(n);
+        HAIKEI_NO = n;
+    }
+    書込_環境設定ファイル();
+    画面_再描画();
+}
+
+} // namespace
+
+void 背景設定(int n) {
+    チェック設定(n);
+    描画_背景(n);
+    HAIKEI_NO = n;
+}
+
+void MIDORI_Click() {
+    background_click(HAIKEI_MIDORI_NO, MenuItem::MIDORI);
+}
+void TATAMI_Click() {
+    background_click(HAIKEI_TATAMI_NO, MenuItem::TATAMI);
+}
+void TAKE_Click() {
+    background_click(HAIKEI_TAKE_NO, MenuItem::TAKE);
+}
+void UCHU_Click() {
+    background_click(HAIKEI_UCHU_NO, MenuItem::UCHU);
+}
+void RENGA_Click() {
+    background_click(HAIKEI_RENGA_NO, MenuItem::RENGA);
+}
+
+void SIDOU_Click() {
+    if (platform().menus().checked(MenuItem::SIDOU)) {
+        // Guidance goes off: plain outlines over every cell that may carry a guidance outline.
+        for (int x = 1; x <= 11; ++x)
+            for (int y = 1; y <= 11; ++y) 描画_桝輪郭(WAKU_IRO, x, y);
+        for (int y = 1; y <= 7; ++y) 描画_桝輪郭(WAKU_IRO, -1, y);
+        for (int y = 3; y <= 9; ++y) 描画_桝輪郭(WAKU_IRO, 13, y);
+        platform().menus().set_checked(MenuItem::SIDOU, false);
+        SIDOU_FLAG = OFF;
+        SIDOU_IRO = WAKU_IRO;
+    } else {
+        platform().menus().set_checked(MenuItem::SIDOU, true);
+        SIDOU_FLAG = ON;
+        SIDOU_IRO = 15;
+    }
+    書込_環境設定ファイル();
+}
+
+void BGM_Click() {
+    if (platform().menus().checked(MenuItem::BGM)) {
+        platform().menus().set_checked(MenuItem::BGM, false);
+        dsStop(OTO_BGM);
+    } else {
+        platform().menus().set_checked(MenuItem::BGM, true);
+        dsPlayLooping(OTO_BGM);
+    }
+    書込_環境設定ファイル();
+}
+
+void OPTION_Click() {
+    platform().file_controls().close();
+}
