@@ -374,20 +374,32 @@ std::string 調査_棋譜局面(const KifuKyokumen& k) {
     return {};
 }
 
-void KIFU_WRITE_Click() {
+namespace {
+
+// A reversed or handicapped game is not written; false after saying so.
+bool 調査_書込可能() {
     if (HANTEN == ON) {
         platform().dialogs().message("反転後は書き込みできません", "棋譜書込");
-        return;
+        return false;
     }
     if (HANDE_SETTEI == ON) {
         platform().dialogs().message("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
-        return;
+        return false;
     }
+    return true;
+}
+
+} // namespace
+
+void KIFU_WRITE_Click() {
+    if (!調査_書込可能()) return;
     描画_可視(true, true, false);
     描画_棋譜_IO(0);
 }
 
 void Command1_Click() {
+    // The game may have changed since the panel was opened: ask again what 書込 asked.
+    if (!調査_書込可能()) return;
     const std::string name = platform().file_controls().text(TextBox::Text1);
     if (name.empty()) {
         platform().dialogs().message("ﾌｧｲﾙ名が入力されていません", "  ");
@@ -485,8 +497,8 @@ void File1_Click(const std::string& name) {
     platform().dialogs().message(" 読み込みました", "棋譜");
     if (f.more)
         platform().dialogs().message("棋譜が" + std::to_string(KIFU_MAX) + "手を超えているので、最初の" +
-                               std::to_string(KIFU_MAX) + "手だけ読み込みました",
-                           "棋譜");
+                                         std::to_string(KIFU_MAX) + "手だけ読み込みました",
+                                     "棋譜");
     // The kept game is known by its first line, not by its name: a player may copy or rename it to keep
     // it from being replaced, and it must still play on.
     if (from_sjis(f.lines[0]) == 前回の対局_題名) {

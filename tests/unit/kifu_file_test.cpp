@@ -717,7 +717,9 @@ TEST_F(KifuFile, MoreThan500RecordLinesReadTheFirst500AndSaySo) {
     EXPECT_EQ(fp.messages, std::vector<std::string>{"進む | 終わり"});
 }
 
+// The panel's RETURN asks again: the game may have been reversed or handicapped since it opened.
 TEST_F(KifuFile, WritingPanelIsRefusedAfterReversalOrHandicap) {
+    play_all(OPENING);
     const struct {
         int hanten, hande;
         std::string message;
@@ -742,7 +744,15 @@ TEST_F(KifuFile, WritingPanelIsRefusedAfterReversalOrHandicap) {
             EXPECT_FALSE(fp.io_visible);
             EXPECT_TRUE(fp.lists[2]);
         }
+        fp.forget();
+        fs::remove(dir.path() / "g.棋譜");
+        write("g");
+        EXPECT_EQ(fs::exists(dir.path() / "g.棋譜"), r.message.empty());
+        if (!r.message.empty()) {
+            EXPECT_EQ(fp.messages, std::vector<std::string>{r.message});
+        }
     }
+    HANTEN = HANDE_SETTEI = OFF;
 }
 
 } // namespace
