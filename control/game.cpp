@@ -14,7 +14,6 @@
 #include "display/levels.h"
 #include "display/texts.h"
 #include "kifu/autosave.h"
-#include "kifu/panel.h"
 #include "kifu/record.h"
 #include "platform/folders.h"
 #include "platform/platform.h"
