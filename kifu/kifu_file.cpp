@@ -7,6 +7,7 @@
 #include "kifu/record.h"
 #include "platform/codec.h"
 #include "platform/files.h"
+#include "platform/lines.h"
 #include "platform/platform.h"
 
 #include <algorithm>
@@ -25,9 +26,6 @@ constexpr int kPawnsInGame = 18; // board, ring and both hands together
 // The bytes of a line kept: a record line has 518 to 520, and a header line longer than that could not
 // be shown.
 constexpr std::size_t kKeptLineBytes = 520;
-// A line running on past this without an end is no kifu line (a name typed in a text box stays below
-// it): reading stops there rather than scan a huge file to its end.
-constexpr std::size_t kMaxLineBytes = 65536;
 // A clock field has five columns.
 constexpr long kClockMin = -9999, kClockMax = 99999;
 
@@ -74,58 +72,6 @@ bool blank(char c) {
     return c == ' ' || c == '\t';
 }
 
-// Splits bytes into lines as they arrive, keeping the first kKeptLineBytes of each, up to `limit` lines.
-struct LineSplitter {
-    std::vector<std::string> lines;
-    std::string current;
-    std::size_t length = 0; // bytes of the current line, kept or not
-    bool open = false;      // bytes of an unfinished line were seen
-    bool after_cr = false;
-    bool too_long = false;  // the current line ran past kMaxLineBytes
-    bool more = false;      // something other than blank lines follows the limit
-    std::size_t beyond = 0; // bytes looked at beyond the limit
-    std::size_t limit = static_cast<std::size_t>(-1);
-};
-
-// False once there is nothing more to take.
-bool feed(LineSplitter& s, const char* p, std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i) {
-        const char c = p[i];
-        if (s.after_cr) {
-            s.after_cr = false;
-            if (c == '\n') continue;
-        }
-        if (s.lines.size() >= s.limit) {
-            // Blank lines at the end are no records; anything else is a record left out.
-            if (c != '\r' && c != '\n' && !blank(c)) s.more = true;
-            if (s.more || ++s.beyond > kMaxLineBytes) return false;
-            continue;
-        }
-        if (c == '\r' || c == '\n') {
-            s.lines.push_back(std::move(s.current));
-            s.current.clear();
-            s.length = 0;
-            s.open = false;
-            s.after_cr = c == '\r';
-        } else {
-            s.open = true;
-            if (++s.length > kMaxLineBytes) {
-                s.too_long = true;
-                return false;
-            }
-            if (s.current.size() < kKeptLineBytes) s.current += c;
-        }
-    }
-    return true;
-}
-
-void finish(LineSplitter& s) {
-    if (!s.open) return;
-    s.lines.push_back(std::move(s.current));
-    s.current.clear();
-    s.open = false;
-}
-
 struct FileLines {
     std::vector<std::string> lines; // the header lines and at most KIFU_MAX record lines
     bool more = false;              // record lines beyond those followed
@@ -135,14 +81,11 @@ struct FileLines {
 
 FileLines read_file_lines(const std::string& path) {
     FileLines r;
-    LineSplitter s;
-    s.limit = KIFU_MIDASHI_GYOU + KIFU_MAX;
-    r.error =
-        read_regular_file(path, [&s](std::string_view bytes) { return feed(s, bytes.data(), bytes.size()); });
-    if (s.too_long) r.too_long = s.lines.size() + 1;
-    finish(s);
-    r.lines = std::move(s.lines);
-    r.more = s.more;
+    LineSplitter s(kKeptLineBytes, KIFU_MIDASHI_GYOU + KIFU_MAX);
+    r.error = read_regular_file(path, [&s](std::string_view bytes) { return s.feed(bytes); });
+    if (s.too_long()) r.too_long = s.count() + 1;
+    r.more = s.more();
+    r.lines = s.finish();
     return r;
 }
 
@@ -323,10 +266,9 @@ std::vector<KifuKyokumen> 変換_棋譜行群から局面(const std::vector<std:
 }
 
 std::vector<std::string> 変換_棋譜ファイル行(const std::string& bytes) {
-    LineSplitter s;
-    feed(s, bytes.data(), bytes.size());
-    finish(s);
-    return std::move(s.lines);
+    LineSplitter s(kKeptLineBytes);
+    s.feed(bytes);
+    return s.finish();
 }
 
 int 書込_棋譜ファイル(const std::string& path, const std::string& title, const std::string& upper,
