@@ -7,8 +7,7 @@
 #include "control/play.h"
 #include "core/moves.h"
 #include "help/help.h"
-#include "kifu/navigate.h"
-#include "kifu/panel.h"
+#include "control/record_commands.h"
 #include "control/options.h"
 #include "settings/settings.h"
 

@@ -14,7 +14,6 @@
 #include "display/levels.h"
 #include "display/texts.h"
 #include "kifu/autosave.h"
-#include "kifu/panel.h"
 #include "kifu/record.h"
 #include "platform/folders.h"
 #include "platform/platform.h"
@@ -179,7 +178,12 @@ void START_Click() {
     SAIKAI_MACHI = OFF;
 }
 
-void SENTE_Click() {
+namespace {
+
+// 先手 (side 1) and 後手 (side -1) against the computer, the human on the lower side. A fresh game
+// starts with the chosen side; one in progress goes on with whoever is to move, and 先手 then gives the
+// human the first side.
+void 対局開始(int side) {
     if (SYOUSYA != 0) 初期設定();
     描画_棋譜読込み部分消去();
     描画_レベル(COM_LEVEL);
@@ -188,46 +192,31 @@ void SENTE_Click() {
     TAIKYOKU_MODE = MODE_MAN_COM;
     KIFU_MODE = OFF;
     KIFU_TESUU = KIFU_NO; // the record goes on from the position shown; later entries are dropped
-    KAISHI_JIKOKU = platform().clock().now();
+    if (side == 1) KAISHI_JIKOKU = platform().clock().now(); // 後手 has always kept the time it had
     platform().clock().set_timer(true);
-    if (TESUU == 0 || TEBAN == 0) {
-        SITA_GAWA = 1;
-        UE_GAWA = -1;
+    const bool fresh = TESUU == 0 || TEBAN == 0;
+    const bool man_to_move = fresh ? side == 1 : TEBAN == SITA_GAWA;
+    if (fresh || (man_to_move && side == 1)) {
+        SITA_GAWA = side;
+        UE_GAWA = -side;
         TEBAN = 1;
-        platform().dialogs().message("MANの番です", " ");
-        SAIKAI_MACHI = OFF;
-    } else if (TEBAN == SITA_GAWA) {
-        SITA_GAWA = 1;
-        UE_GAWA = -1;
-        TEBAN = 1;
-        platform().dialogs().message("MANの番です", "対局");
-        SAIKAI_MACHI = OFF;
-    } else {
-        com_ban();
     }
+    if (!man_to_move) {
+        com_ban();
+        return;
+    }
+    platform().dialogs().message("MANの番です", fresh ? " " : "対局");
+    SAIKAI_MACHI = OFF;
+}
+
+} // namespace
+
+void SENTE_Click() {
+    対局開始(1);
 }
 
 void GOTE_Click() {
-    if (SYOUSYA != 0) 初期設定();
-    描画_棋譜読込み部分消去();
-    描画_レベル(COM_LEVEL);
-    描画_将棋盤桝();
-    platform().clock().set_timer(true);
-    SENTAKU = 0;
-    TAIKYOKU_MODE = MODE_MAN_COM;
-    KIFU_MODE = OFF;
-    KIFU_TESUU = KIFU_NO; // the record goes on from the position shown; later entries are dropped
-    if (TESUU == 0 || TEBAN == 0) {
-        SITA_GAWA = -1;
-        UE_GAWA = 1;
-        TEBAN = 1;
-        com_ban();
-    } else if (TEBAN == SITA_GAWA) {
-        platform().dialogs().message("MANの番です", "対局");
-        SAIKAI_MACHI = OFF;
-    } else {
-        com_ban();
-    }
+    対局開始(-1);
 }
 
 void OWARI_Click() {

@@ -6,7 +6,6 @@
 #include "display/draw.h"
 #include "display/levels.h"
 #include "display/texts.h"
-#include "kifu/panel.h"
 #include "kifu/record.h"
 #include "platform/platform.h"
 #include "sound/dslib.h"

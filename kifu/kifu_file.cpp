@@ -2,15 +2,12 @@
 
 #include "kifu/kifu_file.h"
 
-#include "com/com.h"
-#include "control/game.h"
 #include "core/state.h"
 #include "kifu/autosave.h"
-#include "kifu/navigate.h"
-#include "kifu/panel.h"
 #include "kifu/record.h"
 #include "platform/codec.h"
 #include "platform/files.h"
+#include "platform/lines.h"
 #include "platform/platform.h"
 
 #include <algorithm>
@@ -29,10 +26,6 @@ constexpr int kPawnsInGame = 18; // board, ring and both hands together
 // The bytes of a line kept: a record line has 518 to 520, and a header line longer than that could not
 // be shown.
 constexpr std::size_t kKeptLineBytes = 520;
-// A line running on past this without an end is no kifu line (a name typed in a text box stays below
-// it): reading stops there rather than scan a huge file to its end.
-constexpr std::size_t kMaxLineBytes = 65536;
-constexpr std::size_t kHeaderLines = 3;
 // A clock field has five columns.
 constexpr long kClockMin = -9999, kClockMax = 99999;
 
@@ -79,58 +72,6 @@ bool blank(char c) {
     return c == ' ' || c == '\t';
 }
 
-// Splits bytes into lines as they arrive, keeping the first kKeptLineBytes of each, up to `limit` lines.
-struct LineSplitter {
-    std::vector<std::string> lines;
-    std::string current;
-    std::size_t length = 0; // bytes of the current line, kept or not
-    bool open = false;      // bytes of an unfinished line were seen
-    bool after_cr = false;
-    bool too_long = false;  // the current line ran past kMaxLineBytes
-    bool more = false;      // something other than blank lines follows the limit
-    std::size_t beyond = 0; // bytes looked at beyond the limit
-    std::size_t limit = static_cast<std::size_t>(-1);
-};
-
-// False once there is nothing more to take.
-bool feed(LineSplitter& s, const char* p, std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i) {
-        const char c = p[i];
-        if (s.after_cr) {
-            s.after_cr = false;
-            if (c == '\n') continue;
-        }
-        if (s.lines.size() >= s.limit) {
-            // Blank lines at the end are no records; anything else is a record left out.
-            if (c != '\r' && c != '\n' && !blank(c)) s.more = true;
-            if (s.more || ++s.beyond > kMaxLineBytes) return false;
-            continue;
-        }
-        if (c == '\r' || c == '\n') {
-            s.lines.push_back(std::move(s.current));
-            s.current.clear();
-            s.length = 0;
-            s.open = false;
-            s.after_cr = c == '\r';
-        } else {
-            s.open = true;
-            if (++s.length > kMaxLineBytes) {
-                s.too_long = true;
-                return false;
-            }
-            if (s.current.size() < kKeptLineBytes) s.current += c;
-        }
-    }
-    return true;
-}
-
-void finish(LineSplitter& s) {
-    if (!s.open) return;
-    s.lines.push_back(std::move(s.current));
-    s.current.clear();
-    s.open = false;
-}
-
 struct FileLines {
     std::vector<std::string> lines; // the header lines and at most KIFU_MAX record lines
     bool more = false;              // record lines beyond those followed
@@ -140,18 +81,17 @@ struct FileLines {
 
 FileLines read_file_lines(const std::string& path) {
     FileLines r;
-    LineSplitter s;
-    s.limit = kHeaderLines + KIFU_MAX;
-    r.error =
-        read_regular_file(path, [&s](std::string_view bytes) { return feed(s, bytes.data(), bytes.size()); });
-    if (s.too_long) r.too_long = s.lines.size() + 1;
-    finish(s);
-    r.lines = std::move(s.lines);
-    r.more = s.more;
+    LineSplitter s(kKeptLineBytes, KIFU_MIDASHI_GYOU + KIFU_MAX);
+    r.error = read_regular_file(path, [&s](std::string_view bytes) { return s.feed(bytes); });
+    if (s.too_long()) r.too_long = s.count() + 1;
+    r.more = s.more();
+    r.lines = s.finish();
     return r;
 }
 
-std::string reason(int e, bool writing) {
+} // namespace
+
+std::string 取得_失敗理由(int e, bool writing) {
     switch (e) {
     case ENOENT:
         return writing ? "ﾌｫﾙﾀﾞが見つかりません" : "ﾌｧｲﾙが見つかりません";
@@ -183,12 +123,14 @@ std::string reason(int e, bool writing) {
     }
 }
 
-std::string in_folder(const std::string& folder, const std::string& name) {
+std::string 取得_フォルダ内パス(const std::string& folder, const std::string& name) {
     if (folder.empty()) return name;
     const char sep = static_cast<char>(std::filesystem::path::preferred_separator);
     if (folder.back() == sep) return folder + name;
     return folder + sep + name;
 }
+
+namespace {
 
 // A name typed with a line break would split the header line it is written on.
 std::string one_line(std::string s) {
@@ -197,7 +139,9 @@ std::string one_line(std::string s) {
     return s;
 }
 
-void store(int n, const KifuKyokumen& k) {
+} // namespace
+
+void 設定_棋譜局面(int n, const KifuKyokumen& k) {
     for (int x = 1; x <= 11; ++x)
         for (int y = 1; y <= 11; ++y) KIFU_BAN[n][x][y] = k.ban[x][y];
     for (int i = 1; i <= 7; ++i) {
@@ -209,8 +153,6 @@ void store(int n, const KifuKyokumen& k) {
     KIFU_UE_JIKAN_MAE[n] = static_cast<double>(k.jikan[2]);
     KIFU_UE_JIKAN_ATO[n] = static_cast<double>(k.jikan[3]);
 }
-
-} // namespace
 
 KifuKyokumen 取得_棋譜局面(int n) {
     KifuKyokumen k;
@@ -324,10 +266,9 @@ std::vector<KifuKyokumen> 変換_棋譜行群から局面(const std::vector<std:
 }
 
 std::vector<std::string> 変換_棋譜ファイル行(const std::string& bytes) {
-    LineSplitter s;
-    feed(s, bytes.data(), bytes.size());
-    finish(s);
-    return std::move(s.lines);
+    LineSplitter s(kKeptLineBytes);
+    s.feed(bytes);
+    return s.finish();
 }
 
 int 書込_棋譜ファイル(const std::string& path, const std::string& title, const std::string& upper,
@@ -374,138 +315,27 @@ std::string 調査_棋譜局面(const KifuKyokumen& k) {
     return {};
 }
 
-namespace {
-
-// A reversed or handicapped game is not written; false after saying so.
-bool 調査_書込可能() {
-    if (HANTEN == ON) {
-        platform().dialogs().message("反転後は書き込みできません", "棋譜書込");
-        return false;
-    }
-    if (HANDE_SETTEI == ON) {
-        platform().dialogs().message("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
-        return false;
-    }
-    return true;
-}
-
-} // namespace
-
-void KIFU_WRITE_Click() {
-    if (!調査_書込可能()) return;
-    描画_可視(true, true, false);
-    描画_棋譜_IO(0);
-}
-
-void Command1_Click() {
-    // The game may have changed since the panel was opened: ask again what 書込 asked.
-    if (!調査_書込可能()) return;
-    const std::string name = platform().file_controls().text(TextBox::Text1);
-    if (name.empty()) {
-        platform().dialogs().message("ﾌｧｲﾙ名が入力されていません", "  ");
-        return;
-    }
-    if (KIFU_TESUU < 1) {
-        platform().dialogs().message("保存するデータがありません", "棋譜保存");
-        return;
-    }
-    const std::string path = in_folder(platform().file_controls().folder(), name + ".棋譜");
-
-    // Line 2 is the player at the top of the board, line 3 the one at the bottom.
-    const std::string sente = platform().file_controls().text(TextBox::Text3);
-    const std::string gote = platform().file_controls().text(TextBox::Text4);
-    const bool lower_first = SITA_GAWA == 1;
-    const int err = 書込_棋譜ファイル(path, platform().file_controls().text(TextBox::Text2),
-                                      lower_first ? gote : sente, lower_first ? sente : gote);
-    if (err != 0) {
-        // The panel stays open with the names typed, so the player can choose another name or folder.
-        platform().dialogs().message("棋譜ﾌｧｲﾙを書き込めませんでした\n" + path + "\n" + reason(err, true),
-                                     "棋譜保存");
-        return;
-    }
-    platform().file_controls().close();
-    platform().file_controls().refresh_files();
-    platform().dialogs().message("棋譜を書き込みました", "  ");
-}
-
-void File1_Click(const std::string& name) {
-    描画_可視(false, false, false);
-    const std::string path = in_folder(platform().file_controls().folder(), name);
-    // The whole file is read and checked before the game is touched, so a file that cannot be used
-    // changes nothing.
+KifuFileYomi 読込_棋譜ファイル(const std::string& path) {
+    KifuFileYomi r;
     const FileLines f = read_file_lines(path);
-    std::string fault;
     if (f.error != 0) {
-        fault = reason(f.error, false);
+        r.fault = 取得_失敗理由(f.error, false);
     } else if (f.too_long != 0) {
-        fault = std::to_string(f.too_long) + "行目が長すぎます";
+        r.fault = std::to_string(f.too_long) + "行目が長すぎます";
     }
     std::vector<std::string> records;
-    if (f.lines.size() > kHeaderLines) records.assign(f.lines.begin() + kHeaderLines, f.lines.end());
+    if (f.lines.size() > KIFU_MIDASHI_GYOU)
+        records.assign(f.lines.begin() + KIFU_MIDASHI_GYOU, f.lines.end());
     if (records.size() > KIFU_MAX) records.resize(KIFU_MAX);
     // Blank lines at the end are no records.
     while (!records.empty() && std::all_of(records.back().begin(), records.back().end(), blank))
         records.pop_back();
-    const std::vector<KifuKyokumen> entries = 変換_棋譜行群から局面(records);
-    for (std::size_t i = 0; fault.empty() && i < entries.size(); ++i) {
-        const std::string what = 調査_棋譜局面(entries[i]);
-        if (!what.empty()) fault = std::to_string(kHeaderLines + i + 1) + "行目：" + what;
+    r.entries = 変換_棋譜行群から局面(records);
+    for (std::size_t i = 0; r.fault.empty() && i < r.entries.size(); ++i) {
+        const std::string what = 調査_棋譜局面(r.entries[i]);
+        if (!what.empty()) r.fault = std::to_string(KIFU_MIDASHI_GYOU + i + 1) + "行目：" + what;
     }
-    if (!fault.empty()) {
-        platform().dialogs().message("棋譜ﾌｧｲﾙを読み込めませんでした\n" + path + "\n" + fault, "棋譜");
-        return;
-    }
-
-    初期設定();
-    KIFU_MODE = ON;
-
-    // A header line the file lacks leaves KIFU_GYOU as it was, and that text is printed again.
-    std::size_t next = 0;
-    auto read_header = [&] {
-        if (next < f.lines.size()) KIFU_GYOU = from_sjis(f.lines[next]);
-        ++next;
-    };
-    read_header();
-    platform().canvas().print(取得_棋譜のX座標(KIFU_GYOU) - 3000, 8750, KIFU_GYOU, 12, 12);
-    read_header();
-    platform().canvas().print(取得_棋譜のX座標(KIFU_GYOU), 700, KIFU_GYOU, 12, 15);
-    read_header();
-    platform().canvas().print(取得_棋譜のX座標(KIFU_GYOU), 8750, KIFU_GYOU, 12, 15);
-
-    // Entry 0 is the start position just set up: the first 進 and the last 戻 compare with it.
-    手順保存(0, 0, 0, 0, KARA, KARA, 0, 0, 0, 0);
-    for (std::size_t i = 0; i < entries.size(); ++i) store(static_cast<int>(i) + 1, entries[i]);
-    if (!records.empty()) KIFU_GYOU = from_sjis(records.back());
-    const int count = static_cast<int>(entries.size());
-
-    KIFU_NO = 0;
-    TESUU = 0;
-    KIFU_TESUU = count;
-    KIFU_TAIKYOKU = OFF;
-    if (count == 0) {
-        platform().dialogs().message("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
-        return;
-    }
-    // The side whose piece made the first move moved first: the move texts and the turns of a game
-    // played on from the file follow it.
-    int x = 0, y = 0, first = KARA;
-    調査_移動結果(1, x, y, first);
-    if (first != KARA) {
-        SITA_GAWA = first < 0 ? 1 : -1;
-        UE_GAWA = -SITA_GAWA;
-    }
-    platform().dialogs().message(" 読み込みました", "棋譜");
-    if (f.more)
-        platform().dialogs().message("棋譜が" + std::to_string(KIFU_MAX) + "手を超えているので、最初の" +
-                                         std::to_string(KIFU_MAX) + "手だけ読み込みました",
-                                     "棋譜");
-    // The kept game is known by its first line, not by its name: a player may copy or rename it to keep
-    // it from being replaced, and it must still play on.
-    if (from_sjis(f.lines[0]) == 前回の対局_題名) {
-        const bool com = f.lines.size() > 1 && from_sjis(f.lines[1]) == 前回の対局_COM;
-        再開待ち_最終局面(com ? MODE_MAN_COM : MODE_MAN_MAN);
-        return;
-    }
-    platform().dialogs().message("棋譜を '進 'で進めて下さい", "棋譜");
-    TEBAN = 1;
+    r.lines = f.lines;
+    r.more = f.more;
+    return r;
 }

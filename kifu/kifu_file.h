@@ -1,8 +1,9 @@
-// Kifu file lines: building a record line from the record and reading one back.
+// Kifu files: building a record line from the record, reading one back, checking the entries, writing.
 #pragma once
 
 #include "core/state.h"
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,9 @@ struct KifuKyokumen {
     long jikan[4] = {}; // lower before, lower after, upper before, upper after
     bool operator==(const KifuKyokumen&) const = default;
 };
+
+// The lines before the record lines: the title, the upper player, the lower player.
+inline constexpr std::size_t KIFU_MIDASHI_GYOU = 3;
 
 // The entry of record index n (0..500); an index outside the record gives an empty entry.
 KifuKyokumen 取得_棋譜局面(int n);
@@ -38,3 +42,17 @@ std::vector<std::string> 変換_棋譜ファイル行(const std::string& bytes);
 // Returns 0, or the errno of the step that failed (an existing file is then left as it was).
 int 書込_棋譜ファイル(const std::string& path, const std::string& title, const std::string& upper,
                       const std::string& lower);
+// A kifu file read and checked before anything of the game is touched.
+struct KifuFileYomi {
+    std::vector<std::string> lines;    // the header lines and at most KIFU_MAX record lines, as read
+    std::vector<KifuKyokumen> entries; // the record's entries, blank lines at the end left out
+    bool more = false;                 // record lines beyond KIFU_MAX followed
+    std::string fault;                 // why the file cannot be used, or the empty text
+};
+KifuFileYomi 読込_棋譜ファイル(const std::string& path);
+// Stores an entry as record index n.
+void 設定_棋譜局面(int n, const KifuKyokumen& k);
+// The words said when a kifu file cannot be read or written, for an errno.
+std::string 取得_失敗理由(int e, bool writing);
+// The path of a file name in a folder of the file panel.
+std::string 取得_フォルダ内パス(const std::string& folder, const std::string& name);

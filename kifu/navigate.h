@@ -1,12 +1,12 @@
-// Stepping through the record: 戻, 進, 最初, 反転.
+// What stepping through the record computes: an entry put back on the board, and what follows from
+// the position shown.
 #pragma once
 
-void STOP_Click();
-void CANCEL_Click();
-void AFTER_Click();
-void REPLAY_Click();
-void REVERSE_Click();
-// Shows the record's last entry as the current position of a game in the given mode (MODE_MAN_COM or
-// MODE_MAN_MAN), as stepping to it in that game would, and leaves the game waiting for the click that
-// resumes it. A game that had already ended stays ended.
-void 再開待ち_最終局面(int mode);
+// Puts record entry n on the board and in both hands.
+void 復元_棋譜局面(int n);
+// The kings' squares and the two-pawn flags follow the position now shown, so the rule and mate
+// checks that read them next see that position. A king that is not on the board keeps its square.
+void 調査_局面後設定();
+// The winner of a game shown that has already ended (a king was taken, or in a game against the
+// computer (MODE_MAN_COM) the human's last move mated it), or 0.
+int 調査_終局(int mode);

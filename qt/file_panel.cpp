@@ -1,6 +1,6 @@
 #include "qt/file_panel.h"
 
-#include "kifu/panel.h"
+#include "control/record_commands.h"
 #include "platform/folders.h"
 
 #include <QComboBox>

@@ -5,6 +5,7 @@
 #include "control/game.h"
 #include "core/state.h"
 #include "kifu/kifu_file.h"
+#include "control/record_commands.h"
 #include "kifu/panel.h"
 #include "platform/folders.h"
 #include "sound/dslib.h"

@@ -7,6 +7,7 @@
 #include "platform/codec.h"
 #include "platform/files.h"
 #include "platform/folders.h"
+#include "platform/lines.h"
 #include "platform/platform.h"
 #include "sound/dslib.h"
 #include "sound/effects.h"
@@ -67,24 +68,6 @@ bool read_file(std::string& bytes) {
                bytes.append(piece.substr(0, kMaxSettingsBytes - bytes.size()));
                return bytes.size() < kMaxSettingsBytes;
            }) == 0;
-}
-
-// Lines ended by CR LF, a lone LF or a lone CR; the end of the file ends the last line.
-std::vector<std::string> split_lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::string line;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            lines.push_back(line);
-            line.clear();
-        } else {
-            line += c;
-        }
-    }
-    if (!line.empty()) lines.push_back(line);
-    return lines;
 }
 
 // One line of the file; false when the line has no "=".

@@ -16,8 +16,7 @@ set(LEVEL_control 4)
 set(LEVEL_qt 5)
 set(LEVEL_app 6)
 set(FOLDERS platform core engine com kifu settings sound help display control qt app)
-# The record's file and stepping through it still call control/ and display/.
-set(PENDING kifu/kifu_file.cpp kifu/navigate.cpp)
+set(PENDING)
 
 set(faults "")
 foreach(folder ${FOLDERS})

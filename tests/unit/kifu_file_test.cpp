@@ -5,7 +5,7 @@
 #include "core/moves.h"
 #include "core/state.h"
 #include "kifu/kifu_file.h"
-#include "kifu/navigate.h"
+#include "control/record_commands.h"
 #include "kifu/panel.h"
 #include "kifu/record.h"
 #include "platform/codec.h"

@@ -2,7 +2,7 @@
 #include "com/com.h"
 #include "control/game.h"
 #include "control/levels.h"
-#include "kifu/navigate.h"
+#include "control/record_commands.h"
 #include "kifu/record.h"
 #include "support/fake_platform.h"
 

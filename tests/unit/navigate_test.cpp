@@ -3,7 +3,7 @@
 #include "control/game.h"
 #include "core/moves.h"
 #include "core/state.h"
-#include "kifu/navigate.h"
+#include "control/record_commands.h"
 #include "kifu/panel.h"
 #include "kifu/record.h"
 #include "sound/dslib.h"

@@ -1,0 +1,315 @@
+// The record's commands: the file panel and stepping through the record. kifu/ reads, checks and
+// writes; these show, sound and speak in the order the player has always seen.
+
+#include "control/record_commands.h"
+
+#include "control/clock.h"
+#include "control/game.h"
+#include "control/levels.h"
+#include "core/moves.h"
+#include "core/state.h"
+#include "display/draw.h"
+#include "display/levels.h"
+#include "display/texts.h"
+#include "kifu/autosave.h"
+#include "kifu/kifu_file.h"
+#include "kifu/navigate.h"
+#include "kifu/panel.h"
+#include "kifu/record.h"
+#include "platform/codec.h"
+#include "platform/platform.h"
+#include "sound/dslib.h"
+#include "sound/effects.h"
+
+#include <dirent.h>
+#include <string>
+#include <utility>
+
+namespace {
+
+// Shows record entry n with the given clocks: both hand boxes, the whole board and the handicap level
+// the record's game was played at.
+void show_snapshot(int n, double ue_jikan, double sita_jikan) {
+    復元_棋譜局面(n);
+    ハンデ_棋譜に合わせる();
+    UE_JIKAN = ue_jikan;
+    描画_所有時間(UE_GAWA, UE_JIKAN);
+    SITA_JIKAN = sita_jikan;
+    描画_所有時間(SITA_GAWA, SITA_JIKAN);
+    描画_自持盤();
+    描画_敵持盤();
+    描画_盤();
+}
+
+// Shows record entry n as the position its move left: the clocks after that move and its text.
+void show_after_move(int n, bool sound) {
+    show_snapshot(n, KIFU_UE_JIKAN_ATO[n], KIFU_SITA_JIKAN_ATO[n]);
+    int x = 0, y = 0, code = KARA;
+    調査_移動結果(n, x, y, code);
+    if (sound) dsPlay(OTO_KOMA);
+    描画_移動結果(code > 0 ? UE_GAWA : SITA_GAWA, x, y, code);
+}
+
+// A reversed or handicapped game is not written; false after saying so.
+bool 調査_書込可能() {
+    if (HANTEN == ON) {
+        platform().dialogs().message("反転後は書き込みできません", "棋譜書込");
+        return false;
+    }
+    if (HANDE_SETTEI == ON) {
+        platform().dialogs().message("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void KIFU_READ_Click() {
+    描画_可視(true, true, true);
+    描画_棋譜_IO(1);
+}
+
+void Drive1_Change(const std::string& drive) {
+    // A volume that cannot be listed is not ready (no medium, gone, or no access).
+    DIR* d = opendir(drive.c_str());
+    if (!d) {
+        platform().dialogs().message("ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ");
+        return;
+    }
+    closedir(d);
+    // Stay in the current folder when it lies on that volume; otherwise go to the volume's top.
+    const std::string current = platform().file_controls().folder();
+    if (current.rfind(drive, 0) == 0 &&
+        (drive.back() == '/' || current.size() == drive.size() || current[drive.size()] == '/')) {
+        return;
+    }
+    platform().file_controls().set_folder(drive);
+}
+
+void Dir1_Change(const std::string& folder) {
+    platform().file_controls().set_folder(folder);
+}
+
+void KIFU_WRITE_Click() {
+    if (!調査_書込可能()) return;
+    描画_可視(true, true, false);
+    描画_棋譜_IO(0);
+}
+
+void Command1_Click() {
+    // The game may have changed since the panel was opened: ask again what 書込 asked.
+    if (!調査_書込可能()) return;
+    const std::string name = platform().file_controls().text(TextBox::Text1);
+    if (name.empty()) {
+        platform().dialogs().message("ﾌｧｲﾙ名が入力されていません", "  ");
+        return;
+    }
+    if (KIFU_TESUU < 1) {
+        platform().dialogs().message("保存するデータがありません", "棋譜保存");
+        return;
+    }
+    const std::string path = 取得_フォルダ内パス(platform().file_controls().folder(), name + ".棋譜");
+
+    // Line 2 is the player at the top of the board, line 3 the one at the bottom.
+    const std::string sente = platform().file_controls().text(TextBox::Text3);
+    const std::string gote = platform().file_controls().text(TextBox::Text4);
+    const bool lower_first = SITA_GAWA == 1;
+    const int err = 書込_棋譜ファイル(path, platform().file_controls().text(TextBox::Text2),
+                                      lower_first ? gote : sente, lower_first ? sente : gote);
+    if (err != 0) {
+        // The panel stays open with the names typed, so the player can choose another name or folder.
+        platform().dialogs().message(
+            "棋譜ﾌｧｲﾙを書き込めませんでした\n" + path + "\n" + 取得_失敗理由(err, true), "棋譜保存");
+        return;
+    }
+    platform().file_controls().close();
+    platform().file_controls().refresh_files();
+    platform().dialogs().message("棋譜を書き込みました", "  ");
+}
+
+void File1_Click(const std::string& name) {
+    描画_可視(false, false, false);
+    const std::string path = 取得_フォルダ内パス(platform().file_controls().folder(), name);
+    // The whole file is read and checked before the game is touched, so a file that cannot be used
+    // changes nothing.
+    const KifuFileYomi f = 読込_棋譜ファイル(path);
+    if (!f.fault.empty()) {
+        platform().dialogs().message("棋譜ﾌｧｲﾙを読み込めませんでした\n" + path + "\n" + f.fault, "棋譜");
+        return;
+    }
+
+    初期設定();
+    KIFU_MODE = ON;
+
+    // A header line the file lacks leaves KIFU_GYOU as it was, and that text is printed again.
+    std::size_t next = 0;
+    auto read_header = [&] {
+        if (next < f.lines.size()) KIFU_GYOU = from_sjis(f.lines[next]);
+        ++next;
+    };
+    read_header();
+    platform().canvas().print(取得_棋譜のX座標(KIFU_GYOU) - 3000, 8750, KIFU_GYOU, 12, 12);
+    read_header();
+    platform().canvas().print(取得_棋譜のX座標(KIFU_GYOU), 700, KIFU_GYOU, 12, 15);
+    read_header();
+    platform().canvas().print(取得_棋譜のX座標(KIFU_GYOU), 8750, KIFU_GYOU, 12, 15);
+
+    // Entry 0 is the start position just set up: the first 進 and the last 戻 compare with it.
+    手順保存(0, 0, 0, 0, KARA, KARA, 0, 0, 0, 0);
+    for (std::size_t i = 0; i < f.entries.size(); ++i) 設定_棋譜局面(static_cast<int>(i) + 1, f.entries[i]);
+    if (!f.entries.empty()) KIFU_GYOU = from_sjis(f.lines[KIFU_MIDASHI_GYOU + f.entries.size() - 1]);
+    const int count = static_cast<int>(f.entries.size());
+
+    KIFU_NO = 0;
+    TESUU = 0;
+    KIFU_TESUU = count;
+    KIFU_TAIKYOKU = OFF;
+    if (count == 0) {
+        platform().dialogs().message("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
+        return;
+    }
+    // The side whose piece made the first move moved first: the move texts and the turns of a game
+    // played on from the file follow it.
+    int x = 0, y = 0, first = KARA;
+    調査_移動結果(1, x, y, first);
+    if (first != KARA) {
+        SITA_GAWA = first < 0 ? 1 : -1;
+        UE_GAWA = -SITA_GAWA;
+    }
+    platform().dialogs().message(" 読み込みました", "棋譜");
+    if (f.more)
+        platform().dialogs().message("棋譜が" + std::to_string(KIFU_MAX) + "手を超えているので、最初の" +
+                                         std::to_string(KIFU_MAX) + "手だけ読み込みました",
+                                     "棋譜");
+    // The kept game is known by its first line, not by its name: a player may copy or rename it to keep
+    // it from being replaced, and it must still play on.
+    if (from_sjis(f.lines[0]) == 前回の対局_題名) {
+        const bool com = f.lines.size() > 1 && from_sjis(f.lines[1]) == 前回の対局_COM;
+        再開待ち_最終局面(com ? MODE_MAN_COM : MODE_MAN_MAN);
+        return;
+    }
+    platform().dialogs().message("棋譜を '進 'で進めて下さい", "棋譜");
+    TEBAN = 1;
+}
+
+void 再開待ち_最終局面(int mode) {
+    SENTAKU = 0;
+    platform().clock().set_timer(false);
+    描画_将棋盤桝();
+    KIFU_MODE = OFF;
+    TAIKYOKU_MODE = mode;
+    if (mode == MODE_MAN_COM) 描画_レベル(COM_LEVEL);
+    KIFU_NO = KIFU_TESUU;
+    TESUU = KIFU_TESUU;
+    show_after_move(KIFU_NO, false);
+    // The players took turns from entry 0, where the side that moved first (TEBAN 1) was to move.
+    TEBAN = TESUU % 2 == 0 ? 1 : -1;
+    描画_手数(TESUU, 15);
+    調査_局面後設定();
+    SYOUSYA = 調査_終局(mode);
+    SAIKAI_MACHI = ON;
+}
+
+void STOP_Click() {
+    platform().file_controls().close();
+}
+
+void CANCEL_Click() {
+    初期設定();
+    調査_局面後設定();
+    dsPlay(OTO_KOMA);
+}
+
+void AFTER_Click() {
+    platform().file_controls().close();
+    if (TEBAN == 0) {
+        dsPlay(OTO_KINSHI);
+        platform().dialogs().message("「対局」で始めて下さい", "開始");
+        return;
+    }
+    SAIKAI_MACHI = ON;
+    // The record ends at KIFU_TESUU, and never beyond its room; only stored entries are shown.
+    if (KIFU_NO >= KIFU_TESUU || KIFU_NO >= KIFU_MAX || KIFU_NO < 0) {
+        if (KIFU_MODE == ON) {
+            platform().dialogs().message("終わり", "進む");
+        } else {
+            dsPlay(OTO_KINSHI);
+            platform().dialogs().message("できません", "進む");
+        }
+        return;
+    }
+    消去_思考中();
+    SENTAKU = 0;
+    platform().clock().set_timer(false);
+    描画_将棋盤桝();
+
+    KIFU_NO += 1;
+    TESUU += 1;
+    描画_手数(TESUU, 15);
+    show_after_move(KIFU_NO, true);
+    TEBAN = -TEBAN;
+    描画_手数(TESUU, 15);
+    調査_局面後設定();
+}
+
+void REPLAY_Click() {
+    platform().file_controls().close();
+    SAIKAI_MACHI = ON;
+    // Only entries stored in the record are shown: one standing beyond its end is refused as at its start.
+    if (KIFU_NO < 1 || KIFU_NO > KIFU_TESUU) {
+        dsPlay(OTO_KINSHI);
+        platform().dialogs().message("できません", "戻る");
+        return;
+    }
+    SENTAKU = 0;
+    platform().clock().set_timer(false);
+    描画_将棋盤桝();
+    消去_思考中();
+
+    const int n = KIFU_NO - 1;
+    show_snapshot(n, KIFU_UE_JIKAN_MAE[n], KIFU_SITA_JIKAN_MAE[n]);
+
+    int x = 0, y = 0, code = KARA;
+    調査_移動結果(KIFU_NO, x, y, code);
+    dsPlay(OTO_KOMA);
+    消去_移動結果(code > 0 ? UE_GAWA : SITA_GAWA);
+
+    KIFU_NO -= 1;
+    TESUU -= 1;
+    TEBAN = -TEBAN;
+    描画_手数(TESUU, 15);
+    調査_局面後設定();
+}
+
+void REVERSE_Click() {
+    if (KIFU_MODE == ON) {
+        dsPlay(OTO_KINSHI);
+        platform().dialogs().message("棋譜ﾓｰﾄﾞではできません", "反転");
+        return;
+    }
+    HANTEN = ON;
+    SENTAKU = 0;
+
+    Koma copy[12][12];
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y) copy[x][y] = BAN[x][y];
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y) BAN[12 - x][12 - y] = static_cast<Koma>(-copy[x][y]);
+
+    for (int k = 1; k <= 7; ++k) std::swap(SITA_MOCHI[k], UE_MOCHI[k]);
+    SITA_MOCHI_KEI = 調査_持駒数(SITA_GAWA);
+    UE_MOCHI_KEI = 調査_持駒数(UE_GAWA);
+    調査_局面後設定();
+
+    画面_再描画();
+    描画_手数(TESUU, 15);
+    if (HANDE_SETTEI == ON) {
+        HANDE_LEVEL = -HANDE_LEVEL;
+        描画_ハンデレベル(HANDE_LEVEL);
+    }
+    dsPlay(OTO_KOMA);
+    TEBAN = -TEBAN;
+    KIFU_NO = 0;
+    KIFU_TESUU = 0;
+}

@@ -1,0 +1,23 @@
+// The record's commands: the file panel (読込, 書込 and its buttons and lists) and stepping through the
+// record (戻, 進, 最初, 反転). kifu/ computes the lines, the checks and the file; these show, sound and
+// speak around it.
+#pragma once
+
+#include <string>
+
+void KIFU_READ_Click();
+void KIFU_WRITE_Click();
+void Drive1_Change(const std::string& drive);
+void Dir1_Change(const std::string& folder);
+void File1_Click(const std::string& name);
+void Command1_Click();
+
+void STOP_Click();
+void CANCEL_Click();
+void AFTER_Click();
+void REPLAY_Click();
+void REVERSE_Click();
+// Shows the record's last entry as the current position of a game in the given mode (MODE_MAN_COM or
+// MODE_MAN_MAN), as stepping to it in that game would, and leaves the game waiting for the click that
+// resumes it. A game that had already ended stays ended.
+void 再開待ち_最終局面(int mode);
