@@ -461,11 +461,6 @@ bool can_come_back(const Position& p, Koma c) {
 const std::array<int, RING> RING_SQ = make_ring_sq();
 const std::array<int, NSQ> RING_INDEX = make_ring_index(RING_SQ);
 
-int hand_kind(int code) {
-    const int t = type_of(code);
-    return t < 0 || t == 14 ? 0 : t / 2 + 1;
-}
-
 bool may_promote(int fx, int fy, int ty, Koma piece) {
     if (fx <= 1 || fx >= 11 || fy <= 1 || fy >= 11) return false;
     switch (piece) {
@@ -586,7 +581,7 @@ void make(Position& p, const Move& m, Undo& u) {
     }
     if (m.captured != KARA) {
         lift(p, m.to);
-        if (!is_king(m.captured)) change_hand(p, me, hand_kind(m.captured), +1);
+        if (!is_king(m.captured)) change_hand(p, me, ::hand_kind(m.captured), +1);
     }
     set_down(p, m.to, m.placed);
     if (ring_changed) {
@@ -604,7 +599,7 @@ void unmake(Position& p, const Undo& u) {
     lift(p, m.to);
     if (m.captured != KARA) {
         set_down(p, m.to, m.captured);
-        if (!is_king(m.captured)) change_hand(p, me, hand_kind(m.captured), -1);
+        if (!is_king(m.captured)) change_hand(p, me, ::hand_kind(m.captured), -1);
     }
     if (m.is_drop())
         change_hand(p, me, m.drop_kind(), +1);

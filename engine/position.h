@@ -101,8 +101,6 @@ int type_of(int code);
 
 // Recomputed key from scratch, for tests of the incremental one.
 std::uint64_t compute_key(const Position& p);
-// Hand kind 1..7 of a piece code, promoted or not; 0 for a king or the empty cell.
-int hand_kind(int code);
 // Would the move be allowed to promote (the game's promotion zones, never from the ring or a hand)?
 bool may_promote(int fx, int fy, int ty, Koma piece);
 

@@ -297,12 +297,8 @@ std::string 調査_棋譜局面(const KifuKyokumen& k) {
                     return std::string(c == UE_OU ? "上側" : "下側") + "の王が2枚あります";
                 continue;
             }
-            int kind = 0;
-            for (int i = 1; i <= 7 && kind == 0; ++i) {
-                const int base = UE_KOMA_BY_KIND[i];
-                const bool promotes = base != UE_KIN;
-                if (std::abs(c) == base || (promotes && std::abs(c) == base + 1)) kind = i;
-            }
+            // The gold codes ±111 exist as constants, but no rule makes them.
+            const int kind = c == SITA_KIN_NARI || c == UE_KIN_NARI ? 0 : hand_kind(c);
             if (kind == 0) return column + "に駒ではない値 " + std::to_string(c) + " があります";
             ++pieces[kind];
         }
