@@ -47,7 +47,7 @@ double clamp01(double v) {
     return std::clamp(v, 0.0, 1.0);
 }
 int to8(double v) {
-    return static_cast<int>(std::lround(std::clamp(v, 0.0, 255.0)));
+    return static_cast<int>(std::clamp(v, 0.0, 255.0) + 0.5); // rounds halves up, as lround does here
 }
 
 // An opaque colour of the per-pixel textures: plain integers, written straight into the scan lines.
@@ -206,17 +206,23 @@ QImage new_image(QSize size, const QColor& fill = Qt::black) {
     return img;
 }
 
-// Per-pixel painter: f(x, y) -> colour, on the pixel centres mapped to natural coordinates by
-// to_natural(pixel centre x, pixel centre y).
-template <class Map, class F> void shade(QImage& img, Map to_natural, F f) {
-    for (int y = 0; y < img.height(); ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < img.width(); ++x) {
-            const auto [nx, ny] = to_natural(x + 0.5, y + 0.5);
-            const Rgb c = f(nx, ny);
-            line[x] = qRgb(c.r, c.g, c.b);
+// The natural coordinates of the centres of a picture's pixel columns (x) and rows (y).
+struct Grid {
+    std::vector<double> x, y;
+};
+
+// Per-pixel painter: f(i, j) -> colour of column i, row j (at g.x[i], g.y[j]).
+template <class F> QImage shade(const Grid& g, F f) {
+    QImage img(static_cast<int>(g.x.size()), static_cast<int>(g.y.size()),
+               QImage::Format_ARGB32_Premultiplied);
+    for (int j = 0; j < img.height(); ++j) {
+        QRgb* line = reinterpret_cast<QRgb*>(img.scanLine(j));
+        for (int i = 0; i < img.width(); ++i) {
+            const Rgb c = f(i, j);
+            line[i] = qRgb(c.r, c.g, c.b);
         }
     }
+    return img;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -249,36 +255,83 @@ struct PeriodicNoise {
         for (auto& v : waves) sum += v.amp;
         for (auto& v : waves) v.amp /= sum;
     }
-    double operator()(double x, double y) const {
-        double s = 0;
-        for (const auto& v : waves) s += v.amp * std::sin(2 * kPi * (v.kx * x / w + v.ky * y / h) + v.phase);
-        return s; // roughly in [-1, 1]
-    }
 };
 
-auto piece_units(QSize size) {
+// The noise on the pixels of a grid (x stretched by x_factor), roughly in [-1, 1]. Each wave is split
+// into a part of the column and a part of the row, sin(a + b) = sin a cos b + cos a sin b, so that a
+// pixel costs no sine.
+class GridNoise {
+  public:
+    GridNoise(const PeriodicNoise& n, const Grid& g, double x_factor = 1.0)
+        : count_(n.waves.size()), col_sin_(g.x.size() * count_), col_cos_(col_sin_.size()),
+          row_sin_(g.y.size() * count_), row_cos_(row_sin_.size()) {
+        for (std::size_t k = 0; k < count_; ++k) {
+            const PeriodicNoise::Wave& v = n.waves[k];
+            for (std::size_t i = 0; i < g.x.size(); ++i) {
+                const double a = 2 * kPi * (v.kx * (g.x[i] * x_factor) / n.w);
+                col_sin_[i * count_ + k] = v.amp * std::sin(a);
+                col_cos_[i * count_ + k] = v.amp * std::cos(a);
+            }
+            for (std::size_t j = 0; j < g.y.size(); ++j) {
+                const double b = 2 * kPi * (v.ky * g.y[j] / n.h) + v.phase;
+                row_sin_[j * count_ + k] = std::sin(b);
+                row_cos_[j * count_ + k] = std::cos(b);
+            }
+        }
+    }
+    double operator()(int i, int j) const {
+        const double *cs = &col_sin_[i * count_], *cc = &col_cos_[i * count_];
+        const double *rs = &row_sin_[j * count_], *rc = &row_cos_[j * count_];
+        double s = 0;
+        for (std::size_t k = 0; k < count_; ++k) s += cs[k] * rc[k] + cc[k] * rs[k];
+        return s;
+    }
+
+  private:
+    std::size_t count_;
+    std::vector<double> col_sin_, col_cos_, row_sin_, row_cos_;
+};
+
+// A piece's or square's pixels in its 39 x 44 units.
+Grid piece_grid(QSize size) {
     const Scale s = scale_of(size, PW, PH);
-    return [s](double x, double y) { return std::pair(x / s.x, y / s.y); };
+    Grid g;
+    for (int i = 0; i < size.width(); ++i) g.x.push_back((i + 0.5) / s.x);
+    for (int j = 0; j < size.height(); ++j) g.y.push_back((j + 0.5) / s.y);
+    return g;
 }
 
 // Plain wood of a board square: a warm light brown with a faint grain running across.
 QImage wood_square(QSize size) {
-    QImage img = new_image(size);
     const Rgb base{222, 178, 108};
-    shade(img, piece_units(size), [&](double x, double y) {
-        // Grain: fine wavy lines along x, very faint.
-        const double wave = std::sin(y * 1.15 + 1.3 * std::sin(x * 0.11 + 0.7) + 0.35 * std::sin(x * 0.31));
-        const double grain = 0.035 * wave + 0.012 * std::sin(y * 3.1 + x * 0.05);
+    const Grid g = piece_grid(size);
+    // Grain: fine wavy lines along x, very faint,
+    //   0.035 sin(1.15 y + 1.3 sin(0.11 x + 0.7) + 0.35 sin(0.31 x)) + 0.012 sin(3.1 y + 0.05 x),
+    // each sine of a sum split into sines and cosines of the row's and the column's part.
+    struct Part {
+        double sin_wave, cos_wave, sin_fine, cos_fine;
+    };
+    std::vector<Part> across, down;
+    for (double x : g.x) {
+        const double bend = 1.3 * std::sin(x * 0.11 + 0.7) + 0.35 * std::sin(x * 0.31);
+        across.push_back({std::sin(bend), std::cos(bend), std::sin(x * 0.05), std::cos(x * 0.05)});
+    }
+    for (double y : g.y)
+        down.push_back({std::sin(y * 1.15), std::cos(y * 1.15), std::sin(y * 3.1), std::cos(y * 3.1)});
+    return shade(g, [&](int i, int j) {
+        const Part &a = across[i], &d = down[j];
+        const double wave = d.sin_wave * a.cos_wave + d.cos_wave * a.sin_wave;
+        const double grain = 0.035 * wave + 0.012 * (d.sin_fine * a.cos_fine + d.cos_fine * a.sin_fine);
         return scaled(base, 1.0 + grain);
     });
-    return img;
 }
 
 // Plain yellow conveyor plate with a slight bevel so it reads as a plate.
 QImage yellow_plate(QSize size) {
-    QImage img = new_image(size);
     const Rgb base{250, 222, 40};
-    shade(img, piece_units(size), [&](double x, double y) {
+    const Grid g = piece_grid(size);
+    return shade(g, [&](int i, int j) {
+        const double x = g.x[i], y = g.y[j];
         const bool lit = x < 1.0 || y < 1.0; // the top and left edge, one unit wide
         double k = 1.0;
         if (lit) k = 1.03;
@@ -287,24 +340,30 @@ QImage yellow_plate(QSize size) {
         if (lit) c = mix(c, Rgb{255, 250, 190}, 0.45);
         return c;
     });
-    return img;
 }
 
-// The square or the plate at a size, drawn once per size: every piece of a size stands on the same one.
-QImage base_picture(bool plate, QSize size) {
-    static std::mutex guard;
-    static std::map<std::tuple<bool, int, int>, QImage> cache;
-    const auto key = std::make_tuple(plate, size.width(), size.height());
-    {
-        std::lock_guard<std::mutex> lock(guard);
-        if (auto it = cache.find(key); it != cache.end()) return it->second;
+// Drawings shared by several pictures of one size, each drawn once. A resized board asks for new
+// sizes, so the cache is emptied when it has grown past a few sizes' worth.
+template <class Key> class Kept {
+  public:
+    explicit Kept(std::size_t limit) : limit_(limit) {}
+    template <class Draw> QImage get(const Key& key, Draw draw) {
+        {
+            std::lock_guard<std::mutex> lock(guard_);
+            if (auto it = kept_.find(key); it != kept_.end()) return it->second;
+        }
+        const QImage img = draw();
+        std::lock_guard<std::mutex> lock(guard_);
+        if (kept_.size() >= limit_) kept_.clear();
+        kept_.emplace(key, img);
+        return img;
     }
-    QImage img = plate ? yellow_plate(size) : wood_square(size);
-    std::lock_guard<std::mutex> lock(guard);
-    if (cache.size() >= 16) cache.clear(); // a resized board asks for new sizes; old ones go
-    cache.emplace(key, img);
-    return img;
-}
+
+  private:
+    std::size_t limit_;
+    std::mutex guard_;
+    std::map<Key, QImage> kept_;
+};
 
 // ---------------------------------------------------------------------------------------------
 // Piece faces.
@@ -322,8 +381,8 @@ QPolygonF pentagon() {
     return poly;
 }
 
-// The piece itself (pentagon and lettering) on a transparent layer, pointing up.
-QImage piece_layer(const Face& face, QSize size) {
+// The piece without its name (pentagon and grain) on a transparent layer, pointing up.
+QImage blank_piece(QSize size) {
     const Scale s = scale_of(size, PW, PH);
     QImage layer(size, QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
@@ -341,7 +400,6 @@ QImage piece_layer(const Face& face, QSize size) {
     p.setPen(QPen(QColor(96, 60, 24), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.drawPolygon(poly);
     // A faint grain on the face, clipped to the pentagon's whole pixels.
-    p.save();
     p.resetTransform();
     p.setClipRegion(QRegion(s.transform().map(poly).toPolygon()).intersected(s.pixels(QRectF(6, 9, 28, 32))));
     use_natural_coordinates(p, s);
@@ -353,11 +411,30 @@ QImage piece_layer(const Face& face, QSize size) {
         w.cubicTo(14, y0 - 1.4, 24, y0 + 1.6, 35, y0 + 0.2);
         p.drawPath(w);
     }
-    p.restore();
+    p.end();
+    return layer;
+}
 
+// The square, the plate and the blank piece at a size: every piece of a size stands on the same
+// square or plate and is the same blank piece with its name on it.
+enum class Shared { SQUARE, PLATE, PIECE };
+
+QImage shared_picture(Shared what, QSize size) {
+    static Kept<std::tuple<Shared, int, int>> kept(24);
+    return kept.get(std::make_tuple(what, size.width(), size.height()), [&] {
+        return what == Shared::SQUARE  ? wood_square(size)
+               : what == Shared::PLATE ? yellow_plate(size)
+                                       : blank_piece(size);
+    });
+}
+
+// The piece itself with its name.
+QImage piece_layer(const Face& face, QSize size) {
+    const Scale s = scale_of(size, PW, PH);
+    QImage layer = shared_picture(Shared::PIECE, size);
+    QPainter p(&layer);
     // The lettering keeps its proportions in a cell wider or taller than the natural one: one letter
     // scale, the centres where the geometry puts them.
-    p.resetTransform();
     const double k = std::min(s.x, s.y);
     const QString& mincho = fonts().mincho;
     if (!face.promoted) {
@@ -379,7 +456,10 @@ QImage piece_layer(const Face& face, QSize size) {
 // Composes a piece onto a square: shadow, then the piece; upper pieces are turned by 180 degrees.
 QImage piece_picture(const QImage& square, const Face& face, bool upper) {
     const QSize size = square.size();
-    QImage layer = piece_layer(face, size);
+    // The lower and upper piece, on the board and on the ring, share the face's layer.
+    static Kept<std::tuple<QString, bool, int, int>> layers(64);
+    QImage layer = layers.get(std::make_tuple(face.text, face.promoted, size.width(), size.height()),
+                              [&] { return piece_layer(face, size); });
     if (upper) layer = layer.mirrored(true, true); // a half turn
     QImage out = square.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QPainter p(&out);
@@ -387,13 +467,14 @@ QImage piece_picture(const QImage& square, const Face& face, bool upper) {
     const Scale s = scale_of(size, PW, PH);
     const int dx = std::max(1, static_cast<int>(std::lround(s.x)));
     const int dy = std::max(1, static_cast<int>(std::lround(s.y)));
+    // The shadow's colour where the piece is opaque, kept by the piece's alpha (as if the colour were
+    // painted over the piece in SourceIn, without the rectangle fill that Qt hands to its threads).
     QImage shadow(size, QImage::Format_ARGB32_Premultiplied);
-    shadow.fill(Qt::transparent);
+    shadow.fill(QColor(60, 35, 10, 110));
     {
         QPainter sh(&shadow);
+        sh.setCompositionMode(QPainter::CompositionMode_DestinationIn);
         sh.drawImage(0, 0, layer);
-        sh.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        sh.fillRect(shadow.rect(), QColor(60, 35, 10, 110));
     }
     p.drawImage(dx, dy, shadow);
     p.drawImage(0, 0, layer);
@@ -402,7 +483,7 @@ QImage piece_picture(const QImage& square, const Face& face, bool upper) {
 }
 
 QImage piece_picture(bool plate, QSize size, const Face& face, bool upper) {
-    return piece_picture(base_picture(plate, size), face, upper);
+    return piece_picture(shared_picture(plate ? Shared::PLATE : Shared::SQUARE, size), face, upper);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -424,21 +505,23 @@ double dist_to_grid(double v, double period) {
     return std::min(m, period - m);
 }
 
-template <class F> QImage tile_from(QSize size, F f) {
-    QImage img = new_image(size);
+// A tile's pixels in the units of its period.
+Grid tile_grid(QSize size) {
     const double px = std::max(1L, std::lround(size.width() * TPX / TW));
     const double py = std::max(1L, std::lround(size.height() * TPY / TH));
-    shade(
-        img, [&](double x, double y) { return std::pair(wrap(x * TPX / px, TPX), wrap(y * TPY / py, TPY)); },
-        f);
-    return img;
+    Grid g;
+    for (int i = 0; i < size.width(); ++i) g.x.push_back(wrap((i + 0.5) * TPX / px, TPX));
+    for (int j = 0; j < size.height(); ++j) g.y.push_back(wrap((j + 0.5) * TPY / py, TPY));
+    return g;
 }
 
 // 網: deep blue with a light diamond net, knotted where the strings cross.
 QImage tile_midori(QSize size) {
     const Rgb sea{22, 58, 150}, string{176, 208, 246};
-    PeriodicNoise n(11, TPX, TPY, 2, 6, 1.0);
-    return tile_from(size, [&](double x, double y) {
+    const Grid g = tile_grid(size);
+    const GridNoise n(PeriodicNoise(11, TPX, TPY, 2, 6, 1.0), g);
+    return shade(g, [&](int i, int j) {
+        const double x = g.x[i], y = g.y[j];
         // Two families of lines: x/38 + y/44 = k/2 and x/38 - y/44 = k/2.
         const double gu = 2.0 * std::sqrt(1 / (TPX * TPX) + 1 / (TPY * TPY));
         const double u = 2.0 * (x / TPX + y / TPY) + 0.5, v = 2.0 * (x / TPX - y / TPY) + 0.5;
@@ -446,7 +529,7 @@ QImage tile_midori(QSize size) {
         const double line = std::max(clamp01(1.15 - du), clamp01(1.15 - dv));
         const double knot = clamp01(1.9 - std::hypot(du, dv));
         const double a = std::max(line * 0.72, knot * 0.9);
-        Rgb base = scaled(sea, 1.0 + 0.10 * n(x, y) - 0.05 * (y / TPY));
+        Rgb base = scaled(sea, 1.0 + 0.10 * n(i, j) - 0.05 * (y / TPY));
         return mix(base, string, a);
     });
 }
@@ -454,15 +537,17 @@ QImage tile_midori(QSize size) {
 // 畳: green rush matting, rows of straw with a woven look and faint warp threads.
 QImage tile_tatami(QSize size) {
     const Rgb straw{128, 164, 72};
-    PeriodicNoise n(23, TPX, TPY, 3, 10, 0.8);
-    return tile_from(size, [&](double x, double y) {
+    const Grid g = tile_grid(size);
+    const GridNoise n(PeriodicNoise(23, TPX, TPY, 3, 10, 0.8), g);
+    return shade(g, [&](int i, int j) {
+        const double x = g.x[i], y = g.y[j];
         const double row = 4.0;                      // 11 rows of straw in 44 units
         const int r = static_cast<int>(y / row);     // 0..10
         const double fy = (y - r * row) / row;       // 0..1 within the row
         const double roundness = std::sin(fy * kPi); // each straw is round
         const int seg = static_cast<int>(x / 19.0 + ((r & 1) ? 0.5 : 0.0)) % 2; // weave
         double k = 0.78 + 0.30 * roundness + (seg ? 0.04 : -0.03);
-        k += 0.05 * (hash01(r, 7) - 0.5) + 0.06 * n(x, y);
+        k += 0.05 * (hash01(r, 7) - 0.5) + 0.06 * n(i, j);
         k += 0.03 * std::sin(2 * kPi * (x / TPX * 6 + r * 0.37)); // fibre
         Rgb c = scaled(straw, k);
         // Warp threads every 19 units, partly hidden in the straw.
@@ -474,8 +559,10 @@ QImage tile_tatami(QSize size) {
 
 // 竹: two green bamboo stalks side by side, each with a node, on a dark gap.
 QImage tile_take(QSize size) {
-    PeriodicNoise n(37, TPX, TPY, 3, 8, 1.0);
-    return tile_from(size, [&](double x, double y) {
+    const Grid g = tile_grid(size);
+    const GridNoise n(PeriodicNoise(37, TPX, TPY, 3, 8, 1.0), g);
+    return shade(g, [&](int i, int j) {
+        const double x = g.x[i], y = g.y[j];
         const int stalk = x < 19.0 ? 0 : 1;
         const double left = stalk * 19.0 + 1.5, width = 16.0;
         const double t = (x - left) / width; // 0..1 across the stalk
@@ -483,7 +570,7 @@ QImage tile_take(QSize size) {
         // Cylinder shading with a highlight left of centre.
         const double c = std::cos((t - 0.5) * kPi);
         const double hl = std::exp(-std::pow((t - 0.32) / 0.12, 2.0));
-        double k = 0.45 + 0.55 * c + 0.05 * n(x, y) + 0.02 * std::sin(2 * kPi * x / 2.0);
+        double k = 0.45 + 0.55 * c + 0.05 * n(i, j) + 0.02 * std::sin(2 * kPi * x / 2.0);
         Rgb g = scaled(Rgb{78, 156, 54}, k);
         g = mix(g, Rgb{200, 236, 160}, 0.45 * hl);
         // Node: a raised ring with a dark groove below it.
@@ -512,17 +599,36 @@ QImage tile_uchu(QSize size) {
     }
     stars.push_back({9.5, 31.5, 1.0, 0.8}); // the bright ones
     stars.push_back({28.5, 9.5, 0.95, 0.65});
-    return tile_from(size, [&](double x, double y) {
+    // Every term is a product of a function of the column and one of the row: the glow
+    // exp(-(dx² + dy²) / 2r²) = exp(-dx² / 2r²) exp(-dy² / 2r²), the cross's arms, the blue halo.
+    struct Axis {
+        double glow, arm, beam, halo; // exp(-d²/2r²), exp(-|d| 0.9), exp(-d²/0.18), exp(-d²/8)
+    };
+    auto axis = [](const std::vector<double>& at, double centre, double period, double r) {
+        std::vector<Axis> out;
+        for (double v : at) {
+            const double d = wrap(v - centre + period / 2, period) - period / 2;
+            out.push_back({std::exp(-d * d / (2 * r * r)), std::exp(-std::abs(d) * 0.9),
+                           std::exp(-d * d / 0.18), std::exp(-d * d / 8.0)});
+        }
+        return out;
+    };
+    const Grid g = tile_grid(size);
+    std::vector<std::vector<Axis>> across, down;
+    for (const Star& s : stars) {
+        across.push_back(axis(g.x, s.x, TPX, s.r));
+        down.push_back(axis(g.y, s.y, TPY, s.r));
+    }
+    return shade(g, [&](int i, int j) {
         double l = 0, blue = 0;
-        for (const Star& s : stars) {
-            double dx = wrap(x - s.x + TPX / 2, TPX) - TPX / 2;
-            double dy = wrap(y - s.y + TPY / 2, TPY) - TPY / 2;
-            const double d2 = dx * dx + dy * dy;
-            l += s.b * std::exp(-d2 / (2 * s.r * s.r));
+        for (std::size_t k = 0; k < stars.size(); ++k) {
+            const Star& s = stars[k];
+            const Axis &ax = across[k][i], &ay = down[k][j];
+            l += s.b * ax.glow * ay.glow;
             if (s.r > 0.6) { // a cross of light
-                l += 0.35 * s.b * std::exp(-std::abs(dx) * 0.9) * std::exp(-dy * dy / 0.18);
-                l += 0.35 * s.b * std::exp(-std::abs(dy) * 0.9) * std::exp(-dx * dx / 0.18);
-                blue += 0.1 * std::exp(-d2 / 8.0);
+                l += 0.35 * s.b * ax.arm * ay.beam;
+                l += 0.35 * s.b * ay.arm * ax.beam;
+                blue += 0.1 * ax.halo * ay.halo;
             }
         }
         l = clamp01(l);
@@ -532,8 +638,11 @@ QImage tile_uchu(QSize size) {
 
 // 煉瓦: red bricks in running bond with light mortar.
 QImage tile_renga(QSize size) {
-    PeriodicNoise n(59, TPX, TPY, 4, 12, 0.6);
-    return tile_from(size, [&](double x, double y) {
+    const Grid g = tile_grid(size);
+    const PeriodicNoise waves(59, TPX, TPY, 4, 12, 0.6);
+    const GridNoise n(waves, g), n2(waves, g, 2.0); // n2: twice as fine across, for the mortar
+    return shade(g, [&](int i, int j) {
+        const double x = g.x[i], y = g.y[j];
         const double course = 11.0; // 4 courses in 44 units
         const int row = static_cast<int>(y / course);
         const double fy = y - row * course; // 0..11
@@ -541,11 +650,11 @@ QImage tile_renga(QSize size) {
         const double bx = wrap(x + off, TPX); // 2 bricks of 19 in 38
         const int col = static_cast<int>(bx / 19.0);
         const double fx = bx - col * 19.0; // 0..19
-        const Rgb mortar = scaled(Rgb{196, 186, 168}, 1.0 + 0.06 * n(x * 2, y));
+        const Rgb mortar = scaled(Rgb{196, 186, 168}, 1.0 + 0.06 * n2(i, j));
         if (fy < 2.0 || fx < 2.0) return mortar;
         // Brick: its own shade, a rough surface, darker toward the lower right edges.
         const double own = hash01(row, col, 3) - 0.5;
-        double k = 1.0 + 0.16 * own + 0.07 * n(x, y) + 0.05 * (hash01(int(x * 3), int(y * 3)) - 0.5);
+        double k = 1.0 + 0.16 * own + 0.07 * n(i, j) + 0.05 * (hash01(int(x * 3), int(y * 3)) - 0.5);
         if (fy > course - 1.0 || fx > 18.0) k *= 0.82;
         if (fy < 3.0 || fx < 3.0) k *= 1.08;
         return scaled(Rgb{166, 54, 36}, k);
@@ -633,7 +742,8 @@ QImage arrow_picture(QSize size, int w, int h, bool right) {
 // coordinates: drawn at the cell's own pixel size, not enlarged.
 void draw_cell(QPainter& p, const Scale& s, const QRectF& cell, bool plate, const Face* face, bool upper) {
     const QRect px = s.pixels(cell);
-    const QImage pic = face ? piece_picture(plate, px.size(), *face, upper) : base_picture(plate, px.size());
+    const QImage pic = face ? piece_picture(plate, px.size(), *face, upper)
+                            : shared_picture(plate ? Shared::PLATE : Shared::SQUARE, px.size());
     p.save();
     p.resetTransform();
     p.drawImage(px.topLeft(), pic);
@@ -801,9 +911,9 @@ QImage draw_picture(Pic p, QSize pixels) {
     const PicInfo& info = pic_info(p);
     switch (p) {
     case Pic::KARA_MASU:
-        return base_picture(false, pixels);
+        return shared_picture(Shared::SQUARE, pixels);
     case Pic::KARA_MASU_K:
-        return base_picture(true, pixels);
+        return shared_picture(Shared::PLATE, pixels);
     case Pic::HAIKEI_MIDORI:
         return tile_midori(pixels);
     case Pic::HAIKEI_TATAMI:

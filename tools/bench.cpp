@@ -8,8 +8,13 @@
 // A last section times LEVEL4 (the searching computer, engine/) at its default node budget on the same
 // positions: time per move, nodes per second, depth reached, with a signature of its own.
 //
+// "pictures at scale 3" times qt/art drawing every picture the canvas stamps (all but the two dialog
+// pictures) at three times its natural size, as a board scaled by 3 asks for them: the first pass
+// (fonts loaded, lettering laid out) and the median of the later passes.
+//
 //   tessora-bench [RUNS]      RUNS timed searches and turns per position and level (default 15)
 //   tessora-bench --signature one search and turn each, and only the signature line (the test's check)
+//   tessora-bench --pictures  only the pictures at scale 3
 #include "com/com.h"
 #include "control/play.h"
 #include "com/mate.h"
@@ -17,7 +22,10 @@
 #include "engine/search.h"
 #include "kifu/record.h"
 #include "platform/platform.h"
+#include "qt/art.h"
 #include "tools/silent_platform.h"
+
+#include <QGuiApplication>
 
 #include <algorithm>
 #include <chrono>
@@ -26,6 +34,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -225,10 +234,79 @@ bool bench_engine(int runs) {
     return stable;
 }
 
+// Every picture the canvas stamps (all but the two dialog pictures) at 3 times its natural size, plus
+// `extra` pixels across and down; false when one comes out at another size.
+bool draw_pictures_at_scale_3(int extra, int& count) {
+    bool ok = true;
+    count = 0;
+    for (int i = 0; i < kPicCount; ++i) {
+        const Pic p = static_cast<Pic>(i);
+        if (p == Pic::VERSION || p == Pic::TITLE_WINDOW) continue; // the dialogs' own windows
+        const QSize size(3 * pic_info(p).width + extra, 3 * pic_info(p).height + extra);
+        if (draw_picture(p, size).size() != size) ok = false;
+        ++count;
+    }
+    return ok;
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// Milliseconds of processor time of the whole process (Qt fills large areas on helper threads).
+double cpu_ms() {
+    timespec t;
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+// The pictures at scale 3: the first pass loads the fonts and lays the letters out; a board resized
+// to a size not drawn before draws every picture anew but the letters' outlines; drawn again at a
+// size already drawn, the squares, plates and piece faces of that size are kept. Wall time, and the
+// processor time beside it, which other programs running at the same time disturb less.
+bool bench_pictures(int argc, char** argv, int runs) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0); // drawing needs the fonts, not a display
+    QGuiApplication app(argc, argv);
+    bool ok = true;
+    int count = 0;
+    struct Time {
+        std::vector<double> wall, cpu;
+        std::string median() const {
+            char text[64];
+            std::snprintf(text, sizeof text, "%.1f ms (CPU %.1f ms)", ::median(wall), ::median(cpu));
+            return text;
+        }
+    };
+    auto timed = [&](int extra, Time& into) {
+        const double c0 = cpu_ms();
+        const auto t0 = std::chrono::steady_clock::now();
+        ok = draw_pictures_at_scale_3(extra, count) && ok;
+        into.wall.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+        into.cpu.push_back(cpu_ms() - c0);
+    };
+    Time first, again, fresh;
+    timed(0, first);
+    for (int r = 1; r <= runs; ++r) timed(0, again);
+    for (int r = 1; r <= runs; ++r) timed(r, fresh);
+    std::printf("\npictures at scale 3, %d pictures:\n", count);
+    std::printf("  first pass (fonts loaded, letters laid out)            %s\n", first.median().c_str());
+    std::printf("  median of %d at sizes not drawn before (3x + 1..%d px)  %s\n", runs, runs,
+                fresh.median().c_str());
+    std::printf("  median of %d again at 3x (squares, plates, faces kept)  %s\n", runs,
+                again.median().c_str());
+    if (!ok) std::printf("A PICTURE HAS THE WRONG SIZE\n");
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const bool signature_only = argc > 1 && std::strcmp(argv[1], "--signature") == 0;
+    if (argc > 1 && std::strcmp(argv[1], "--pictures") == 0) {
+        return bench_pictures(argc, argv, 6) ? 0 : 1;
+    }
     const int runs = signature_only ? 1 : argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     SilentPlatform silent;
     set_platform(&silent);
@@ -301,5 +379,6 @@ int main(int argc, char** argv) {
                     all_stable ? "same move on every run" : "MOVES DIFFER");
     if (signature_only) return all_restored && all_stable ? 0 : 1;
     const bool engine_stable = bench_engine(std::min(runs, 5));
-    return all_restored && all_stable && engine_stable ? 0 : 1;
+    const bool pictures_ok = bench_pictures(argc, argv, std::max(2, std::min(runs, 6)));
+    return all_restored && all_stable && engine_stable && pictures_ok ? 0 : 1;
 }
