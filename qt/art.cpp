@@ -507,11 +507,13 @@ double dist_to_grid(double v, double period) {
 
 // A tile's pixels in the units of its period.
 Grid tile_grid(QSize size) {
-    const double px = std::max(1L, std::lround(size.width() * TPX / TW));
-    const double py = std::max(1L, std::lround(size.height() * TPY / TH));
+    const int px = std::max(1, static_cast<int>(std::lround(size.width() * TPX / TW)));
+    const int py = std::max(1, static_cast<int>(std::lround(size.height() * TPY / TH)));
+    // Pixels one period apart get the very same coordinates (wrapping a scaled coordinate could differ
+    // in the last bit, and the bricks' hash would tell).
     Grid g;
-    for (int i = 0; i < size.width(); ++i) g.x.push_back(wrap((i + 0.5) * TPX / px, TPX));
-    for (int j = 0; j < size.height(); ++j) g.y.push_back(wrap((j + 0.5) * TPY / py, TPY));
+    for (int i = 0; i < size.width(); ++i) g.x.push_back((i % px + 0.5) * TPX / px);
+    for (int j = 0; j < size.height(); ++j) g.y.push_back((j % py + 0.5) * TPY / py);
     return g;
 }
 
