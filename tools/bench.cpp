@@ -18,6 +18,7 @@
 #include "kifu/record.h"
 #include "platform/platform.h"
 #include "tools/silent_platform.h"
+#include "control/owner.h"
 
 #include <algorithm>
 #include <chrono>
