@@ -22,6 +22,7 @@
 #include "sound/effects.h"
 #include "control/owner.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -101,39 +102,24 @@ void Form_Load() {
 }
 
 void 初期設定() {
+    // The sides and the two-pawn flags stay until a game is started: the kept record, written on
+    // leaving, names its players by the sides, and the mate tests read the flags as last computed.
+    Kyokumen pos;
+    pos.SITA_GAWA = SITA_GAWA;
+    pos.UE_GAWA = UE_GAWA;
+    std::ranges::copy(NIFU_SITA, pos.NIFU_SITA);
+    std::ranges::copy(NIFU_UE, pos.NIFU_UE);
+    初期配置(pos.BAN);
+    TAIKYOKU.pos = pos;
+    TAIKYOKU.shinkou = Shinkou{};
+    // The seconds counted and the start time stay: a clock that is not shown does not count, and 後手
+    // starts from the time it had.
+    TAIKYOKU.tokei = Tokei{.KEIKA_BYOU = KEIKA_BYOU, .KAISHI_JIKOKU = KAISHI_JIKOKU};
     HANDE_LEVEL = 0;
-    HANDE_SETTEI = OFF;
-    TAIKYOKU_MODE = MODE_MAN_MAN;
-    SYOUSYA = 0;
-    TEBAN = 0;
+    // The record is played over from its start; its entries stay until then, and are kept on leaving.
     KIFU_NO = 0;
-    TESUU = 0;
-    HANTEN = OFF;
     platform().clock().set_timer(false);
-    UE_JIKAN = 0;
-    SITA_JIKAN = 0;
-    SAIKAI_MACHI = OFF;
-    KIFU_MODE = OFF;
     時計_初期化();
-    SENTAKU = 0;
-    for (int k = 1; k <= 7; ++k) {
-        SITA_MOCHI[k] = 0;
-        UE_MOCHI[k] = 0;
-    }
-    for (int x = 1; x <= 11; ++x)
-        for (int y = 1; y <= 11; ++y) BAN[x][y] = KARA;
-    初期配置(BAN);
-    // The kings' squares are known before any survey has looked for them.
-    SITA_OU_X = 6;
-    SITA_OU_Y = 10;
-    UE_OU_X = 6;
-    UE_OU_Y = 2;
-    SITA_MOCHI_KEI = 0;
-    UE_MOCHI_KEI = 0;
-    for (int k = 1; k <= 7; ++k) {
-        if (SITA_MOCHI[k] > 0) SITA_MOCHI_KEI += SITA_MOCHI[k];
-        if (UE_MOCHI[k] > 0) UE_MOCHI_KEI += UE_MOCHI[k];
-    }
     画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
 }
 
