@@ -5,6 +5,7 @@
 #include "qt/form1.h"
 #include "qt/translation.h"
 #include "sound/effects.h"
+#include "control/owner.h"
 
 #include <QApplication>
 #include <QTimer>

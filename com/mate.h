@@ -9,19 +9,3 @@ int 詰めかCOM(Kyokumen& pos, Seiryoku& tb);
 int 詰めかMAN(Kyokumen& pos, const Seiryoku& tb);
 int 詰めかMAN_COM移動(const Kyokumen& pos);
 int 調査_自王逃道(const Kyokumen& pos, Seiryoku& tb);
-
-#ifndef TESSORA_PURE
-// The same on the game's own position and tables.
-inline int 詰めかCOM() {
-    return 詰めかCOM(KYOKUMEN, SEIRYOKU);
-}
-inline int 詰めかMAN() {
-    return 詰めかMAN(KYOKUMEN, SEIRYOKU);
-}
-inline int 詰めかMAN_COM移動() {
-    return 詰めかMAN_COM移動(KYOKUMEN);
-}
-inline int 調査_自王逃道() {
-    return 調査_自王逃道(KYOKUMEN, SEIRYOKU);
-}
-#endif

@@ -50,36 +50,3 @@ inline int at(const Tbl& t, int x, int y, int outside = 0) {
 inline int ban_at(const Kyokumen& k, int x, int y) {
     return (x < 0 || x > 11 || y < 0 || y > 11) ? KARA : k.BAN[x][y];
 }
-
-#ifndef TESSORA_PURE
-// The program-wide names of the computer's values (see core/state.h).
-extern Seiryoku& SEIRYOKU;
-extern ComKioku& COM_KIOKU;
-extern Tbl &SITA_SEIRYOKU, &UE_SEIRYOKU;
-extern Tbl &SITA_MAMORI, &UE_MAMORI;
-extern Tbl &UE_MAMORI_X, &UE_MAMORI_Y;
-extern Tbl& SITA_NERAI;
-extern Tbl &SITA_NERAI_X, &SITA_NERAI_Y;
-extern Tbl& UE_NERAI;
-extern Tbl &UE_NERAI_X, &UE_NERAI_Y;
-extern Tbl &SITA_OUTE, &UE_OUTE;
-extern Tbl& NIGEMICHI;
-extern Tbl& MOCHIKAKU_NERAI;
-extern Tbl& SITA_IDOU_FUKA;
-extern int& UE_IDOU_FUKA_ARI;
-
-extern double& SAIKOU_HYOUKA;
-extern Koma& IDOU_KOMA;
-extern int& OU_KYORI_MAE;
-extern int& NIGEMICHI_SUU;
-extern Koma (&BAN_HOZON)[12][12];
-extern int& UE_MOCHI_KEI_MAE;
-extern Tbl &SITA_SEIRYOKU_MAE, &UE_SEIRYOKU_MAE, &UE_NERAI_X_MAE, &UE_NERAI_Y_MAE;
-extern int &COM_TE_MOTO_X, &COM_TE_MOTO_Y;
-extern int &COM_TE_SAKI_X, &COM_TE_SAKI_Y;
-extern Koma& COM_TE_KOMA_MAE;
-extern Koma& COM_TE_KOMA_OKU;
-extern int& KAITEN_UTI;
-extern int& KAITEN_KAISUU;
-extern int& KAITEN_TANSAKU;
-#endif

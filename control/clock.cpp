@@ -4,6 +4,7 @@
 #include "display/texts.h"
 #include "settings/settings.h"
 #include "platform/platform.h"
+#include "control/owner.h"
 
 #include <cmath>
 
@@ -22,9 +23,9 @@ void Timer1_Timer() {
     if (whole == g_last_second) return;
     g_last_second = whole;
     if (TEBAN == UE_GAWA) {
-        描画_所有時間(UE_GAWA, KEIKA_BYOU + UE_JIKAN);
+        描画_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, UE_GAWA, KEIKA_BYOU + UE_JIKAN);
     } else if (TEBAN == SITA_GAWA) {
-        描画_所有時間(SITA_GAWA, KEIKA_BYOU + SITA_JIKAN);
+        描画_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, SITA_GAWA, KEIKA_BYOU + SITA_JIKAN);
     }
     platform().canvas().refresh();
 }
@@ -38,13 +39,13 @@ void KEIKA_Click() {
     if (platform().menus().checked(MenuItem::KEIKA)) {
         platform().menus().set_checked(MenuItem::KEIKA, false);
         platform().clock().set_timer(false);
-        消去_所有時間(SITA_GAWA);
-        消去_所有時間(UE_GAWA);
+        消去_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, SITA_GAWA);
+        消去_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, UE_GAWA);
     } else {
         platform().menus().set_checked(MenuItem::KEIKA, true);
         platform().clock().set_timer(true);
-        描画_所有時間(UE_GAWA, UE_JIKAN);
-        描画_所有時間(SITA_GAWA, SITA_JIKAN);
+        描画_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, UE_GAWA, UE_JIKAN);
+        描画_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, SITA_GAWA, SITA_JIKAN);
     }
     書込_環境設定ファイル();
 }

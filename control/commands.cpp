@@ -10,6 +10,7 @@
 #include "control/record_commands.h"
 #include "control/options.h"
 #include "settings/settings.h"
+#include "control/owner.h"
 
 #include <iterator>
 
@@ -44,8 +45,8 @@ const Command kCommands[] = {
     {"SIDOU", SIDOU_Click, OPTION_Click},
     {"KEIKA", KEIKA_Click, OPTION_Click},
     {"BGM", BGM_Click, OPTION_Click},
-    {"KAISETU", KAISETU_Click, nullptr},
-    {"VER", VER_Click, nullptr},
+    {"KAISETU", [] { KAISETU_Click(TAIKYOKU.settei); }, nullptr},
+    {"VER", [] { VER_Click(TAIKYOKU.settei); }, nullptr},
     {"KAITEN_L", KAITEN_L_Click, nullptr},
     {"KAITEN_R", KAITEN_R_Click, nullptr},
     {"Command1", Command1_Click, nullptr},

@@ -20,7 +20,9 @@
 #include "settings/settings.h"
 #include "sound/dslib.h"
 #include "sound/effects.h"
+#include "control/owner.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -55,7 +57,7 @@ void select_from_hand(int box_x, int row, int piece, bool mover_owns) {
     g_sel.from_y = row;
     g_sel.piece = piece;
     描画_桝輪郭(mover_owns ? SENTAKU_IRO : SIDOU_IRO, box_x, row);
-    描画_移動可能桝色(box_x, row, SIDOU_IRO, piece);
+    描画_移動可能桝色(TAIKYOKU.pos, TAIKYOKU.settei, box_x, row, SIDOU_IRO, piece);
 }
 
 void make_move(int button);
@@ -94,51 +96,36 @@ void Form_Load() {
     platform().canvas().refresh();
     待機_秒(2);
     platform().windows().show_title(false);
-    読込_環境設定ファイル(背景設定);
+    読込_環境設定ファイル(TAIKYOKU.settei, 背景設定);
     初期設定();
     platform().windows().place_window();
 }
 
 void 初期設定() {
+    // The sides and the two-pawn flags stay until a game is started: the kept record, written on
+    // leaving, names its players by the sides, and the mate tests read the flags as last computed.
+    Kyokumen pos;
+    pos.SITA_GAWA = SITA_GAWA;
+    pos.UE_GAWA = UE_GAWA;
+    std::ranges::copy(NIFU_SITA, pos.NIFU_SITA);
+    std::ranges::copy(NIFU_UE, pos.NIFU_UE);
+    初期配置(pos.BAN);
+    TAIKYOKU.pos = pos;
+    TAIKYOKU.shinkou = Shinkou{};
+    // The seconds counted and the start time stay: a clock that is not shown does not count, and 後手
+    // starts from the time it had.
+    TAIKYOKU.tokei = Tokei{.KEIKA_BYOU = KEIKA_BYOU, .KAISHI_JIKOKU = KAISHI_JIKOKU};
     HANDE_LEVEL = 0;
-    HANDE_SETTEI = OFF;
-    TAIKYOKU_MODE = MODE_MAN_MAN;
-    SYOUSYA = 0;
-    TEBAN = 0;
+    // The record is played over from its start; its entries stay until then, and are kept on leaving.
     KIFU_NO = 0;
-    TESUU = 0;
-    HANTEN = OFF;
     platform().clock().set_timer(false);
-    UE_JIKAN = 0;
-    SITA_JIKAN = 0;
-    SAIKAI_MACHI = OFF;
-    KIFU_MODE = OFF;
     時計_初期化();
-    SENTAKU = 0;
-    for (int k = 1; k <= 7; ++k) {
-        SITA_MOCHI[k] = 0;
-        UE_MOCHI[k] = 0;
-    }
-    for (int x = 1; x <= 11; ++x)
-        for (int y = 1; y <= 11; ++y) BAN[x][y] = KARA;
-    初期配置(BAN);
-    // The kings' squares are known before any survey has looked for them.
-    SITA_OU_X = 6;
-    SITA_OU_Y = 10;
-    UE_OU_X = 6;
-    UE_OU_Y = 2;
-    SITA_MOCHI_KEI = 0;
-    UE_MOCHI_KEI = 0;
-    for (int k = 1; k <= 7; ++k) {
-        if (SITA_MOCHI[k] > 0) SITA_MOCHI_KEI += SITA_MOCHI[k];
-        if (UE_MOCHI[k] > 0) UE_MOCHI_KEI += UE_MOCHI[k];
-    }
-    画面_再描画();
+    画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
 }
 
 void 終了処理() {
     com_中止();
-    書込_前回の対局();
+    書込_前回の対局(TAIKYOKU.kifu, TAIKYOKU.shinkou, TAIKYOKU.pos);
     効果音_解放();
 }
 
@@ -160,9 +147,9 @@ void START_Click() {
     const bool reset = SYOUSYA != 0;
     if (reset) 初期設定();
     if (reset) platform().canvas().refresh();
-    描画_棋譜読込み部分消去();
+    描画_棋譜読込み部分消去(TAIKYOKU.pos, TAIKYOKU.settei);
     for (int x = -2; x <= 0; ++x) 描画_絵(HAIKEI_NO, x, 0);
-    描画_将棋盤桝();
+    描画_将棋盤桝(TAIKYOKU.settei);
     KIFU_MODE = OFF;
     // Only started here: a clock already running (a game against the computer) keeps running.
     start_clock_if_shown();
@@ -185,9 +172,9 @@ namespace {
 // human the first side.
 void 対局開始(int side) {
     if (SYOUSYA != 0) 初期設定();
-    描画_棋譜読込み部分消去();
-    描画_レベル(COM_LEVEL);
-    描画_将棋盤桝();
+    描画_棋譜読込み部分消去(TAIKYOKU.pos, TAIKYOKU.settei);
+    描画_レベル(TAIKYOKU.settei, COM_LEVEL);
+    描画_将棋盤桝(TAIKYOKU.settei);
     SENTAKU = 0;
     TAIKYOKU_MODE = MODE_MAN_COM;
     KIFU_MODE = OFF;
@@ -277,7 +264,7 @@ void Form_MouseDown(int button, int, double X, double Y) {
             g_sel.from_x = mx;
             g_sel.from_y = my;
             g_sel.piece = c;
-            描画_移動可能桝色(mx, my, SIDOU_IRO, c);
+            描画_移動可能桝色(TAIKYOKU.pos, TAIKYOKU.settei, mx, my, SIDOU_IRO, c);
             if (own_piece(c)) {
                 描画_桝輪郭(SENTAKU_IRO, mx, my);
                 SENTAKU = 1;
@@ -289,7 +276,8 @@ void Form_MouseDown(int button, int, double X, double Y) {
         g_sel.to_x = mx;
         g_sel.to_y = my;
         if ((g_sel.from_x == -1 && TEBAN == SITA_GAWA) || (g_sel.from_x == 13 && TEBAN == UE_GAWA)) {
-            描画_移動可能桝色(g_sel.from_x, g_sel.from_y, WAKU_IRO, g_sel.piece);
+            描画_移動可能桝色(TAIKYOKU.pos, TAIKYOKU.settei, g_sel.from_x, g_sel.from_y, WAKU_IRO,
+                              g_sel.piece);
             描画_桝輪郭(WAKU_IRO, g_sel.from_x, g_sel.from_y);
             SENTAKU = 0;
         } else if (own_piece(BAN[mx][my])) {
@@ -297,12 +285,12 @@ void Form_MouseDown(int button, int, double X, double Y) {
             g_sel.from_x = mx;
             g_sel.from_y = my;
             g_sel.piece = BAN[mx][my];
-            描画_移動可能桝色(mx, my, SIDOU_IRO, g_sel.piece);
+            描画_移動可能桝色(TAIKYOKU.pos, TAIKYOKU.settei, mx, my, SIDOU_IRO, g_sel.piece);
             描画_桝輪郭(SENTAKU_IRO, mx, my);
         } else if (移動チェック(g_sel.from_x, g_sel.from_y, mx, my, g_sel.piece) == OFF) {
             dsPlay(OTO_KINSHI);
             SENTAKU = 0;
-            描画_将棋盤桝();
+            描画_将棋盤桝(TAIKYOKU.settei);
         } else {
             make_move(button);
         }
@@ -311,7 +299,7 @@ void Form_MouseDown(int button, int, double X, double Y) {
 
     // Outside the grid: first wipe the marks of the last selection.
     if (g_sel.piece != KARA) {
-        描画_移動可能桝色(g_sel.from_x, g_sel.from_y, WAKU_IRO, g_sel.piece);
+        描画_移動可能桝色(TAIKYOKU.pos, TAIKYOKU.settei, g_sel.from_x, g_sel.from_y, WAKU_IRO, g_sel.piece);
         描画_桝輪郭(WAKU_IRO, g_sel.from_x, g_sel.from_y);
     }
     if (mx == 13 && my >= 3 && my <= BAN_SIZE) {
@@ -327,32 +315,33 @@ namespace {
 
 void make_move(int button) {
     Selection& s = g_sel;
-    if (調査_棋譜満杯()) {
+    if (調査_棋譜満杯(TAIKYOKU.kifu)) {
         // A game resumed at the record's last entry: it ends as the computer's turn would.
         SENTAKU = 0;
-        描画_将棋盤桝();
+        描画_将棋盤桝(TAIKYOKU.settei);
         終局_棋譜満杯();
         return;
     }
     // 9. Record the position before the move.
-    手順保存(s.from_x, s.from_y, s.to_x, s.to_y, s.piece, BAN[s.to_x][s.to_y], SITA_JIKAN,
-             SITA_JIKAN + KEIKA_BYOU, UE_JIKAN, UE_JIKAN);
+    手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, s.from_x, s.from_y, s.to_x, s.to_y, s.piece,
+             BAN[s.to_x][s.to_y], SITA_JIKAN, SITA_JIKAN + KEIKA_BYOU, UE_JIKAN, UE_JIKAN);
     TESUU += 1;
-    描画_手数(TESUU, 15);
+    描画_手数(TAIKYOKU.pos, TAIKYOKU.settei, TESUU, 15);
     // 10. Promotion only with the right button.
     if (調査_駒成(s.from_x, s.from_y, s.to_x, s.to_y, s.piece) == ON && button == 2) s.piece = NARI_KOMA;
     // 11. The move.
     SENTAKU = 0;
     描画_桝輪郭(WAKU_IRO, s.from_x, s.from_y);
     描画_桝輪郭(WAKU_IRO, s.to_x, s.to_y);
-    描画_移動可能桝色(s.from_x, s.from_y, WAKU_IRO, s.piece);
+    描画_移動可能桝色(TAIKYOKU.pos, TAIKYOKU.settei, s.from_x, s.from_y, WAKU_IRO, s.piece);
     if (s.from_x == -1) s.from_y = 8 - s.from_y;
     const int captured = BAN[s.to_x][s.to_y];
     駒移動(s.from_x, s.from_y, s.to_x, s.to_y, s.piece);
     dsPlay(OTO_KOMA);
     KIFU_NO += 1;
-    手順保存_着手後();
-    描画_移動結果(s.piece >= UE_HU ? UE_GAWA : SITA_GAWA, s.to_x, s.to_y, s.piece);
+    手順保存_着手後(TAIKYOKU.kifu, TAIKYOKU.pos);
+    描画_移動結果(TAIKYOKU.pos, TAIKYOKU.settei, s.piece >= UE_HU ? UE_GAWA : SITA_GAWA, s.to_x, s.to_y,
+                  s.piece);
     // 12. The turn changes.
     if (TAIKYOKU_MODE == MODE_MAN_COM) {
         platform().clock().set_timer(false);
@@ -380,7 +369,7 @@ void make_move(int button) {
         UE_JIKAN += KEIKA_BYOU;
     }
     KAISHI_JIKOKU = platform().clock().now();
-    if (SYOUSYA == 0 && 調査_棋譜満杯()) 終局_棋譜満杯();
+    if (SYOUSYA == 0 && 調査_棋譜満杯(TAIKYOKU.kifu)) 終局_棋譜満杯();
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "core/state.h"
 #include "engine/search.h"
 #include "platform/platform.h"
+#include "control/owner.h"
 
 #include <atomic>
 #include <chrono>

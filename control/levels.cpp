@@ -10,6 +10,7 @@
 #include "platform/platform.h"
 #include "sound/dslib.h"
 #include "sound/effects.h"
+#include "control/owner.h"
 
 namespace {
 
@@ -102,7 +103,7 @@ void ハンデ_一段(bool up) {
     if (up ? HANDE_LEVEL < 10 : HANDE_LEVEL > -10) {
         const int old = HANDE_LEVEL;
         HANDE_LEVEL += up ? 1 : -1;
-        描画_ハンデレベル(HANDE_LEVEL);
+        描画_ハンデレベル(TAIKYOKU.settei, HANDE_LEVEL);
         ハンデ_盤変更(up ? HANDE_LEVEL : old, up);
         dsPlay(OTO_KOMA);
     }
@@ -135,14 +136,14 @@ void レベル_設定(int level) {
     constexpr MenuItem items[] = {MenuItem::LEVEL1, MenuItem::LEVEL2, MenuItem::LEVEL3, MenuItem::LEVEL4};
     for (int i = 0; i < 4; ++i) platform().menus().set_checked(items[i], i + 1 == level);
     if (level >= 1 && level <= 4) COM_LEVEL = level;
-    if (TAIKYOKU_MODE == MODE_MAN_COM) 描画_レベル(COM_LEVEL);
+    if (TAIKYOKU_MODE == MODE_MAN_COM) 描画_レベル(TAIKYOKU.settei, COM_LEVEL);
 }
 
 void ハンデ_棋譜に合わせる() {
     if (HANDE_LEVEL == KIFU_HANDE_LEVEL) return;
     HANDE_LEVEL = KIFU_HANDE_LEVEL;
     HANDE_SETTEI = ON;
-    描画_ハンデレベル(HANDE_LEVEL);
+    描画_ハンデレベル(TAIKYOKU.settei, HANDE_LEVEL);
 }
 
 void LBEL_UP_Click() {

@@ -6,6 +6,7 @@
 #include "settings/settings.h"
 #include "sound/dslib.h"
 #include "sound/effects.h"
+#include "control/owner.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ void background_click(int n, MenuItem item) {
         HAIKEI_NO = n;
     }
     書込_環境設定ファイル();
-    画面_再描画();
+    画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// The one owner and the program-wide names that still refer into it (see core/state.h).
+// The one owner and the program-wide names that refer into it (declared in control/owner.h).
 #include "control/owner.h"
 
 Taikyoku TAIKYOKU;

@@ -14,12 +14,13 @@
 #include "kifu/autosave.h"
 #include "kifu/kifu_file.h"
 #include "kifu/navigate.h"
-#include "kifu/panel.h"
+#include "display/panel.h"
 #include "kifu/record.h"
 #include "platform/codec.h"
 #include "platform/platform.h"
 #include "sound/dslib.h"
 #include "sound/effects.h"
+#include "control/owner.h"
 
 #include <dirent.h>
 #include <string>
@@ -30,24 +31,24 @@ namespace {
 // Shows record entry n with the given clocks: both hand boxes, the whole board and the handicap level
 // the record's game was played at.
 void show_snapshot(int n, double ue_jikan, double sita_jikan) {
-    復元_棋譜局面(n);
+    復元_棋譜局面(TAIKYOKU.pos, TAIKYOKU.kifu, n);
     ハンデ_棋譜に合わせる();
     UE_JIKAN = ue_jikan;
-    描画_所有時間(UE_GAWA, UE_JIKAN);
+    描画_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, UE_GAWA, UE_JIKAN);
     SITA_JIKAN = sita_jikan;
-    描画_所有時間(SITA_GAWA, SITA_JIKAN);
-    描画_自持盤();
-    描画_敵持盤();
-    描画_盤();
+    描画_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, SITA_GAWA, SITA_JIKAN);
+    描画_自持盤(TAIKYOKU.pos, TAIKYOKU.settei);
+    描画_敵持盤(TAIKYOKU.pos, TAIKYOKU.settei);
+    描画_盤(TAIKYOKU.pos, TAIKYOKU.settei);
 }
 
 // Shows record entry n as the position its move left: the clocks after that move and its text.
 void show_after_move(int n, bool sound) {
     show_snapshot(n, KIFU_UE_JIKAN_ATO[n], KIFU_SITA_JIKAN_ATO[n]);
     int x = 0, y = 0, code = KARA;
-    調査_移動結果(n, x, y, code);
+    調査_移動結果(TAIKYOKU.kifu, n, x, y, code);
     if (sound) dsPlay(OTO_KOMA);
-    描画_移動結果(code > 0 ? UE_GAWA : SITA_GAWA, x, y, code);
+    描画_移動結果(TAIKYOKU.pos, TAIKYOKU.settei, code > 0 ? UE_GAWA : SITA_GAWA, x, y, code);
 }
 
 // A reversed or handicapped game is not written; false after saying so.
@@ -115,7 +116,7 @@ void Command1_Click() {
     const std::string sente = platform().file_controls().text(TextBox::Text3);
     const std::string gote = platform().file_controls().text(TextBox::Text4);
     const bool lower_first = SITA_GAWA == 1;
-    const int err = 書込_棋譜ファイル(path, platform().file_controls().text(TextBox::Text2),
+    const int err = 書込_棋譜ファイル(TAIKYOKU.kifu, path, platform().file_controls().text(TextBox::Text2),
                                       lower_first ? gote : sente, lower_first ? sente : gote);
     if (err != 0) {
         // The panel stays open with the names typed, so the player can choose another name or folder.
@@ -156,8 +157,9 @@ void File1_Click(const std::string& name) {
     platform().canvas().print(取得_棋譜のX座標(KIFU_GYOU), 8750, KIFU_GYOU, 12, 15);
 
     // Entry 0 is the start position just set up: the first 進 and the last 戻 compare with it.
-    手順保存(0, 0, 0, 0, KARA, KARA, 0, 0, 0, 0);
-    for (std::size_t i = 0; i < f.entries.size(); ++i) 設定_棋譜局面(static_cast<int>(i) + 1, f.entries[i]);
+    手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, 0, 0, 0, 0, KARA, KARA, 0, 0, 0, 0);
+    for (std::size_t i = 0; i < f.entries.size(); ++i)
+        設定_棋譜局面(TAIKYOKU.kifu, static_cast<int>(i) + 1, f.entries[i]);
     if (!f.entries.empty()) KIFU_GYOU = from_sjis(f.lines[KIFU_MIDASHI_GYOU + f.entries.size() - 1]);
     const int count = static_cast<int>(f.entries.size());
 
@@ -172,7 +174,7 @@ void File1_Click(const std::string& name) {
     // The side whose piece made the first move moved first: the move texts and the turns of a game
     // played on from the file follow it.
     int x = 0, y = 0, first = KARA;
-    調査_移動結果(1, x, y, first);
+    調査_移動結果(TAIKYOKU.kifu, 1, x, y, first);
     if (first != KARA) {
         SITA_GAWA = first < 0 ? 1 : -1;
         UE_GAWA = -SITA_GAWA;
@@ -196,18 +198,18 @@ void File1_Click(const std::string& name) {
 void 再開待ち_最終局面(int mode) {
     SENTAKU = 0;
     platform().clock().set_timer(false);
-    描画_将棋盤桝();
+    描画_将棋盤桝(TAIKYOKU.settei);
     KIFU_MODE = OFF;
     TAIKYOKU_MODE = mode;
-    if (mode == MODE_MAN_COM) 描画_レベル(COM_LEVEL);
+    if (mode == MODE_MAN_COM) 描画_レベル(TAIKYOKU.settei, COM_LEVEL);
     KIFU_NO = KIFU_TESUU;
     TESUU = KIFU_TESUU;
     show_after_move(KIFU_NO, false);
     // The players took turns from entry 0, where the side that moved first (TEBAN 1) was to move.
     TEBAN = TESUU % 2 == 0 ? 1 : -1;
-    描画_手数(TESUU, 15);
-    調査_局面後設定();
-    SYOUSYA = 調査_終局(mode);
+    描画_手数(TAIKYOKU.pos, TAIKYOKU.settei, TESUU, 15);
+    調査_局面後設定(TAIKYOKU.pos);
+    SYOUSYA = 調査_終局(TAIKYOKU.pos, TAIKYOKU.tables, mode);
     SAIKAI_MACHI = ON;
 }
 
@@ -217,7 +219,7 @@ void STOP_Click() {
 
 void CANCEL_Click() {
     初期設定();
-    調査_局面後設定();
+    調査_局面後設定(TAIKYOKU.pos);
     dsPlay(OTO_KOMA);
 }
 
@@ -239,18 +241,18 @@ void AFTER_Click() {
         }
         return;
     }
-    消去_思考中();
+    消去_思考中(TAIKYOKU.pos, TAIKYOKU.settei);
     SENTAKU = 0;
     platform().clock().set_timer(false);
-    描画_将棋盤桝();
+    描画_将棋盤桝(TAIKYOKU.settei);
 
     KIFU_NO += 1;
     TESUU += 1;
-    描画_手数(TESUU, 15);
+    描画_手数(TAIKYOKU.pos, TAIKYOKU.settei, TESUU, 15);
     show_after_move(KIFU_NO, true);
     TEBAN = -TEBAN;
-    描画_手数(TESUU, 15);
-    調査_局面後設定();
+    描画_手数(TAIKYOKU.pos, TAIKYOKU.settei, TESUU, 15);
+    調査_局面後設定(TAIKYOKU.pos);
 }
 
 void REPLAY_Click() {
@@ -264,22 +266,22 @@ void REPLAY_Click() {
     }
     SENTAKU = 0;
     platform().clock().set_timer(false);
-    描画_将棋盤桝();
-    消去_思考中();
+    描画_将棋盤桝(TAIKYOKU.settei);
+    消去_思考中(TAIKYOKU.pos, TAIKYOKU.settei);
 
     const int n = KIFU_NO - 1;
     show_snapshot(n, KIFU_UE_JIKAN_MAE[n], KIFU_SITA_JIKAN_MAE[n]);
 
     int x = 0, y = 0, code = KARA;
-    調査_移動結果(KIFU_NO, x, y, code);
+    調査_移動結果(TAIKYOKU.kifu, KIFU_NO, x, y, code);
     dsPlay(OTO_KOMA);
-    消去_移動結果(code > 0 ? UE_GAWA : SITA_GAWA);
+    消去_移動結果(TAIKYOKU.pos, TAIKYOKU.settei, code > 0 ? UE_GAWA : SITA_GAWA);
 
     KIFU_NO -= 1;
     TESUU -= 1;
     TEBAN = -TEBAN;
-    描画_手数(TESUU, 15);
-    調査_局面後設定();
+    描画_手数(TAIKYOKU.pos, TAIKYOKU.settei, TESUU, 15);
+    調査_局面後設定(TAIKYOKU.pos);
 }
 
 void REVERSE_Click() {
@@ -300,13 +302,13 @@ void REVERSE_Click() {
     for (int k = 1; k <= 7; ++k) std::swap(SITA_MOCHI[k], UE_MOCHI[k]);
     SITA_MOCHI_KEI = 調査_持駒数(SITA_GAWA);
     UE_MOCHI_KEI = 調査_持駒数(UE_GAWA);
-    調査_局面後設定();
+    調査_局面後設定(TAIKYOKU.pos);
 
-    画面_再描画();
-    描画_手数(TESUU, 15);
+    画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
+    描画_手数(TAIKYOKU.pos, TAIKYOKU.settei, TESUU, 15);
     if (HANDE_SETTEI == ON) {
         HANDE_LEVEL = -HANDE_LEVEL;
-        描画_ハンデレベル(HANDE_LEVEL);
+        描画_ハンデレベル(TAIKYOKU.settei, HANDE_LEVEL);
     }
     dsPlay(OTO_KOMA);
     TEBAN = -TEBAN;

@@ -10,21 +10,3 @@ int 調査_持駒数(const Kyokumen& k, int side);
 int 調査_回転盤上駒数(const Kyokumen& k, int side);
 void 回転盤_右回転(Kyokumen& k);
 void 回転盤_左回転(Kyokumen& k);
-
-#ifndef TESSORA_PURE
-// The same on the game's own position. A turn of the game's ring also clears the selection.
-inline int 調査_持駒数(int side) {
-    return 調査_持駒数(KYOKUMEN, side);
-}
-inline int 調査_回転盤上駒数(int side) {
-    return 調査_回転盤上駒数(KYOKUMEN, side);
-}
-inline void 回転盤_右回転() {
-    SENTAKU = 0;
-    回転盤_右回転(KYOKUMEN);
-}
-inline void 回転盤_左回転() {
-    SENTAKU = 0;
-    回転盤_左回転(KYOKUMEN);
-}
-#endif

@@ -17,22 +17,3 @@ void 調査_2歩フラグ設定(Kyokumen& k);
 constexpr bool is_hand_box(int x) {
     return x == 13 || x == -1;
 }
-
-#ifndef TESSORA_PURE
-// The same rules on the game's own position, for the code that still uses the program-wide names.
-inline int 移動チェック(int fx, int fy, int tx, int ty, int p) {
-    return 移動チェック(KYOKUMEN, fx, fy, tx, ty, p);
-}
-inline int 移動チェック飛車(int fx, int fy, int tx, int ty) {
-    return 移動チェック飛車(KYOKUMEN, fx, fy, tx, ty);
-}
-inline int 移動チェック角(int fx, int fy, int tx, int ty) {
-    return 移動チェック角(KYOKUMEN, fx, fy, tx, ty);
-}
-inline int 調査_駒成(int fx, int fy, int tx, int ty, int p) {
-    return 調査_駒成(fx, fy, tx, ty, p, NARI_KOMA);
-}
-inline void 調査_2歩フラグ設定() {
-    調査_2歩フラグ設定(KYOKUMEN);
-}
-#endif

@@ -1,53 +1,40 @@
-// The program-wide names of the game state. They are references into the one owner of the program's
-// state (control/owner.h) and remain only while the folders above core/ and com/ move to taking the
-// parts they need as parameters; core/ and com/ themselves never use them (their sources are compiled
-// with TESSORA_PURE, which hides these names).
+// The values of the game beside its position: the course of the game, the clocks and the options.
+// control/owner.h holds one of each in the owner of the program's state; the folders below control/
+// are handed the ones they read or write.
 #pragma once
 
 #include "core/position.h"
 
 #include <string>
 
-#ifndef TESSORA_PURE
-// The position (Kyokumen).
-extern Kyokumen& KYOKUMEN;
-extern Koma (&BAN)[12][12];
-extern int& TEBAN;
-extern int& SITA_GAWA;
-extern int& UE_GAWA;
-extern int (&SITA_MOCHI)[8];
-extern int (&UE_MOCHI)[8];
-extern int& SITA_MOCHI_KEI;
-extern int& UE_MOCHI_KEI;
-extern int& SYOUSYA;
-extern int &SITA_OU_X, &SITA_OU_Y;
-extern int &UE_OU_X, &UE_OU_Y;
-extern int (&NIFU_SITA)[12];
-extern int (&NIFU_UE)[12];
+// The course of the game: mode, move count, the selected cell, the waits and modes of the record.
+struct Shinkou {
+    int TAIKYOKU_MODE = MODE_MAN_MAN;
+    int TESUU = 0;
+    int SENTAKU = 0;
+    Koma NARI_KOMA = 0; // the promoted code 調査_駒成 last offered
+    int SAIKAI_MACHI = OFF;
+    int KIFU_MODE = OFF;
+    int HANTEN = OFF;
+    int HANDE_SETTEI = OFF;
+};
 
-// The course of the game (Shinkou).
-extern int& TAIKYOKU_MODE;
-extern int& TESUU;
-extern int& SENTAKU;
-extern Koma& NARI_KOMA;
-extern int& SAIKAI_MACHI;
-extern int& KIFU_MODE;
-extern int& HANTEN;
-extern int& HANDE_SETTEI;
+// The players' clocks in seconds.
+struct Tokei {
+    double SITA_JIKAN = 0;
+    double UE_JIKAN = 0;
+    double KEIKA_BYOU = 0;
+    double KAISHI_JIKOKU = 0;
+};
 
-// The clocks (Tokei).
-extern double& SITA_JIKAN;
-extern double& UE_JIKAN;
-extern double& KEIKA_BYOU;
-extern double& KAISHI_JIKOKU;
-
-// The options (Settei).
-extern int& HANDE_LEVEL;
-extern int& SIDOU_FLAG;
-extern int& COM_LEVEL;
-extern int& HAIKEI_NO;         // background picture 2..6
-extern int& SIDOU_IRO;         // colour of guidance outlines
-extern int& WAKU_IRO;          // colour of ordinary square outlines
-// Folder of the help page: the current folder at start-up, or the installed data folder.
-extern std::string& KIDOU_DIR;
-#endif
+// The options and the choices of the menus.
+struct Settei {
+    int HANDE_LEVEL = 0;
+    int SIDOU_FLAG = OFF;
+    int COM_LEVEL = 3;
+    int HAIKEI_NO = HAIKEI_TAKE_NO; // background picture 2..6
+    int SIDOU_IRO = 2;              // colour of guidance outlines
+    int WAKU_IRO = 0;               // colour of ordinary square outlines
+    // Folder of the help page: the current folder at start-up, or the installed data folder.
+    std::string KIDOU_DIR;
+};

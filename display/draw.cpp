@@ -57,13 +57,13 @@ const Faces* faces(int code) {
 }
 
 // One row of a hand box: the square at column x with the piece and its count in the column beside it.
-void 描画_持ち駒(int x, int y, Koma piece, int count) {
+void 描画_持ち駒(const Settei& s, int x, int y, Koma piece, int count) {
     描画_絵(KARA, x, y);
-    描画_絵(HAIKEI_NO, x + 1, y);
-    描画_桝輪郭(WAKU_IRO, x, y);
+    描画_絵(s.HAIKEI_NO, x + 1, y);
+    描画_桝輪郭(s.WAKU_IRO, x, y);
     if (count > 0) {
         描画_絵(piece, x, y);
-        描画_桝輪郭(WAKU_IRO, x, y);
+        描画_桝輪郭(s.WAKU_IRO, x, y);
         描画_数値(x + 1 + 0.1, y + 0.3, count, 0, 0, 14); // the shadow, then the count
         描画_数値(x + 1, y + 0.2, count, 12, 0, 14);
     }
@@ -88,18 +88,18 @@ void 描画_桝輪郭(int colour, double x, double y) {
     platform().canvas().outline(colour, cell_x(x), cell_y(y), cell_x(x + 1), cell_y(y + 1));
 }
 
-void 描画_盤() {
+void 描画_盤(const Kyokumen& k, const Settei& s) {
     for (int x = 1; x <= 11; ++x) {
         for (int y = 1; y <= 11; ++y) {
-            描画_絵(BAN[x][y], x, y);
-            描画_桝輪郭(WAKU_IRO, x, y);
+            描画_絵(k.BAN[x][y], x, y);
+            描画_桝輪郭(s.WAKU_IRO, x, y);
         }
     }
 }
 
-void 描画_将棋盤桝() {
+void 描画_将棋盤桝(const Settei& s) {
     for (int x = 1; x <= 11; ++x)
-        for (int y = 1; y <= 11; ++y) 描画_桝輪郭(WAKU_IRO, x, y);
+        for (int y = 1; y <= 11; ++y) 描画_桝輪郭(s.WAKU_IRO, x, y);
 }
 
 void 描画_背景(int code) {
@@ -108,21 +108,21 @@ void 描画_背景(int code) {
             if (x < 1 || x > 9 || y < 1 || y > 9) 描画_絵(code, x, y);
 }
 
-void 画面_再描画() {
-    描画_背景(HAIKEI_NO);
-    描画_桝_数値();
-    描画_自持盤();
-    描画_敵持盤();
-    描画_盤();
-    描画_所有時間(UE_GAWA, UE_JIKAN);
-    描画_所有時間(SITA_GAWA, SITA_JIKAN);
-    if (TAIKYOKU_MODE == MODE_MAN_COM) 描画_レベル(COM_LEVEL);
-    if (HANDE_SETTEI == ON) 描画_ハンデレベル(HANDE_LEVEL);
+void 画面_再描画(const Kyokumen& k, const Shinkou& g, const Tokei& t, const Settei& s) {
+    描画_背景(s.HAIKEI_NO);
+    描画_桝_数値(k, s);
+    描画_自持盤(k, s);
+    描画_敵持盤(k, s);
+    描画_盤(k, s);
+    描画_所有時間(k, s, k.UE_GAWA, t.UE_JIKAN);
+    描画_所有時間(k, s, k.SITA_GAWA, t.SITA_JIKAN);
+    if (g.TAIKYOKU_MODE == MODE_MAN_COM) 描画_レベル(s, s.COM_LEVEL);
+    if (g.HANDE_SETTEI == ON) 描画_ハンデレベル(s, s.HANDE_LEVEL);
     描画_絵(1, -0.5, 12.8);
 }
 
-int 取得_対背景色() {
-    switch (HAIKEI_NO) {
+int 取得_対背景色(const Settei& s) {
+    switch (s.HAIKEI_NO) {
     case 2:
         return 14;
     case 3:
@@ -135,15 +135,15 @@ int 取得_対背景色() {
     }
 }
 
-void 描画_自持盤() {
-    for (int k = 1; k <= 7; ++k) 描画_持ち駒(13, k + 2, SITA_KOMA_BY_KIND[k], SITA_MOCHI[k]);
+void 描画_自持盤(const Kyokumen& k, const Settei& s) {
+    for (int i = 1; i <= 7; ++i) 描画_持ち駒(s, 13, i + 2, SITA_KOMA_BY_KIND[i], k.SITA_MOCHI[i]);
 }
 
-void 描画_敵持盤() {
+void 描画_敵持盤(const Kyokumen& k, const Settei& s) {
     for (int y = 1; y <= 7; ++y) {
-        const int k = 8 - y;
-        描画_持ち駒(-1, y, UE_KOMA_BY_KIND[k], UE_MOCHI[k]);
-        描画_絵(BAN[1][y], 1, y); // and the conveyor's cell beside the row
-        描画_桝輪郭(WAKU_IRO, 1, y);
+        const int i = 8 - y;
+        描画_持ち駒(s, -1, y, UE_KOMA_BY_KIND[i], k.UE_MOCHI[i]);
+        描画_絵(k.BAN[1][y], 1, y); // and the conveyor's cell beside the row
+        描画_桝輪郭(s.WAKU_IRO, 1, y);
     }
 }

@@ -1,5 +1,7 @@
 // The level and handicap level beside the board.
 #pragma once
 
-void 描画_レベル(int level);
-void 描画_ハンデレベル(int level);
+#include "core/state.h"
+
+void 描画_レベル(const Settei& s, int level);
+void 描画_ハンデレベル(const Settei& s, int level);

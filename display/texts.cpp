@@ -20,14 +20,14 @@ void print_at(double x, double y, const std::string& text, int colour, double si
 }
 
 // A text on the background: the black shadow first, then the text 0.1 cell up and left of it.
-void shadowed_move_text(double x, double y, const std::string& text) {
+void shadowed_move_text(const Settei& s, double x, double y, const std::string& text) {
     描画_移動駒種類(x + 0.1, y + 0.1, text, 0);
-    描画_移動駒種類(x, y, text, 取得_対背景色());
+    描画_移動駒種類(x, y, text, 取得_対背景色(s));
 }
 
-void repaint_ring_cell(int x, int y) {
-    描画_絵(BAN[x][y], x, y);
-    描画_桝輪郭(WAKU_IRO, x, y);
+void repaint_ring_cell(const Kyokumen& k, const Settei& s, int x, int y) {
+    描画_絵(k.BAN[x][y], x, y);
+    描画_桝輪郭(s.WAKU_IRO, x, y);
 }
 
 } // namespace
@@ -123,96 +123,96 @@ void 描画_メッセージ(int kind) {
     platform().dialogs().message(line + "\n\n局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
 }
 
-void 描画_桝_数値() {
+void 描画_桝_数値(const Kyokumen& k, const Settei& s) {
     platform().canvas().set_font_bold(true);
-    const int c = 取得_対背景色();
+    const int c = 取得_対背景色(s);
     for (int i = 1; i <= 9; ++i) {
-        描画_絵(HAIKEI_NO, i + 1, 0);
+        描画_絵(s.HAIKEI_NO, i + 1, 0);
         描画_数値(i + 1.2, 0.5, 10 - i, 0, 0, 16);
         描画_数値(i + 1.1, 0.4, 10 - i, c, 0, 16);
-        描画_絵(HAIKEI_NO, 12, i + 1);
+        描画_絵(s.HAIKEI_NO, 12, i + 1);
         描画_数値(12.2, i + 1.4, i, 0, 1, 12);
         描画_数値(12.1, i + 1.3, i, c, 1, 12);
     }
-    描画_自持盤();
+    描画_自持盤(k, s);
 }
 
-void 描画_移動結果(int side, int x, int y, int code) {
-    消去_移動結果(side);
+void 描画_移動結果(const Kyokumen& k, const Settei& s, int side, int x, int y, int code) {
+    消去_移動結果(k, s, side);
     const bool ring = is_ring(x, y);
-    if (side == UE_GAWA) {
+    if (side == k.UE_GAWA) {
         if (ring) {
-            shadowed_move_text(-1.6, 8.4, "盤");
-            shadowed_move_text(-1.1, 8.4, "外");
+            shadowed_move_text(s, -1.6, 8.4, "盤");
+            shadowed_move_text(s, -1.1, 8.4, "外");
         } else {
-            shadowed_move_text(-1.6, 8.4, 文字列変換(11 - x));
-            shadowed_move_text(-1.2, 8.4, 文字列変換(y - 1 + 1000));
+            shadowed_move_text(s, -1.6, 8.4, 文字列変換(11 - x));
+            shadowed_move_text(s, -1.2, 8.4, 文字列変換(y - 1 + 1000));
         }
-        shadowed_move_text(-0.6, 8.4, 文字列変換(code));
-        repaint_ring_cell(1, 8);
-    } else if (side == SITA_GAWA) {
+        shadowed_move_text(s, -0.6, 8.4, 文字列変換(code));
+        repaint_ring_cell(k, s, 1, 8);
+    } else if (side == k.SITA_GAWA) {
         if (ring) {
-            shadowed_move_text(14.4, 2.4, "盤");
-            shadowed_move_text(14.9, 2.4, "外");
+            shadowed_move_text(s, 14.4, 2.4, "盤");
+            shadowed_move_text(s, 14.9, 2.4, "外");
         } else {
-            shadowed_move_text(14.4, 2.4, 文字列変換(11 - x));
-            shadowed_move_text(14.8, 2.4, 文字列変換(y - 1 + 1000));
+            shadowed_move_text(s, 14.4, 2.4, 文字列変換(11 - x));
+            shadowed_move_text(s, 14.8, 2.4, 文字列変換(y - 1 + 1000));
         }
-        shadowed_move_text(15.4, 2.4, 文字列変換(code));
+        shadowed_move_text(s, 15.4, 2.4, 文字列変換(code));
     }
 }
 
-void 消去_移動結果(int side) {
-    if (side == UE_GAWA) {
-        消去_思考中();
-    } else if (side == SITA_GAWA) {
-        for (int x = 14; x <= 16; ++x) 描画_絵(HAIKEI_NO, x, 2);
-        描画_桝輪郭(WAKU_IRO, 13, 3); // its top right corner lies under the tile at (14, 2)
+void 消去_移動結果(const Kyokumen& k, const Settei& s, int side) {
+    if (side == k.UE_GAWA) {
+        消去_思考中(k, s);
+    } else if (side == k.SITA_GAWA) {
+        for (int x = 14; x <= 16; ++x) 描画_絵(s.HAIKEI_NO, x, 2);
+        描画_桝輪郭(s.WAKU_IRO, 13, 3); // its top right corner lies under the tile at (14, 2)
     }
 }
 
-void 描画_思考中() {
+void 描画_思考中(const Kyokumen& k, const Settei& s) {
     描画_数値(-1.5, 8.5, "思考中", 0, 0, 12);
-    描画_数値(-1.6, 8.4, "思考中", 取得_対背景色(), 0, 12);
-    repaint_ring_cell(1, 8);
+    描画_数値(-1.6, 8.4, "思考中", 取得_対背景色(s), 0, 12);
+    repaint_ring_cell(k, s, 1, 8);
 }
 
-void 消去_思考中() {
-    for (int x = -2; x <= 0; ++x) 描画_絵(HAIKEI_NO, x, 8);
-    描画_桝輪郭(WAKU_IRO, -1, 7);
-    repaint_ring_cell(1, 8);
+void 消去_思考中(const Kyokumen& k, const Settei& s) {
+    for (int x = -2; x <= 0; ++x) 描画_絵(s.HAIKEI_NO, x, 8);
+    描画_桝輪郭(s.WAKU_IRO, -1, 7);
+    repaint_ring_cell(k, s, 1, 8);
 }
 
-void 描画_手数(int n, int) {
-    描画_絵(HAIKEI_NO, 15, 3);
-    描画_絵(HAIKEI_NO, 14, 3);
-    描画_桝輪郭(WAKU_IRO, 11, 3);
+void 描画_手数(const Kyokumen& k, const Settei& s, int n, int) {
+    描画_絵(s.HAIKEI_NO, 15, 3);
+    描画_絵(s.HAIKEI_NO, 14, 3);
+    描画_桝輪郭(s.WAKU_IRO, 11, 3);
     // The tile at (14, 3) is where the lower hand box prints its pawn count.
-    描画_自持盤();
+    描画_自持盤(k, s);
     const double x = n < 10 ? 15.2 : n < 100 ? 15.1 : 15.0;
-    const int c = 取得_対背景色();
+    const int c = 取得_対背景色(s);
     描画_数値(x + 0.1, 3.4, n, 0, 0, 12);
     描画_数値(x, 3.3, n, c, 0, 12);
     描画_文字列(15.9, 3.2, 99, 0, 10);
     描画_文字列(15.8, 3.1, 99, c, 10);
 }
 
-void 描画_移動可能桝色(int sx, int sy, int colour, int code) {
-    描画_将棋盤桝();
-    if (SIDOU_FLAG == OFF) return;
+void 描画_移動可能桝色(const Kyokumen& k, const Settei& s, int sx, int sy, int colour, int code) {
+    描画_将棋盤桝(s);
+    if (s.SIDOU_FLAG == OFF) return;
     for (int x = 1; x <= 11; ++x)
         for (int y = 1; y <= 11; ++y)
-            if (移動チェック(sx, sy, x, y, code) == ON) 描画_桝輪郭(colour, x, y);
+            if (移動チェック(k, sx, sy, x, y, code) == ON) 描画_桝輪郭(colour, x, y);
 }
 
-void 描画_駒点滅(int code, int x, int y, int count) {
+void 描画_駒点滅(const Settei& s, int code, int x, int y, int count) {
     for (int i = 0; i < count; ++i) {
         描画_絵(KARA, x, y);
-        描画_桝輪郭(WAKU_IRO, x, y);
+        描画_桝輪郭(s.WAKU_IRO, x, y);
         platform().canvas().refresh();
         待機_秒(0.2);
         描画_絵(code, x, y);
-        描画_桝輪郭(WAKU_IRO, x, y);
+        描画_桝輪郭(s.WAKU_IRO, x, y);
         platform().canvas().refresh();
         待機_秒(0.2);
     }
@@ -227,37 +227,37 @@ std::string 調査_時間秒追加結果(double s) {
            変換_数字から文字(static_cast<int>(std::floor(sec)));
 }
 
-void 描画_所有時間(int side, double s) {
+void 描画_所有時間(const Kyokumen& k, const Settei& s, int side, double seconds) {
     if (!platform().menus().checked(MenuItem::KEIKA)) return;
-    const int c = 取得_対背景色();
-    const std::string t = 調査_時間秒追加結果(s);
-    消去_所有時間(side);
-    if (side == SITA_GAWA) {
+    const int c = 取得_対背景色(s);
+    const std::string t = 調査_時間秒追加結果(seconds);
+    消去_所有時間(k, s, side);
+    if (side == k.SITA_GAWA) {
         描画_数値(13.1, 11.3, t, 0, 0, 12);
         描画_数値(13, 11.2, t, c, 0, 12);
-    } else if (side == UE_GAWA) {
+    } else if (side == k.UE_GAWA) {
         描画_数値(-1.5, 9.3, t, 0, 0, 12);
         描画_数値(-1.6, 9.2, t, c, 0, 12);
-        描画_絵(BAN[1][9], 1, 9);
+        描画_絵(k.BAN[1][9], 1, 9);
         描画_桝輪郭(0, 1, 9);
     }
 }
 
-void 消去_所有時間(int side) {
-    if (side == SITA_GAWA) {
-        for (int x = 13; x <= 15; ++x) 描画_絵(HAIKEI_NO, x, 11);
-    } else if (side == UE_GAWA) {
-        for (int x = -2; x <= 0; ++x) 描画_絵(HAIKEI_NO, x, 9);
+void 消去_所有時間(const Kyokumen& k, const Settei& s, int side) {
+    if (side == k.SITA_GAWA) {
+        for (int x = 13; x <= 15; ++x) 描画_絵(s.HAIKEI_NO, x, 11);
+    } else if (side == k.UE_GAWA) {
+        for (int x = -2; x <= 0; ++x) 描画_絵(s.HAIKEI_NO, x, 9);
     }
 }
 
-void 描画_棋譜読込み部分消去() {
-    描画_桝_数値();
-    描画_絵(HAIKEI_NO, -1, 12);
-    描画_絵(HAIKEI_NO, 0, 12);
+void 描画_棋譜読込み部分消去(const Kyokumen& k, const Settei& s) {
+    描画_桝_数値(k, s);
+    描画_絵(s.HAIKEI_NO, -1, 12);
+    描画_絵(s.HAIKEI_NO, 0, 12);
     for (int x = 1; x <= 11; ++x) {
-        描画_絵(HAIKEI_NO, x, 12);
-        描画_桝輪郭(WAKU_IRO, x, 10);
+        描画_絵(s.HAIKEI_NO, x, 12);
+        描画_桝輪郭(s.WAKU_IRO, x, 10);
     }
     描画_絵(1, -0.5, 12.8); // the title picture's top lies under the tiles of row 12
 }

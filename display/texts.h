@@ -1,6 +1,8 @@
 // Status texts and highlights painted around the board.
 #pragma once
 
+#include "core/state.h"
+
 #include <string>
 
 void 描画_数値(double x, double y, int value, int colour, int mode, double size);
@@ -10,17 +12,20 @@ void 描画_文字列(double x, double y, int index, int colour, double size);
 std::string 文字列_表(int index); // the text 描画_文字列 prints for an index
 void 描画_メッセージ(int kind);
 std::string 文字列変換(int value);
-void 描画_桝_数値();
-void 描画_移動結果(int side, int x, int y, int code);
-void 消去_移動結果(int side);
-void 描画_思考中();
-void 消去_思考中();
-void 描画_手数(int n, int colour);
-void 描画_移動可能桝色(int sx, int sy, int colour, int code);
-void 描画_駒点滅(int code, int x, int y, int count);
+// The texts around the board read the sides, the ring cells they overlap and the hands from k, and
+// the background and outline colours from s.
+void 描画_桝_数値(const Kyokumen& k, const Settei& s);
+void 描画_移動結果(const Kyokumen& k, const Settei& s, int side, int x, int y, int code);
+void 消去_移動結果(const Kyokumen& k, const Settei& s, int side);
+void 描画_思考中(const Kyokumen& k, const Settei& s);
+void 消去_思考中(const Kyokumen& k, const Settei& s);
+void 描画_手数(const Kyokumen& k, const Settei& s, int n, int colour);
+// Outlines the cells the piece at (sx, sy) may move to on k, when the guidance option is on.
+void 描画_移動可能桝色(const Kyokumen& k, const Settei& s, int sx, int sy, int colour, int code);
+void 描画_駒点滅(const Settei& s, int code, int x, int y, int count);
 // The players' clocks, shown while 経過時間 is checked.
 std::string 調査_時間秒追加結果(double seconds);
-void 描画_所有時間(int side, double seconds);
-void 消去_所有時間(int side);
+void 描画_所有時間(const Kyokumen& k, const Settei& s, int side, double seconds);
+void 消去_所有時間(const Kyokumen& k, const Settei& s, int side);
 // Clears the place below the board where a record's header is shown.
-void 描画_棋譜読込み部分消去();
+void 描画_棋譜読込み部分消去(const Kyokumen& k, const Settei& s);

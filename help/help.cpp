@@ -3,7 +3,6 @@
 
 #include "help/help.h"
 
-#include "core/state.h"
 #include "platform/platform.h"
 #include "sound/dslib.h"
 #include "sound/effects.h"
@@ -15,8 +14,8 @@ namespace {
 
 // The help page beside the program, in the folder that was current at start-up. The program has no
 // web home page, so the version dialog's home-page button opens this page too.
-void open_help_page() {
-    const std::string page = KIDOU_DIR + "/Tessora.htm";
+void open_help_page(const std::string& folder) {
+    const std::string page = folder + "/Tessora.htm";
     std::error_code ec;
     if (!std::filesystem::is_regular_file(std::filesystem::path(page), ec)) {
         platform().dialogs().message("解説ページ「" + page + "」が見つかりません。", "解説");
@@ -29,12 +28,12 @@ void open_help_page() {
 
 } // namespace
 
-void KAISETU_Click() {
-    open_help_page();
+void KAISETU_Click(const Settei& s) {
+    open_help_page(s.KIDOU_DIR);
 }
 
-void VER_Click() {
+void VER_Click(const Settei& s) {
     platform().file_controls().close();
     dsPlay(OTO_SONOTA);
-    if (platform().dialogs().version_dialog()) open_help_page();
+    if (platform().dialogs().version_dialog()) open_help_page(s.KIDOU_DIR);
 }

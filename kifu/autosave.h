@@ -1,6 +1,9 @@
 // The game in progress is kept when the program ends, to be read again with 棋譜 → 読込.
 #pragma once
 
+#include "core/state.h"
+#include "kifu/record.h"
+
 #include <string>
 #include <string_view>
 
@@ -11,6 +14,6 @@ inline constexpr std::string_view 前回の対局_COM = "COM";
 
 // Where the game is kept: the folder of the settings file.
 std::string 取得_前回の対局パス();
-// Writes the record to that file when it holds a move played in this game; a failure is reported on
-// stderr and never stops the program from ending.
-void 書込_前回の対局();
+// Writes the record to that file when it holds a move played in this game (the mode and the sides
+// name the players); a failure is reported on stderr and never stops the program from ending.
+void 書込_前回の対局(const Kiroku& r, const Shinkou& g, const Kyokumen& k);

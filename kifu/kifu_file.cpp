@@ -141,32 +141,32 @@ std::string one_line(std::string s) {
 
 } // namespace
 
-void 設定_棋譜局面(int n, const KifuKyokumen& k) {
+void 設定_棋譜局面(Kiroku& r, int n, const KifuKyokumen& k) {
     for (int x = 1; x <= 11; ++x)
-        for (int y = 1; y <= 11; ++y) KIFU_BAN[n][x][y] = k.ban[x][y];
+        for (int y = 1; y <= 11; ++y) r.KIFU_BAN[n][x][y] = k.ban[x][y];
     for (int i = 1; i <= 7; ++i) {
-        KIFU_SITA_MOCHI[n][i] = k.sita_mochi[i];
-        KIFU_UE_MOCHI[n][i] = k.ue_mochi[i];
+        r.KIFU_SITA_MOCHI[n][i] = k.sita_mochi[i];
+        r.KIFU_UE_MOCHI[n][i] = k.ue_mochi[i];
     }
-    KIFU_SITA_JIKAN_MAE[n] = static_cast<double>(k.jikan[0]);
-    KIFU_SITA_JIKAN_ATO[n] = static_cast<double>(k.jikan[1]);
-    KIFU_UE_JIKAN_MAE[n] = static_cast<double>(k.jikan[2]);
-    KIFU_UE_JIKAN_ATO[n] = static_cast<double>(k.jikan[3]);
+    r.KIFU_SITA_JIKAN_MAE[n] = static_cast<double>(k.jikan[0]);
+    r.KIFU_SITA_JIKAN_ATO[n] = static_cast<double>(k.jikan[1]);
+    r.KIFU_UE_JIKAN_MAE[n] = static_cast<double>(k.jikan[2]);
+    r.KIFU_UE_JIKAN_ATO[n] = static_cast<double>(k.jikan[3]);
 }
 
-KifuKyokumen 取得_棋譜局面(int n) {
+KifuKyokumen 取得_棋譜局面(const Kiroku& r, int n) {
     KifuKyokumen k;
     if (n < 0 || n > KIFU_MAX) return k;
     for (int x = 1; x <= 11; ++x)
-        for (int y = 1; y <= 11; ++y) k.ban[x][y] = KIFU_BAN[n][x][y];
+        for (int y = 1; y <= 11; ++y) k.ban[x][y] = r.KIFU_BAN[n][x][y];
     for (int i = 1; i <= 7; ++i) {
-        k.sita_mochi[i] = KIFU_SITA_MOCHI[n][i];
-        k.ue_mochi[i] = KIFU_UE_MOCHI[n][i];
+        k.sita_mochi[i] = r.KIFU_SITA_MOCHI[n][i];
+        k.ue_mochi[i] = r.KIFU_UE_MOCHI[n][i];
     }
-    k.jikan[0] = whole_seconds(KIFU_SITA_JIKAN_MAE[n]);
-    k.jikan[1] = whole_seconds(KIFU_SITA_JIKAN_ATO[n]);
-    k.jikan[2] = whole_seconds(KIFU_UE_JIKAN_MAE[n]);
-    k.jikan[3] = whole_seconds(KIFU_UE_JIKAN_ATO[n]);
+    k.jikan[0] = whole_seconds(r.KIFU_SITA_JIKAN_MAE[n]);
+    k.jikan[1] = whole_seconds(r.KIFU_SITA_JIKAN_ATO[n]);
+    k.jikan[2] = whole_seconds(r.KIFU_UE_JIKAN_MAE[n]);
+    k.jikan[3] = whole_seconds(r.KIFU_UE_JIKAN_ATO[n]);
     return k;
 }
 
@@ -183,8 +183,8 @@ std::string 変換_局面から棋譜行(const KifuKyokumen& k) {
     return line;
 }
 
-std::string 変換_棋譜行(int n) {
-    return 変換_局面から棋譜行(取得_棋譜局面(n));
+std::string 変換_棋譜行(const Kiroku& r, int n) {
+    return 変換_局面から棋譜行(取得_棋譜局面(r, n));
 }
 
 KifuKyokumen 変換_棋譜行から局面(const std::string& line, int sita_hu_keta, int ue_hu_keta) {
@@ -271,12 +271,12 @@ std::vector<std::string> 変換_棋譜ファイル行(const std::string& bytes) 
     return s.finish();
 }
 
-int 書込_棋譜ファイル(const std::string& path, const std::string& title, const std::string& upper,
-                      const std::string& lower) {
+int 書込_棋譜ファイル(const Kiroku& r, const std::string& path, const std::string& title,
+                      const std::string& upper, const std::string& lower) {
     std::string bytes;
     for (const std::string& header : {title, upper, lower}) bytes += to_sjis(one_line(header)) + "\r\n";
-    const int last = std::min(KIFU_TESUU, KIFU_MAX);
-    for (int n = 1; n <= last; ++n) bytes += 変換_棋譜行(n) + "\r\n";
+    const int last = std::min(r.KIFU_TESUU, KIFU_MAX);
+    for (int n = 1; n <= last; ++n) bytes += 変換_棋譜行(r, n) + "\r\n";
     return write_file_replacing(path, bytes);
 }
 

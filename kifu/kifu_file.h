@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/state.h"
+#include "kifu/record.h"
 
 #include <cstddef>
 #include <string>
@@ -20,12 +21,12 @@ struct KifuKyokumen {
 inline constexpr std::size_t KIFU_MIDASHI_GYOU = 3;
 
 // The entry of record index n (0..500); an index outside the record gives an empty entry.
-KifuKyokumen 取得_棋譜局面(int n);
+KifuKyokumen 取得_棋譜局面(const Kiroku& r, int n);
 // The record line of an entry: 518 characters, one more for each pawn count of 10 or more. A clock
 // beyond its five columns is written as the nearest value they hold.
 std::string 変換_局面から棋譜行(const KifuKyokumen& k);
 // The record line of index n.
-std::string 変換_棋譜行(int n);
+std::string 変換_棋譜行(const Kiroku& r, int n);
 // Reads one record line by its columns; the two pawn counts in hand take the given number of digits.
 // Missing or unreadable fields give 0; any bytes are accepted.
 KifuKyokumen 変換_棋譜行から局面(const std::string& line, int sita_hu_keta = 1, int ue_hu_keta = 1);
@@ -40,8 +41,8 @@ std::string 調査_棋譜局面(const KifuKyokumen& k);
 std::vector<std::string> 変換_棋譜ファイル行(const std::string& bytes);
 // Writes the three header lines and record lines 1 .. KIFU_TESUU to path, replacing a file of that name.
 // Returns 0, or the errno of the step that failed (an existing file is then left as it was).
-int 書込_棋譜ファイル(const std::string& path, const std::string& title, const std::string& upper,
-                      const std::string& lower);
+int 書込_棋譜ファイル(const Kiroku& r, const std::string& path, const std::string& title,
+                      const std::string& upper, const std::string& lower);
 // A kifu file read and checked before anything of the game is touched.
 struct KifuFileYomi {
     std::vector<std::string> lines;    // the header lines and at most KIFU_MAX record lines, as read
@@ -51,7 +52,7 @@ struct KifuFileYomi {
 };
 KifuFileYomi 読込_棋譜ファイル(const std::string& path);
 // Stores an entry as record index n.
-void 設定_棋譜局面(int n, const KifuKyokumen& k);
+void 設定_棋譜局面(Kiroku& r, int n, const KifuKyokumen& k);
 // The words said when a kifu file cannot be read or written, for an errno.
 std::string 取得_失敗理由(int e, bool writing);
 // The path of a file name in a folder of the file panel.

@@ -6,10 +6,11 @@
 #include "core/state.h"
 #include "kifu/kifu_file.h"
 #include "control/record_commands.h"
-#include "kifu/panel.h"
+#include "display/panel.h"
 #include "platform/folders.h"
 #include "sound/dslib.h"
 #include "sound/effects.h"
+#include "control/owner.h"
 
 #include <QDir>
 #include <QImage>

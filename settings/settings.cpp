@@ -71,7 +71,7 @@ bool read_file(std::string& bytes) {
 }
 
 // One line of the file; false when the line has no "=".
-bool apply_line(const std::string& line, void (*背景設定)(int n)) {
+bool apply_line(Settei& s, const std::string& line, void (*背景設定)(int n)) {
     const std::size_t eq = line.find('=');
     if (eq == std::string::npos) return false;
     const std::string key = line.substr(0, eq);
@@ -81,9 +81,9 @@ bool apply_line(const std::string& line, void (*背景設定)(int n)) {
             if (value == b.word) 背景設定(b.no);
     } else if (key == "移動指導") {
         const bool on = value == "ON";
-        SIDOU_IRO = on ? 15 : 2;
+        s.SIDOU_IRO = on ? 15 : 2;
         platform().menus().set_checked(MenuItem::SIDOU, on);
-        SIDOU_FLAG = on ? ON : OFF;
+        s.SIDOU_FLAG = on ? ON : OFF;
     } else if (key == "経過時間") {
         platform().menus().set_checked(MenuItem::KEIKA, value == "ON");
     } else if (key == "BGM") {
@@ -115,7 +115,7 @@ void writer_fallback() {
 
 } // namespace
 
-void 読込_環境設定ファイル(void (*背景設定)(int n)) {
+void 読込_環境設定ファイル(Settei& s, void (*背景設定)(int n)) {
     std::string bytes;
     // An empty file is what a write cut short used to leave: it is treated as no file at all.
     if (!read_file(bytes) || bytes.empty()) {
@@ -123,7 +123,7 @@ void 読込_環境設定ファイル(void (*背景設定)(int n)) {
         return;
     }
     for (const std::string& line : split_lines(bytes)) {
-        if (!apply_line(from_sjis(line), 背景設定)) {
+        if (!apply_line(s, from_sjis(line), 背景設定)) {
             reader_fallback(背景設定);
             return;
         }

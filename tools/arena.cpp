@@ -16,6 +16,7 @@
 #include "engine/search.h"
 #include "kifu/record.h"
 #include "tools/silent_platform.h"
+#include "control/owner.h"
 
 #include <algorithm>
 #include <chrono>

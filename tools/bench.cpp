@@ -24,6 +24,7 @@
 #include "platform/platform.h"
 #include "qt/art.h"
 #include "tools/silent_platform.h"
+#include "control/owner.h"
 
 #include <QGuiApplication>
 

@@ -4,6 +4,7 @@
 #include "control/play.h"
 #include "core/state.h"
 #include "kifu/record.h"
+#include "control/owner.h"
 
 // A move; a drop is from (-1, kind) for the upper and (13, kind + 2) for the lower player, as 駒移動
 // takes it.
@@ -18,16 +19,16 @@ inline void record_and_move(Mv m, double seconds) {
                       : m.fx == -1 ? UE_KOMA_BY_KIND[m.fy]
                                    : BAN[m.fx][m.fy];
     if (piece < 0) {
-        手順保存(m.fx, m.fy, m.tx, m.ty, piece, BAN[m.tx][m.ty], SITA_JIKAN, SITA_JIKAN + seconds, UE_JIKAN,
-                 UE_JIKAN);
+        手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, m.fx, m.fy, m.tx, m.ty, piece, BAN[m.tx][m.ty],
+                 SITA_JIKAN, SITA_JIKAN + seconds, UE_JIKAN, UE_JIKAN);
         SITA_JIKAN += seconds;
     } else {
-        手順保存(m.fx, m.fy, m.tx, m.ty, piece, BAN[m.tx][m.ty], SITA_JIKAN, SITA_JIKAN, UE_JIKAN,
-                 UE_JIKAN + seconds);
+        手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, m.fx, m.fy, m.tx, m.ty, piece, BAN[m.tx][m.ty],
+                 SITA_JIKAN, SITA_JIKAN, UE_JIKAN, UE_JIKAN + seconds);
         UE_JIKAN += seconds;
     }
     駒移動(m.fx, m.fy, m.tx, m.ty, piece);
     KIFU_NO += 1;
-    手順保存_着手後();
+    手順保存_着手後(TAIKYOKU.kifu, TAIKYOKU.pos);
     TESUU += 1;
 }

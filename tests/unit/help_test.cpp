@@ -7,6 +7,7 @@
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
 #include "support/wave.h"
+#include "control/owner.h"
 
 #include <gtest/gtest.h>
 
@@ -68,7 +69,7 @@ class Help : public ::testing::Test {
 };
 
 TEST_F(Help, ExplanationOpensThePageInTheFolderCurrentAtStartUp) {
-    KAISETU_Click();
+    KAISETU_Click(TAIKYOKU.settei);
     EXPECT_EQ(fake.browsed, std::vector<std::string>{page()});
     EXPECT_TRUE(fake.messages.empty());
     expect_game_untouched();
@@ -77,7 +78,7 @@ TEST_F(Help, ExplanationOpensThePageInTheFolderCurrentAtStartUp) {
 TEST_F(Help, AMissingPageIsToldAndNoBrowserOpened) {
     std::filesystem::remove(start.path() / "Tessora.htm");
     elsewhere.write("Tessora.htm", "not this one");
-    KAISETU_Click();
+    KAISETU_Click(TAIKYOKU.settei);
     EXPECT_TRUE(fake.browsed.empty());
     ASSERT_EQ(fake.messages.size(), 1u);
     EXPECT_EQ(fake.messages[0].rfind("解説 | ", 0), 0u);
@@ -87,7 +88,7 @@ TEST_F(Help, AMissingPageIsToldAndNoBrowserOpened) {
 
 TEST_F(Help, ABrowserThatWillNotStartIsTold) {
     fake.browser_works = false;
-    KAISETU_Click();
+    KAISETU_Click(TAIKYOKU.settei);
     EXPECT_EQ(fake.browsed, std::vector<std::string>{page()});
     ASSERT_EQ(fake.messages.size(), 1u);
     EXPECT_EQ(fake.messages[0].rfind("解説 | ", 0), 0u);
@@ -105,7 +106,7 @@ TEST_F(Help, VersionHidesTheFilePanelThenChimesThenShowsTheDialog) {
     fake.lists[0] = fake.lists[1] = fake.lists[2] = true;
     fake.io_visible = true;
 
-    VER_Click();
+    VER_Click(TAIKYOKU.settei);
     EXPECT_EQ(g_events,
               (std::vector<std::string>{"lists hidden", "io hidden", "sound play SONOTA", "dialog"}));
     EXPECT_FALSE(fake.lists[0] || fake.lists[1] || fake.lists[2] || fake.io_visible);
@@ -116,7 +117,7 @@ TEST_F(Help, VersionHidesTheFilePanelThenChimesThenShowsTheDialog) {
 
 TEST_F(Help, TheHomePageButtonOpensTheHelpPage) {
     fake.home_page_pressed = true;
-    VER_Click();
+    VER_Click(TAIKYOKU.settei);
     EXPECT_EQ(fake.browsed, std::vector<std::string>{page()});
     EXPECT_TRUE(fake.messages.empty());
 }
@@ -124,7 +125,7 @@ TEST_F(Help, TheHomePageButtonOpensTheHelpPage) {
 TEST_F(Help, TheHomePageButtonWithoutAHelpPageIsTold) {
     std::filesystem::remove(start.path() / "Tessora.htm");
     fake.home_page_pressed = true;
-    VER_Click();
+    VER_Click(TAIKYOKU.settei);
     EXPECT_TRUE(fake.browsed.empty());
     EXPECT_EQ(fake.messages.size(), 1u);
     expect_game_untouched();

@@ -6,13 +6,14 @@
 #include "core/state.h"
 #include "kifu/kifu_file.h"
 #include "control/record_commands.h"
-#include "kifu/panel.h"
+#include "display/panel.h"
 #include "kifu/record.h"
 #include "platform/codec.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
 
 #include "support/record_move.h"
+#include "control/owner.h"
 
 #include <gtest/gtest.h>
 
@@ -88,7 +89,7 @@ std::vector<Mv> pawn_hoarding_game() {
 
 std::vector<KifuKyokumen> entries(int from, int to) {
     std::vector<KifuKyokumen> v;
-    for (int n = from; n <= to; ++n) v.push_back(取得_棋譜局面(n));
+    for (int n = from; n <= to; ++n) v.push_back(取得_棋譜局面(TAIKYOKU.kifu, n));
     return v;
 }
 
@@ -167,8 +168,8 @@ TEST_F(KifuFile, RecordLineHasTheFixedColumnsOfTheFormat) {
     SITA_MOCHI[1] = 3;
     UE_MOCHI[7] = 2;
     KIFU_NO = 1;
-    手順保存(0, 0, 0, 0, 0, 0, 0, 1234.9, 7, 99999);
-    const std::string line = 変換_棋譜行(1);
+    手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, 0, 0, 0, 0, 0, 0, 0, 1234.9, 7, 99999);
+    const std::string line = 変換_棋譜行(TAIKYOKU.kifu, 1);
     ASSERT_EQ(line.size(), 518u);
     // Fields 12 to 22: file 9 from the top ring cell to the bottom one.
     EXPECT_EQ(line.substr(44, 44), "   0  20   0  10   0   0   0 -10   0 -20   0");
@@ -193,8 +194,8 @@ TEST_F(KifuFile, FieldsAreReadAsDecimalNumbersFromTheirStart) {
 
 TEST_F(KifuFile, ShortAndLongLinesGiveTheirFieldsByPosition) {
     play_all(OPENING);
-    const KifuKyokumen whole = 取得_棋譜局面(5);
-    const std::string line = 変換_棋譜行(5);
+    const KifuKyokumen whole = 取得_棋譜局面(TAIKYOKU.kifu, 5);
+    const std::string line = 変換_棋譜行(TAIKYOKU.kifu, 5);
 
     const KifuKyokumen cut = 変換_棋譜行から局面(line.substr(0, 200)); // 50 board fields
     for (int i = 0; i < 121; ++i) {
@@ -246,7 +247,7 @@ TEST_F(KifuFile, GameOfNMovesWritesThreePlusNLinesAndReadsBack) {
 
 TEST_F(KifuFile, GameOfOneMoveIsWrittenAndStepsToItsPosition) {
     play(OPENING[0]);
-    const KifuKyokumen after = 取得_棋譜局面(1);
+    const KifuKyokumen after = 取得_棋譜局面(TAIKYOKU.kifu, 1);
     EXPECT_EQ(after.ban[9][7], SITA_HU);
     write("one");
     EXPECT_EQ(fp.messages, std::vector<std::string>{"   | 棋譜を書き込みました"});
@@ -255,7 +256,7 @@ TEST_F(KifuFile, GameOfOneMoveIsWrittenAndStepsToItsPosition) {
     ASSERT_EQ(KIFU_TESUU, 1);
     fp.forget();
     AFTER_Click();
-    EXPECT_EQ(取得_棋譜局面(KIFU_NO), after);
+    EXPECT_EQ(取得_棋譜局面(TAIKYOKU.kifu, KIFU_NO), after);
     EXPECT_EQ(BAN[9][7], SITA_HU);
     AFTER_Click();
     EXPECT_EQ(fp.messages, std::vector<std::string>{"進む | 終わり"});
@@ -539,8 +540,9 @@ TEST_F(KifuFile, ClocksAreCappedAtFiveColumnsSoEveryLineReadsBack) {
         SITA_MOCHI[1] = r.sita_hu;
         UE_MOCHI[1] = r.ue_hu;
         KIFU_NO = 1;
-        手順保存(0, 0, 0, 0, 0, 0, r.clock, r.clock, r.clock, r.clock);
-        KifuKyokumen expected = 取得_棋譜局面(1);
+        手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, 0, 0, 0, 0, 0, 0, r.clock, r.clock, r.clock,
+                 r.clock);
+        KifuKyokumen expected = 取得_棋譜局面(TAIKYOKU.kifu, 1);
         for (long& t : expected.jikan) t = std::min(t, 99999L);
 
         write("clock");
@@ -549,7 +551,7 @@ TEST_F(KifuFile, ClocksAreCappedAtFiveColumnsSoEveryLineReadsBack) {
         EXPECT_EQ(lines[3].size(), 518u + (r.sita_hu >= 10) + (r.ue_hu >= 10));
         read("clock.棋譜");
         ASSERT_EQ(KIFU_TESUU, 1);
-        EXPECT_EQ(取得_棋譜局面(1), expected);
+        EXPECT_EQ(取得_棋譜局面(TAIKYOKU.kifu, 1), expected);
     }
 }
 
@@ -567,7 +569,7 @@ TEST_F(KifuFile, FailedReadNamesTheFileAndLeavesTheGameAsItWas) {
     const std::vector<KifuKyokumen> record = entries(0, KIFU_TESUU);
 
     // A file whose second record line (line 5) is an entry of this game changed by `edit`.
-    const KifuKyokumen good = 取得_棋譜局面(3);
+    const KifuKyokumen good = 取得_棋譜局面(TAIKYOKU.kifu, 3);
     auto with_line_5 = [&](void (*edit)(KifuKyokumen&)) {
         KifuKyokumen bad = good;
         edit(bad);
@@ -674,13 +676,13 @@ TEST_F(KifuFile, UnusualButPossiblePositionsAreRead) {
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
         初期設定();
-        手順保存(0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
-        KifuKyokumen k = 取得_棋譜局面(0);
+        手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+        KifuKyokumen k = 取得_棋譜局面(TAIKYOKU.kifu, 0);
         r.edit(k);
         dir.write("odd.棋譜", "t\r\nu\r\nl\r\n" + 変換_局面から棋譜行(k) + "\r\n");
         read("odd.棋譜");
         ASSERT_EQ(KIFU_TESUU, 1);
-        EXPECT_EQ(取得_棋譜局面(1), k);
+        EXPECT_EQ(取得_棋譜局面(TAIKYOKU.kifu, 1), k);
     }
 }
 

@@ -4,7 +4,7 @@
 #include "core/moves.h"
 #include "core/state.h"
 #include "control/record_commands.h"
-#include "kifu/panel.h"
+#include "display/panel.h"
 #include "kifu/record.h"
 #include "sound/dslib.h"
 #include "sound/effects.h"
@@ -14,6 +14,7 @@
 #include "support/wave.h"
 
 #include "support/record_move.h"
+#include "control/owner.h"
 
 #include <gtest/gtest.h>
 
@@ -334,7 +335,7 @@ TEST_F(Navigate, AKeptGameEndedByMateStaysEndedAgainstTheComputerOnly) {
     for (int mode : {MODE_MAN_COM, MODE_MAN_MAN}) {
         SCOPED_TRACE(mode);
         KIFU_NO = 0;
-        手順保存(0, 0, 0, 0, KARA, KARA, 0, 0, 0, 0);
+        手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, 0, 0, 0, 0, KARA, KARA, 0, 0, 0, 0);
         // The upper king boxed in by its own pawns, checked up file 6 by the rook the lower player moved.
         set_position({{6, 10, SITA_OU},
                       {6, 2, UE_OU},
@@ -344,7 +345,7 @@ TEST_F(Navigate, AKeptGameEndedByMateStaysEndedAgainstTheComputerOnly) {
                       {7, 3, UE_HU},
                       {6, 8, SITA_SYA}});
         KIFU_NO = 1;
-        手順保存(0, 0, 0, 0, KARA, KARA, 0, 7, 0, 0);
+        手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, 0, 0, 0, 0, KARA, KARA, 0, 7, 0, 0);
         初期設定();
         // The reader sets the sides from the first move: here the lower player moved first.
         SITA_GAWA = 1;

@@ -1,6 +1,6 @@
 // The record-file panel's logic: showing and hiding, the header position, volumes that are not ready.
 #include "control/record_commands.h"
-#include "kifu/panel.h"
+#include "display/panel.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
 

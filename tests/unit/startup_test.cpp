@@ -8,6 +8,7 @@
 #include "platform/folders.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
+#include "control/owner.h"
 
 #include <gtest/gtest.h>
 
@@ -145,13 +146,13 @@ INSTANTIATE_TEST_SUITE_P(Cells, PictureChoice, ::testing::ValuesIn(kPictures));
 
 TEST_F(StartUp, TextsOnTheBackgroundUseTheContrastColour) {
     HAIKEI_NO = 2;
-    EXPECT_EQ(取得_対背景色(), 14);
+    EXPECT_EQ(取得_対背景色(TAIKYOKU.settei), 14);
     HAIKEI_NO = 5;
-    EXPECT_EQ(取得_対背景色(), 15);
+    EXPECT_EQ(取得_対背景色(TAIKYOKU.settei), 15);
     HAIKEI_NO = 9;
-    EXPECT_EQ(取得_対背景色(), 12);
+    EXPECT_EQ(取得_対背景色(TAIKYOKU.settei), 12);
     HAIKEI_NO = 5;
-    描画_桝_数値();
+    描画_桝_数値(TAIKYOKU.pos, TAIKYOKU.settei);
     // File number 9 first: its shadow in black, then white 0.1 cell up and left.
     ASSERT_GE(fp.texts.size(), 2u);
     EXPECT_EQ(fp.texts[0].text, "9");
@@ -181,7 +182,7 @@ TEST(TextTables, ConvertValuesAndIndices) {
 TEST_F(StartUp, MoveNumberEndsAtTheSamePlace) {
     auto number_x = [&](int n) {
         fp.forget();
-        描画_手数(n, 15);
+        描画_手数(TAIKYOKU.pos, TAIKYOKU.settei, n, 15);
         return fp.texts.at(1).x;
     };
     EXPECT_DOUBLE_EQ(number_x(9), 1050 + 570 * 15.2);
@@ -194,13 +195,13 @@ TEST_F(StartUp, MoveNumberEndsAtTheSamePlace) {
 TEST_F(StartUp, MoveTextShowsRingCellsAsOffTheBoard) {
     SITA_GAWA = 1;
     UE_GAWA = -1;
-    描画_移動結果(SITA_GAWA, 3, 4, SITA_SYA_NARI);
+    描画_移動結果(TAIKYOKU.pos, TAIKYOKU.settei, SITA_GAWA, 3, 4, SITA_SYA_NARI);
     std::vector<std::string> shown;
     for (const auto& t : fp.texts)
         if (t.colour != 0) shown.push_back(t.text);
     EXPECT_EQ(shown, (std::vector<std::string>{"８", "三", "飛成"}));
     fp.forget();
-    描画_移動結果(UE_GAWA, 11, 7, UE_KIN);
+    描画_移動結果(TAIKYOKU.pos, TAIKYOKU.settei, UE_GAWA, 11, 7, UE_KIN);
     shown.clear();
     for (const auto& t : fp.texts)
         if (t.colour != 0) shown.push_back(t.text);
@@ -209,7 +210,7 @@ TEST_F(StartUp, MoveTextShowsRingCellsAsOffTheBoard) {
 
 TEST_F(StartUp, BlinkTakesFourWaitsPerCount) {
     const double start = fp.clock;
-    描画_駒点滅(UE_GIN, 5, 5, 2);
+    描画_駒点滅(TAIKYOKU.settei, UE_GIN, 5, 5, 2);
     EXPECT_NEAR(fp.clock - start, 0.8, 1e-9);
     EXPECT_EQ(fp.stamps.back().pic, Pic::UE_GIN_0);
 }

@@ -3,6 +3,7 @@
 #include "control/commands.h"
 #include "core/rules.h"
 #include "core/state.h"
+#include "control/owner.h"
 
 #include <algorithm>
 #include <iomanip>

@@ -1,6 +1,7 @@
 #include "tools/soak/invariants.h"
 
 #include "core/state.h"
+#include "control/owner.h"
 
 #include <cstdlib>
 #include <sstream>

@@ -1,8 +1,7 @@
-#include "kifu/panel.h"
+#include "display/panel.h"
 
 #include "core/state.h"
 #include "platform/platform.h"
-
 
 void 描画_可視(bool drive, bool folder, bool file) {
     platform().file_controls().show_lists(drive, folder, file);
