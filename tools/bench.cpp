@@ -5,8 +5,11 @@
 // A second column times the whole turn, com_ban, on a window that paints nothing and never waits: the
 // search plus the making of the move (record, ring turns, survey and mate test of the verdict).
 //
-// A last section times LEVEL4 (the searching computer, engine/) at its default node budget on the same
+// A section times LEVEL4 (the searching computer, engine/) at its default node budget on the same
 // positions: time per move, nodes per second, depth reached, with a signature of its own.
+//
+// The last section times a full repaint of a middle-game screen on the window's canvas at scales 1 and
+// 2, and a change to scale 3 with every picture drawn afresh for it, as a resize does.
 //
 //   tessora-bench [RUNS]      RUNS timed searches and turns per position and level (default 15)
 //   tessora-bench --signature one search and turn each, and only the signature line (the test's check)
@@ -17,7 +20,11 @@
 #include "engine/search.h"
 #include "kifu/record.h"
 #include "platform/platform.h"
+#include "display/draw.h"
+#include "qt/canvas.h"
 #include "tools/silent_platform.h"
+
+#include <QGuiApplication>
 
 #include <algorithm>
 #include <chrono>
@@ -225,6 +232,64 @@ bool bench_engine(int runs) {
     return stable;
 }
 
+// The window's canvas without the window.
+class ImageCanvas : public Canvas {
+  public:
+    void clear(int colour) override { image.clear(colour); }
+    void stamp(Pic p, double x, double y) override { image.stamp(p, x, y); }
+    void outline(int c, double x1, double y1, double x2, double y2) override {
+        image.outline(c, x1, y1, x2, y2);
+    }
+    void set_font_bold(bool bold) override { image.set_font_bold(bold); }
+    void print(double x, double y, const std::string& t, double points, int c) override {
+        image.print(x, y, t, points, c);
+    }
+    void refresh() override {}
+    CanvasImage image;
+};
+
+// The median time of f, each run after an untimed prepare.
+template <class F, class P> double median_ms(int runs, F&& f, P&& prepare) {
+    std::vector<double> ms;
+    for (int r = 0; r < runs; ++r) {
+        prepare();
+        const auto t0 = std::chrono::steady_clock::now();
+        f();
+        ms.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+    }
+    std::sort(ms.begin(), ms.end());
+    return ms[ms.size() / 2];
+}
+
+void bench_repaint(SilentPlatform& silent, int runs) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "tessora-bench";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    ImageCanvas canvas;
+    const QStringList missing = canvas.image.load_pictures();
+    Platform::Parts parts = Platform::parts_of(&silent);
+    parts.canvas = &canvas;
+    set_platform(parts);
+    set_up(positions()[1], 3);
+    HAIKEI_NO = 3;
+    canvas.image.clear(0);
+    画面_再描画();
+    const auto repaint = [&] { canvas.image.repaint(); };
+    const double one = median_ms(runs, repaint, [] {});
+    canvas.image.set_scale(2);
+    const double two = median_ms(runs, repaint, [] {});
+    const double three = median_ms(
+        runs, [&] { canvas.image.set_scale(3); }, [&] { canvas.image.set_scale(1); });
+    std::printf("\nrepaint of a middle-game screen (%zu operations kept%s)\n", canvas.image.kept(),
+                missing.isEmpty() ? "" : ", PICTURES MISSING");
+    std::printf("scale 1 %8.2f ms\nscale 2 %8.2f ms (%.2f times scale 1)\n", one, two, two / one);
+    std::printf("scale 3, pictures drawn afresh %8.2f ms\n", three);
+    set_platform(&silent);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -301,5 +366,6 @@ int main(int argc, char** argv) {
                     all_stable ? "same move on every run" : "MOVES DIFFER");
     if (signature_only) return all_restored && all_stable ? 0 : 1;
     const bool engine_stable = bench_engine(std::min(runs, 5));
+    bench_repaint(silent, runs);
     return all_restored && all_stable && engine_stable ? 0 : 1;
 }
