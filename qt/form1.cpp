@@ -286,19 +286,21 @@ void Form1::build_zoom_menu(QMenu* option) {
         connect(a, &QAction::triggered, this, [this, percent] { zoom_to(percent / 100.0); });
     }
     connect(zoom->addAction("画面に合わせる"), &QAction::triggered, this, [this] { showMaximized(); });
-    // Ctrl+plus is Ctrl+Shift+= on most keyboards, and Ctrl+= is taken for it too.
+    // Ctrl+plus comes with Shift on most keyboards, and Ctrl+= is taken for it too.
     auto step = [this](const QList<QKeySequence>& keys, double direction) {
         auto* a = new QAction(this);
         a->setShortcuts(keys);
         connect(a, &QAction::triggered, this, [this, direction] {
+            // A window sized for a step is within a pixel of it: that is the step it is at.
             const double quarters = view_->fit().scale / kZoomStep;
             const double next =
-                direction > 0 ? std::floor(quarters + 1e-6) + 1 : std::ceil(quarters - 1e-6) - 1;
+                direction > 0 ? std::floor(quarters + 0.01) + 1 : std::ceil(quarters - 0.01) - 1;
             zoom_to(std::max(CanvasImage::kMinScale, next * kZoomStep));
         });
         addAction(a);
     };
-    step({QKeySequence::ZoomIn, QKeySequence("Ctrl+="), QKeySequence("Ctrl+Shift+=")}, 1);
+    step({QKeySequence::ZoomIn, QKeySequence("Ctrl+="), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)},
+         1);
     step({QKeySequence::ZoomOut}, -1);
 }
 
@@ -488,7 +490,9 @@ void Form1::place_window() {
         setWindowState(windowState() | Qt::WindowMaximized);
         return;
     }
-    adjustSize();
+    // Its size hint, the canvas area the player left (scale 1 at first) under the menu bar; not
+    // adjustSize(), which would cut a tall window to two thirds of the screen.
+    resize(sizeHint());
     // The frame's position is known only once the window manager has framed the window.
     if (isVisible()) {
         place_frame();
