@@ -3,6 +3,7 @@
 #include "control/clock.h"
 #include "control/commands.h"
 #include "control/game.h"
+#include "display/draw.h"
 #include "qt/file_panel.h"
 #include "qt/form2.h"
 #include "qt/desktop.h"
@@ -32,6 +33,7 @@
 #include <cmath>
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -116,20 +118,18 @@ class CanvasView : public QWidget {
         QImage margin(area, QImage::Format_RGB32);
         margin.fill(Qt::black);
         QPainter p(&margin);
-        const double cell_w = 570, cell_h = 660, x0 = 1050, y0 = 700;
-        const double twips_per_device = 15.0 / canvas_.scale();
-        const int first_x =
-            static_cast<int>(std::floor((-fit_.offset.x() * twips_per_device - x0) / cell_w)) - 1;
-        const int last_x =
-            static_cast<int>(std::ceil(((area.width() - fit_.offset.x()) * twips_per_device - x0) / cell_w));
-        const int first_y =
-            static_cast<int>(std::floor((-fit_.offset.y() * twips_per_device - y0) / cell_h)) - 1;
-        const int last_y =
-            static_cast<int>(std::ceil(((area.height() - fit_.offset.y()) * twips_per_device - y0) / cell_h));
+        // The cells whose tiles reach into the area, from the twips at its edges.
+        const double twips = 15.0 / canvas_.scale();
+        auto cells = [&](int offset, int extent, double (*corner)(double)) {
+            const double pitch = corner(1) - corner(0);
+            return std::pair(static_cast<int>(std::floor((-offset * twips - corner(0)) / pitch)) - 1,
+                             static_cast<int>(std::ceil(((extent - offset) * twips - corner(0)) / pitch)));
+        };
+        const auto [first_x, last_x] = cells(fit_.offset.x(), area.width(), cell_x);
+        const auto [first_y, last_y] = cells(fit_.offset.y(), area.height(), cell_y);
         for (int x = first_x; x <= last_x; ++x)
             for (int y = first_y; y <= last_y; ++y) {
-                const double l = x0 + x * cell_w, t = y0 + y * cell_h;
-                const QRect r = canvas_.stamp_rect(margin_tile_, l, t);
+                const QRect r = canvas_.stamp_rect(margin_tile_, cell_x(x), cell_y(y));
                 p.drawImage(r.topLeft() + fit_.offset, canvas_.picture(margin_tile_, r.size()));
             }
         return margin;

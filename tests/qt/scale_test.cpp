@@ -159,3 +159,18 @@ TEST(Scale, AClickJustInsideAnyCornerOfACellHitsThatCellAndTheMarginHitsNothing)
             }
     }
 }
+
+TEST(Scale, AChangeOfScaleAndBackGivesTheVeryPixelsDrawnBefore) {
+    // Long enough that operations under later pictures have been dropped more than once: what the
+    // canvas keeps must still draw the same screen.
+    TempDir dir;
+    const ScriptResult r =
+        run_script("menu START\nclick L 5 8\nclick L 5 7\nbutton KAITEN_L\nbutton KAITEN_L\n"
+                   "menu UCHU\nclick L 5 4\nclick L 5 5\nbutton KAITEN_R\nmenu SIDOU\n"
+                   "click L 3 8\nclick L 3 7\nmenu TATAMI\nclick L 4 4\nclick L 4 5\n"
+                   "pixels\nscale 1.37\nscale 1\npixels\n",
+                   dir);
+    const std::vector<std::string> shots = r.starting("pixels");
+    ASSERT_EQ(shots.size(), 2u);
+    EXPECT_EQ(shots[0], shots[1]);
+}
