@@ -309,8 +309,13 @@ void Form1::zoom_to(double scale) {
     const QSize wanted(static_cast<int>(std::lround(CanvasImage::kWidth * scale)),
                        static_cast<int>(std::lround(CanvasImage::kHeight * scale)));
     view_->set_wanted(wanted);
-    // The frame keeps its place; the window grows by what the canvas area needs.
-    resize(size() + wanted - view_->size());
+    // The frame keeps its place; the window grows by what the canvas area needs, but not past the
+    // screen (the canvas then fits what there is).
+    QSize window = size() + wanted - view_->size();
+    if (const QScreen* s = screen())
+        window =
+            window.boundedTo(s->availableGeometry().size() - (frameGeometry().size() - geometry().size()));
+    resize(window);
 }
 
 void Form1::fit_controls() {
