@@ -14,10 +14,6 @@
 
 namespace {
 
-QRect twips(int left, int top, int width, int height) {
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
 const char* const kUp = "..";
 
 void light_yellow(QWidget* w) {
@@ -25,6 +21,11 @@ void light_yellow(QWidget* w) {
 }
 
 } // namespace
+
+void place_in_twips(QWidget* control, const QRect& twips) {
+    control->setProperty("twips", twips);
+    control->setGeometry(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
+}
 
 QStringList user_drives(const QList<MountPoint>& mounts, const QString& home) {
     static const QByteArrayList kNotVolumes = {"tmpfs",  "ramfs",   "devtmpfs", "proc",    "sysfs",
@@ -49,11 +50,11 @@ QStringList user_drives(const QList<MountPoint>& mounts, const QString& home) {
 
 FilePanel::FilePanel(QWidget* parent) : QObject(parent) {
     drive1_ = new QComboBox(parent);
-    drive1_->setGeometry(twips(240, 360, 2535, 300));
+    place_in_twips(drive1_, QRect(240, 360, 2535, 300));
     dir1_ = new QListWidget(parent);
-    dir1_->setGeometry(twips(240, 600, 2535, 1710));
+    place_in_twips(dir1_, QRect(240, 600, 2535, 1710));
     file1_ = new QListWidget(parent);
-    file1_->setGeometry(twips(240, 2280, 2535, 930));
+    place_in_twips(file1_, QRect(240, 2280, 2535, 930));
     for (QWidget* w :
          {static_cast<QWidget*>(drive1_), static_cast<QWidget*>(dir1_), static_cast<QWidget*>(file1_)})
         light_yellow(w);
@@ -62,18 +63,18 @@ FilePanel::FilePanel(QWidget* parent) : QObject(parent) {
     const int label_tops[4] = {3120, 2880, 2640, 2400};
     for (int i = 0; i < 4; ++i) {
         labels_[i] = new QLabel(QString::fromUtf8(captions[i]), parent);
-        labels_[i]->setGeometry(twips(120, label_tops[i], 855, 255));
+        place_in_twips(labels_[i], QRect(120, label_tops[i], 855, 255));
         labels_[i]->setAutoFillBackground(true);
     }
     const int box_tops[5] = {0, 3120, 2400, 2640, 2880}; // Text1 .. Text4
     texts_[0] = nullptr;
     for (int i = 1; i <= 4; ++i) {
         texts_[i] = new QLineEdit(parent);
-        texts_[i]->setGeometry(twips(960, box_tops[i], 2295, 270));
+        place_in_twips(texts_[i], QRect(960, box_tops[i], 2295, 270));
         light_yellow(texts_[i]);
     }
     command1_ = new QPushButton("RETURN", parent);
-    command1_->setGeometry(twips(3360, 3360, 855, 375));
+    place_in_twips(command1_, QRect(3360, 3360, 855, 375));
 
     connect(command1_, &QPushButton::clicked, this, [] { Command1_Click(); });
     connect(texts_[1], &QLineEdit::returnPressed, this, [] { Command1_Click(); });
@@ -154,7 +155,7 @@ void FilePanel::fill_drives() {
 void FilePanel::fill_folders() {
     dir1_->clear();
     auto* here = new QListWidgetItem(folder_, dir1_);
-    QFont bold = here->font();
+    QFont bold = dir1_->font(); // the list's, which follows the canvas's scale
     bold.setBold(true);
     here->setFont(bold);
     if (!QDir(folder_).isRoot()) {

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 class QComboBox;
+class QRect;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -28,6 +29,10 @@ struct MountPoint {
 // file systems and the bind mounts of containers and sandboxes are not drives a player keeps
 // records on.
 QStringList user_drives(const QList<MountPoint>& mounts, const QString& home);
+
+// Places a control on the canvas at its twips (left, top, width, height); the window keeps them when
+// the canvas is scaled.
+void place_in_twips(QWidget* control, const QRect& twips);
 
 class FilePanel : public QObject {
     Q_OBJECT

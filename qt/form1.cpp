@@ -3,8 +3,10 @@
 #include "control/clock.h"
 #include "control/commands.h"
 #include "control/game.h"
+#include "display/draw.h"
 #include "qt/file_panel.h"
 #include "qt/form2.h"
+#include "qt/desktop.h"
 #include "qt/quit_signals.h"
 
 #include <QApplication>
@@ -25,8 +27,13 @@
 #include <QThread>
 #include <QTime>
 #include <QTimer>
+#include <QListWidget>
 #include <QUrl>
 #include <algorithm>
+#include <cmath>
+#include <functional>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -40,31 +47,102 @@ QString box_title(const std::string& title) {
     return title.empty() ? QString(kProgramName) : q(title);
 }
 
-// The client area: shows the canvas and turns mouse presses into Form_MouseDown in twips.
-class View : public QWidget {
+} // namespace
+
+// The client area: shows the canvas at the largest scale that fits, centred on the background tiles,
+// and turns mouse presses on the canvas into Form_MouseDown in twips.
+class CanvasView : public QWidget {
   public:
-    View(CanvasImage& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
-        setFixedSize(CanvasImage::kWidth, CanvasImage::kHeight);
+    CanvasView(CanvasImage& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
+        setMinimumSize(QSize(CanvasImage::kWidth, CanvasImage::kHeight) * CanvasImage::kMinScale);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
+    QSize sizeHint() const override { return wanted_; }
+    void set_wanted(QSize size) { wanted_ = size; }
+    const CanvasFit& fit() const { return fit_; }
+    std::function<void()> on_fit; // the controls follow the canvas
+
+    // The canvas has changed where its device rectangle shows.
+    void canvas_changed() { update(canvas_rect().toAlignedRect()); }
+    // The background tile may have changed: the margin shows the canvas's.
+    void background_changed() {
+        if (margin_tile_ != canvas_.background()) {
+            margin_.reset();
+            update();
+        }
+    }
+
   protected:
+    void resizeEvent(QResizeEvent* e) override {
+        QWidget::resizeEvent(e);
+        refit();
+    }
     void paintEvent(QPaintEvent*) override {
+        if (fit_.device != devicePixelRatioF()) refit(); // moved to a screen of another density
         QPainter p(this);
-        p.drawImage(0, 0, canvas_.image());
+        const QImage& image = canvas_.image();
+        if (image.size() != size() * fit_.device) {
+            if (!margin_) margin_ = draw_margin();
+            p.drawImage(QRectF(QPointF(0, 0), QSizeF(margin_->size()) / fit_.device), *margin_);
+        }
+        p.drawImage(canvas_rect(), image);
     }
     void mousePressEvent(QMouseEvent* e) override {
+        const std::optional<QPointF> at = fit_.twips(canvas_, e->position());
+        if (!at) return; // the margin is not the canvas
         const int button = e->button() == Qt::RightButton ? 2 : e->button() == Qt::LeftButton ? 1 : 4;
         int shift = 0;
         if (e->modifiers() & Qt::ShiftModifier) shift |= 1;
         if (e->modifiers() & Qt::ControlModifier) shift |= 2;
         if (e->modifiers() & Qt::AltModifier) shift |= 4;
-        Form_MouseDown(button, shift, e->position().x() * 15, e->position().y() * 15);
+        Form_MouseDown(button, shift, at->x(), at->y());
     }
 
   private:
+    QRectF canvas_rect() const {
+        return QRectF(QPointF(fit_.offset) / fit_.device, QSizeF(canvas_.image().size()) / fit_.device);
+    }
+    void refit() {
+        fit_ = CanvasFit::into(size(), devicePixelRatioF());
+        canvas_.set_scale(fit_.scale * fit_.device);
+        margin_.reset();
+        if (on_fit) on_fit();
+        update();
+    }
+    // The background tiles continued past the canvas's edges, in the canvas's order and sizes.
+    std::optional<QImage> draw_margin() {
+        margin_tile_ = canvas_.background();
+        const QSize area = size() * fit_.device;
+        QImage margin(area, QImage::Format_RGB32);
+        margin.fill(Qt::black);
+        QPainter p(&margin);
+        // The cells whose tiles reach into the area, from the twips at its edges.
+        const double twips = 15.0 / canvas_.scale();
+        auto cells = [&](int offset, int extent, double (*corner)(double)) {
+            const double pitch = corner(1) - corner(0);
+            return std::pair(static_cast<int>(std::floor((-offset * twips - corner(0)) / pitch)) - 1,
+                             static_cast<int>(std::ceil(((extent - offset) * twips - corner(0)) / pitch)));
+        };
+        const auto [first_x, last_x] = cells(fit_.offset.x(), area.width(), cell_x);
+        const auto [first_y, last_y] = cells(fit_.offset.y(), area.height(), cell_y);
+        for (int x = first_x; x <= last_x; ++x)
+            for (int y = first_y; y <= last_y; ++y) {
+                const QRect r = canvas_.stamp_rect(margin_tile_, cell_x(x), cell_y(y));
+                p.drawImage(r.topLeft() + fit_.offset, canvas_.picture(margin_tile_, r.size()));
+            }
+        return margin;
+    }
+
     CanvasImage& canvas_;
+    CanvasFit fit_;
+    QSize wanted_{CanvasImage::kWidth, CanvasImage::kHeight};
+    std::optional<QImage> margin_;
+    Pic margin_tile_ = Pic::None;
 };
+
+namespace {
 
 struct CheckItem {
     MenuItem item;
@@ -80,6 +158,12 @@ const CheckItem kCheckItems[] = {
 void run(const char* name) {
     if (const Command* c = find_command(name)) c->handler();
 }
+
+// The window's size as the player left it: the canvas area below the menu bar, and whether maximised.
+const char* const kCanvasSizeKey = "window/canvas_size";
+const char* const kMaximizedKey = "window/maximized";
+// Zoom from the keyboard and the menu goes in quarters.
+constexpr double kZoomStep = 0.25;
 
 // Counts a message box or a wait that runs inside a handler.
 class Modal {
@@ -97,7 +181,11 @@ class Modal {
 
 Form1::Form1() {
     setWindowTitle(kProgramName);
-    view_ = new View(canvas_, this);
+    view_ = new CanvasView(canvas_, this);
+    const QSize left = preference(kCanvasSizeKey).toSize();
+    if (left.isValid() && left.width() >= view_->minimumWidth() && left.height() >= view_->minimumHeight())
+        view_->set_wanted(left);
+    view_->on_fit = [this] { fit_controls(); };
     setCentralWidget(view_);
     build_menus();
     build_controls();
@@ -180,6 +268,7 @@ void Form1::build_menus() {
     add_item(option, "移動指導", "SIDOU", true);
     add_item(option, "経過時間", "KEIKA", true);
     add_item(option, "BGM", "BGM", true);
+    build_zoom_menu(option);
 
     QMenu* sonota = menu("その他", "SONOTA", nullptr);
     add_item(sonota, "解説", "KAISETU");
@@ -188,11 +277,89 @@ void Form1::build_menus() {
     for (const CheckItem& c : kCheckItems) checks_[c.item] = findChild<QAction*>(c.name);
 }
 
+void Form1::build_zoom_menu(QMenu* option) {
+    QMenu* zoom = option->addMenu("表示倍率");
+    zoom->setObjectName("ZOOM");
+    for (int percent : {100, 125, 150, 200}) {
+        QAction* a = zoom->addAction(QString("%1%").arg(percent));
+        if (percent == 100) a->setShortcut(QKeySequence("Ctrl+0"));
+        connect(a, &QAction::triggered, this, [this, percent] { zoom_to(percent / 100.0); });
+    }
+    connect(zoom->addAction("画面に合わせる"), &QAction::triggered, this, [this] { showMaximized(); });
+    // Ctrl+plus comes with Shift on most keyboards, and Ctrl+= is taken for it too.
+    auto step = [this](const QList<QKeySequence>& keys, double direction) {
+        auto* a = new QAction(this);
+        a->setShortcuts(keys);
+        connect(a, &QAction::triggered, this, [this, direction] {
+            // A window sized for a step is within a pixel of it: that is the step it is at.
+            const double quarters = view_->fit().scale / kZoomStep;
+            const double next =
+                direction > 0 ? std::floor(quarters + 0.01) + 1 : std::ceil(quarters - 0.01) - 1;
+            zoom_to(std::max(CanvasImage::kMinScale, next * kZoomStep));
+        });
+        addAction(a);
+    };
+    step({QKeySequence::ZoomIn, QKeySequence("Ctrl+="), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)},
+         1);
+    step({QKeySequence::ZoomOut}, -1);
+}
+
+void Form1::zoom_to(double scale) {
+    if (isMaximized() || isFullScreen()) showNormal();
+    const QSize wanted(static_cast<int>(std::lround(CanvasImage::kWidth * scale)),
+                       static_cast<int>(std::lround(CanvasImage::kHeight * scale)));
+    view_->set_wanted(wanted);
+    // The frame keeps its place; the window grows by what the canvas area needs, but not past the
+    // screen (the canvas then fits what there is).
+    QSize window = size() + wanted - view_->size();
+    if (const QScreen* s = screen())
+        window =
+            window.boundedTo(s->availableGeometry().size() - (frameGeometry().size() - geometry().size()));
+    resize(window);
+}
+
+void Form1::fit_controls() {
+    const CanvasFit& fit = view_->fit();
+    for (QWidget* w : view_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QVariant twips = w->property("twips");
+        if (!twips.isValid()) continue;
+        w->setGeometry(fit.logical(twips.toRect()));
+        QVariant points = w->property("points");
+        if (!points.isValid()) {
+            points = w->font().pointSizeF();
+            w->setProperty("points", points);
+        }
+        QFont font = w->font();
+        font.setPointSizeF(points.toDouble() * fit.scale);
+        w->setFont(font);
+        // A list's bold entry (the current folder) has a font of its own.
+        if (auto* list = qobject_cast<QListWidget*>(w)) {
+            for (int i = 0; i < list->count(); ++i) {
+                if (!list->item(i)->font().bold()) continue;
+                QFont bold = font;
+                bold.setBold(true);
+                list->item(i)->setFont(bold);
+            }
+        }
+        const QVariant pic = w->property("pic");
+        if (auto* button = qobject_cast<QPushButton*>(w); button && pic.isValid()) {
+            const Pic p = static_cast<Pic>(pic.toInt());
+            const PicInfo& info = pic_info(p);
+            const QSize device(static_cast<int>(std::lround(info.width * fit.scale * fit.device)),
+                               static_cast<int>(std::lround(info.height * fit.scale * fit.device)));
+            QPixmap face = QPixmap::fromImage(canvas_.picture(p, device));
+            face.setDevicePixelRatio(fit.device);
+            button->setIcon(face);
+            button->setIconSize(QSizeF(QSizeF(device) / fit.device).toSize());
+        }
+    }
+}
+
 void Form1::build_controls() {
     auto arrow_button = [&](const char* name, Pic pic, int left) {
         auto* b = new QPushButton(view_);
         b->setObjectName(name);
-        b->setGeometry(left / 15, 120 / 15, 1095 / 15, 495 / 15);
+        place_in_twips(b, QRect(left, 120, 1095, 495));
         b->setFocusPolicy(Qt::NoFocus);
         connect(b, &QPushButton::clicked, this, [name] { run(name); });
         b->setProperty("pic", static_cast<int>(pic));
@@ -205,13 +372,7 @@ void Form1::build_controls() {
 
 void Form1::load_pictures() {
     const QStringList missing = canvas_.load_pictures();
-    for (QPushButton* b : view_->findChildren<QPushButton*>()) {
-        const QVariant pic = b->property("pic");
-        if (!pic.isValid()) continue;
-        const QImage& img = canvas_.picture(static_cast<Pic>(pic.toInt()));
-        b->setIcon(QPixmap::fromImage(img));
-        b->setIconSize(img.size());
-    }
+    fit_controls();
     if (!missing.isEmpty()) {
         // The names go into the details, so that the box fits the screen however many are missing.
         QMessageBox box(QMessageBox::Warning, kProgramName,
@@ -230,18 +391,19 @@ void Form1::clear(int colour) {
 }
 void Form1::stamp(Pic p, double x, double y) {
     canvas_.stamp(p, x, y);
-    view_->update();
+    view_->background_changed();
+    view_->canvas_changed();
 }
 void Form1::outline(int c, double x1, double y1, double x2, double y2) {
     canvas_.outline(c, x1, y1, x2, y2);
-    view_->update();
+    view_->canvas_changed();
 }
 void Form1::set_font_bold(bool bold) {
     canvas_.set_font_bold(bold);
 }
 void Form1::print(double x, double y, const std::string& text, double points, int colour) {
     canvas_.print(x, y, text, points, colour);
-    view_->update();
+    view_->canvas_changed();
 }
 void Form1::refresh() {
     view_->repaint();
@@ -329,7 +491,13 @@ void Form1::show_title(bool visible) {
 void Form1::place_window() {
     // A window with its top edge at -60 twips is a maximised one: it keeps its size and place.
     if (isMaximized() || isFullScreen() || frameGeometry().top() * 15 == -60) return;
-    adjustSize();
+    if (preference(kMaximizedKey, false).toBool()) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    // Its size hint, the canvas area the player left (scale 1 at first) under the menu bar; not
+    // adjustSize(), which would cut a tall window to two thirds of the screen.
+    resize(sizeHint());
     // The frame's position is known only once the window manager has framed the window.
     if (isVisible()) {
         place_frame();
@@ -361,7 +529,13 @@ void Form1::place_once() {
     place_frame();
 }
 
+void Form1::remember_size() {
+    set_preference(kMaximizedKey, isMaximized());
+    if (!isMaximized() && !isFullScreen()) set_preference(kCanvasSizeKey, view_->size());
+}
+
 void Form1::end_program() {
+    remember_size();
     ending_ = true;
     timer1_->stop();
     QApplication::exit(0);
@@ -410,6 +584,7 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    if (!ending_) remember_size();
     if (!ending_) Form_Unload();
     ending_ = true;
     timer1_->stop();

@@ -9,9 +9,11 @@
 #include <map>
 
 class QAction;
+class QMenu;
 class QMessageBox;
 class QTimer;
 class QWidget;
+class CanvasView;
 class FilePanel;
 
 class Form1 : public QMainWindow,
@@ -79,10 +81,16 @@ class Form1 : public QMainWindow,
     void place_once();
     void build_menus();
     void build_controls();
+    void build_zoom_menu(QMenu* option);
+    // The window sized for the canvas at that scale.
+    void zoom_to(double scale);
+    // The buttons and the file panel where their twips are on the scaled canvas.
+    void fit_controls();
+    void remember_size();
     QAction* add_item(QMenu* menu, const QString& caption, const char* name, bool checkable = false);
 
     CanvasImage canvas_;
-    QWidget* view_ = nullptr;
+    CanvasView* view_ = nullptr;
     QWidget* title_ = nullptr;
     QTimer* timer1_ = nullptr;
     FilePanel* panel_ = nullptr;

@@ -242,6 +242,11 @@ bool ScriptPlatform::command(const std::string& raw) {
         dump();
     } else if (verb == "pixels") {
         pixels();
+    } else if (verb == "scale") {
+        double s = 0;
+        if (!(in >> s) || !(s >= CanvasImage::kMinScale && s <= 8))
+            return fail("expected a scale from 0.5 to 8");
+        canvas_.set_scale(s);
     } else if (verb == "shot") {
         std::string file;
         in >> file;

@@ -5,26 +5,30 @@
 // A second column times the whole turn, com_ban, on a window that paints nothing and never waits: the
 // search plus the making of the move (record, ring turns, survey and mate test of the verdict).
 //
-// A last section times LEVEL4 (the searching computer, engine/) at its default node budget on the same
+// A section times LEVEL4 (the searching computer, engine/) at its default node budget on the same
 // positions: time per move, nodes per second, depth reached, with a signature of its own.
 //
 // "pictures at scale 3" times qt/art drawing every picture the canvas stamps (all but the two dialog
 // pictures) at three times its natural size, as a board scaled by 3 asks for them: the first pass
 // (fonts loaded, lettering laid out) and the median of the later passes.
+// The last section times a full repaint of a middle-game screen on the window's canvas at scales 1 and
+// 2, and a change to scale 3 with every picture drawn afresh for it, as a resize does.
 //
 //   tessora-bench [RUNS]      RUNS timed searches and turns per position and level (default 15)
 //   tessora-bench --signature one search and turn each, and only the signature line (the test's check)
 //   tessora-bench --pictures  only the pictures at scale 3
 #include "com/com.h"
-#include "control/play.h"
 #include "com/mate.h"
+#include "control/owner.h"
+#include "control/play.h"
 #include "core/state.h"
+#include "display/draw.h"
 #include "engine/search.h"
 #include "kifu/record.h"
 #include "platform/platform.h"
 #include "qt/art.h"
+#include "qt/canvas.h"
 #include "tools/silent_platform.h"
-#include "control/owner.h"
 
 #include <QGuiApplication>
 
@@ -266,9 +270,7 @@ double cpu_ms() {
 // to a size not drawn before draws every picture anew but the letters' outlines; drawn again at a
 // size already drawn, the squares, plates and piece faces of that size are kept. Wall time, and the
 // processor time beside it, which other programs running at the same time disturb less.
-bool bench_pictures(int argc, char** argv, int runs) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0); // drawing needs the fonts, not a display
-    QGuiApplication app(argc, argv);
+bool bench_pictures(int runs) {
     bool ok = true;
     int count = 0;
     struct Time {
@@ -301,12 +303,67 @@ bool bench_pictures(int argc, char** argv, int runs) {
     return ok;
 }
 
+// The window's canvas without the window.
+class ImageCanvas : public Canvas {
+  public:
+    void clear(int colour) override { image.clear(colour); }
+    void stamp(Pic p, double x, double y) override { image.stamp(p, x, y); }
+    void outline(int c, double x1, double y1, double x2, double y2) override {
+        image.outline(c, x1, y1, x2, y2);
+    }
+    void set_font_bold(bool bold) override { image.set_font_bold(bold); }
+    void print(double x, double y, const std::string& t, double points, int c) override {
+        image.print(x, y, t, points, c);
+    }
+    void refresh() override {}
+    CanvasImage image;
+};
+
+// The median time of f, each run after an untimed prepare.
+template <class F, class P> double median_ms(int runs, F&& f, P&& prepare) {
+    std::vector<double> ms;
+    for (int r = 0; r < runs; ++r) {
+        prepare();
+        const auto t0 = std::chrono::steady_clock::now();
+        f();
+        ms.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+    }
+    std::sort(ms.begin(), ms.end());
+    return ms[ms.size() / 2];
+}
+
+void bench_repaint(SilentPlatform& silent, int runs) {
+    ImageCanvas canvas;
+    const QStringList missing = canvas.image.load_pictures();
+    Platform::Parts parts = Platform::parts_of(&silent);
+    parts.canvas = &canvas;
+    set_platform(parts);
+    set_up(positions()[1], 3);
+    HAIKEI_NO = 3;
+    canvas.image.clear(0);
+    画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
+    const auto repaint = [&] { canvas.image.repaint(); };
+    const double one = median_ms(runs, repaint, [] {});
+    canvas.image.set_scale(2);
+    const double two = median_ms(runs, repaint, [] {});
+    const double three = median_ms(
+        runs, [&] { canvas.image.set_scale(3); }, [&] { canvas.image.set_scale(1); });
+    std::printf("\nrepaint of a middle-game screen (%zu operations kept%s)\n", canvas.image.kept(),
+                missing.isEmpty() ? "" : ", PICTURES MISSING");
+    std::printf("scale 1 %8.2f ms\nscale 2 %8.2f ms (%.2f times scale 1)\n", one, two, two / one);
+    std::printf("scale 3, pictures drawn afresh %8.2f ms\n", three);
+    set_platform(&silent);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0); // drawing needs the fonts, not a display
+    QGuiApplication app(argc, argv);
     const bool signature_only = argc > 1 && std::strcmp(argv[1], "--signature") == 0;
     if (argc > 1 && std::strcmp(argv[1], "--pictures") == 0) {
-        return bench_pictures(argc, argv, 6) ? 0 : 1;
+        return bench_pictures(6) ? 0 : 1;
     }
     const int runs = signature_only ? 1 : argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     SilentPlatform silent;
@@ -380,6 +437,7 @@ int main(int argc, char** argv) {
                     all_stable ? "same move on every run" : "MOVES DIFFER");
     if (signature_only) return all_restored && all_stable ? 0 : 1;
     const bool engine_stable = bench_engine(std::min(runs, 5));
-    const bool pictures_ok = bench_pictures(argc, argv, std::max(2, std::min(runs, 6)));
+    const bool pictures_ok = bench_pictures(std::max(2, std::min(runs, 6)));
+    bench_repaint(silent, runs);
     return all_restored && all_stable && engine_stable && pictures_ok ? 0 : 1;
 }

@@ -12,6 +12,8 @@ for tool in Xvfb openbox xdotool xwininfo xprop xwd xwdtopnm ppmhist; do
 done
 
 work=$(mktemp -d)
+# The window size the player left is remembered: start from none.
+export XDG_CONFIG_HOME="$work/config"
 pids=()
 cleanup() {
   for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null; done
