@@ -13,7 +13,10 @@
 #include "core/moves.h"
 #include "core/rules.h"
 #include "core/state.h"
+#include "help/help.h"
 #include "kifu/record.h"
+#include "settings/settings.h"
+#include "sound/effects.h"
 
 #include <string>
 
@@ -224,4 +227,30 @@ inline int 調査_自王逃道() {
 
 inline void 調査_移動結果(int n, int& out_x, int& out_y, int& out_piece) {
     調査_移動結果(TAIKYOKU.kifu, n, out_x, out_y, out_piece);
+}
+
+// The settings file, the sounds and the help page, told on the program's own dialogs and menus.
+inline void 読込_環境設定ファイル(Settei& s, void (*背景設定)(int n)) {
+    読込_環境設定ファイル(s, platform().menus(), platform().dialogs(), 背景設定);
+}
+inline void 書込_環境設定ファイル() {
+    書込_環境設定ファイル(platform().menus(), platform().dialogs());
+}
+inline void チェック設定(int n) {
+    チェック設定(platform().menus(), n);
+}
+inline void 初期化_サウンド(int window) {
+    初期化_サウンド(window, platform().dialogs());
+}
+inline int 読込_効果音(const std::string& file, int flags) {
+    return 読込_効果音(file, flags, platform().dialogs());
+}
+inline void 効果音_準備() {
+    効果音_準備(platform().dialogs());
+}
+inline void KAISETU_Click(const Settei& s) {
+    KAISETU_Click(s, platform().dialogs());
+}
+inline void VER_Click(const Settei& s) {
+    VER_Click(s, platform().dialogs(), platform().file_controls());
 }

@@ -79,6 +79,10 @@ Pic 取得_絵(int code, double x, double y) {
     return plate_code && ring_cell ? f->ring : f->board;
 }
 
+void 待機_秒(double seconds) {
+    platform().clock().wait(seconds);
+}
+
 void 描画_絵(int code, double x, double y) {
     const Pic p = 取得_絵(code, x, y);
     if (p != Pic::None) platform().canvas().stamp(p, cell_x(x), cell_y(y));

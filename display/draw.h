@@ -12,6 +12,9 @@ constexpr double cell_y(double y) {
     return 700 + 660 * y;
 }
 
+// Waits with the window painted and exposed but no input handled (the blink, the pause after a move).
+void 待機_秒(double seconds);
+
 void 描画_絵(int code, double x, double y);
 Pic 取得_絵(int code, double x, double y); // the picture 描画_絵 paints for code at (x, y)
 void 描画_桝輪郭(int colour, double x, double y);

@@ -14,26 +14,25 @@ namespace {
 
 // The help page beside the program, in the folder that was current at start-up. The program has no
 // web home page, so the version dialog's home-page button opens this page too.
-void open_help_page(const std::string& folder) {
+void open_help_page(const std::string& folder, Dialogs& dialogs) {
     const std::string page = folder + "/Tessora.htm";
     std::error_code ec;
     if (!std::filesystem::is_regular_file(std::filesystem::path(page), ec)) {
-        platform().dialogs().message("解説ページ「" + page + "」が見つかりません。", "解説");
+        dialogs.message("解説ページ「" + page + "」が見つかりません。", "解説");
         return;
     }
-    if (!platform().dialogs().open_browser(page))
-        platform().dialogs().message("ブラウザを起動できないため、解説ページを開けませんでした。\n" + page,
-                                     "解説");
+    if (!dialogs.open_browser(page))
+        dialogs.message("ブラウザを起動できないため、解説ページを開けませんでした。\n" + page, "解説");
 }
 
 } // namespace
 
-void KAISETU_Click(const Settei& s) {
-    open_help_page(s.KIDOU_DIR);
+void KAISETU_Click(const Settei& s, Dialogs& dialogs) {
+    open_help_page(s.KIDOU_DIR, dialogs);
 }
 
-void VER_Click(const Settei& s) {
-    platform().file_controls().close();
+void VER_Click(const Settei& s, Dialogs& dialogs, FileControls& panel) {
+    panel.close();
     dsPlay(OTO_SONOTA);
-    if (platform().dialogs().version_dialog()) open_help_page(s.KIDOU_DIR);
+    if (dialogs.version_dialog()) open_help_page(s.KIDOU_DIR, dialogs);
 }

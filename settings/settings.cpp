@@ -45,12 +45,12 @@ constexpr std::size_t kMaxSettingsBytes = 64 * 1024;
 bool g_unwritable_told = false; // the player knows the options are not being kept
 
 // Said once while the file stays unwritable, so option changes are not lost without a word.
-void tell_unwritable() {
+void tell_unwritable(Dialogs& dialogs) {
     if (g_unwritable_told) return;
     g_unwritable_told = true;
-    platform().dialogs().warning("設定ファイル「" + settings_file() +
-                                     "」に書き込めません。\nオプションの変更は保存されません。",
-                                 "ｵﾌﾟｼｮﾝ");
+    dialogs.warning("設定ファイル「" + settings_file() +
+                        "」に書き込めません。\nオプションの変更は保存されません。",
+                    "ｵﾌﾟｼｮﾝ");
 }
 
 // Replaces the settings file by these lines; false when the file could not be written whole.
@@ -71,7 +71,7 @@ bool read_file(std::string& bytes) {
 }
 
 // One line of the file; false when the line has no "=".
-bool apply_line(Settei& s, const std::string& line, void (*背景設定)(int n)) {
+bool apply_line(Settei& s, Menus& menus, const std::string& line, void (*背景設定)(int n)) {
     const std::size_t eq = line.find('=');
     if (eq == std::string::npos) return false;
     const std::string key = line.substr(0, eq);
@@ -82,13 +82,13 @@ bool apply_line(Settei& s, const std::string& line, void (*背景設定)(int n))
     } else if (key == "移動指導") {
         const bool on = value == "ON";
         s.SIDOU_IRO = on ? 15 : 2;
-        platform().menus().set_checked(MenuItem::SIDOU, on);
+        menus.set_checked(MenuItem::SIDOU, on);
         s.SIDOU_FLAG = on ? ON : OFF;
     } else if (key == "経過時間") {
-        platform().menus().set_checked(MenuItem::KEIKA, value == "ON");
+        menus.set_checked(MenuItem::KEIKA, value == "ON");
     } else if (key == "BGM") {
         const bool on = value == "ON";
-        platform().menus().set_checked(MenuItem::BGM, on);
+        menus.set_checked(MenuItem::BGM, on);
         if (on) dsPlayLooping(OTO_BGM);
     }
     return true;
@@ -96,56 +96,57 @@ bool apply_line(Settei& s, const std::string& line, void (*背景設定)(int n))
 
 // The reader's fallback: the file made anew with its defaults, which are applied once it is written.
 // When even this file cannot be written, the options stay as they are and the player is told.
-void reader_fallback(void (*背景設定)(int n)) {
-    if (!write_lines({"背景画=竹", "移動指導=OFF", "経過時間=ON", "BGM=OFF"})) return tell_unwritable();
+void reader_fallback(Menus& menus, Dialogs& dialogs, void (*背景設定)(int n)) {
+    if (!write_lines({"背景画=竹", "移動指導=OFF", "経過時間=ON", "BGM=OFF"}))
+        return tell_unwritable(dialogs);
     背景設定(HAIKEI_TAKE_NO);
-    platform().menus().set_checked(MenuItem::SIDOU, false);
-    platform().menus().set_checked(MenuItem::KEIKA, true);
-    platform().menus().set_checked(MenuItem::BGM, false);
+    menus.set_checked(MenuItem::SIDOU, false);
+    menus.set_checked(MenuItem::KEIKA, true);
+    menus.set_checked(MenuItem::BGM, false);
 }
 
 // The writer's fallback: other defaults, and only the check marks follow them.
-void writer_fallback() {
-    if (!write_lines({"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"})) return tell_unwritable();
-    チェック設定(HAIKEI_MIDORI_NO);
-    platform().menus().set_checked(MenuItem::SIDOU, false);
-    platform().menus().set_checked(MenuItem::KEIKA, true);
-    platform().menus().set_checked(MenuItem::BGM, true);
+void writer_fallback(Menus& menus, Dialogs& dialogs) {
+    if (!write_lines({"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"})) return tell_unwritable(dialogs);
+    チェック設定(menus, HAIKEI_MIDORI_NO);
+    menus.set_checked(MenuItem::SIDOU, false);
+    menus.set_checked(MenuItem::KEIKA, true);
+    menus.set_checked(MenuItem::BGM, true);
 }
 
 } // namespace
 
-void 読込_環境設定ファイル(Settei& s, void (*背景設定)(int n)) {
+void 読込_環境設定ファイル(Settei& s, Menus& menus, Dialogs& dialogs, void (*背景設定)(int n)) {
     std::string bytes;
     // An empty file is what a write cut short used to leave: it is treated as no file at all.
     if (!read_file(bytes) || bytes.empty()) {
-        reader_fallback(背景設定);
+        reader_fallback(menus, dialogs, 背景設定);
         return;
     }
     for (const std::string& line : split_lines(bytes)) {
-        if (!apply_line(s, from_sjis(line), 背景設定)) {
-            reader_fallback(背景設定);
+        if (!apply_line(s, menus, from_sjis(line), 背景設定)) {
+            reader_fallback(menus, dialogs, 背景設定);
             return;
         }
     }
 }
 
-void 書込_環境設定ファイル() {
+void 書込_環境設定ファイル(Menus& menus, Dialogs& dialogs) {
     std::vector<std::string> lines;
     for (const Background& b : BACKGROUNDS) {
-        if (platform().menus().checked(b.item)) {
+        if (menus.checked(b.item)) {
             lines.push_back(std::string("背景画=") + b.word);
             break;
         }
     }
-    lines.push_back(std::string("移動指導=") + on_off(platform().menus().checked(MenuItem::SIDOU)));
-    lines.push_back(std::string("経過時間=") + on_off(platform().menus().checked(MenuItem::KEIKA)));
-    lines.push_back(std::string("BGM=") + on_off(platform().menus().checked(MenuItem::BGM)));
-    if (!write_lines(lines)) writer_fallback();
+    lines.push_back(std::string("移動指導=") + on_off(menus.checked(MenuItem::SIDOU)));
+    lines.push_back(std::string("経過時間=") + on_off(menus.checked(MenuItem::KEIKA)));
+    lines.push_back(std::string("BGM=") + on_off(menus.checked(MenuItem::BGM)));
+    if (!write_lines(lines)) writer_fallback(menus, dialogs);
 }
 
-void チェック設定(int n) {
-    for (const Background& b : BACKGROUNDS) platform().menus().set_checked(b.item, false);
+void チェック設定(Menus& menus, int n) {
+    for (const Background& b : BACKGROUNDS) menus.set_checked(b.item, false);
     for (const Background& b : BACKGROUNDS)
-        if (b.no == n) platform().menus().set_checked(b.item, true);
+        if (b.no == n) menus.set_checked(b.item, true);
 }

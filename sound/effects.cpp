@@ -42,17 +42,13 @@ std::vector<std::uint8_t> read_whole(const std::string& file, std::string& why) 
 
 } // namespace
 
-void 表示_警告(const std::string& text) {
-    platform().dialogs().warning(text, "Tessora.dll");
+void 表示_警告(Dialogs& dialogs, const std::string& text) {
+    dialogs.warning(text, "Tessora.dll");
 }
 
-void 待機_秒(double seconds) {
-    platform().clock().wait(seconds);
-}
-
-void 初期化_サウンド(int window) {
+void 初期化_サウンド(int window, Dialogs& dialogs) {
     g_library = dsInitialize(window);
-    if (g_library == 0) 表示_警告("Direct Soundインターフェースが作成できません。");
+    if (g_library == 0) 表示_警告(dialogs, "Direct Soundインターフェースが作成できません。");
 }
 
 void 終了_サウンド() {
@@ -60,7 +56,7 @@ void 終了_サウンド() {
     g_library = 0;
 }
 
-int 読込_効果音(const std::string& file, int flags) {
+int 読込_効果音(const std::string& file, int flags, Dialogs& dialogs) {
     if (g_library == 0) return 0;
     // Only a file counts as present: a folder of that name is as good as no file.
     std::error_code ec;
@@ -69,27 +65,28 @@ int 読込_効果音(const std::string& file, int flags) {
     std::string why;
     std::vector<std::uint8_t> bytes = read_whole(file, why);
     if (!why.empty()) {
-        表示_警告("効果音ファイル「" + file + "」を読み込めません。（" + why + "）");
+        表示_警告(dialogs, "効果音ファイル「" + file + "」を読み込めません。（" + why + "）");
         return 0;
     }
     // The library takes the length from the wave header, so the header must not claim more bytes
     // than the file has.
     if (bytes.size() < 12 || std::memcmp(bytes.data(), "RIFF", 4) != 0 ||
         le32(bytes.data() + 4) > bytes.size() - 8) {
-        表示_警告("効果音ファイル「" + file + "」は完全なウェーブファイルではありません。");
+        表示_警告(dialogs, "効果音ファイル「" + file + "」は完全なウェーブファイルではありません。");
         return 0;
     }
     const int buffer = dsCreateDSB(g_library, bytes.data(), flags);
-    if (buffer == 0) 表示_警告("効果音ファイル「" + file + "」をサウンドライブラリが受け付けませんでした。");
+    if (buffer == 0)
+        表示_警告(dialogs, "効果音ファイル「" + file + "」をサウンドライブラリが受け付けませんでした。");
     return buffer;
 }
 
-void 効果音_準備() {
-    初期化_サウンド(0); // SDL needs no window handle
-    OTO_SONOTA = 読込_効果音(data_file("その他.wav"), 3);
-    OTO_KINSHI = 読込_効果音(data_file("禁止.wav"), 3);
-    OTO_KOMA = 読込_効果音(data_file("駒打音.wav"), 3);
-    OTO_BGM = 読込_効果音(data_file("BGM.wav"), 1);
+void 効果音_準備(Dialogs& dialogs) {
+    初期化_サウンド(0, dialogs); // SDL needs no window handle
+    OTO_SONOTA = 読込_効果音(data_file("その他.wav"), 3, dialogs);
+    OTO_KINSHI = 読込_効果音(data_file("禁止.wav"), 3, dialogs);
+    OTO_KOMA = 読込_効果音(data_file("駒打音.wav"), 3, dialogs);
+    OTO_BGM = 読込_効果音(data_file("BGM.wav"), 1, dialogs);
 }
 
 void 効果音_解放() {

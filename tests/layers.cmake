@@ -61,6 +61,18 @@ foreach(folder ${FOLDERS})
   endif()
 endforeach()
 
+# The game folders compute: they reach dialogs and menus only through the parts control/ hands them.
+foreach(folder core engine com kifu settings sound help)
+  file(GLOB files ${SOURCE}/${folder}/*.h ${SOURCE}/${folder}/*.cpp)
+  foreach(f ${files})
+    file(STRINGS ${f} calls REGEX "platform\\(\\)\\.")
+    if(calls)
+      file(RELATIVE_PATH rel ${SOURCE} ${f})
+      string(APPEND faults "  ${rel} reaches the platform itself\n")
+    endif()
+  endforeach()
+endforeach()
+
 if(faults)
   message(FATAL_ERROR "Includes against the layers:\n${faults}")
 endif()
