@@ -80,7 +80,7 @@ namespace {
 constexpr int INF = 32000;
 // Coming back to a position is worth this much less than nothing to the side that searches: against the
 // lower levels a draw by shuffling is a lost chance of a win.
-constexpr int CONTEMPT = 150;
+constexpr int CONTEMPT = 300;
 constexpr int MAX_PLY = 96;
 
 enum Bound : std::uint8_t { NONE, EXACT, LOWER_BOUND, UPPER_BOUND };
