@@ -7,16 +7,34 @@
 #include "control/clock.h"
 #include "core/state.h"
 #include "engine/search.h"
+#include "kifu/record.h"
 #include "platform/platform.h"
 #include "control/owner.h"
 
 #include <atomic>
 #include <chrono>
+#include <cstring>
 #include <thread>
+#include <vector>
 
 namespace {
 
 std::atomic<bool> g_中止{false};
+
+// The keys of the game's earlier positions, from the record: entry KIFU_NO is the position now, the
+// computer to move, and the side to move alternates going back.
+std::vector<std::uint64_t> 取得_既出局面() {
+    std::vector<std::uint64_t> keys;
+    for (int i = 0; i < KIFU_NO && i <= KIFU_MAX; ++i) {
+        Kyokumen k;
+        std::memcpy(k.BAN, KIFU_BAN[i], sizeof k.BAN);
+        std::memcpy(k.SITA_MOCHI, KIFU_SITA_MOCHI[i], sizeof k.SITA_MOCHI);
+        std::memcpy(k.UE_MOCHI, KIFU_UE_MOCHI[i], sizeof k.UE_MOCHI);
+        k.TEBAN = (KIFU_NO - i) % 2 == 0 ? k.UE_GAWA : k.SITA_GAWA;
+        keys.push_back(engine::from_program(k).key);
+    }
+    return keys;
+}
 
 } // namespace
 
@@ -38,6 +56,7 @@ int com_探索_LEVEL4() {
     engine::Limits limits;
     limits.nodes = LEVEL4_節点数;
     limits.stop = &g_中止;
+    limits.seen = 取得_既出局面();
     std::atomic<bool> done{false};
     engine::Result r;
     std::thread worker([&] {

@@ -78,6 +78,9 @@ int evaluate(const Position& p) {
 namespace {
 
 constexpr int INF = 32000;
+// Coming back to a position is worth this much less than nothing to the side that searches: against the
+// lower levels a draw by shuffling is a lost chance of a win.
+constexpr int CONTEMPT = 300;
 constexpr int MAX_PLY = 96;
 
 enum Bound : std::uint8_t { NONE, EXACT, LOWER_BOUND, UPPER_BOUND };
@@ -100,11 +103,24 @@ struct Searcher {
     Move killers[MAX_PLY][2]{};
     int history[30][NSQ]{};
     std::vector<MoveList> lists = std::vector<MoveList>(MAX_PLY + 1);
+    std::vector<std::uint64_t> seen;   // the game's earlier positions, sorted
+    std::uint64_t path[MAX_PLY + 2]{}; // the keys from the root to the current node
+    int root_side;
     std::vector<std::vector<int>> orders = std::vector<std::vector<int>>(MAX_PLY + 1);
 
-    explicit Searcher(const Position& pos, const Limits& l) : p(pos), lim(l) {
+    explicit Searcher(const Position& pos, const Limits& l) : p(pos), lim(l), seen(l.seen) {
         tt.resize(std::size_t{1} << 19);
         mask = tt.size() - 1;
+        std::sort(seen.begin(), seen.end());
+        path[0] = p.key;
+        root_side = p.side;
+    }
+
+    // Has the game or this line of the search already been here, with the same side to move?
+    bool repeated(int ply) const {
+        for (int i = ply - 2; i >= 0; i -= 2)
+            if (path[i] == p.key) return true;
+        return std::binary_search(seen.begin(), seen.end(), p.key);
     }
 
     int hist_index(const Move& m) const { return type_of(m.placed) * 2 + side_of(m.placed); }
@@ -183,6 +199,8 @@ struct Searcher {
         ++nodes;
         if (out_of_budget()) return 0;
         if (ply >= MAX_PLY) return evaluate(p);
+        path[ply] = p.key;
+        if (repeated(ply)) return p.side == root_side ? -CONTEMPT : CONTEMPT;
         const bool pv = beta - alpha > 1;
 
         Entry& e = tt[p.key & mask];

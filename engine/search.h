@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <vector>
 
 namespace engine {
 
@@ -17,6 +18,9 @@ struct Limits {
     std::uint64_t nodes = DEFAULT_NODES;
     int max_depth = 64;
     const std::atomic<bool>* stop = nullptr; // set from outside: give up at once (the result is then unused)
+    // Keys of the positions the game has already been through: coming back to one scores as a draw, so
+    // a side that is ahead looks for progress instead of shuffling.
+    std::vector<std::uint64_t> seen;
 };
 
 struct Result {

@@ -125,6 +125,22 @@ TEST(EngineSearch, SamePositionGivesTheSameMoveTwice) {
     EXPECT_EQ(a.nodes, b.nodes);
 }
 
+// A side that is well ahead does not go back to a position the game has already seen (the shuffle that
+// drew won games at the move limit): handed the position its first choice leads to, it plays another.
+TEST(EngineSearch, AheadItAvoidsAPositionTheGameHasSeen) {
+    for (int side : {LOWER, UPPER}) {
+        Position p = start_position();
+        put(p, side == LOWER ? 3 : 9, side == LOWER ? 3 : 9, KARA); // the other side's rook is gone
+        set_side(p, side);
+        const Result first = search(p, small());
+        Limits l = small();
+        l.seen = {after(p, first.best).key};
+        const Result again = search(p, l);
+        EXPECT_FALSE(again.best == first.best) << "side " << side;
+        EXPECT_GT(again.score, 500) << "side " << side;
+    }
+}
+
 // Quitting the program during a search: the search gives up within a thousand-odd nodes.
 TEST(EngineSearch, GivesUpAtOnceWhenStopped) {
     std::atomic<bool> stop{true};
