@@ -667,6 +667,14 @@ QImage tile_renga(QSize size) {
 // Title logo, buttons, version and title pictures. Each is laid out in its natural size (w x h) and
 // painted through a painter scaled onto the pixels.
 
+// Fills the w x h picture with a gradient from `top` to `bottom`.
+void fill_top_to_bottom(QPainter& p, int w, int h, const QColor& top, const QColor& bottom) {
+    QLinearGradient bg(0, 0, 0, h);
+    bg.setColorAt(0, top);
+    bg.setColorAt(1, bottom);
+    p.fillRect(QRectF(0, 0, w, h), bg);
+}
+
 // The program's logo as a small lacquered plate: "Tessora" in gold, a conveyor of yellow plates
 // running along the top and bottom edges.
 QImage logo_picture(QSize size, int w, int h) {
@@ -674,10 +682,7 @@ QImage logo_picture(QSize size, int w, int h) {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
     use_natural_coordinates(p, scale_of(size, w, h));
-    QLinearGradient bg(0, 0, 0, h);
-    bg.setColorAt(0, QColor(96, 18, 22));
-    bg.setColorAt(1, QColor(40, 6, 10));
-    p.fillRect(QRectF(0, 0, w, h), bg);
+    fill_top_to_bottom(p, w, h, QColor(96, 18, 22), QColor(40, 6, 10));
     // Conveyor plates along the top and bottom edges.
     const double cell = 8.6;
     const int n = static_cast<int>((w - 4) / cell);
@@ -719,10 +724,7 @@ QImage arrow_picture(QSize size, int w, int h, bool right) {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
     use_natural_coordinates(p, scale_of(size, w, h));
-    QLinearGradient bg(0, 0, 0, h);
-    bg.setColorAt(0, QColor(226, 30, 24));
-    bg.setColorAt(1, QColor(170, 8, 8));
-    p.fillRect(QRectF(0, 0, w, h), bg);
+    fill_top_to_bottom(p, w, h, QColor(226, 30, 24), QColor(170, 8, 8));
     const double cy = h / 2.0;
     QPolygonF a;
     // Pointing right: a shaft from x = 9 and a head from x = 42 to the tip at x = 62.

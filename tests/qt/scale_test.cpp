@@ -45,15 +45,27 @@ int max_difference(QRgb a, QRgb b) {
         {std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
 }
 
+// The game started headlessly in a folder with the pictures, ended when the test ends.
+struct StartedGame {
+    StartedGame() {
+        set_platform(&runner);
+        Form_Load();
+    }
+    ~StartedGame() {
+        終了処理();
+        set_platform(nullptr);
+    }
+    TempDir dir;
+    bool assets_copied = (copy_assets(dir), true); // before the platform looks for the pictures
+    std::ostringstream out;
+    ScriptPlatform runner{out};
+};
+
 } // namespace
 
 TEST(Scale, AtTwiceTheSizeEveryKindOfCellShowsTheSameColourAtItsCentre) {
-    TempDir dir;
-    copy_assets(dir);
-    std::ostringstream out;
-    ScriptPlatform runner(out);
-    set_platform(&runner);
-    Form_Load();
+    StartedGame game;
+    ScriptPlatform& runner = game.runner;
     const QImage one = mid_game(runner);
     ASSERT_TRUE(runner.command("scale 2"));
     const QImage two = runner.canvas().image();
@@ -80,17 +92,11 @@ TEST(Scale, AtTwiceTheSizeEveryKindOfCellShowsTheSameColourAtItsCentre) {
         EXPECT_LE(max_difference(at1, at2), 12)
             << c.what << ": " << std::hex << at1 << " at scale 1, " << at2;
     }
-    終了処理();
-    set_platform(nullptr);
 }
 
 TEST(Scale, APieceIsDrawnAtTheSizeItsCellHasNotEnlarged) {
-    TempDir dir;
-    copy_assets(dir);
-    std::ostringstream out;
-    ScriptPlatform runner(out);
-    set_platform(&runner);
-    Form_Load();
+    StartedGame game;
+    ScriptPlatform& runner = game.runner;
     mid_game(runner);
     ASSERT_TRUE(runner.command("scale 2"));
     const QImage canvas = runner.canvas().image();
@@ -109,8 +115,6 @@ TEST(Scale, APieceIsDrawnAtTheSizeItsCellHasNotEnlarged) {
             for (int x = 2; x < 76; ++x) differ += canvas.pixel(left + x, top + y) != drawn.pixel(x, y);
         EXPECT_EQ(differ, 0) << "cell " << p.x << "," << p.y;
     }
-    終了処理();
-    set_platform(nullptr);
 }
 
 TEST(Scale, TextIsDrawnAtTheScaledSize) {
