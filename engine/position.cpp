@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 
 namespace engine {
 
@@ -166,8 +167,10 @@ bool always_promote(Koma c) {
 // The ring up to its turn: the pieces in clockwise order, read from the one that gives the smallest
 // sequence of (distance from it, code). `drop` removes one ring place, `add_at` adds `add` at another.
 std::uint64_t ring_canonical(const Position& p, int drop = -1, int add_at = -1, Koma add = KARA) {
-    int pos[RING];
-    Koma code[RING];
+    // The pieces twice over, the second round 40 places on, so that reading n pieces from any start
+    // needs no wrapping.
+    int pos[2 * RING];
+    Koma code[2 * RING];
     int n = 0;
     for (int i = 0; i < RING; ++i) {
         const Koma c = i == add_at ? add : i == drop ? KARA : p.b[RING_SQ[i]];
@@ -177,27 +180,27 @@ std::uint64_t ring_canonical(const Position& p, int drop = -1, int add_at = -1, 
         ++n;
     }
     if (n == 0) return 0;
+    for (int i = 0; i < n; ++i) {
+        pos[n + i] = pos[i] + RING;
+        code[n + i] = code[i];
+    }
     int best = 0;
     for (int a = 1; a < n; ++a) {
         for (int m = 0; m < n; ++m) {
-            const int ia = (a + m) % n, ib = (best + m) % n;
-            const int da = (pos[ia] - pos[a] + RING) % RING, db = (pos[ib] - pos[best] + RING) % RING;
+            const int da = pos[a + m] - pos[a], db = pos[best + m] - pos[best];
             if (da != db) {
                 if (da < db) best = a;
                 break;
             }
-            if (code[ia] != code[ib]) {
-                if (code[ia] < code[ib]) best = a;
+            if (code[a + m] != code[best + m]) {
+                if (code[a + m] < code[best + m]) best = a;
                 break;
             }
         }
     }
     const Zobrist& z = zobrist();
     std::uint64_t h = 0;
-    for (int m = 0; m < n; ++m) {
-        const int i = (best + m) % n;
-        h ^= z.ring[(pos[i] - pos[best] + RING) % RING][zindex(code[i])];
-    }
+    for (int m = 0; m < n; ++m) h ^= z.ring[pos[best + m] - pos[best]][zindex(code[best + m])];
     return h;
 }
 
@@ -247,19 +250,41 @@ struct Generator {
     bool search_only;
     int me;
     // The empty ring places grouped by the position that putting a piece of a given code there gives.
-    std::vector<std::pair<Koma, std::vector<std::vector<int>>>> slot_classes;
+    using Classes = std::shared_ptr<const std::vector<std::vector<int>>>;
+    std::vector<std::pair<Koma, Classes>> slot_classes;
 
     const std::vector<std::vector<int>>& slots_for(Koma code) {
         for (auto& [c, v] : slot_classes)
-            if (c == code) return v;
-        std::vector<std::vector<int>> classes;
+            if (c == code) return *v;
+        slot_classes.emplace_back(code, cached_slots(code));
+        return *slot_classes.back().second;
+    }
+
+    // Most positions of a search share their ring with many others, and grouping the places is the dear
+    // part of generating moves onto it, so the groups are kept per ring (exactly as it stands) and code.
+    Classes cached_slots(Koma code) {
+        struct Entry {
+            std::array<Koma, RING> ring{};
+            Koma code = KARA;
+            Classes classes;
+        };
+        thread_local std::vector<Entry> cache(4096);
+        std::array<Koma, RING> ring;
+        std::uint64_t h = 1469598103934665603ull ^ static_cast<std::uint16_t>(code);
+        for (int j = 0; j < RING; ++j) {
+            ring[j] = p.b[RING_SQ[j]];
+            h = (h ^ static_cast<std::uint16_t>(ring[j])) * 1099511628211ull;
+        }
+        Entry& e = cache[(h ^ (h >> 29)) & (cache.size() - 1)];
+        if (e.classes && e.code == code && e.ring == ring) return e.classes;
+        auto classes = std::make_shared<std::vector<std::vector<int>>>();
         std::vector<std::uint64_t> seen;
         for (int j = 0; j < RING; ++j) {
-            if (p.b[RING_SQ[j]] != KARA) continue;
-            add_to_group(seen, classes, ring_canonical(p, -1, j, code), j);
+            if (ring[j] != KARA) continue;
+            add_to_group(seen, *classes, ring_canonical(p, -1, j, code), j);
         }
-        slot_classes.emplace_back(code, std::move(classes));
-        return slot_classes.back().second;
+        e = {ring, code, classes};
+        return e.classes;
     }
 
     void push(int from, int to, int turns, Koma piece, Koma placed, Koma cap) {
@@ -447,6 +472,26 @@ bool attacked(const Position& p, int s, int by) {
     return false;
 }
 
+int check_lines(const Position& p, int side, std::array<bool, NSQ>& mask) {
+    mask.fill(false);
+    const int s = p.king[side], by = 1 - side;
+    if (s < 0) return 0;
+    const AttackTable& a = attack_table();
+    int checkers = 0;
+    for (const auto& [d, types] : a.steps[by]) {
+        const int f = s - d;
+        if (piece_of(p.b[f], by, types) && on_play_area(f)) mask[f] = true, ++checkers;
+    }
+    for (const auto& [d, types] : a.slides[by]) {
+        int f = s - d;
+        while (p.b[f] == KARA && on_play_area(f)) f -= d;
+        if (!piece_of(p.b[f], by, types) || !on_play_area(f)) continue;
+        ++checkers;
+        for (; f != s; f += d) mask[f] = true;
+    }
+    return checkers;
+}
+
 bool can_come_back(const Position& p, Koma c) {
     const Offsets& o = offsets().t[side_of(c)][type_of(c)];
     for (int s : RING_SQ) {
@@ -563,7 +608,7 @@ void turn_ring(Position& p, int k) {
     if (k == 0) return;
     Koma old[RING];
     for (int i = 0; i < RING; ++i) old[i] = p.b[RING_SQ[i]];
-    for (int i = 0; i < RING; ++i) p.b[RING_SQ[(i + k) % RING]] = old[i];
+    for (int i = 0, j = k; i < RING; ++i, j = j + 1 == RING ? 0 : j + 1) p.b[RING_SQ[j]] = old[i];
 }
 
 void make(Position& p, const Move& m, Undo& u) {

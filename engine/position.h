@@ -94,6 +94,9 @@ void turn_ring(Position& p, int k);
 
 // Can side `by` take what stands on play-area square s? Pieces on the ring never capture.
 bool attacked(const Position& p, int s, int by);
+// The squares where a move may answer a check on `side`'s king: each checking piece's square and, for a
+// long-range one, the squares between it and the king. Returns the number of checking pieces.
+int check_lines(const Position& p, int side, std::array<bool, NSQ>& mask);
 // Could piece c, standing on the ring, come back onto the play area after some turn of the ring?
 bool can_come_back(const Position& p, Koma c);
 // Piece type 0..14 by magnitude (pawn, promoted pawn, lance, ..., rook, dragon, king); -1 for none.

@@ -1,6 +1,7 @@
 #include "engine/search.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <memory>
 #include <vector>
@@ -19,6 +20,14 @@ constexpr int RING_SHARE_BACK = 70, RING_SHARE_STUCK = 15; // percent of its boa
 
 int board_value(Koma c) {
     return BOARD_VALUE[type_of(c)];
+}
+
+// Is play-area square s on a rank, file or diagonal through square k?
+bool in_line(int s, int k) {
+    const int x = sq_x(s), y = sq_y(s);
+    if (x < 2 || x > 10 || y < 2 || y > 10) return false;
+    const int dx = x - sq_x(k), dy = y - sq_y(k);
+    return dx == 0 || dy == 0 || std::abs(dx) == std::abs(dy);
 }
 
 } // namespace
@@ -82,6 +91,10 @@ constexpr int INF = 32000;
 // lower levels a draw by shuffling is a lost chance of a win.
 constexpr int CONTEMPT = 300;
 constexpr int MAX_PLY = 96;
+// At the frontier: the most a quiet move is taken to gain in the evaluation (a drop beside a king shifts
+// its safety term most), and how many moves are searched before the quiet ones left are passed over.
+constexpr int FUTILITY_MARGIN = 250;
+constexpr std::size_t LATE_MOVES = 16;
 
 enum Bound : std::uint8_t { NONE, EXACT, LOWER_BOUND, UPPER_BOUND };
 
@@ -106,7 +119,10 @@ struct Searcher {
     std::vector<std::uint64_t> seen;   // the game's earlier positions, sorted
     std::uint64_t path[MAX_PLY + 2]{}; // the keys from the root to the current node
     int root_side;
-    std::vector<std::vector<int>> orders = std::vector<std::vector<int>>(MAX_PLY + 1);
+    std::vector<std::vector<std::pair<int, int>>> keyed_ =
+        std::vector<std::vector<std::pair<int, int>>>(MAX_PLY + 1);
+    std::vector<std::array<bool, NSQ>> lines = std::vector<std::array<bool, NSQ>>(MAX_PLY + 1);
+    std::vector<MoveList> sorted_ = std::vector<MoveList>(MAX_PLY + 1);
 
     explicit Searcher(const Position& pos, const Limits& l) : p(pos), lim(l), seen(l.seen) {
         tt.resize(std::size_t{1} << 19);
@@ -133,6 +149,33 @@ struct Searcher {
 
     bool in_check() const { return p.king[p.side] >= 0 && attacked(p, p.king[p.side], 1 - p.side); }
 
+    // Before the move: could m check the enemy king? Only by landing near it, by a long-range piece
+    // landing in line with it, or by a board piece leaving a line through it.
+    bool may_give_check(const Move& m) const {
+        const int k = p.king[1 - p.side];
+        if (k < 0) return false;
+        if (!m.is_drop() && in_line(m.from, k)) return true;
+        const int tx = sq_x(m.to), ty = sq_y(m.to);
+        if (tx < 2 || tx > 10 || ty < 2 || ty > 10) return false;
+        if (std::max(std::abs(tx - sq_x(k)), std::abs(ty - sq_y(k))) <= 2) return true;
+        const int t = type_of(m.placed);
+        return (t == 2 || t >= 10) && in_line(m.to, k);
+    }
+
+    // In check, a move other than the king's can only help on a square of lines[ply] (see check_lines);
+    // any other leaves the king to be taken, which is known without making it.
+    bool answers_check(const Move& m, int ply) const { return type_of(m.piece) == 14 || lines[ply][m.to]; }
+
+    // Called after make(m): does m leave the mover's king where it is taken next? Such a move scores as
+    // the loss it is without a node spent on it. Only a move made in check, a king's own step, or a board
+    // piece leaving a line through its king can do that (ring pieces neither attack nor block).
+    bool exposes_king(const Move& m, bool was_check) const {
+        const int mover = 1 - p.side, k = p.king[mover];
+        if (k < 0) return false;
+        if (!was_check && type_of(m.piece) != 14 && (m.is_drop() || !in_line(m.from, k))) return false;
+        return attacked(p, k, p.side);
+    }
+
     int order_score(const Move& m, const Move& hash_move, int ply) const {
         if (m == hash_move) return 1 << 30;
         if (m.captured != KARA) {
@@ -145,17 +188,19 @@ struct Searcher {
         return history[hist_index(m)][m.to] - (m.turns != 0 ? 50 : 0);
     }
 
-    void sort_moves(MoveList& moves, std::vector<int>& scores, const Move& hash_move, int ply) {
-        scores.resize(moves.size());
-        for (std::size_t i = 0; i < moves.size(); ++i) scores[i] = order_score(moves[i], hash_move, ply);
-        // Stable by construction: equal scores keep generation order, so the search is repeatable.
-        std::vector<std::size_t> idx(moves.size());
-        for (std::size_t i = 0; i < idx.size(); ++i) idx[i] = i;
-        std::stable_sort(idx.begin(), idx.end(),
-                         [&](std::size_t a, std::size_t b) { return scores[a] > scores[b]; });
-        MoveList sorted;
-        sorted.reserve(moves.size());
-        for (std::size_t i : idx) sorted.push_back(moves[i]);
+    // Best first; equal scores keep generation order, so the search is repeatable. The buffers are
+    // kept per ply, so sorting allocates nothing once they have grown.
+    void sort_moves(MoveList& moves, const Move& hash_move, int ply) {
+        std::vector<std::pair<int, int>>& keyed = keyed_[ply];
+        keyed.resize(moves.size());
+        for (std::size_t i = 0; i < moves.size(); ++i)
+            keyed[i] = {order_score(moves[i], hash_move, ply), static_cast<int>(i)};
+        std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
+            return a.first != b.first ? a.first > b.first : a.second < b.second;
+        });
+        MoveList& sorted = sorted_[ply];
+        sorted.resize(moves.size());
+        for (std::size_t i = 0; i < moves.size(); ++i) sorted[i] = moves[keyed[i].second];
         moves.swap(sorted);
     }
 
@@ -170,16 +215,21 @@ struct Searcher {
         ++nodes;
         if (p.king[p.side] < 0) return -(MATE - ply);
         if (out_of_budget()) return 0;
+        const bool check = in_check();
         const int stand = evaluate(p);
         if (stand >= beta || ply >= MAX_PLY || qdepth >= 8) return stand;
         alpha = std::max(alpha, stand);
         MoveList& moves = lists[ply];
         generate_captures(p, moves);
-        sort_moves(moves, orders[ply], Move{}, ply);
+        sort_moves(moves, Move{}, ply);
         for (std::size_t i = 0; i < moves.size(); ++i) {
             const Move m = lists[ply][i];
             Undo u;
             make(p, m, u);
+            if (exposes_king(m, check)) {
+                unmake(p, u);
+                continue;
+            }
             const int s = -quiesce(-beta, -alpha, ply + 1, qdepth + 1);
             unmake(p, u);
             if (aborted) return 0;
@@ -226,16 +276,43 @@ struct Searcher {
         MoveList& moves = lists[ply];
         generate(p, moves, true);
         if (moves.empty()) return -(MATE - ply); // no move at all: lost
-        sort_moves(moves, orders[ply], hash_move, ply);
+        if (check) check_lines(p, p.side, lines[ply]);
+        sort_moves(moves, hash_move, ply);
 
+        // At the frontier a quiet move that gives no check is passed over when it cannot lift the score
+        // up to alpha (the quiescence search under it would only stand pat), and so is every such move
+        // ordered late. Checks, captures and promotions are always searched.
+        const bool frontier = !pv && !check && depth == 1 && std::abs(alpha) < MATE - 1000;
+        const int futile = frontier ? evaluate(p) + FUTILITY_MARGIN : INF;
+        // A move that leaves the king to be taken scores as the capture that follows.
+        const int king_lost = -(MATE - ply - 2);
         const int alpha0 = alpha;
         int best = -INF;
         Move best_move = moves[0];
         for (std::size_t i = 0; i < lists[ply].size(); ++i) {
             const Move m = lists[ply][i];
             const bool quiet = m.captured == KARA && m.placed == m.piece;
+            if (check && !answers_check(m, ply)) {
+                best = std::max(best, king_lost);
+                continue;
+            }
+            const bool prunable = quiet && i > 0 && (futile <= alpha || (frontier && i >= LATE_MOVES));
+            if (prunable && !may_give_check(m)) {
+                best = std::max(best, std::min(futile, alpha));
+                continue;
+            }
             Undo u;
             make(p, m, u);
+            if (exposes_king(m, check)) {
+                unmake(p, u);
+                best = std::max(best, king_lost);
+                continue;
+            }
+            if (prunable && !in_check()) {
+                unmake(p, u);
+                best = std::max(best, std::min(futile, alpha));
+                continue;
+            }
             int s;
             if (i == 0) {
                 s = -negamax(depth - 1, -beta, -alpha, ply + 1, true);
@@ -291,8 +368,9 @@ struct Searcher {
                 r.score = MATE;
                 return r;
             }
-        sort_moves(root, orders[0], Move{}, 0);
+        sort_moves(root, Move{}, 0);
         std::vector<int> scores(root.size(), 0);
+        const bool root_check = in_check();
         for (int depth = 1; depth <= lim.max_depth; ++depth) {
             int alpha = -INF;
             Move best = root[0];
@@ -301,7 +379,9 @@ struct Searcher {
                 Undo u;
                 make(p, root[i], u);
                 int s;
-                if (i == 0) {
+                if (exposes_king(root[i], root_check)) {
+                    s = -(MATE - 2);
+                } else if (i == 0) {
                     s = -negamax(depth - 1, -INF, INF, 1, true);
                 } else {
                     s = -negamax(depth - 1, -alpha - 1, -alpha, 1, true);

@@ -10,8 +10,8 @@
 
 namespace engine {
 
-// Chosen so that the slowest position of the benchmark takes well under a second on a small machine.
-constexpr std::uint64_t DEFAULT_NODES = 120000;
+// Chosen so that the slowest position of the benchmark takes under a second on a small machine.
+constexpr std::uint64_t DEFAULT_NODES = 90000;
 constexpr int MATE = 30000;
 
 struct Limits {

@@ -10,7 +10,7 @@
 // (a draw). --only A-B plays only the openings A..B (0 is the starting position; the openings are the
 // same as in the whole run), --jobs N plays the games in N child processes (the game's state is
 // program-wide, so one game a process at a time) and prints them in order, as one process would.
-// --show prints the final board of each drawn game.
+// --show prints LEVEL4's moves and the final board of each game it did not win.
 #include "com/com.h"
 #include "com/mate.h"
 #include "control/play.h"
@@ -169,7 +169,7 @@ Report play_game(const Game& g, int level, const engine::Limits& limits, bool sh
             : o.result < 0 ? "lost"
                            : "drawn",
             END_NAME[static_cast<int>(o.end)], o.moves);
-    if (o.result == 0 && show) {
+    if (o.result <= 0 && show) {
         r.text += trace;
         show_position(r.text);
     }

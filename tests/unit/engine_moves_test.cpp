@@ -252,18 +252,27 @@ INSTANTIATE_TEST_SUITE_P(
                   LOWER,
                   {314, 28457, 8326402}}));
 
-TEST_F(EngineMoves, MakeUnmakeAndRingTurnsRestoreThePosition) {
+TEST_F(EngineMoves, MakeUnmakeAndRingTurnsRestoreThePositionAndChecksAreAnsweredOnTheirLines) {
     RandomWalk walk(7);
     MoveList moves;
+    int checks = 0;
     for (int n = 0; n < 3000; ++n) {
         generate(walk.p, moves);
         walk.restart_if_over(moves);
         generate(walk.p, moves);
         Position p = walk.p;
+        // A check is answered only by the king or on the checking lines: the search passes over the rest.
+        std::array<bool, NSQ> lines{};
+        const bool check = check_lines(p, p.side, lines) > 0;
+        checks += check;
+        ASSERT_EQ(check, p.king[p.side] >= 0 && attacked(p, p.king[p.side], 1 - p.side));
         for (const Move& m : moves) {
             Undo u;
             make(p, m, u);
             ASSERT_EQ(p.key, compute_key(p));
+            if (check && type_of(m.piece) != 14 && !lines[m.to]) {
+                ASSERT_TRUE(attacked(p, p.king[1 - p.side], p.side)) << "position " << n;
+            }
             unmake(p, u);
             ASSERT_EQ(p.b, walk.p.b);
             ASSERT_EQ(p.key, walk.p.key);
@@ -281,6 +290,7 @@ TEST_F(EngineMoves, MakeUnmakeAndRingTurnsRestoreThePosition) {
         }
         walk.step(moves);
     }
+    EXPECT_GT(checks, 100);
 }
 
 } // namespace
