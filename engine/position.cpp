@@ -458,37 +458,40 @@ bool piece_of(Koma c, int by, unsigned types) {
 
 } // namespace
 
-bool attacked(const Position& p, int s, int by) {
+namespace {
+
+// Hands each piece of side `by` that attacks play-area square s to found(from, step), the step being the
+// direction it comes in; stops at the first for which found returns true, and says whether one did.
+template <class Found> bool find_attacker(const Position& p, int s, int by, Found&& found) {
     const AttackTable& a = attack_table();
     for (const auto& [d, types] : a.steps[by]) {
         const int f = s - d;
-        if (piece_of(p.b[f], by, types) && on_play_area(f)) return true;
+        if (piece_of(p.b[f], by, types) && on_play_area(f) && found(f, d)) return true;
     }
     for (const auto& [d, types] : a.slides[by]) {
         int f = s - d;
         while (p.b[f] == KARA && on_play_area(f)) f -= d;
-        if (piece_of(p.b[f], by, types) && on_play_area(f)) return true;
+        if (piece_of(p.b[f], by, types) && on_play_area(f) && found(f, d)) return true;
     }
     return false;
 }
 
+} // namespace
+
+bool attacked(const Position& p, int s, int by) {
+    return find_attacker(p, s, by, [](int, int) { return true; });
+}
+
 int check_lines(const Position& p, int side, std::array<bool, NSQ>& mask) {
     mask.fill(false);
-    const int s = p.king[side], by = 1 - side;
+    const int s = p.king[side];
     if (s < 0) return 0;
-    const AttackTable& a = attack_table();
     int checkers = 0;
-    for (const auto& [d, types] : a.steps[by]) {
-        const int f = s - d;
-        if (piece_of(p.b[f], by, types) && on_play_area(f)) mask[f] = true, ++checkers;
-    }
-    for (const auto& [d, types] : a.slides[by]) {
-        int f = s - d;
-        while (p.b[f] == KARA && on_play_area(f)) f -= d;
-        if (!piece_of(p.b[f], by, types) || !on_play_area(f)) continue;
+    find_attacker(p, s, 1 - side, [&](int f, int d) {
         ++checkers;
-        for (; f != s; f += d) mask[f] = true;
-    }
+        for (; f != s; f += d) mask[f] = true; // for a step attacker, its own square alone
+        return false;
+    });
     return checkers;
 }
 

@@ -18,6 +18,11 @@ constexpr int HAND_VALUE[8] = {0, 105, 290, 330, 500, 560, 880, 1030};
 // A piece on the ring is out of play until it comes back; one that can never come back is nearly lost.
 constexpr int RING_SHARE_BACK = 70, RING_SHARE_STUCK = 15; // percent of its board worth
 
+// The score of a move at `ply` that leaves the mover's king to be taken: the capture that follows.
+int king_lost(int ply) {
+    return -(MATE - ply - 2);
+}
+
 int board_value(Koma c) {
     return BOARD_VALUE[type_of(c)];
 }
@@ -116,18 +121,17 @@ struct Searcher {
     Move killers[MAX_PLY][2]{};
     int history[30][NSQ]{};
     std::vector<MoveList> lists = std::vector<MoveList>(MAX_PLY + 1);
-    std::vector<std::uint64_t> seen;   // the game's earlier positions, sorted
     std::uint64_t path[MAX_PLY + 2]{}; // the keys from the root to the current node
     int root_side;
-    std::vector<std::vector<std::pair<int, int>>> keyed_ =
+    std::vector<std::vector<std::pair<int, int>>> sort_keys =
         std::vector<std::vector<std::pair<int, int>>>(MAX_PLY + 1);
     std::vector<std::array<bool, NSQ>> lines = std::vector<std::array<bool, NSQ>>(MAX_PLY + 1);
-    std::vector<MoveList> sorted_ = std::vector<MoveList>(MAX_PLY + 1);
+    std::vector<MoveList> sort_out = std::vector<MoveList>(MAX_PLY + 1);
 
-    explicit Searcher(const Position& pos, const Limits& l) : p(pos), lim(l), seen(l.seen) {
+    explicit Searcher(const Position& pos, const Limits& l) : p(pos), lim(l) {
         tt.resize(std::size_t{1} << 19);
         mask = tt.size() - 1;
-        std::sort(seen.begin(), seen.end());
+        std::sort(lim.seen.begin(), lim.seen.end()); // the game's earlier positions, looked up by halves
         path[0] = p.key;
         root_side = p.side;
     }
@@ -136,7 +140,7 @@ struct Searcher {
     bool repeated(int ply) const {
         for (int i = ply - 2; i >= 0; i -= 2)
             if (path[i] == p.key) return true;
-        return std::binary_search(seen.begin(), seen.end(), p.key);
+        return std::binary_search(lim.seen.begin(), lim.seen.end(), p.key);
     }
 
     int hist_index(const Move& m) const { return type_of(m.placed) * 2 + side_of(m.placed); }
@@ -191,14 +195,14 @@ struct Searcher {
     // Best first; equal scores keep generation order, so the search is repeatable. The buffers are
     // kept per ply, so sorting allocates nothing once they have grown.
     void sort_moves(MoveList& moves, const Move& hash_move, int ply) {
-        std::vector<std::pair<int, int>>& keyed = keyed_[ply];
+        std::vector<std::pair<int, int>>& keyed = sort_keys[ply];
         keyed.resize(moves.size());
         for (std::size_t i = 0; i < moves.size(); ++i)
             keyed[i] = {order_score(moves[i], hash_move, ply), static_cast<int>(i)};
         std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
             return a.first != b.first ? a.first > b.first : a.second < b.second;
         });
-        MoveList& sorted = sorted_[ply];
+        MoveList& sorted = sort_out[ply];
         sorted.resize(moves.size());
         for (std::size_t i = 0; i < moves.size(); ++i) sorted[i] = moves[keyed[i].second];
         moves.swap(sorted);
@@ -215,12 +219,12 @@ struct Searcher {
         ++nodes;
         if (p.king[p.side] < 0) return -(MATE - ply);
         if (out_of_budget()) return 0;
-        const bool check = in_check();
         const int stand = evaluate(p);
         if (stand >= beta || ply >= MAX_PLY || qdepth >= 8) return stand;
         alpha = std::max(alpha, stand);
         MoveList& moves = lists[ply];
         generate_captures(p, moves);
+        const bool check = !moves.empty() && in_check();
         sort_moves(moves, Move{}, ply);
         for (std::size_t i = 0; i < moves.size(); ++i) {
             const Move m = lists[ply][i];
@@ -284,8 +288,6 @@ struct Searcher {
         // ordered late. Checks, captures and promotions are always searched.
         const bool frontier = !pv && !check && depth == 1 && std::abs(alpha) < MATE - 1000;
         const int futile = frontier ? evaluate(p) + FUTILITY_MARGIN : INF;
-        // A move that leaves the king to be taken scores as the capture that follows.
-        const int king_lost = -(MATE - ply - 2);
         const int alpha0 = alpha;
         int best = -INF;
         Move best_move = moves[0];
@@ -293,7 +295,7 @@ struct Searcher {
             const Move m = lists[ply][i];
             const bool quiet = m.captured == KARA && m.placed == m.piece;
             if (check && !answers_check(m, ply)) {
-                best = std::max(best, king_lost);
+                best = std::max(best, king_lost(ply));
                 continue;
             }
             const bool prunable = quiet && i > 0 && (futile <= alpha || (frontier && i >= LATE_MOVES));
@@ -305,7 +307,7 @@ struct Searcher {
             make(p, m, u);
             if (exposes_king(m, check)) {
                 unmake(p, u);
-                best = std::max(best, king_lost);
+                best = std::max(best, king_lost(ply));
                 continue;
             }
             if (prunable && !in_check()) {
@@ -380,7 +382,7 @@ struct Searcher {
                 make(p, root[i], u);
                 int s;
                 if (exposes_king(root[i], root_check)) {
-                    s = -(MATE - 2);
+                    s = king_lost(0);
                 } else if (i == 0) {
                     s = -negamax(depth - 1, -INF, INF, 1, true);
                 } else {
@@ -411,13 +413,13 @@ struct Searcher {
             std::stable_sort(idx.begin(), idx.end(),
                              [&](std::size_t a, std::size_t b) { return scores[a] > scores[b]; });
             MoveList sorted;
-            std::vector<int> sorted_scores;
+            std::vector<int> sort_outscores;
             for (std::size_t i : idx) {
                 sorted.push_back(root[i]);
-                sorted_scores.push_back(scores[i]);
+                sort_outscores.push_back(scores[i]);
             }
             root.swap(sorted);
-            scores.swap(sorted_scores);
+            scores.swap(sort_outscores);
         }
         r.nodes = nodes;
         return r;
