@@ -23,9 +23,6 @@ int 調査_周辺状況(const Kyokumen& pos, int x, int y);
 int 調査_自守駒MAN_直進駒(Kyokumen& pos, int x, int y);
 void 調査_持角狙座標(const Kyokumen& pos, Seiryoku& tb);
 void 調査_移動不可駒(Kyokumen& pos, Seiryoku& tb);
-// The first cell, x outer and y inner, whose piece differs between two boards (empty cells skipped).
-void 調査_移動結果(const Koma (&mae)[12][12], const Koma (&ato)[12][12], int& out_x, int& out_y,
-                   int& out_piece);
 
 // Evaluation of the position after a candidate move (the candidate is made on pos).
 double 盤評価(Kyokumen& pos, Seiryoku& tb, const ComKioku& mem, int level, int cap, int m, int fx, int fy,

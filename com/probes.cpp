@@ -156,18 +156,3 @@ void 調査_移動不可駒(Kyokumen& pos, Seiryoku& tb) {
         }
     }
 }
-
-void 調査_移動結果(const Koma (&mae)[12][12], const Koma (&ato)[12][12], int& out_x, int& out_y,
-                   int& out_piece) {
-    for (int x = 1; x <= 11; ++x) {
-        for (int y = 1; y <= 11; ++y) {
-            const int now = ato[x][y];
-            if (now != mae[x][y] && now != KARA) {
-                out_x = x;
-                out_y = y;
-                out_piece = now;
-                return;
-            }
-        }
-    }
-}

@@ -13,7 +13,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstring>
 #include <thread>
 #include <vector>
 
@@ -27,9 +26,7 @@ std::vector<std::uint64_t> 取得_既出局面() {
     std::vector<std::uint64_t> keys;
     for (int i = 0; i < KIFU_NO && i <= KIFU_MAX; ++i) {
         Kyokumen k;
-        std::memcpy(k.BAN, KIFU_BAN[i], sizeof k.BAN);
-        std::memcpy(k.SITA_MOCHI, KIFU_SITA_MOCHI[i], sizeof k.SITA_MOCHI);
-        std::memcpy(k.UE_MOCHI, KIFU_UE_MOCHI[i], sizeof k.UE_MOCHI);
+        put_entry(k, TAIKYOKU.kifu.entries[i]);
         k.TEBAN = (KIFU_NO - i) % 2 == 0 ? k.UE_GAWA : k.SITA_GAWA;
         keys.push_back(engine::from_program(k).key);
     }

@@ -110,11 +110,6 @@ extern int& KAITEN_KAISUU;
 extern int& KAITEN_TANSAKU;
 
 // The record (Kiroku).
-extern Koma (&KIFU_BAN)[KIFU_MAX + 1][12][12];
-extern int (&KIFU_SITA_MOCHI)[KIFU_MAX + 1][8];
-extern int (&KIFU_UE_MOCHI)[KIFU_MAX + 1][8];
-extern double (&KIFU_SITA_JIKAN_MAE)[KIFU_MAX + 1], (&KIFU_SITA_JIKAN_ATO)[KIFU_MAX + 1];
-extern double (&KIFU_UE_JIKAN_MAE)[KIFU_MAX + 1], (&KIFU_UE_JIKAN_ATO)[KIFU_MAX + 1];
 extern int& KIFU_NO;
 extern int& KIFU_TESUU;
 extern std::string& KIFU_GYOU;

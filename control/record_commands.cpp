@@ -6,6 +6,8 @@
 #include "control/clock.h"
 #include "control/game.h"
 #include "control/levels.h"
+#include "com/com.h"
+#include "com/mate.h"
 #include "core/moves.h"
 #include "core/state.h"
 #include "display/draw.h"
@@ -28,6 +30,25 @@
 
 namespace {
 
+// The winner of a game shown that has already ended (a king was taken, or in a game against the
+// computer (MODE_MAN_COM) the human's last move mated it), or 0. The mate test surveys the position
+// into tb, as the computer's turn would.
+int 調査_終局(Kyokumen& k, Seiryoku& tb, int mode) {
+    bool sita_ou = false, ue_ou = false;
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y) {
+            sita_ou = sita_ou || k.BAN[x][y] == SITA_OU;
+            ue_ou = ue_ou || k.BAN[x][y] == UE_OU;
+        }
+    if (!sita_ou) return k.UE_GAWA;
+    if (!ue_ou) return k.SITA_GAWA;
+    if (mode == MODE_MAN_COM && k.TEBAN == k.UE_GAWA) {
+        勢力調査(k, tb);
+        if (詰めかCOM(k, tb) == ON) return k.SITA_GAWA;
+    }
+    return 0;
+}
+
 // Shows record entry n with the given clocks: both hand boxes, the whole board and the handicap level
 // the record's game was played at.
 void show_snapshot(int n, double ue_jikan, double sita_jikan) {
@@ -44,7 +65,7 @@ void show_snapshot(int n, double ue_jikan, double sita_jikan) {
 
 // Shows record entry n as the position its move left: the clocks after that move and its text.
 void show_after_move(int n, bool sound) {
-    show_snapshot(n, KIFU_UE_JIKAN_ATO[n], KIFU_SITA_JIKAN_ATO[n]);
+    show_snapshot(n, TAIKYOKU.kifu.entries[n].ue_ato, TAIKYOKU.kifu.entries[n].sita_ato);
     int x = 0, y = 0, code = KARA;
     調査_移動結果(TAIKYOKU.kifu, n, x, y, code);
     if (sound) dsPlay(OTO_KOMA);
@@ -270,7 +291,7 @@ void REPLAY_Click() {
     消去_思考中(TAIKYOKU.pos, TAIKYOKU.settei);
 
     const int n = KIFU_NO - 1;
-    show_snapshot(n, KIFU_UE_JIKAN_MAE[n], KIFU_SITA_JIKAN_MAE[n]);
+    show_snapshot(n, TAIKYOKU.kifu.entries[n].ue_mae, TAIKYOKU.kifu.entries[n].sita_mae);
 
     int x = 0, y = 0, code = KARA;
     調査_移動結果(TAIKYOKU.kifu, KIFU_NO, x, y, code);

@@ -94,3 +94,18 @@ void 回転盤_左回転(Kyokumen& pos) {
 void 回転盤_右回転(Kyokumen& pos) {
     turn_ring(pos, 1);
 }
+
+void 調査_移動結果(const Koma (&mae)[12][12], const Koma (&ato)[12][12], int& out_x, int& out_y,
+                   int& out_piece) {
+    for (int x = 1; x <= 11; ++x) {
+        for (int y = 1; y <= 11; ++y) {
+            const int now = ato[x][y];
+            if (now != mae[x][y] && now != KARA) {
+                out_x = x;
+                out_y = y;
+                out_piece = now;
+                return;
+            }
+        }
+    }
+}

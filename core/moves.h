@@ -10,3 +10,6 @@ int 調査_持駒数(const Kyokumen& k, int side);
 int 調査_回転盤上駒数(const Kyokumen& k, int side);
 void 回転盤_右回転(Kyokumen& k);
 void 回転盤_左回転(Kyokumen& k);
+// The first cell, x outer and y inner, whose piece differs between two boards (empty cells skipped).
+void 調査_移動結果(const Koma (&mae)[12][12], const Koma (&ato)[12][12], int& out_x, int& out_y,
+                   int& out_piece);

@@ -3,7 +3,6 @@
 #include "core/rules.h"
 #include "core/state.h"
 #include "display/draw.h"
-#include "kifu/record.h"
 #include "platform/platform.h"
 #include "sound/effects.h"
 
@@ -216,6 +215,13 @@ void 描画_駒点滅(const Settei& s, int code, int x, int y, int count) {
         platform().canvas().refresh();
         待機_秒(0.2);
     }
+}
+
+std::string 変換_数字から文字(int value) {
+    std::string s = std::to_string(value);
+    if (s.size() == 1) return "0" + s;
+    if (s.size() == 2) return s;
+    return "";
 }
 
 std::string 調査_時間秒追加結果(double s) {

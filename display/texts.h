@@ -23,7 +23,8 @@ void 描画_手数(const Kyokumen& k, const Settei& s, int n, int colour);
 // Outlines the cells the piece at (sx, sy) may move to on k, when the guidance option is on.
 void 描画_移動可能桝色(const Kyokumen& k, const Settei& s, int sx, int sy, int colour, int code);
 void 描画_駒点滅(const Settei& s, int code, int x, int y, int count);
-// The players' clocks, shown while 経過時間 is checked.
+// The players' clocks, shown while 経過時間 is checked, each part in two digits.
+std::string 変換_数字から文字(int value);
 std::string 調査_時間秒追加結果(double seconds);
 void 描画_所有時間(const Kyokumen& k, const Settei& s, int side, double seconds);
 void 消去_所有時間(const Kyokumen& k, const Settei& s, int side);

@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -51,6 +52,11 @@ long field(const std::string& line, std::size_t start, std::size_t width) {
     long v = 0;
     for (; i < end && line[i] >= '0' && line[i] <= '9'; ++i) v = v * 10 + (line[i] - '0');
     return negative ? -v : v;
+}
+
+// An entry's four clocks in the order a record line holds them.
+std::array<double*, 4> clocks(KifuKyokumen& k) {
+    return {&k.sita_mae, &k.sita_ato, &k.ue_mae, &k.ue_ato};
 }
 
 int pawns(const KifuKyokumen& k) {
@@ -142,31 +148,13 @@ std::string one_line(std::string s) {
 } // namespace
 
 void 設定_棋譜局面(Kiroku& r, int n, const KifuKyokumen& k) {
-    for (int x = 1; x <= 11; ++x)
-        for (int y = 1; y <= 11; ++y) r.KIFU_BAN[n][x][y] = k.ban[x][y];
-    for (int i = 1; i <= 7; ++i) {
-        r.KIFU_SITA_MOCHI[n][i] = k.sita_mochi[i];
-        r.KIFU_UE_MOCHI[n][i] = k.ue_mochi[i];
-    }
-    r.KIFU_SITA_JIKAN_MAE[n] = static_cast<double>(k.jikan[0]);
-    r.KIFU_SITA_JIKAN_ATO[n] = static_cast<double>(k.jikan[1]);
-    r.KIFU_UE_JIKAN_MAE[n] = static_cast<double>(k.jikan[2]);
-    r.KIFU_UE_JIKAN_ATO[n] = static_cast<double>(k.jikan[3]);
+    r.entries[n] = k;
 }
 
 KifuKyokumen 取得_棋譜局面(const Kiroku& r, int n) {
-    KifuKyokumen k;
-    if (n < 0 || n > KIFU_MAX) return k;
-    for (int x = 1; x <= 11; ++x)
-        for (int y = 1; y <= 11; ++y) k.ban[x][y] = r.KIFU_BAN[n][x][y];
-    for (int i = 1; i <= 7; ++i) {
-        k.sita_mochi[i] = r.KIFU_SITA_MOCHI[n][i];
-        k.ue_mochi[i] = r.KIFU_UE_MOCHI[n][i];
-    }
-    k.jikan[0] = whole_seconds(r.KIFU_SITA_JIKAN_MAE[n]);
-    k.jikan[1] = whole_seconds(r.KIFU_SITA_JIKAN_ATO[n]);
-    k.jikan[2] = whole_seconds(r.KIFU_UE_JIKAN_MAE[n]);
-    k.jikan[3] = whole_seconds(r.KIFU_UE_JIKAN_ATO[n]);
+    if (n < 0 || n > KIFU_MAX) return {};
+    KifuKyokumen k = r.entries[n];
+    for (double* t : clocks(k)) *t = static_cast<double>(whole_seconds(*t));
     return k;
 }
 
@@ -179,7 +167,8 @@ std::string 変換_局面から棋譜行(const KifuKyokumen& k) {
         line += std::to_string(k.sita_mochi[i]);
         line += std::to_string(k.ue_mochi[i]);
     }
-    for (long t : k.jikan) line += padded(std::clamp(t, kClockMin, kClockMax), 5);
+    for (double t : {k.sita_mae, k.sita_ato, k.ue_mae, k.ue_ato})
+        line += padded(std::clamp(whole_seconds(t), kClockMin, kClockMax), 5);
     return line;
 }
 
@@ -203,8 +192,8 @@ KifuKyokumen 変換_棋譜行から局面(const std::string& line, int sita_hu_k
         k.ue_mochi[i] = static_cast<int>(std::max(0L, field(line, p, wu)));
         p += wu;
     }
-    for (long& t : k.jikan) {
-        t = field(line, p, 5);
+    for (double* t : clocks(k)) {
+        *t = static_cast<double>(field(line, p, 5));
         p += 5;
     }
     return k;

@@ -8,19 +8,11 @@
 #include <string>
 #include <vector>
 
-// One record entry as a kifu file line holds it: the clocks in whole seconds.
-struct KifuKyokumen {
-    Koma ban[12][12] = {};  // x, y = 1..11
-    int sita_mochi[8] = {}; // k = 1..7
-    int ue_mochi[8] = {};
-    long jikan[4] = {}; // lower before, lower after, upper before, upper after
-    bool operator==(const KifuKyokumen&) const = default;
-};
-
 // The lines before the record lines: the title, the upper player, the lower player.
 inline constexpr std::size_t KIFU_MIDASHI_GYOU = 3;
 
-// The entry of record index n (0..500); an index outside the record gives an empty entry.
+// The entry of record index n (0..500) as a file holds it, its clocks in whole seconds; an index outside
+// the record gives an empty entry.
 KifuKyokumen 取得_棋譜局面(const Kiroku& r, int n);
 // The record line of an entry: 518 characters, one more for each pawn count of 10 or more. A clock
 // beyond its five columns is written as the nearest value they hold.

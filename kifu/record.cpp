@@ -1,21 +1,39 @@
 #include "kifu/record.h"
 
-#include <string>
+#include "core/moves.h"
+
+KifuKyokumen entry_of(const Kyokumen& k) {
+    KifuKyokumen e;
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y) e.ban[x][y] = k.BAN[x][y];
+    for (int i = 1; i <= 7; ++i) {
+        e.sita_mochi[i] = k.SITA_MOCHI[i];
+        e.ue_mochi[i] = k.UE_MOCHI[i];
+    }
+    return e;
+}
+
+void put_entry(Kyokumen& k, const KifuKyokumen& e) {
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y) k.BAN[x][y] = e.ban[x][y];
+    for (int i = 1; i <= 7; ++i) {
+        k.SITA_MOCHI[i] = e.sita_mochi[i];
+        k.UE_MOCHI[i] = e.ue_mochi[i];
+    }
+    k.SITA_MOCHI_KEI = 調査_持駒数(k, k.SITA_GAWA);
+    k.UE_MOCHI_KEI = 調査_持駒数(k, k.UE_GAWA);
+}
 
 namespace {
 
 void 保存(Kiroku& r, const Kyokumen& k, int n, double sita_mae, double sita_ato, double ue_mae,
           double ue_ato) {
-    for (int x = 1; x <= 11; ++x)
-        for (int y = 1; y <= 11; ++y) r.KIFU_BAN[n][x][y] = k.BAN[x][y];
-    for (int i = 1; i <= 7; ++i) {
-        r.KIFU_SITA_MOCHI[n][i] = k.SITA_MOCHI[i];
-        r.KIFU_UE_MOCHI[n][i] = k.UE_MOCHI[i];
-    }
-    r.KIFU_SITA_JIKAN_MAE[n] = sita_mae;
-    r.KIFU_SITA_JIKAN_ATO[n] = sita_ato;
-    r.KIFU_UE_JIKAN_MAE[n] = ue_mae;
-    r.KIFU_UE_JIKAN_ATO[n] = ue_ato;
+    KifuKyokumen& e = r.entries[n];
+    e = entry_of(k);
+    e.sita_mae = sita_mae;
+    e.sita_ato = sita_ato;
+    e.ue_mae = ue_mae;
+    e.ue_ato = ue_ato;
     r.KIFU_TESUU = n;
 }
 
@@ -33,18 +51,11 @@ void 手順保存_着手後(Kiroku& r, const Kyokumen& k) {
     const int n = r.KIFU_NO;
     if (n < 1 || n > KIFU_MAX) return;
     // No move has been made from here yet: both clock pairs hold the clocks after the last move.
-    const double sita = r.KIFU_SITA_JIKAN_ATO[n - 1], ue = r.KIFU_UE_JIKAN_ATO[n - 1];
+    const double sita = r.entries[n - 1].sita_ato, ue = r.entries[n - 1].ue_ato;
     保存(r, k, n, sita, sita, ue, ue);
     r.KIFU_TAIKYOKU = ON;
 }
 
 bool 調査_棋譜満杯(const Kiroku& r) {
     return r.KIFU_NO >= KIFU_MAX;
-}
-
-std::string 変換_数字から文字(int value) {
-    std::string s = std::to_string(value);
-    if (s.size() == 1) return "0" + s;
-    if (s.size() == 2) return s;
-    return "";
 }

@@ -1,20 +1,32 @@
-// The game record: one snapshot of the whole position per record index 0..500.
+// The game record: one entry, the whole position, per record index 0..500.
 #pragma once
 
-#include "com/com.h"
+#include "core/moves.h"
 #include "core/state.h"
 
 #include <string>
 
 constexpr int KIFU_MAX = 500;
 
+// What the record keeps of one position: the board with its ring, both hands, and the clocks before and
+// after the move made from it. A kifu file line holds one entry, its clocks in whole seconds.
+struct KifuKyokumen {
+    Koma ban[12][12] = {};  // x, y = 1..11
+    int sita_mochi[8] = {}; // k = 1..7
+    int ue_mochi[8] = {};
+    double sita_mae = 0, sita_ato = 0; // the lower player's clock before and after the move
+    double ue_mae = 0, ue_ato = 0;     // the upper player's
+    bool operator==(const KifuKyokumen&) const = default;
+};
+
+// The board and both hands of a position as an entry, its clocks 0.
+KifuKyokumen entry_of(const Kyokumen& k);
+// Puts an entry's board and hands on a position, with the totals in hand that follow from them.
+void put_entry(Kyokumen& k, const KifuKyokumen& e);
+
 // The record of one game (Kiroku).
 struct Kiroku {
-    Koma KIFU_BAN[KIFU_MAX + 1][12][12] = {};
-    int KIFU_SITA_MOCHI[KIFU_MAX + 1][8] = {};
-    int KIFU_UE_MOCHI[KIFU_MAX + 1][8] = {};
-    double KIFU_SITA_JIKAN_MAE[KIFU_MAX + 1] = {}, KIFU_SITA_JIKAN_ATO[KIFU_MAX + 1] = {};
-    double KIFU_UE_JIKAN_MAE[KIFU_MAX + 1] = {}, KIFU_UE_JIKAN_ATO[KIFU_MAX + 1] = {};
+    KifuKyokumen entries[KIFU_MAX + 1] = {};
     int KIFU_NO = 0;
     int KIFU_TESUU = 0;
     std::string KIFU_GYOU;
@@ -32,11 +44,10 @@ void 手順保存(Kiroku& r, const Kyokumen& k, const Settei& s, int fx, int fy,
 void 手順保存_着手後(Kiroku& r, const Kyokumen& k);
 // No room is left for another move: the record holds the position after its last one.
 bool 調査_棋譜満杯(const Kiroku& r);
-std::string 変換_数字から文字(int value);
 
 // The cell the move of record index n (1..500) went to and the code standing there, from the boards
 // before and after it; nothing is written for any other n.
 inline void 調査_移動結果(const Kiroku& r, int n, int& out_x, int& out_y, int& out_piece) {
     if (n < 1 || n > KIFU_MAX) return;
-    調査_移動結果(r.KIFU_BAN[n - 1], r.KIFU_BAN[n], out_x, out_y, out_piece);
+    調査_移動結果(r.entries[n - 1].ban, r.entries[n].ban, out_x, out_y, out_piece);
 }

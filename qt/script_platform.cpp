@@ -148,14 +148,7 @@ void ScriptPlatform::advance(double seconds) {
 
 void ScriptPlatform::dump() {
     // The board and hands as a kifu record line, without the clocks.
-    KifuKyokumen now;
-    for (int x = 1; x <= 11; ++x)
-        for (int y = 1; y <= 11; ++y) now.ban[x][y] = BAN[x][y];
-    for (int k = 1; k <= 7; ++k) {
-        now.sita_mochi[k] = SITA_MOCHI[k];
-        now.ue_mochi[k] = UE_MOCHI[k];
-    }
-    const std::string line = 変換_局面から棋譜行(now);
+    const std::string line = 変換_局面から棋譜行(entry_of(TAIKYOKU.pos));
     out_ << "dump " << line.substr(0, 498) << " TEBAN=" << TEBAN << " TESUU=" << TESUU
          << " SYOUSYA=" << SYOUSYA << "\n";
 }

@@ -176,23 +176,6 @@ void set_up(const Position& pos, int level) {
     詰めかCOM();
 }
 
-struct Snapshot {
-    Koma ban[12][12];
-    int sita[8], ue[8];
-    bool operator==(const Snapshot& o) const {
-        return std::memcmp(ban, o.ban, sizeof ban) == 0 && std::memcmp(sita, o.sita, sizeof sita) == 0 &&
-               std::memcmp(ue, o.ue, sizeof ue) == 0;
-    }
-};
-
-Snapshot snapshot() {
-    Snapshot s;
-    std::memcpy(s.ban, BAN, sizeof BAN);
-    std::memcpy(s.sita, SITA_MOCHI, sizeof s.sita);
-    std::memcpy(s.ue, UE_MOCHI, sizeof s.ue);
-    return s;
-}
-
 void fnv(std::uint64_t& h, long v) {
     for (int i = 0; i < 8; ++i) {
         h ^= static_cast<std::uint64_t>(v >> (8 * i)) & 0xffu;
@@ -384,12 +367,12 @@ int main(int argc, char** argv) {
             long first[5] = {};
             for (int r = 0; r < runs; ++r) {
                 set_up(pos, level);
-                const Snapshot before = snapshot();
+                const KifuKyokumen before = entry_of(TAIKYOKU.pos);
                 const auto t0 = std::chrono::steady_clock::now();
                 const int found = com_探索();
                 const auto t1 = std::chrono::steady_clock::now();
                 ms.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
-                if (!(snapshot() == before)) all_restored = false;
+                if (!(entry_of(TAIKYOKU.pos) == before)) all_restored = false;
                 const long chosen[] = {COM_TE_MOTO_X, COM_TE_MOTO_Y, COM_TE_SAKI_X, COM_TE_SAKI_Y,
                                        COM_TE_KOMA_OKU};
                 if (r == 0) std::memcpy(first, chosen, sizeof first);

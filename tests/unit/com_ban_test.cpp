@@ -5,6 +5,7 @@
 #include "control/play.h"
 #include "kifu/record.h"
 #include "support/fake_platform.h"
+#include "support/names.h"
 
 #include <gtest/gtest.h>
 
@@ -265,8 +266,8 @@ TEST_F(ComBanTest, RingMoveTurnsTheRingVisiblyBeforeThePieceMoves) {
     EXPECT_EQ(BAN[2][2], UE_HU);
     EXPECT_EQ(BAN[3][11], KARA);
     // The record holds the position before the turns.
-    EXPECT_EQ(KIFU_BAN[0][3][11], UE_HU);
-    EXPECT_EQ(KIFU_BAN[0][11][5], SITA_HU);
+    EXPECT_EQ(KIFU[0].ban[3][11], UE_HU);
+    EXPECT_EQ(KIFU[0].ban[11][5], SITA_HU);
     // Two blinks of 0.2 + 0.2 seconds and the half-second pause.
     EXPECT_NEAR(fp.clock - clock_before, 1.3, 1e-9);
 }
@@ -283,11 +284,11 @@ TEST_F(ComBanTest, OrdinaryMoveIsRecordedAndTheTurnHandedBack) {
     EXPECT_EQ(BAN[4][6], UE_HU);
     EXPECT_EQ(TESUU, 1);
     EXPECT_EQ(KIFU_NO, 1);
-    EXPECT_EQ(std::memcmp(KIFU_BAN[0], before.ban, sizeof KIFU_BAN[0]), 0);
-    EXPECT_EQ(KIFU_UE_JIKAN_MAE[0], 10);
-    EXPECT_EQ(KIFU_UE_JIKAN_ATO[0], 13);
-    EXPECT_EQ(KIFU_SITA_JIKAN_MAE[0], 20);
-    EXPECT_EQ(KIFU_SITA_JIKAN_ATO[0], 20);
+    EXPECT_EQ(std::memcmp(KIFU[0].ban, before.ban, sizeof KIFU[0].ban), 0);
+    EXPECT_EQ(KIFU[0].ue_mae, 10);
+    EXPECT_EQ(KIFU[0].ue_ato, 13);
+    EXPECT_EQ(KIFU[0].sita_mae, 20);
+    EXPECT_EQ(KIFU[0].sita_ato, 20);
     EXPECT_EQ(UE_JIKAN, 13);
     EXPECT_EQ(TEBAN, SITA_GAWA);
     EXPECT_EQ(SYOUSYA, 0);

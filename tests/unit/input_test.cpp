@@ -7,6 +7,7 @@
 #include "support/board.h"
 #include "support/fake_platform.h"
 #include "support/temp_dir.h"
+#include "support/names.h"
 
 #include <gtest/gtest.h>
 
@@ -144,7 +145,7 @@ TEST_F(Input, AFullRecordEndsATwoPlayerGameAsADrawOnEitherTurn) {
         click(r.tx, r.ty);
         EXPECT_EQ(BAN[r.fx][r.fy], KARA);
         EXPECT_EQ(KIFU_TESUU, KIFU_MAX);
-        EXPECT_EQ(KIFU_BAN[KIFU_MAX][r.tx][r.ty], BAN[r.tx][r.ty]); // the last position is in the record
+        EXPECT_EQ(KIFU[KIFU_MAX].ban[r.tx][r.ty], BAN[r.tx][r.ty]); // the last position is in the record
         EXPECT_EQ(SYOUSYA, SYOUSYA_HIKIWAKE);
         EXPECT_EQ(fp.messages, std::vector<std::string>{draw});
         EXPECT_FALSE(fp.timer);
@@ -169,7 +170,7 @@ TEST_F(Input, TurnsAddTheElapsedTimeOfTheMover) {
     click(5, 8);
     click(5, 7);
     EXPECT_DOUBLE_EQ(SITA_JIKAN, 7.5);
-    EXPECT_DOUBLE_EQ(KIFU_SITA_JIKAN_ATO[0], 7.5); // the record keeps the clock after the move
+    EXPECT_DOUBLE_EQ(KIFU[0].sita_ato, 7.5); // the record keeps the clock after the move
     KEIKA_BYOU = 2;
     click(5, 4);
     click(5, 5);

@@ -14,6 +14,7 @@
 
 #include "support/record_move.h"
 #include "control/owner.h"
+#include "support/names.h"
 
 #include <gtest/gtest.h>
 
@@ -150,9 +151,9 @@ class KifuFile : public ::testing::Test {
     // Forgets the record and the position, as a fresh program would have them, then reads the file.
     void read(const std::string& file) {
         for (int n = 0; n <= KIFU_MAX; ++n) {
-            for (auto& column : KIFU_BAN[n])
+            for (auto& column : KIFU[n].ban)
                 for (auto& cell : column) cell = 0;
-            KIFU_SITA_JIKAN_ATO[n] = -1;
+            KIFU[n].sita_ato = -1;
         }
         fp.forget();
         File1_Click(file);
@@ -202,7 +203,7 @@ TEST_F(KifuFile, ShortAndLongLinesGiveTheirFieldsByPosition) {
         const int x = i / 11 + 1, y = i % 11 + 1;
         EXPECT_EQ(cut.ban[x][y], i < 50 ? whole.ban[x][y] : 0) << x << "," << y;
     }
-    EXPECT_EQ(cut.jikan[3], 0);
+    EXPECT_EQ(cut.ue_ato, 0);
 
     EXPECT_EQ(変換_棋譜行から局面(line + std::string(3000, '7')), whole);
     EXPECT_EQ(変換_棋譜行から局面(""), KifuKyokumen{});
@@ -330,14 +331,14 @@ TEST_F(KifuFile, HandMadeShiftJisFileWithCrLfReadsBack) {
         dir.write("hand.棋譜", bytes);
         read("hand.棋譜");
         ASSERT_EQ(KIFU_TESUU, 2) << "line end " << (end[0] == '\r' ? "CR LF" : "LF");
-        EXPECT_EQ(KIFU_BAN[1][9][9], SITA_SYA);
-        EXPECT_EQ(KIFU_BAN[2][6][3], UE_OU);
-        EXPECT_EQ(KIFU_BAN[2][2][11], SITA_KYOU_NARI);
-        EXPECT_EQ(KIFU_BAN[2][6][10], KARA);
-        EXPECT_EQ(KIFU_SITA_MOCHI[2][1], 1);
-        EXPECT_EQ(KIFU_UE_MOCHI[2][7], 2);
-        EXPECT_EQ(KIFU_SITA_JIKAN_MAE[2], 5);
-        EXPECT_EQ(KIFU_UE_JIKAN_ATO[2], 61);
+        EXPECT_EQ(KIFU[1].ban[9][9], SITA_SYA);
+        EXPECT_EQ(KIFU[2].ban[6][3], UE_OU);
+        EXPECT_EQ(KIFU[2].ban[2][11], SITA_KYOU_NARI);
+        EXPECT_EQ(KIFU[2].ban[6][10], KARA);
+        EXPECT_EQ(KIFU[2].sita_mochi[1], 1);
+        EXPECT_EQ(KIFU[2].ue_mochi[7], 2);
+        EXPECT_EQ(KIFU[2].sita_mae, 5);
+        EXPECT_EQ(KIFU[2].ue_ato, 61);
     }
     // The CR LF file's header, printed in a 12-point font where the panel's rule places it.
     dir.write("hand.棋譜", header + rec1 + "\r\n");
@@ -370,7 +371,7 @@ TEST_F(KifuFile, TwoDigitPawnCountsReadBackFromRealGames) {
         play_all(game);
         const int last = static_cast<int>(game.size());
         ASSERT_EQ(KIFU_TESUU, last);
-        int& hoard = upper_hoards ? KIFU_UE_MOCHI[last][1] : KIFU_SITA_MOCHI[last][1];
+        int& hoard = upper_hoards ? KIFU[last].ue_mochi[1] : KIFU[last].sita_mochi[1];
         ASSERT_EQ(hoard, 13);
         const std::vector<KifuKyokumen> before = entries(1, last);
 
@@ -543,7 +544,8 @@ TEST_F(KifuFile, ClocksAreCappedAtFiveColumnsSoEveryLineReadsBack) {
         手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, 0, 0, 0, 0, 0, 0, r.clock, r.clock, r.clock,
                  r.clock);
         KifuKyokumen expected = 取得_棋譜局面(TAIKYOKU.kifu, 1);
-        for (long& t : expected.jikan) t = std::min(t, 99999L);
+        for (double* t : {&expected.sita_mae, &expected.sita_ato, &expected.ue_mae, &expected.ue_ato})
+            *t = std::min(*t, 99999.0);
 
         write("clock");
         const std::vector<std::string> lines = crlf_lines(dir.read("clock.棋譜"));
@@ -696,14 +698,14 @@ TEST_F(KifuFile, MoreThan500RecordLinesReadTheFirst500AndSaySo) {
         std::string bytes = "t\r\nu\r\nl\r\n";
         KifuKyokumen k;
         for (int n = 1; n <= KIFU_MAX + extra; ++n) {
-            k.jikan[3] = n;
+            k.ue_ato = n;
             k.ban[6][10] = SITA_OU;
             bytes += 変換_局面から棋譜行(k) + "\r\n";
         }
         dir.write("long.棋譜", bytes + tail);
         read("long.棋譜");
         EXPECT_EQ(KIFU_TESUU, KIFU_MAX);
-        EXPECT_EQ(KIFU_UE_JIKAN_ATO[KIFU_MAX], KIFU_MAX);
+        EXPECT_EQ(KIFU[KIFU_MAX].ue_ato, KIFU_MAX);
         std::vector<std::string> expected{"棋譜 |  読み込みました"};
         if (extra > 0)
             expected.push_back("棋譜 | 棋譜が500手を超えているので、最初の500手だけ読み込みました");

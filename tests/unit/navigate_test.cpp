@@ -15,6 +15,7 @@
 
 #include "support/record_move.h"
 #include "control/owner.h"
+#include "support/names.h"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +41,7 @@ Board board() {
 Board entry(int n) {
     Board b(144, 0);
     for (int x = 1; x <= 11; ++x)
-        for (int y = 1; y <= 11; ++y) b[x * 12 + y] = KIFU_BAN[n][x][y];
+        for (int y = 1; y <= 11; ++y) b[x * 12 + y] = KIFU[n].ban[x][y];
     return b;
 }
 
@@ -101,8 +102,8 @@ class Navigate : public ::testing::Test {
         EXPECT_EQ(board(), entry(n)) << "entry " << n;
         EXPECT_EQ(TESUU, n);
         EXPECT_EQ(KIFU_NO, n);
-        EXPECT_EQ(UE_JIKAN, after_clocks ? KIFU_UE_JIKAN_ATO[n] : KIFU_UE_JIKAN_MAE[n]);
-        EXPECT_EQ(SITA_JIKAN, after_clocks ? KIFU_SITA_JIKAN_ATO[n] : KIFU_SITA_JIKAN_MAE[n]);
+        EXPECT_EQ(UE_JIKAN, after_clocks ? KIFU[n].ue_ato : KIFU[n].ue_mae);
+        EXPECT_EQ(SITA_JIKAN, after_clocks ? KIFU[n].sita_ato : KIFU[n].sita_mae);
         EXPECT_EQ(SAIKAI_MACHI, ON);
     }
 
@@ -166,7 +167,7 @@ TEST_F(Navigate, StepsInAGameBeingPlayedStopTheClockAndReachTheLatestPositionAga
     expect_shows(3, false);
     EXPECT_FALSE(fp.timer);
     EXPECT_EQ(UE_JIKAN, 100.5); // before the fourth move
-    EXPECT_EQ(KIFU_UE_JIKAN_ATO[3], 1234);
+    EXPECT_EQ(KIFU[3].ue_ato, 1234);
     EXPECT_EQ(TEBAN, -1);
 
     fp.forget();

@@ -5,6 +5,7 @@
 #include "kifu/record.h"
 
 #include "support/board.h"
+#include "support/names.h"
 
 #include <gtest/gtest.h>
 
@@ -271,13 +272,13 @@ TEST_F(Probes, LiftingProbesRestoreTheBoardOnRandomPositions) {
 // ---- 調査_移動結果 ------------------------------------------------------------------------------------
 
 TEST_F(Probes, MoveResultReportsTheFirstChangedOccupiedCell) {
-    std::memset(KIFU_BAN[3], 0, sizeof KIFU_BAN[3]);
-    std::memset(KIFU_BAN[4], 0, sizeof KIFU_BAN[4]);
-    KIFU_BAN[3][5][9] = SITA_HU; // the pawn leaves (5, 9) ...
-    KIFU_BAN[4][5][8] = SITA_HU; // ... for (5, 8)
-    KIFU_BAN[3][7][7] = UE_GIN;  // unchanged
-    KIFU_BAN[4][7][7] = UE_GIN;
-    KIFU_BAN[4][9][1] = UE_KEI; // a ring cell changed too (later in the scan)
+    std::memset(KIFU[3].ban, 0, sizeof KIFU[3].ban);
+    std::memset(KIFU[4].ban, 0, sizeof KIFU[4].ban);
+    KIFU[3].ban[5][9] = SITA_HU; // the pawn leaves (5, 9) ...
+    KIFU[4].ban[5][8] = SITA_HU; // ... for (5, 8)
+    KIFU[3].ban[7][7] = UE_GIN;  // unchanged
+    KIFU[4].ban[7][7] = UE_GIN;
+    KIFU[4].ban[9][1] = UE_KEI; // a ring cell changed too (later in the scan)
     int x = -5, y = -5, p = -5;
     調査_移動結果(4, x, y, p);
     EXPECT_EQ(x, 5);
@@ -285,7 +286,7 @@ TEST_F(Probes, MoveResultReportsTheFirstChangedOccupiedCell) {
     EXPECT_EQ(p, SITA_HU);
 
     // A ring cell early in the scan wins.
-    KIFU_BAN[4][1][3] = UE_HU;
+    KIFU[4].ban[1][3] = UE_HU;
     調査_移動結果(4, x, y, p);
     EXPECT_EQ(x, 1);
     EXPECT_EQ(y, 3);
@@ -293,9 +294,9 @@ TEST_F(Probes, MoveResultReportsTheFirstChangedOccupiedCell) {
 }
 
 TEST_F(Probes, MoveResultLeavesTheOutArgumentsWhenNothingQualifies) {
-    std::memset(KIFU_BAN[1], 0, sizeof KIFU_BAN[1]);
-    std::memset(KIFU_BAN[2], 0, sizeof KIFU_BAN[2]);
-    KIFU_BAN[1][4][4] = SITA_KIN; // only a cell emptied
+    std::memset(KIFU[1].ban, 0, sizeof KIFU[1].ban);
+    std::memset(KIFU[2].ban, 0, sizeof KIFU[2].ban);
+    KIFU[1].ban[4][4] = SITA_KIN; // only a cell emptied
     int x = 1, y = 2, p = 3;
     調査_移動結果(2, x, y, p);
     EXPECT_EQ(x, 1);
