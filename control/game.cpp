@@ -302,12 +302,10 @@ void Form_MouseDown(int button, int, double X, double Y) {
         描画_移動可能桝色(TAIKYOKU.pos, TAIKYOKU.settei, g_sel.from_x, g_sel.from_y, WAKU_IRO, g_sel.piece);
         描画_桝輪郭(WAKU_IRO, g_sel.from_x, g_sel.from_y);
     }
-    if (mx == 13 && my >= 3 && my <= BAN_SIZE) {
-        const int k = my - 2;
-        if (SITA_MOCHI[k] > 0) select_from_hand(13, my, SITA_KOMA_BY_KIND[k], TEBAN == SITA_GAWA);
-    } else if (mx == -1 && my >= 1 && my <= 7) {
-        const int k = 8 - my;
-        if (UE_MOCHI[k] > 0) select_from_hand(-1, my, UE_KOMA_BY_KIND[k], TEBAN == UE_GAWA);
+    if (const HandSlot h = hand_slot_at({mx, my}); h.kind != 0) {
+        const int held = h.upper ? UE_MOCHI[h.kind] : SITA_MOCHI[h.kind];
+        const Koma piece = h.upper ? UE_KOMA_BY_KIND[h.kind] : SITA_KOMA_BY_KIND[h.kind];
+        if (held > 0) select_from_hand(mx, my, piece, TEBAN == (h.upper ? UE_GAWA : SITA_GAWA));
     }
 }
 
@@ -334,7 +332,7 @@ void make_move(int button) {
     描画_桝輪郭(WAKU_IRO, s.from_x, s.from_y);
     描画_桝輪郭(WAKU_IRO, s.to_x, s.to_y);
     描画_移動可能桝色(TAIKYOKU.pos, TAIKYOKU.settei, s.from_x, s.from_y, WAKU_IRO, s.piece);
-    if (s.from_x == -1) s.from_y = 8 - s.from_y;
+    if (const HandSlot h = hand_slot_at({s.from_x, s.from_y}); h.upper) s.from_y = drop_source(h).y;
     const int captured = BAN[s.to_x][s.to_y];
     駒移動(s.from_x, s.from_y, s.to_x, s.to_y, s.piece);
     dsPlay(OTO_KOMA);

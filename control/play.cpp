@@ -112,8 +112,8 @@ void com_ban() {
     TESUU += 1;
     if (KAITEN_UTI == ON)
         for (int i = 0; i < KAITEN_KAISUU; ++i) KAITEN_R_Click();
-    if (fx == -1)
-        描画_駒点滅(TAIKYOKU.settei, oku, -1, 8 - fy, 2);
+    if (const HandSlot h = drop_slot(fx, fy); h.upper)
+        描画_駒点滅(TAIKYOKU.settei, oku, -1, hand_cell(h).y, 2);
     else
         描画_駒点滅(TAIKYOKU.settei, mae, fx, fy, 2);
     駒移動(fx, fy, tx, ty, oku);

@@ -42,12 +42,12 @@ void 駒移動(Kyokumen& pos, int fx, int fy, int tx, int ty, int p) {
         pos.SITA_OU_X = tx;
         pos.SITA_OU_Y = ty;
     }
-    if (fx == -1) {
+    if (const HandSlot h = drop_slot(fx, fy); h.upper) {
         pos.UE_MOCHI_KEI -= 1;
-        pos.UE_MOCHI[fy] -= 1;
+        pos.UE_MOCHI[h.kind] -= 1;
     } else if (fx == 13) {
         pos.SITA_MOCHI_KEI -= 1;
-        pos.SITA_MOCHI[fy - 2] -= 1;
+        pos.SITA_MOCHI[h.kind] -= 1;
     } else {
         pos.BAN[fx][fy] = KARA;
     }

@@ -117,3 +117,40 @@ constexpr bool is_upper(int c) {
 constexpr bool is_ring(int x, int y) {
     return x == 1 || x == 11 || y == 1 || y == 11;
 }
+
+// A cell of the screen's grid as clicks and moves name it: the board with its ring (x, y = 1..11), or a
+// row of a hand box (column 13 the lower player's, column -1 the upper player's).
+struct Cell {
+    int x = 0, y = 0;
+    bool operator==(const Cell&) const = default;
+};
+
+// A slot of a hand: whose hand, and the kind 1..7 it holds (0: no slot).
+struct HandSlot {
+    bool upper = false;
+    int kind = 0;
+    bool operator==(const HandSlot&) const = default;
+};
+
+// The hand boxes' rows: the lower player's kinds 1..7 stand in rows 3..9 of column 13, the upper
+// player's in rows 7..1 of column -1. The slot shown at a cell; kind 0 for any other cell.
+constexpr HandSlot hand_slot_at(Cell c) {
+    if (c.x == 13 && c.y >= 3 && c.y <= 9) return {false, c.y - 2};
+    if (c.x == -1 && c.y >= 1 && c.y <= 7) return {true, 8 - c.y};
+    return {};
+}
+// The hand-box cell that shows a slot.
+constexpr Cell hand_cell(HandSlot h) {
+    return h.upper ? Cell{-1, 8 - h.kind} : Cell{13, h.kind + 2};
+}
+
+// A drop's source as the moves give it (駒移動, the computer's chosen move): the lower hand as its box
+// cell, the upper hand as column -1 with the kind itself.
+constexpr Cell drop_source(HandSlot h) {
+    return h.upper ? Cell{-1, h.kind} : hand_cell(h);
+}
+// The slot a drop's source names; kind 0 when (fx, fy) is no hand.
+constexpr HandSlot drop_slot(int fx, int fy) {
+    if (fx == -1) return {true, fy};
+    return fx == 13 ? hand_slot_at({fx, fy}) : HandSlot{};
+}

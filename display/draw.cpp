@@ -140,12 +140,15 @@ int 取得_対背景色(const Settei& s) {
 }
 
 void 描画_自持盤(const Kyokumen& k, const Settei& s) {
-    for (int i = 1; i <= 7; ++i) 描画_持ち駒(s, 13, i + 2, SITA_KOMA_BY_KIND[i], k.SITA_MOCHI[i]);
+    for (int i = 1; i <= 7; ++i) {
+        const Cell c = hand_cell({false, i});
+        描画_持ち駒(s, c.x, c.y, SITA_KOMA_BY_KIND[i], k.SITA_MOCHI[i]);
+    }
 }
 
 void 描画_敵持盤(const Kyokumen& k, const Settei& s) {
     for (int y = 1; y <= 7; ++y) {
-        const int i = 8 - y;
+        const int i = hand_slot_at({-1, y}).kind;
         描画_持ち駒(s, -1, y, UE_KOMA_BY_KIND[i], k.UE_MOCHI[i]);
         描画_絵(k.BAN[1][y], 1, y); // and the conveyor's cell beside the row
         描画_桝輪郭(s.WAKU_IRO, 1, y);

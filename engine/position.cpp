@@ -674,8 +674,9 @@ Position from_program(const Kyokumen& k) {
 ProgramMove to_program_move(const Move& m, int side) {
     ProgramMove pm{m.turns, sq_x(m.from), sq_y(m.from), sq_x(m.to), sq_y(m.to), m.piece, m.placed};
     if (m.is_drop()) {
-        pm.fx = side == LOWER ? 13 : -1;
-        pm.fy = side == LOWER ? m.drop_kind() + 2 : m.drop_kind();
+        const Cell c = drop_source({side == UPPER, m.drop_kind()});
+        pm.fx = c.x;
+        pm.fy = c.y;
     }
     return pm;
 }

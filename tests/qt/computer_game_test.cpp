@@ -46,9 +46,10 @@ std::vector<std::string> human_move() {
             if (SITA_MOCHI[k] <= 0) continue;
             for (int x2 = 2; x2 <= 10 && best < 0; ++x2)
                 for (int y2 = 2; y2 <= 10 && best < 0; ++y2)
-                    if (移動チェック(13, k + 2, x2, y2, SITA_KOMA_BY_KIND[k]) == ON) {
+                    if (const Cell c = hand_cell({false, k});
+                        移動チェック(c.x, c.y, x2, y2, SITA_KOMA_BY_KIND[k]) == ON) {
                         best = 0;
-                        fx = 13, fy = k + 2, tx = x2, ty = y2;
+                        fx = c.x, fy = c.y, tx = x2, ty = y2;
                     }
         }
     }

@@ -17,13 +17,13 @@
 
 namespace {
 
-struct Cell {
+struct ShownCell {
     const char* what;
     double x, y;
 };
 
 // One cell of every kind the screen shows (with the position the test sets up).
-const Cell kCells[] = {
+const ShownCell kCells[] = {
     {"lower piece on the board", 2, 10}, {"upper piece on the board", 2, 2}, {"empty square", 6, 6},
     {"piece on the ring", 1, 5},         {"empty ring plate", 11, 11},       {"upper hand box", -1, 7},
     {"lower hand box", 13, 3},           {"background tile", 15, 10},
@@ -86,7 +86,7 @@ TEST(Scale, AtTwiceTheSizeEveryKindOfCellShowsTheSameColourAtItsCentre) {
         const double n = double(r - l) * (b - t);
         return qRgb(int(sum[0] / n), int(sum[1] / n), int(sum[2] / n));
     };
-    for (const Cell& c : kCells) {
+    for (const ShownCell& c : kCells) {
         const double cx = cell_x(c.x) + 285, cy = cell_y(c.y) + 330;
         const QRgb at1 = mean(one, cx, cy, 15), at2 = mean(two, cx, cy, 7.5);
         EXPECT_LE(max_difference(at1, at2), 12)
@@ -157,7 +157,7 @@ TEST(Scale, AClickJustInsideAnyCornerOfACellHitsThatCellAndTheMarginHitsNothing)
             return fit.twips(canvas, QPointF((fit.offset.x() + device_x + 0.5) / fit.device,
                                              (fit.offset.y() + device_y + 0.5) / fit.device));
         };
-        for (const Cell& c : kCells) {
+        for (const ShownCell& c : kCells) {
             const int l = canvas.map(cell_x(c.x)), t = canvas.map(cell_y(c.y));
             const int r = canvas.map(cell_x(c.x + 1)) - 1, b = canvas.map(cell_y(c.y + 1)) - 1;
             for (const QPoint corner : {QPoint(l, t), QPoint(r, t), QPoint(l, b), QPoint(r, b)}) {

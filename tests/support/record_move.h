@@ -15,9 +15,10 @@ struct Mv {
 // Stores the position at KIFU_NO with the mover's clock running `seconds`, makes the move and stores the
 // position after it.
 inline void record_and_move(Mv m, double seconds) {
-    const int piece = m.fx == 13   ? SITA_KOMA_BY_KIND[m.fy - 2]
-                      : m.fx == -1 ? UE_KOMA_BY_KIND[m.fy]
-                                   : BAN[m.fx][m.fy];
+    const HandSlot h = drop_slot(m.fx, m.fy);
+    const int piece = h.kind == 0 ? BAN[m.fx][m.fy]
+                      : h.upper   ? UE_KOMA_BY_KIND[h.kind]
+                                  : SITA_KOMA_BY_KIND[h.kind];
     if (piece < 0) {
         手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, m.fx, m.fy, m.tx, m.ty, piece, BAN[m.tx][m.ty],
                  SITA_JIKAN, SITA_JIKAN + seconds, UE_JIKAN, UE_JIKAN);

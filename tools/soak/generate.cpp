@@ -33,16 +33,18 @@ std::vector<std::pair<int, int>> own_cells() {
         for (int y = 1; y <= 11; ++y)
             if (lower ? is_lower(BAN[x][y]) : is_upper(BAN[x][y])) cells.emplace_back(x, y);
     for (int k = 1; k <= 7; ++k) {
-        if (lower && SITA_MOCHI[k] > 0) cells.emplace_back(13, k + 2);
-        if (!lower && UE_MOCHI[k] > 0) cells.emplace_back(-1, 8 - k);
+        const Cell c = hand_cell({!lower, k});
+        if (lower ? SITA_MOCHI[k] > 0 : UE_MOCHI[k] > 0) cells.emplace_back(c.x, c.y);
     }
     return cells;
 }
 
 // The piece a click on that cell picks up: on the board and ring, or from a hand box row.
 int piece_at(int x, int y) {
-    if (x == 13) return y >= 3 && y <= 9 ? SITA_KOMA_BY_KIND[y - 2] : KARA;
-    if (x == -1) return y >= 1 && y <= 7 ? UE_KOMA_BY_KIND[8 - y] : KARA;
+    if (is_hand_box(x)) {
+        const HandSlot h = hand_slot_at({x, y});
+        return h.upper ? UE_KOMA_BY_KIND[h.kind] : SITA_KOMA_BY_KIND[h.kind];
+    }
     return x >= 1 && x <= 11 && y >= 1 && y <= 11 ? BAN[x][y] : KARA;
 }
 
