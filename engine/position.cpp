@@ -232,16 +232,45 @@ void change_hand(Position& p, int side, int kind, int by) {
     p.key ^= z.hand[side][kind][std::clamp(p.hand[side][kind], 0, 40)];
 }
 
-// Puts i into the group of its key, opening a group for a key not seen before.
-template <class Key>
-void add_to_group(std::vector<Key>& keys, std::vector<std::vector<int>>& groups, const Key& k, int i) {
-    const auto at = std::find(keys.begin(), keys.end(), k);
-    if (at != keys.end()) {
-        groups[at - keys.begin()].push_back(i);
-        return;
+// Places 0..39 split into groups, each group's members in increasing order: a fixed store, so that
+// grouping allocates nothing.
+struct Groups {
+    std::uint8_t count = 0;
+    std::uint8_t size[RING];
+    std::uint8_t member[RING][RING];
+    // Puts place i into the group of key k (keys[g] for group g), opening a group for a new key.
+    template <class Key> void add(Key* keys, const Key& k, int i) {
+        int g = 0;
+        while (g < count && !(keys[g] == k)) ++g;
+        if (g == count) {
+            keys[g] = k;
+            size[count++] = 0;
+        }
+        member[g][size[g]++] = static_cast<std::uint8_t>(i);
     }
-    keys.push_back(k);
-    groups.push_back({i});
+};
+
+// The empty ring places grouped by the position that putting a piece of a given code there gives.
+// Most positions of a search share their ring with many others, and grouping the places is the dear
+// part of generating moves onto it, so the groups are kept in a fixed table, keyed by the ring as it
+// stands (its key, then the ring itself compared) and the code.
+struct SlotEntry {
+    std::uint64_t key = 0;
+    std::array<Koma, RING> ring{};
+    Koma code = KARA;
+    bool used = false;
+    Groups groups;
+};
+
+// The ring's cells as they stand (not up to its turn), hashed.
+std::uint64_t ring_as_it_stands(const Position& p) {
+    const Zobrist& z = zobrist();
+    std::uint64_t h = 0;
+    for (int j = 0; j < RING; ++j) {
+        const Koma c = p.b[RING_SQ[j]];
+        if (c != KARA) h ^= z.ring[j][zindex(c)];
+    }
+    return h;
 }
 
 struct Generator {
@@ -249,42 +278,33 @@ struct Generator {
     MoveList& out;
     bool search_only;
     int me;
-    // The empty ring places grouped by the position that putting a piece of a given code there gives.
-    using Classes = std::shared_ptr<const std::vector<std::vector<int>>>;
-    std::vector<std::pair<Koma, Classes>> slot_classes;
+    std::uint64_t ring_key = 0;
+    bool ring_key_known = false;
 
-    const std::vector<std::vector<int>>& slots_for(Koma code) {
-        for (auto& [c, v] : slot_classes)
-            if (c == code) return *v;
-        slot_classes.emplace_back(code, cached_slots(code));
-        return *slot_classes.back().second;
-    }
-
-    // Most positions of a search share their ring with many others, and grouping the places is the dear
-    // part of generating moves onto it, so the groups are kept per ring (exactly as it stands) and code.
-    Classes cached_slots(Koma code) {
-        struct Entry {
-            std::array<Koma, RING> ring{};
-            Koma code = KARA;
-            Classes classes;
+    const Groups& slots_for(Koma code) {
+        thread_local std::vector<SlotEntry> cache(4096);
+        if (!ring_key_known) {
+            ring_key = ring_as_it_stands(p);
+            ring_key_known = true;
+        }
+        const std::uint64_t h =
+            ring_key ^ (static_cast<std::uint64_t>(static_cast<std::uint16_t>(code)) * 0x9e3779b97f4a7c15ULL);
+        SlotEntry& e = cache[(h ^ (h >> 29)) & (cache.size() - 1)];
+        const auto same_ring = [&] {
+            for (int j = 0; j < RING; ++j)
+                if (e.ring[j] != p.b[RING_SQ[j]]) return false;
+            return true;
         };
-        thread_local std::vector<Entry> cache(4096);
-        std::array<Koma, RING> ring;
-        std::uint64_t h = 1469598103934665603ull ^ static_cast<std::uint16_t>(code);
-        for (int j = 0; j < RING; ++j) {
-            ring[j] = p.b[RING_SQ[j]];
-            h = (h ^ static_cast<std::uint16_t>(ring[j])) * 1099511628211ull;
-        }
-        Entry& e = cache[(h ^ (h >> 29)) & (cache.size() - 1)];
-        if (e.classes && e.code == code && e.ring == ring) return e.classes;
-        auto classes = std::make_shared<std::vector<std::vector<int>>>();
-        std::vector<std::uint64_t> seen;
-        for (int j = 0; j < RING; ++j) {
-            if (ring[j] != KARA) continue;
-            add_to_group(seen, *classes, ring_canonical(p, -1, j, code), j);
-        }
-        e = {ring, code, classes};
-        return e.classes;
+        if (e.used && e.key == ring_key && e.code == code && same_ring()) return e.groups;
+        e.used = true;
+        e.key = ring_key;
+        e.code = code;
+        for (int j = 0; j < RING; ++j) e.ring[j] = p.b[RING_SQ[j]];
+        e.groups.count = 0;
+        std::uint64_t seen[RING];
+        for (int j = 0; j < RING; ++j)
+            if (e.ring[j] == KARA) e.groups.add(seen, ring_canonical(p, -1, j, code), j);
+        return e.groups;
     }
 
     void push(int from, int to, int turns, Koma piece, Koma placed, Koma cap) {
@@ -318,10 +338,11 @@ struct Generator {
                 if (promo ? may : !(may && search_only && always_promote(pc))) usable[nu++] = targets[i];
             }
             if (nu == 0) continue;
-            for (const std::vector<int>& places : slots_for(placed)) {
+            const Groups& groups = slots_for(placed);
+            for (int g = 0; g < groups.count; ++g) {
                 int best_t = usable[0], best_turns = RING;
-                for (int j : places)
-                    for (int i = 0; i < nu; ++i) {
+                for (int gi = 0; gi < groups.size[g]; ++gi)
+                    for (int i = 0, j = groups.member[g][gi]; i < nu; ++i) {
                         const int turns = (RING_INDEX[usable[i]] - j + RING) % RING;
                         if (turns < best_turns) best_turns = turns, best_t = usable[i];
                     }
@@ -370,13 +391,13 @@ struct Generator {
     // From the ring: the piece may stand on any of the 40 cells after the turn; it enters the play area
     // onto an empty square by its own movement. Pieces whose departure leaves the same ring are one
     // piece here. One move per destination, with the fewest turns.
-    void from_ring(const std::vector<int>& same) {
+    void from_ring(const std::uint8_t* same, int n) {
         const Koma pc = p.b[RING_SQ[same[0]]];
         const Offsets& o = offsets().t[me][type_of(pc)];
         bool seen[NSQ] = {};
         for (int turns = 0; turns < RING; ++turns) {
-            for (int i : same) {
-                const int s = RING_SQ[(i + turns) % RING];
+            for (int k = 0; k < n; ++k) {
+                const int s = RING_SQ[(same[k] + turns) % RING];
                 const auto enter = [&](int to) {
                     if (seen[to]) return;
                     seen[to] = true;
@@ -409,14 +430,14 @@ struct Generator {
             for (int x = 2; x <= 10; ++x)
                 if (owned_by(p.b[sq(x, y)], me)) from_board(sq(x, y), false);
         // Two ring pieces whose departure leaves the same ring give the same moves.
-        std::vector<std::pair<Koma, std::uint64_t>> kinds;
-        std::vector<std::vector<int>> groups;
+        std::pair<Koma, std::uint64_t> kinds[RING];
+        Groups groups;
         for (int i = 0; i < RING; ++i) {
             const Koma c = p.b[RING_SQ[i]];
             if (!owned_by(c, me)) continue;
-            add_to_group(kinds, groups, std::pair<Koma, std::uint64_t>{c, ring_canonical(p, i)}, i);
+            groups.add(kinds, std::pair<Koma, std::uint64_t>{c, ring_canonical(p, i)}, i);
         }
-        for (const std::vector<int>& same : groups) from_ring(same);
+        for (int g = 0; g < groups.count; ++g) from_ring(groups.member[g], groups.size[g]);
         drops();
     }
 };
@@ -593,14 +614,14 @@ std::uint64_t compute_key(const Position& p) {
 void generate(const Position& p, MoveList& out, bool search_only) {
     out.clear();
     if (p.king_taken()) return;
-    Generator g{p, out, search_only, p.side, {}};
+    Generator g{p, out, search_only, p.side};
     g.all();
 }
 
 void generate_captures(const Position& p, MoveList& out) {
     out.clear();
     if (p.king_taken()) return;
-    Generator g{p, out, true, p.side, {}};
+    Generator g{p, out, true, p.side};
     for (int y = 2; y <= 10; ++y)
         for (int x = 2; x <= 10; ++x)
             if (owned_by(p.b[sq(x, y)], p.side)) g.from_board(sq(x, y), true);

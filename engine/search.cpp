@@ -126,7 +126,6 @@ struct Searcher {
     std::vector<std::vector<std::pair<int, int>>> sort_keys =
         std::vector<std::vector<std::pair<int, int>>>(MAX_PLY + 1);
     std::vector<std::array<bool, NSQ>> lines = std::vector<std::array<bool, NSQ>>(MAX_PLY + 1);
-    std::vector<MoveList> sort_out = std::vector<MoveList>(MAX_PLY + 1);
 
     explicit Searcher(const Position& pos, const Limits& l) : p(pos), lim(l) {
         tt.resize(std::size_t{1} << 19);
@@ -195,17 +194,31 @@ struct Searcher {
     // Best first; equal scores keep generation order, so the search is repeatable. The buffers are
     // kept per ply, so sorting allocates nothing once they have grown.
     void sort_moves(MoveList& moves, const Move& hash_move, int ply) {
+        score_moves(moves, hash_move, ply);
+        for (std::size_t i = 0; i < moves.size(); ++i) pick(moves, i, ply);
+    }
+
+    // The keys of a move list, for pick: the order score and the place in generation order.
+    void score_moves(const MoveList& moves, const Move& hash_move, int ply) {
         std::vector<std::pair<int, int>>& keyed = sort_keys[ply];
         keyed.resize(moves.size());
         for (std::size_t i = 0; i < moves.size(); ++i)
             keyed[i] = {order_score(moves[i], hash_move, ply), static_cast<int>(i)};
-        std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
-            return a.first != b.first ? a.first > b.first : a.second < b.second;
-        });
-        MoveList& sorted = sort_out[ply];
-        sorted.resize(moves.size());
-        for (std::size_t i = 0; i < moves.size(); ++i) sorted[i] = moves[keyed[i].second];
-        moves.swap(sorted);
+    }
+
+    // Brings the best of moves i.. to place i (ties to the earlier generated): most nodes cut off on
+    // their first move or two, so the list is never sorted in full.
+    void pick(MoveList& moves, std::size_t i, int ply) {
+        std::vector<std::pair<int, int>>& keyed = sort_keys[ply];
+        std::size_t best = i;
+        for (std::size_t j = i + 1; j < keyed.size(); ++j)
+            if (keyed[j].first > keyed[best].first ||
+                (keyed[j].first == keyed[best].first && keyed[j].second < keyed[best].second))
+                best = j;
+        if (best != i) {
+            std::swap(keyed[i], keyed[best]);
+            std::swap(moves[i], moves[best]);
+        }
     }
 
     int score_to_tt(int s, int ply) const {
@@ -225,8 +238,9 @@ struct Searcher {
         MoveList& moves = lists[ply];
         generate_captures(p, moves);
         const bool check = !moves.empty() && in_check();
-        sort_moves(moves, Move{}, ply);
+        score_moves(moves, Move{}, ply);
         for (std::size_t i = 0; i < moves.size(); ++i) {
+            pick(lists[ply], i, ply);
             const Move m = lists[ply][i];
             Undo u;
             make(p, m, u);
@@ -268,8 +282,12 @@ struct Searcher {
                 return s;
         }
 
+        // The evaluation of this node, asked for at most once.
+        int static_eval = INF;
+        const auto eval = [&] { return static_eval != INF ? static_eval : (static_eval = evaluate(p)); };
+
         // Null move: if passing still holds beta, a real move will too.
-        if (null_ok && !pv && !check && depth >= 3 && evaluate(p) >= beta) {
+        if (null_ok && !pv && !check && depth >= 3 && eval() >= beta) {
             set_side(p, 1 - p.side);
             const int s = -negamax(depth - 3, -beta, -beta + 1, ply + 1, false);
             set_side(p, 1 - p.side);
@@ -281,17 +299,19 @@ struct Searcher {
         generate(p, moves, true);
         if (moves.empty()) return -(MATE - ply); // no move at all: lost
         if (check) check_lines(p, p.side, lines[ply]);
-        sort_moves(moves, hash_move, ply);
+        score_moves(moves, hash_move, ply);
+        pick(moves, 0, ply);
 
         // At the frontier a quiet move that gives no check is passed over when it cannot lift the score
         // up to alpha (the quiescence search under it would only stand pat), and so is every such move
         // ordered late. Checks, captures and promotions are always searched.
         const bool frontier = !pv && !check && depth == 1 && std::abs(alpha) < MATE - 1000;
-        const int futile = frontier ? evaluate(p) + FUTILITY_MARGIN : INF;
+        const int futile = frontier ? eval() + FUTILITY_MARGIN : INF;
         const int alpha0 = alpha;
         int best = -INF;
         Move best_move = moves[0];
         for (std::size_t i = 0; i < lists[ply].size(); ++i) {
+            pick(lists[ply], i, ply);
             const Move m = lists[ply][i];
             const bool quiet = m.captured == KARA && m.placed == m.piece;
             if (check && !answers_check(m, ply)) {
