@@ -204,12 +204,21 @@ std::uint64_t ring_canonical(const Position& p, int drop = -1, int add_at = -1, 
     return h;
 }
 
-// Lifting a piece off a cell and setting one down, keeping the king squares, pawn counts and board key
-// (the ring's part of the key is recomputed by the caller once the move is complete).
+// What a piece on play-area square s adds to its side's material: its worth, and for a pawn the ground
+// it has gained.
+int material_at(Koma c, int s) {
+    const int t = type_of(c);
+    if (t != 0) return BOARD_VALUE[t];
+    return BOARD_VALUE[0] + (side_of(c) == LOWER ? (8 - sq_y(s)) * 3 : (sq_y(s) - 4) * 3);
+}
+
+// Lifting a piece off a cell and setting one down, keeping the king squares, pawn counts, material and
+// board key (the ring's part of the key is recomputed by the caller once the move is complete).
 void lift(Position& p, int s) {
     const Koma c = p.b[s];
     if (on_play_area(s)) {
         p.key ^= zobrist().board[s][zindex(c)];
+        p.material[side_of(c)] -= material_at(c, s);
         if (c == SITA_HU) --p.pawns[LOWER][sq_x(s)];
         if (c == UE_HU) --p.pawns[UPPER][sq_x(s)];
     }
@@ -219,6 +228,7 @@ void lift(Position& p, int s) {
 void set_down(Position& p, int s, Koma c) {
     if (on_play_area(s)) {
         p.key ^= zobrist().board[s][zindex(c)];
+        p.material[side_of(c)] += material_at(c, s);
         if (c == SITA_HU) ++p.pawns[LOWER][sq_x(s)];
         if (c == UE_HU) ++p.pawns[UPPER][sq_x(s)];
     }
@@ -229,6 +239,7 @@ void change_hand(Position& p, int side, int kind, int by) {
     const Zobrist& z = zobrist();
     p.key ^= z.hand[side][kind][std::clamp(p.hand[side][kind], 0, 40)];
     p.hand[side][kind] += by;
+    p.material[side] += HAND_VALUE[kind] * by;
     p.key ^= z.hand[side][kind][std::clamp(p.hand[side][kind], 0, 40)];
 }
 

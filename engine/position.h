@@ -69,9 +69,17 @@ struct Position {
     int pawns[2][12]{};    // unpromoted pawns per column x on the play area (the two-pawn rule)
     std::uint64_t key = 0; // board, hands, side and ring_key
     std::uint64_t ring_key = 0;
+    // Per side, kept by make and unmake: the worth of the pieces on the play area and in hand, with
+    // each pawn's gain of ground (the parts of the evaluation that a move changes piece by piece).
+    int material[2]{};
 
     bool king_taken() const { return king[LOWER] < 0 || king[UPPER] < 0; }
 };
+
+// Worth of each type on the board (pawn, tokin, lance, promoted lance, knight, promoted knight, silver,
+// promoted silver, gold, gold, bishop, horse, rook, dragon, king) and in hand (by hand kind).
+constexpr int BOARD_VALUE[15] = {90, 540, 260, 520, 300, 520, 460, 520, 520, 520, 800, 1050, 950, 1250, 0};
+constexpr int HAND_VALUE[8] = {0, 105, 290, 330, 500, 560, 880, 1030};
 
 // An empty board (no kings) and the game's starting position.
 Position empty_position();

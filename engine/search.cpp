@@ -10,11 +10,6 @@ namespace engine {
 
 namespace {
 
-// Worth of each type on the board (pawn, tokin, lance, promoted lance, knight, promoted knight, silver,
-// promoted silver, gold, gold, bishop, horse, rook, dragon, king) and in hand (by hand kind).
-constexpr int BOARD_VALUE[15] = {90, 540, 260, 520, 300, 520, 460, 520, 520, 520, 800, 1050, 950, 1250, 0};
-constexpr int HAND_VALUE[8] = {0, 105, 290, 330, 500, 560, 880, 1030};
-
 // A piece on the ring is out of play until it comes back; one that can never come back is nearly lost.
 constexpr int RING_SHARE_BACK = 70, RING_SHARE_STUCK = 15; // percent of its board worth
 
@@ -38,27 +33,27 @@ bool in_line(int s, int k) {
 } // namespace
 
 int evaluate(const Position& p) {
-    int score[2] = {0, 0};
+    // The pieces' worth and the pawns' ground are kept by make and unmake.
+    int score[2] = {p.material[LOWER], p.material[UPPER]};
     int kx[2], ky[2];
     for (int s = 0; s < 2; ++s) {
         kx[s] = p.king[s] >= 0 ? sq_x(p.king[s]) : 6;
         ky[s] = p.king[s] >= 0 ? sq_y(p.king[s]) : 6;
     }
-    for (int y = 2; y <= 10; ++y) {
-        for (int x = 2; x <= 10; ++x) {
-            const Koma c = p.b[sq(x, y)];
-            if (c == KARA) continue;
-            const int me = side_of(c), them = 1 - me;
-            score[me] += board_value(c);
-            // Pieces near the enemy king press on it; pieces near their own king shield it.
-            const int dist_enemy = std::max(std::abs(x - kx[them]), std::abs(y - ky[them]));
-            const int dist_own = std::max(std::abs(x - kx[me]), std::abs(y - ky[me]));
-            if (type_of(c) != 14) {
-                if (dist_enemy <= 3) score[me] += 14 * (4 - dist_enemy);
-                if (dist_own <= 1 && board_value(c) <= 600) score[me] += 12;
+    // Pieces near the enemy king press on it (within three squares); pieces next to their own king
+    // shield it. Only the squares around the kings are looked at.
+    for (int k = 0; k < 2; ++k) {
+        for (int y = std::max(2, ky[k] - 3); y <= std::min(10, ky[k] + 3); ++y) {
+            for (int x = std::max(2, kx[k] - 3); x <= std::min(10, kx[k] + 3); ++x) {
+                const Koma c = p.b[sq(x, y)];
+                if (c == KARA || type_of(c) == 14) continue;
+                const int me = side_of(c);
+                const int dist = std::max(std::abs(x - kx[k]), std::abs(y - ky[k]));
+                if (me != k)
+                    score[me] += 14 * (4 - dist);
+                else if (dist <= 1 && board_value(c) <= 600)
+                    score[me] += 12;
             }
-            // Advanced pawns and pieces gain ground towards the promotion zone.
-            if (type_of(c) == 0) score[me] += me == LOWER ? (8 - y) * 3 : (y - 4) * 3;
         }
     }
     // The ring: only a piece that can come back still counts for much.
@@ -69,8 +64,6 @@ int evaluate(const Position& p) {
         const int share = ++ring_seen <= 6 && can_come_back(p, c) ? RING_SHARE_BACK : RING_SHARE_STUCK;
         score[side_of(c)] += board_value(c) * share / 100;
     }
-    for (int s = 0; s < 2; ++s)
-        for (int k = 1; k <= 7; ++k) score[s] += HAND_VALUE[k] * p.hand[s][k];
     // King safety: squares next to the king that the enemy bears on, worse with pieces in enemy hands.
     for (int s = 0; s < 2; ++s) {
         if (p.king[s] < 0) continue;
