@@ -93,6 +93,8 @@ constexpr int MAX_PLY = 96;
 // its safety term most), and how many moves are searched before the quiet ones left are passed over.
 constexpr int FUTILITY_MARGIN = 250;
 constexpr std::size_t LATE_MOVES = 16;
+// How many moves of a list are picked one by one before the rest is sorted.
+constexpr std::size_t PICKED = 4;
 
 enum Bound : std::uint8_t { NONE, EXACT, LOWER_BOUND, UPPER_BOUND };
 
@@ -119,6 +121,8 @@ struct Searcher {
     std::vector<std::vector<std::pair<int, int>>> sort_keys =
         std::vector<std::vector<std::pair<int, int>>>(MAX_PLY + 1);
     std::vector<std::array<bool, NSQ>> lines = std::vector<std::array<bool, NSQ>>(MAX_PLY + 1);
+    std::vector<MoveList> sort_out = std::vector<MoveList>(MAX_PLY + 1);
+    std::vector<std::vector<int>> sort_order = std::vector<std::vector<int>>(MAX_PLY + 1);
 
     explicit Searcher(const Position& pos, const Limits& l) : p(pos), lim(l) {
         tt.resize(std::size_t{1} << 19);
@@ -199,15 +203,31 @@ struct Searcher {
             keyed[i] = {order_score(moves[i], hash_move, ply), static_cast<int>(i)};
     }
 
-    // Brings the best of moves i.. to place i (ties to the earlier generated): most nodes cut off on
-    // their first move or two, so the list is never sorted in full.
+    // Brings the best of moves i.. to place i (ties to the earlier generated). Most nodes cut off on
+    // their first move or two, so the first few are picked one at a time; a loop that goes on past them
+    // has the rest sorted at once.
     void pick(MoveList& moves, std::size_t i, int ply) {
         std::vector<std::pair<int, int>>& keyed = sort_keys[ply];
+        const auto before = [](const std::pair<int, int>& a, const std::pair<int, int>& b) {
+            return a.first != b.first ? a.first > b.first : a.second < b.second;
+        };
+        if (i > PICKED) return;
+        if (i == PICKED) {
+            if (keyed.size() <= i + 1) return;
+            // The moves ride along with their keys: the keys' places say where each stands now.
+            std::vector<int>& order = sort_order[ply];
+            order.resize(keyed.size() - i);
+            for (std::size_t j = 0; j < order.size(); ++j) order[j] = static_cast<int>(i + j);
+            std::sort(order.begin(), order.end(), [&](int a, int b) { return before(keyed[a], keyed[b]); });
+            MoveList& rest = sort_out[ply];
+            rest.assign(moves.begin() + static_cast<std::ptrdiff_t>(i), moves.end());
+            for (std::size_t j = 0; j < order.size(); ++j)
+                moves[i + j] = rest[static_cast<std::size_t>(order[j]) - i];
+            return;
+        }
         std::size_t best = i;
         for (std::size_t j = i + 1; j < keyed.size(); ++j)
-            if (keyed[j].first > keyed[best].first ||
-                (keyed[j].first == keyed[best].first && keyed[j].second < keyed[best].second))
-                best = j;
+            if (before(keyed[j], keyed[best])) best = j;
         if (best != i) {
             std::swap(keyed[i], keyed[best]);
             std::swap(moves[i], moves[best]);
