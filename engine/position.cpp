@@ -329,12 +329,16 @@ struct Generator {
         out.push_back(m);
     }
 
-    void board_move(int f, int t, Koma pc, Koma cap) {
+    // Which of a board piece's moves from_board gives.
+    enum Part : unsigned { CAPTURES = 1, PROMOTIONS = 2, STEPS = 4, ONTO_RING = 8, EVERY = 15 };
+
+    void board_move(int f, int t, Koma pc, Koma cap, unsigned parts) {
+        const bool capture = cap != KARA;
         if (may_promote(sq_x(f), sq_y(f), sq_y(t), pc)) {
-            push(f, t, 0, pc, promoted(pc), cap);
+            if (parts & (capture ? CAPTURES : PROMOTIONS)) push(f, t, 0, pc, promoted(pc), cap);
             if (search_only && always_promote(pc)) return;
         }
-        push(f, t, 0, pc, pc, cap);
+        if (parts & (capture ? CAPTURES : STEPS)) push(f, t, 0, pc, pc, cap);
     }
 
     // Onto the ring: the piece may go to any reachable ring cell once the ring is turned so that the
@@ -362,10 +366,13 @@ struct Generator {
         }
     }
 
-    void from_board(int f, bool captures_only) {
+    // A board piece's moves: captures (promoting or not), other moves that promote, other moves on the
+    // board, moves onto the ring, as `parts` asks.
+    void from_board(int f, unsigned parts) {
         const Koma pc = p.b[f];
         const int ty = type_of(pc);
         const Offsets& o = offsets().t[me][ty];
+        const bool quiet = parts & (PROMOTIONS | STEPS);
         int ring_t[8];
         int nring = 0;
         for (int d : o.steps) {
@@ -377,8 +384,8 @@ struct Generator {
                 if (!is_king(pc)) ring_t[nring++] = t;
                 continue;
             }
-            if (owned_by(c, me) || (captures_only && c == KARA)) continue;
-            board_move(f, t, pc, c);
+            if (owned_by(c, me) || (!quiet && c == KARA)) continue;
+            board_move(f, t, pc, c, parts);
         }
         for (int d : o.slides) {
             for (int t = f + d;; t += d) {
@@ -390,13 +397,13 @@ struct Generator {
                 }
                 if (owned_by(c, me)) break;
                 if (c != KARA) {
-                    board_move(f, t, pc, c);
+                    board_move(f, t, pc, c, parts);
                     break;
                 }
-                if (!captures_only) board_move(f, t, pc, c);
+                if (quiet) board_move(f, t, pc, c, parts);
             }
         }
-        if (!captures_only && nring > 0) ring_moves(f, pc, ring_t, nring);
+        if ((parts & ONTO_RING) && nring > 0) ring_moves(f, pc, ring_t, nring);
     }
 
     // From the ring: the piece may stand on any of the 40 cells after the turn; it enters the play area
@@ -436,11 +443,15 @@ struct Generator {
         }
     }
 
-    void all() {
+    void board(unsigned parts) {
         for (int y = 2; y <= 10; ++y)
             for (int x = 2; x <= 10; ++x)
-                if (owned_by(p.b[sq(x, y)], me)) from_board(sq(x, y), false);
-        // Two ring pieces whose departure leaves the same ring give the same moves.
+                if (owned_by(p.b[sq(x, y)], me)) from_board(sq(x, y), parts);
+    }
+
+    // Two ring pieces whose departure leaves the same ring give the same moves: one of each such group
+    // moves.
+    void off_ring() {
         std::pair<Koma, std::uint64_t> kinds[RING];
         Groups groups;
         for (int i = 0; i < RING; ++i) {
@@ -449,7 +460,28 @@ struct Generator {
             groups.add(kinds, std::pair<Koma, std::uint64_t>{c, ring_canonical(p, i)}, i);
         }
         for (int g = 0; g < groups.count; ++g) from_ring(groups.member[g], groups.size[g]);
+    }
+
+    void all() {
+        board(EVERY);
+        off_ring();
         drops();
+    }
+
+    void stage(Stage st) {
+        switch (st) {
+        case Stage::TACTICAL:
+            board(CAPTURES | PROMOTIONS);
+            break;
+        case Stage::QUIET:
+            board(STEPS);
+            break;
+        case Stage::RING_AND_DROPS:
+            board(ONTO_RING);
+            off_ring();
+            drops();
+            break;
+        }
     }
 };
 
@@ -633,9 +665,49 @@ void generate_captures(const Position& p, MoveList& out) {
     out.clear();
     if (p.king_taken()) return;
     Generator g{p, out, true, p.side};
-    for (int y = 2; y <= 10; ++y)
-        for (int x = 2; x <= 10; ++x)
-            if (owned_by(p.b[sq(x, y)], p.side)) g.from_board(sq(x, y), true);
+    g.board(Generator::CAPTURES);
+}
+
+void generate_stage(const Position& p, Stage stage, MoveList& out, bool search_only) {
+    out.clear();
+    if (p.king_taken()) return;
+    Generator g{p, out, search_only, p.side};
+    g.stage(stage);
+}
+
+bool find_move(const Position& p, const Move& m, Move& found, bool search_only) {
+    if (p.king_taken() || m.to < 0 || m.to >= NSQ || m.turns < 0 || m.turns >= RING) return false;
+    thread_local MoveList moves;
+    moves.clear();
+    Generator g{p, moves, search_only, p.side};
+    if (m.is_drop()) {
+        // Only the drops of its kind.
+        const int kind = m.drop_kind();
+        if (kind > 7 || p.hand[p.side][kind] <= 0) return false;
+        const int x = sq_x(m.to);
+        if (!on_play_area(m.to) || p.b[m.to] != KARA || (kind == 1 && p.pawns[p.side][x] > 0)) return false;
+        found = m;
+        found.piece = found.placed = p.side == LOWER ? SITA_KOMA_BY_KIND[kind] : UE_KOMA_BY_KIND[kind];
+        found.captured = KARA;
+        found.turns = 0;
+        return m.turns == 0 && m.placed == found.placed;
+    }
+    if (m.from >= NSQ) return false;
+    if (on_play_area(m.from)) {
+        // Only the moves of the piece on its square.
+        if (!owned_by(p.b[m.from], p.side)) return false;
+        g.from_board(m.from, Generator::EVERY);
+    } else if (RING_INDEX[m.from] >= 0) {
+        g.off_ring();
+    } else {
+        return false;
+    }
+    for (const Move& c : moves)
+        if (c == m) {
+            found = c;
+            return true;
+        }
+    return false;
 }
 
 void turn_ring(Position& p, int k) {

@@ -94,6 +94,14 @@ void set_side(Position& p, int side);
 void generate(const Position& p, MoveList& out, bool search_only = false);
 // Board moves that capture, for the quiescence search.
 void generate_captures(const Position& p, MoveList& out);
+// The moves in stages, so that a search that cuts off early generates only the first: captures and
+// promotions on the board; the other moves on the board; moves onto and off the ring, and drops. The
+// three together give exactly the moves of generate, each once.
+enum class Stage { TACTICAL, QUIET, RING_AND_DROPS };
+void generate_stage(const Position& p, Stage stage, MoveList& out, bool search_only = true);
+// Is m (by its cells, turns and placed piece) one of the moves generate gives in p? Then `found` is
+// that move as generated. A move kept from another position (a table entry, a killer) is checked so.
+bool find_move(const Position& p, const Move& m, Move& found, bool search_only = true);
 
 void make(Position& p, const Move& m, Undo& u);
 void unmake(Position& p, const Undo& u);

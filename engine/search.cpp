@@ -95,38 +95,113 @@ constexpr int FUTILITY_MARGIN = 250;
 constexpr std::size_t LATE_MOVES = 16;
 // How many moves of a list are picked one by one before the rest is sorted.
 constexpr std::size_t PICKED = 4;
+// Quiescence stands pat on the material alone when it is this far outside the window (plus the part
+// of the ring's worth that is not known without asking which pieces can come back).
+constexpr int LAZY_MARGIN = 500;
 
-enum Bound : std::uint8_t { NONE, EXACT, LOWER_BOUND, UPPER_BOUND };
+// The order in which a node's moves come: the table's move, captures and promotions, the killers, the
+// other board moves, then moves onto and off the ring and drops. Each stage is generated only when the
+// ones before it did not cut off.
+enum class Step : std::uint8_t { HASH, TACTICAL, KILLERS, QUIET, RING_AND_DROPS, DONE };
 
-struct Entry {
+// A stage's moves with their order keys (score, place in generation order), picked lazily.
+struct Picker {
+    Step step = Step::DONE;
+    Move hash;
+    bool hash_given = false;
+    Move killers_given[2];
+    int nkillers = 0;
+    int killer = 0;
+    bool filled = false; // the current stage's moves are generated
+    MoveList moves;
+    std::vector<std::pair<int, int>> keys;
+    std::size_t next = 0;
+    MoveList rest;
+    std::vector<int> order;
+
+    bool given(const Move& m) const {
+        if (hash_given && m == hash) return true;
+        for (int i = 0; i < nkillers; ++i)
+            if (m == killers_given[i]) return true;
+        return false;
+    }
+
+    // Brings the best of moves i.. to place i (ties to the earlier generated). Most nodes cut off on
+    // their first move or two, so the first few are picked one at a time; a loop that goes on past them
+    // has the rest sorted at once.
+    void pick(std::size_t i) {
+        const auto before = [](const std::pair<int, int>& a, const std::pair<int, int>& b) {
+            return a.first != b.first ? a.first > b.first : a.second < b.second;
+        };
+        if (i > PICKED) return;
+        if (i == PICKED) {
+            if (keys.size() <= i + 1) return;
+            // The moves ride along with their keys: the keys' places say where each stands now.
+            order.resize(keys.size() - i);
+            for (std::size_t j = 0; j < order.size(); ++j) order[j] = static_cast<int>(i + j);
+            std::sort(order.begin(), order.end(), [&](int a, int b) { return before(keys[a], keys[b]); });
+            rest.assign(moves.begin() + static_cast<std::ptrdiff_t>(i), moves.end());
+            for (std::size_t j = 0; j < order.size(); ++j)
+                moves[i + j] = rest[static_cast<std::size_t>(order[j]) - i];
+            return;
+        }
+        std::size_t best = i;
+        for (std::size_t j = i + 1; j < keys.size(); ++j)
+            if (before(keys[j], keys[best])) best = j;
+        if (best != i) {
+            std::swap(keys[i], keys[best]);
+            std::swap(moves[i], moves[best]);
+        }
+    }
+};
+
+} // namespace
+
+struct Table::Entry {
     std::uint64_t key = 0;
     Move move;
     std::int16_t score = 0;
     std::int8_t depth = -1;
-    Bound bound = NONE;
+    std::uint8_t bound : 2 = 0; // Bound
+    std::uint8_t age : 6 = 0;   // the search that stored it, counted modulo 64
 };
+
+Table::Table() : slots(std::make_unique<Entry[]>(SIZE)) {}
+Table::~Table() = default;
+
+void Table::clear() {
+    std::fill(slots.get(), slots.get() + SIZE, Entry{});
+    age = 0;
+}
+
+std::uint8_t Table::next_age() {
+    age = static_cast<std::uint8_t>((age + 1) & 63);
+    return age;
+}
+
+namespace {
+
+enum Bound : std::uint8_t { NONE, EXACT, LOWER_BOUND, UPPER_BOUND };
 
 struct Searcher {
     Position p;
     Limits lim;
-    std::vector<Entry> tt;
+    Table::Entry* tt;
     std::uint64_t mask;
+    std::uint8_t age;
     std::uint64_t nodes = 0;
     bool aborted = false;
     Move killers[MAX_PLY][2]{};
     int history[30][NSQ]{};
-    std::vector<MoveList> lists = std::vector<MoveList>(MAX_PLY + 1);
     std::uint64_t path[MAX_PLY + 2]{}; // the keys from the root to the current node
     int root_side;
-    std::vector<std::vector<std::pair<int, int>>> sort_keys =
-        std::vector<std::vector<std::pair<int, int>>>(MAX_PLY + 1);
+    std::vector<Picker> pickers = std::vector<Picker>(MAX_PLY + 1);
     std::vector<std::array<bool, NSQ>> lines = std::vector<std::array<bool, NSQ>>(MAX_PLY + 1);
-    std::vector<MoveList> sort_out = std::vector<MoveList>(MAX_PLY + 1);
-    std::vector<std::vector<int>> sort_order = std::vector<std::vector<int>>(MAX_PLY + 1);
 
-    explicit Searcher(const Position& pos, const Limits& l) : p(pos), lim(l) {
-        tt.resize(std::size_t{1} << 19);
-        mask = tt.size() - 1;
+    Searcher(const Position& pos, const Limits& l, Table& table) : p(pos), lim(l) {
+        tt = table.entries();
+        mask = Table::SIZE - 1;
+        age = table.next_age();
         std::sort(lim.seen.begin(), lim.seen.end()); // the game's earlier positions, looked up by halves
         path[0] = p.key;
         root_side = p.side;
@@ -176,61 +251,88 @@ struct Searcher {
         return attacked(p, k, p.side);
     }
 
-    int order_score(const Move& m, const Move& hash_move, int ply) const {
-        if (m == hash_move) return 1 << 30;
+    static bool is_quiet(const Move& m) { return m.captured == KARA && m.placed == m.piece; }
+
+    // Captures by the worth taken, then the taker's; promotions by the piece they make.
+    static int tactical_score(const Move& m) {
         if (m.captured != KARA) {
             if (m.captured == SITA_OU || m.captured == UE_OU) return (1 << 29);
             return (1 << 28) + board_value(m.captured) * 16 - (m.is_drop() ? 0 : board_value(m.piece)) / 8;
         }
-        if (m.placed != m.piece) return (1 << 27) + board_value(m.placed);
-        if (m == killers[ply][0]) return (1 << 26) + 1;
-        if (m == killers[ply][1]) return (1 << 26);
-        return history[hist_index(m)][m.to] - (m.turns != 0 ? 50 : 0);
+        return (1 << 27) + board_value(m.placed);
     }
 
-    // Best first; equal scores keep generation order, so the search is repeatable. The buffers are
-    // kept per ply, so sorting allocates nothing once they have grown.
-    void sort_moves(MoveList& moves, const Move& hash_move, int ply) {
-        score_moves(moves, hash_move, ply);
-        for (std::size_t i = 0; i < moves.size(); ++i) pick(moves, i, ply);
+    int quiet_score(const Move& m) const { return history[hist_index(m)][m.to] - (m.turns != 0 ? 50 : 0); }
+
+    // Fills a picker with a stage's moves, less those already given, and their keys.
+    void fill(Picker& pk, Stage stage) {
+        generate_stage(p, stage, pk.moves, true);
+        std::size_t n = 0;
+        for (const Move& m : pk.moves)
+            if (!pk.given(m)) pk.moves[n++] = m;
+        pk.moves.resize(n);
+        pk.keys.resize(n);
+        for (std::size_t i = 0; i < n; ++i)
+            pk.keys[i] = {stage == Stage::TACTICAL ? tactical_score(pk.moves[i]) : quiet_score(pk.moves[i]),
+                          static_cast<int>(i)};
+        pk.next = 0;
     }
 
-    // The keys of a move list, for pick: the order score and the place in generation order.
-    void score_moves(const MoveList& moves, const Move& hash_move, int ply) {
-        std::vector<std::pair<int, int>>& keyed = sort_keys[ply];
-        keyed.resize(moves.size());
-        for (std::size_t i = 0; i < moves.size(); ++i)
-            keyed[i] = {order_score(moves[i], hash_move, ply), static_cast<int>(i)};
+    void start_moves(int ply, const Move& hash) {
+        Picker& pk = pickers[ply];
+        pk.step = Step::HASH;
+        pk.hash = hash;
+        pk.hash_given = false;
+        pk.nkillers = 0;
+        pk.killer = 0;
     }
 
-    // Brings the best of moves i.. to place i (ties to the earlier generated). Most nodes cut off on
-    // their first move or two, so the first few are picked one at a time; a loop that goes on past them
-    // has the rest sorted at once.
-    void pick(MoveList& moves, std::size_t i, int ply) {
-        std::vector<std::pair<int, int>>& keyed = sort_keys[ply];
-        const auto before = [](const std::pair<int, int>& a, const std::pair<int, int>& b) {
-            return a.first != b.first ? a.first > b.first : a.second < b.second;
-        };
-        if (i > PICKED) return;
-        if (i == PICKED) {
-            if (keyed.size() <= i + 1) return;
-            // The moves ride along with their keys: the keys' places say where each stands now.
-            std::vector<int>& order = sort_order[ply];
-            order.resize(keyed.size() - i);
-            for (std::size_t j = 0; j < order.size(); ++j) order[j] = static_cast<int>(i + j);
-            std::sort(order.begin(), order.end(), [&](int a, int b) { return before(keyed[a], keyed[b]); });
-            MoveList& rest = sort_out[ply];
-            rest.assign(moves.begin() + static_cast<std::ptrdiff_t>(i), moves.end());
-            for (std::size_t j = 0; j < order.size(); ++j)
-                moves[i + j] = rest[static_cast<std::size_t>(order[j]) - i];
-            return;
-        }
-        std::size_t best = i;
-        for (std::size_t j = i + 1; j < keyed.size(); ++j)
-            if (before(keyed[j], keyed[best])) best = j;
-        if (best != i) {
-            std::swap(keyed[i], keyed[best]);
-            std::swap(moves[i], moves[best]);
+    // The node's next move in staged order; false when there is none left. A stage's moves are
+    // generated when it is reached.
+    bool next_move(int ply, Move& out) {
+        Picker& pk = pickers[ply];
+        for (;;) {
+            switch (pk.step) {
+            case Step::HASH:
+                pk.step = Step::TACTICAL;
+                pk.filled = false;
+                if (pk.hash.to != 0 && find_move(p, pk.hash, out)) {
+                    pk.hash = out;
+                    pk.hash_given = true;
+                    return true;
+                }
+                break;
+            case Step::TACTICAL:
+            case Step::QUIET:
+            case Step::RING_AND_DROPS:
+                if (!pk.filled) {
+                    fill(pk, pk.step == Step::TACTICAL ? Stage::TACTICAL
+                             : pk.step == Step::QUIET  ? Stage::QUIET
+                                                       : Stage::RING_AND_DROPS);
+                    pk.filled = true;
+                }
+                if (pk.next < pk.moves.size()) {
+                    pk.pick(pk.next);
+                    out = pk.moves[pk.next++];
+                    return true;
+                }
+                pk.step = pk.step == Step::TACTICAL ? Step::KILLERS
+                          : pk.step == Step::QUIET  ? Step::RING_AND_DROPS
+                                                    : Step::DONE;
+                pk.filled = false;
+                break;
+            case Step::KILLERS:
+                while (pk.killer < 2) {
+                    const Move k = killers[ply][pk.killer++];
+                    if (k.to == 0 || pk.given(k) || !find_move(p, k, out) || !is_quiet(out)) continue;
+                    pk.killers_given[pk.nkillers++] = out;
+                    return true;
+                }
+                pk.step = Step::QUIET;
+                break;
+            case Step::DONE:
+                return false;
+            }
         }
     }
 
@@ -241,20 +343,44 @@ struct Searcher {
         return s > MATE - 1000 ? s - ply : s < -MATE + 1000 ? s + ply : s;
     }
 
+    // The material and the ring's pieces at a middle share, from the side to move's view, with how far
+    // the full evaluation may lie from it.
+    int lazy_eval(int& margin) const {
+        const int me = p.side;
+        int score = p.material[me] - p.material[1 - me] + 15, ring = 0;
+        for (int i = 0; i < RING; ++i) {
+            const Koma c = p.b[RING_SQ[i]];
+            if (c == KARA) continue;
+            const int v = board_value(c);
+            score += (side_of(c) == me ? v : -v) * (RING_SHARE_BACK + RING_SHARE_STUCK) / 200;
+            ring += v;
+        }
+        margin = LAZY_MARGIN + ring * (RING_SHARE_BACK - RING_SHARE_STUCK) / 200;
+        return score;
+    }
+
     int quiesce(int alpha, int beta, int ply, int qdepth) {
         ++nodes;
         if (p.king[p.side] < 0) return -(MATE - ply);
         if (out_of_budget()) return 0;
-        const int stand = evaluate(p);
+        // Far above the window, the position stands pat without the full evaluation; far below it, the
+        // captures are still tried, and the stand-pat score cannot raise alpha.
+        int margin;
+        const int lazy = lazy_eval(margin);
+        if (lazy - margin >= beta) return lazy - margin;
+        const int stand = lazy + margin <= alpha ? alpha : evaluate(p);
         if (stand >= beta || ply >= MAX_PLY || qdepth >= 8) return stand;
         alpha = std::max(alpha, stand);
-        MoveList& moves = lists[ply];
+        Picker& pk = pickers[ply];
+        MoveList& moves = pk.moves;
         generate_captures(p, moves);
         const bool check = !moves.empty() && in_check();
-        score_moves(moves, Move{}, ply);
+        pk.keys.resize(moves.size());
+        for (std::size_t i = 0; i < moves.size(); ++i)
+            pk.keys[i] = {tactical_score(moves[i]), static_cast<int>(i)};
         for (std::size_t i = 0; i < moves.size(); ++i) {
-            pick(lists[ply], i, ply);
-            const Move m = lists[ply][i];
+            pk.pick(i);
+            const Move m = moves[i];
             Undo u;
             make(p, m, u);
             if (exposes_king(m, check)) {
@@ -272,6 +398,17 @@ struct Searcher {
         return alpha;
     }
 
+    void store(Table::Entry& e, int depth, int ply, int best, const Move& best_move, int alpha0, int beta) {
+        // An entry of an earlier search gives way; in this one, a deeper entry of another position stays.
+        if (e.key != p.key && e.age == age && e.depth > depth) return;
+        e.key = p.key;
+        e.move = best_move;
+        e.score = static_cast<std::int16_t>(score_to_tt(best, ply));
+        e.depth = static_cast<std::int8_t>(depth);
+        e.bound = best >= beta ? LOWER_BOUND : best > alpha0 ? EXACT : UPPER_BOUND;
+        e.age = age;
+    }
+
     int negamax(int depth, int alpha, int beta, int ply, bool null_ok) {
         if (p.king[p.side] < 0) return -(MATE - ply);
         const bool check = in_check();
@@ -284,7 +421,7 @@ struct Searcher {
         if (repeated(ply)) return p.side == root_side ? -CONTEMPT : CONTEMPT;
         const bool pv = beta - alpha > 1;
 
-        Entry& e = tt[p.key & mask];
+        Table::Entry& e = tt[p.key & mask];
         Move hash_move{};
         if (e.key == p.key && e.bound != NONE) {
             hash_move = e.move;
@@ -308,12 +445,7 @@ struct Searcher {
             if (s >= beta && s < MATE - 1000) return s;
         }
 
-        MoveList& moves = lists[ply];
-        generate(p, moves, true);
-        if (moves.empty()) return -(MATE - ply); // no move at all: lost
         if (check) check_lines(p, p.side, lines[ply]);
-        score_moves(moves, hash_move, ply);
-        pick(moves, 0, ply);
 
         // At the frontier a quiet move that gives no check is passed over when it cannot lift the score
         // up to alpha (the quiescence search under it would only stand pat), and so is every such move
@@ -322,11 +454,15 @@ struct Searcher {
         const int futile = frontier ? eval() + FUTILITY_MARGIN : INF;
         const int alpha0 = alpha;
         int best = -INF;
-        Move best_move = moves[0];
-        for (std::size_t i = 0; i < lists[ply].size(); ++i) {
-            pick(lists[ply], i, ply);
-            const Move m = lists[ply][i];
-            const bool quiet = m.captured == KARA && m.placed == m.piece;
+        Move best_move{};
+        start_moves(ply, hash_move);
+        Move m;
+        std::size_t i = 0;
+        bool any = false;
+        for (; next_move(ply, m); ++i) {
+            if (i == 0) best_move = m;
+            any = true;
+            const bool quiet = is_quiet(m);
             if (check && !answers_check(m, ply)) {
                 best = std::max(best, king_lost(ply));
                 continue;
@@ -381,11 +517,8 @@ struct Searcher {
                 }
             }
         }
-        e.key = p.key;
-        e.move = best_move;
-        e.score = static_cast<std::int16_t>(score_to_tt(best, ply));
-        e.depth = static_cast<std::int8_t>(depth);
-        e.bound = best >= beta ? LOWER_BOUND : best > alpha0 ? EXACT : UPPER_BOUND;
+        if (!any) return -(MATE - ply); // no move at all: lost
+        store(e, depth, ply, best, best_move, alpha0, beta);
         return best;
     }
 
@@ -403,10 +536,30 @@ struct Searcher {
                 r.score = MATE;
                 return r;
             }
-        sort_moves(root, Move{}, 0);
+        // The table's move of an earlier search first, then captures and promotions, then the rest.
+        const Table::Entry& e = tt[p.key & mask];
+        const Move hash = e.key == p.key && e.bound != NONE ? e.move : Move{};
         std::vector<int> scores(root.size(), 0);
+        for (std::size_t i = 0; i < root.size(); ++i)
+            scores[i] = root[i] == hash     ? 1 << 30
+                        : is_quiet(root[i]) ? quiet_score(root[i])
+                                            : tactical_score(root[i]);
         const bool root_check = in_check();
         for (int depth = 1; depth <= lim.max_depth; ++depth) {
+            // Best first, then by the last iteration's scores (the first: by the move order).
+            std::vector<std::size_t> idx(root.size());
+            for (std::size_t i = 0; i < idx.size(); ++i) idx[i] = i;
+            std::stable_sort(idx.begin(), idx.end(),
+                             [&](std::size_t a, std::size_t b) { return scores[a] > scores[b]; });
+            MoveList sorted;
+            std::vector<int> sorted_scores;
+            for (std::size_t i : idx) {
+                sorted.push_back(root[i]);
+                sorted_scores.push_back(scores[i]);
+            }
+            root.swap(sorted);
+            scores.swap(sorted_scores);
+
             int alpha = -INF;
             Move best = root[0];
             int best_score = -INF;
@@ -439,20 +592,12 @@ struct Searcher {
             r.best = best;
             r.score = best_score;
             r.depth = depth;
+            Table::Entry& root_entry = tt[p.key & mask];
+            store(root_entry, depth, 0, best_score, best, -INF, INF);
             if (best_score > MATE - 1000 || best_score < -MATE + 1000) break;
-            // Next iteration: best first, then by this iteration's scores.
-            std::vector<std::size_t> idx(root.size());
-            for (std::size_t i = 0; i < idx.size(); ++i) idx[i] = i;
-            std::stable_sort(idx.begin(), idx.end(),
-                             [&](std::size_t a, std::size_t b) { return scores[a] > scores[b]; });
-            MoveList sorted;
-            std::vector<int> sort_outscores;
-            for (std::size_t i : idx) {
-                sorted.push_back(root[i]);
-                sort_outscores.push_back(scores[i]);
-            }
-            root.swap(sorted);
-            scores.swap(sort_outscores);
+            // The best stays first whatever the scores of the others.
+            for (std::size_t i = 0; i < root.size(); ++i)
+                if (root[i] == best) scores[i] = INF;
         }
         r.nodes = nodes;
         return r;
@@ -461,8 +606,13 @@ struct Searcher {
 
 } // namespace
 
-Result search(const Position& p, const Limits& limits) {
-    auto s = std::make_unique<Searcher>(p, limits);
+Result search(const Position& p, const Limits& limits, Table* table) {
+    std::unique_ptr<Table> own;
+    if (!table) {
+        own = std::make_unique<Table>();
+        table = own.get();
+    }
+    auto s = std::make_unique<Searcher>(p, limits, *table);
     Result r = s->run();
     r.nodes = s->nodes;
     return r;

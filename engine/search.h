@@ -5,7 +5,9 @@
 #include "engine/position.h"
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace engine {
@@ -31,7 +33,32 @@ struct Result {
     std::uint64_t nodes = 0;
 };
 
-Result search(const Position& p, const Limits& limits = {});
+// What a search has learned, kept between the moves of a game so that the next search starts with it:
+// allocated once at a fixed size; the entries of earlier searches give way to those of the current one.
+// A new game, a record read and a move taken back clear it (the positions it holds may not come again,
+// and a game must play the same whatever was searched before it).
+class Table {
+  public:
+    Table();
+    ~Table();
+    Table(const Table&) = delete;
+    Table& operator=(const Table&) = delete;
+    void clear();
+
+    struct Entry;
+    static constexpr std::size_t SIZE = std::size_t{1} << 19;
+    // For the search: the entries, and the age of a new search's own.
+    Entry* entries() { return slots.get(); }
+    std::uint8_t next_age();
+
+  private:
+    std::unique_ptr<Entry[]> slots;
+    std::uint8_t age = 0;
+};
+
+// Searches p within the limits. Without a table the search starts from nothing (a table of its own);
+// with one, it uses and adds to what the table holds.
+Result search(const Position& p, const Limits& limits = {}, Table* table = nullptr);
 
 // The evaluation from the side to move's view.
 int evaluate(const Position& p);
