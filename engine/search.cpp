@@ -196,6 +196,13 @@ struct Searcher {
     std::uint64_t path[MAX_PLY + 2]{}; // the keys from the root to the current node
     int root_side;
     std::vector<Picker> pickers = std::vector<Picker>(MAX_PLY + 1);
+    // Evaluations by key: the iterations of a search come back to the same positions near the leaves.
+    struct Evaluated {
+        std::uint64_t key = 0;
+        int score = 0;
+    };
+    static constexpr std::size_t EVALUATED = std::size_t{1} << 16;
+    std::vector<Evaluated> evaluated = std::vector<Evaluated>(EVALUATED);
     std::vector<std::array<bool, NSQ>> lines = std::vector<std::array<bool, NSQ>>(MAX_PLY + 1);
 
     Searcher(const Position& pos, const Limits& l, Table& table) : p(pos), lim(l) {
@@ -249,6 +256,12 @@ struct Searcher {
         if (k < 0) return false;
         if (!was_check && type_of(m.piece) != 14 && (m.is_drop() || !in_line(m.from, k))) return false;
         return attacked(p, k, p.side);
+    }
+
+    int evaluate_here() {
+        Evaluated& e = evaluated[p.key & (EVALUATED - 1)];
+        if (e.key != p.key) e = {p.key, evaluate(p)};
+        return e.score;
     }
 
     static bool is_quiet(const Move& m) { return m.captured == KARA && m.placed == m.piece; }
@@ -368,7 +381,7 @@ struct Searcher {
         int margin;
         const int lazy = lazy_eval(margin);
         if (lazy - margin >= beta) return lazy - margin;
-        const int stand = lazy + margin <= alpha ? alpha : evaluate(p);
+        const int stand = lazy + margin <= alpha ? alpha : evaluate_here();
         if (stand >= beta || ply >= MAX_PLY || qdepth >= 8) return stand;
         alpha = std::max(alpha, stand);
         Picker& pk = pickers[ply];
@@ -434,7 +447,7 @@ struct Searcher {
 
         // The evaluation of this node, asked for at most once.
         int static_eval = INF;
-        const auto eval = [&] { return static_eval != INF ? static_eval : (static_eval = evaluate(p)); };
+        const auto eval = [&] { return static_eval != INF ? static_eval : (static_eval = evaluate_here()); };
 
         // Null move: if passing still holds beta, a real move will too.
         if (null_ok && !pv && !check && depth >= 3 && eval() >= beta) {
@@ -606,7 +619,8 @@ struct Searcher {
 
 } // namespace
 
-Result search(const Position& p, const Limits& limits, Table* table) {
+Result search(const Position& p, const Limits& limits) {
+    Table* table = limits.table;
     std::unique_ptr<Table> own;
     if (!table) {
         own = std::make_unique<Table>();

@@ -16,23 +16,6 @@ namespace engine {
 constexpr std::uint64_t DEFAULT_NODES = 90000;
 constexpr int MATE = 30000;
 
-struct Limits {
-    std::uint64_t nodes = DEFAULT_NODES;
-    int max_depth = 64;
-    const std::atomic<bool>* stop = nullptr; // set from outside: give up at once (the result is then unused)
-    // Keys of the positions the game has already been through: coming back to one scores as a draw, so
-    // a side that is ahead looks for progress instead of shuffling.
-    std::vector<std::uint64_t> seen;
-};
-
-struct Result {
-    bool found = false; // false when the side to move has no move at all
-    Move best;
-    int score = 0; // from the side to move's view; near MATE: a king is taken
-    int depth = 0; // last depth searched to the end
-    std::uint64_t nodes = 0;
-};
-
 // What a search has learned, kept between the moves of a game so that the next search starts with it:
 // allocated once at a fixed size; the entries of earlier searches give way to those of the current one.
 // A new game, a record read and a move taken back clear it (the positions it holds may not come again,
@@ -56,9 +39,27 @@ class Table {
     std::uint8_t age = 0;
 };
 
-// Searches p within the limits. Without a table the search starts from nothing (a table of its own);
-// with one, it uses and adds to what the table holds.
-Result search(const Position& p, const Limits& limits = {}, Table* table = nullptr);
+struct Limits {
+    std::uint64_t nodes = DEFAULT_NODES;
+    int max_depth = 64;
+    const std::atomic<bool>* stop = nullptr; // set from outside: give up at once (the result is then unused)
+    // Keys of the positions the game has already been through: coming back to one scores as a draw, so
+    // a side that is ahead looks for progress instead of shuffling.
+    std::vector<std::uint64_t> seen;
+    // Without a table the search starts from nothing (a table of its own); with one, it uses and adds
+    // to what the table holds.
+    Table* table = nullptr;
+};
+
+struct Result {
+    bool found = false; // false when the side to move has no move at all
+    Move best;
+    int score = 0; // from the side to move's view; near MATE: a king is taken
+    int depth = 0; // last depth searched to the end
+    std::uint64_t nodes = 0;
+};
+
+Result search(const Position& p, const Limits& limits = {});
 
 // The evaluation from the side to move's view.
 int evaluate(const Position& p);
