@@ -490,35 +490,37 @@ struct Generator {
 namespace {
 
 // For each side: the step offsets and slide directions by which some type attacks, with the set of
-// types (a bit each) that do.
+// types (a bit each) that do; and for each code on the play area, its type's bit if that side owns it.
 struct AttackTable {
-    std::vector<std::pair<int, unsigned>> steps[2], slides[2];
+    struct Way {
+        int d;
+        unsigned types;
+    };
+    Way steps[2][16], slides[2][8];
+    int nsteps[2]{}, nslides[2]{};
+    unsigned bit[2][2 * 950 + 1]{};
     AttackTable() {
         for (int side = 0; side < 2; ++side) {
             for (int t = 0; t < NTYPES; ++t) {
-                const auto add = [&](std::vector<std::pair<int, unsigned>>& v, int d) {
-                    for (auto& e : v)
-                        if (e.first == d) {
-                            e.second |= 1u << t;
+                const auto add = [&](Way* v, int& n, int d) {
+                    for (int i = 0; i < n; ++i)
+                        if (v[i].d == d) {
+                            v[i].types |= 1u << t;
                             return;
                         }
-                    v.push_back({d, 1u << t});
+                    v[n++] = {d, 1u << t};
                 };
-                for (int d : offsets().t[side][t].steps) add(steps[side], d);
-                for (int d : offsets().t[side][t].slides) add(slides[side], d);
+                for (int d : offsets().t[side][t].steps) add(steps[side], nsteps[side], d);
+                for (int d : offsets().t[side][t].slides) add(slides[side], nslides[side], d);
             }
         }
+        for (int c = -950; c <= 950; ++c)
+            if (c != KARA && type_of(c) >= 0) bit[side_of(c)][c + 950] = 1u << type_of(c);
     }
+    // Is c, standing on the play area, a piece of side `by` of one of the types?
+    bool piece_of(Koma c, int by, unsigned types) const { return bit[by][c + 950] & types; }
 };
-const AttackTable& attack_table() {
-    static const AttackTable table;
-    return table;
-}
-
-bool piece_of(Koma c, int by, unsigned types) {
-    if (c == KARA || c == OFF_BOARD || side_of(c) != by) return false;
-    return (types >> type_of(c)) & 1u;
-}
+const AttackTable ATTACKS;
 
 } // namespace
 
@@ -527,15 +529,17 @@ namespace {
 // Hands each piece of side `by` that attacks play-area square s to found(from, step), the step being the
 // direction it comes in; stops at the first for which found returns true, and says whether one did.
 template <class Found> bool find_attacker(const Position& p, int s, int by, Found&& found) {
-    const AttackTable& a = attack_table();
-    for (const auto& [d, types] : a.steps[by]) {
-        const int f = s - d;
-        if (piece_of(p.b[f], by, types) && on_play_area(f) && found(f, d)) return true;
+    const AttackTable& a = ATTACKS;
+    for (int i = 0; i < a.nsteps[by]; ++i) {
+        const int f = s - a.steps[by][i].d;
+        if (on_play_area(f) && a.piece_of(p.b[f], by, a.steps[by][i].types) && found(f, a.steps[by][i].d))
+            return true;
     }
-    for (const auto& [d, types] : a.slides[by]) {
+    for (int i = 0; i < a.nslides[by]; ++i) {
+        const int d = a.slides[by][i].d;
         int f = s - d;
         while (p.b[f] == KARA && on_play_area(f)) f -= d;
-        if (piece_of(p.b[f], by, types) && on_play_area(f) && found(f, d)) return true;
+        if (on_play_area(f) && a.piece_of(p.b[f], by, a.slides[by][i].types) && found(f, d)) return true;
     }
     return false;
 }
@@ -696,7 +700,9 @@ bool find_move(const Position& p, const Move& m, Move& found, bool search_only) 
     if (on_play_area(m.from)) {
         // Only the moves of the piece on its square.
         if (!owned_by(p.b[m.from], p.side)) return false;
-        g.from_board(m.from, Generator::EVERY);
+        g.from_board(m.from, on_play_area(m.to)
+                                 ? Generator::CAPTURES | Generator::PROMOTIONS | Generator::STEPS
+                                 : Generator::ONTO_RING);
     } else if (RING_INDEX[m.from] >= 0) {
         g.off_ring();
     } else {

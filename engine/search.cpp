@@ -422,9 +422,10 @@ struct Searcher {
         e.age = age;
     }
 
-    int negamax(int depth, int alpha, int beta, int ply, bool null_ok) {
+    // maybe_check false: the move that led here cannot have given check (see may_give_check).
+    int negamax(int depth, int alpha, int beta, int ply, bool null_ok, bool maybe_check = true) {
         if (p.king[p.side] < 0) return -(MATE - ply);
-        const bool check = in_check();
+        const bool check = maybe_check && in_check();
         if (check) ++depth;
         if (depth <= 0) return quiesce(alpha, beta, ply, 0);
         ++nodes;
@@ -481,7 +482,8 @@ struct Searcher {
                 continue;
             }
             const bool prunable = quiet && i > 0 && (futile <= alpha || (frontier && i >= LATE_MOVES));
-            if (prunable && !may_give_check(m)) {
+            const bool gives = may_give_check(m);
+            if (prunable && !gives) {
                 best = std::max(best, std::min(futile, alpha));
                 continue;
             }
@@ -499,16 +501,16 @@ struct Searcher {
             }
             int s;
             if (i == 0) {
-                s = -negamax(depth - 1, -beta, -alpha, ply + 1, true);
+                s = -negamax(depth - 1, -beta, -alpha, ply + 1, true, gives);
             } else {
                 // Late quiet moves are searched shallower first.
                 int r = 0;
                 if (quiet && !check && depth >= 3 && i >= 4 && !(m == killers[ply][0]) &&
                     !(m == killers[ply][1]))
                     r = i >= 12 ? 2 : 1;
-                s = -negamax(depth - 1 - r, -alpha - 1, -alpha, ply + 1, true);
-                if (s > alpha && r > 0) s = -negamax(depth - 1, -alpha - 1, -alpha, ply + 1, true);
-                if (s > alpha && s < beta) s = -negamax(depth - 1, -beta, -alpha, ply + 1, true);
+                s = -negamax(depth - 1 - r, -alpha - 1, -alpha, ply + 1, true, gives);
+                if (s > alpha && r > 0) s = -negamax(depth - 1, -alpha - 1, -alpha, ply + 1, true, gives);
+                if (s > alpha && s < beta) s = -negamax(depth - 1, -beta, -alpha, ply + 1, true, gives);
             }
             unmake(p, u);
             if (aborted) return 0;
@@ -577,16 +579,17 @@ struct Searcher {
             Move best = root[0];
             int best_score = -INF;
             for (std::size_t i = 0; i < root.size(); ++i) {
+                const bool gives = may_give_check(root[i]);
                 Undo u;
                 make(p, root[i], u);
                 int s;
                 if (exposes_king(root[i], root_check)) {
                     s = king_lost(0);
                 } else if (i == 0) {
-                    s = -negamax(depth - 1, -INF, INF, 1, true);
+                    s = -negamax(depth - 1, -INF, INF, 1, true, gives);
                 } else {
-                    s = -negamax(depth - 1, -alpha - 1, -alpha, 1, true);
-                    if (s > alpha && !aborted) s = -negamax(depth - 1, -INF, -alpha, 1, true);
+                    s = -negamax(depth - 1, -alpha - 1, -alpha, 1, true, gives);
+                    if (s > alpha && !aborted) s = -negamax(depth - 1, -INF, -alpha, 1, true, gives);
                 }
                 unmake(p, u);
                 if (aborted) break;
