@@ -113,6 +113,11 @@ struct Picker {
     int nkillers = 0;
     int killer = 0;
     bool filled = false; // the current stage's moves are generated
+    // At the frontier: the futility bound and the node's alpha as it stands; once the bound is at or
+    // under alpha, the quiet stages keep only the moves that may give check, counting those left out.
+    int futile = 0, alpha = 0;
+    bool frontier = false;
+    int left_out = 0;
     MoveList moves;
     std::vector<std::pair<int, int>> keys;
     std::size_t next = 0;
@@ -277,12 +282,20 @@ struct Searcher {
 
     int quiet_score(const Move& m) const { return history[hist_index(m)][m.to] - (m.turns != 0 ? 50 : 0); }
 
-    // Fills a picker with a stage's moves, less those already given, and their keys.
+    // Fills a picker with a stage's moves, less those already given and, at the frontier, the quiet
+    // moves that cannot matter there, and their keys.
     void fill(Picker& pk, Stage stage) {
         generate_stage(p, stage, pk.moves, true);
+        const bool checks_only = pk.frontier && stage != Stage::TACTICAL && pk.futile <= pk.alpha;
         std::size_t n = 0;
-        for (const Move& m : pk.moves)
-            if (!pk.given(m)) pk.moves[n++] = m;
+        for (const Move& m : pk.moves) {
+            if (pk.given(m)) continue;
+            if (checks_only && is_quiet(m) && !may_give_check(m)) {
+                ++pk.left_out;
+                continue;
+            }
+            pk.moves[n++] = m;
+        }
         pk.moves.resize(n);
         pk.keys.resize(n);
         for (std::size_t i = 0; i < n; ++i)
@@ -298,6 +311,8 @@ struct Searcher {
         pk.hash_given = false;
         pk.nkillers = 0;
         pk.killer = 0;
+        pk.frontier = false;
+        pk.left_out = 0;
     }
 
     // The node's next move in staged order; false when there is none left. A stage's moves are
@@ -470,10 +485,13 @@ struct Searcher {
         int best = -INF;
         Move best_move{};
         start_moves(ply, hash_move);
+        Picker& pk = pickers[ply];
+        pk.frontier = frontier;
+        pk.futile = futile;
         Move m;
         std::size_t i = 0;
         bool any = false;
-        for (; next_move(ply, m); ++i) {
+        for (; (pk.alpha = alpha, next_move(ply, m)); ++i) {
             if (i == 0) best_move = m;
             any = true;
             const bool quiet = is_quiet(m);
@@ -532,7 +550,8 @@ struct Searcher {
                 }
             }
         }
-        if (!any) return -(MATE - ply); // no move at all: lost
+        if (pk.left_out > 0) best = std::max(best, std::min(futile, alpha));
+        if (!any && pk.left_out == 0) return -(MATE - ply); // no move at all: lost
         store(e, depth, ply, best, best_move, alpha0, beta);
         return best;
     }
