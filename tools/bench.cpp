@@ -19,6 +19,8 @@
 //   tessora-bench --signature one search and turn each, and only the signature line (the test's check)
 //   tessora-bench --pictures  only the pictures at scale 3
 //   tessora-bench --level4 [RUNS [NODES]]  only LEVEL4, RUNS searches a position (default 5) at NODES
+//   tessora-bench --level4-signature  one LEVEL4 search each at the default budget, and only its
+//                             signature line (the test's check)
 #include "com/com.h"
 #include "com/mate.h"
 #include "control/owner.h"
@@ -119,10 +121,12 @@ double thread_cpu_ms() {
 // LEVEL4 at a node budget (by default the game's own) on the same positions, the upper side to move:
 // per position the median wall and processor time of the search, the nodes, the nodes per processor
 // second and the depth reached. Processor time is disturbed less by other programs running meanwhile.
-bool bench_engine(int runs, std::uint64_t nodes) {
-    std::printf("\nLEVEL4: %llu nodes a move\n", static_cast<unsigned long long>(nodes));
-    std::printf("%-20s %9s %9s %8s %8s %11s %6s  %s\n", "position", "wall ms", "CPU ms", "max CPU", "nodes",
-                "nodes/CPU s", "depth", "move: turns, from -> to, code before -> placed, score");
+// With signature_only, only the signature line.
+bool bench_engine(int runs, std::uint64_t nodes, bool signature_only = false) {
+    if (!signature_only) std::printf("\nLEVEL4: %llu nodes a move\n", static_cast<unsigned long long>(nodes));
+    if (!signature_only)
+        std::printf("%-20s %9s %9s %8s %8s %11s %6s  %s\n", "position", "wall ms", "CPU ms", "max CPU",
+                    "nodes", "nodes/CPU s", "depth", "move: turns, from -> to, code before -> placed, score");
     std::uint64_t hash = 1469598103934665603ull;
     bool stable = true;
     double worst = 0;
@@ -152,14 +156,16 @@ bool bench_engine(int runs, std::uint64_t nodes) {
         std::sort(cpu.begin(), cpu.end());
         const double cpu_median = cpu[cpu.size() / 2];
         worst = std::max(worst, cpu_median);
-        std::printf("%-20s %9.1f %9.1f %8.1f %8llu %11.0f %6d  %d, (%d,%d) -> (%d,%d), %d -> %d, %d\n",
-                    pos.name, wall[wall.size() / 2], cpu_median, cpu.back(),
-                    static_cast<unsigned long long>(first.nodes), first.nodes / (cpu_median / 1000.0),
-                    first.depth, m.turns, m.fx, m.fy, m.tx, m.ty, m.before, m.placed, first.score);
+        if (!signature_only)
+            std::printf("%-20s %9.1f %9.1f %8.1f %8llu %11.0f %6d  %d, (%d,%d) -> (%d,%d), %d -> %d, %d\n",
+                        pos.name, wall[wall.size() / 2], cpu_median, cpu.back(),
+                        static_cast<unsigned long long>(first.nodes), first.nodes / (cpu_median / 1000.0),
+                        first.depth, m.turns, m.fx, m.fy, m.tx, m.ty, m.before, m.placed, first.score);
     }
     std::printf("LEVEL4 signature %016llx\n", static_cast<unsigned long long>(hash));
-    std::printf("slowest LEVEL4 move %.1f ms of processor time (median); %s\n", worst,
-                stable ? "same move on every run" : "MOVES DIFFER");
+    if (!signature_only || !stable)
+        std::printf("slowest LEVEL4 move %.1f ms of processor time (median); %s\n", worst,
+                    stable ? "same move on every run" : "MOVES DIFFER");
     return stable;
 }
 
@@ -288,6 +294,11 @@ int main(int argc, char** argv) {
     const bool signature_only = argc > 1 && std::strcmp(argv[1], "--signature") == 0;
     if (argc > 1 && std::strcmp(argv[1], "--pictures") == 0) {
         return bench_pictures(6) ? 0 : 1;
+    }
+    if (argc > 1 && std::strcmp(argv[1], "--level4-signature") == 0) {
+        SilentPlatform silent;
+        set_platform(&silent);
+        return bench_engine(1, engine::DEFAULT_NODES, true) ? 0 : 1;
     }
     if (argc > 1 && std::strcmp(argv[1], "--level4") == 0) {
         const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
