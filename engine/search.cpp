@@ -171,6 +171,8 @@ struct Table::Entry {
     std::uint8_t age : 6 = 0;   // the search that stored it, counted modulo 64
 };
 
+static_assert(sizeof(Table::Entry) == 24, "the table's size in memory is counted on");
+
 Table::Table() : slots(std::make_unique<Entry[]>(SIZE)) {}
 Table::~Table() = default;
 
