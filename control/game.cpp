@@ -116,6 +116,7 @@ void 初期設定() {
     // starts from the time it had.
     TAIKYOKU.tokei = Tokei{.KEIKA_BYOU = KEIKA_BYOU, .KAISHI_JIKOKU = KAISHI_JIKOKU};
     HANDE_LEVEL = 0;
+    level4_forget(); // a new game or a record read: LEVEL4 starts afresh
     // The record is played over from its start; its entries stay until then, and are kept on leaving.
     KIFU_NO = 0;
     platform().clock().set_timer(false);

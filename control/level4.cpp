@@ -1,6 +1,7 @@
 // LEVEL4: the move is chosen by the searching computer (engine/) instead of the one-ply search. The
 // search runs on a worker thread on its own copy of the position; meanwhile the window is kept alive
-// by short waits and the clock ticks, exactly as the other levels tick it during their search.
+// by short waits and the clock ticks, exactly as the other levels tick it during their search. What a
+// search learns is kept for the next move of the game, in one table made on the first search.
 #include "control/level4.h"
 
 #include "com/com.h"
@@ -13,12 +14,19 @@
 
 #include <atomic>
 #include <chrono>
+#include <memory>
 #include <thread>
 #include <vector>
 
 namespace {
 
 std::atomic<bool> g_中止{false};
+
+std::unique_ptr<engine::Table> g_table;
+// Set while a search runs on the table: a wish to forget, coming from the window meanwhile, waits
+// until the search is over.
+bool g_searching = false;
+bool g_forget_after = false;
 
 // The keys of the game's earlier positions, from the record: entry KIFU_NO is the position now, the
 // computer to move, and the side to move alternates going back.
@@ -37,6 +45,13 @@ std::vector<std::uint64_t> 取得_既出局面() {
 
 std::uint64_t LEVEL4_節点数 = engine::DEFAULT_NODES;
 
+void level4_forget() {
+    if (g_searching)
+        g_forget_after = true;
+    else if (g_table)
+        g_table->clear();
+}
+
 void com_中止() {
     g_中止 = true;
 }
@@ -54,8 +69,11 @@ int com_探索_LEVEL4() {
     limits.nodes = LEVEL4_節点数;
     limits.stop = &g_中止;
     limits.seen = 取得_既出局面();
+    if (!g_table) g_table = std::make_unique<engine::Table>();
+    limits.table = g_table.get();
     std::atomic<bool> done{false};
     engine::Result r;
+    g_searching = true;
     std::thread worker([&] {
         r = engine::search(p, limits);
         done = true;
@@ -68,6 +86,11 @@ int com_探索_LEVEL4() {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     worker.join();
+    g_searching = false;
+    if (g_forget_after) {
+        g_forget_after = false;
+        level4_forget();
+    }
     if (g_中止 || !r.found) return OFF;
     const engine::ProgramMove m = engine::to_program_move(r.best, engine::UPPER);
     COM_TE_MOTO_X = m.fx;

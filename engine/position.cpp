@@ -204,12 +204,21 @@ std::uint64_t ring_canonical(const Position& p, int drop = -1, int add_at = -1, 
     return h;
 }
 
-// Lifting a piece off a cell and setting one down, keeping the king squares, pawn counts and board key
-// (the ring's part of the key is recomputed by the caller once the move is complete).
+// What a piece on play-area square s adds to its side's material: its worth, and for a pawn the ground
+// it has gained.
+int material_at(Koma c, int s) {
+    const int t = type_of(c);
+    if (t != 0) return BOARD_VALUE[t];
+    return BOARD_VALUE[0] + (side_of(c) == LOWER ? (8 - sq_y(s)) * 3 : (sq_y(s) - 4) * 3);
+}
+
+// Lifting a piece off a cell and setting one down, keeping the king squares, pawn counts, material and
+// board key (the ring's part of the key is recomputed by the caller once the move is complete).
 void lift(Position& p, int s) {
     const Koma c = p.b[s];
     if (on_play_area(s)) {
         p.key ^= zobrist().board[s][zindex(c)];
+        p.material[side_of(c)] -= material_at(c, s);
         if (c == SITA_HU) --p.pawns[LOWER][sq_x(s)];
         if (c == UE_HU) --p.pawns[UPPER][sq_x(s)];
     }
@@ -219,6 +228,7 @@ void lift(Position& p, int s) {
 void set_down(Position& p, int s, Koma c) {
     if (on_play_area(s)) {
         p.key ^= zobrist().board[s][zindex(c)];
+        p.material[side_of(c)] += material_at(c, s);
         if (c == SITA_HU) ++p.pawns[LOWER][sq_x(s)];
         if (c == UE_HU) ++p.pawns[UPPER][sq_x(s)];
     }
@@ -229,19 +239,49 @@ void change_hand(Position& p, int side, int kind, int by) {
     const Zobrist& z = zobrist();
     p.key ^= z.hand[side][kind][std::clamp(p.hand[side][kind], 0, 40)];
     p.hand[side][kind] += by;
+    p.material[side] += HAND_VALUE[kind] * by;
     p.key ^= z.hand[side][kind][std::clamp(p.hand[side][kind], 0, 40)];
 }
 
-// Puts i into the group of its key, opening a group for a key not seen before.
-template <class Key>
-void add_to_group(std::vector<Key>& keys, std::vector<std::vector<int>>& groups, const Key& k, int i) {
-    const auto at = std::find(keys.begin(), keys.end(), k);
-    if (at != keys.end()) {
-        groups[at - keys.begin()].push_back(i);
-        return;
+// Places 0..39 split into groups, each group's members in increasing order: a fixed store, so that
+// grouping allocates nothing.
+struct Groups {
+    std::uint8_t count = 0;
+    std::uint8_t size[RING];
+    std::uint8_t member[RING][RING];
+    // Puts place i into the group of key k (keys[g] for group g), opening a group for a new key.
+    template <class Key> void add(Key* keys, const Key& k, int i) {
+        int g = 0;
+        while (g < count && !(keys[g] == k)) ++g;
+        if (g == count) {
+            keys[g] = k;
+            size[count++] = 0;
+        }
+        member[g][size[g]++] = static_cast<std::uint8_t>(i);
     }
-    keys.push_back(k);
-    groups.push_back({i});
+};
+
+// The empty ring places grouped by the position that putting a piece of a given code there gives.
+// Most positions of a search share their ring with many others, and grouping the places is the dear
+// part of generating moves onto it, so the groups are kept in a fixed table, keyed by the ring as it
+// stands (its key, then the ring itself compared) and the code.
+struct SlotEntry {
+    std::uint64_t key = 0;
+    std::array<Koma, RING> ring{};
+    Koma code = KARA;
+    bool used = false;
+    Groups groups;
+};
+
+// The ring's cells as they stand (not up to its turn), hashed.
+std::uint64_t ring_as_it_stands(const Position& p) {
+    const Zobrist& z = zobrist();
+    std::uint64_t h = 0;
+    for (int j = 0; j < RING; ++j) {
+        const Koma c = p.b[RING_SQ[j]];
+        if (c != KARA) h ^= z.ring[j][zindex(c)];
+    }
+    return h;
 }
 
 struct Generator {
@@ -249,42 +289,33 @@ struct Generator {
     MoveList& out;
     bool search_only;
     int me;
-    // The empty ring places grouped by the position that putting a piece of a given code there gives.
-    using Classes = std::shared_ptr<const std::vector<std::vector<int>>>;
-    std::vector<std::pair<Koma, Classes>> slot_classes;
+    std::uint64_t ring_key = 0;
+    bool ring_key_known = false;
 
-    const std::vector<std::vector<int>>& slots_for(Koma code) {
-        for (auto& [c, v] : slot_classes)
-            if (c == code) return *v;
-        slot_classes.emplace_back(code, cached_slots(code));
-        return *slot_classes.back().second;
-    }
-
-    // Most positions of a search share their ring with many others, and grouping the places is the dear
-    // part of generating moves onto it, so the groups are kept per ring (exactly as it stands) and code.
-    Classes cached_slots(Koma code) {
-        struct Entry {
-            std::array<Koma, RING> ring{};
-            Koma code = KARA;
-            Classes classes;
+    const Groups& slots_for(Koma code) {
+        thread_local std::vector<SlotEntry> cache(4096);
+        if (!ring_key_known) {
+            ring_key = ring_as_it_stands(p);
+            ring_key_known = true;
+        }
+        const std::uint64_t h =
+            ring_key ^ (static_cast<std::uint64_t>(static_cast<std::uint16_t>(code)) * 0x9e3779b97f4a7c15ULL);
+        SlotEntry& e = cache[(h ^ (h >> 29)) & (cache.size() - 1)];
+        const auto same_ring = [&] {
+            for (int j = 0; j < RING; ++j)
+                if (e.ring[j] != p.b[RING_SQ[j]]) return false;
+            return true;
         };
-        thread_local std::vector<Entry> cache(4096);
-        std::array<Koma, RING> ring;
-        std::uint64_t h = 1469598103934665603ull ^ static_cast<std::uint16_t>(code);
-        for (int j = 0; j < RING; ++j) {
-            ring[j] = p.b[RING_SQ[j]];
-            h = (h ^ static_cast<std::uint16_t>(ring[j])) * 1099511628211ull;
-        }
-        Entry& e = cache[(h ^ (h >> 29)) & (cache.size() - 1)];
-        if (e.classes && e.code == code && e.ring == ring) return e.classes;
-        auto classes = std::make_shared<std::vector<std::vector<int>>>();
-        std::vector<std::uint64_t> seen;
-        for (int j = 0; j < RING; ++j) {
-            if (ring[j] != KARA) continue;
-            add_to_group(seen, *classes, ring_canonical(p, -1, j, code), j);
-        }
-        e = {ring, code, classes};
-        return e.classes;
+        if (e.used && e.key == ring_key && e.code == code && same_ring()) return e.groups;
+        e.used = true;
+        e.key = ring_key;
+        e.code = code;
+        for (int j = 0; j < RING; ++j) e.ring[j] = p.b[RING_SQ[j]];
+        e.groups.count = 0;
+        std::uint64_t seen[RING];
+        for (int j = 0; j < RING; ++j)
+            if (e.ring[j] == KARA) e.groups.add(seen, ring_canonical(p, -1, j, code), j);
+        return e.groups;
     }
 
     void push(int from, int to, int turns, Koma piece, Koma placed, Koma cap) {
@@ -298,12 +329,16 @@ struct Generator {
         out.push_back(m);
     }
 
-    void board_move(int f, int t, Koma pc, Koma cap) {
+    // Which of a board piece's moves from_board gives.
+    enum Part : unsigned { CAPTURES = 1, PROMOTIONS = 2, STEPS = 4, ONTO_RING = 8, EVERY = 15 };
+
+    void board_move(int f, int t, Koma pc, Koma cap, unsigned parts) {
+        const bool capture = cap != KARA;
         if (may_promote(sq_x(f), sq_y(f), sq_y(t), pc)) {
-            push(f, t, 0, pc, promoted(pc), cap);
+            if (parts & (capture ? CAPTURES : PROMOTIONS)) push(f, t, 0, pc, promoted(pc), cap);
             if (search_only && always_promote(pc)) return;
         }
-        push(f, t, 0, pc, pc, cap);
+        if (parts & (capture ? CAPTURES : STEPS)) push(f, t, 0, pc, pc, cap);
     }
 
     // Onto the ring: the piece may go to any reachable ring cell once the ring is turned so that the
@@ -318,10 +353,11 @@ struct Generator {
                 if (promo ? may : !(may && search_only && always_promote(pc))) usable[nu++] = targets[i];
             }
             if (nu == 0) continue;
-            for (const std::vector<int>& places : slots_for(placed)) {
+            const Groups& groups = slots_for(placed);
+            for (int g = 0; g < groups.count; ++g) {
                 int best_t = usable[0], best_turns = RING;
-                for (int j : places)
-                    for (int i = 0; i < nu; ++i) {
+                for (int gi = 0; gi < groups.size[g]; ++gi)
+                    for (int i = 0, j = groups.member[g][gi]; i < nu; ++i) {
                         const int turns = (RING_INDEX[usable[i]] - j + RING) % RING;
                         if (turns < best_turns) best_turns = turns, best_t = usable[i];
                     }
@@ -330,10 +366,13 @@ struct Generator {
         }
     }
 
-    void from_board(int f, bool captures_only) {
+    // A board piece's moves: captures (promoting or not), other moves that promote, other moves on the
+    // board, moves onto the ring, as `parts` asks.
+    void from_board(int f, unsigned parts) {
         const Koma pc = p.b[f];
         const int ty = type_of(pc);
         const Offsets& o = offsets().t[me][ty];
+        const bool quiet = parts & (PROMOTIONS | STEPS);
         int ring_t[8];
         int nring = 0;
         for (int d : o.steps) {
@@ -345,8 +384,8 @@ struct Generator {
                 if (!is_king(pc)) ring_t[nring++] = t;
                 continue;
             }
-            if (owned_by(c, me) || (captures_only && c == KARA)) continue;
-            board_move(f, t, pc, c);
+            if (owned_by(c, me) || (!quiet && c == KARA)) continue;
+            board_move(f, t, pc, c, parts);
         }
         for (int d : o.slides) {
             for (int t = f + d;; t += d) {
@@ -358,25 +397,25 @@ struct Generator {
                 }
                 if (owned_by(c, me)) break;
                 if (c != KARA) {
-                    board_move(f, t, pc, c);
+                    board_move(f, t, pc, c, parts);
                     break;
                 }
-                if (!captures_only) board_move(f, t, pc, c);
+                if (quiet) board_move(f, t, pc, c, parts);
             }
         }
-        if (!captures_only && nring > 0) ring_moves(f, pc, ring_t, nring);
+        if ((parts & ONTO_RING) && nring > 0) ring_moves(f, pc, ring_t, nring);
     }
 
     // From the ring: the piece may stand on any of the 40 cells after the turn; it enters the play area
     // onto an empty square by its own movement. Pieces whose departure leaves the same ring are one
     // piece here. One move per destination, with the fewest turns.
-    void from_ring(const std::vector<int>& same) {
+    void from_ring(const std::uint8_t* same, int n) {
         const Koma pc = p.b[RING_SQ[same[0]]];
         const Offsets& o = offsets().t[me][type_of(pc)];
         bool seen[NSQ] = {};
         for (int turns = 0; turns < RING; ++turns) {
-            for (int i : same) {
-                const int s = RING_SQ[(i + turns) % RING];
+            for (int k = 0; k < n; ++k) {
+                const int s = RING_SQ[(same[k] + turns) % RING];
                 const auto enter = [&](int to) {
                     if (seen[to]) return;
                     seen[to] = true;
@@ -404,20 +443,45 @@ struct Generator {
         }
     }
 
-    void all() {
+    void board(unsigned parts) {
         for (int y = 2; y <= 10; ++y)
             for (int x = 2; x <= 10; ++x)
-                if (owned_by(p.b[sq(x, y)], me)) from_board(sq(x, y), false);
-        // Two ring pieces whose departure leaves the same ring give the same moves.
-        std::vector<std::pair<Koma, std::uint64_t>> kinds;
-        std::vector<std::vector<int>> groups;
+                if (owned_by(p.b[sq(x, y)], me)) from_board(sq(x, y), parts);
+    }
+
+    // Two ring pieces whose departure leaves the same ring give the same moves: one of each such group
+    // moves.
+    void off_ring() {
+        std::pair<Koma, std::uint64_t> kinds[RING];
+        Groups groups;
         for (int i = 0; i < RING; ++i) {
             const Koma c = p.b[RING_SQ[i]];
             if (!owned_by(c, me)) continue;
-            add_to_group(kinds, groups, std::pair<Koma, std::uint64_t>{c, ring_canonical(p, i)}, i);
+            groups.add(kinds, std::pair<Koma, std::uint64_t>{c, ring_canonical(p, i)}, i);
         }
-        for (const std::vector<int>& same : groups) from_ring(same);
+        for (int g = 0; g < groups.count; ++g) from_ring(groups.member[g], groups.size[g]);
+    }
+
+    void all() {
+        board(EVERY);
+        off_ring();
         drops();
+    }
+
+    void stage(Stage st) {
+        switch (st) {
+        case Stage::TACTICAL:
+            board(CAPTURES | PROMOTIONS);
+            break;
+        case Stage::QUIET:
+            board(STEPS);
+            break;
+        case Stage::RING_AND_DROPS:
+            board(ONTO_RING);
+            off_ring();
+            drops();
+            break;
+        }
     }
 };
 
@@ -426,35 +490,37 @@ struct Generator {
 namespace {
 
 // For each side: the step offsets and slide directions by which some type attacks, with the set of
-// types (a bit each) that do.
+// types (a bit each) that do; and for each code on the play area, its type's bit if that side owns it.
 struct AttackTable {
-    std::vector<std::pair<int, unsigned>> steps[2], slides[2];
+    struct Way {
+        int d;
+        unsigned types;
+    };
+    Way steps[2][16], slides[2][8];
+    int nsteps[2]{}, nslides[2]{};
+    unsigned bit[2][2 * 950 + 1]{};
     AttackTable() {
         for (int side = 0; side < 2; ++side) {
             for (int t = 0; t < NTYPES; ++t) {
-                const auto add = [&](std::vector<std::pair<int, unsigned>>& v, int d) {
-                    for (auto& e : v)
-                        if (e.first == d) {
-                            e.second |= 1u << t;
+                const auto add = [&](Way* v, int& n, int d) {
+                    for (int i = 0; i < n; ++i)
+                        if (v[i].d == d) {
+                            v[i].types |= 1u << t;
                             return;
                         }
-                    v.push_back({d, 1u << t});
+                    v[n++] = {d, 1u << t};
                 };
-                for (int d : offsets().t[side][t].steps) add(steps[side], d);
-                for (int d : offsets().t[side][t].slides) add(slides[side], d);
+                for (int d : offsets().t[side][t].steps) add(steps[side], nsteps[side], d);
+                for (int d : offsets().t[side][t].slides) add(slides[side], nslides[side], d);
             }
         }
+        for (int c = -950; c <= 950; ++c)
+            if (c != KARA && type_of(c) >= 0) bit[side_of(c)][c + 950] = 1u << type_of(c);
     }
+    // Is c, standing on the play area, a piece of side `by` of one of the types?
+    bool piece_of(Koma c, int by, unsigned types) const { return bit[by][c + 950] & types; }
 };
-const AttackTable& attack_table() {
-    static const AttackTable table;
-    return table;
-}
-
-bool piece_of(Koma c, int by, unsigned types) {
-    if (c == KARA || c == OFF_BOARD || side_of(c) != by) return false;
-    return (types >> type_of(c)) & 1u;
-}
+const AttackTable ATTACKS;
 
 } // namespace
 
@@ -463,15 +529,17 @@ namespace {
 // Hands each piece of side `by` that attacks play-area square s to found(from, step), the step being the
 // direction it comes in; stops at the first for which found returns true, and says whether one did.
 template <class Found> bool find_attacker(const Position& p, int s, int by, Found&& found) {
-    const AttackTable& a = attack_table();
-    for (const auto& [d, types] : a.steps[by]) {
-        const int f = s - d;
-        if (piece_of(p.b[f], by, types) && on_play_area(f) && found(f, d)) return true;
+    const AttackTable& a = ATTACKS;
+    for (int i = 0; i < a.nsteps[by]; ++i) {
+        const int f = s - a.steps[by][i].d;
+        if (on_play_area(f) && a.piece_of(p.b[f], by, a.steps[by][i].types) && found(f, a.steps[by][i].d))
+            return true;
     }
-    for (const auto& [d, types] : a.slides[by]) {
+    for (int i = 0; i < a.nslides[by]; ++i) {
+        const int d = a.slides[by][i].d;
         int f = s - d;
         while (p.b[f] == KARA && on_play_area(f)) f -= d;
-        if (piece_of(p.b[f], by, types) && on_play_area(f) && found(f, d)) return true;
+        if (on_play_area(f) && a.piece_of(p.b[f], by, a.slides[by][i].types) && found(f, d)) return true;
     }
     return false;
 }
@@ -593,17 +661,59 @@ std::uint64_t compute_key(const Position& p) {
 void generate(const Position& p, MoveList& out, bool search_only) {
     out.clear();
     if (p.king_taken()) return;
-    Generator g{p, out, search_only, p.side, {}};
+    Generator g{p, out, search_only, p.side};
     g.all();
 }
 
 void generate_captures(const Position& p, MoveList& out) {
     out.clear();
     if (p.king_taken()) return;
-    Generator g{p, out, true, p.side, {}};
-    for (int y = 2; y <= 10; ++y)
-        for (int x = 2; x <= 10; ++x)
-            if (owned_by(p.b[sq(x, y)], p.side)) g.from_board(sq(x, y), true);
+    Generator g{p, out, true, p.side};
+    g.board(Generator::CAPTURES);
+}
+
+void generate_stage(const Position& p, Stage stage, MoveList& out, bool search_only) {
+    out.clear();
+    if (p.king_taken()) return;
+    Generator g{p, out, search_only, p.side};
+    g.stage(stage);
+}
+
+bool find_move(const Position& p, const Move& m, Move& found, bool search_only) {
+    if (p.king_taken() || m.to < 0 || m.to >= NSQ || m.turns < 0 || m.turns >= RING) return false;
+    thread_local MoveList moves;
+    moves.clear();
+    Generator g{p, moves, search_only, p.side};
+    if (m.is_drop()) {
+        // Only the drops of its kind.
+        const int kind = m.drop_kind();
+        if (kind > 7 || p.hand[p.side][kind] <= 0) return false;
+        const int x = sq_x(m.to);
+        if (!on_play_area(m.to) || p.b[m.to] != KARA || (kind == 1 && p.pawns[p.side][x] > 0)) return false;
+        found = m;
+        found.piece = found.placed = p.side == LOWER ? SITA_KOMA_BY_KIND[kind] : UE_KOMA_BY_KIND[kind];
+        found.captured = KARA;
+        found.turns = 0;
+        return m.turns == 0 && m.placed == found.placed;
+    }
+    if (m.from >= NSQ) return false;
+    if (on_play_area(m.from)) {
+        // Only the moves of the piece on its square.
+        if (!owned_by(p.b[m.from], p.side)) return false;
+        g.from_board(m.from, on_play_area(m.to)
+                                 ? Generator::CAPTURES | Generator::PROMOTIONS | Generator::STEPS
+                                 : Generator::ONTO_RING);
+    } else if (RING_INDEX[m.from] >= 0) {
+        g.off_ring();
+    } else {
+        return false;
+    }
+    for (const Move& c : moves)
+        if (c == m) {
+            found = c;
+            return true;
+        }
+    return false;
 }
 
 void turn_ring(Position& p, int k) {

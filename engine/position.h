@@ -69,9 +69,17 @@ struct Position {
     int pawns[2][12]{};    // unpromoted pawns per column x on the play area (the two-pawn rule)
     std::uint64_t key = 0; // board, hands, side and ring_key
     std::uint64_t ring_key = 0;
+    // Per side, kept by make and unmake: the worth of the pieces on the play area and in hand, with
+    // each pawn's gain of ground (the parts of the evaluation that a move changes piece by piece).
+    int material[2]{};
 
     bool king_taken() const { return king[LOWER] < 0 || king[UPPER] < 0; }
 };
+
+// Worth of each type on the board (pawn, tokin, lance, promoted lance, knight, promoted knight, silver,
+// promoted silver, gold, gold, bishop, horse, rook, dragon, king) and in hand (by hand kind).
+constexpr int BOARD_VALUE[15] = {90, 540, 260, 520, 300, 520, 460, 520, 520, 520, 800, 1050, 950, 1250, 0};
+constexpr int HAND_VALUE[8] = {0, 105, 290, 330, 500, 560, 880, 1030};
 
 // An empty board (no kings) and the game's starting position.
 Position empty_position();
@@ -86,6 +94,14 @@ void set_side(Position& p, int side);
 void generate(const Position& p, MoveList& out, bool search_only = false);
 // Board moves that capture, for the quiescence search.
 void generate_captures(const Position& p, MoveList& out);
+// The moves in stages, so that a search that cuts off early generates only the first: captures and
+// promotions on the board; the other moves on the board; moves onto and off the ring, and drops. The
+// three together give exactly the moves of generate, each once.
+enum class Stage { TACTICAL, QUIET, RING_AND_DROPS };
+void generate_stage(const Position& p, Stage stage, MoveList& out, bool search_only = true);
+// Is m (by its cells, turns and placed piece) one of the moves generate gives in p? Then `found` is
+// that move as generated. A move kept from another position (a table entry, a killer) is checked so.
+bool find_move(const Position& p, const Move& m, Move& found, bool search_only = true);
 
 void make(Position& p, const Move& m, Undo& u);
 void unmake(Position& p, const Undo& u);

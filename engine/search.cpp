@@ -10,11 +10,6 @@ namespace engine {
 
 namespace {
 
-// Worth of each type on the board (pawn, tokin, lance, promoted lance, knight, promoted knight, silver,
-// promoted silver, gold, gold, bishop, horse, rook, dragon, king) and in hand (by hand kind).
-constexpr int BOARD_VALUE[15] = {90, 540, 260, 520, 300, 520, 460, 520, 520, 520, 800, 1050, 950, 1250, 0};
-constexpr int HAND_VALUE[8] = {0, 105, 290, 330, 500, 560, 880, 1030};
-
 // A piece on the ring is out of play until it comes back; one that can never come back is nearly lost.
 constexpr int RING_SHARE_BACK = 70, RING_SHARE_STUCK = 15; // percent of its board worth
 
@@ -38,27 +33,27 @@ bool in_line(int s, int k) {
 } // namespace
 
 int evaluate(const Position& p) {
-    int score[2] = {0, 0};
+    // The pieces' worth and the pawns' ground are kept by make and unmake.
+    int score[2] = {p.material[LOWER], p.material[UPPER]};
     int kx[2], ky[2];
     for (int s = 0; s < 2; ++s) {
         kx[s] = p.king[s] >= 0 ? sq_x(p.king[s]) : 6;
         ky[s] = p.king[s] >= 0 ? sq_y(p.king[s]) : 6;
     }
-    for (int y = 2; y <= 10; ++y) {
-        for (int x = 2; x <= 10; ++x) {
-            const Koma c = p.b[sq(x, y)];
-            if (c == KARA) continue;
-            const int me = side_of(c), them = 1 - me;
-            score[me] += board_value(c);
-            // Pieces near the enemy king press on it; pieces near their own king shield it.
-            const int dist_enemy = std::max(std::abs(x - kx[them]), std::abs(y - ky[them]));
-            const int dist_own = std::max(std::abs(x - kx[me]), std::abs(y - ky[me]));
-            if (type_of(c) != 14) {
-                if (dist_enemy <= 3) score[me] += 14 * (4 - dist_enemy);
-                if (dist_own <= 1 && board_value(c) <= 600) score[me] += 12;
+    // Pieces near the enemy king press on it (within three squares); pieces next to their own king
+    // shield it. Only the squares around the kings are looked at.
+    for (int k = 0; k < 2; ++k) {
+        for (int y = std::max(2, ky[k] - 3); y <= std::min(10, ky[k] + 3); ++y) {
+            for (int x = std::max(2, kx[k] - 3); x <= std::min(10, kx[k] + 3); ++x) {
+                const Koma c = p.b[sq(x, y)];
+                if (c == KARA || type_of(c) == 14) continue;
+                const int me = side_of(c);
+                const int dist = std::max(std::abs(x - kx[k]), std::abs(y - ky[k]));
+                if (me != k)
+                    score[me] += 14 * (4 - dist);
+                else if (dist <= 1 && board_value(c) <= 600)
+                    score[me] += 12;
             }
-            // Advanced pawns and pieces gain ground towards the promotion zone.
-            if (type_of(c) == 0) score[me] += me == LOWER ? (8 - y) * 3 : (y - 4) * 3;
         }
     }
     // The ring: only a piece that can come back still counts for much.
@@ -69,8 +64,6 @@ int evaluate(const Position& p) {
         const int share = ++ring_seen <= 6 && can_come_back(p, c) ? RING_SHARE_BACK : RING_SHARE_STUCK;
         score[side_of(c)] += board_value(c) * share / 100;
     }
-    for (int s = 0; s < 2; ++s)
-        for (int k = 1; k <= 7; ++k) score[s] += HAND_VALUE[k] * p.hand[s][k];
     // King safety: squares next to the king that the enemy bears on, worse with pieces in enemy hands.
     for (int s = 0; s < 2; ++s) {
         if (p.king[s] < 0) continue;
@@ -100,37 +93,129 @@ constexpr int MAX_PLY = 96;
 // its safety term most), and how many moves are searched before the quiet ones left are passed over.
 constexpr int FUTILITY_MARGIN = 250;
 constexpr std::size_t LATE_MOVES = 16;
+// How many moves of a list are picked one by one before the rest is sorted.
+constexpr std::size_t PICKED = 4;
+// Quiescence stands pat on the material alone when it is this far outside the window (plus the part
+// of the ring's worth that is not known without asking which pieces can come back).
+constexpr int LAZY_MARGIN = 500;
 
-enum Bound : std::uint8_t { NONE, EXACT, LOWER_BOUND, UPPER_BOUND };
+// The order in which a node's moves come: the table's move, captures and promotions, the killers, the
+// other board moves, then moves onto and off the ring and drops. Each stage is generated only when the
+// ones before it did not cut off.
+enum class Step : std::uint8_t { HASH, TACTICAL, KILLERS, QUIET, RING_AND_DROPS, DONE };
 
-struct Entry {
+// A stage's moves with their order keys (score, place in generation order), picked lazily.
+struct Picker {
+    Step step = Step::DONE;
+    Move hash;
+    bool hash_given = false;
+    Move killers_given[2];
+    int nkillers = 0;
+    int killer = 0;
+    bool filled = false; // the current stage's moves are generated
+    // At the frontier: the futility bound and the node's alpha as it stands; once the bound is at or
+    // under alpha, the quiet stages keep only the moves that may give check, counting those left out.
+    int futile = 0, alpha = 0;
+    bool frontier = false;
+    int left_out = 0;
+    MoveList moves;
+    std::vector<std::pair<int, int>> keys;
+    std::size_t next = 0;
+    MoveList rest;
+    std::vector<int> order;
+
+    bool given(const Move& m) const {
+        if (hash_given && m == hash) return true;
+        for (int i = 0; i < nkillers; ++i)
+            if (m == killers_given[i]) return true;
+        return false;
+    }
+
+    // Brings the best of moves i.. to place i (ties to the earlier generated). Most nodes cut off on
+    // their first move or two, so the first few are picked one at a time; a loop that goes on past them
+    // has the rest sorted at once.
+    void pick(std::size_t i) {
+        const auto before = [](const std::pair<int, int>& a, const std::pair<int, int>& b) {
+            return a.first != b.first ? a.first > b.first : a.second < b.second;
+        };
+        if (i > PICKED) return;
+        if (i == PICKED) {
+            if (keys.size() <= i + 1) return;
+            // The moves ride along with their keys: the keys' places say where each stands now.
+            order.resize(keys.size() - i);
+            for (std::size_t j = 0; j < order.size(); ++j) order[j] = static_cast<int>(i + j);
+            std::sort(order.begin(), order.end(), [&](int a, int b) { return before(keys[a], keys[b]); });
+            rest.assign(moves.begin() + static_cast<std::ptrdiff_t>(i), moves.end());
+            for (std::size_t j = 0; j < order.size(); ++j)
+                moves[i + j] = rest[static_cast<std::size_t>(order[j]) - i];
+            return;
+        }
+        std::size_t best = i;
+        for (std::size_t j = i + 1; j < keys.size(); ++j)
+            if (before(keys[j], keys[best])) best = j;
+        if (best != i) {
+            std::swap(keys[i], keys[best]);
+            std::swap(moves[i], moves[best]);
+        }
+    }
+};
+
+} // namespace
+
+struct Table::Entry {
     std::uint64_t key = 0;
     Move move;
     std::int16_t score = 0;
     std::int8_t depth = -1;
-    Bound bound = NONE;
+    std::uint8_t bound : 2 = 0; // Bound
+    std::uint8_t age : 6 = 0;   // the search that stored it, counted modulo 64
 };
+
+static_assert(sizeof(Table::Entry) == 24, "the table's size in memory is counted on");
+
+Table::Table() : slots(std::make_unique<Entry[]>(SIZE)) {}
+Table::~Table() = default;
+
+void Table::clear() {
+    std::fill(slots.get(), slots.get() + SIZE, Entry{});
+    age = 0;
+}
+
+std::uint8_t Table::next_age() {
+    age = static_cast<std::uint8_t>((age + 1) & 63);
+    return age;
+}
+
+namespace {
+
+enum Bound : std::uint8_t { NONE, EXACT, LOWER_BOUND, UPPER_BOUND };
 
 struct Searcher {
     Position p;
     Limits lim;
-    std::vector<Entry> tt;
+    Table::Entry* tt;
     std::uint64_t mask;
+    std::uint8_t age;
     std::uint64_t nodes = 0;
     bool aborted = false;
     Move killers[MAX_PLY][2]{};
     int history[30][NSQ]{};
-    std::vector<MoveList> lists = std::vector<MoveList>(MAX_PLY + 1);
     std::uint64_t path[MAX_PLY + 2]{}; // the keys from the root to the current node
     int root_side;
-    std::vector<std::vector<std::pair<int, int>>> sort_keys =
-        std::vector<std::vector<std::pair<int, int>>>(MAX_PLY + 1);
+    std::vector<Picker> pickers = std::vector<Picker>(MAX_PLY + 1);
+    // Evaluations by key: the iterations of a search come back to the same positions near the leaves.
+    struct Evaluated {
+        std::uint64_t key = 0;
+        int score = 0;
+    };
+    static constexpr std::size_t EVALUATED = std::size_t{1} << 16;
+    std::vector<Evaluated> evaluated = std::vector<Evaluated>(EVALUATED);
     std::vector<std::array<bool, NSQ>> lines = std::vector<std::array<bool, NSQ>>(MAX_PLY + 1);
-    std::vector<MoveList> sort_out = std::vector<MoveList>(MAX_PLY + 1);
 
-    explicit Searcher(const Position& pos, const Limits& l) : p(pos), lim(l) {
-        tt.resize(std::size_t{1} << 19);
-        mask = tt.size() - 1;
+    Searcher(const Position& pos, const Limits& l, Table& table) : p(pos), lim(l) {
+        tt = table.entries();
+        mask = Table::SIZE - 1;
+        age = table.next_age();
         std::sort(lim.seen.begin(), lim.seen.end()); // the game's earlier positions, looked up by halves
         path[0] = p.key;
         root_side = p.side;
@@ -180,32 +265,105 @@ struct Searcher {
         return attacked(p, k, p.side);
     }
 
-    int order_score(const Move& m, const Move& hash_move, int ply) const {
-        if (m == hash_move) return 1 << 30;
+    int evaluate_here() {
+        Evaluated& e = evaluated[p.key & (EVALUATED - 1)];
+        if (e.key != p.key) e = {p.key, evaluate(p)};
+        return e.score;
+    }
+
+    static bool is_quiet(const Move& m) { return m.captured == KARA && m.placed == m.piece; }
+
+    // Captures by the worth taken, then the taker's; promotions by the piece they make.
+    static int tactical_score(const Move& m) {
         if (m.captured != KARA) {
             if (m.captured == SITA_OU || m.captured == UE_OU) return (1 << 29);
             return (1 << 28) + board_value(m.captured) * 16 - (m.is_drop() ? 0 : board_value(m.piece)) / 8;
         }
-        if (m.placed != m.piece) return (1 << 27) + board_value(m.placed);
-        if (m == killers[ply][0]) return (1 << 26) + 1;
-        if (m == killers[ply][1]) return (1 << 26);
-        return history[hist_index(m)][m.to] - (m.turns != 0 ? 50 : 0);
+        return (1 << 27) + board_value(m.placed);
     }
 
-    // Best first; equal scores keep generation order, so the search is repeatable. The buffers are
-    // kept per ply, so sorting allocates nothing once they have grown.
-    void sort_moves(MoveList& moves, const Move& hash_move, int ply) {
-        std::vector<std::pair<int, int>>& keyed = sort_keys[ply];
-        keyed.resize(moves.size());
-        for (std::size_t i = 0; i < moves.size(); ++i)
-            keyed[i] = {order_score(moves[i], hash_move, ply), static_cast<int>(i)};
-        std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
-            return a.first != b.first ? a.first > b.first : a.second < b.second;
-        });
-        MoveList& sorted = sort_out[ply];
-        sorted.resize(moves.size());
-        for (std::size_t i = 0; i < moves.size(); ++i) sorted[i] = moves[keyed[i].second];
-        moves.swap(sorted);
+    int quiet_score(const Move& m) const { return history[hist_index(m)][m.to] - (m.turns != 0 ? 50 : 0); }
+
+    // Fills a picker with a stage's moves, less those already given and, at the frontier, the quiet
+    // moves that cannot matter there, and their keys.
+    void fill(Picker& pk, Stage stage) {
+        generate_stage(p, stage, pk.moves, true);
+        const bool checks_only = pk.frontier && stage != Stage::TACTICAL && pk.futile <= pk.alpha;
+        std::size_t n = 0;
+        for (const Move& m : pk.moves) {
+            if (pk.given(m)) continue;
+            if (checks_only && is_quiet(m) && !may_give_check(m)) {
+                ++pk.left_out;
+                continue;
+            }
+            pk.moves[n++] = m;
+        }
+        pk.moves.resize(n);
+        pk.keys.resize(n);
+        for (std::size_t i = 0; i < n; ++i)
+            pk.keys[i] = {stage == Stage::TACTICAL ? tactical_score(pk.moves[i]) : quiet_score(pk.moves[i]),
+                          static_cast<int>(i)};
+        pk.next = 0;
+    }
+
+    void start_moves(int ply, const Move& hash) {
+        Picker& pk = pickers[ply];
+        pk.step = Step::HASH;
+        pk.hash = hash;
+        pk.hash_given = false;
+        pk.nkillers = 0;
+        pk.killer = 0;
+        pk.frontier = false;
+        pk.left_out = 0;
+    }
+
+    // The node's next move in staged order; false when there is none left. A stage's moves are
+    // generated when it is reached.
+    bool next_move(int ply, Move& out) {
+        Picker& pk = pickers[ply];
+        for (;;) {
+            switch (pk.step) {
+            case Step::HASH:
+                pk.step = Step::TACTICAL;
+                pk.filled = false;
+                if (pk.hash.to != 0 && find_move(p, pk.hash, out)) {
+                    pk.hash = out;
+                    pk.hash_given = true;
+                    return true;
+                }
+                break;
+            case Step::TACTICAL:
+            case Step::QUIET:
+            case Step::RING_AND_DROPS:
+                if (!pk.filled) {
+                    fill(pk, pk.step == Step::TACTICAL ? Stage::TACTICAL
+                             : pk.step == Step::QUIET  ? Stage::QUIET
+                                                       : Stage::RING_AND_DROPS);
+                    pk.filled = true;
+                }
+                if (pk.next < pk.moves.size()) {
+                    pk.pick(pk.next);
+                    out = pk.moves[pk.next++];
+                    return true;
+                }
+                pk.step = pk.step == Step::TACTICAL ? Step::KILLERS
+                          : pk.step == Step::QUIET  ? Step::RING_AND_DROPS
+                                                    : Step::DONE;
+                pk.filled = false;
+                break;
+            case Step::KILLERS:
+                while (pk.killer < 2) {
+                    const Move k = killers[ply][pk.killer++];
+                    if (k.to == 0 || pk.given(k) || !find_move(p, k, out) || !is_quiet(out)) continue;
+                    pk.killers_given[pk.nkillers++] = out;
+                    return true;
+                }
+                pk.step = Step::QUIET;
+                break;
+            case Step::DONE:
+                return false;
+            }
+        }
     }
 
     int score_to_tt(int s, int ply) const {
@@ -215,19 +373,44 @@ struct Searcher {
         return s > MATE - 1000 ? s - ply : s < -MATE + 1000 ? s + ply : s;
     }
 
+    // The material and the ring's pieces at a middle share, from the side to move's view, with how far
+    // the full evaluation may lie from it.
+    int lazy_eval(int& margin) const {
+        const int me = p.side;
+        int score = p.material[me] - p.material[1 - me] + 15, ring = 0;
+        for (int i = 0; i < RING; ++i) {
+            const Koma c = p.b[RING_SQ[i]];
+            if (c == KARA) continue;
+            const int v = board_value(c);
+            score += (side_of(c) == me ? v : -v) * (RING_SHARE_BACK + RING_SHARE_STUCK) / 200;
+            ring += v;
+        }
+        margin = LAZY_MARGIN + ring * (RING_SHARE_BACK - RING_SHARE_STUCK) / 200;
+        return score;
+    }
+
     int quiesce(int alpha, int beta, int ply, int qdepth) {
         ++nodes;
         if (p.king[p.side] < 0) return -(MATE - ply);
         if (out_of_budget()) return 0;
-        const int stand = evaluate(p);
+        // Far above the window, the position stands pat without the full evaluation; far below it, the
+        // captures are still tried, and the stand-pat score cannot raise alpha.
+        int margin;
+        const int lazy = lazy_eval(margin);
+        if (lazy - margin >= beta) return lazy - margin;
+        const int stand = lazy + margin <= alpha ? alpha : evaluate_here();
         if (stand >= beta || ply >= MAX_PLY || qdepth >= 8) return stand;
         alpha = std::max(alpha, stand);
-        MoveList& moves = lists[ply];
+        Picker& pk = pickers[ply];
+        MoveList& moves = pk.moves;
         generate_captures(p, moves);
         const bool check = !moves.empty() && in_check();
-        sort_moves(moves, Move{}, ply);
+        pk.keys.resize(moves.size());
+        for (std::size_t i = 0; i < moves.size(); ++i)
+            pk.keys[i] = {tactical_score(moves[i]), static_cast<int>(i)};
         for (std::size_t i = 0; i < moves.size(); ++i) {
-            const Move m = lists[ply][i];
+            pk.pick(i);
+            const Move m = moves[i];
             Undo u;
             make(p, m, u);
             if (exposes_king(m, check)) {
@@ -245,9 +428,21 @@ struct Searcher {
         return alpha;
     }
 
-    int negamax(int depth, int alpha, int beta, int ply, bool null_ok) {
+    void store(Table::Entry& e, int depth, int ply, int best, const Move& best_move, int alpha0, int beta) {
+        // An entry of an earlier search gives way; in this one, a deeper entry of another position stays.
+        if (e.key != p.key && e.age == age && e.depth > depth) return;
+        e.key = p.key;
+        e.move = best_move;
+        e.score = static_cast<std::int16_t>(score_to_tt(best, ply));
+        e.depth = static_cast<std::int8_t>(depth);
+        e.bound = best >= beta ? LOWER_BOUND : best > alpha0 ? EXACT : UPPER_BOUND;
+        e.age = age;
+    }
+
+    // maybe_check false: the move that led here cannot have given check (see may_give_check).
+    int negamax(int depth, int alpha, int beta, int ply, bool null_ok, bool maybe_check = true) {
         if (p.king[p.side] < 0) return -(MATE - ply);
-        const bool check = in_check();
+        const bool check = maybe_check && in_check();
         if (check) ++depth;
         if (depth <= 0) return quiesce(alpha, beta, ply, 0);
         ++nodes;
@@ -257,7 +452,7 @@ struct Searcher {
         if (repeated(ply)) return p.side == root_side ? -CONTEMPT : CONTEMPT;
         const bool pv = beta - alpha > 1;
 
-        Entry& e = tt[p.key & mask];
+        Table::Entry& e = tt[p.key & mask];
         Move hash_move{};
         if (e.key == p.key && e.bound != NONE) {
             hash_move = e.move;
@@ -268,8 +463,12 @@ struct Searcher {
                 return s;
         }
 
+        // The evaluation of this node, asked for at most once.
+        int static_eval = INF;
+        const auto eval = [&] { return static_eval != INF ? static_eval : (static_eval = evaluate_here()); };
+
         // Null move: if passing still holds beta, a real move will too.
-        if (null_ok && !pv && !check && depth >= 3 && evaluate(p) >= beta) {
+        if (null_ok && !pv && !check && depth >= 3 && eval() >= beta) {
             set_side(p, 1 - p.side);
             const int s = -negamax(depth - 3, -beta, -beta + 1, ply + 1, false);
             set_side(p, 1 - p.side);
@@ -277,29 +476,34 @@ struct Searcher {
             if (s >= beta && s < MATE - 1000) return s;
         }
 
-        MoveList& moves = lists[ply];
-        generate(p, moves, true);
-        if (moves.empty()) return -(MATE - ply); // no move at all: lost
         if (check) check_lines(p, p.side, lines[ply]);
-        sort_moves(moves, hash_move, ply);
 
         // At the frontier a quiet move that gives no check is passed over when it cannot lift the score
         // up to alpha (the quiescence search under it would only stand pat), and so is every such move
         // ordered late. Checks, captures and promotions are always searched.
         const bool frontier = !pv && !check && depth == 1 && std::abs(alpha) < MATE - 1000;
-        const int futile = frontier ? evaluate(p) + FUTILITY_MARGIN : INF;
+        const int futile = frontier ? eval() + FUTILITY_MARGIN : INF;
         const int alpha0 = alpha;
         int best = -INF;
-        Move best_move = moves[0];
-        for (std::size_t i = 0; i < lists[ply].size(); ++i) {
-            const Move m = lists[ply][i];
-            const bool quiet = m.captured == KARA && m.placed == m.piece;
+        Move best_move{};
+        start_moves(ply, hash_move);
+        Picker& pk = pickers[ply];
+        pk.frontier = frontier;
+        pk.futile = futile;
+        Move m;
+        std::size_t i = 0;
+        bool any = false;
+        for (; (pk.alpha = alpha, next_move(ply, m)); ++i) {
+            if (i == 0) best_move = m;
+            any = true;
+            const bool quiet = is_quiet(m);
             if (check && !answers_check(m, ply)) {
                 best = std::max(best, king_lost(ply));
                 continue;
             }
             const bool prunable = quiet && i > 0 && (futile <= alpha || (frontier && i >= LATE_MOVES));
-            if (prunable && !may_give_check(m)) {
+            const bool gives = may_give_check(m);
+            if (prunable && !gives) {
                 best = std::max(best, std::min(futile, alpha));
                 continue;
             }
@@ -317,16 +521,16 @@ struct Searcher {
             }
             int s;
             if (i == 0) {
-                s = -negamax(depth - 1, -beta, -alpha, ply + 1, true);
+                s = -negamax(depth - 1, -beta, -alpha, ply + 1, true, gives);
             } else {
                 // Late quiet moves are searched shallower first.
                 int r = 0;
                 if (quiet && !check && depth >= 3 && i >= 4 && !(m == killers[ply][0]) &&
                     !(m == killers[ply][1]))
                     r = i >= 12 ? 2 : 1;
-                s = -negamax(depth - 1 - r, -alpha - 1, -alpha, ply + 1, true);
-                if (s > alpha && r > 0) s = -negamax(depth - 1, -alpha - 1, -alpha, ply + 1, true);
-                if (s > alpha && s < beta) s = -negamax(depth - 1, -beta, -alpha, ply + 1, true);
+                s = -negamax(depth - 1 - r, -alpha - 1, -alpha, ply + 1, true, gives);
+                if (s > alpha && r > 0) s = -negamax(depth - 1, -alpha - 1, -alpha, ply + 1, true, gives);
+                if (s > alpha && s < beta) s = -negamax(depth - 1, -beta, -alpha, ply + 1, true, gives);
             }
             unmake(p, u);
             if (aborted) return 0;
@@ -348,11 +552,9 @@ struct Searcher {
                 }
             }
         }
-        e.key = p.key;
-        e.move = best_move;
-        e.score = static_cast<std::int16_t>(score_to_tt(best, ply));
-        e.depth = static_cast<std::int8_t>(depth);
-        e.bound = best >= beta ? LOWER_BOUND : best > alpha0 ? EXACT : UPPER_BOUND;
+        if (pk.left_out > 0) best = std::max(best, std::min(futile, alpha));
+        if (!any && pk.left_out == 0) return -(MATE - ply); // no move at all: lost
+        store(e, depth, ply, best, best_move, alpha0, beta);
         return best;
     }
 
@@ -370,24 +572,45 @@ struct Searcher {
                 r.score = MATE;
                 return r;
             }
-        sort_moves(root, Move{}, 0);
+        // The table's move of an earlier search first, then captures and promotions, then the rest.
+        const Table::Entry& e = tt[p.key & mask];
+        const Move hash = e.key == p.key && e.bound != NONE ? e.move : Move{};
         std::vector<int> scores(root.size(), 0);
+        for (std::size_t i = 0; i < root.size(); ++i)
+            scores[i] = root[i] == hash     ? 1 << 30
+                        : is_quiet(root[i]) ? quiet_score(root[i])
+                                            : tactical_score(root[i]);
         const bool root_check = in_check();
         for (int depth = 1; depth <= lim.max_depth; ++depth) {
+            // Best first, then by the last iteration's scores (the first: by the move order).
+            std::vector<std::size_t> idx(root.size());
+            for (std::size_t i = 0; i < idx.size(); ++i) idx[i] = i;
+            std::stable_sort(idx.begin(), idx.end(),
+                             [&](std::size_t a, std::size_t b) { return scores[a] > scores[b]; });
+            MoveList sorted;
+            std::vector<int> sorted_scores;
+            for (std::size_t i : idx) {
+                sorted.push_back(root[i]);
+                sorted_scores.push_back(scores[i]);
+            }
+            root.swap(sorted);
+            scores.swap(sorted_scores);
+
             int alpha = -INF;
             Move best = root[0];
             int best_score = -INF;
             for (std::size_t i = 0; i < root.size(); ++i) {
+                const bool gives = may_give_check(root[i]);
                 Undo u;
                 make(p, root[i], u);
                 int s;
                 if (exposes_king(root[i], root_check)) {
                     s = king_lost(0);
                 } else if (i == 0) {
-                    s = -negamax(depth - 1, -INF, INF, 1, true);
+                    s = -negamax(depth - 1, -INF, INF, 1, true, gives);
                 } else {
-                    s = -negamax(depth - 1, -alpha - 1, -alpha, 1, true);
-                    if (s > alpha && !aborted) s = -negamax(depth - 1, -INF, -alpha, 1, true);
+                    s = -negamax(depth - 1, -alpha - 1, -alpha, 1, true, gives);
+                    if (s > alpha && !aborted) s = -negamax(depth - 1, -INF, -alpha, 1, true, gives);
                 }
                 unmake(p, u);
                 if (aborted) break;
@@ -406,20 +629,12 @@ struct Searcher {
             r.best = best;
             r.score = best_score;
             r.depth = depth;
+            Table::Entry& root_entry = tt[p.key & mask];
+            store(root_entry, depth, 0, best_score, best, -INF, INF);
             if (best_score > MATE - 1000 || best_score < -MATE + 1000) break;
-            // Next iteration: best first, then by this iteration's scores.
-            std::vector<std::size_t> idx(root.size());
-            for (std::size_t i = 0; i < idx.size(); ++i) idx[i] = i;
-            std::stable_sort(idx.begin(), idx.end(),
-                             [&](std::size_t a, std::size_t b) { return scores[a] > scores[b]; });
-            MoveList sorted;
-            std::vector<int> sort_outscores;
-            for (std::size_t i : idx) {
-                sorted.push_back(root[i]);
-                sort_outscores.push_back(scores[i]);
-            }
-            root.swap(sorted);
-            scores.swap(sort_outscores);
+            // The best stays first whatever the scores of the others.
+            for (std::size_t i = 0; i < root.size(); ++i)
+                if (root[i] == best) scores[i] = INF;
         }
         r.nodes = nodes;
         return r;
@@ -429,7 +644,13 @@ struct Searcher {
 } // namespace
 
 Result search(const Position& p, const Limits& limits) {
-    auto s = std::make_unique<Searcher>(p, limits);
+    Table* table = limits.table;
+    std::unique_ptr<Table> own;
+    if (!table) {
+        own = std::make_unique<Table>();
+        table = own.get();
+    }
+    auto s = std::make_unique<Searcher>(p, limits, *table);
     Result r = s->run();
     r.nodes = s->nodes;
     return r;

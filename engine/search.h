@@ -5,14 +5,40 @@
 #include "engine/position.h"
 
 #include <atomic>
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace engine {
 
-// Chosen so that the slowest position of the benchmark takes under a second on a small machine.
-constexpr std::uint64_t DEFAULT_NODES = 90000;
+// Chosen so that the slowest position of the benchmark takes under a second of processor time on a
+// small machine (tessora-bench --level4).
+constexpr std::uint64_t DEFAULT_NODES = 800000;
 constexpr int MATE = 30000;
+
+// What a search has learned, kept between the moves of a game so that the next search starts with it:
+// allocated once at a fixed size; the entries of earlier searches give way to those of the current one.
+// A new game, a record read and a move taken back clear it (the positions it holds may not come again,
+// and a game must play the same whatever was searched before it).
+class Table {
+  public:
+    Table();
+    ~Table();
+    Table(const Table&) = delete;
+    Table& operator=(const Table&) = delete;
+    void clear();
+
+    struct Entry;
+    static constexpr std::size_t SIZE = std::size_t{1} << 19;
+    // For the search: the entries, and the age of a new search's own.
+    Entry* entries() { return slots.get(); }
+    std::uint8_t next_age();
+
+  private:
+    std::unique_ptr<Entry[]> slots;
+    std::uint8_t age = 0;
+};
 
 struct Limits {
     std::uint64_t nodes = DEFAULT_NODES;
@@ -21,6 +47,9 @@ struct Limits {
     // Keys of the positions the game has already been through: coming back to one scores as a draw, so
     // a side that is ahead looks for progress instead of shuffling.
     std::vector<std::uint64_t> seen;
+    // Without a table the search starts from nothing (a table of its own); with one, it uses and adds
+    // to what the table holds.
+    Table* table = nullptr;
 };
 
 struct Result {

@@ -18,6 +18,7 @@
 #include "core/state.h"
 #include "engine/search.h"
 #include "kifu/record.h"
+#include "tools/bench_positions.h"
 #include "tools/silent_platform.h"
 #include "control/owner.h"
 
@@ -42,9 +43,13 @@ enum class End { KingTaken, Mate, NoMove, MoveLimit };
 const char* const END_NAME[] = {"king taken", "mate announced", "no legal move", "500 moves"};
 
 struct Outcome {
-    int result; // +1 LEVEL4 won, -1 lost, 0 draw
+    int result; // +1 LEVEL4 (in a duel: the first program) won, -1 lost, 0 draw
     End end;
     int moves;
+    // In a duel, per program: moves made, their processor time in all and at most, depths in all.
+    int made[2] = {0, 0};
+    double cpu_ms[2] = {0, 0}, max_cpu_ms[2] = {0, 0};
+    long depths[2] = {0, 0};
 };
 
 // The program-wide state of a game against the computer at the given position, nobody having won.
@@ -151,6 +156,7 @@ struct Game {
     int number, opening;
     bool lower_first;
     engine::Position start;
+    bool first_program_lower = true; // in a duel: the first program plays the lower pieces
 };
 
 // What a game reports: its outcome and the lines printed for it.
@@ -200,8 +206,7 @@ bool read_all(int fd, void* data, std::size_t n) {
 
 // Plays the games in `jobs` child processes, game i in child i % jobs, and hands each report to `done`
 // in the games' order. A child that dies ends the run with an error.
-bool play_in_children(const std::vector<Game>& games, int jobs, int level, const engine::Limits& limits,
-                      bool show, const auto& done) {
+bool play_in_children(const std::vector<Game>& games, int jobs, const auto& play, const auto& done) {
     std::vector<int> fds(jobs);
     std::vector<pid_t> pids(jobs);
     for (int j = 0; j < jobs; ++j) {
@@ -213,7 +218,7 @@ bool play_in_children(const std::vector<Game>& games, int jobs, int level, const
         if (pids[j] == 0) {
             close(fd[0]);
             for (std::size_t i = j; i < games.size(); i += jobs) {
-                const Report r = play_game(games[i], level, limits, show);
+                const Report r = play(games[i]);
                 const std::size_t len = r.text.size();
                 if (!write_all(fd[1], &r.outcome, sizeof r.outcome) || !write_all(fd[1], &len, sizeof len) ||
                     !write_all(fd[1], r.text.data(), len))
@@ -245,10 +250,194 @@ bool play_in_children(const std::vector<Game>& games, int jobs, int level, const
     return ok;
 }
 
+// A program of the duel (tools/engine_player.cpp), started once per process and spoken to over pipes.
+class Player {
+  public:
+    explicit Player(std::string path) : path_(std::move(path)) {}
+    Player(const Player&) = delete;
+    Player& operator=(const Player&) = delete;
+    ~Player() {
+        if (to_) std::fclose(to_);
+        if (from_) std::fclose(from_);
+        if (pid_ > 0) waitpid(pid_, nullptr, 0);
+    }
+    // Sends a line and reads the answer; an empty answer when the program is gone.
+    std::string ask(const std::string& line) {
+        if (!to_ && !start()) return "";
+        if (std::fputs(line.c_str(), to_) < 0 || std::fputc('\n', to_) < 0 || std::fflush(to_) != 0)
+            return "";
+        std::string answer;
+        for (int c; (c = std::fgetc(from_)) != EOF && c != '\n';) answer += static_cast<char>(c);
+        return answer;
+    }
+
+  private:
+    bool start() {
+        int in[2], out[2];
+        if (pipe(in) != 0) return false;
+        if (pipe(out) != 0) return false;
+        std::fflush(stdout);
+        pid_ = fork();
+        if (pid_ < 0) return false;
+        if (pid_ == 0) {
+            dup2(in[0], 0);
+            dup2(out[1], 1);
+            close(in[0]);
+            close(in[1]);
+            close(out[0]);
+            close(out[1]);
+            execl(path_.c_str(), path_.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(in[0]);
+        close(out[1]);
+        to_ = fdopen(in[1], "w");
+        from_ = fdopen(out[0], "r");
+        return to_ && from_;
+    }
+    std::string path_;
+    pid_t pid_ = -1;
+    FILE* to_ = nullptr;
+    FILE* from_ = nullptr;
+};
+
+// The go line of the player's protocol: the node budget, the start and the moves played since.
+std::string go_line(unsigned long long nodes, const engine::Position& start,
+                    const std::vector<engine::Move>& played) {
+    std::string line;
+    appendf(line, "go %llu %d", nodes, start.side);
+    for (int y = 1; y <= 11; ++y)
+        for (int x = 1; x <= 11; ++x) appendf(line, " %d", start.b[engine::sq(x, y)]);
+    for (int s = 0; s < 2; ++s)
+        for (int kind = 1; kind <= 7; ++kind) appendf(line, " %d", start.hand[s][kind]);
+    appendf(line, " %zu", played.size());
+    for (const engine::Move& m : played) appendf(line, " %d %d %d %d", m.turns, m.from, m.to, m.placed);
+    return line;
+}
+
+// One duel game: program 0 (the first named) plays the lower pieces when `first_lower`, else the upper.
+// The referee checks every move against its own generator; a program that answers with a move that is
+// not legal, or not at all, loses.
+Outcome duel(const Game& g, bool first_lower, Player* players[2], const unsigned long long nodes[2],
+             std::string& trace) {
+    Outcome o{0, End::MoveLimit, MOVE_LIMIT};
+    for (int i = 0; i < 2; ++i)
+        if (players[i]->ask("new") != "ok") return {i == 0 ? -1 : 1, End::NoMove, 0};
+    engine::Position p = g.start;
+    std::vector<engine::Move> played;
+    engine::MoveList legal;
+    for (int ply = 0; ply < MOVE_LIMIT; ++ply) {
+        const int who = (p.side == engine::LOWER) == first_lower ? 0 : 1;
+        const int lost = who == 0 ? -1 : 1;
+        const std::string answer = players[who]->ask(go_line(nodes[who], g.start, played));
+        int turns, from, to, placed, score, depth;
+        unsigned long long searched;
+        double cpu;
+        if (std::sscanf(answer.c_str(), "move %d %d %d %d %d %d %llu %lf", &turns, &from, &to, &placed,
+                        &score, &depth, &searched, &cpu) != 8) {
+            o = {lost, End::NoMove, ply};
+            if (answer != "none") appendf(trace, "  program %d answered \"%s\"\n", who + 1, answer.c_str());
+            break;
+        }
+        ++o.made[who];
+        o.cpu_ms[who] += cpu;
+        o.max_cpu_ms[who] = std::max(o.max_cpu_ms[who], cpu);
+        o.depths[who] += depth;
+        appendf(trace, "  %3d: program %d %2d turns, %4d -> %4d %4d; score %6d depth %2d, %.0f ms\n", ply + 1,
+                who + 1, turns, from, to, placed, score, depth, cpu);
+        engine::generate(p, legal);
+        const auto m = std::find_if(legal.begin(), legal.end(), [&](const engine::Move& l) {
+            return l.turns == turns && l.from == from && l.to == to && l.placed == placed;
+        });
+        if (m == legal.end()) {
+            o.result = lost;
+            o.end = End::NoMove;
+            o.moves = ply;
+            appendf(trace, "  program %d: that move is not legal\n", who + 1);
+            break;
+        }
+        engine::Undo u;
+        engine::make(p, *m, u);
+        played.push_back(*m);
+        if (p.king_taken()) {
+            o.result = -lost;
+            o.end = End::KingTaken;
+            o.moves = ply + 1;
+            break;
+        }
+    }
+    return o;
+}
+
+// One search of a program on a start position with its table fresh, the median of `runs` by processor
+// time.
+struct Timed {
+    bool ok = false;
+    double cpu_ms = 0;
+    unsigned long long nodes = 0;
+    int depth = 0, score = 0;
+    std::string move;
+};
+Timed timed_search(Player& player, const engine::Position& start, unsigned long long nodes, int runs) {
+    std::vector<Timed> all;
+    for (int r = 0; r < runs; ++r) {
+        Timed t;
+        int turns, from, to, placed;
+        const std::string answer = player.ask("new") == "ok" ? player.ask(go_line(nodes, start, {})) : "";
+        t.ok = std::sscanf(answer.c_str(), "move %d %d %d %d %d %d %llu %lf", &turns, &from, &to, &placed,
+                           &t.score, &t.depth, &t.nodes, &t.cpu_ms) == 8;
+        if (!t.ok) return t;
+        appendf(t.move, "%d:%d->%d=%d", turns, from, to, placed);
+        all.push_back(t);
+    }
+    std::sort(all.begin(), all.end(), [](const Timed& a, const Timed& b) { return a.cpu_ms < b.cpu_ms; });
+    return all[all.size() / 2];
+}
+
+// The benchmark's positions searched by both programs side by side: processor time, nodes, nodes per
+// processor second and depth of each at its budget, then program 1 given the processor time program 2
+// took (its budget scaled by its own speed, once more if it missed by over a tenth) and the depth it
+// reaches there.
+bool duel_bench(Player* programs[2], const unsigned long long nodes[2], int runs) {
+    std::printf("%-20s %9s %8s %11s %5s | %9s %8s %11s %5s | %6s | %s\n", "position", "1: CPU ms", "nodes",
+                "nodes/CPU s", "depth", "2: CPU ms", "nodes", "nodes/CPU s", "depth", "speed",
+                "1 at 2's CPU: nodes, CPU ms, depth");
+    for (const bench::Position& pos : bench::positions()) {
+        engine::Position start = engine::empty_position();
+        for (const bench::Piece& pc : pos.pieces) engine::put(start, pc.x, pc.y, pc.code);
+        for (int kind = 1; kind <= 7; ++kind) {
+            engine::set_hand(start, engine::LOWER, kind, pos.sita_mochi[kind]);
+            engine::set_hand(start, engine::UPPER, kind, pos.ue_mochi[kind]);
+        }
+        engine::set_side(start, engine::UPPER);
+        Timed t[2];
+        for (int i = 0; i < 2; ++i) {
+            t[i] = timed_search(*programs[i], start, nodes[i], runs);
+            if (!t[i].ok) return false;
+        }
+        const auto rate = [](const Timed& x) { return x.nodes / (x.cpu_ms / 1000.0); };
+        unsigned long long budget = static_cast<unsigned long long>(rate(t[0]) * t[1].cpu_ms / 1000.0);
+        Timed equal = timed_search(*programs[0], start, std::max(budget, 1ull), runs);
+        if (equal.ok && std::abs(equal.cpu_ms - t[1].cpu_ms) > t[1].cpu_ms / 10) {
+            budget = static_cast<unsigned long long>(budget * t[1].cpu_ms / equal.cpu_ms);
+            equal = timed_search(*programs[0], start, std::max(budget, 1ull), runs);
+        }
+        if (!equal.ok) return false;
+        std::printf("%-20s %9.1f %8llu %11.0f %5d | %9.1f %8llu %11.0f %5d | %5.2fx | %llu, %.1f, %d\n",
+                    pos.name, t[0].cpu_ms, t[0].nodes, rate(t[0]), t[0].depth, t[1].cpu_ms, t[1].nodes,
+                    rate(t[1]), t[1].depth, rate(t[0]) / rate(t[1]), budget, equal.cpu_ms, equal.depth);
+        std::printf("%-20s moves: 1 %s (score %d), 2 %s (score %d)\n", "", t[0].move.c_str(), t[0].score,
+                    t[1].move.c_str(), t[1].score);
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     int jobs = 1, only_from = 0, only_to = -1;
+    const char* duel_paths[2] = {nullptr, nullptr};
+    bool bench_only = false;
     bool show = std::getenv("TESSORA_ARENA_SHOW") != nullptr;
     std::vector<const char*> args;
     bool bad = false;
@@ -259,24 +448,50 @@ int main(int argc, char** argv) {
             bad |= std::sscanf(argv[++i], "%d-%d", &only_from, &only_to) != 2;
         } else if (std::strcmp(argv[i], "--show") == 0) {
             show = true;
+        } else if (std::strcmp(argv[i], "--duel-bench") == 0 && i + 2 < argc) {
+            duel_paths[0] = argv[++i];
+            duel_paths[1] = argv[++i];
+            bench_only = true;
+        } else if (std::strcmp(argv[i], "--duel") == 0 && i + 2 < argc) {
+            duel_paths[0] = argv[++i];
+            duel_paths[1] = argv[++i];
         } else {
             args.push_back(argv[i]);
         }
     }
-    const int level = args.size() > 0 ? std::atoi(args[0]) : 3;
-    const int openings = args.size() > 1 ? std::atoi(args[1]) : 100;
+    const bool dueling = duel_paths[0] != nullptr;
+    // A duel takes no level: its arguments start with the openings.
+    const std::size_t first_arg = dueling ? 0 : 1;
+    const int level = dueling ? 3 : args.size() > 0 ? std::atoi(args[0]) : 3;
+    const int openings = args.size() > first_arg ? std::atoi(args[first_arg]) : 100;
     engine::Limits limits;
-    if (args.size() > 2) limits.nodes = std::strtoull(args[2], nullptr, 10);
+    if (!dueling && args.size() > 2) limits.nodes = std::strtoull(args[2], nullptr, 10);
+    unsigned long long duel_nodes[2] = {0, 0}; // 0: each program's own default
+    for (std::size_t i = 0; dueling && i < 2 && i + 1 < args.size(); ++i)
+        duel_nodes[i] = std::strtoull(args[i + 1], nullptr, 10);
     if (only_to < 0) only_to = openings;
     if (bad || args.size() > 3 || level < 1 || level > 3 || openings < 0 || limits.nodes == 0 || jobs < 1 ||
         jobs > 64 || only_from < 0 || only_to < only_from) {
-        std::fprintf(
-            stderr,
-            "usage: tessora-arena [--jobs N] [--only A-B] [--show] [LEVEL 1..3 [OPENINGS [NODES]]]\n");
+        std::fprintf(stderr,
+                     "usage: tessora-arena [--jobs N] [--only A-B] [--show] [LEVEL 1..3 [OPENINGS [NODES]]]\n"
+                     "       tessora-arena --duel PROGRAM1 PROGRAM2 [--jobs N] [--only A-B] [--show] "
+                     "[OPENINGS [NODES1 [NODES2]]]\n"
+                     "       tessora-arena --duel-bench PROGRAM1 PROGRAM2 [RUNS [NODES1 [NODES2]]]\n");
         return 2;
     }
     SilentPlatform silent;
     set_platform(&silent);
+    // Started on their first question, in whichever process plays the game.
+    Player program1(dueling ? duel_paths[0] : ""), program2(dueling ? duel_paths[1] : "");
+    Player* programs[2] = {&program1, &program2};
+    if (bench_only) {
+        // The arguments are RUNS [NODES1 [NODES2]].
+        if (!duel_bench(programs, duel_nodes, args.empty() ? 3 : std::max(1, openings))) {
+            std::fprintf(stderr, "tessora-arena: a program did not answer\n");
+            return 1;
+        }
+        return 0;
+    }
 
     // Every opening is made, so that opening g is the same whichever range is played.
     std::vector<Game> games;
@@ -288,34 +503,73 @@ int main(int argc, char** argv) {
             engine::Position start = engine::start_position();
             engine::set_side(start, first);
             if (g > 0) start = opening(rng, first);
-            ++number;
-            if (g >= only_from && g <= only_to) games.push_back({number, g, lower_first == 1, start});
+            // In a duel each start is played twice, each program taking the side that moves first once.
+            for (int first_program_lower = 1; first_program_lower >= (dueling ? 0 : 1);
+                 --first_program_lower) {
+                ++number;
+                if (g >= only_from && g <= only_to)
+                    games.push_back({number, g, lower_first == 1, start, first_program_lower == 1});
+            }
         }
     }
 
     int won = 0, lost = 0, drawn = 0;
     int ends[4] = {};
+    Outcome sums{0, End::MoveLimit, 0};
     const auto t0 = std::chrono::steady_clock::now();
     const auto done = [&](const Report& r) {
         won += r.outcome.result > 0;
         lost += r.outcome.result < 0;
         drawn += r.outcome.result == 0;
         ++ends[static_cast<int>(r.outcome.end)];
+        for (int i = 0; i < 2; ++i) {
+            sums.made[i] += r.outcome.made[i];
+            sums.cpu_ms[i] += r.outcome.cpu_ms[i];
+            sums.max_cpu_ms[i] = std::max(sums.max_cpu_ms[i], r.outcome.max_cpu_ms[i]);
+            sums.depths[i] += r.outcome.depths[i];
+        }
         std::fputs(r.text.c_str(), stdout);
         std::fflush(stdout);
     };
+    const auto play = [&](const Game& g) {
+        if (!dueling) return play_game(g, level, limits, show);
+        std::string trace;
+        Report r{duel(g, g.first_program_lower, programs, duel_nodes, trace), {}};
+        const Outcome& o = r.outcome;
+        const bool program1_first = g.first_program_lower == g.lower_first;
+        appendf(r.text, "game %3d  opening %3d  program 1 %s %-6s: %-5s by %-14s after %3d moves\n", g.number,
+                g.opening, g.first_program_lower ? "lower" : "upper", program1_first ? "first" : "second",
+                o.result > 0   ? "won"
+                : o.result < 0 ? "lost"
+                               : "drawn",
+                END_NAME[static_cast<int>(o.end)], o.moves);
+        if (show) r.text += trace;
+        return r;
+    };
     if (jobs == 1) {
-        for (const Game& g : games) done(play_game(g, level, limits, show));
-    } else if (!play_in_children(games, jobs, level, limits, show, done)) {
+        for (const Game& g : games) done(play(g));
+    } else if (!play_in_children(games, jobs, play, done)) {
         std::fprintf(stderr, "tessora-arena: a game process failed\n");
         return 1;
     }
     const int played = won + lost + drawn;
     if (played == 0) return 0;
     const double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-    std::printf(
-        "\nLEVEL4 (%llu nodes a move) against LEVEL%d: %d games, %d won, %d lost, %d drawn (%.1f%% won)\n",
-        static_cast<unsigned long long>(limits.nodes), level, played, won, lost, drawn, 100.0 * won / played);
+    if (dueling) {
+        std::printf(
+            "\nprogram 1 (%s) against program 2 (%s): %d games, %d won, %d lost, %d drawn, score %.1f%%\n",
+            duel_paths[0], duel_paths[1], played, won, lost, drawn, 100.0 * (won + 0.5 * drawn) / played);
+        for (int i = 0; i < 2; ++i)
+            std::printf(
+                "program %d: %d moves, %.1f ms of processor time a move (at most %.1f), depth %.2f a move\n",
+                i + 1, sums.made[i], sums.cpu_ms[i] / std::max(1, sums.made[i]), sums.max_cpu_ms[i],
+                static_cast<double>(sums.depths[i]) / std::max(1, sums.made[i]));
+    } else {
+        std::printf("\nLEVEL4 (%llu nodes a move) against LEVEL%d: %d games, %d won, %d lost, %d drawn "
+                    "(%.1f%% won)\n",
+                    static_cast<unsigned long long>(limits.nodes), level, played, won, lost, drawn,
+                    100.0 * won / played);
+    }
     std::printf("endings:");
     for (int i = 0; i < 4; ++i) std::printf(" %s %d;", END_NAME[i], ends[i]);
     std::printf(" %.0f s\n", secs);

@@ -6,7 +6,8 @@
 // search plus the making of the move (record, ring turns, survey and mate test of the verdict).
 //
 // A section times LEVEL4 (the searching computer, engine/) at its default node budget on the same
-// positions: time per move, nodes per second, depth reached, with a signature of its own.
+// positions: wall and processor time per move, nodes, nodes per processor second, depth reached, with a
+// signature of its own.
 //
 // "pictures at scale 3" times qt/art drawing every picture the canvas stamps (all but the two dialog
 // pictures) at three times its natural size, as a board scaled by 3 asks for them: the first pass
@@ -17,6 +18,9 @@
 //   tessora-bench [RUNS]      RUNS timed searches and turns per position and level (default 15)
 //   tessora-bench --signature one search and turn each, and only the signature line (the test's check)
 //   tessora-bench --pictures  only the pictures at scale 3
+//   tessora-bench --level4 [RUNS [NODES]]  only LEVEL4, RUNS searches a position (default 5) at NODES
+//   tessora-bench --level4-signature  one LEVEL4 search each at the default budget, and only its
+//                             signature line (the test's check)
 #include "com/com.h"
 #include "com/mate.h"
 #include "control/owner.h"
@@ -28,6 +32,7 @@
 #include "platform/platform.h"
 #include "qt/art.h"
 #include "qt/canvas.h"
+#include "tools/bench_positions.h"
 #include "tools/silent_platform.h"
 
 #include <QGuiApplication>
@@ -45,103 +50,9 @@
 
 namespace {
 
-struct Piece {
-    int x, y;
-    Koma code;
-};
-
-struct Position {
-    const char* name;
-    std::vector<Piece> pieces;
-    int sita_mochi[8];
-    int ue_mochi[8];
-};
-
-std::vector<Piece> opening_pieces() {
-    std::vector<Piece> p;
-    const Koma back[9] = {UE_KYOU, UE_KEI, UE_GIN, UE_KIN, UE_OU, UE_KIN, UE_GIN, UE_KEI, UE_KYOU};
-    for (int x = 2; x <= 10; ++x) {
-        p.push_back({x, 2, back[x - 2]});
-        p.push_back({x, 4, UE_HU});
-        p.push_back({x, 8, SITA_HU});
-        p.push_back({x, 10, static_cast<Koma>(-back[x - 2])});
-    }
-    p.push_back({3, 3, UE_SYA});
-    p.push_back({9, 3, UE_KAKU});
-    p.push_back({3, 9, SITA_KAKU});
-    p.push_back({9, 9, SITA_SYA});
-    return p;
-}
-
-const std::vector<Position>& positions() {
-    static const std::vector<Position> all = {
-        {"opening", opening_pieces(), {0}, {0}},
-        {"ring middle game",
-         {
-             // upper side
-             {6, 2, UE_OU},
-             {5, 2, UE_KIN},
-             {7, 3, UE_KIN},
-             {4, 3, UE_GIN},
-             {3, 2, UE_KEI},
-             {2, 2, UE_KYOU},
-             {10, 2, UE_KYOU},
-             {8, 3, UE_KAKU},
-             {2, 4, UE_HU},
-             {3, 4, UE_HU},
-             {4, 4, UE_HU},
-             {5, 5, UE_HU},
-             {6, 4, UE_HU},
-             {7, 4, UE_HU},
-             {8, 5, UE_HU},
-             {10, 4, UE_HU},
-             // upper pieces riding the ring
-             {11, 5, UE_SYA},
-             {1, 6, UE_GIN},
-             {5, 1, UE_KEI},
-             {9, 11, UE_HU_NARI},
-             // lower side
-             {6, 10, SITA_OU},
-             {5, 10, SITA_KIN},
-             {7, 9, SITA_KIN},
-             {4, 9, SITA_GIN},
-             {8, 9, SITA_GIN},
-             {3, 10, SITA_KEI},
-             {2, 10, SITA_KYOU},
-             {10, 10, SITA_KYOU},
-             {3, 9, SITA_KAKU},
-             {2, 7, SITA_HU},
-             {3, 7, SITA_HU},
-             {4, 7, SITA_HU},
-             {5, 6, SITA_HU},
-             {6, 8, SITA_HU},
-             {7, 7, SITA_HU},
-             {8, 7, SITA_HU},
-             {9, 8, SITA_HU},
-             {10, 7, SITA_HU},
-             // lower pieces riding the ring
-             {1, 3, SITA_SYA},
-             {7, 11, SITA_HU},
-             {11, 8, SITA_KEI},
-         },
-         {0, 0, 0, 0, 0, 0, 0, 0},
-         {0, 1, 0, 0, 0, 0, 0, 0}},
-        {"every kind in hand",
-         {
-             {6, 2, UE_OU},      {7, 2, UE_KIN},    {5, 3, UE_GIN},    {8, 2, UE_GIN},
-             {9, 2, UE_KEI},     {10, 2, UE_KYOU},  {3, 4, UE_HU},     {4, 4, UE_HU},
-             {6, 4, UE_HU},      {7, 4, UE_HU},     {8, 4, UE_HU},     {10, 4, UE_HU},
-             {9, 3, UE_KAKU},    {11, 9, UE_SYA},   {6, 10, SITA_OU},  {5, 10, SITA_KIN},
-             {7, 10, SITA_KIN},  {4, 10, SITA_GIN}, {8, 10, SITA_GIN}, {3, 10, SITA_KEI},
-             {2, 10, SITA_KYOU}, {9, 9, SITA_SYA},  {3, 8, SITA_HU},   {4, 8, SITA_HU},
-             {5, 7, SITA_HU},    {6, 8, SITA_HU},   {7, 8, SITA_HU},   {8, 8, SITA_HU},
-             {9, 7, SITA_HU},    {10, 8, SITA_HU},  {2, 6, SITA_HU},   {1, 4, SITA_KAKU_NARI},
-         },
-         {0, 1, 0, 0, 0, 0, 0, 0},
-         {0, 1, 1, 1, 1, 1, 1, 1}},
-    };
-    return all;
-}
+using bench::Piece;
+using bench::Position;
+using bench::positions;
 
 // Sets up a position with the computer to move, as after a human move in a game against the computer.
 void set_up(const Position& pos, int level) {
@@ -183,25 +94,40 @@ void fnv(std::uint64_t& h, long v) {
     }
 }
 
-// LEVEL4 at its default node budget on the same positions, the upper side to move.
-bool bench_engine(int runs) {
-    std::printf("\nLEVEL4: %llu nodes a move\n", static_cast<unsigned long long>(engine::DEFAULT_NODES));
-    std::printf("%-20s %10s %8s %10s %6s  %s\n", "position", "move ms", "max ms", "nodes/s", "depth",
-                "move: turns, from -> to, code before -> placed, score");
+// Milliseconds of processor time of the calling thread (the search runs on it).
+double thread_cpu_ms() {
+    timespec t;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+// LEVEL4 at a node budget (by default the game's own) on the same positions, the upper side to move:
+// per position the median wall and processor time of the search, the nodes, the nodes per processor
+// second and the depth reached. Processor time is disturbed less by other programs running meanwhile.
+// With signature_only, only the signature line.
+bool bench_engine(int runs, std::uint64_t nodes, bool signature_only = false) {
+    if (!signature_only) std::printf("\nLEVEL4: %llu nodes a move\n", static_cast<unsigned long long>(nodes));
+    if (!signature_only)
+        std::printf("%-20s %9s %9s %8s %8s %11s %6s  %s\n", "position", "wall ms", "CPU ms", "max CPU",
+                    "nodes", "nodes/CPU s", "depth", "move: turns, from -> to, code before -> placed, score");
     std::uint64_t hash = 1469598103934665603ull;
     bool stable = true;
     double worst = 0;
+    engine::Limits limits;
+    limits.nodes = nodes;
     for (const Position& pos : positions()) {
         set_up(pos, 3);
         engine::Position p = engine::from_program(KYOKUMEN);
         engine::set_side(p, engine::UPPER);
-        std::vector<double> ms;
+        std::vector<double> wall, cpu;
         engine::Result first;
         for (int r = 0; r < runs; ++r) {
+            const double c0 = thread_cpu_ms();
             const auto t0 = std::chrono::steady_clock::now();
-            const engine::Result res = engine::search(p);
-            ms.push_back(
+            const engine::Result res = engine::search(p, limits);
+            wall.push_back(
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+            cpu.push_back(thread_cpu_ms() - c0);
             if (r == 0) first = res;
             if (!(res.best == first.best) || res.nodes != first.nodes) stable = false;
         }
@@ -209,16 +135,20 @@ bool bench_engine(int runs) {
         for (long v :
              {long{m.turns}, long{m.fx}, long{m.fy}, long{m.tx}, long{m.ty}, long{m.before}, long{m.placed}})
             fnv(hash, v);
-        std::sort(ms.begin(), ms.end());
-        const double median = ms[ms.size() / 2];
-        worst = std::max(worst, ms.back());
-        std::printf("%-20s %10.1f %8.1f %10.0f %6d  %d, (%d,%d) -> (%d,%d), %d -> %d, %d\n", pos.name, median,
-                    ms.back(), first.nodes / (median / 1000.0), first.depth, m.turns, m.fx, m.fy, m.tx, m.ty,
-                    m.before, m.placed, first.score);
+        std::sort(wall.begin(), wall.end());
+        std::sort(cpu.begin(), cpu.end());
+        const double cpu_median = cpu[cpu.size() / 2];
+        worst = std::max(worst, cpu_median);
+        if (!signature_only)
+            std::printf("%-20s %9.1f %9.1f %8.1f %8llu %11.0f %6d  %d, (%d,%d) -> (%d,%d), %d -> %d, %d\n",
+                        pos.name, wall[wall.size() / 2], cpu_median, cpu.back(),
+                        static_cast<unsigned long long>(first.nodes), first.nodes / (cpu_median / 1000.0),
+                        first.depth, m.turns, m.fx, m.fy, m.tx, m.ty, m.before, m.placed, first.score);
     }
     std::printf("LEVEL4 signature %016llx\n", static_cast<unsigned long long>(hash));
-    std::printf("slowest LEVEL4 move %.1f ms; %s\n", worst,
-                stable ? "same move on every run" : "MOVES DIFFER");
+    if (!signature_only || !stable)
+        std::printf("slowest LEVEL4 move %.1f ms of processor time (median); %s\n", worst,
+                    stable ? "same move on every run" : "MOVES DIFFER");
     return stable;
 }
 
@@ -348,6 +278,18 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--pictures") == 0) {
         return bench_pictures(6) ? 0 : 1;
     }
+    if (argc > 1 && std::strcmp(argv[1], "--level4-signature") == 0) {
+        SilentPlatform silent;
+        set_platform(&silent);
+        return bench_engine(1, engine::DEFAULT_NODES, true) ? 0 : 1;
+    }
+    if (argc > 1 && std::strcmp(argv[1], "--level4") == 0) {
+        const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+        const std::uint64_t nodes = argc > 3 ? std::strtoull(argv[3], nullptr, 10) : engine::DEFAULT_NODES;
+        SilentPlatform silent;
+        set_platform(&silent);
+        return nodes > 0 && bench_engine(runs, nodes) ? 0 : 1;
+    }
     const int runs = signature_only ? 1 : argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     SilentPlatform silent;
     set_platform(&silent);
@@ -419,7 +361,7 @@ int main(int argc, char** argv) {
                     all_restored ? "unchanged" : "CHANGED",
                     all_stable ? "same move on every run" : "MOVES DIFFER");
     if (signature_only) return all_restored && all_stable ? 0 : 1;
-    const bool engine_stable = bench_engine(std::min(runs, 5));
+    const bool engine_stable = bench_engine(std::min(runs, 5), engine::DEFAULT_NODES);
     const bool pictures_ok = bench_pictures(std::max(2, std::min(runs, 6)));
     bench_repaint(silent, runs);
     return all_restored && all_stable && engine_stable && pictures_ok ? 0 : 1;

@@ -278,6 +278,7 @@ TEST_F(EngineMoves, MakeUnmakeAndRingTurnsRestoreThePositionAndChecksAreAnswered
             ASSERT_EQ(p.key, walk.p.key);
             ASSERT_EQ(0, std::memcmp(p.hand, walk.p.hand, sizeof p.hand));
             ASSERT_EQ(0, std::memcmp(p.pawns, walk.p.pawns, sizeof p.pawns));
+            ASSERT_EQ(0, std::memcmp(p.material, walk.p.material, sizeof p.material));
             ASSERT_EQ(p.king[0], walk.p.king[0]);
             ASSERT_EQ(p.king[1], walk.p.king[1]);
         }
@@ -289,8 +290,72 @@ TEST_F(EngineMoves, MakeUnmakeAndRingTurnsRestoreThePositionAndChecksAreAnswered
             ASSERT_EQ(p.b, walk.p.b);
         }
         walk.step(moves);
+        // The material kept by make and unmake is the material of the position set up afresh.
+        Position fresh = empty_position();
+        for (int x = 1; x <= 11; ++x)
+            for (int y = 1; y <= 11; ++y)
+                if (walk.p.b[sq(x, y)] != KARA) put(fresh, x, y, walk.p.b[sq(x, y)]);
+        for (int s = 0; s < 2; ++s)
+            for (int kind = 1; kind <= 7; ++kind) set_hand(fresh, s, kind, walk.p.hand[s][kind]);
+        ASSERT_EQ(0, std::memcmp(fresh.material, walk.p.material, sizeof fresh.material)) << "position " << n;
     }
     EXPECT_GT(checks, 100);
+}
+
+bool same_move(const Move& a, const Move& b) {
+    return a == b && a.piece == b.piece && a.captured == b.captured;
+}
+
+// The search takes a node's moves in stages and tries a move kept from elsewhere (the table's, a
+// killer) before generating: the stages in any order give exactly the generator's moves, each once,
+// and a kept move is taken only when the generator gives it here, as the generator gives it.
+TEST(EngineStages, StagesGiveEachMoveOnceAndKeptMovesOnlyWhenLegal) {
+    RandomWalk walk(11);
+    MoveList moves, stage, previous;
+    std::mt19937 rng(5);
+    const Stage stages[3] = {Stage::TACTICAL, Stage::QUIET, Stage::RING_AND_DROPS};
+    for (int n = 0; n < 4000; ++n) {
+        generate(walk.p, moves);
+        walk.restart_if_over(moves);
+        const Position& p = walk.p;
+        for (bool search_only : {false, true}) {
+            generate(p, moves, search_only);
+            MoveList parts[3];
+            for (int i = 0; i < 3; ++i) generate_stage(p, stages[i], parts[i], search_only);
+            int order[3] = {0, 1, 2};
+            do {
+                MoveList all;
+                for (int i : order) all.insert(all.end(), parts[i].begin(), parts[i].end());
+                ASSERT_EQ(all.size(), moves.size()) << "position " << n;
+                for (const Move& m : moves) {
+                    ASSERT_EQ(
+                        std::count_if(all.begin(), all.end(), [&](const Move& a) { return same_move(a, m); }),
+                        1)
+                        << "position " << n;
+                }
+            } while (std::next_permutation(order, order + 3));
+        }
+        // Moves of the last position, and moves with random cells and turns, asked of this one.
+        generate(p, moves, true);
+        MoveList asked = previous;
+        for (int i = 0; i < 20; ++i) {
+            Move m = moves.empty() ? Move{} : moves[rng() % moves.size()];
+            m.to = static_cast<std::int16_t>(rng() % NSQ);
+            if (rng() % 2) m.turns = static_cast<std::int8_t>(rng() % RING);
+            asked.push_back(m);
+        }
+        asked.insert(asked.end(), moves.begin(), moves.end());
+        for (const Move& m : asked) {
+            Move found;
+            const auto at = std::find(moves.begin(), moves.end(), m);
+            ASSERT_EQ(find_move(p, m, found), at != moves.end()) << "position " << n;
+            if (at != moves.end()) {
+                ASSERT_TRUE(same_move(found, *at)) << "position " << n;
+            }
+        }
+        previous = moves;
+        walk.step(moves);
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <tuple>
 #include <vector>
@@ -139,6 +140,36 @@ TEST(EngineSearch, AheadItAvoidsAPositionTheGameHasSeen) {
         EXPECT_FALSE(again.best == first.best) << "side " << side;
         EXPECT_GT(again.score, 500) << "side " << side;
     }
+}
+
+// A game's searches share one table: each move it gives is one the generator gives, and once the
+// table is cleared a search plays exactly as one that starts from nothing.
+TEST(EngineSearch, AKeptTableGivesLegalMovesAndClearedPlaysAsFresh) {
+    Table table;
+    Position p = start_position();
+    put(p, 5, 11, SITA_KIN);
+    put(p, 1, 4, UE_GIN);
+    const Position start = p;
+    Limits l;
+    l.nodes = 20000;
+    l.table = &table;
+    for (int ply = 0; ply < 12 && !p.king_taken(); ++ply) {
+        l.seen.push_back(p.key);
+        const Result r = search(p, l);
+        ASSERT_TRUE(r.found);
+        MoveList moves;
+        generate(p, moves, true);
+        ASSERT_NE(std::find(moves.begin(), moves.end(), r.best), moves.end()) << "ply " << ply;
+        p = after(p, r.best);
+    }
+    table.clear();
+    Limits fresh = small();
+    const Result a = search(start, fresh);
+    fresh.table = &table;
+    const Result b = search(start, fresh);
+    EXPECT_TRUE(a.best == b.best);
+    EXPECT_EQ(a.score, b.score);
+    EXPECT_EQ(a.nodes, b.nodes);
 }
 
 // Quitting the program during a search: the search gives up within a thousand-odd nodes.

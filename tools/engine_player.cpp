@@ -1,0 +1,129 @@
+// The searching computer alone, answering over a line protocol on standard input and output, so that
+// two builds of it can play each other (tessora-arena --duel) or be timed side by side on the same
+// positions (tessora-arena --duel-bench). It needs nothing above engine/ and core/, so the same file
+// builds against an older engine/ as well.
+//
+//   new                 a new game: what the last searches kept is cleared; answers "ok"
+//   go NODES SIDE CELLS HANDS N MOVES
+//                       NODES the node budget (0: the engine's default), SIDE 0 lower or 1 upper to move
+//                       first, CELLS the 121 piece codes of cells (1,1), (2,1) .. (11,11) row by row,
+//                       HANDS the 7 counts of the lower hand then the upper, N the moves played since,
+//                       each as TURNS FROM TO PLACED (engine cells; a drop's FROM is minus its kind).
+//                       Answers "move TURNS FROM TO PLACED SCORE DEPTH NODES CPU_MS" or "none"
+//                       (no legal move); a move played that is not legal answers "error".
+#include "engine/search.h"
+
+#include <cstdio>
+#include <ctime>
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+namespace {
+
+double thread_cpu_ms() {
+    timespec t;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+// The engine's table kept between the moves of a game, where the engine offers one.
+template <class L> struct Kept {
+    void clear() {}
+    void use(L&) {}
+};
+template <class L>
+requires requires(L l) {
+    l.table;
+}
+struct Kept<L> {
+    using Table = std::remove_pointer_t<decltype(L::table)>;
+    std::unique_ptr<Table> table = std::make_unique<Table>();
+    void clear() { table->clear(); }
+    void use(L& limits) { limits.table = table.get(); }
+};
+
+// Reads a position and the moves played from it; false when the line is malformed or a move is not
+// legal. The keys of the positions passed through go to `seen`, the last being the position now.
+bool read_game(std::istream& in, engine::Position& p, std::vector<std::uint64_t>& seen) {
+    int side = 0;
+    if (!(in >> side) || (side != 0 && side != 1)) return false;
+    p = engine::empty_position();
+    for (int y = 1; y <= 11; ++y)
+        for (int x = 1; x <= 11; ++x) {
+            int code = 0;
+            if (!(in >> code)) return false;
+            if (code != KARA) engine::put(p, x, y, static_cast<Koma>(code));
+        }
+    for (int s = 0; s < 2; ++s)
+        for (int kind = 1; kind <= 7; ++kind) {
+            int count = 0;
+            if (!(in >> count) || count < 0 || count > 40) return false;
+            engine::set_hand(p, s, kind, count);
+        }
+    engine::set_side(p, side);
+    int n = 0;
+    if (!(in >> n) || n < 0) return false;
+    seen.assign(1, p.key);
+    engine::MoveList moves;
+    for (int i = 0; i < n; ++i) {
+        int turns, from, to, placed;
+        if (!(in >> turns >> from >> to >> placed)) return false;
+        engine::generate(p, moves);
+        bool found = false;
+        for (const engine::Move& m : moves)
+            if (m.turns == turns && m.from == from && m.to == to && m.placed == placed) {
+                engine::Undo u;
+                engine::make(p, m, u);
+                found = true;
+                break;
+            }
+        if (!found) return false;
+        seen.push_back(p.key);
+    }
+    return true;
+}
+
+} // namespace
+
+int main() {
+    Kept<engine::Limits> kept;
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        std::istringstream in(line);
+        std::string command;
+        in >> command;
+        if (command == "new") {
+            kept.clear();
+            std::cout << "ok" << std::endl;
+        } else if (command == "go") {
+            unsigned long long nodes = 0;
+            engine::Position p;
+            engine::Limits limits;
+            if (!(in >> nodes) || !read_game(in, p, limits.seen)) {
+                std::cout << "error" << std::endl;
+                continue;
+            }
+            if (nodes > 0) limits.nodes = nodes;
+            const double c0 = thread_cpu_ms();
+            kept.use(limits);
+            const engine::Result r = engine::search(p, limits);
+            const double cpu = thread_cpu_ms() - c0;
+            if (!r.found) {
+                std::cout << "none" << std::endl;
+                continue;
+            }
+            char answer[160];
+            std::snprintf(answer, sizeof answer, "move %d %d %d %d %d %d %llu %.1f", r.best.turns,
+                          r.best.from, r.best.to, r.best.placed, r.score, r.depth,
+                          static_cast<unsigned long long>(r.nodes), cpu);
+            std::cout << answer << std::endl;
+        } else if (!command.empty()) {
+            std::cout << "error" << std::endl;
+        }
+    }
+    return 0;
+}
