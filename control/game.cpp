@@ -5,6 +5,7 @@
 
 #include "com/com.h"
 #include "control/clock.h"
+#include "control/flow.h"
 #include "control/options.h"
 #include "com/mate.h"
 #include "core/moves.h"
@@ -128,14 +129,6 @@ void 終了処理() {
     com_中止();
     書込_前回の対局(TAIKYOKU.kifu, TAIKYOKU.shinkou, TAIKYOKU.pos);
     効果音_解放();
-}
-
-void 終局_棋譜満杯() {
-    platform().clock().set_timer(false);
-    SYOUSYA = SYOUSYA_HIKIWAKE;
-    dsPlay(OTO_KINSHI);
-    platform().dialogs().message(
-        "棋譜が一杯です（" + std::to_string(KIFU_MAX) + "手まで）。引き分けで終わります", "終了");
 }
 
 void TAIKYOKU_Click() {
@@ -314,61 +307,10 @@ namespace {
 
 void make_move(int button) {
     Selection& s = g_sel;
-    if (調査_棋譜満杯(TAIKYOKU.kifu)) {
-        // A game resumed at the record's last entry: it ends as the computer's turn would.
-        SENTAKU = 0;
-        描画_将棋盤桝(TAIKYOKU.settei);
-        終局_棋譜満杯();
-        return;
-    }
-    // 9. Record the position before the move.
-    手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, s.from_x, s.from_y, s.to_x, s.to_y, s.piece,
-             BAN[s.to_x][s.to_y], SITA_JIKAN, SITA_JIKAN + KEIKA_BYOU, UE_JIKAN, UE_JIKAN);
-    TESUU += 1;
-    描画_手数(TAIKYOKU.pos, TAIKYOKU.settei, TESUU, 15);
-    // 10. Promotion only with the right button.
-    if (調査_駒成(s.from_x, s.from_y, s.to_x, s.to_y, s.piece) == ON && button == 2) s.piece = NARI_KOMA;
-    // 11. The move.
-    SENTAKU = 0;
-    描画_桝輪郭(WAKU_IRO, s.from_x, s.from_y);
-    描画_桝輪郭(WAKU_IRO, s.to_x, s.to_y);
-    描画_移動可能桝色(TAIKYOKU.pos, TAIKYOKU.settei, s.from_x, s.from_y, WAKU_IRO, s.piece);
-    if (const HandSlot h = hand_slot_at({s.from_x, s.from_y}); h.upper) s.from_y = drop_source(h).y;
-    const int captured = BAN[s.to_x][s.to_y];
-    駒移動(s.from_x, s.from_y, s.to_x, s.to_y, s.piece);
-    dsPlay(OTO_KOMA);
-    KIFU_NO += 1;
-    手順保存_着手後(TAIKYOKU.kifu, TAIKYOKU.pos);
-    描画_移動結果(TAIKYOKU.pos, TAIKYOKU.settei, s.piece >= UE_HU ? UE_GAWA : SITA_GAWA, s.to_x, s.to_y,
-                  s.piece);
-    // 12. The turn changes.
-    if (TAIKYOKU_MODE == MODE_MAN_COM) {
-        platform().clock().set_timer(false);
-        SITA_JIKAN += KEIKA_BYOU;
-        勢力調査();
-        if (詰めかCOM() == ON || captured == UE_OU) {
-            SYOUSYA = SITA_GAWA;
-            platform().dialogs().message("あなたの勝ちです", "終了");
-        } else {
-            TEBAN = UE_GAWA;
-            com_ban();
-        }
-        return;
-    }
-    if (SYOUSYA == SITA_GAWA) {
-        platform().dialogs().message("先手の勝ちです", "終了");
-    } else if (SYOUSYA == UE_GAWA) {
-        platform().dialogs().message("後手の勝ちです", "終了");
-    }
-    if (TEBAN == 1) {
-        TEBAN = -1;
-        SITA_JIKAN += KEIKA_BYOU;
-    } else if (TEBAN == -1) {
-        TEBAN = 1;
-        UE_JIKAN += KEIKA_BYOU;
-    }
-    KAISHI_JIKOKU = platform().clock().now();
-    if (SYOUSYA == 0 && 調査_棋譜満杯(TAIKYOKU.kifu)) 終局_棋譜満杯();
+    const HumanMove m = flow_human_move(s.from_x, s.from_y, s.to_x, s.to_y, s.piece, button == 2);
+    // The selection keeps the piece as placed and the source as the move took it.
+    s.piece = m.p;
+    s.from_y = m.fy;
 }
 
 } // namespace

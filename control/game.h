@@ -8,8 +8,6 @@ void 初期設定();
 // The start position: cells x, y = 1..11 of ban are set where a piece stands, the others left alone.
 void 初期配置(Koma (&ban)[12][12]);
 void 終了処理();
-// The record has no room for the next move: the game ends without a winner.
-void 終局_棋譜満杯();
 void TAIKYOKU_Click();
 void MATCH_MAN_Click();
 void START_Click();

@@ -139,13 +139,6 @@ void レベル_設定(int level) {
     if (TAIKYOKU_MODE == MODE_MAN_COM) 描画_レベル(TAIKYOKU.settei, COM_LEVEL);
 }
 
-void ハンデ_棋譜に合わせる() {
-    if (HANDE_LEVEL == KIFU_HANDE_LEVEL) return;
-    HANDE_LEVEL = KIFU_HANDE_LEVEL;
-    HANDE_SETTEI = ON;
-    描画_ハンデレベル(TAIKYOKU.settei, HANDE_LEVEL);
-}
-
 void LBEL_UP_Click() {
     ハンデ_一段(true);
 }

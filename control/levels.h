@@ -6,7 +6,5 @@ void LEVEL2_Click();
 void LEVEL3_Click();
 void LEVEL4_Click();
 void レベル_設定(int level);
-// A step through the record shows the handicap level its game was played at.
-void ハンデ_棋譜に合わせる();
 void LBEL_UP_Click();
 void LEBEL_DOWN_Click();

@@ -1,6 +1,6 @@
-// Moves carried out on the game where the player sees and hears them: a move of a piece, the two ring
-// buttons, and the computer's turn. The state change itself is core/'s and com/'s; these paint, sound
-// and speak around it in the order the player has always seen.
+// The game's own procedures for moves, kept by their names: the ring buttons and the computer's turn go
+// through the game's flow (control/flow.h); 駒移動 carries a move out on the game and paints it, without
+// a turn of the game.
 #pragma once
 
 void 駒移動(int fx, int fy, int tx, int ty, int p);

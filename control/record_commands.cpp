@@ -4,6 +4,7 @@
 #include "control/record_commands.h"
 
 #include "control/clock.h"
+#include "control/flow.h"
 #include "control/game.h"
 #include "control/levels.h"
 #include "com/com.h"
@@ -29,48 +30,6 @@
 #include <utility>
 
 namespace {
-
-// The winner of a game shown that has already ended (a king was taken, or in a game against the
-// computer (MODE_MAN_COM) the human's last move mated it), or 0. The mate test surveys the position
-// into tb, as the computer's turn would.
-int 調査_終局(Kyokumen& k, Seiryoku& tb, int mode) {
-    bool sita_ou = false, ue_ou = false;
-    for (int x = 1; x <= 11; ++x)
-        for (int y = 1; y <= 11; ++y) {
-            sita_ou = sita_ou || k.BAN[x][y] == SITA_OU;
-            ue_ou = ue_ou || k.BAN[x][y] == UE_OU;
-        }
-    if (!sita_ou) return k.UE_GAWA;
-    if (!ue_ou) return k.SITA_GAWA;
-    if (mode == MODE_MAN_COM && k.TEBAN == k.UE_GAWA) {
-        勢力調査(k, tb);
-        if (詰めかCOM(k, tb) == ON) return k.SITA_GAWA;
-    }
-    return 0;
-}
-
-// Shows record entry n with the given clocks: both hand boxes, the whole board and the handicap level
-// the record's game was played at.
-void show_snapshot(int n, double ue_jikan, double sita_jikan) {
-    復元_棋譜局面(TAIKYOKU.pos, TAIKYOKU.kifu, n);
-    ハンデ_棋譜に合わせる();
-    UE_JIKAN = ue_jikan;
-    描画_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, UE_GAWA, UE_JIKAN);
-    SITA_JIKAN = sita_jikan;
-    描画_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, SITA_GAWA, SITA_JIKAN);
-    描画_自持盤(TAIKYOKU.pos, TAIKYOKU.settei);
-    描画_敵持盤(TAIKYOKU.pos, TAIKYOKU.settei);
-    描画_盤(TAIKYOKU.pos, TAIKYOKU.settei);
-}
-
-// Shows record entry n as the position its move left: the clocks after that move and its text.
-void show_after_move(int n, bool sound) {
-    show_snapshot(n, TAIKYOKU.kifu.entries[n].ue_ato, TAIKYOKU.kifu.entries[n].sita_ato);
-    int x = 0, y = 0, code = KARA;
-    調査_移動結果(TAIKYOKU.kifu, n, x, y, code);
-    if (sound) dsPlay(OTO_KOMA);
-    描画_移動結果(TAIKYOKU.pos, TAIKYOKU.settei, code > 0 ? UE_GAWA : SITA_GAWA, x, y, code);
-}
 
 // A reversed or handicapped game is not written; false after saying so.
 bool 調査_書込可能() {
@@ -217,21 +176,7 @@ void File1_Click(const std::string& name) {
 }
 
 void 再開待ち_最終局面(int mode) {
-    SENTAKU = 0;
-    platform().clock().set_timer(false);
-    描画_将棋盤桝(TAIKYOKU.settei);
-    KIFU_MODE = OFF;
-    TAIKYOKU_MODE = mode;
-    if (mode == MODE_MAN_COM) 描画_レベル(TAIKYOKU.settei, COM_LEVEL);
-    KIFU_NO = KIFU_TESUU;
-    TESUU = KIFU_TESUU;
-    show_after_move(KIFU_NO, false);
-    // The players took turns from entry 0, where the side that moved first (TEBAN 1) was to move.
-    TEBAN = TESUU % 2 == 0 ? 1 : -1;
-    描画_手数(TAIKYOKU.pos, TAIKYOKU.settei, TESUU, 15);
-    調査_局面後設定(TAIKYOKU.pos);
-    SYOUSYA = 調査_終局(TAIKYOKU.pos, TAIKYOKU.tables, mode);
-    SAIKAI_MACHI = ON;
+    flow_resume_at_last_entry(mode);
 }
 
 void STOP_Click() {
@@ -246,63 +191,12 @@ void CANCEL_Click() {
 
 void AFTER_Click() {
     platform().file_controls().close();
-    if (TEBAN == 0) {
-        dsPlay(OTO_KINSHI);
-        platform().dialogs().message("「対局」で始めて下さい", "開始");
-        return;
-    }
-    SAIKAI_MACHI = ON;
-    // The record ends at KIFU_TESUU, and never beyond its room; only stored entries are shown.
-    if (KIFU_NO >= KIFU_TESUU || KIFU_NO >= KIFU_MAX || KIFU_NO < 0) {
-        if (KIFU_MODE == ON) {
-            platform().dialogs().message("終わり", "進む");
-        } else {
-            dsPlay(OTO_KINSHI);
-            platform().dialogs().message("できません", "進む");
-        }
-        return;
-    }
-    消去_思考中(TAIKYOKU.pos, TAIKYOKU.settei);
-    SENTAKU = 0;
-    platform().clock().set_timer(false);
-    描画_将棋盤桝(TAIKYOKU.settei);
-
-    KIFU_NO += 1;
-    TESUU += 1;
-    描画_手数(TAIKYOKU.pos, TAIKYOKU.settei, TESUU, 15);
-    show_after_move(KIFU_NO, true);
-    TEBAN = -TEBAN;
-    描画_手数(TAIKYOKU.pos, TAIKYOKU.settei, TESUU, 15);
-    調査_局面後設定(TAIKYOKU.pos);
+    flow_step_forward();
 }
 
 void REPLAY_Click() {
     platform().file_controls().close();
-    SAIKAI_MACHI = ON;
-    // Only entries stored in the record are shown: one standing beyond its end is refused as at its start.
-    if (KIFU_NO < 1 || KIFU_NO > KIFU_TESUU) {
-        dsPlay(OTO_KINSHI);
-        platform().dialogs().message("できません", "戻る");
-        return;
-    }
-    SENTAKU = 0;
-    platform().clock().set_timer(false);
-    描画_将棋盤桝(TAIKYOKU.settei);
-    消去_思考中(TAIKYOKU.pos, TAIKYOKU.settei);
-
-    const int n = KIFU_NO - 1;
-    show_snapshot(n, TAIKYOKU.kifu.entries[n].ue_mae, TAIKYOKU.kifu.entries[n].sita_mae);
-
-    int x = 0, y = 0, code = KARA;
-    調査_移動結果(TAIKYOKU.kifu, KIFU_NO, x, y, code);
-    dsPlay(OTO_KOMA);
-    消去_移動結果(TAIKYOKU.pos, TAIKYOKU.settei, code > 0 ? UE_GAWA : SITA_GAWA);
-
-    KIFU_NO -= 1;
-    TESUU -= 1;
-    TEBAN = -TEBAN;
-    描画_手数(TAIKYOKU.pos, TAIKYOKU.settei, TESUU, 15);
-    調査_局面後設定(TAIKYOKU.pos);
+    flow_step_back();
 }
 
 void REVERSE_Click() {

@@ -20,6 +20,7 @@
 #include "kifu/record.h"
 #include "tools/bench_positions.h"
 #include "tools/silent_platform.h"
+#include "control/flow.h"
 #include "control/owner.h"
 
 #include <algorithm>
@@ -29,6 +30,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <random>
 #include <string>
 #include <sys/wait.h>
@@ -54,27 +56,32 @@ struct Outcome {
 
 // The program-wide state of a game against the computer at the given position, nobody having won.
 void set_up(const engine::Position& p, bool lower_first, int level) {
-    std::memset(BAN, 0, sizeof BAN);
-    engine::to_program(p, KYOKUMEN);
+    Kyokumen k = TAIKYOKU.pos;
+    std::memset(k.BAN, 0, sizeof k.BAN);
+    engine::to_program(p, k);
+    k.SITA_GAWA = lower_first ? TE_SENTE : TE_GOTE;
+    k.UE_GAWA = -k.SITA_GAWA;
+    k.TEBAN = p.side == engine::LOWER ? k.SITA_GAWA : k.UE_GAWA;
+    k.SYOUSYA = 0;
+    k.SITA_OU_X = engine::sq_x(p.king[engine::LOWER]);
+    k.SITA_OU_Y = engine::sq_y(p.king[engine::LOWER]);
+    flow_start_at(k, MODE_MAN_COM, level);
     std::memset(UE_MAMORI_X, 0, sizeof UE_MAMORI_X);
     std::memset(UE_MAMORI_Y, 0, sizeof UE_MAMORI_Y);
     std::memset(UE_NERAI_X, 0, sizeof UE_NERAI_X);
     std::memset(UE_NERAI_Y, 0, sizeof UE_NERAI_Y);
-    SITA_GAWA = lower_first ? TE_SENTE : TE_GOTE;
-    UE_GAWA = -SITA_GAWA;
-    TEBAN = p.side == engine::LOWER ? SITA_GAWA : UE_GAWA;
-    TAIKYOKU_MODE = MODE_MAN_COM;
-    SYOUSYA = 0;
-    TESUU = 0;
-    KIFU_NO = 0;
-    COM_LEVEL = level;
-    SITA_OU_X = engine::sq_x(p.king[engine::LOWER]);
-    SITA_OU_Y = engine::sq_y(p.king[engine::LOWER]);
     勢力調査();
 }
 
-// LEVEL4's move, carried out as a human move is: the ring turns, then 駒移動. The positions the game has
-// been through are kept in `seen`, as the game hands them to the search.
+// Nothing of the games is shown.
+class QuietView : public GameView {
+  public:
+    void on(const FlowEvent&) override {}
+};
+
+// LEVEL4's move, played as the human's move is: the ring turns, then the move; against the computer,
+// its reply follows within the same turn of the game. The positions the game has been through are kept
+// in `seen`, as the game hands them to the search.
 bool level4_move(engine::Limits& limits, std::string& trace) {
     engine::Position p = engine::from_program(KYOKUMEN);
     limits.seen.push_back(p.key);
@@ -90,9 +97,27 @@ bool level4_move(engine::Limits& limits, std::string& trace) {
     engine::make(p, r.best, u);
     limits.seen.push_back(p.key);
     const engine::ProgramMove m = engine::to_program_move(r.best, engine::LOWER);
-    for (int i = 0; i < m.turns; ++i) 回転盤_右回転();
-    駒移動(m.fx, m.fy, m.tx, m.ty, m.placed);
+    for (int i = 0; i < m.turns; ++i) flow_turn_ring(true);
+    flow_human_move(m.fx, m.fy, m.tx, m.ty, m.placed, false);
     return true;
+}
+
+bool upper_king_stands() {
+    for (int x = 2; x <= 10; ++x)
+        for (int y = 2; y <= 10; ++y)
+            if (BAN[x][y] == UE_OU) return true;
+    return false;
+}
+
+// The game's course once LEVEL4 has moved (`moves` plies played, LEVEL4's last), or nothing while it
+// goes on.
+std::optional<Outcome> after_level4(int moves) {
+    if (SYOUSYA == SITA_GAWA && TEBAN == SITA_GAWA)
+        return Outcome{1, upper_king_stands() ? End::Mate : End::KingTaken, moves};
+    if (SYOUSYA == SITA_GAWA) return Outcome{1, End::NoMove, moves}; // the computer resigned
+    if (SYOUSYA == UE_GAWA) return Outcome{-1, End::KingTaken, moves + 1};
+    if (SYOUSYA != 0) return Outcome{0, End::MoveLimit, MOVE_LIMIT}; // the record is full
+    return std::nullopt;
 }
 
 // LEVEL4's moves with their scores and depths go to `trace`.
@@ -100,20 +125,15 @@ Outcome play(const engine::Position& start, bool lower_first, int level, engine:
              std::string& trace) {
     set_up(start, lower_first, level);
     limits.seen.clear();
-    for (int moves = 0; moves < MOVE_LIMIT; ++moves) {
-        if (TEBAN == SITA_GAWA) {
-            if (!level4_move(limits, trace)) return {-1, End::NoMove, moves};
-            if (SYOUSYA == SITA_GAWA) return {1, End::KingTaken, moves + 1};
-            勢力調査();
-            if (詰めかCOM() == ON) return {1, End::Mate, moves + 1};
-            TEBAN = UE_GAWA;
-        } else {
-            KIFU_NO = 0; // the record is not kept here
-            com_ban();
-            if (SYOUSYA == SITA_GAWA) return {1, End::NoMove, moves}; // the computer resigned
-            if (SYOUSYA == UE_GAWA) return {-1, End::KingTaken, moves + 1};
-            TEBAN = SITA_GAWA;
-        }
+    int moves = 0;
+    if (TEBAN == UE_GAWA) {
+        flow_computer_turn();
+        if (SYOUSYA == SITA_GAWA) return {1, End::NoMove, 0}; // the computer resigned
+        ++moves;
+    }
+    for (; moves < MOVE_LIMIT; moves += 2) {
+        if (!level4_move(limits, trace)) return {-1, End::NoMove, moves};
+        if (const std::optional<Outcome> o = after_level4(moves + 1)) return *o;
     }
     return {0, End::MoveLimit, MOVE_LIMIT};
 }
@@ -481,6 +501,8 @@ int main(int argc, char** argv) {
     }
     SilentPlatform silent;
     set_platform(&silent);
+    QuietView quiet;
+    set_game_view(&quiet);
     // Started on their first question, in whichever process plays the game.
     Player program1(dueling ? duel_paths[0] : ""), program2(dueling ? duel_paths[1] : "");
     Player* programs[2] = {&program1, &program2};

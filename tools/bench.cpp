@@ -23,6 +23,7 @@
 //                             signature line (the test's check)
 #include "com/com.h"
 #include "com/mate.h"
+#include "control/flow.h"
 #include "control/owner.h"
 #include "control/play.h"
 #include "core/state.h"
@@ -56,31 +57,29 @@ using bench::positions;
 
 // Sets up a position with the computer to move, as after a human move in a game against the computer.
 void set_up(const Position& pos, int level) {
-    std::memset(BAN, 0, sizeof BAN);
+    Kyokumen k = TAIKYOKU.pos;
+    std::memset(k.BAN, 0, sizeof k.BAN);
     for (const Piece& p : pos.pieces) {
-        BAN[p.x][p.y] = p.code;
-        if (p.code == SITA_OU) SITA_OU_X = p.x, SITA_OU_Y = p.y;
-        if (p.code == UE_OU) UE_OU_X = p.x, UE_OU_Y = p.y;
+        k.BAN[p.x][p.y] = p.code;
+        if (p.code == SITA_OU) k.SITA_OU_X = p.x, k.SITA_OU_Y = p.y;
+        if (p.code == UE_OU) k.UE_OU_X = p.x, k.UE_OU_Y = p.y;
     }
-    SITA_MOCHI_KEI = UE_MOCHI_KEI = 0;
-    for (int k = 0; k <= 7; ++k) {
-        SITA_MOCHI[k] = pos.sita_mochi[k];
-        UE_MOCHI[k] = pos.ue_mochi[k];
-        if (k >= 1) SITA_MOCHI_KEI += SITA_MOCHI[k], UE_MOCHI_KEI += UE_MOCHI[k];
+    k.SITA_MOCHI_KEI = k.UE_MOCHI_KEI = 0;
+    for (int i = 0; i <= 7; ++i) {
+        k.SITA_MOCHI[i] = pos.sita_mochi[i];
+        k.UE_MOCHI[i] = pos.ue_mochi[i];
+        if (i >= 1) k.SITA_MOCHI_KEI += k.SITA_MOCHI[i], k.UE_MOCHI_KEI += k.UE_MOCHI[i];
     }
+    k.SITA_GAWA = 1;
+    k.UE_GAWA = -1;
+    k.TEBAN = k.UE_GAWA;
+    k.SYOUSYA = 0;
+    flow_start_at(k, MODE_MAN_COM, level);
     // The position tables that no survey resets start as in a fresh program, so every run is alike.
     std::memset(UE_MAMORI_X, 0, sizeof UE_MAMORI_X);
     std::memset(UE_MAMORI_Y, 0, sizeof UE_MAMORI_Y);
     std::memset(UE_NERAI_X, 0, sizeof UE_NERAI_X);
     std::memset(UE_NERAI_Y, 0, sizeof UE_NERAI_Y);
-    SITA_GAWA = 1;
-    UE_GAWA = -1;
-    TEBAN = UE_GAWA;
-    TESUU = 0;
-    KIFU_NO = 0;
-    TAIKYOKU_MODE = MODE_MAN_COM;
-    SYOUSYA = 0;
-    COM_LEVEL = level;
     // The human's move that led here ended with a survey and the mate test; the computer's turn counts
     // the escape squares on the tables they left behind.
     勢力調査();

@@ -1,0 +1,360 @@
+// How a game proceeds. The view is told each step as it happens; everything the game remembers changes
+// here (or in core/ and kifu/, called from here).
+#include "control/flow.h"
+
+#include "com/com.h"
+#include "com/mate.h"
+#include "control/clock.h"
+#include "control/game_view.h"
+#include "control/level4.h"
+#include "control/play.h"
+#include "core/moves.h"
+#include "core/rules.h"
+#include "core/state.h"
+#include "kifu/navigate.h"
+#include "kifu/record.h"
+#include "platform/platform.h"
+#include "sound/effects.h"
+#include "control/owner.h"
+
+namespace {
+
+GameView* g_view = nullptr;
+
+void tell(const FlowEvent& e) {
+    (g_view ? *g_view : painting_view()).on(e);
+}
+
+void tell(FlowEvent::Kind kind) {
+    tell(FlowEvent{.kind = kind});
+}
+
+void say(const std::string& text, const std::string& title) {
+    tell(FlowEvent{.kind = FlowEvent::Kind::Message, .text = text, .title = title});
+}
+
+void sound(int which) {
+    tell(FlowEvent{.kind = FlowEvent::Kind::Sound, .n = which});
+}
+
+void show_move_number() {
+    tell(FlowEvent{.kind = FlowEvent::Kind::MoveNumber, .n = TESUU});
+}
+
+void start_clock_if_shown() {
+    if (platform().menus().checked(MenuItem::KEIKA)) platform().clock().set_timer(true);
+}
+
+// The record has no room for the next move: the game ends without a winner.
+void end_with_full_record() {
+    platform().clock().set_timer(false);
+    SYOUSYA = SYOUSYA_HIKIWAKE;
+    sound(OTO_KINSHI);
+    say("棋譜が一杯です（" + std::to_string(KIFU_MAX) + "手まで）。引き分けで終わります", "終了");
+}
+
+// Carries a move out on the game and tells the view what it changed.
+void move_piece(int fx, int fy, int tx, int ty, int p) {
+    const int captured = BAN[tx][ty];
+    駒移動(KYOKUMEN, fx, fy, tx, ty, p);
+    tell(FlowEvent{.kind = FlowEvent::Kind::PieceMoved,
+                   .fx = fx,
+                   .fy = fy,
+                   .tx = tx,
+                   .ty = ty,
+                   .p = p,
+                   .captured = captured});
+}
+
+// The search found no legal move: the computer resigns.
+void resign() {
+    tell(FlowEvent::Kind::ThinkingDone);
+    platform().clock().set_timer(false);
+    SYOUSYA = SITA_GAWA;
+    say("あなたの勝ちです", "終了");
+}
+
+// Puts record entry n on the board with the clocks it holds, shown at the handicap level its game was
+// played at.
+void show_entry(int n, double ue_jikan, double sita_jikan) {
+    復元_棋譜局面(TAIKYOKU.pos, TAIKYOKU.kifu, n);
+    if (HANDE_LEVEL != KIFU_HANDE_LEVEL) {
+        HANDE_LEVEL = KIFU_HANDE_LEVEL;
+        HANDE_SETTEI = ON;
+        tell(FlowEvent{.kind = FlowEvent::Kind::HandicapShown, .n = HANDE_LEVEL});
+    }
+    UE_JIKAN = ue_jikan;
+    SITA_JIKAN = sita_jikan;
+    tell(FlowEvent{.kind = FlowEvent::Kind::EntryShown, .n = n});
+}
+
+// Shows record entry n as the position its move left: the clocks after that move and its text.
+void show_after_move(int n, bool with_sound) {
+    const KifuKyokumen& e = TAIKYOKU.kifu.entries[n];
+    show_entry(n, e.ue_ato, e.sita_ato);
+    int x = 0, y = 0, code = KARA;
+    調査_移動結果(TAIKYOKU.kifu, n, x, y, code);
+    if (with_sound) sound(OTO_KOMA);
+    tell(FlowEvent{.kind = FlowEvent::Kind::MoveText,
+                   .side = code > 0 ? UE_GAWA : SITA_GAWA,
+                   .tx = x,
+                   .ty = y,
+                   .p = code});
+}
+
+// The winner of a game shown that has already ended (a king was taken, or in a game against the
+// computer (MODE_MAN_COM) the human's last move mated it), or 0. The mate test surveys the position
+// into tb, as the computer's turn would.
+int 調査_終局(Kyokumen& k, Seiryoku& tb, int mode) {
+    bool sita_ou = false, ue_ou = false;
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y) {
+            sita_ou = sita_ou || k.BAN[x][y] == SITA_OU;
+            ue_ou = ue_ou || k.BAN[x][y] == UE_OU;
+        }
+    if (!sita_ou) return k.UE_GAWA;
+    if (!ue_ou) return k.SITA_GAWA;
+    if (mode == MODE_MAN_COM && k.TEBAN == k.UE_GAWA) {
+        勢力調査(k, tb);
+        if (詰めかCOM(k, tb) == ON) return k.SITA_GAWA;
+    }
+    return 0;
+}
+
+} // namespace
+
+void set_game_view(GameView* view) {
+    g_view = view;
+}
+
+void flow_start_at(const Kyokumen& pos, int mode, int level) {
+    TAIKYOKU.pos = pos;
+    TAIKYOKU_MODE = mode;
+    SYOUSYA = 0;
+    TESUU = 0;
+    KIFU_NO = 0;
+    KIFU_TESUU = 0;
+    COM_LEVEL = level;
+}
+
+HumanMove flow_human_move(int fx, int fy, int tx, int ty, int p, bool promote) {
+    HumanMove m{fx, fy, tx, ty, p};
+    if (調査_棋譜満杯(TAIKYOKU.kifu)) {
+        // A game resumed at the record's last entry: it ends as the computer's turn would.
+        SENTAKU = 0;
+        tell(FlowEvent::Kind::BoardOutlines);
+        end_with_full_record();
+        return m;
+    }
+    手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, fx, fy, tx, ty, p, BAN[tx][ty], SITA_JIKAN,
+             SITA_JIKAN + KEIKA_BYOU, UE_JIKAN, UE_JIKAN);
+    TESUU += 1;
+    show_move_number();
+    if (調査_駒成(fx, fy, tx, ty, p, NARI_KOMA) == ON && promote) m.p = NARI_KOMA;
+    SENTAKU = 0;
+    tell(FlowEvent{
+        .kind = FlowEvent::Kind::SelectionDropped, .fx = fx, .fy = fy, .tx = tx, .ty = ty, .p = m.p});
+    // The upper hand gives its kind itself as the source.
+    if (const HandSlot h = hand_slot_at({fx, fy}); h.upper) m.fy = drop_source(h).y;
+    const int captured = BAN[tx][ty];
+    move_piece(m.fx, m.fy, tx, ty, m.p);
+    sound(OTO_KOMA);
+    KIFU_NO += 1;
+    手順保存_着手後(TAIKYOKU.kifu, TAIKYOKU.pos);
+    tell(FlowEvent{.kind = FlowEvent::Kind::MoveText,
+                   .side = m.p >= UE_HU ? UE_GAWA : SITA_GAWA,
+                   .tx = tx,
+                   .ty = ty,
+                   .p = m.p});
+    if (TAIKYOKU_MODE == MODE_MAN_COM) {
+        platform().clock().set_timer(false);
+        SITA_JIKAN += KEIKA_BYOU;
+        勢力調査(KYOKUMEN, SEIRYOKU);
+        if (詰めかCOM(KYOKUMEN, SEIRYOKU) == ON || captured == UE_OU) {
+            SYOUSYA = SITA_GAWA;
+            say("あなたの勝ちです", "終了");
+        } else {
+            TEBAN = UE_GAWA;
+            flow_computer_turn();
+        }
+        return m;
+    }
+    if (SYOUSYA == SITA_GAWA) {
+        say("先手の勝ちです", "終了");
+    } else if (SYOUSYA == UE_GAWA) {
+        say("後手の勝ちです", "終了");
+    }
+    if (TEBAN == 1) {
+        TEBAN = -1;
+        SITA_JIKAN += KEIKA_BYOU;
+    } else if (TEBAN == -1) {
+        TEBAN = 1;
+        UE_JIKAN += KEIKA_BYOU;
+    }
+    KAISHI_JIKOKU = platform().clock().now();
+    if (SYOUSYA == 0 && 調査_棋譜満杯(TAIKYOKU.kifu)) end_with_full_record();
+    return m;
+}
+
+void flow_turn_ring(bool right) {
+    // A turn drops the selection.
+    SENTAKU = 0;
+    if (right)
+        回転盤_右回転(KYOKUMEN);
+    else
+        回転盤_左回転(KYOKUMEN);
+    tell(FlowEvent{.kind = FlowEvent::Kind::RingTurned, .n = right ? 1 : -1});
+    if (調査_回転盤上駒数(KYOKUMEN, SITA_GAWA) + 調査_回転盤上駒数(KYOKUMEN, UE_GAWA) == 0) {
+        say("まだコンベアにネタ（駒）が乗っていません", "");
+    } else {
+        sound(OTO_KOMA);
+    }
+}
+
+void flow_computer_turn() {
+    if (SYOUSYA != 0) return;
+    if (調査_棋譜満杯(TAIKYOKU.kifu)) {
+        // No room in the record for the computer's move: nothing is moved.
+        end_with_full_record();
+        return;
+    }
+
+    KAISHI_JIKOKU = platform().clock().now();
+    start_clock_if_shown();
+    tell(FlowEvent::Kind::Thinking);
+
+    const int found = COM_LEVEL == 4 ? com_探索_LEVEL4() : com_探索();
+    // The program is ending during LEVEL4's search: no move is made.
+    if (COM_LEVEL == 4 && com_中止済み() == ON) return;
+    if (found == OFF) {
+        resign();
+        return;
+    }
+
+    const int fx = COM_TE_MOTO_X, fy = COM_TE_MOTO_Y;
+    const int tx = COM_TE_SAKI_X, ty = COM_TE_SAKI_Y;
+    const Koma mae = COM_TE_KOMA_MAE, oku = COM_TE_KOMA_OKU;
+
+    手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, fx, fy, tx, ty, mae, oku, SITA_JIKAN, SITA_JIKAN,
+             UE_JIKAN, UE_JIKAN + KEIKA_BYOU);
+    TESUU += 1;
+    if (KAITEN_UTI == ON)
+        for (int i = 0; i < KAITEN_KAISUU; ++i) flow_turn_ring(true);
+    if (const HandSlot h = drop_slot(fx, fy); h.upper) {
+        const Cell c = hand_cell(h);
+        tell(FlowEvent{.kind = FlowEvent::Kind::Blink, .fx = c.x, .fy = c.y, .p = oku});
+    } else {
+        tell(FlowEvent{.kind = FlowEvent::Kind::Blink, .fx = fx, .fy = fy, .p = mae});
+    }
+    move_piece(fx, fy, tx, ty, oku);
+    show_move_number();
+    tell(FlowEvent::Kind::ThinkingDone);
+    tell(FlowEvent{.kind = FlowEvent::Kind::Wait, .seconds = 0.5});
+    sound(OTO_KOMA);
+    KIFU_NO += 1;
+    手順保存_着手後(TAIKYOKU.kifu, TAIKYOKU.pos);
+    platform().clock().set_timer(false);
+
+    勢力調査(KYOKUMEN, SEIRYOKU);
+    // A taken king ends the game before the mate test, which would look at a board without that king.
+    if (SYOUSYA == UE_GAWA) {
+        tell(FlowEvent{.kind = FlowEvent::Kind::MoveTextCleared, .side = UE_GAWA});
+        say("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了");
+        TEBAN = SITA_GAWA;
+        return;
+    }
+    if (詰めかMAN(KYOKUMEN, SEIRYOKU) == ON) {
+        say("よし！!", "詰め ?");
+    } else if (at(UE_SEIRYOKU, SITA_OU_X, SITA_OU_Y) > 0) {
+        say("   ** 王手 **", "");
+    }
+    tell(FlowEvent{.kind = FlowEvent::Kind::MoveText, .side = UE_GAWA, .tx = tx, .ty = ty, .p = oku});
+    tell(FlowEvent{.kind = FlowEvent::Kind::MoveMarked, .tx = tx, .ty = ty});
+
+    UE_JIKAN += KEIKA_BYOU;
+    KAISHI_JIKOKU = platform().clock().now();
+    TEBAN = SITA_GAWA;
+    // The human's turn has no room left: the game ends here, as the computer's turn would.
+    if (調査_棋譜満杯(TAIKYOKU.kifu)) {
+        end_with_full_record();
+        return;
+    }
+    start_clock_if_shown();
+}
+
+void flow_step_forward() {
+    if (TEBAN == 0) {
+        sound(OTO_KINSHI);
+        say("「対局」で始めて下さい", "開始");
+        return;
+    }
+    SAIKAI_MACHI = ON;
+    // The record ends at KIFU_TESUU, and never beyond its room; only stored entries are shown.
+    if (KIFU_NO >= KIFU_TESUU || KIFU_NO >= KIFU_MAX || KIFU_NO < 0) {
+        if (KIFU_MODE == ON) {
+            say("終わり", "進む");
+        } else {
+            sound(OTO_KINSHI);
+            say("できません", "進む");
+        }
+        return;
+    }
+    tell(FlowEvent::Kind::ThinkingDone);
+    SENTAKU = 0;
+    platform().clock().set_timer(false);
+    tell(FlowEvent::Kind::BoardOutlines);
+
+    KIFU_NO += 1;
+    TESUU += 1;
+    show_move_number();
+    show_after_move(KIFU_NO, true);
+    TEBAN = -TEBAN;
+    show_move_number();
+    調査_局面後設定(TAIKYOKU.pos);
+}
+
+void flow_step_back() {
+    SAIKAI_MACHI = ON;
+    // Only entries stored in the record are shown: one standing beyond its end is refused as at its start.
+    if (KIFU_NO < 1 || KIFU_NO > KIFU_TESUU) {
+        sound(OTO_KINSHI);
+        say("できません", "戻る");
+        return;
+    }
+    SENTAKU = 0;
+    platform().clock().set_timer(false);
+    tell(FlowEvent::Kind::BoardOutlines);
+    tell(FlowEvent::Kind::ThinkingDone);
+
+    const int n = KIFU_NO - 1;
+    show_entry(n, TAIKYOKU.kifu.entries[n].ue_mae, TAIKYOKU.kifu.entries[n].sita_mae);
+
+    int x = 0, y = 0, code = KARA;
+    調査_移動結果(TAIKYOKU.kifu, KIFU_NO, x, y, code);
+    sound(OTO_KOMA);
+    tell(FlowEvent{.kind = FlowEvent::Kind::MoveTextCleared, .side = code > 0 ? UE_GAWA : SITA_GAWA});
+
+    KIFU_NO -= 1;
+    TESUU -= 1;
+    TEBAN = -TEBAN;
+    show_move_number();
+    調査_局面後設定(TAIKYOKU.pos);
+}
+
+void flow_resume_at_last_entry(int mode) {
+    SENTAKU = 0;
+    platform().clock().set_timer(false);
+    tell(FlowEvent::Kind::BoardOutlines);
+    KIFU_MODE = OFF;
+    TAIKYOKU_MODE = mode;
+    if (mode == MODE_MAN_COM) tell(FlowEvent{.kind = FlowEvent::Kind::LevelShown, .n = COM_LEVEL});
+    KIFU_NO = KIFU_TESUU;
+    TESUU = KIFU_TESUU;
+    show_after_move(KIFU_NO, false);
+    // The players took turns from entry 0, where the side that moved first (TEBAN 1) was to move.
+    TEBAN = TESUU % 2 == 0 ? 1 : -1;
+    show_move_number();
+    調査_局面後設定(TAIKYOKU.pos);
+    SYOUSYA = 調査_終局(TAIKYOKU.pos, TAIKYOKU.tables, mode);
+    SAIKAI_MACHI = ON;
+}

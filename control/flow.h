@@ -1,0 +1,74 @@
+// How a game proceeds: a human move, the computer's turn, a turn of the ring, a step through the record
+// and a game resumed at the record's end. This is the one place outside core/ and kifu/ that moves the
+// side to move, the move number and the record's counters on in play, and that stores moves into the
+// record. Each step tells the game's view what happened as it happens, in the order a player sees and
+// hears it (the computer's piece blinks, then moves, then half a second passes before its sound): the
+// window's view paints, sounds and speaks (control/game_view.cpp); a tool's view may do nothing, so that
+// whole games run without a canvas.
+#pragma once
+
+#include "core/state.h"
+
+#include <string>
+
+struct FlowEvent {
+    enum class Kind {
+        MoveNumber,       // the move number n is shown
+        BoardOutlines,    // every cell's outline is drawn afresh: the selection and the guidance are gone
+        SelectionDropped, // the selection of piece p at from, and its guidance, give way to the move to `to`
+        PieceMoved,      // piece p went from `from` to `to` (a drop: from a hand box); `captured` stood there
+        MoveText,        // the side's last move: p now stands at `to`
+        MoveTextCleared, // the side's last move is no longer shown
+        Thinking,        // the computer starts its search
+        ThinkingDone,
+        RingTurned,    // the ring turned one cell, right or left (n = 1 or -1)
+        Blink,         // the computer's piece p blinks at `from` before it moves
+        MoveMarked,    // the computer's move ends at `to`: its cell is outlined
+        EntryShown,    // record entry n stands on the board, in the hands and on the clocks
+        HandicapShown, // the handicap level n is shown
+        LevelShown,    // the computer's level n is shown
+        Sound,         // sound n plays
+        Message,       // a message box: text, title
+        Wait,          // `seconds` pass
+    };
+    Kind kind = Kind::MoveNumber;
+    int side = 0;
+    int fx = 0, fy = 0, tx = 0, ty = 0;
+    int p = 0, captured = 0, n = 0;
+    double seconds = 0;
+    std::string text = {}, title = {};
+};
+
+class GameView {
+  public:
+    virtual ~GameView() = default;
+    virtual void on(const FlowEvent& e) = 0;
+};
+
+// The view told from now on; nullptr puts back the window's, which paints.
+void set_game_view(GameView* view);
+
+// A game between two sides set up at a position: `pos` as it stands, TEBAN its side to move, the record
+// empty, nobody having won. The tools start their games so.
+void flow_start_at(const Kyokumen& pos, int mode, int level);
+
+// The human moves piece p from the cell (fx, fy) picked, a board cell or a hand box's row, to (tx, ty), a
+// move the rules allow; promote: the right button asked for promotion. Against the computer, its turn
+// follows. Returned: the move as it was carried out, the piece as placed and the source as 駒移動 takes
+// it.
+struct HumanMove {
+    int fx, fy, tx, ty, p;
+};
+HumanMove flow_human_move(int fx, int fy, int tx, int ty, int p, bool promote);
+// The computer's turn (com_ban).
+void flow_computer_turn();
+// The ring turns one cell to the right (right) or to the left.
+void flow_turn_ring(bool right);
+
+// 進 and 戻: the next or the previous entry of the record, as far as it is stored.
+void flow_step_forward();
+void flow_step_back();
+// Shows the record's last entry as the current position of a game in the given mode (MODE_MAN_COM or
+// MODE_MAN_MAN), as stepping to it in that game would, and leaves the game waiting for the click that
+// resumes it. A game that had already ended stays ended.
+void flow_resume_at_last_entry(int mode);

@@ -1,0 +1,111 @@
+#include "control/game_view.h"
+
+#include "core/state.h"
+#include "display/draw.h"
+#include "display/levels.h"
+#include "display/texts.h"
+#include "platform/platform.h"
+#include "sound/dslib.h"
+#include "control/owner.h"
+
+namespace {
+
+class PaintingView : public GameView {
+  public:
+    void on(const FlowEvent& e) override {
+        const Kyokumen& k = TAIKYOKU.pos;
+        const Settei& s = TAIKYOKU.settei;
+        using K = FlowEvent::Kind;
+        switch (e.kind) {
+        case K::MoveNumber:
+            描画_手数(k, s, e.n, 15);
+            break;
+        case K::BoardOutlines:
+            描画_将棋盤桝(s);
+            break;
+        case K::SelectionDropped:
+            描画_桝輪郭(s.WAKU_IRO, e.fx, e.fy);
+            描画_桝輪郭(s.WAKU_IRO, e.tx, e.ty);
+            描画_移動可能桝色(k, s, e.fx, e.fy, s.WAKU_IRO, e.p);
+            break;
+        case K::PieceMoved:
+            paint_move(e.fx, e.fy, e.tx, e.ty, e.p, e.captured);
+            break;
+        case K::MoveText:
+            描画_移動結果(k, s, e.side, e.tx, e.ty, e.p);
+            break;
+        case K::MoveTextCleared:
+            消去_移動結果(k, s, e.side);
+            break;
+        case K::Thinking:
+            消去_思考中(k, s);
+            描画_思考中(k, s);
+            描画_桝輪郭(s.WAKU_IRO, 1, 8);
+            platform().canvas().refresh();
+            break;
+        case K::ThinkingDone:
+            消去_思考中(k, s);
+            break;
+        case K::RingTurned:
+            描画_盤(k, s);
+            if (e.n > 0) platform().canvas().refresh();
+            break;
+        case K::Blink:
+            描画_駒点滅(s, e.p, e.fx, e.fy, 2);
+            break;
+        case K::MoveMarked:
+            描画_桝輪郭(15, e.tx, e.ty);
+            break;
+        case K::EntryShown: {
+            const Tokei& t = TAIKYOKU.tokei;
+            描画_所有時間(k, s, k.UE_GAWA, t.UE_JIKAN);
+            描画_所有時間(k, s, k.SITA_GAWA, t.SITA_JIKAN);
+            描画_自持盤(k, s);
+            描画_敵持盤(k, s);
+            描画_盤(k, s);
+            break;
+        }
+        case K::HandicapShown:
+            描画_ハンデレベル(s, e.n);
+            break;
+        case K::LevelShown:
+            描画_レベル(s, e.n);
+            break;
+        case K::Sound:
+            dsPlay(e.n);
+            break;
+        case K::Message:
+            platform().dialogs().message(e.text, e.title);
+            break;
+        case K::Wait:
+            待機_秒(e.seconds);
+            break;
+        }
+    }
+};
+
+} // namespace
+
+GameView& painting_view() {
+    static PaintingView view;
+    return view;
+}
+
+void paint_move(int fx, int fy, int tx, int ty, int p, int captured) {
+    const Kyokumen& k = TAIKYOKU.pos;
+    const Settei& s = TAIKYOKU.settei;
+    if (captured <= SITA_HU) {
+        描画_敵持盤(k, s);
+    } else if (captured >= UE_HU) {
+        描画_自持盤(k, s);
+    }
+    描画_絵(KARA, fx, fy);
+    描画_桝輪郭(0, fx, fy);
+    if (fx == -1) {
+        描画_敵持盤(k, s);
+    } else if (fx == 13) {
+        描画_自持盤(k, s);
+    }
+    描画_絵(p, tx, ty);
+    描画_桝輪郭(0, tx, ty);
+}
