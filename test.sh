@@ -3,7 +3,7 @@
 # the unit and integration tests and a one-minute soak (tessora-soak, fixed seed) through CTest.
 set -euo pipefail
 cd "$(dirname "$0")"
-bash scripts/setup.sh
+bash scripts/setup.sh --tests
 jobs="$(nproc)"
 
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTESSORA_SANITIZE=ON

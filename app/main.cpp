@@ -37,11 +37,13 @@ int main(int argc, char* argv[]) {
     use_folders_of_program(QCoreApplication::applicationDirPath().toStdString());
     set_desktop_identity(app);
     Form1 form;
+    // Started to be looked at by a script, the program tells what it would show on stderr and never
+    // waits for a click.
+    const bool quit_after_start = std::getenv("TESSORA_QUIT_AFTER_START") != nullptr;
+    form.set_unattended(quit_after_start);
     set_platform(&form);
-    form.load_pictures();
-    Form_Load();
-    form.show();
-    if (std::getenv("TESSORA_QUIT_AFTER_START")) report_start_and_quit(form);
+    Form_Load(); // the title first, then the pictures and sounds; ends with the main window shown
+    if (quit_after_start) report_start_and_quit(form);
     const int rc = app.exec();
     set_platform(nullptr);
     return rc;

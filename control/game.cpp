@@ -25,6 +25,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -63,6 +65,47 @@ void select_from_hand(int box_x, int row, int piece, bool mover_owns) {
 
 void make_move(int button);
 
+// What start-up has to tell waits until the main window stands, so that the title comes first and
+// undisturbed; questions and the browser are not held.
+class HeldDialogs : public Dialogs {
+  public:
+    explicit HeldDialogs(Dialogs& dialogs) : dialogs_(dialogs) {}
+    void message(const std::string& text, const std::string& title) override {
+        held_.push_back({false, text, title});
+    }
+    void warning(const std::string& text, const std::string& title) override {
+        held_.push_back({true, text, title});
+    }
+    bool ask(const std::string& text, const std::string& title) override { return dialogs_.ask(text, title); }
+    bool version_dialog() override { return dialogs_.version_dialog(); }
+    bool open_browser(const std::string& path) override { return dialogs_.open_browser(path); }
+    // Shows what was held, in its order.
+    void tell() {
+        for (const Held& h : held_) {
+            if (h.warning) {
+                dialogs_.warning(h.text, h.title);
+            } else {
+                dialogs_.message(h.text, h.title);
+            }
+        }
+        held_.clear();
+    }
+
+  private:
+    struct Held {
+        bool warning;
+        std::string text, title;
+    };
+    Dialogs& dialogs_;
+    std::vector<Held> held_;
+};
+
+// Seconds from one reading of the clock to the next, across midnight too.
+double seconds_since(double then) {
+    const double s = platform().clock().now() - then;
+    return s < 0 ? s + 24 * 60 * 60 : s;
+}
+
 } // namespace
 
 void 初期配置(Koma (&ban)[12][12]) {
@@ -81,7 +124,12 @@ void 初期配置(Koma (&ban)[12][12]) {
 }
 
 void Form_Load() {
-    効果音_準備();
+    // The title picture first, as soon as there is a window system: the sounds are loaded while it
+    // shows, and it stays its two seconds from when it appeared.
+    platform().windows().show_title(true);
+    const double title_shown = platform().clock().now();
+    HeldDialogs held(platform().dialogs());
+    効果音_準備(held);
     KIDOU_DIR = data_folder(); // the current folder, unless the game was installed and started elsewhere
     KIFU_MODE = OFF;
     SIDOU_FLAG = OFF;
@@ -93,13 +141,13 @@ void Form_Load() {
     platform().canvas().clear(0);
     UE_GAWA = 1;
     SITA_GAWA = -1;
-    platform().windows().show_title(true);
     platform().canvas().refresh();
-    待機_秒(2);
+    待機_秒(std::max(0.0, 2 - seconds_since(title_shown)));
     platform().windows().show_title(false);
     読込_環境設定ファイル(TAIKYOKU.settei, 背景設定);
     初期設定();
     platform().windows().place_window();
+    held.tell(); // the main window stands
 }
 
 void 初期設定() {

@@ -22,7 +22,10 @@ void open_help_page(const std::string& folder, Dialogs& dialogs) {
         return;
     }
     if (!dialogs.open_browser(page))
-        dialogs.message("ブラウザを起動できないため、解説ページを開けませんでした。\n" + page, "解説");
+        dialogs.message("ブラウザを起動できないため、解説ページを開けませんでした。\n"
+                        "ブラウザで次のファイルを開いてください。\n" +
+                            page,
+                        "解説");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -51,9 +52,15 @@ Folders choose_folders(const FolderFacts& f) {
         }
     }
     const bool waves_here = holds_waves(f, f.current);
-    const bool own = waves_here || f.exists(join(f.current, kSettingsFile)) ||
-                     (fs::path(f.current).lexically_normal() == fs::path(f.program).lexically_normal() &&
-                      f.exists(join(f.program, "pictures")));
+    const auto same = [](const std::string& a, const std::string& b) {
+        return fs::path(a).lexically_normal() == fs::path(b).lexically_normal();
+    };
+    // The installed data folder holds the wave files too, but the player's files never go there, nor
+    // into any folder the player cannot write: the settings would be lost.
+    const bool keeps_files =
+        (!f.writable || f.writable(f.current)) && (same(installed, f.program) || !same(f.current, installed));
+    const bool own = keeps_files && (waves_here || f.exists(join(f.current, kSettingsFile)) ||
+                                     (same(f.current, f.program) && f.exists(join(f.program, "pictures"))));
     // A folder with the player's settings but none of the wave files still plays the installed ones.
     if (own) return {f.current, waves_here ? f.current : installed, installed, false};
     // As the XDG rules say, a relative XDG path is ignored.
@@ -70,7 +77,8 @@ void use_folders_of_program(const std::string& program_dir) {
                       [](const std::string& p) {
                           std::error_code ec;
                           return fs::exists(p, ec);
-                      }};
+                      },
+                      [](const std::string& p) { return access(p.c_str(), W_OK) == 0; }};
     const Folders chosen = choose_folders(facts);
     set_folders(chosen);
     std::error_code ec; // a folder that cannot be made shows when the settings cannot be written

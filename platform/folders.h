@@ -2,7 +2,8 @@
 //
 // Started from a folder that holds the game's own files (the program beside its pictures, a wave file
 // or Tessora.ini), everything is in that folder, as it always was. Started anywhere else (an installed
-// copy from a desktop menu), the player's files go to a per-user folder, $XDG_DATA_HOME/tessora, and
+// copy from a desktop menu), or from a folder the player cannot write or the installed data folder
+// itself, the player's files go to a per-user folder, $XDG_DATA_HOME/tessora, and
 // the wave files, help page and pictures come from the installed data folder: ../share/tessora beside
 // the program, then each folder of $XDG_DATA_DIRS.
 #pragma once
@@ -18,6 +19,7 @@ struct FolderFacts {
     std::string home;      // $HOME
     std::string data_dirs; // $XDG_DATA_DIRS, empty when unset
     std::function<bool(const std::string&)> exists;
+    std::function<bool(const std::string&)> writable; // unset: every folder is
 };
 
 struct Folders {

@@ -102,6 +102,7 @@ class Windows {
   public:
     virtual ~Windows() = default;
     virtual void show_title(bool visible) = 0;
+    // Places the main window and shows it: the last step of start-up.
     virtual void place_window() = 0;
     virtual void end_program() = 0;
 };

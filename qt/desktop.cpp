@@ -3,10 +3,16 @@
 #include "qt/canvas.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QIcon>
+#include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QUrl>
 
 namespace {
 
@@ -34,6 +40,36 @@ void set_desktop_identity(QApplication& app) {
     }
     if (icon.isNull()) icon = QIcon::fromTheme("tessora");
     app.setWindowIcon(icon);
+}
+
+bool open_in_browser(const QString& file, int patience_ms) {
+    const QUrl url = QUrl::fromLocalFile(file);
+    const QString opener = QStandardPaths::findExecutable("xdg-open");
+    // Without xdg-open, Qt tries $BROWSER and the browsers it knows by name.
+    if (opener.isEmpty()) return QDesktopServices::openUrl(url);
+    // xdg-open fails at once when it finds no browser; with one it may run as long as the browser.
+    auto* process = new QProcess(QCoreApplication::instance());
+    process->setProgram(opener);
+    process->setArguments({url.toString()});
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    process->start();
+    if (!process->waitForStarted()) {
+        delete process;
+        return false;
+    }
+    QEventLoop loop;
+    QTimer::singleShot(patience_ms, &loop, &QEventLoop::quit);
+    QObject::connect(process, &QProcess::finished, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (process->state() != QProcess::NotRunning) {
+        // The browser is up; xdg-open is left to end with it.
+        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+        return true;
+    }
+    const bool opened = process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+    delete process;
+    return opened;
 }
 
 QVariant preference(const QString& key, const QVariant& fallback) {

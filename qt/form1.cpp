@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDeadlineTimer>
-#include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
 #include <QKeyEvent>
@@ -28,9 +27,9 @@
 #include <QTime>
 #include <QTimer>
 #include <QListWidget>
-#include <QUrl>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -371,18 +370,23 @@ void Form1::build_controls() {
 }
 
 void Form1::load_pictures() {
-    const QStringList missing = canvas_.load_pictures();
+    missing_pictures_ = canvas_.load_pictures();
+    pictures_loaded_ = true;
     fit_controls();
-    if (!missing.isEmpty()) {
-        // The names go into the details, so that the box fits the screen however many are missing.
-        QMessageBox box(QMessageBox::Warning, kProgramName,
-                        QString::fromUtf8("画像ファイルが %1 個見つかりません（表示されません）。\n場所: %2")
-                            .arg(missing.size())
-                            .arg(QDir::toNativeSeparators(CanvasImage::asset_dir() + "/pictures")),
-                        QMessageBox::Ok, isVisible() ? this : nullptr);
-        box.setDetailedText(missing.join("\n"));
-        run_modal(box);
-    }
+    if (isVisible()) tell_missing_pictures();
+}
+
+void Form1::tell_missing_pictures() {
+    if (missing_pictures_.isEmpty()) return;
+    // The names go into the details, so that the box fits the screen however many are missing.
+    QMessageBox box(QMessageBox::Warning, kProgramName,
+                    QString::fromUtf8("画像ファイルが %1 個見つかりません（表示されません）。\n場所: %2")
+                        .arg(missing_pictures_.size())
+                        .arg(QDir::toNativeSeparators(CanvasImage::asset_dir() + "/pictures")),
+                    QMessageBox::Ok, isVisible() ? this : nullptr);
+    box.setDetailedText(missing_pictures_.join("\n"));
+    missing_pictures_.clear();
+    run_modal(box);
 }
 
 // Canvas
@@ -411,6 +415,11 @@ void Form1::refresh() {
 
 // Message boxes
 int Form1::run_modal(QMessageBox& box) {
+    if (unattended_) {
+        std::fprintf(stderr, "tessora: %s: %s\n", qPrintable(box.windowTitle()),
+                     qPrintable(box.text().replace('\n', ' ')));
+        return QMessageBox::Cancel; // neither OK nor Yes was pressed
+    }
     const Modal modal(modal_);
     return box.exec();
 }
@@ -478,7 +487,10 @@ void Form1::show_title(bool visible) {
         return;
     }
     auto* label = new QLabel(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint);
-    label->setPixmap(QPixmap::fromImage(canvas_.picture(Pic::TITLE_WINDOW)));
+    // At start-up the title is shown before the other pictures are loaded: they load while it shows.
+    const QString title_file = CanvasImage::asset_dir() + "/pictures/" + pic_info(Pic::TITLE_WINDOW).file;
+    label->setPixmap(pictures_loaded_ ? QPixmap::fromImage(canvas_.picture(Pic::TITLE_WINDOW))
+                                      : QPixmap(title_file));
     label->adjustSize();
     if (QScreen* s = QGuiApplication::primaryScreen())
         label->move(s->geometry().center() - label->rect().center());
@@ -486,9 +498,16 @@ void Form1::show_title(bool visible) {
     label->repaint();
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     title_ = label;
+    if (!pictures_loaded_) load_pictures();
 }
 
 void Form1::place_window() {
+    place_normal_window();
+    show();
+    tell_missing_pictures();
+}
+
+void Form1::place_normal_window() {
     // A window with its top edge at -60 twips is a maximised one: it keeps its size and place.
     if (isMaximized() || isFullScreen() || frameGeometry().top() * 15 == -60) return;
     if (preference(kMaximizedKey, false).toBool()) {
@@ -548,7 +567,8 @@ bool Form1::version_dialog() {
 }
 
 bool Form1::open_browser(const std::string& path) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(q(path)));
+    const Modal modal(modal_);
+    return open_in_browser(q(path));
 }
 
 // The record-file panel

@@ -6,6 +6,7 @@
 #include "qt/canvas.h"
 
 #include <QMainWindow>
+#include <QStringList>
 #include <map>
 
 class QAction;
@@ -62,9 +63,12 @@ class Form1 : public QMainWindow,
     void set_folder(const std::string& path) override;
     void refresh_files() override;
 
-    // Loads the pictures and tells the player once which are missing.
+    // Loads the pictures; the player is told once which are missing, when the window is shown.
     void load_pictures();
     const CanvasImage& canvas() const { return canvas_; }
+    // For a start without anyone at the screen: message boxes are written on stderr and answered
+    // with their default (OK, or No to a question) instead of waiting for a click.
+    void set_unattended(bool unattended) { unattended_ = unattended; }
 
     // No handler is running: nothing waits and no message box is open in the main event loop.
     bool between_handlers() const;
@@ -77,6 +81,8 @@ class Form1 : public QMainWindow,
 
   private:
     int run_modal(QMessageBox& box);
+    void tell_missing_pictures();
+    void place_normal_window();
     void place_frame();
     void place_once();
     void build_menus();
@@ -99,4 +105,7 @@ class Form1 : public QMainWindow,
     int modal_ = 0;        // message boxes and waits running inside a handler
     bool waiting_ = false; // inside wait(): Timer1 does not tick
     bool place_on_show_ = false;
+    bool unattended_ = false;
+    bool pictures_loaded_ = false;
+    QStringList missing_pictures_; // not yet told
 };

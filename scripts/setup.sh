@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the game and the tests need.
+# Installs the Debian 12 packages Tessora needs: building and playing by default (./run.sh), and with
+# --tests also what only the tests need (./test.sh): the fuzzing compiler, GoogleTest, the X server,
+# window manager and window tools of the real-window test, the validators and lintian.
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail
 pkgs=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-qpa-plugins libgl-dev qt6-translations-l10n
-  libsdl2-dev libsdl2-mixer-dev
-  fonts-ipafont-mincho
-  libgtest-dev libgmock-dev googletest
-  clang libclang-rt-14-dev
-  xvfb xauth openbox xdotool x11-utils x11-apps netpbm
-  desktop-file-utils appstream
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libsdl2-dev libsdl2-mixer-dev libasound2-dev
+  fonts-ipafont-mincho qt6-translations-l10n
 )
+if [ "${1:-}" = --tests ]; then
+  pkgs+=(
+    libgtest-dev libgmock-dev googletest
+    clang libclang-rt-14-dev
+    xvfb xauth openbox xdotool x11-utils x11-apps netpbm
+    desktop-file-utils appstream lintian
+  )
+fi
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -6,6 +6,7 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <alsa/asoundlib.h>
 
 #include <cstring>
 #include <map>
@@ -58,6 +59,21 @@ int take_channel() {
     return wanted - 1;
 }
 
+// ALSA tells every device it cannot open on stderr; the program says in its own words that it plays
+// without sound, so ALSA is quiet while SDL looks for a device.
+void quiet(const char*, int, const char*, int, const char*, ...) {}
+
+bool open_audio() {
+    snd_lib_error_set_handler(quiet);
+    bool opened = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    if (opened && Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        opened = false;
+    }
+    snd_lib_error_set_handler(nullptr);
+    return opened;
+}
+
 void release(Buffer& b) {
     Mix_HaltChannel(b.channel);
     Mix_FreeChunk(b.chunk);
@@ -71,11 +87,7 @@ int dsInitialize(int /*window*/) {
     if (g_handle != 0) return g_handle;
     // Ctrl+C and SIGTERM belong to the program, which ends in order on them; SDL would swallow them.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
-    if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return 0;
-    }
+    if (!open_audio()) return 0;
     g_channel_taken.clear();
     Mix_AllocateChannels(8);
     g_handle = ++g_last_handle;

@@ -43,12 +43,12 @@ std::vector<std::uint8_t> read_whole(const std::string& file, std::string& why) 
 } // namespace
 
 void 表示_警告(Dialogs& dialogs, const std::string& text) {
-    dialogs.warning(text, "Tessora.dll");
+    dialogs.warning(text, "Tessora"); // the program's name, as its other boxes have it
 }
 
 void 初期化_サウンド(int window, Dialogs& dialogs) {
     g_library = dsInitialize(window);
-    if (g_library == 0) 表示_警告(dialogs, "Direct Soundインターフェースが作成できません。");
+    if (g_library == 0) 表示_警告(dialogs, "サウンドデバイスを開けませんでした。音なしで対局できます。");
 }
 
 void 終了_サウンド() {

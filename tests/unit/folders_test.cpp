@@ -13,6 +13,7 @@ struct Row {
     std::string data_home;
     std::string data_dirs;
     Folders expected;
+    bool writable = true; // the player may write to the current folder
 };
 
 // An installed copy in /opt/t/bin with its data in /opt/t/share/tessora, and a build folder /b.
@@ -70,12 +71,27 @@ TEST(Folders, FromWhereTheProgramWasStarted) {
          "",
          "",
          {"/home/p/.local/share/tessora", kInstalled, kInstalled, true}},
+        {"the installed data folder, though it holds the wave files, is never the player's",
+         kInstalled,
+         kInstall,
+         "",
+         "",
+         {"/home/p/.local/share/tessora", kInstalled, kInstalled, true}},
+        {"a game's folder the player cannot write: the per-user folder, silently",
+         "/g",
+         {"/g/禁止.wav", "/g/Tessora.ini", "/opt/t/share/tessora/pictures"},
+         "",
+         "",
+         {"/home/p/.local/share/tessora", kInstalled, kInstalled, true},
+         false},
     };
     for (const Row& r : rows) {
         const std::set<std::string> files = r.files;
         const std::string program = r.current == "/b" ? "/b" : "/opt/t/bin";
-        const Folders f = choose_folders({r.current, program, r.data_home, "/home/p", r.data_dirs,
-                                          [&files](const std::string& p) { return files.count(p) > 0; }});
+        const Folders f =
+            choose_folders({r.current, program, r.data_home, "/home/p", r.data_dirs,
+                            [&files](const std::string& p) { return files.count(p) > 0; },
+                            [&r](const std::string& p) { return p != r.current || r.writable; }});
         EXPECT_EQ(f.work, r.expected.work) << r.what;
         EXPECT_EQ(f.data, r.expected.data) << r.what;
         EXPECT_EQ(f.pictures, r.expected.pictures) << r.what;

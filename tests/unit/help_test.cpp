@@ -93,6 +93,7 @@ TEST_F(Help, ABrowserThatWillNotStartIsTold) {
     ASSERT_EQ(fake.messages.size(), 1u);
     EXPECT_EQ(fake.messages[0].rfind("解説 | ", 0), 0u);
     EXPECT_NE(fake.messages[0].find("ブラウザ"), std::string::npos);
+    EXPECT_NE(fake.messages[0].find(page()), std::string::npos); // where the player finds the page
     expect_game_untouched();
 }
 

@@ -218,8 +218,8 @@ TEST_F(SoundRoutines, WithoutTheLibraryWarnsOnceAndEverySoundIsZero) {
     write_all_four();
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     効果音_準備();
-    EXPECT_EQ(fake.messages,
-              std::vector<std::string>{"Tessora.dll | Direct Soundインターフェースが作成できません。"});
+    EXPECT_EQ(fake.messages, std::vector<std::string>{
+                                 "Tessora | サウンドデバイスを開けませんでした。音なしで対局できます。"});
     EXPECT_EQ(OTO_SONOTA, 0);
     EXPECT_EQ(OTO_KINSHI, 0);
     EXPECT_EQ(OTO_KOMA, 0);
@@ -255,7 +255,7 @@ TEST_F(SoundRoutines, AWaveFileTheLibraryRefusesIsWarnedByName) {
     初期化_サウンド(0);
     EXPECT_EQ(読込_効果音("禁止.wav", 3), 0);
     ASSERT_EQ(fake.messages.size(), 1u);
-    EXPECT_EQ(fake.messages[0].rfind("Tessora.dll | ", 0), 0u);
+    EXPECT_EQ(fake.messages[0].rfind("Tessora | ", 0), 0u);
     EXPECT_NE(fake.messages[0].find("禁止.wav"), std::string::npos);
 }
 

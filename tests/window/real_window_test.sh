@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The program in a real window under X with a window manager, started where no sound device opens:
-# the title window is painted while start-up waits, the main window's frame (title bar included)
-# is placed at the top left of the screen after the no-sound warning, and SIGTERM ends the program
-# in order.
+# the title window is painted while start-up waits, the no-sound warning comes after it, over the
+# main window, the main window's frame (title bar included) is placed at the top left of the screen,
+# and SIGTERM ends the program in order.
 set -uo pipefail
 program=$1
 # Leaks inside the system's libraries are not the program's (the same list as the other tests).
@@ -45,11 +45,6 @@ SDL_AUDIODRIVER=no-such-driver "$program" >"$work/program.log" 2>&1 &
 app=$!
 pids+=("$app")
 
-# The no-sound warning comes first; OK closes it.
-find_box() { box=$(xdotool search --onlyvisible --pid "$app" --name '^Tessora\.dll$' 2>/dev/null | head -n 1); [ -n "$box" ]; }
-wait_for 60 find_box || fail "no no-sound warning"
-xdotool windowactivate --sync "$box" key Return
-
 # The title window: painted (many colours) at least once while it is shown.
 find_title() {
   title=""
@@ -66,6 +61,21 @@ while xwininfo -id "$title" 2>/dev/null | grep -q IsViewable; do
   sleep 0.2
 done
 ((painted)) || fail "the title window was never painted"
+
+# Then the no-sound warning, a dialog of the shown main window; OK closes it.
+of_type() { xprop -id "$1" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q "$2"; }
+find_box() {
+  box=""
+  for w in $(xdotool search --onlyvisible --pid "$app" --name '^Tessora$' 2>/dev/null); do
+    of_type "$w" DIALOG && box=$w
+  done
+  [ -n "$box" ]
+}
+wait_for 60 find_box || fail "no no-sound warning"
+xwininfo -id "$title" 2>/dev/null | grep -q IsViewable && fail "the warning came while the title was shown"
+main_shown() { for w in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null); do of_type "$w" NORMAL && return 0; done; return 1; }
+main_shown || fail "the warning came before the main window"
+xdotool windowactivate --sync "$box" key Return
 
 # The main window: its frame at the top left, so the title bar is on the screen.
 find_main() {
