@@ -196,7 +196,7 @@ Form1::Form1() {
         if (!waiting_) Timer1_Timer();
     });
     setFocusPolicy(Qt::StrongFocus);
-    new QuitSignals([this] { return between_handlers(); }, [] { OWARI_Click(); }, this);
+    new QuitSignals([this] { return between_handlers(); }, [] { 終了_シグナル(); }, this);
 }
 
 Form1::~Form1() = default;

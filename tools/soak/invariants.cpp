@@ -1,5 +1,6 @@
 #include "tools/soak/invariants.h"
 
+#include "core/handicap.h"
 #include "core/state.h"
 #include "control/owner.h"
 
@@ -8,15 +9,10 @@
 
 namespace {
 
-// Per hand kind 1..7 (pawn, lance, knight, silver, gold, bishop, rook) and the king (8): the pieces of
-// a full set, and the names used in reports.
-constexpr int kFullSet[9] = {0, 18, 4, 4, 4, 4, 2, 2, 2};
+// Per hand kind 1..7 (pawn, lance, knight, silver, gold, bishop, rook) and the king (8): the names
+// used in reports.
 constexpr const char* kName[9] = {"", "HU", "KYOU", "KEI", "GIN", "KIN", "KAKU", "SYA", "OU"};
 constexpr int kKing = 8;
-
-// The kinds the handicap scale takes off, in the order its steps take them: level L (either sign)
-// lacks the first |L| of these. The scale is symmetric, so a reversal that negates the level agrees.
-constexpr int kHandicapOrder[10] = {6, 7, 2, 2, 3, 3, 4, 4, 5, 5};
 
 // Hand kind 1..7 of a code, 8 for a king, 0 for anything that is no piece a game can hold (the gold
 // codes ±111 exist as constants, but no rule makes them).
@@ -65,11 +61,10 @@ Violation check_invariants() {
         count[k] += SITA_MOCHI[k] + UE_MOCHI[k];
     }
 
+    if (std::abs(HANDE_LEVEL) > 10)
+        return broken("handicap level", "HANDE_LEVEL = " + std::to_string(HANDE_LEVEL));
     int expected[9];
-    for (int k = 1; k <= 8; ++k) expected[k] = kFullSet[k];
-    const int steps = std::abs(HANDE_LEVEL);
-    if (steps > 10) return broken("handicap level", "HANDE_LEVEL = " + std::to_string(HANDE_LEVEL));
-    for (int i = 0; i < steps; ++i) --expected[kHandicapOrder[i]];
+    for (int k = 1; k <= 8; ++k) expected[k] = ハンデ_駒数(HANDE_LEVEL, k);
 
     for (int k = 1; k <= 7; ++k) {
         if (count[k] != expected[k]) {

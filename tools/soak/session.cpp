@@ -24,7 +24,7 @@ Session::Session() : dir_(std::make_unique<TempDir>()) {
 }
 
 Session::~Session() {
-    if (!runner_->ended()) 終了処理();
+    if (!runner_->ended()) 終了処理(true);
     set_platform(nullptr);
 }
 
