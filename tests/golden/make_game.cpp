@@ -11,6 +11,7 @@
 #include "core/state.h"
 #include "platform/platform.h"
 #include "qt/script_platform.h"
+#include "control/owner.h"
 
 #include <QGuiApplication>
 #include <cstdio>
