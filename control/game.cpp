@@ -84,6 +84,7 @@ void 初期配置(Koma (&ban)[12][12]) {
 }
 
 void Form_Load() {
+    com_中止解除();
     効果音_準備();
     KIDOU_DIR = data_folder(); // the current folder, unless the game was installed and started elsewhere
     KIFU_MODE = OFF;

@@ -9,4 +9,6 @@ int com_探索_LEVEL4();
 extern std::uint64_t LEVEL4_節点数; // LEVEL4's node budget a move (tests lower it to save time)
 // The program is ending: a running LEVEL4 search gives up at once and com_ban makes no move.
 void com_中止();
+// A program starting (Form_Load) searches again.
+void com_中止解除();
 int com_中止済み();
