@@ -291,16 +291,16 @@ std::string 調査_棋譜局面(const KifuKyokumen& k, int hande_level, bool las
         for (int y = 1; y <= 11; ++y) {
             const Koma c = k.ban[x][y];
             if (c == KARA) continue;
-            const std::string column = std::to_string(((x - 1) * 11 + y - 1) * 4 + 1) + "桁目";
+            const auto column = [&] { return std::to_string(((x - 1) * 11 + y - 1) * 4 + 1) + "桁目"; };
             if (c == SITA_OU || c == UE_OU) {
-                if (is_ring(x, y)) return column + "の王が回転盤に乗っています";
+                if (is_ring(x, y)) return column() + "の王が回転盤に乗っています";
                 if (++kings[c == UE_OU] > 1)
                     return std::string(c == UE_OU ? "上側" : "下側") + "の王が2枚あります";
                 continue;
             }
             // The gold codes ±111 exist as constants, but no rule makes them.
             const int kind = c == SITA_KIN_NARI || c == UE_KIN_NARI ? 0 : hand_kind(c);
-            if (kind == 0) return column + "に駒ではない値 " + std::to_string(c) + " があります";
+            if (kind == 0) return column() + "に駒ではない値 " + std::to_string(c) + " があります";
             ++pieces[kind];
         }
     // Every piece of the game is somewhere: on the board, on the ring or in a hand.

@@ -2,8 +2,11 @@
 
 #include "core/handicap.h"
 #include "core/state.h"
+#include "kifu/kifu_file.h"
+#include "kifu/record.h"
 #include "control/owner.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 
@@ -81,6 +84,15 @@ Violation check_invariants() {
         s << "kings: " << kings_lower << " lower, " << kings_upper << " upper (TEBAN=" << TEBAN
           << " SYOUSYA=" << SYOUSYA << " KIFU_MODE=" << KIFU_MODE << " SAIKAI_MACHI=" << SAIKAI_MACHI << ")";
         return broken("one king per side", s.str());
+    }
+    // Every position of the record is one of a whole game at the record's handicap level, as the
+    // reader requires of a file: what a kept game is written from reads back.
+    for (int n = 1; n <= std::min(KIFU_TESUU, KIFU_MAX); ++n) {
+        const std::string what =
+            調査_棋譜局面(取得_棋譜局面(TAIKYOKU.kifu, n), KIFU_HANDE_LEVEL, n == KIFU_TESUU);
+        if (!what.empty())
+            return broken("whole record entry", "record entry " + std::to_string(n) + " of " +
+                                                    std::to_string(KIFU_TESUU) + ": " + what);
     }
     return {};
 }
