@@ -98,7 +98,7 @@ wait_for 30 bash -c "! kill -0 $app 2>/dev/null" || fail "SIGTERM did not end th
 wait "$app"
 status=$?
 ((status == 0)) || { cat "$work/program.log"; fail "exit status $status after SIGTERM"; }
-echo "ok: $(cat "$work/geometry")"
+echo "ok: $(cat "$work/geometry") (at ${SECONDS} s)"
 
 # --- A game in a fresh folder of its own, with the dummy sound driver (no warning box).
 menu_bar_height=19 # the window's client area is the canvas (665 pixels high) under the menu bar
@@ -123,7 +123,14 @@ taikyoku() {
   xdotool key --delay 60 "$@"
   sleep 0.3
 }
-find_box_named() { box=$(xdotool search --onlyvisible --pid "$app" --name "$1" 2>/dev/null | head -n 1); [ -n "$box" ]; }
+# A message box of the program with that title (a regular expression).
+find_box_named() {
+  box=""
+  for w in $(xdotool search --onlyvisible --pid "$app" --name "$1" 2>/dev/null); do
+    xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q DIALOG && box=$w
+  done
+  [ -n "$box" ]
+}
 # LEVEL4, 先手 (answering MANの番です), then the human's first move: the computer thinks.
 level4_first_move() {
   taikyoku Down Down Down Right Down Down Down Return
@@ -142,11 +149,12 @@ thinking_place() { xwd -id "$main" 2>/dev/null | xwdtopnm 2>/dev/null | pnmcut -
 # The time from now until the program has ended, in milliseconds, and its exit status.
 ended_after() {
   local t0=$(date +%s%N) watchdog
-  (sleep 30 && kill -KILL "$app") 2>/dev/null &
+  (sleep 30 && kill -KILL "$app") >/dev/null 2>&1 &
   watchdog=$!
   wait "$app"
   status=$?
   elapsed=$((($(date +%s%N) - t0) / 1000000))
+  pkill -P "$watchdog" sleep 2>/dev/null
   kill "$watchdog" 2>/dev/null
   ((status != 137)) || fail "$1: the program did not end"
   ((status == 0)) || { cat "$game/program.log"; fail "$1: exit status $status"; }
@@ -161,7 +169,7 @@ wait_for 10 find_box_named '^開始$' || fail "box: no message box"
 shot "$box" box
 kill -TERM "$app"
 ended_after "SIGTERM with a box open"
-echo "ok: SIGTERM with a message box open ended the program in ${elapsed} ms"
+echo "ok: SIGTERM with a message box open ended the program in ${elapsed} ms (at ${SECONDS} s)"
 
 # A quit request while LEVEL4 thinks stops the search: the game is kept with the human's move.
 for how in SIGTERM "SIGTERM twice" close; do
@@ -176,7 +184,7 @@ for how in SIGTERM "SIGTERM twice" close; do
   esac
   ended_after "$how while LEVEL4 thinks"
   [ "$(record_lines)" = 1 ] || fail "$how while LEVEL4 thinks: kept record lines $(record_lines), not 1"
-  echo "ok: $how while LEVEL4 thinks ended the program in ${elapsed} ms, the game kept"
+  echo "ok: $how while LEVEL4 thinks ended the program in ${elapsed} ms, the game kept (at ${SECONDS} s)"
 done
 
 # Clicks while the computer thinks are dropped: after its reply the human is still to move, with the
@@ -197,4 +205,4 @@ ended_after "dropped input"
 [ "$(record_lines)" = 2 ] || fail "clicks while the computer thought played a move: $(record_lines) record lines"
 last=$(tail -n 1 "$kept")
 [ "${last:$(((2 - 1) * 44 + (8 - 1) * 4)):4}" = " -10" ] || fail "the pawn clicked at while the computer thought moved"
-echo "ok: clicks while LEVEL4 thought were dropped"
+echo "ok: clicks while LEVEL4 thought were dropped (at ${SECONDS} s)"
