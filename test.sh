@@ -14,6 +14,11 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=
   -DTESSORA_TESTS=OFF
 cmake --build build-fuzz --target fuzz_kifu -j"$jobs"
 mkdir -p build-fuzz/corpus
+# Records the program wrote itself start the corpus, so that the fuzzer reaches files the reader takes.
+rm -rf build-fuzz/seed && mkdir -p build-fuzz/seed
+(cd build-fuzz/seed && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 \
+  ../../build-test/tessora-script ../../tests/golden/record-computer-game.script >/dev/null 2>&1) || true
+cp build-fuzz/seed/*.棋譜 build-fuzz/corpus/ 2>/dev/null || true
 ./build-fuzz/fuzz_kifu -max_total_time=20 -max_len=4096 -print_final_stats=1 build-fuzz/corpus 2>&1 | tail -n 15
 
 cd build-test

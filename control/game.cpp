@@ -15,7 +15,9 @@
 #include "display/levels.h"
 #include "display/texts.h"
 #include "kifu/autosave.h"
+#include "kifu/kifu_file.h"
 #include "kifu/record.h"
+#include "platform/files.h"
 #include "platform/folders.h"
 #include "platform/platform.h"
 #include "settings/settings.h"
@@ -25,6 +27,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -124,6 +127,7 @@ void 初期配置(Koma (&ban)[12][12]) {
 }
 
 void Form_Load() {
+    com_中止解除();
     // The title picture first, as soon as there is a window system: the sounds are loaded while it
     // shows, and it stays its two seconds from when it appeared.
     platform().windows().show_title(true);
@@ -173,9 +177,20 @@ void 初期設定() {
     画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
 }
 
-void 終了処理() {
+bool 保存_前回の対局(bool tell) {
+    const int err = 書込_前回の対局(TAIKYOKU.kifu, TAIKYOKU.shinkou, TAIKYOKU.pos);
+    if (err == 0) return true;
+    const std::string path = 取得_前回の対局パス();
+    std::fprintf(stderr, "tessora: %s: %s\n", path.c_str(), file_error_text(err).c_str());
+    if (tell)
+        platform().dialogs().message("対局を書き込めませんでした\n" + path + "\n" + 取得_失敗理由(err, true),
+                                     "前回の対局");
+    return false;
+}
+
+void 終了処理(bool tell) {
     com_中止();
-    書込_前回の対局(TAIKYOKU.kifu, TAIKYOKU.shinkou, TAIKYOKU.pos);
+    保存_前回の対局(tell);
     効果音_解放();
 }
 
@@ -187,6 +202,7 @@ void MATCH_MAN_Click() {}
 
 void START_Click() {
     const bool reset = SYOUSYA != 0;
+    if (reset || TESUU == 0 || TEBAN == 0) 保存_前回の対局(true); // a new game is played over the record
     if (reset) 初期設定();
     if (reset) platform().canvas().refresh();
     描画_棋譜読込み部分消去(TAIKYOKU.pos, TAIKYOKU.settei);
@@ -213,6 +229,7 @@ namespace {
 // starts with the chosen side; one in progress goes on with whoever is to move, and 先手 then gives the
 // human the first side.
 void 対局開始(int side) {
+    if (SYOUSYA != 0 || TESUU == 0 || TEBAN == 0) 保存_前回の対局(true); // a new game replaces the record
     if (SYOUSYA != 0) 初期設定();
     描画_棋譜読込み部分消去(TAIKYOKU.pos, TAIKYOKU.settei);
     描画_レベル(TAIKYOKU.settei, COM_LEVEL);
@@ -249,7 +266,12 @@ void GOTE_Click() {
 }
 
 void OWARI_Click() {
-    終了処理();
+    終了処理(true);
+    platform().windows().end_program();
+}
+
+void 終了_シグナル() {
+    終了処理(false);
     platform().windows().end_program();
 }
 
@@ -258,7 +280,7 @@ void Form_KeyPress(int key) {
 }
 
 void Form_Unload() {
-    終了処理();
+    終了処理(true);
 }
 
 void Form_MouseDown(int button, int, double X, double Y) {

@@ -60,8 +60,12 @@ int com_中止済み() {
     return g_中止 ? ON : OFF;
 }
 
-int com_探索_LEVEL4() {
+void com_中止解除() {
     g_中止 = false;
+}
+
+int com_探索_LEVEL4() {
+    // A search asked for once the program is ending (a box answered by the quit) gives up at once.
     探索_準備();
     engine::Position p = engine::from_program(KYOKUMEN);
     engine::set_side(p, engine::UPPER);

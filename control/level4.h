@@ -12,4 +12,6 @@ extern std::uint64_t LEVEL4_節点数; // LEVEL4's node budget a move (tests low
 void level4_forget();
 // The program is ending: a running LEVEL4 search gives up at once and com_ban makes no move.
 void com_中止();
+// A program starting (Form_Load) searches again.
+void com_中止解除();
 int com_中止済み();

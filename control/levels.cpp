@@ -2,6 +2,7 @@
 #include "control/levels.h"
 
 #include "control/game.h"
+#include "core/handicap.h"
 #include "core/state.h"
 #include "display/draw.h"
 #include "display/levels.h"
@@ -14,45 +15,9 @@
 
 namespace {
 
-// One step of the handicap scale: the square it changes and the piece that stands there in the even
-// position. Rows -9..0 put a lower piece back when the level is reached from below; rows 1..10 take an
-// upper piece off.
-struct ハンデ段 {
-    int x, y;
-    Koma koma;
-};
-
-constexpr ハンデ段 HANDE_HYOU[21] = {
-    {0, 0, KARA},        // -10: the lowest level, no row of its own
-    {7, 10, SITA_KIN},   // -9
-    {5, 10, SITA_KIN},   // -8
-    {8, 10, SITA_GIN},   // -7
-    {4, 10, SITA_GIN},   // -6
-    {9, 10, SITA_KEI},   // -5
-    {3, 10, SITA_KEI},   // -4
-    {10, 10, SITA_KYOU}, // -3
-    {2, 10, SITA_KYOU},  // -2
-    {9, 9, SITA_SYA},    // -1
-    {3, 9, SITA_KAKU},   // 0: the even position
-    {9, 3, UE_KAKU},     // 1
-    {3, 3, UE_SYA},      // 2
-    {10, 2, UE_KYOU},    // 3
-    {2, 2, UE_KYOU},     // 4
-    {9, 2, UE_KEI},      // 5
-    {3, 2, UE_KEI},      // 6
-    {8, 2, UE_GIN},      // 7
-    {4, 2, UE_GIN},      // 8
-    {7, 2, UE_KIN},      // 9
-    {5, 2, UE_KIN},      // 10: the computer keeps king and pawns only
-};
-
-const ハンデ段& 段(int level) {
-    return HANDE_HYOU[level + 10];
-}
-
 // The row of level L reached from below (up = true) or left downwards (up = false).
 void ハンデ_盤変更(int level, bool up) {
-    const ハンデ段& r = 段(level);
+    const ハンデ段& r = ハンデ_段(level);
     const bool put = (level <= 0) == up;
     BAN[r.x][r.y] = put ? r.koma : KARA;
     描画_絵(BAN[r.x][r.y], r.x, r.y);
@@ -67,8 +32,7 @@ void レベル_背景() {
 bool 調査_ハンデ局面() {
     Koma ban[12][12] = {};
     初期配置(ban);
-    for (int l = HANDE_LEVEL + 1; l <= 0; ++l) ban[段(l).x][段(l).y] = KARA;
-    for (int l = 1; l <= HANDE_LEVEL; ++l) ban[段(l).x][段(l).y] = KARA;
+    ハンデ_初期配置(ban, HANDE_LEVEL);
     for (int x = 1; x <= 11; ++x)
         for (int y = 1; y <= 11; ++y)
             if (BAN[x][y] != ban[x][y]) return false;
@@ -99,6 +63,7 @@ bool ハンデ_可能() {
 void ハンデ_一段(bool up) {
     platform().file_controls().close();
     if (!ハンデ_可能()) return;
+    保存_前回の対局(true); // the record of a game left at its start is discarded
     KIFU_TESUU = 0;
     if (up ? HANDE_LEVEL < 10 : HANDE_LEVEL > -10) {
         const int old = HANDE_LEVEL;

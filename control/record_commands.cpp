@@ -7,8 +7,7 @@
 #include "control/flow.h"
 #include "control/game.h"
 #include "control/levels.h"
-#include "com/com.h"
-#include "com/mate.h"
+#include "core/handicap.h"
 #include "core/moves.h"
 #include "core/state.h"
 #include "display/draw.h"
@@ -120,6 +119,7 @@ void File1_Click(const std::string& name) {
         return;
     }
 
+    保存_前回の対局(true); // the game on screen is left for the file's
     初期設定();
     KIFU_MODE = ON;
 
@@ -138,6 +138,10 @@ void File1_Click(const std::string& name) {
 
     // Entry 0 is the start position just set up: the first 進 and the last 戻 compare with it.
     手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, 0, 0, 0, 0, KARA, KARA, 0, 0, 0, 0);
+    // A kept game played at a handicap started without the pieces its level takes off; stepping through
+    // it shows that level, which also keeps it from being written.
+    ハンデ_初期配置(TAIKYOKU.kifu.entries[0].ban, f.hande_level);
+    KIFU_HANDE_LEVEL = f.hande_level;
     for (std::size_t i = 0; i < f.entries.size(); ++i)
         設定_棋譜局面(TAIKYOKU.kifu, static_cast<int>(i) + 1, f.entries[i]);
     if (!f.entries.empty()) KIFU_GYOU = from_sjis(f.lines[KIFU_MIDASHI_GYOU + f.entries.size() - 1]);
@@ -205,6 +209,7 @@ void REVERSE_Click() {
         platform().dialogs().message("棋譜ﾓｰﾄﾞではできません", "反転");
         return;
     }
+    保存_前回の対局(true); // the record is discarded below
     HANTEN = ON;
     SENTAKU = 0;
 

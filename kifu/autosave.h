@@ -1,4 +1,4 @@
-// The game in progress is kept when the program ends, to be read again with 棋譜 → 読込.
+// The game in progress is kept when it is left, to be read again with 棋譜 → 読込.
 #pragma once
 
 #include "core/state.h"
@@ -6,14 +6,23 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The first header line of the kept game, and its second one in a game against the computer (the
-// computer's name, as the upper player); a file beginning so is played on when it is read.
+// computer's name, as the upper player); a file beginning so is played on when it is read. A game
+// played at a handicap has the name of its level after the lower player's name on the third line,
+// behind a blank ("MAN ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級"): a name line may hold any text, so any reader takes it.
 inline constexpr std::string_view 前回の対局_題名 = "前回の対局";
 inline constexpr std::string_view 前回の対局_COM = "COM";
 
 // Where the game is kept: the folder of the settings file.
 std::string 取得_前回の対局パス();
-// Writes the record to that file when it holds a move played in this game (the mode and the sides
-// name the players); a failure is reported on stderr and never stops the program from ending.
-void 書込_前回の対局(const Kiroku& r, const Shinkou& g, const Kyokumen& k);
+// A record holding a move played in this game, which no file keeps yet.
+bool 調査_前回の対局あり(const Kiroku& r);
+// Writes such a record to that file (the mode and the sides name the players, the record's handicap
+// level follows the lower player's name) and marks it kept; returns 0, or the errno of the failed
+// step. Nothing is written for any other record.
+int 書込_前回の対局(Kiroku& r, const Shinkou& g, const Kyokumen& k);
+// The handicap level of a file's game, from its header lines as read (Shift_JIS): that of a kept game,
+// 0 for any other file.
+int 取得_前回の対局ハンデ(const std::vector<std::string>& lines);

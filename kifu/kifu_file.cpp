@@ -2,6 +2,7 @@
 
 #include "kifu/kifu_file.h"
 
+#include "core/handicap.h"
 #include "core/state.h"
 #include "kifu/autosave.h"
 #include "kifu/record.h"
@@ -24,9 +25,11 @@
 namespace {
 
 constexpr int kPawnsInGame = 18; // board, ring and both hands together
-// The bytes of a line kept: a record line has 518 to 520, and a header line longer than that could not
-// be shown.
-constexpr std::size_t kKeptLineBytes = 520;
+// A record line has 518 columns, one more for each pawn count in hand of two digits. A header line
+// longer than that could not be shown; one byte more is kept to tell a record line that runs on.
+constexpr std::size_t kRecordMin = 518, kRecordMax = 520;
+constexpr std::size_t kShownLineBytes = kRecordMax;
+constexpr std::size_t kKeptLineBytes = kRecordMax + 1;
 // A clock field has five columns.
 constexpr long kClockMin = -9999, kClockMax = 99999;
 
@@ -125,7 +128,7 @@ std::string 取得_失敗理由(int e, bool writing) {
     case ENODEV:
         return "ﾃﾞﾊﾞｲｽが準備できていません";
     default:
-        return std::strerror(e);
+        return file_error_text(e);
     }
 }
 
@@ -269,9 +272,7 @@ int 書込_棋譜ファイル(const Kiroku& r, const std::string& path, const st
     return write_file_replacing(path, bytes);
 }
 
-std::string 調査_棋譜局面(const KifuKyokumen& k) {
-    // Pieces of each hand kind that one game holds, and their names.
-    static constexpr int IN_GAME[8] = {0, 18, 4, 4, 4, 4, 2, 2};
+std::string 調査_棋譜局面(const KifuKyokumen& k, int hande_level, bool last) {
     static const char* const NAMES[8] = {"", "歩", "香", "桂", "銀", "金", "角", "飛"};
     int pieces[8] = {};
     int kings[2] = {}; // lower, upper
@@ -279,48 +280,75 @@ std::string 調査_棋譜局面(const KifuKyokumen& k) {
         for (int y = 1; y <= 11; ++y) {
             const Koma c = k.ban[x][y];
             if (c == KARA) continue;
-            const std::string column = std::to_string(((x - 1) * 11 + y - 1) * 4 + 1) + "桁目";
+            const auto column = [&] { return std::to_string(((x - 1) * 11 + y - 1) * 4 + 1) + "桁目"; };
             if (c == SITA_OU || c == UE_OU) {
-                if (is_ring(x, y)) return column + "の王が回転盤に乗っています";
+                if (is_ring(x, y)) return column() + "の王が回転盤に乗っています";
                 if (++kings[c == UE_OU] > 1)
                     return std::string(c == UE_OU ? "上側" : "下側") + "の王が2枚あります";
                 continue;
             }
             // The gold codes ±111 exist as constants, but no rule makes them.
             const int kind = c == SITA_KIN_NARI || c == UE_KIN_NARI ? 0 : hand_kind(c);
-            if (kind == 0) return column + "に駒ではない値 " + std::to_string(c) + " があります";
+            if (kind == 0) return column() + "に駒ではない値 " + std::to_string(c) + " があります";
             ++pieces[kind];
         }
+    // Every piece of the game is somewhere: on the board, on the ring or in a hand.
     for (int i = 1; i <= 7; ++i) {
         const int n = pieces[i] + k.sita_mochi[i] + k.ue_mochi[i];
-        if (n > IN_GAME[i])
+        const int expected = ハンデ_駒数(hande_level, i);
+        if (n != expected)
             return std::string(NAMES[i]) + "が合わせて" + std::to_string(n) + "枚あります（" +
-                   std::to_string(IN_GAME[i]) + "枚まで）";
+                   (hande_level != 0 ? 取得_ハンデ名(hande_level) + "では" : std::string()) +
+                   std::to_string(expected) + "枚のはずです）";
     }
+    // Only the last position may lack the king the last move took.
+    const bool both_needed = !last || kings[0] + kings[1] == 0;
+    if (kings[0] == 0 && both_needed) return "下側の王がありません";
+    if (kings[1] == 0 && both_needed) return "上側の王がありません";
     return {};
 }
 
-KifuFileYomi 読込_棋譜ファイル(const std::string& path) {
+KifuFileYomi 調査_棋譜ファイル行(std::vector<std::string> lines, bool more) {
     KifuFileYomi r;
-    const FileLines f = read_file_lines(path);
-    if (f.error != 0) {
-        r.fault = 取得_失敗理由(f.error, false);
-    } else if (f.too_long != 0) {
-        r.fault = std::to_string(f.too_long) + "行目が長すぎます";
-    }
+    r.hande_level = 取得_前回の対局ハンデ(lines);
     std::vector<std::string> records;
-    if (f.lines.size() > KIFU_MIDASHI_GYOU)
-        records.assign(f.lines.begin() + KIFU_MIDASHI_GYOU, f.lines.end());
+    if (lines.size() > KIFU_MIDASHI_GYOU) records.assign(lines.begin() + KIFU_MIDASHI_GYOU, lines.end());
     if (records.size() > KIFU_MAX) records.resize(KIFU_MAX);
-    // Blank lines at the end are no records.
+    // Blank lines at the end are no records; one before a record line is a fault of the file.
     while (!records.empty() && std::all_of(records.back().begin(), records.back().end(), blank))
         records.pop_back();
-    r.entries = 変換_棋譜行群から局面(records);
+    for (std::size_t i = 0; r.fault.empty() && i < records.size(); ++i) {
+        const std::string& l = records[i];
+        const std::string at = std::to_string(KIFU_MIDASHI_GYOU + i + 1) + "行目：";
+        if (std::all_of(l.begin(), l.end(), blank))
+            r.fault = at + "空の行です";
+        else if (l.size() < kRecordMin)
+            r.fault = at + "記録の行が" + std::to_string(l.size()) + "桁で切れています（" +
+                      std::to_string(kRecordMin) + "桁のはずです）";
+        else if (l.size() > kRecordMax)
+            r.fault = at + "記録の行が長すぎます";
+    }
+    if (r.fault.empty()) r.entries = 変換_棋譜行群から局面(records);
     for (std::size_t i = 0; r.fault.empty() && i < r.entries.size(); ++i) {
-        const std::string what = 調査_棋譜局面(r.entries[i]);
+        const std::string what = 調査_棋譜局面(r.entries[i], r.hande_level, i + 1 == r.entries.size());
         if (!what.empty()) r.fault = std::to_string(KIFU_MIDASHI_GYOU + i + 1) + "行目：" + what;
     }
-    r.lines = f.lines;
-    r.more = f.more;
+    if (!r.fault.empty()) r.entries.clear();
+    // A header line is kept as far as it could be shown.
+    for (std::string& l : lines)
+        if (l.size() > kShownLineBytes) l.resize(kShownLineBytes);
+    r.lines = std::move(lines);
+    r.more = more;
     return r;
+}
+
+KifuFileYomi 読込_棋譜ファイル(const std::string& path) {
+    const FileLines f = read_file_lines(path);
+    if (f.error != 0 || f.too_long != 0) {
+        KifuFileYomi r;
+        r.fault =
+            f.error != 0 ? 取得_失敗理由(f.error, false) : std::to_string(f.too_long) + "行目が長すぎます";
+        return r;
+    }
+    return 調査_棋譜ファイル行(f.lines, f.more);
 }

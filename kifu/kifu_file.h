@@ -25,10 +25,12 @@ KifuKyokumen 変換_棋譜行から局面(const std::string& line, int sita_hu_k
 // Reads the record lines of a file, finding which pawn counts of a 519- or 520-character line have
 // two digits.
 std::vector<KifuKyokumen> 変換_棋譜行群から局面(const std::vector<std::string>& lines);
-// What makes an entry impossible in any game (a code that is no piece, a king on the ring, two kings of one
-// side, more pieces of a kind than a game holds), or the empty text for a possible one.
-std::string 調査_棋譜局面(const KifuKyokumen& k);
-// The lines of a file's bytes, each cut to 520 bytes; CR LF, LF and CR all end a line. A line of more
+// What makes an entry impossible in a game at the handicap level (a code that is no piece, a king on
+// the ring, two kings of one side, a kind of piece not there as often as a full set less what the level
+// takes off, a king missing but in the last entry, where the last move may have taken it), or the empty
+// text for a possible one.
+std::string 調査_棋譜局面(const KifuKyokumen& k, int hande_level, bool last);
+// The lines of a file's bytes, each cut to 521 bytes; CR LF, LF and CR all end a line. A line of more
 // than 64 KiB ends the reading.
 std::vector<std::string> 変換_棋譜ファイル行(const std::string& bytes);
 // Writes the three header lines and record lines 1 .. KIFU_TESUU to path, replacing a file of that name.
@@ -40,9 +42,15 @@ struct KifuFileYomi {
     std::vector<std::string> lines;    // the header lines and at most KIFU_MAX record lines, as read
     std::vector<KifuKyokumen> entries; // the record's entries, blank lines at the end left out
     bool more = false;                 // record lines beyond KIFU_MAX followed
-    std::string fault;                 // why the file cannot be used, or the empty text
+    std::string fault;                 // why the file cannot be used (no entries then), or the empty text
+    int hande_level = 0;               // the handicap level of a kept game
 };
+// A file is read only when every record line has the record's width, no blank line stands between
+// them, and every entry is a position of a game at the file's handicap level; the fault names the
+// first line that is not.
 KifuFileYomi 読込_棋譜ファイル(const std::string& path);
+// The same for the lines of a file (as 変換_棋譜ファイル行 gives them); `more` as the file had them.
+KifuFileYomi 調査_棋譜ファイル行(std::vector<std::string> lines, bool more = false);
 // Stores an entry as record index n.
 void 設定_棋譜局面(Kiroku& r, int n, const KifuKyokumen& k);
 // The words said when a kifu file cannot be read or written, for an errno.

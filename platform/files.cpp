@@ -6,6 +6,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <random>
+#include <cstring>
 #include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -214,4 +215,10 @@ int write_file_replacing(const std::string& path, const std::string& bytes) {
         if (d.get() >= 0) ::fsync(d.get()); // the rename itself reaches the disk
     }
     return err;
+}
+
+std::string file_error_text(int e) {
+    // Not an errno: the program refuses pipes, devices and sockets itself.
+    if (e == FILE_NOT_REGULAR) return "Not a regular file";
+    return std::strerror(e);
 }

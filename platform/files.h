@@ -9,6 +9,10 @@
 // The error of a path that names a pipe, a device or a socket instead of a regular file.
 constexpr int FILE_NOT_REGULAR = -1;
 
+// The system's words for an error these functions return (FILE_NOT_REGULAR included), as stderr
+// reports it.
+std::string file_error_text(int e);
+
 // Reads a regular file from its start, handing its bytes to `take` piece by piece until the end or until
 // `take` returns false. Never waits on a pipe or device: those are refused with FILE_NOT_REGULAR.
 // Returns 0 or the error (an errno value, EISDIR for a folder).

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <pwd.h>
 #include <unistd.h>
 #include <vector>
 
@@ -63,8 +64,11 @@ Folders choose_folders(const FolderFacts& f) {
                                      (same(f.current, f.program) && f.exists(join(f.program, "pictures"))));
     // A folder with the player's settings but none of the wave files still plays the installed ones.
     if (own) return {f.current, waves_here ? f.current : installed, installed, false};
-    // As the XDG rules say, a relative XDG path is ignored.
-    const std::string data_home = f.data_home.rfind('/', 0) == 0 ? f.data_home : join(f.home, ".local/share");
+    // As the XDG rules say, a relative XDG path is ignored. Without any home folder the player's files
+    // stay in the folder the game was started from: a relative per-user folder would move with it.
+    const auto absolute = [](const std::string& p) { return p.rfind('/', 0) == 0; };
+    if (!absolute(f.data_home) && !absolute(f.home)) return {f.current, installed, installed, false};
+    const std::string data_home = absolute(f.data_home) ? f.data_home : join(f.home, ".local/share");
     return {join(data_home, "tessora"), installed, installed, true};
 }
 
@@ -72,7 +76,7 @@ void use_folders_of_program(const std::string& program_dir) {
     FolderFacts facts{fs::current_path().string(),
                       program_dir,
                       env("XDG_DATA_HOME"),
-                      env("HOME"),
+                      home_folder(),
                       env("XDG_DATA_DIRS"),
                       [](const std::string& p) {
                           std::error_code ec;
@@ -83,6 +87,14 @@ void use_folders_of_program(const std::string& program_dir) {
     set_folders(chosen);
     std::error_code ec; // a folder that cannot be made shows when the settings cannot be written
     if (chosen.per_user) fs::create_directories(chosen.work, ec);
+}
+
+std::string home_folder() {
+    const std::string home = env("HOME");
+    if (home.rfind('/', 0) == 0) return home;
+    // HOME unset (a service, `env -i`): the account's own entry names it.
+    const passwd* pw = getpwuid(getuid());
+    return pw && pw->pw_dir ? pw->pw_dir : "";
 }
 
 void set_folders(const Folders& folders) {

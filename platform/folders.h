@@ -16,7 +16,7 @@ struct FolderFacts {
     std::string current;   // current folder at start-up
     std::string program;   // folder of the executable
     std::string data_home; // $XDG_DATA_HOME, empty when unset
-    std::string home;      // $HOME
+    std::string home;      // the home folder (home_folder())
     std::string data_dirs; // $XDG_DATA_DIRS, empty when unset
     std::function<bool(const std::string&)> exists;
     std::function<bool(const std::string&)> writable; // unset: every folder is
@@ -34,6 +34,8 @@ inline constexpr const char* kWaveFiles[] = {"その他.wav", "禁止.wav", "駒
 inline constexpr const char* kSettingsFile = "Tessora.ini";
 
 Folders choose_folders(const FolderFacts& facts);
+// $HOME when it is an absolute path, else the home folder the account database gives the user.
+std::string home_folder();
 
 // The choice for this process, with the per-user folder made.
 void use_folders_of_program(const std::string& program_dir);

@@ -3,6 +3,7 @@
 #include "control/clock.h"
 #include "control/commands.h"
 #include "control/game.h"
+#include "control/level4.h"
 #include "display/draw.h"
 #include "qt/file_panel.h"
 #include "qt/form2.h"
@@ -10,6 +11,7 @@
 #include "qt/quit_signals.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QCloseEvent>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -32,6 +34,7 @@
 #include <cstdio>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <utility>
 
 namespace {
@@ -61,7 +64,8 @@ class CanvasView : public QWidget {
     QSize sizeHint() const override { return wanted_; }
     void set_wanted(QSize size) { wanted_ = size; }
     const CanvasFit& fit() const { return fit_; }
-    std::function<void()> on_fit; // the controls follow the canvas
+    std::function<void()> on_fit;                           // the controls follow the canvas
+    std::function<void(int, int, double, double)> on_press; // a press on the canvas, in twips
 
     // The canvas has changed where its device rectangle shows.
     void canvas_changed() { update(canvas_rect().toAlignedRect()); }
@@ -96,7 +100,7 @@ class CanvasView : public QWidget {
         if (e->modifiers() & Qt::ShiftModifier) shift |= 1;
         if (e->modifiers() & Qt::ControlModifier) shift |= 2;
         if (e->modifiers() & Qt::AltModifier) shift |= 4;
-        Form_MouseDown(button, shift, at->x(), at->y());
+        if (on_press) on_press(button, shift, at->x(), at->y());
     }
 
   private:
@@ -185,6 +189,9 @@ Form1::Form1() {
     if (left.isValid() && left.width() >= view_->minimumWidth() && left.height() >= view_->minimumHeight())
         view_->set_wanted(left);
     view_->on_fit = [this] { fit_controls(); };
+    view_->on_press = [this](int button, int shift, double x, double y) {
+        handle([=] { Form_MouseDown(button, shift, x, y); });
+    };
     setCentralWidget(view_);
     build_menus();
     build_controls();
@@ -195,7 +202,8 @@ Form1::Form1() {
         if (!waiting_) Timer1_Timer();
     });
     setFocusPolicy(Qt::StrongFocus);
-    new QuitSignals([this] { return between_handlers(); }, [] { OWARI_Click(); }, this);
+    new QuitSignals([this] { request_quit(true); }, this);
+    qApp->installEventFilter(this);
 }
 
 Form1::~Form1() = default;
@@ -205,9 +213,9 @@ QAction* Form1::add_item(QMenu* menu, const QString& caption, const char* name, 
     a->setObjectName(name);
     a->setCheckable(checkable);
     // The check mark is the game's to set: undo Qt's own toggle before the handler runs.
-    connect(a, &QAction::triggered, this, [a, name, checkable](bool) {
+    connect(a, &QAction::triggered, this, [this, a, name, checkable](bool) {
         if (checkable) a->setChecked(!a->isChecked());
-        run(name);
+        handle([name] { run(name); });
     });
     return a;
 }
@@ -217,14 +225,15 @@ void Form1::build_menus() {
     auto menu = [&](const QString& caption, const char* name, const char* opened) {
         QMenu* m = bar->addMenu(caption);
         m->setObjectName(name);
-        if (opened) connect(m, &QMenu::aboutToShow, this, [opened] { run(opened); });
+        if (opened)
+            connect(m, &QMenu::aboutToShow, this, [this, opened] { handle([opened] { run(opened); }); });
         return m;
     };
 
     QMenu* taikyoku = menu("対局", "TAIKYOKU", "TAIKYOKU");
     QMenu* match_man = taikyoku->addMenu("対局(人間)");
     match_man->setObjectName("MATCH_MAN");
-    connect(match_man, &QMenu::aboutToShow, this, [] { run("MATCH_MAN"); });
+    connect(match_man, &QMenu::aboutToShow, this, [this] { handle([] { run("MATCH_MAN"); }); });
     add_item(match_man, "スタート", "START");
     QMenu* start2 = taikyoku->addMenu("対局(COM)");
     start2->setObjectName("START2");
@@ -245,7 +254,7 @@ void Form1::build_menus() {
     auto top_item = [&](const QString& caption, const char* name) {
         QAction* a = bar->addAction(caption);
         a->setObjectName(name);
-        connect(a, &QAction::triggered, this, [name] { run(name); });
+        connect(a, &QAction::triggered, this, [this, name] { handle([name] { run(name); }); });
     };
     top_item("戻", "REPLAY");
     top_item("進", "AFTER");
@@ -360,7 +369,7 @@ void Form1::build_controls() {
         b->setObjectName(name);
         place_in_twips(b, QRect(left, 120, 1095, 495));
         b->setFocusPolicy(Qt::NoFocus);
-        connect(b, &QPushButton::clicked, this, [name] { run(name); });
+        connect(b, &QPushButton::clicked, this, [this, name] { handle([name] { run(name); }); });
         b->setProperty("pic", static_cast<int>(pic));
         return b;
     };
@@ -421,17 +430,24 @@ int Form1::run_modal(QMessageBox& box) {
         return QMessageBox::Cancel; // neither OK nor Yes was pressed
     }
     const Modal modal(modal_);
-    return box.exec();
+    // A box inside a wait (none is) would still take the player's answer.
+    const bool dropping = std::exchange(dropping_, false);
+    const int answer = box.exec();
+    dropping_ = dropping;
+    return answer;
 }
 void Form1::message(const std::string& text, const std::string& title) {
+    if (quitting_) return; // the program is ending: nobody is there to read it
     QMessageBox box(QMessageBox::NoIcon, box_title(title), q(text), QMessageBox::Ok, this);
     run_modal(box);
 }
 bool Form1::ask(const std::string& text, const std::string& title) {
+    if (quitting_) return false;
     QMessageBox box(QMessageBox::NoIcon, box_title(title), q(text), QMessageBox::Yes | QMessageBox::No, this);
     return run_modal(box) == QMessageBox::Yes;
 }
 void Form1::warning(const std::string& text, const std::string& title) {
+    if (quitting_) return;
     // Before the window is on the screen a box of its own: the window is then placed as usual.
     QMessageBox box(QMessageBox::Warning, box_title(title), q(text), QMessageBox::Ok,
                     isVisible() ? this : nullptr);
@@ -459,20 +475,84 @@ double Form1::now() {
 }
 void Form1::wait(double seconds) {
     // The handler goes on only when the time is up, but the windows are painted and exposed meanwhile.
-    // Clicks, keys and menu commands wait in the queue until the handler has ended, and so do a close
-    // request and a quit signal. Short waits in a loop keep the window alive while work runs on
-    // another thread.
+    // Clicks, keys and menu commands that come meanwhile are dropped: the player answers what the
+    // board shows once the handler has ended. A close request or a quit signal ends the wait at once.
+    // Short waits in a loop keep the window alive while work runs on another thread.
+    if (quitting_) return;
     const Modal modal(modal_);
+    ++waits_;
     const bool outer = !waiting_;
     waiting_ = true;
+    const bool dropping = std::exchange(dropping_, true);
     const QDeadlineTimer deadline(static_cast<qint64>(std::max(0.0, seconds) * 1000 + 0.5), Qt::PreciseTimer);
-    while (!deadline.hasExpired()) {
+    constexpr qint64 kSliceMs = 20; // how soon a quit request is noticed
+    do {
         QEventLoop loop;
-        QTimer::singleShot(static_cast<int>(deadline.remainingTime()), Qt::PreciseTimer, &loop,
-                           &QEventLoop::quit);
-        loop.exec(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers);
-    }
+        QTimer::singleShot(static_cast<int>(std::min(deadline.remainingTime(), kSliceMs)), Qt::PreciseTimer,
+                           &loop, &QEventLoop::quit);
+        loop.exec();
+    } while (!deadline.hasExpired() && !quitting_);
+    dropping_ = dropping;
     if (outer) waiting_ = false;
+}
+
+void Form1::handle(const std::function<void()>& handler) {
+    if (quitting_) return;
+    const int waits = waits_;
+    handler();
+    if (waits_ == waits || quitting_) return;
+    // What came in after the handler's last wait, while it finished the move, goes the same way.
+    const bool dropping = std::exchange(dropping_, true);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    dropping_ = dropping;
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (dropping_ || quitting_) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Shortcut:
+        case QEvent::ShortcutOverride:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+            return true;
+        default:
+            break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::request_quit(bool by_signal) {
+    if (quitting_ || ending_) return;
+    quitting_ = true;
+    quit_by_signal_ = by_signal;
+    com_中止();
+    // An open box is answered as if dismissed; its handler then runs to its end without showing more.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible())
+            dialog->done(QDialog::Rejected);
+    finish_quit();
+}
+
+void Form1::finish_quit() {
+    if (!between_handlers()) {
+        QTimer::singleShot(5, this, &Form1::finish_quit);
+        return;
+    }
+    quitting_ = false; // a game that cannot be kept is told when the player closed the window
+    if (quit_by_signal_)
+        終了_シグナル();
+    else
+        OWARI_Click();
 }
 
 bool Form1::between_handlers() const {
@@ -561,6 +641,7 @@ void Form1::end_program() {
 }
 
 bool Form1::version_dialog() {
+    if (quitting_) return false;
     Form2 dialog(canvas_.picture(Pic::VERSION), this);
     const Modal modal(modal_);
     return dialog.exec() == Form2::HomePage;
@@ -604,6 +685,16 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    if (!ending_ && !between_handlers()) {
+        // The handler that runs (the computer thinking, a wait, a box) is cut short first.
+        event->ignore();
+        request_quit(false);
+        return;
+    }
+    if (quitting_) {
+        event->ignore(); // already ending as soon as the handler has unwound
+        return;
+    }
     if (!ending_) remember_size();
     if (!ending_) Form_Unload();
     ending_ = true;

@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <functional>
 #include <map>
 
 class QAction;
@@ -72,14 +73,23 @@ class Form1 : public QMainWindow,
 
     // No handler is running: nothing waits and no message box is open in the main event loop.
     bool between_handlers() const;
+    // The window is closed or a quit signal came (by_signal) while a handler may be running: the
+    // computer's search stops, open boxes close, waits return at once and no box is shown, input is
+    // dropped, and the program ends in order as soon as the handler has unwound.
+    void request_quit(bool by_signal);
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
   private:
+    // Runs a handler of the game. Input that arrived while it waited (the computer thinking, a piece
+    // blinking, the title shown) has been dropped; so is input still queued when it ends.
+    void handle(const std::function<void()>& handler);
+    void finish_quit();
     int run_modal(QMessageBox& box);
     void tell_missing_pictures();
     void place_normal_window();
@@ -102,8 +112,12 @@ class Form1 : public QMainWindow,
     FilePanel* panel_ = nullptr;
     std::map<MenuItem, QAction*> checks_;
     bool ending_ = false;
-    int modal_ = 0;        // message boxes and waits running inside a handler
-    bool waiting_ = false; // inside wait(): Timer1 does not tick
+    int modal_ = 0;         // message boxes and waits running inside a handler
+    bool waiting_ = false;  // inside wait(): Timer1 does not tick, input is dropped
+    bool dropping_ = false; // input is dropped
+    int waits_ = 0;         // waits begun, to tell whether a handler waited
+    bool quitting_ = false; // a quit asked for while a handler unwinds
+    bool quit_by_signal_ = false;
     bool place_on_show_ = false;
     bool unattended_ = false;
     bool pictures_loaded_ = false;

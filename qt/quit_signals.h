@@ -1,6 +1,7 @@
-// SIGINT and SIGTERM end the program the orderly way (the sound library shut down, the settings
-// written), through the event loop: the signal handler only writes a byte into a socket pair that the
-// loop watches. A second signal ends the program at once, as without this.
+// SIGINT and SIGTERM end the program the orderly way (the game kept, the sound library shut down, the
+// preferences written), through the event loop: the signal handler only writes a byte into a socket
+// pair that the loop watches, waits included. A second signal before the program has ended gives it
+// two seconds more to finish, then ends it; a third ends it at once.
 #pragma once
 
 #include <QObject>
@@ -11,17 +12,14 @@ class QSocketNotifier;
 class QuitSignals : public QObject {
     Q_OBJECT
   public:
-    // `ready` tells whether the program may end now (no handler is running); until it does, the
-    // request waits. `quit` ends the program.
-    QuitSignals(std::function<bool()> ready, std::function<void()> quit, QObject* parent);
+    // `requested` is called once, on the first signal, wherever the event loop is.
+    QuitSignals(std::function<void()> requested, QObject* parent);
     ~QuitSignals() override;
 
   private:
     void received();
-    void try_quit();
 
-    std::function<bool()> ready_;
-    std::function<void()> quit_;
+    std::function<void()> requested_;
     QSocketNotifier* notifier_ = nullptr;
-    bool pending_ = false;
+    bool seen_ = false;
 };

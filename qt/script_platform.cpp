@@ -256,6 +256,6 @@ bool ScriptPlatform::run(std::istream& script) {
     bool ok = true;
     std::string line;
     while (!ended_ && std::getline(script, line)) ok = command(line) && ok;
-    if (!ended_) 終了処理();
+    if (!ended_) 終了処理(true);
     return ok;
 }

@@ -11,6 +11,7 @@
 #include "core/state.h"
 #include "platform/platform.h"
 #include "qt/script_platform.h"
+#include "control/owner.h"
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -140,7 +141,7 @@ int main(int argc, char* argv[]) {
     run("pixels");
     // A click after the end of the game is answered without a move.
     if (SYOUSYA != 0) run("click L 6 6");
-    終了処理();
+    終了処理(true);
     set_platform(nullptr);
     std::cerr << "moves " << moves << " TESUU=" << TESUU << " SYOUSYA=" << SYOUSYA << "\n";
     return 0;

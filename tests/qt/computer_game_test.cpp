@@ -78,7 +78,7 @@ std::string play(const char* level, const char* side, int max_moves) {
             runner.command("dump");
         }
         out << "end SYOUSYA=" << SYOUSYA << " TESUU=" << TESUU << "\n";
-        終了処理();
+        終了処理(true);
         set_platform(nullptr);
         LEVEL4_節点数 = engine::DEFAULT_NODES;
     }

@@ -52,7 +52,7 @@ struct StartedGame {
         Form_Load();
     }
     ~StartedGame() {
-        終了処理();
+        終了処理(true);
         set_platform(nullptr);
     }
     TempDir dir;

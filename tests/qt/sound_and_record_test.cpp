@@ -336,6 +336,82 @@ TEST(Record, AKeptGameThatHadEndedStaysEnded) {
     EXPECT_NE(d[0].find("TEBAN=-1 TESUU=1 SYOUSYA=1"), std::string::npos) << d[0];
 }
 
+// A game with a move that is left for another (a new game, a file read over it, a reversal or a
+// handicap step that discards its record) is kept first; nothing later writes over it unasked.
+TEST(Record, EveryGameLeftIsKeptFirst) {
+    const std::string one_move = "menu START\nclick L 5 8\nclick L 5 7\n";
+    const struct {
+        const char* what;
+        std::string script;
+    } rows[] = {
+        {"a file read over it", one_move + "menu KIFU_READ\npick other.棋譜\n"},
+        {"a new game against the computer", one_move + "menu CANCEL\nmenu SENTE\n"},
+        {"a new game between two players", one_move + "menu CANCEL\nmenu START\n"},
+        {"a handicap step at its start", one_move + "menu CANCEL\nmenu LBEL_UP\n"},
+        {"a reversal", one_move + "menu REVERSE\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        TempDir dir;
+        run_script("menu START\nclick L 7 8\nclick L 7 7\nclick L 7 4\nclick L 7 5\nmenu KIFU_WRITE\n"
+                   "type Text1 other\nbutton Command1\n",
+                   dir);
+        dir.write("前回の対局.棋譜", "an older game\r\n");
+        const ScriptResult r = run_script(row.script, dir);
+        EXPECT_TRUE(r.starting("msg 前回の対局").empty());
+        const std::string kept = dir.read("前回の対局.棋譜");
+        EXPECT_EQ(std::count(kept.begin(), kept.end(), '\n'), 4); // three header lines and one move
+        EXPECT_EQ(kept.substr(kept.rfind("\r\n", kept.size() - 3) + 2 + ((5 - 1) * 11 + (7 - 1)) * 4, 4),
+                  " -10");
+    }
+}
+
+// A kept game played at a handicap reads back at its level: its positions lack the pieces the level
+// takes off, the level is shown, and 書込 refuses it as it refuses any handicap game. Without the
+// level, the same positions are no whole game and the file is refused.
+TEST(Record, AKeptHandicapGameStaysAHandicapGame) {
+    TempDir dir;
+    run_script("menu START\nmenu LBEL_UP\nmenu LBEL_UP\nmenu SENTE\nclick L 5 8\nclick L 5 7\nmenu OWARI\n",
+               dir);
+    const std::string kept = dir.read("前回の対局.棋譜");
+    const ScriptResult r = run_script(
+        "menu KIFU_READ\npick 前回の対局.棋譜\nmenu KIFU_WRITE\nmenu REPLAY\nmenu REPLAY\ndump\n", dir);
+    EXPECT_EQ(r.starting("msg"),
+              (std::vector<std::string>{"msg 棋譜 |  読み込みました",
+                                        "msg 棋譜書込 | ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"}));
+    const auto d = r.starting("dump");
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_NE(d[0].find("TESUU=0"), std::string::npos) << d[0];
+    for (const auto& [x, y] : {std::pair{9, 3}, std::pair{3, 3}}) // the upper bishop and rook are off
+        EXPECT_EQ(d[0].substr(5 + (x - 1) * 44 + (y - 1) * 4, 4), "   0") << x << "," << y;
+
+    // The lower player's name line without the level's name after it.
+    std::size_t third = kept.find("\r\n", kept.find("\r\n") + 2) + 2;
+    std::string even = kept;
+    even.replace(third, kept.find("\r\n", third) - third, "MAN");
+    dir.write("前回の対局.棋譜", even);
+    const ScriptResult refused = run_script("menu KIFU_READ\npick 前回の対局.棋譜\n", dir);
+    ASSERT_EQ(refused.starting("msg").size(), 1u);
+    EXPECT_NE(refused.starting("msg")[0].find("4行目：角が合わせて1枚あります（2枚のはずです）"),
+              std::string::npos)
+        << refused.starting("msg")[0];
+}
+
+// A game that cannot be kept is told before the program ends, naming the file and the reason.
+TEST(Record, AGameThatCannotBeKeptIsToldOnLeaving) {
+    for (const char* end : {"key 27\n", "menu OWARI\n", "close\n"}) {
+        SCOPED_TRACE(end);
+        TempDir dir;
+        std::filesystem::create_directory(dir.path() / "前回の対局.棋譜");
+        const ScriptResult r = run_script(std::string("menu START\nclick L 5 8\nclick L 5 7\n") + end, dir);
+        EXPECT_EQ(r.starting("msg 前回の対局"),
+                  std::vector<std::string>{"msg 前回の対局 | 対局を書き込めませんでした\\n" +
+                                           dir.path().string() +
+                                           "/前回の対局.棋譜\\n同じ名前のﾌｫﾙﾀﾞがあります"});
+        EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "前回の対局.棋譜"));
+    }
+}
+
 TEST(Record, TheFolderListChoosesWhereFilesGo) {
     TempDir dir;
     std::filesystem::create_directory(dir.path() / "games");

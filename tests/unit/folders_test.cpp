@@ -2,7 +2,10 @@
 #include "platform/folders.h"
 
 #include <gtest/gtest.h>
+#include <cstdlib>
+#include <pwd.h>
 #include <set>
+#include <unistd.h>
 
 namespace {
 
@@ -87,6 +90,7 @@ TEST(Folders, FromWhereTheProgramWasStarted) {
     };
     for (const Row& r : rows) {
         const std::set<std::string> files = r.files;
+        SCOPED_TRACE(r.what);
         const std::string program = r.current == "/b" ? "/b" : "/opt/t/bin";
         const Folders f =
             choose_folders({r.current, program, r.data_home, "/home/p", r.data_dirs,
@@ -96,6 +100,28 @@ TEST(Folders, FromWhereTheProgramWasStarted) {
         EXPECT_EQ(f.data, r.expected.data) << r.what;
         EXPECT_EQ(f.pictures, r.expected.pictures) << r.what;
         EXPECT_EQ(f.per_user, r.expected.per_user) << r.what;
+    }
+}
+
+// The per-user folder is never relative: without HOME the account's home folder is taken, and
+// without any home folder the files stay where the game was started.
+TEST(Folders, NoRelativePerUserFolder) {
+    const char* saved = std::getenv("HOME");
+    const std::string home = saved ? saved : "";
+    unsetenv("HOME");
+    const passwd* pw = getpwuid(getuid());
+    ASSERT_NE(pw, nullptr);
+    EXPECT_EQ(home_folder(), pw->pw_dir);
+    setenv("HOME", "relative", 1);
+    EXPECT_EQ(home_folder(), pw->pw_dir);
+    if (saved) setenv("HOME", home.c_str(), 1);
+
+    for (const std::string no_home : {"", "relative"}) {
+        const Folders f = choose_folders({"/g", "/opt/t/bin", "", no_home, "",
+                                          [](const std::string& p) { return kInstall.count(p) > 0; }});
+        EXPECT_EQ(f.work, "/g");
+        EXPECT_FALSE(f.per_user);
+        EXPECT_EQ(f.data, kInstalled);
     }
 }
 

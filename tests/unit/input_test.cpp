@@ -32,6 +32,7 @@ class Input : public ::testing::Test {
         START_Click();
         fp.forget();
     }
+    TempDir folder; // a game left for another is kept there
     FakePlatform fp;
 };
 

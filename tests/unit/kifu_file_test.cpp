@@ -310,12 +310,23 @@ TEST_F(KifuFile, HeaderLinesAreGameNameThenUpperPlayerThenLowerPlayer) {
 }
 
 TEST_F(KifuFile, HandMadeShiftJisFileWithCrLfReadsBack) {
-    // Two record lines spelled out here, field by field.
+    // Two record lines spelled out here, field by field: the start position less an upper pawn the
+    // lower player holds, then one where the upper king has stepped forward, a lower lance promoted
+    // onto the ring, both rooks are in the upper hand and the lower king was taken.
+    Koma start[12][12] = {};
+    初期配置(start);
     std::string rec1, rec2;
     for (int x = 1; x <= 11; ++x)
         for (int y = 1; y <= 11; ++y) {
-            rec1 += number_field(x == 9 && y == 9 ? -900 : 0, 4);
-            rec2 += number_field(x == 6 && y == 3 ? 950 : x == 2 && y == 11 ? -21 : 0, 4);
+            const bool gone1 = x == 2 && y == 4;
+            const bool gone2 = gone1 || (x == 6 && (y == 2 || y == 10)) || (x == 2 && y == 10) ||
+                               (x == 9 && y == 9) || (x == 3 && y == 3);
+            rec1 += number_field(gone1 ? 0 : start[x][y], 4);
+            rec2 += number_field(x == 6 && y == 3    ? 950
+                                 : x == 2 && y == 11 ? -21
+                                 : gone2             ? 0
+                                                     : start[x][y],
+                                 4);
         }
     rec1 +=
         "10000000000000" + number_field(0, 5) + number_field(5, 5) + number_field(0, 5) + number_field(0, 5);
@@ -419,11 +430,13 @@ TEST_F(KifuFile, TwoDigitPawnSplitSettledByNeighboursOrByDefault) {
     EXPECT_EQ(変換_棋譜行群から局面({both}), std::vector<KifuKyokumen>{with(10, 12)});
 }
 
-TEST_F(KifuFile, TruncatedAndGarbageFilesReadWithoutHarm) {
+TEST_F(KifuFile, OddHeadersAndTrailingBlankLinesReadWithoutHarm) {
     play_all(OPENING);
     write("good");
     const std::string good = dir.read("good.棋譜");
     const int good_records = static_cast<int>(crlf_lines(good).size()) - 3;
+    const std::string records =
+        good.substr(good.find("\r\n", good.find("\r\n", good.find("\r\n") + 2) + 2) + 2);
     const struct {
         const char* what;
         std::string bytes;
@@ -431,9 +444,8 @@ TEST_F(KifuFile, TruncatedAndGarbageFilesReadWithoutHarm) {
     } rows[] = {
         {"empty", "", 0},
         {"two header lines", "a\r\nb\r\n", 0},
-        {"cut inside a record line", good.substr(0, good.size() - 700), 8},
-        {"not Shift_JIS", "\x81\xff\x80\xfd\r\n\xa0\r\n\xff\r\n\x81\r\n", 1},
-        {"NUL bytes", std::string("x\0y\r\n\0\r\n\r\n\0\0\0   0\0", 17), 1},
+        {"header not Shift_JIS", "\x81\xff\x80\xfd\r\n\xa0\r\n\xff\r\n" + records, good_records},
+        {"NUL bytes in the header", std::string("x\0y\r\n\0\r\n\r\n", 10) + records, good_records},
         {"blank lines at the end", good + "\r\n  \r\n\r\n", good_records},
         {"only blank record lines", "a\r\nb\r\nc\r\n\r\n \t\r\n", 0},
     };
@@ -637,10 +649,51 @@ TEST_F(KifuFile, FailedReadNamesTheFileAndLeavesTheGameAsItWas) {
          "5行目：下側の王が2枚あります"},
         {"rooks.棋譜",
          [&](const fs::path& p) { dir.write(p, with_line_5([](KifuKyokumen& k) { k.sita_mochi[7] = 9; })); },
-         "5行目：飛が合わせて11枚あります（2枚まで）"},
+         "5行目：飛が合わせて11枚あります（2枚のはずです）"},
         {"pawns.棋譜",
          [&](const fs::path& p) { dir.write(p, with_line_5([](KifuKyokumen& k) { ++k.ue_mochi[1]; })); },
-         "5行目：歩が合わせて19枚あります（18枚まで）"},
+         "5行目：歩が合わせて19枚あります（18枚のはずです）"},
+        // Only whole positions: every record line has its full width, no blank line stands between
+        // them, every piece of a set is there and each side has its king but in the last position.
+        {"0.棋譜", [&](const fs::path& p) { dir.write(p, "t\r\nu\r\nl\r\n0\r\n"); },
+         "4行目：記録の行が1桁で切れています（518桁のはずです）"},
+        {"kings-only.棋譜",
+         [&](const fs::path& p) {
+             KifuKyokumen k;
+             k.ban[6][10] = SITA_OU;
+             k.ban[6][2] = UE_OU;
+             dir.write(p, "t\r\nu\r\nl\r\n" + 変換_局面から棋譜行(k) + "\r\n");
+         },
+         "4行目：歩が合わせて0枚あります（18枚のはずです）"},
+        {"cut.棋譜",
+         [&](const fs::path& p) {
+             const std::string whole = with_line_5([](KifuKyokumen&) {});
+             dir.write(p, whole.substr(0, whole.size() - 100));
+         },
+         "6行目：記録の行が420桁で切れています（518桁のはずです）"},
+        {"long.棋譜",
+         [&](const fs::path& p) { dir.write(p, "t\r\nu\r\nl\r\n1" + std::string(600, ' ') + "\r\n"); },
+         "4行目：記録の行が長すぎます"},
+        {"blank.棋譜",
+         [&](const fs::path& p) {
+             const std::string line = 変換_局面から棋譜行(good) + "\r\n";
+             dir.write(p, "t\r\nu\r\nl\r\n" + line + " \r\n" + line);
+         },
+         "5行目：空の行です"},
+        {"pawn-short.棋譜",
+         [&](const fs::path& p) { dir.write(p, with_line_5([](KifuKyokumen& k) { k.ban[2][8] = KARA; })); },
+         "5行目：歩が合わせて17枚あります（18枚のはずです）"},
+        {"king-gone.棋譜",
+         [&](const fs::path& p) { dir.write(p, with_line_5([](KifuKyokumen& k) { k.ban[6][2] = KARA; })); },
+         "5行目：上側の王がありません"},
+        {"kings-gone.棋譜",
+         [&](const fs::path& p) {
+             KifuKyokumen k = good;
+             k.ban[6][2] = k.ban[6][10] = KARA;
+             dir.write(p, "t\r\nu\r\nl\r\n" + 変換_局面から棋譜行(good) + "\r\n" + 変換_局面から棋譜行(k) +
+                              "\r\n");
+         },
+         "5行目：下側の王がありません"},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
@@ -697,9 +750,9 @@ TEST_F(KifuFile, MoreThan500RecordLinesReadTheFirst500AndSaySo) {
         SCOPED_TRACE(testing::Message() << extra << " more, then '" << tail << "'");
         std::string bytes = "t\r\nu\r\nl\r\n";
         KifuKyokumen k;
+        初期配置(k.ban);
         for (int n = 1; n <= KIFU_MAX + extra; ++n) {
             k.ue_ato = n;
-            k.ban[6][10] = SITA_OU;
             bytes += 変換_局面から棋譜行(k) + "\r\n";
         }
         dir.write("long.棋譜", bytes + tail);

@@ -5,6 +5,7 @@
 #include "control/record_commands.h"
 #include "kifu/record.h"
 #include "support/fake_platform.h"
+#include "support/temp_dir.h"
 #include "control/owner.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@ namespace {
 
 class LevelsTest : public ::testing::Test {
   protected:
+    TempDir folder; // a game left for another is kept there
     FakePlatform fp;
     Koma start[12][12];
 

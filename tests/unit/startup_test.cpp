@@ -69,7 +69,7 @@ TEST_F(StartUp, FormLoadLeavesAnIdleProgram) {
     EXPECT_EQ(fp.stamps.back().pic, Pic::RUZIVUVOD);
     EXPECT_DOUBLE_EQ(fp.stamps.back().x, 765);
     EXPECT_DOUBLE_EQ(fp.stamps.back().y, 9148);
-    終了処理();
+    終了処理(true);
 }
 
 // The record is kept only when a move was played into it, and a folder that cannot take the file

@@ -2,7 +2,10 @@
 # The program in a real window under X with a window manager, started where no sound device opens:
 # the title window is painted while start-up waits, the no-sound warning comes after it, over the
 # main window, the main window's frame (title bar included) is placed at the top left of the screen,
-# and SIGTERM ends the program in order.
+# and SIGTERM ends the program in order. Then, with sound: SIGTERM with a message box open, SIGTERM
+# (once and twice) and closing the window while LEVEL4 thinks end the program in order and keep the
+# game, and clicks made while the computer thinks are dropped. The times from the request to the end
+# are printed.
 set -uo pipefail
 program=$1
 # Leaks inside the system's libraries are not the program's (the same list as the other tests).
@@ -12,8 +15,10 @@ for tool in Xvfb openbox xdotool xwininfo xprop xwd xwdtopnm ppmhist; do
 done
 
 work=$(mktemp -d)
-# The window size the player left is remembered: start from none.
+# The window size the player left is remembered: start from none. The player's files (the kept game)
+# go to a per-user folder of the test's own.
 export XDG_CONFIG_HOME="$work/config"
+export XDG_DATA_HOME="$work/data"
 pids=()
 cleanup() {
   for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null; done
@@ -104,4 +109,111 @@ wait_for 30 bash -c "! kill -0 $app 2>/dev/null" || fail "SIGTERM did not end th
 wait "$app"
 status=$?
 ((status == 0)) || { cat "$work/program.log"; fail "exit status $status after SIGTERM"; }
-echo "ok: $(cat "$work/geometry")"
+echo "ok: $(cat "$work/geometry") (at ${SECONDS} s)"
+
+# --- A game in a fresh folder of its own, with the dummy sound driver (no warning box).
+menu_bar_height=19 # the window's client area is the canvas (665 pixels high) under the menu bar
+start_game() {
+  game="$work/$1"
+  mkdir -p "$game" && cd "$game" || exit 1
+  rm -f "$XDG_DATA_HOME/tessora/前回の対局.棋譜"
+  SDL_AUDIODRIVER=dummy "$program" >"$game/program.log" 2>&1 &
+  app=$!
+  pids+=("$app")
+  wait_for 60 find_main || fail "$1: no main window"
+  wait_for 30 frame_at_top_left || fail "$1: the window was not placed"
+  sleep 0.3
+}
+# The centre of cell (x, y) in the window's client area.
+cell() { echo $(((1050 + 570 * $1 + 285) / 15)) $(((700 + 660 * $2 + 330) / 15 + menu_bar_height)); }
+click_cell() { xdotool mousemove --window "$main" $(cell "$1" "$2") click 1; }
+# Opens 対局 and walks its items with the keyboard.
+taikyoku() {
+  xdotool mousemove --window "$main" 22 9 click 1
+  sleep 0.4
+  xdotool key --delay 60 "$@"
+  sleep 0.3
+}
+# A message box of the program with that title (a regular expression).
+find_box_named() {
+  box=""
+  for w in $(xdotool search --onlyvisible --pid "$app" --name "$1" 2>/dev/null); do
+    xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q DIALOG && box=$w
+  done
+  [ -n "$box" ]
+}
+# LEVEL4, 先手 (answering MANの番です), then the human's first move: the computer thinks.
+level4_first_move() {
+  taikyoku Down Down Down Right Down Down Down Return
+  taikyoku Down Down Right Return
+  wait_for 10 find_box_named '^ $' || fail "$1: no MANの番です"
+  xdotool windowactivate --sync "$box" key Return
+  sleep 0.3
+  click_cell 7 8
+  click_cell 7 7
+}
+# Screenshots go to $TESSORA_WINDOW_SHOTS when it is set (to look at them), else they go with $work.
+shots=${TESSORA_WINDOW_SHOTS:-$work}
+shot() { xwd -id "$1" 2>/dev/null | xwdtopnm 2>/dev/null | pnmtopng >"$shots/$2.png" 2>/dev/null; }
+# The place left of the board where "思考中" stands while the computer thinks and its move after.
+thinking_place() { xwd -id "$main" 2>/dev/null | xwdtopnm 2>/dev/null | pnmcut -left 5 -top 430 -width 70 -height 25 | md5sum; }
+# The time from now until the program has ended, in milliseconds, and its exit status.
+ended_after() {
+  local t0=$(date +%s%N) watchdog
+  (sleep 30 && kill -KILL "$app") >/dev/null 2>&1 &
+  watchdog=$!
+  wait "$app"
+  status=$?
+  elapsed=$((($(date +%s%N) - t0) / 1000000))
+  pkill -P "$watchdog" sleep 2>/dev/null
+  kill "$watchdog" 2>/dev/null
+  ((status != 137)) || fail "$1: the program did not end"
+  ((status == 0)) || { cat "$game/program.log"; fail "$1: exit status $status"; }
+}
+kept="$XDG_DATA_HOME/tessora/前回の対局.棋譜"
+record_lines() { [ -f "$kept" ] && echo $(($(wc -l <"$kept") - 3)) || echo none; }
+
+# SIGTERM while a message box is open: the box is closed and the program ends in order.
+start_game box
+click_cell 5 5 # no game yet: 「対局」で始めて下さい
+wait_for 10 find_box_named '^開始$' || fail "box: no message box"
+shot "$box" box
+kill -TERM "$app"
+ended_after "SIGTERM with a box open"
+echo "ok: SIGTERM with a message box open ended the program in ${elapsed} ms (at ${SECONDS} s)"
+
+# A quit request while LEVEL4 thinks stops the search: the game is kept with the human's move.
+for how in SIGTERM "SIGTERM twice" close; do
+  start_game "think-${how// /-}"
+  level4_first_move "$how"
+  sleep 0.3
+  shot "$main" "thinking-${how// /-}"
+  case $how in
+  SIGTERM) kill -TERM "$app" ;;
+  "SIGTERM twice") kill -TERM "$app"; kill -TERM "$app" ;;
+  close) xdotool windowactivate --sync "$main" key alt+F4 ;;
+  esac
+  ended_after "$how while LEVEL4 thinks"
+  [ "$(record_lines)" = 1 ] || fail "$how while LEVEL4 thinks: kept record lines $(record_lines), not 1"
+  echo "ok: $how while LEVEL4 thinks ended the program in ${elapsed} ms, the game kept (at ${SECONDS} s)"
+done
+
+# Clicks while the computer thinks are dropped: after its reply the human is still to move, with the
+# pawn clicked at meanwhile where it was.
+start_game dropped
+level4_first_move dropped
+sleep 0.15
+click_cell 2 8
+click_cell 2 7
+thinking=$(thinking_place)
+shot "$main" thinking-clicked
+replied() { [ "$(thinking_place)" != "$thinking" ]; }
+wait_for 120 replied || fail "the computer did not reply"
+sleep 1
+shot "$main" after-reply
+kill -TERM "$app"
+ended_after "dropped input"
+[ "$(record_lines)" = 2 ] || fail "clicks while the computer thought played a move: $(record_lines) record lines"
+last=$(tail -n 1 "$kept")
+[ "${last:$(((2 - 1) * 44 + (8 - 1) * 4)):4}" = " -10" ] || fail "the pawn clicked at while the computer thought moved"
+echo "ok: clicks while LEVEL4 thought were dropped (at ${SECONDS} s)"

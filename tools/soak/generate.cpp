@@ -15,7 +15,9 @@
 namespace {
 
 // Names in the session's folder: some files get written and read back, some never exist.
-const char* const kFileNames[] = {"a", "b", "対局", "missing", ""};
+const char* const kFileNames[] = {"a", "b", "対局", "missing", "", "前回の対局", "m"};
+// The files a mutation starts from: those the program writes, the kept game most.
+const char* const kMutated[] = {"前回の対局.棋譜", "前回の対局.棋譜", "a.棋譜", "b.棋譜", "対局.棋譜"};
 const char* const kFolders[] = {".", "sub", "missing"};
 // The commands that start, step, turn about or handicap a game.
 const char* const kPlay[] = {"START",  "SENTE", "GOTE",    "CANCEL",     "REVERSE",
@@ -104,7 +106,26 @@ std::string Generator::file_command() {
     }
 }
 
+std::string Generator::restart_or_mutate(int roll) {
+    if (roll < 8) {
+        if (chance(0.8)) then_ = {"menu KIFU_READ", "pick 前回の対局.棋譜"};
+        return "restart";
+    }
+    then_ = {"menu KIFU_READ", "pick m.棋譜"};
+    return std::string("mutate ") + kMutated[pick(std::size(kMutated))] + " m.棋譜 " +
+           std::to_string(pick(1000000));
+}
+
 std::string Generator::next() {
+    if (!then_.empty()) {
+        const std::string line = then_.front();
+        then_.pop_front();
+        return line;
+    }
+    if (const int roll = pick(1000); roll < 16) {
+        last_x_ = last_y_ = 0;
+        return restart_or_mutate(roll);
+    }
     const int roll = pick(1000);
     if (roll >= 600) return click();
     last_x_ = last_y_ = 0;

@@ -1,22 +1,21 @@
 #include "tools/soak/invariants.h"
 
+#include "core/handicap.h"
 #include "core/state.h"
+#include "kifu/kifu_file.h"
+#include "kifu/record.h"
 #include "control/owner.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 
 namespace {
 
-// Per hand kind 1..7 (pawn, lance, knight, silver, gold, bishop, rook) and the king (8): the pieces of
-// a full set, and the names used in reports.
-constexpr int kFullSet[9] = {0, 18, 4, 4, 4, 4, 2, 2, 2};
+// Per hand kind 1..7 (pawn, lance, knight, silver, gold, bishop, rook) and the king (8): the names
+// used in reports.
 constexpr const char* kName[9] = {"", "HU", "KYOU", "KEI", "GIN", "KIN", "KAKU", "SYA", "OU"};
 constexpr int kKing = 8;
-
-// The kinds the handicap scale takes off, in the order its steps take them: level L (either sign)
-// lacks the first |L| of these. The scale is symmetric, so a reversal that negates the level agrees.
-constexpr int kHandicapOrder[10] = {6, 7, 2, 2, 3, 3, 4, 4, 5, 5};
 
 // Hand kind 1..7 of a code, 8 for a king, 0 for anything that is no piece a game can hold (the gold
 // codes ±111 exist as constants, but no rule makes them).
@@ -65,11 +64,10 @@ Violation check_invariants() {
         count[k] += SITA_MOCHI[k] + UE_MOCHI[k];
     }
 
+    if (std::abs(HANDE_LEVEL) > 10)
+        return broken("handicap level", "HANDE_LEVEL = " + std::to_string(HANDE_LEVEL));
     int expected[9];
-    for (int k = 1; k <= 8; ++k) expected[k] = kFullSet[k];
-    const int steps = std::abs(HANDE_LEVEL);
-    if (steps > 10) return broken("handicap level", "HANDE_LEVEL = " + std::to_string(HANDE_LEVEL));
-    for (int i = 0; i < steps; ++i) --expected[kHandicapOrder[i]];
+    for (int k = 1; k <= 8; ++k) expected[k] = ハンデ_駒数(HANDE_LEVEL, k);
 
     for (int k = 1; k <= 7; ++k) {
         if (count[k] != expected[k]) {
@@ -86,6 +84,15 @@ Violation check_invariants() {
         s << "kings: " << kings_lower << " lower, " << kings_upper << " upper (TEBAN=" << TEBAN
           << " SYOUSYA=" << SYOUSYA << " KIFU_MODE=" << KIFU_MODE << " SAIKAI_MACHI=" << SAIKAI_MACHI << ")";
         return broken("one king per side", s.str());
+    }
+    // Every position of the record is one of a whole game at the record's handicap level, as the
+    // reader requires of a file: what a kept game is written from reads back.
+    for (int n = 1; n <= std::min(KIFU_TESUU, KIFU_MAX); ++n) {
+        const std::string what =
+            調査_棋譜局面(取得_棋譜局面(TAIKYOKU.kifu, n), KIFU_HANDE_LEVEL, n == KIFU_TESUU);
+        if (!what.empty())
+            return broken("whole record entry", "record entry " + std::to_string(n) + " of " +
+                                                    std::to_string(KIFU_TESUU) + ": " + what);
     }
     return {};
 }

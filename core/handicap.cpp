@@ -1,0 +1,63 @@
+#include "core/handicap.h"
+
+#include <cstdlib>
+
+namespace {
+
+constexpr ハンデ段 HANDE_HYOU[21] = {
+    {0, 0, KARA},        // -10: the lowest level, no row of its own
+    {7, 10, SITA_KIN},   // -9
+    {5, 10, SITA_KIN},   // -8
+    {8, 10, SITA_GIN},   // -7
+    {4, 10, SITA_GIN},   // -6
+    {9, 10, SITA_KEI},   // -5
+    {3, 10, SITA_KEI},   // -4
+    {10, 10, SITA_KYOU}, // -3
+    {2, 10, SITA_KYOU},  // -2
+    {9, 9, SITA_SYA},    // -1
+    {3, 9, SITA_KAKU},   // 0: the even position
+    {9, 3, UE_KAKU},     // 1
+    {3, 3, UE_SYA},      // 2
+    {10, 2, UE_KYOU},    // 3
+    {2, 2, UE_KYOU},     // 4
+    {9, 2, UE_KEI},      // 5
+    {3, 2, UE_KEI},      // 6
+    {8, 2, UE_GIN},      // 7
+    {4, 2, UE_GIN},      // 8
+    {7, 2, UE_KIN},      // 9
+    {5, 2, UE_KIN},      // 10: the computer keeps king and pawns only
+};
+
+// Per hand kind 1..7 and the king (8): the pieces of a full set.
+constexpr int FULL_SET[9] = {0, 18, 4, 4, 4, 4, 2, 2, 2};
+
+} // namespace
+
+const ハンデ段& ハンデ_段(int level) {
+    return HANDE_HYOU[level < -10 ? 0 : level > 10 ? 20 : level + 10];
+}
+
+void ハンデ_初期配置(Koma (&ban)[12][12], int level) {
+    for (int l = level + 1; l <= 0; ++l) ban[ハンデ_段(l).x][ハンデ_段(l).y] = KARA;
+    for (int l = 1; l <= level; ++l) ban[ハンデ_段(l).x][ハンデ_段(l).y] = KARA;
+}
+
+int ハンデ_駒数(int level, int kind) {
+    if (kind < 1 || kind > 8) return 0;
+    int n = FULL_SET[kind];
+    // Level L, of either sign, lacks the pieces of rows 1..|L| (those of -|L|+1..0 are their mirror).
+    for (int l = 1; l <= std::abs(level) && l <= 10; ++l)
+        if (hand_kind(ハンデ_段(l).koma) == kind) --n;
+    return n;
+}
+
+std::string 取得_ハンデ名(int level) {
+    static const char* const NAMES[21] = {
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級",
+        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"};
+    if (level < -10 || level > 10) return "";
+    return NAMES[level + 10];
+}
