@@ -33,5 +33,5 @@ double 盤評価_自角注意_COM(const Kyokumen& pos, const Seiryoku& tb, int t
 // The search of one turn on a copy of `game`: chooses the move into mem's COM_TE_ fields and returns ON,
 // or OFF when no legal move exists. `game` is not touched; the tables and mem are the game's. tick, when
 // given, is called as the search goes, as the clock's timer would be.
-void 探索_準備(Kyokumen& pos, Seiryoku& tb, ComKioku& mem);
-int com_探索(const Kyokumen& game, Seiryoku& tb, ComKioku& mem, int level, void (*tick)() = nullptr);
+void prepare_search(Kyokumen& pos, Seiryoku& tb, ComKioku& mem);
+int search_turn(const Kyokumen& game, Seiryoku& tb, ComKioku& mem, int level, void (*tick)() = nullptr);

@@ -26,7 +26,7 @@ struct Tansaku {
         if (tick_fn) tick_fn();
     }
 
-    void 候補_採用(double score, int fx, int fy, int tx, int ty, Koma mae, Koma oku) {
+    void take_candidate(double score, int fx, int fy, int tx, int ty, Koma mae, Koma oku) {
         mem.SAIKOU_HYOUKA = score;
         mem.COM_TE_MOTO_X = fx;
         mem.COM_TE_MOTO_Y = fy;
@@ -38,7 +38,7 @@ struct Tansaku {
 
     // A board or ring move of m from (fx, fy) to (tx, ty): made on BAN, scored, taken back. Only a board
     // move is offered the promotion. True when it became the chosen move.
-    bool 候補評価_移動(int fx, int fy, int tx, int ty, Koma m, bool board_move) {
+    bool score_move(int fx, int fy, int tx, int ty, Koma m, bool board_move) {
         mem.IDOU_KOMA = m;
         mem.OU_KYORI_MAE = std::max(std::abs(fx - pos.SITA_OU_X), std::abs(fy - pos.SITA_OU_Y));
         const Koma cap = pos.BAN[tx][ty];
@@ -63,12 +63,12 @@ struct Tansaku {
         pos.BAN[tx][ty] = cap;
         pos.BAN[fx][fy] = m;
         if (!(score > mem.SAIKOU_HYOUKA)) return false;
-        候補_採用(score, fx, fy, tx, ty, m, oku);
+        take_candidate(score, fx, fy, tx, ty, m, oku);
         return true;
     }
 
     // A drop of hand kind k on (tx, ty). The hand itself is not touched while the drop is scored.
-    void 候補評価_打ち(int k, int tx, int ty) {
+    void score_drop(int k, int tx, int ty) {
         const Koma piece = UE_KOMA_BY_KIND[k];
         mem.IDOU_KOMA = piece;
         pos.BAN[tx][ty] = piece;
@@ -76,12 +76,12 @@ struct Tansaku {
         const double score = 盤評価(pos, tb, mem, level, KARA, piece, -1, k, tx, ty);
         pos.BAN[tx][ty] = KARA;
         if (!(score > mem.SAIKOU_HYOUKA)) return;
-        候補_採用(score, -1, k, tx, ty, piece, piece);
+        take_candidate(score, -1, k, tx, ty, piece, piece);
         mem.KAITEN_UTI = OFF;
     }
 
     // Family 1. Returns true when a move taking the human's king was chosen: the search ends there.
-    bool 探索_盤上() {
+    bool search_board() {
         for (int x = 2; x <= 10; ++x) {
             tick();
             for (int y = 2; y <= 10; ++y) {
@@ -90,7 +90,7 @@ struct Tansaku {
                 for (int tx = 1; tx <= 11; ++tx) {
                     for (int ty = 1; ty <= 11; ++ty) {
                         if (移動チェック(pos, x, y, tx, ty, m) != ON) continue;
-                        if (候補評価_移動(x, y, tx, ty, m, true) && pos.BAN[tx][ty] == SITA_OU) return true;
+                        if (score_move(x, y, tx, ty, m, true) && pos.BAN[tx][ty] == SITA_OU) return true;
                     }
                 }
             }
@@ -100,7 +100,7 @@ struct Tansaku {
 
     // Family 2 on the real ring, turned one step after each of the 40 positions. Returns true on a king
     // capture (a ring move can never capture, so this is only for symmetry with the board moves).
-    bool 探索_回転盤() {
+    bool search_ring() {
         for (int k = 0; k <= 39; ++k) {
             for (int x = 1; x <= 11; ++x) {
                 tick();
@@ -111,7 +111,7 @@ struct Tansaku {
                     for (int tx = 2; tx <= 10; ++tx) {
                         for (int ty = 2; ty <= 10; ++ty) {
                             if (移動チェック(pos, x, y, tx, ty, m) != ON) continue;
-                            if (!候補評価_移動(x, y, tx, ty, m, false)) continue;
+                            if (!score_move(x, y, tx, ty, m, false)) continue;
                             mem.KAITEN_UTI = ON;
                             mem.KAITEN_KAISUU = k;
                             if (pos.BAN[tx][ty] == SITA_OU) return true;
@@ -125,7 +125,7 @@ struct Tansaku {
     }
 
     // Family 3. Returns true once a mate or a king capture has been found.
-    bool 探索_持駒() {
+    bool search_drops() {
         for (int k = 1; k <= 7; ++k) {
             tick();
             if (pos.UE_MOCHI[k] <= 0) continue;
@@ -133,7 +133,7 @@ struct Tansaku {
             for (int tx = 2; tx <= 10; ++tx) {
                 for (int ty = 2; ty <= 10; ++ty) {
                     if (移動チェック(pos, -1, k, tx, ty, piece) != ON) continue;
-                    候補評価_打ち(k, tx, ty);
+                    score_drop(k, tx, ty);
                     if (mem.SAIKOU_HYOUKA >= 9998) return true;
                 }
             }
@@ -175,29 +175,29 @@ struct Tansaku {
         mem.KAITEN_TANSAKU = OFF;
         // Every chosen candidate raises SAIKOU_HYOUKA above its starting value.
         const auto found = [this] { return mem.SAIKOU_HYOUKA > -99999 ? ON : OFF; };
-        if (探索_盤上()) return found();
+        if (search_board()) return found();
         if (調査_回転盤上駒数(pos, pos.UE_GAWA) > 0) {
             mem.KAITEN_UTI = OFF;
             mem.KAITEN_KAISUU = 0;
             mem.KAITEN_TANSAKU = ON;
-            const bool stopped = 探索_回転盤();
+            const bool stopped = search_ring();
             // Whether the loop ran out or stopped early, the ring goes back to where it started.
             for (int x = 1; x <= 11; ++x)
                 for (int y = 1; y <= 11; ++y) pos.BAN[x][y] = mem.BAN_HOZON[x][y];
             if (stopped) return found();
         }
-        if (mem.UE_MOCHI_KEI_MAE > 0) 探索_持駒();
+        if (mem.UE_MOCHI_KEI_MAE > 0) search_drops();
         return found();
     }
 };
 
 } // namespace
 
-void 探索_準備(Kyokumen& pos, Seiryoku& tb, ComKioku& mem) {
+void prepare_search(Kyokumen& pos, Seiryoku& tb, ComKioku& mem) {
     Tansaku{pos, tb, mem, 0, nullptr}.準備();
 }
 
-int com_探索(const Kyokumen& game, Seiryoku& tb, ComKioku& mem, int level, void (*tick)()) {
+int search_turn(const Kyokumen& game, Seiryoku& tb, ComKioku& mem, int level, void (*tick)()) {
     Kyokumen pos = game;
     return Tansaku{pos, tb, mem, level, tick}.run();
 }

@@ -12,7 +12,7 @@ namespace {
 long g_last_second = 0; // the last whole second the display showed
 }
 
-void 時計_初期化() {
+void reset_clocks() {
     g_last_second = 0;
 }
 

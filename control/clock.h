@@ -6,4 +6,4 @@
 void Timer1_Timer();
 double 調査_経過秒(double start, double now);
 void KEIKA_Click();
-void 時計_初期化(); // forgets the last whole second shown
+void reset_clocks(); // forgets the last whole second shown

@@ -77,7 +77,7 @@ void resign() {
 // Puts record entry n on the board with the clocks it holds, shown at the handicap level its game was
 // played at.
 void show_entry(int n, double ue_jikan, double sita_jikan) {
-    復元_棋譜局面(TAIKYOKU.pos, TAIKYOKU.kifu, n);
+    restore_entry(TAIKYOKU.pos, TAIKYOKU.kifu, n);
     if (HANDE_LEVEL != KIFU_HANDE_LEVEL) {
         HANDE_LEVEL = KIFU_HANDE_LEVEL;
         HANDE_SETTEI = ON;
@@ -90,7 +90,7 @@ void show_entry(int n, double ue_jikan, double sita_jikan) {
 
 // Shows record entry n as the position its move left: the clocks after that move and its text.
 void show_after_move(int n, bool with_sound) {
-    const KifuKyokumen& e = TAIKYOKU.kifu.entries[n];
+    const RecordEntry& e = TAIKYOKU.kifu.entries[n];
     show_entry(n, e.ue_ato, e.sita_ato);
     int x = 0, y = 0, code = KARA;
     調査_移動結果(TAIKYOKU.kifu, n, x, y, code);
@@ -105,7 +105,7 @@ void show_after_move(int n, bool with_sound) {
 // The winner of a game shown that has already ended (a king was taken, or in a game against the
 // computer (MODE_MAN_COM) the human's last move mated it), or 0. The mate test surveys the position
 // into tb, as the computer's turn would.
-int 調査_終局(Kyokumen& k, Seiryoku& tb, int mode) {
+int winner_of_shown_game(Kyokumen& k, Seiryoku& tb, int mode) {
     bool sita_ou = false, ue_ou = false;
     for (int x = 1; x <= 11; ++x)
         for (int y = 1; y <= 11; ++y) {
@@ -139,7 +139,7 @@ void flow_start_at(const Kyokumen& pos, int mode, int level) {
 
 HumanMove flow_human_move(int fx, int fy, int tx, int ty, int p, bool promote) {
     HumanMove m{fx, fy, tx, ty, p};
-    if (調査_棋譜満杯(TAIKYOKU.kifu)) {
+    if (record_full(TAIKYOKU.kifu)) {
         // A game resumed at the record's last entry: it ends as the computer's turn would.
         SENTAKU = 0;
         tell(FlowEvent::Kind::BoardOutlines);
@@ -160,7 +160,7 @@ HumanMove flow_human_move(int fx, int fy, int tx, int ty, int p, bool promote) {
     move_piece(m.fx, m.fy, tx, ty, m.p);
     sound(OTO_KOMA);
     KIFU_NO += 1;
-    手順保存_着手後(TAIKYOKU.kifu, TAIKYOKU.pos);
+    store_after_move(TAIKYOKU.kifu, TAIKYOKU.pos);
     tell(FlowEvent{.kind = FlowEvent::Kind::MoveText,
                    .side = m.p >= UE_HU ? UE_GAWA : SITA_GAWA,
                    .tx = tx,
@@ -192,7 +192,7 @@ HumanMove flow_human_move(int fx, int fy, int tx, int ty, int p, bool promote) {
         UE_JIKAN += KEIKA_BYOU;
     }
     KAISHI_JIKOKU = platform().clock().now();
-    if (SYOUSYA == 0 && 調査_棋譜満杯(TAIKYOKU.kifu)) end_with_full_record();
+    if (SYOUSYA == 0 && record_full(TAIKYOKU.kifu)) end_with_full_record();
     return m;
 }
 
@@ -213,7 +213,7 @@ void flow_turn_ring(bool right) {
 
 void flow_computer_turn() {
     if (SYOUSYA != 0) return;
-    if (調査_棋譜満杯(TAIKYOKU.kifu)) {
+    if (record_full(TAIKYOKU.kifu)) {
         // No room in the record for the computer's move: nothing is moved.
         end_with_full_record();
         return;
@@ -223,9 +223,9 @@ void flow_computer_turn() {
     start_clock_if_shown();
     tell(FlowEvent::Kind::Thinking);
 
-    const int found = COM_LEVEL == 4 ? com_探索_LEVEL4() : com_探索();
+    const int found = COM_LEVEL == 4 ? search_turn_level4() : search_turn();
     // The program is ending during LEVEL4's search: no move is made.
-    if (COM_LEVEL == 4 && com_中止済み() == ON) return;
+    if (COM_LEVEL == 4 && search_stopped() == ON) return;
     if (found == OFF) {
         resign();
         return;
@@ -252,7 +252,7 @@ void flow_computer_turn() {
     tell(FlowEvent{.kind = FlowEvent::Kind::Wait, .seconds = 0.5});
     sound(OTO_KOMA);
     KIFU_NO += 1;
-    手順保存_着手後(TAIKYOKU.kifu, TAIKYOKU.pos);
+    store_after_move(TAIKYOKU.kifu, TAIKYOKU.pos);
     platform().clock().set_timer(false);
 
     勢力調査(KYOKUMEN, SEIRYOKU);
@@ -275,7 +275,7 @@ void flow_computer_turn() {
     KAISHI_JIKOKU = platform().clock().now();
     TEBAN = SITA_GAWA;
     // The human's turn has no room left: the game ends here, as the computer's turn would.
-    if (調査_棋譜満杯(TAIKYOKU.kifu)) {
+    if (record_full(TAIKYOKU.kifu)) {
         end_with_full_record();
         return;
     }
@@ -310,7 +310,7 @@ void flow_step_forward() {
     show_after_move(KIFU_NO, true);
     TEBAN = -TEBAN;
     show_move_number();
-    調査_局面後設定(TAIKYOKU.pos);
+    follow_shown_position(TAIKYOKU.pos);
 }
 
 void flow_step_back() {
@@ -338,7 +338,7 @@ void flow_step_back() {
     TESUU -= 1;
     TEBAN = -TEBAN;
     show_move_number();
-    調査_局面後設定(TAIKYOKU.pos);
+    follow_shown_position(TAIKYOKU.pos);
 }
 
 void flow_resume_at_last_entry(int mode) {
@@ -354,7 +354,7 @@ void flow_resume_at_last_entry(int mode) {
     // The players took turns from entry 0, where the side that moved first (TEBAN 1) was to move.
     TEBAN = TESUU % 2 == 0 ? 1 : -1;
     show_move_number();
-    調査_局面後設定(TAIKYOKU.pos);
-    SYOUSYA = 調査_終局(TAIKYOKU.pos, TAIKYOKU.tables, mode);
+    follow_shown_position(TAIKYOKU.pos);
+    SYOUSYA = winner_of_shown_game(TAIKYOKU.pos, TAIKYOKU.tables, mode);
     SAIKAI_MACHI = ON;
 }

@@ -111,7 +111,7 @@ double seconds_since(double then) {
 
 } // namespace
 
-void 初期配置(Koma (&ban)[12][12]) {
+void place_start_position(Koma (&ban)[12][12]) {
     static const Koma back[9] = {SITA_KYOU, SITA_KEI, SITA_GIN, SITA_KIN, SITA_OU,
                                  SITA_KIN,  SITA_GIN, SITA_KEI, SITA_KYOU};
     for (int x = 2; x <= 10; ++x) {
@@ -127,13 +127,13 @@ void 初期配置(Koma (&ban)[12][12]) {
 }
 
 void Form_Load() {
-    com_中止解除();
+    allow_search();
     // The title picture first, as soon as there is a window system: the sounds are loaded while it
     // shows, and it stays its two seconds from when it appeared.
     platform().windows().show_title(true);
     const double title_shown = platform().clock().now();
     HeldDialogs held(platform().dialogs());
-    効果音_準備(held);
+    load_sound_effects(held);
     KIDOU_DIR = data_folder(); // the current folder, unless the game was installed and started elsewhere
     KIFU_MODE = OFF;
     SIDOU_FLAG = OFF;
@@ -148,7 +148,7 @@ void Form_Load() {
     platform().canvas().refresh();
     待機_秒(std::max(0.0, 2 - seconds_since(title_shown)));
     platform().windows().show_title(false);
-    読込_環境設定ファイル(TAIKYOKU.settei, 背景設定);
+    読込_環境設定ファイル(TAIKYOKU.settei, paint_background_setting);
     初期設定();
     platform().windows().place_window();
     held.tell(); // the main window stands
@@ -162,7 +162,7 @@ void 初期設定() {
     pos.UE_GAWA = UE_GAWA;
     std::ranges::copy(NIFU_SITA, pos.NIFU_SITA);
     std::ranges::copy(NIFU_UE, pos.NIFU_UE);
-    初期配置(pos.BAN);
+    place_start_position(pos.BAN);
     TAIKYOKU.pos = pos;
     TAIKYOKU.shinkou = Shinkou{};
     // The seconds counted and the start time stay: a clock that is not shown does not count, and 後手
@@ -173,25 +173,25 @@ void 初期設定() {
     // The record is played over from its start; its entries stay until then, and are kept on leaving.
     KIFU_NO = 0;
     platform().clock().set_timer(false);
-    時計_初期化();
+    reset_clocks();
     画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
 }
 
-bool 保存_前回の対局(bool tell) {
-    const int err = 書込_前回の対局(TAIKYOKU.kifu, TAIKYOKU.shinkou, TAIKYOKU.pos);
+bool keep_game(bool tell) {
+    const int err = write_kept_game(TAIKYOKU.kifu, TAIKYOKU.shinkou, TAIKYOKU.pos);
     if (err == 0) return true;
-    const std::string path = 取得_前回の対局パス();
+    const std::string path = kept_game_path();
     std::fprintf(stderr, "tessora: %s: %s\n", path.c_str(), file_error_text(err).c_str());
     if (tell)
-        platform().dialogs().message("対局を書き込めませんでした\n" + path + "\n" + 取得_失敗理由(err, true),
+        platform().dialogs().message("対局を書き込めませんでした\n" + path + "\n" + failure_reason(err, true),
                                      "前回の対局");
     return false;
 }
 
 void 終了処理(bool tell) {
-    com_中止();
-    保存_前回の対局(tell);
-    効果音_解放();
+    stop_search();
+    keep_game(tell);
+    free_sound_effects();
 }
 
 void TAIKYOKU_Click() {
@@ -202,7 +202,7 @@ void MATCH_MAN_Click() {}
 
 void START_Click() {
     const bool reset = SYOUSYA != 0;
-    if (reset || TESUU == 0 || TEBAN == 0) 保存_前回の対局(true); // a new game is played over the record
+    if (reset || TESUU == 0 || TEBAN == 0) keep_game(true); // a new game is played over the record
     if (reset) 初期設定();
     if (reset) platform().canvas().refresh();
     描画_棋譜読込み部分消去(TAIKYOKU.pos, TAIKYOKU.settei);
@@ -228,8 +228,8 @@ namespace {
 // 先手 (side 1) and 後手 (side -1) against the computer, the human on the lower side. A fresh game
 // starts with the chosen side; one in progress goes on with whoever is to move, and 先手 then gives the
 // human the first side.
-void 対局開始(int side) {
-    if (SYOUSYA != 0 || TESUU == 0 || TEBAN == 0) 保存_前回の対局(true); // a new game replaces the record
+void start_against_computer(int side) {
+    if (SYOUSYA != 0 || TESUU == 0 || TEBAN == 0) keep_game(true); // a new game replaces the record
     if (SYOUSYA != 0) 初期設定();
     描画_棋譜読込み部分消去(TAIKYOKU.pos, TAIKYOKU.settei);
     描画_レベル(TAIKYOKU.settei, COM_LEVEL);
@@ -258,11 +258,11 @@ void 対局開始(int side) {
 } // namespace
 
 void SENTE_Click() {
-    対局開始(1);
+    start_against_computer(1);
 }
 
 void GOTE_Click() {
-    対局開始(-1);
+    start_against_computer(-1);
 }
 
 void OWARI_Click() {
@@ -270,7 +270,7 @@ void OWARI_Click() {
     platform().windows().end_program();
 }
 
-void 終了_シグナル() {
+void end_on_signal() {
     終了処理(false);
     platform().windows().end_program();
 }

@@ -6,16 +6,16 @@
 void Form_Load();
 void 初期設定();
 // The start position: cells x, y = 1..11 of ban are set where a piece stands, the others left alone.
-void 初期配置(Koma (&ban)[12][12]);
+void place_start_position(Koma (&ban)[12][12]);
 // The program ends: a LEVEL4 search is stopped, the game in progress kept and the sound freed. A game
 // that cannot be kept is told in a message box when the player is there to read it (tell), and on
 // stderr in every case.
 void 終了処理(bool tell);
 // A game with a move played that is being left (the program ends, a new game or a file replaces it) is
 // written to 前回の対局.棋譜; false when that failed (told as 終了処理 tells it).
-bool 保存_前回の対局(bool tell);
+bool keep_game(bool tell);
 // A quit signal ends the program: as 終わり, but a failure to keep the game goes to stderr only.
-void 終了_シグナル();
+void end_on_signal();
 void TAIKYOKU_Click();
 void MATCH_MAN_Click();
 void START_Click();

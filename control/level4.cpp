@@ -20,7 +20,7 @@
 
 namespace {
 
-std::atomic<bool> g_中止{false};
+std::atomic<bool> g_stop{false};
 
 std::unique_ptr<engine::Table> g_table;
 // Set while a search runs on the table: a wish to forget, coming from the window meanwhile, waits
@@ -30,7 +30,7 @@ bool g_forget_after = false;
 
 // The keys of the game's earlier positions, from the record: entry KIFU_NO is the position now, the
 // computer to move, and the side to move alternates going back.
-std::vector<std::uint64_t> 取得_既出局面() {
+std::vector<std::uint64_t> earlier_position_keys() {
     std::vector<std::uint64_t> keys;
     for (int i = 0; i < KIFU_NO && i <= KIFU_MAX; ++i) {
         Kyokumen k;
@@ -43,7 +43,7 @@ std::vector<std::uint64_t> 取得_既出局面() {
 
 } // namespace
 
-std::uint64_t LEVEL4_節点数 = engine::DEFAULT_NODES;
+std::uint64_t level4_nodes = engine::DEFAULT_NODES;
 
 void level4_forget() {
     if (g_searching)
@@ -52,27 +52,27 @@ void level4_forget() {
         g_table->clear();
 }
 
-void com_中止() {
-    g_中止 = true;
+void stop_search() {
+    g_stop = true;
 }
 
-int com_中止済み() {
-    return g_中止 ? ON : OFF;
+int search_stopped() {
+    return g_stop ? ON : OFF;
 }
 
-void com_中止解除() {
-    g_中止 = false;
+void allow_search() {
+    g_stop = false;
 }
 
-int com_探索_LEVEL4() {
+int search_turn_level4() {
     // A search asked for once the program is ending (a box answered by the quit) gives up at once.
-    探索_準備();
+    prepare_search();
     engine::Position p = engine::from_program(KYOKUMEN);
     engine::set_side(p, engine::UPPER);
     engine::Limits limits;
-    limits.nodes = LEVEL4_節点数;
-    limits.stop = &g_中止;
-    limits.seen = 取得_既出局面();
+    limits.nodes = level4_nodes;
+    limits.stop = &g_stop;
+    limits.seen = earlier_position_keys();
     if (!g_table) g_table = std::make_unique<engine::Table>();
     limits.table = g_table.get();
     std::atomic<bool> done{false};
@@ -95,7 +95,7 @@ int com_探索_LEVEL4() {
         g_forget_after = false;
         level4_forget();
     }
-    if (g_中止 || !r.found) return OFF;
+    if (g_stop || !r.found) return OFF;
     const engine::ProgramMove m = engine::to_program_move(r.best, engine::UPPER);
     COM_TE_MOTO_X = m.fx;
     COM_TE_MOTO_Y = m.fy;

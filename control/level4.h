@@ -5,13 +5,13 @@
 
 // LEVEL4's choice into the computer's COM_TE_ fields; OFF when no legal move exists or the program is
 // ending.
-int com_探索_LEVEL4();
-extern std::uint64_t LEVEL4_節点数; // LEVEL4's node budget a move (tests lower it to save time)
+int search_turn_level4();
+extern std::uint64_t level4_nodes; // LEVEL4's node budget a move (tests lower it to save time)
 // What LEVEL4's searches have kept is forgotten: a new game, a record read and a move taken back start
 // afresh, so that a game plays the same whatever was searched before it.
 void level4_forget();
 // The program is ending: a running LEVEL4 search gives up at once and com_ban makes no move.
-void com_中止();
+void stop_search();
 // A program starting (Form_Load) searches again.
-void com_中止解除();
-int com_中止済み();
+void allow_search();
+int search_stopped();

@@ -16,23 +16,23 @@
 namespace {
 
 // The row of level L reached from below (up = true) or left downwards (up = false).
-void ハンデ_盤変更(int level, bool up) {
-    const ハンデ段& r = ハンデ_段(level);
+void handicap_change_board(int level, bool up) {
+    const HandicapRow& r = handicap_row(level);
     const bool put = (level <= 0) == up;
     BAN[r.x][r.y] = put ? r.koma : KARA;
     描画_絵(BAN[r.x][r.y], r.x, r.y);
     描画_桝輪郭(WAKU_IRO, r.x, r.y);
 }
 
-void レベル_背景() {
+void paint_level_background() {
     for (int x = -2; x <= 0; ++x) 描画_絵(HAIKEI_NO, x, 0);
 }
 
 // The board is the start position less the pieces the level takes off, and the hands are empty.
-bool 調査_ハンデ局面() {
+bool is_handicap_start() {
     Koma ban[12][12] = {};
-    初期配置(ban);
-    ハンデ_初期配置(ban, HANDE_LEVEL);
+    place_start_position(ban);
+    place_handicap_start(ban, HANDE_LEVEL);
     for (int x = 1; x <= 11; ++x)
         for (int y = 1; y <= 11; ++y)
             if (BAN[x][y] != ban[x][y]) return false;
@@ -44,7 +44,7 @@ bool 調査_ハンデ局面() {
 // The refusals of △ and ▽; true when the step may go ahead. A position shown from the record that is
 // not this level's start (a game of another level, or one after a reversal) is refused as a game in
 // progress, so the board always lacks exactly the pieces the level shown takes off.
-bool ハンデ_可能() {
+bool handicap_allowed() {
     int kind = 0;
     if (KIFU_MODE == ON)
         kind = 1;
@@ -52,7 +52,7 @@ bool ハンデ_可能() {
         kind = 2;
     else if (HANTEN == ON)
         kind = 3;
-    else if (!調査_ハンデ局面())
+    else if (!is_handicap_start())
         kind = 2;
     if (kind == 0) return true;
     dsPlay(OTO_KINSHI);
@@ -60,16 +60,16 @@ bool ハンデ_可能() {
     return false;
 }
 
-void ハンデ_一段(bool up) {
+void handicap_step(bool up) {
     platform().file_controls().close();
-    if (!ハンデ_可能()) return;
-    保存_前回の対局(true); // the record of a game left at its start is discarded
+    if (!handicap_allowed()) return;
+    keep_game(true); // the record of a game left at its start is discarded
     KIFU_TESUU = 0;
     if (up ? HANDE_LEVEL < 10 : HANDE_LEVEL > -10) {
         const int old = HANDE_LEVEL;
         HANDE_LEVEL += up ? 1 : -1;
         描画_ハンデレベル(TAIKYOKU.settei, HANDE_LEVEL);
-        ハンデ_盤変更(up ? HANDE_LEVEL : old, up);
+        handicap_change_board(up ? HANDE_LEVEL : old, up);
         dsPlay(OTO_KOMA);
     }
     HANDE_SETTEI = ON;
@@ -78,22 +78,22 @@ void ハンデ_一段(bool up) {
 } // namespace
 
 void LEVEL1_Click() {
-    レベル_背景();
+    paint_level_background();
     レベル_設定(1);
 }
 
 void LEVEL2_Click() {
-    レベル_背景();
+    paint_level_background();
     レベル_設定(2);
 }
 
 void LEVEL3_Click() {
-    レベル_背景();
+    paint_level_background();
     レベル_設定(3);
 }
 
 void LEVEL4_Click() {
-    レベル_背景();
+    paint_level_background();
     レベル_設定(4);
 }
 
@@ -105,9 +105,9 @@ void レベル_設定(int level) {
 }
 
 void LBEL_UP_Click() {
-    ハンデ_一段(true);
+    handicap_step(true);
 }
 
 void LEBEL_DOWN_Click() {
-    ハンデ_一段(false);
+    handicap_step(false);
 }

@@ -21,7 +21,7 @@ void background_click(int n, MenuItem item) {
 
 } // namespace
 
-void 背景設定(int n) {
+void paint_background_setting(int n) {
     チェック設定(n);
     描画_背景(n);
     HAIKEI_NO = n;

@@ -1,7 +1,7 @@
 // The options menu: the backgrounds, guidance, the music; each choice is written to the settings file.
 #pragma once
 
-void 背景設定(int n); // checks background n in the menu and paints it
+void paint_background_setting(int n); // checks background n in the menu and paints it
 void MIDORI_Click();
 void TATAMI_Click();
 void TAKE_Click();

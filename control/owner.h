@@ -204,8 +204,8 @@ inline double 盤評価_COM危険座標(int m, int tx, int ty) {
 inline double 盤評価_自角注意_COM(int tx, int ty, int m) {
     return 盤評価_自角注意_COM(KYOKUMEN, SEIRYOKU, tx, ty, m);
 }
-inline void 探索_準備() {
-    探索_準備(KYOKUMEN, SEIRYOKU, COM_KIOKU);
+inline void prepare_search() {
+    prepare_search(KYOKUMEN, SEIRYOKU, COM_KIOKU);
 }
 inline int 詰めかCOM() {
     return 詰めかCOM(KYOKUMEN, SEIRYOKU);
@@ -225,8 +225,8 @@ inline void 調査_移動結果(int n, int& out_x, int& out_y, int& out_piece) {
 }
 
 // The settings file, the sounds and the help page, told on the program's own dialogs and menus.
-inline void 読込_環境設定ファイル(Settei& s, void (*背景設定)(int n)) {
-    読込_環境設定ファイル(s, platform().menus(), platform().dialogs(), 背景設定);
+inline void 読込_環境設定ファイル(Settei& s, void (*paint_background_setting)(int n)) {
+    読込_環境設定ファイル(s, platform().menus(), platform().dialogs(), paint_background_setting);
 }
 inline void 書込_環境設定ファイル() {
     書込_環境設定ファイル(platform().menus(), platform().dialogs());
@@ -240,8 +240,8 @@ inline void 初期化_サウンド(int window) {
 inline int 読込_効果音(const std::string& file, int flags) {
     return 読込_効果音(file, flags, platform().dialogs());
 }
-inline void 効果音_準備() {
-    効果音_準備(platform().dialogs());
+inline void load_sound_effects() {
+    load_sound_effects(platform().dialogs());
 }
 inline void KAISETU_Click(const Settei& s) {
     KAISETU_Click(s, platform().dialogs());

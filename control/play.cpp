@@ -22,11 +22,11 @@ void KAITEN_R_Click() {
     flow_turn_ring(true);
 }
 
-int com_探索() {
+int search_turn() {
     // The preparation of the search has always left the two-pawn flags of this position on the game,
     // where the mate test after the computer's move reads them.
     調査_2歩フラグ設定();
-    const int found = com_探索(KYOKUMEN, SEIRYOKU, COM_KIOKU, COM_LEVEL, Timer1_Timer);
+    const int found = search_turn(KYOKUMEN, SEIRYOKU, COM_KIOKU, COM_LEVEL, Timer1_Timer);
     // Turning the ring clears the selection, as the search's turns always have.
     if (KAITEN_TANSAKU == ON) SENTAKU = 0;
     return found;

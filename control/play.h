@@ -8,4 +8,4 @@ void KAITEN_L_Click();
 void KAITEN_R_Click();
 void com_ban();
 // The computer's search on the game's position, tables and level, with the clock ticking.
-int com_探索();
+int search_turn();

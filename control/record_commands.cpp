@@ -31,7 +31,7 @@
 namespace {
 
 // A reversed or handicapped game is not written; false after saying so.
-bool 調査_書込可能() {
+bool may_write() {
     if (HANTEN == ON) {
         platform().dialogs().message("反転後は書き込みできません", "棋譜書込");
         return false;
@@ -72,14 +72,14 @@ void Dir1_Change(const std::string& folder) {
 }
 
 void KIFU_WRITE_Click() {
-    if (!調査_書込可能()) return;
+    if (!may_write()) return;
     描画_可視(true, true, false);
     描画_棋譜_IO(0);
 }
 
 void Command1_Click() {
     // The game may have changed since the panel was opened: ask again what 書込 asked.
-    if (!調査_書込可能()) return;
+    if (!may_write()) return;
     const std::string name = platform().file_controls().text(TextBox::Text1);
     if (name.empty()) {
         platform().dialogs().message("ﾌｧｲﾙ名が入力されていません", "  ");
@@ -89,18 +89,18 @@ void Command1_Click() {
         platform().dialogs().message("保存するデータがありません", "棋譜保存");
         return;
     }
-    const std::string path = 取得_フォルダ内パス(platform().file_controls().folder(), name + ".棋譜");
+    const std::string path = path_in_folder(platform().file_controls().folder(), name + ".棋譜");
 
     // Line 2 is the player at the top of the board, line 3 the one at the bottom.
     const std::string sente = platform().file_controls().text(TextBox::Text3);
     const std::string gote = platform().file_controls().text(TextBox::Text4);
     const bool lower_first = SITA_GAWA == 1;
-    const int err = 書込_棋譜ファイル(TAIKYOKU.kifu, path, platform().file_controls().text(TextBox::Text2),
-                                      lower_first ? gote : sente, lower_first ? sente : gote);
+    const int err = write_kifu_file(TAIKYOKU.kifu, path, platform().file_controls().text(TextBox::Text2),
+                                    lower_first ? gote : sente, lower_first ? sente : gote);
     if (err != 0) {
         // The panel stays open with the names typed, so the player can choose another name or folder.
         platform().dialogs().message(
-            "棋譜ﾌｧｲﾙを書き込めませんでした\n" + path + "\n" + 取得_失敗理由(err, true), "棋譜保存");
+            "棋譜ﾌｧｲﾙを書き込めませんでした\n" + path + "\n" + failure_reason(err, true), "棋譜保存");
         return;
     }
     platform().file_controls().close();
@@ -110,16 +110,16 @@ void Command1_Click() {
 
 void File1_Click(const std::string& name) {
     描画_可視(false, false, false);
-    const std::string path = 取得_フォルダ内パス(platform().file_controls().folder(), name);
+    const std::string path = path_in_folder(platform().file_controls().folder(), name);
     // The whole file is read and checked before the game is touched, so a file that cannot be used
     // changes nothing.
-    const KifuFileYomi f = 読込_棋譜ファイル(path);
+    const KifuFileRead f = 読込_棋譜ファイル(path);
     if (!f.fault.empty()) {
         platform().dialogs().message("棋譜ﾌｧｲﾙを読み込めませんでした\n" + path + "\n" + f.fault, "棋譜");
         return;
     }
 
-    保存_前回の対局(true); // the game on screen is left for the file's
+    keep_game(true); // the game on screen is left for the file's
     初期設定();
     KIFU_MODE = ON;
 
@@ -140,10 +140,10 @@ void File1_Click(const std::string& name) {
     手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, 0, 0, 0, 0, KARA, KARA, 0, 0, 0, 0);
     // A kept game played at a handicap started without the pieces its level takes off; stepping through
     // it shows that level, which also keeps it from being written.
-    ハンデ_初期配置(TAIKYOKU.kifu.entries[0].ban, f.hande_level);
+    place_handicap_start(TAIKYOKU.kifu.entries[0].ban, f.hande_level);
     KIFU_HANDE_LEVEL = f.hande_level;
     for (std::size_t i = 0; i < f.entries.size(); ++i)
-        設定_棋譜局面(TAIKYOKU.kifu, static_cast<int>(i) + 1, f.entries[i]);
+        set_entry(TAIKYOKU.kifu, static_cast<int>(i) + 1, f.entries[i]);
     if (!f.entries.empty()) KIFU_GYOU = from_sjis(f.lines[KIFU_MIDASHI_GYOU + f.entries.size() - 1]);
     const int count = static_cast<int>(f.entries.size());
 
@@ -170,16 +170,16 @@ void File1_Click(const std::string& name) {
                                      "棋譜");
     // The kept game is known by its first line, not by its name: a player may copy or rename it to keep
     // it from being replaced, and it must still play on.
-    if (from_sjis(f.lines[0]) == 前回の対局_題名) {
-        const bool com = f.lines.size() > 1 && from_sjis(f.lines[1]) == 前回の対局_COM;
-        再開待ち_最終局面(com ? MODE_MAN_COM : MODE_MAN_MAN);
+    if (from_sjis(f.lines[0]) == KEPT_GAME_TITLE) {
+        const bool com = f.lines.size() > 1 && from_sjis(f.lines[1]) == KEPT_GAME_COM;
+        resume_at_last_entry(com ? MODE_MAN_COM : MODE_MAN_MAN);
         return;
     }
     platform().dialogs().message("棋譜を '進 'で進めて下さい", "棋譜");
     TEBAN = 1;
 }
 
-void 再開待ち_最終局面(int mode) {
+void resume_at_last_entry(int mode) {
     flow_resume_at_last_entry(mode);
 }
 
@@ -189,7 +189,7 @@ void STOP_Click() {
 
 void CANCEL_Click() {
     初期設定();
-    調査_局面後設定(TAIKYOKU.pos);
+    follow_shown_position(TAIKYOKU.pos);
     dsPlay(OTO_KOMA);
 }
 
@@ -209,7 +209,7 @@ void REVERSE_Click() {
         platform().dialogs().message("棋譜ﾓｰﾄﾞではできません", "反転");
         return;
     }
-    保存_前回の対局(true); // the record is discarded below
+    keep_game(true); // the record is discarded below
     HANTEN = ON;
     SENTAKU = 0;
 
@@ -222,7 +222,7 @@ void REVERSE_Click() {
     for (int k = 1; k <= 7; ++k) std::swap(SITA_MOCHI[k], UE_MOCHI[k]);
     SITA_MOCHI_KEI = 調査_持駒数(SITA_GAWA);
     UE_MOCHI_KEI = 調査_持駒数(UE_GAWA);
-    調査_局面後設定(TAIKYOKU.pos);
+    follow_shown_position(TAIKYOKU.pos);
 
     画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
     描画_手数(TAIKYOKU.pos, TAIKYOKU.settei, TESUU, 15);

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr ハンデ段 HANDE_HYOU[21] = {
+constexpr HandicapRow HANDE_HYOU[21] = {
     {0, 0, KARA},        // -10: the lowest level, no row of its own
     {7, 10, SITA_KIN},   // -9
     {5, 10, SITA_KIN},   // -8
@@ -33,25 +33,25 @@ constexpr int FULL_SET[9] = {0, 18, 4, 4, 4, 4, 2, 2, 2};
 
 } // namespace
 
-const ハンデ段& ハンデ_段(int level) {
+const HandicapRow& handicap_row(int level) {
     return HANDE_HYOU[level < -10 ? 0 : level > 10 ? 20 : level + 10];
 }
 
-void ハンデ_初期配置(Koma (&ban)[12][12], int level) {
-    for (int l = level + 1; l <= 0; ++l) ban[ハンデ_段(l).x][ハンデ_段(l).y] = KARA;
-    for (int l = 1; l <= level; ++l) ban[ハンデ_段(l).x][ハンデ_段(l).y] = KARA;
+void place_handicap_start(Koma (&ban)[12][12], int level) {
+    for (int l = level + 1; l <= 0; ++l) ban[handicap_row(l).x][handicap_row(l).y] = KARA;
+    for (int l = 1; l <= level; ++l) ban[handicap_row(l).x][handicap_row(l).y] = KARA;
 }
 
-int ハンデ_駒数(int level, int kind) {
+int handicap_piece_count(int level, int kind) {
     if (kind < 1 || kind > 8) return 0;
     int n = FULL_SET[kind];
     // Level L, of either sign, lacks the pieces of rows 1..|L| (those of -|L|+1..0 are their mirror).
     for (int l = 1; l <= std::abs(level) && l <= 10; ++l)
-        if (hand_kind(ハンデ_段(l).koma) == kind) --n;
+        if (hand_kind(handicap_row(l).koma) == kind) --n;
     return n;
 }
 
-std::string 取得_ハンデ名(int level) {
+std::string handicap_name(int level) {
     static const char* const NAMES[21] = {
         "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段",
         "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級",

@@ -9,20 +9,20 @@
 // One step of the scale: the square it changes and the piece that stands there in the even position.
 // Rows -9..0 put a lower piece back when the level is reached from below; rows 1..10 take an upper
 // piece off. Level -10 has no row of its own.
-struct ハンデ段 {
+struct HandicapRow {
     int x, y;
     Koma koma;
 };
-const ハンデ段& ハンデ_段(int level);
+const HandicapRow& handicap_row(int level);
 
-// The start position of a game at the level: the even position (ban as 初期配置 sets it) less the
+// The start position of a game at the level: the even position (ban as place_start_position sets it) less the
 // pieces the level takes off.
-void ハンデ_初期配置(Koma (&ban)[12][12], int level);
+void place_handicap_start(Koma (&ban)[12][12], int level);
 
 // The pieces of hand kind 1..7 (8: kings) that a game at the level holds over board, ring and both
 // hands: a full set less those the level takes off. The scale is symmetric in kinds, so a reversal,
 // which negates the level, agrees.
-int ハンデ_駒数(int level, int kind);
+int handicap_piece_count(int level, int kind);
 
 // The name shown for the level ("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級" at 0), or the empty text outside the scale.
-std::string 取得_ハンデ名(int level);
+std::string handicap_name(int level);

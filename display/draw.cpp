@@ -57,7 +57,7 @@ const Faces* faces(int code) {
 }
 
 // One row of a hand box: the square at column x with the piece and its count in the column beside it.
-void 描画_持ち駒(const Settei& s, int x, int y, Koma piece, int count) {
+void paint_hand_row(const Settei& s, int x, int y, Koma piece, int count) {
     描画_絵(KARA, x, y);
     描画_絵(s.HAIKEI_NO, x + 1, y);
     描画_桝輪郭(s.WAKU_IRO, x, y);
@@ -71,7 +71,7 @@ void 描画_持ち駒(const Settei& s, int x, int y, Koma piece, int count) {
 
 } // namespace
 
-Pic 取得_絵(int code, double x, double y) {
+Pic picture_for(int code, double x, double y) {
     const bool plate_code = (code >= -901 && code <= 0) || (code >= 10 && code <= 901);
     const bool ring_cell = (x == 1 || y == 1 || x == 11 || y == 11) && x >= 1;
     const Faces* f = faces(code);
@@ -84,7 +84,7 @@ void 待機_秒(double seconds) {
 }
 
 void 描画_絵(int code, double x, double y) {
-    const Pic p = 取得_絵(code, x, y);
+    const Pic p = picture_for(code, x, y);
     if (p != Pic::None) platform().canvas().stamp(p, cell_x(x), cell_y(y));
 }
 
@@ -142,14 +142,14 @@ int 取得_対背景色(const Settei& s) {
 void 描画_自持盤(const Kyokumen& k, const Settei& s) {
     for (int i = 1; i <= 7; ++i) {
         const Cell c = hand_cell({false, i});
-        描画_持ち駒(s, c.x, c.y, SITA_KOMA_BY_KIND[i], k.SITA_MOCHI[i]);
+        paint_hand_row(s, c.x, c.y, SITA_KOMA_BY_KIND[i], k.SITA_MOCHI[i]);
     }
 }
 
 void 描画_敵持盤(const Kyokumen& k, const Settei& s) {
     for (int y = 1; y <= 7; ++y) {
         const int i = hand_slot_at({-1, y}).kind;
-        描画_持ち駒(s, -1, y, UE_KOMA_BY_KIND[i], k.UE_MOCHI[i]);
+        paint_hand_row(s, -1, y, UE_KOMA_BY_KIND[i], k.UE_MOCHI[i]);
         描画_絵(k.BAN[1][y], 1, y); // and the conveyor's cell beside the row
         描画_桝輪郭(s.WAKU_IRO, 1, y);
     }

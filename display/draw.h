@@ -16,7 +16,7 @@ constexpr double cell_y(double y) {
 void 待機_秒(double seconds);
 
 void 描画_絵(int code, double x, double y);
-Pic 取得_絵(int code, double x, double y); // the picture 描画_絵 paints for code at (x, y)
+Pic picture_for(int code, double x, double y); // the picture 描画_絵 paints for code at (x, y)
 void 描画_桝輪郭(int colour, double x, double y);
 // The board of k, outlined in the colour of s.
 void 描画_盤(const Kyokumen& k, const Settei& s);

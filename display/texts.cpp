@@ -83,8 +83,8 @@ std::string 文字列変換(int value) {
     }
 }
 
-std::string 文字列_表(int index) {
-    if (index >= -10 && index <= 10) return 取得_ハンデ名(index);
+std::string message_text(int index) {
+    if (index >= -10 && index <= 10) return handicap_name(index);
     if (index == 99) return "手目";
     return "";
 }
@@ -106,7 +106,7 @@ void 描画_移動駒種類(double x, double y, const std::string& text, int col
 }
 
 void 描画_文字列(double x, double y, int index, int colour, double size) {
-    const std::string text = 文字列_表(index);
+    const std::string text = message_text(index);
     if (!text.empty()) platform().canvas().print(cell_x(x) + 120, cell_y(y) + 160, text, size, colour);
 }
 

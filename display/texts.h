@@ -9,7 +9,7 @@ void 描画_数値(double x, double y, int value, int colour, int mode, double s
 void 描画_数値(double x, double y, const std::string& text, int colour, int mode, double size);
 void 描画_移動駒種類(double x, double y, const std::string& text, int colour);
 void 描画_文字列(double x, double y, int index, int colour, double size);
-std::string 文字列_表(int index); // the text 描画_文字列 prints for an index
+std::string message_text(int index); // the text 描画_文字列 prints for an index
 void 描画_メッセージ(int kind);
 std::string 文字列変換(int value);
 // The texts around the board read the sides, the ring cells they overlap and the hands from k, and

@@ -12,17 +12,17 @@
 // computer's name, as the upper player); a file beginning so is played on when it is read. A game
 // played at a handicap has the name of its level after the lower player's name on the third line,
 // behind a blank ("MAN ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級"): a name line may hold any text, so any reader takes it.
-inline constexpr std::string_view 前回の対局_題名 = "前回の対局";
-inline constexpr std::string_view 前回の対局_COM = "COM";
+inline constexpr std::string_view KEPT_GAME_TITLE = "前回の対局";
+inline constexpr std::string_view KEPT_GAME_COM = "COM";
 
 // Where the game is kept: the folder of the settings file.
-std::string 取得_前回の対局パス();
+std::string kept_game_path();
 // A record holding a move played in this game, which no file keeps yet.
-bool 調査_前回の対局あり(const Kiroku& r);
+bool has_unkept_game(const Kiroku& r);
 // Writes such a record to that file (the mode and the sides name the players, the record's handicap
 // level follows the lower player's name) and marks it kept; returns 0, or the errno of the failed
 // step. Nothing is written for any other record.
-int 書込_前回の対局(Kiroku& r, const Shinkou& g, const Kyokumen& k);
+int write_kept_game(Kiroku& r, const Shinkou& g, const Kyokumen& k);
 // The handicap level of a file's game, from its header lines as read (Shift_JIS): that of a kept game,
 // 0 for any other file.
-int 取得_前回の対局ハンデ(const std::vector<std::string>& lines);
+int kept_game_handicap(const std::vector<std::string>& lines);

@@ -58,11 +58,11 @@ long field(const std::string& line, std::size_t start, std::size_t width) {
 }
 
 // An entry's four clocks in the order a record line holds them.
-std::array<double*, 4> clocks(KifuKyokumen& k) {
+std::array<double*, 4> clocks(RecordEntry& k) {
     return {&k.sita_mae, &k.sita_ato, &k.ue_mae, &k.ue_ato};
 }
 
-int pawns(const KifuKyokumen& k) {
+int pawns(const RecordEntry& k) {
     int n = k.sita_mochi[1] + k.ue_mochi[1];
     for (int x = 1; x <= 11; ++x)
         for (int y = 1; y <= 11; ++y) {
@@ -73,7 +73,7 @@ int pawns(const KifuKyokumen& k) {
 }
 
 // One move changes each player's pawns in hand by one at most.
-bool one_move_apart(const KifuKyokumen& a, const KifuKyokumen& b) {
+bool one_move_apart(const RecordEntry& a, const RecordEntry& b) {
     return std::abs(a.sita_mochi[1] - b.sita_mochi[1]) <= 1 && std::abs(a.ue_mochi[1] - b.ue_mochi[1]) <= 1;
 }
 
@@ -100,7 +100,7 @@ FileLines read_file_lines(const std::string& path) {
 
 } // namespace
 
-std::string 取得_失敗理由(int e, bool writing) {
+std::string failure_reason(int e, bool writing) {
     switch (e) {
     case ENOENT:
         return writing ? "ﾌｫﾙﾀﾞが見つかりません" : "ﾌｧｲﾙが見つかりません";
@@ -132,7 +132,7 @@ std::string 取得_失敗理由(int e, bool writing) {
     }
 }
 
-std::string 取得_フォルダ内パス(const std::string& folder, const std::string& name) {
+std::string path_in_folder(const std::string& folder, const std::string& name) {
     if (folder.empty()) return name;
     const char sep = static_cast<char>(std::filesystem::path::preferred_separator);
     if (folder.back() == sep) return folder + name;
@@ -150,18 +150,18 @@ std::string one_line(std::string s) {
 
 } // namespace
 
-void 設定_棋譜局面(Kiroku& r, int n, const KifuKyokumen& k) {
+void set_entry(Kiroku& r, int n, const RecordEntry& k) {
     r.entries[n] = k;
 }
 
-KifuKyokumen 取得_棋譜局面(const Kiroku& r, int n) {
+RecordEntry filed_entry(const Kiroku& r, int n) {
     if (n < 0 || n > KIFU_MAX) return {};
-    KifuKyokumen k = r.entries[n];
+    RecordEntry k = r.entries[n];
     for (double* t : clocks(k)) *t = static_cast<double>(whole_seconds(*t));
     return k;
 }
 
-std::string 変換_局面から棋譜行(const KifuKyokumen& k) {
+std::string record_line_of(const RecordEntry& k) {
     std::string line;
     line.reserve(520);
     for (int x = 1; x <= 11; ++x)
@@ -175,14 +175,14 @@ std::string 変換_局面から棋譜行(const KifuKyokumen& k) {
     return line;
 }
 
-std::string 変換_棋譜行(const Kiroku& r, int n) {
-    return 変換_局面から棋譜行(取得_棋譜局面(r, n));
+std::string record_line(const Kiroku& r, int n) {
+    return record_line_of(filed_entry(r, n));
 }
 
-KifuKyokumen 変換_棋譜行から局面(const std::string& line, int sita_hu_keta, int ue_hu_keta) {
+RecordEntry entry_from_line(const std::string& line, int sita_hu_keta, int ue_hu_keta) {
     const std::size_t sw = sita_hu_keta == 2 ? 2 : 1;
     const std::size_t uw = ue_hu_keta == 2 ? 2 : 1;
-    KifuKyokumen k;
+    RecordEntry k;
     std::size_t p = 0;
     for (int x = 1; x <= 11; ++x)
         for (int y = 1; y <= 11; ++y, p += 4) k.ban[x][y] = static_cast<Koma>(field(line, p, 4));
@@ -202,20 +202,20 @@ KifuKyokumen 変換_棋譜行から局面(const std::string& line, int sita_hu_k
     return k;
 }
 
-std::vector<KifuKyokumen> 変換_棋譜行群から局面(const std::vector<std::string>& lines) {
+std::vector<RecordEntry> entries_from_lines(const std::vector<std::string>& lines) {
     const std::size_t n = lines.size();
-    std::vector<KifuKyokumen> out(n);
-    std::vector<KifuKyokumen> other(n); // the second reading of a line not yet settled
+    std::vector<RecordEntry> out(n);
+    std::vector<RecordEntry> other(n); // the second reading of a line not yet settled
     std::vector<bool> settled(n, true);
     for (std::size_t i = 0; i < n; ++i) {
         const std::string& l = lines[i];
         if (l.size() == 520) {
-            out[i] = 変換_棋譜行から局面(l, 2, 2);
+            out[i] = entry_from_line(l, 2, 2);
         } else if (l.size() == 519) {
             // One pawn count has two digits. The pawns always number 18, which tells which one unless
             // the two readings give the same sum (the two leading digits are equal).
-            const KifuKyokumen a = 変換_棋譜行から局面(l, 2, 1);
-            const KifuKyokumen b = 変換_棋譜行から局面(l, 1, 2);
+            const RecordEntry a = entry_from_line(l, 2, 1);
+            const RecordEntry b = entry_from_line(l, 1, 2);
             const bool fits_a = pawns(a) == kPawnsInGame;
             const bool fits_b = pawns(b) == kPawnsInGame;
             if (fits_a != fits_b) {
@@ -226,7 +226,7 @@ std::vector<KifuKyokumen> 変換_棋譜行群から局面(const std::vector<std:
                 settled[i] = false;
             }
         } else {
-            out[i] = 変換_棋譜行から局面(l);
+            out[i] = entry_from_line(l);
         }
     }
     // The neighbouring entries settle the rest, spreading from the settled ones; where nothing
@@ -257,22 +257,22 @@ std::vector<KifuKyokumen> 変換_棋譜行群から局面(const std::vector<std:
     return out;
 }
 
-std::vector<std::string> 変換_棋譜ファイル行(const std::string& bytes) {
+std::vector<std::string> file_lines(const std::string& bytes) {
     LineSplitter s(kKeptLineBytes);
     s.feed(bytes);
     return s.finish();
 }
 
-int 書込_棋譜ファイル(const Kiroku& r, const std::string& path, const std::string& title,
-                      const std::string& upper, const std::string& lower) {
+int write_kifu_file(const Kiroku& r, const std::string& path, const std::string& title,
+                    const std::string& upper, const std::string& lower) {
     std::string bytes;
     for (const std::string& header : {title, upper, lower}) bytes += to_sjis(one_line(header)) + "\r\n";
     const int last = std::min(r.KIFU_TESUU, KIFU_MAX);
-    for (int n = 1; n <= last; ++n) bytes += 変換_棋譜行(r, n) + "\r\n";
+    for (int n = 1; n <= last; ++n) bytes += record_line(r, n) + "\r\n";
     return write_file_replacing(path, bytes);
 }
 
-std::string 調査_棋譜局面(const KifuKyokumen& k, int hande_level, bool last) {
+std::string entry_fault(const RecordEntry& k, int hande_level, bool last) {
     static const char* const NAMES[8] = {"", "歩", "香", "桂", "銀", "金", "角", "飛"};
     int pieces[8] = {};
     int kings[2] = {}; // lower, upper
@@ -295,10 +295,10 @@ std::string 調査_棋譜局面(const KifuKyokumen& k, int hande_level, bool las
     // Every piece of the game is somewhere: on the board, on the ring or in a hand.
     for (int i = 1; i <= 7; ++i) {
         const int n = pieces[i] + k.sita_mochi[i] + k.ue_mochi[i];
-        const int expected = ハンデ_駒数(hande_level, i);
+        const int expected = handicap_piece_count(hande_level, i);
         if (n != expected)
             return std::string(NAMES[i]) + "が合わせて" + std::to_string(n) + "枚あります（" +
-                   (hande_level != 0 ? 取得_ハンデ名(hande_level) + "では" : std::string()) +
+                   (hande_level != 0 ? handicap_name(hande_level) + "では" : std::string()) +
                    std::to_string(expected) + "枚のはずです）";
     }
     // Only the last position may lack the king the last move took.
@@ -308,9 +308,9 @@ std::string 調査_棋譜局面(const KifuKyokumen& k, int hande_level, bool las
     return {};
 }
 
-KifuFileYomi 調査_棋譜ファイル行(std::vector<std::string> lines, bool more) {
-    KifuFileYomi r;
-    r.hande_level = 取得_前回の対局ハンデ(lines);
+KifuFileRead check_file_lines(std::vector<std::string> lines, bool more) {
+    KifuFileRead r;
+    r.hande_level = kept_game_handicap(lines);
     std::vector<std::string> records;
     if (lines.size() > KIFU_MIDASHI_GYOU) records.assign(lines.begin() + KIFU_MIDASHI_GYOU, lines.end());
     if (records.size() > KIFU_MAX) records.resize(KIFU_MAX);
@@ -328,9 +328,9 @@ KifuFileYomi 調査_棋譜ファイル行(std::vector<std::string> lines, bool m
         else if (l.size() > kRecordMax)
             r.fault = at + "記録の行が長すぎます";
     }
-    if (r.fault.empty()) r.entries = 変換_棋譜行群から局面(records);
+    if (r.fault.empty()) r.entries = entries_from_lines(records);
     for (std::size_t i = 0; r.fault.empty() && i < r.entries.size(); ++i) {
-        const std::string what = 調査_棋譜局面(r.entries[i], r.hande_level, i + 1 == r.entries.size());
+        const std::string what = entry_fault(r.entries[i], r.hande_level, i + 1 == r.entries.size());
         if (!what.empty()) r.fault = std::to_string(KIFU_MIDASHI_GYOU + i + 1) + "行目：" + what;
     }
     if (!r.fault.empty()) r.entries.clear();
@@ -342,13 +342,13 @@ KifuFileYomi 調査_棋譜ファイル行(std::vector<std::string> lines, bool m
     return r;
 }
 
-KifuFileYomi 読込_棋譜ファイル(const std::string& path) {
+KifuFileRead 読込_棋譜ファイル(const std::string& path) {
     const FileLines f = read_file_lines(path);
     if (f.error != 0 || f.too_long != 0) {
-        KifuFileYomi r;
+        KifuFileRead r;
         r.fault =
-            f.error != 0 ? 取得_失敗理由(f.error, false) : std::to_string(f.too_long) + "行目が長すぎます";
+            f.error != 0 ? failure_reason(f.error, false) : std::to_string(f.too_long) + "行目が長すぎます";
         return r;
     }
-    return 調査_棋譜ファイル行(f.lines, f.more);
+    return check_file_lines(f.lines, f.more);
 }

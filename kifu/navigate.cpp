@@ -4,7 +4,7 @@
 
 #include "core/rules.h"
 
-void 調査_局面後設定(Kyokumen& k) {
+void follow_shown_position(Kyokumen& k) {
     for (int x = 1; x <= 11; ++x)
         for (int y = 1; y <= 11; ++y) {
             if (k.BAN[x][y] == SITA_OU) {
@@ -18,6 +18,6 @@ void 調査_局面後設定(Kyokumen& k) {
     調査_2歩フラグ設定(k);
 }
 
-void 復元_棋譜局面(Kyokumen& k, const Kiroku& r, int n) {
+void restore_entry(Kyokumen& k, const Kiroku& r, int n) {
     put_entry(k, r.entries[n]);
 }

@@ -5,7 +5,7 @@
 #include "kifu/record.h"
 
 // Puts record entry n on the board and in both hands of k.
-void 復元_棋譜局面(Kyokumen& k, const Kiroku& r, int n);
+void restore_entry(Kyokumen& k, const Kiroku& r, int n);
 // The kings' squares and the two-pawn flags follow the position now shown, so the rule and mate
 // checks that read them next see that position. A king that is not on the board keeps its square.
-void 調査_局面後設定(Kyokumen& k);
+void follow_shown_position(Kyokumen& k);

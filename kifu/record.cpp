@@ -2,8 +2,8 @@
 
 #include "core/moves.h"
 
-KifuKyokumen entry_of(const Kyokumen& k) {
-    KifuKyokumen e;
+RecordEntry entry_of(const Kyokumen& k) {
+    RecordEntry e;
     for (int x = 1; x <= 11; ++x)
         for (int y = 1; y <= 11; ++y) e.ban[x][y] = k.BAN[x][y];
     for (int i = 1; i <= 7; ++i) {
@@ -13,7 +13,7 @@ KifuKyokumen entry_of(const Kyokumen& k) {
     return e;
 }
 
-void put_entry(Kyokumen& k, const KifuKyokumen& e) {
+void put_entry(Kyokumen& k, const RecordEntry& e) {
     for (int x = 1; x <= 11; ++x)
         for (int y = 1; y <= 11; ++y) k.BAN[x][y] = e.ban[x][y];
     for (int i = 1; i <= 7; ++i) {
@@ -28,7 +28,7 @@ namespace {
 
 void 保存(Kiroku& r, const Kyokumen& k, int n, double sita_mae, double sita_ato, double ue_mae,
           double ue_ato) {
-    KifuKyokumen& e = r.entries[n];
+    RecordEntry& e = r.entries[n];
     e = entry_of(k);
     e.sita_mae = sita_mae;
     e.sita_ato = sita_ato;
@@ -47,7 +47,7 @@ void 手順保存(Kiroku& r, const Kyokumen& k, const Settei& s, int, int, int, 
     保存(r, k, n, sita_mae, sita_ato, ue_mae, ue_ato);
 }
 
-void 手順保存_着手後(Kiroku& r, const Kyokumen& k) {
+void store_after_move(Kiroku& r, const Kyokumen& k) {
     const int n = r.KIFU_NO;
     if (n < 1 || n > KIFU_MAX) return;
     // No move has been made from here yet: both clock pairs hold the clocks after the last move.
@@ -56,6 +56,6 @@ void 手順保存_着手後(Kiroku& r, const Kyokumen& k) {
     r.KIFU_TAIKYOKU = ON;
 }
 
-bool 調査_棋譜満杯(const Kiroku& r) {
+bool record_full(const Kiroku& r) {
     return r.KIFU_NO >= KIFU_MAX;
 }

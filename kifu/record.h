@@ -10,23 +10,23 @@ constexpr int KIFU_MAX = 500;
 
 // What the record keeps of one position: the board with its ring, both hands, and the clocks before and
 // after the move made from it. A kifu file line holds one entry, its clocks in whole seconds.
-struct KifuKyokumen {
+struct RecordEntry {
     Koma ban[12][12] = {};  // x, y = 1..11
     int sita_mochi[8] = {}; // k = 1..7
     int ue_mochi[8] = {};
     double sita_mae = 0, sita_ato = 0; // the lower player's clock before and after the move
     double ue_mae = 0, ue_ato = 0;     // the upper player's
-    bool operator==(const KifuKyokumen&) const = default;
+    bool operator==(const RecordEntry&) const = default;
 };
 
 // The board and both hands of a position as an entry, its clocks 0.
-KifuKyokumen entry_of(const Kyokumen& k);
+RecordEntry entry_of(const Kyokumen& k);
 // Puts an entry's board and hands on a position, with the totals in hand that follow from them.
-void put_entry(Kyokumen& k, const KifuKyokumen& e);
+void put_entry(Kyokumen& k, const RecordEntry& e);
 
 // The record of one game (Kiroku).
 struct Kiroku {
-    KifuKyokumen entries[KIFU_MAX + 1] = {};
+    RecordEntry entries[KIFU_MAX + 1] = {};
     int KIFU_NO = 0;
     int KIFU_TESUU = 0;
     std::string KIFU_GYOU;
@@ -41,9 +41,9 @@ void 手順保存(Kiroku& r, const Kyokumen& k, const Settei& s, int fx, int fy,
               int dest, double sita_mae, double sita_ato, double ue_mae, double ue_ato);
 // Stores the position after the move just made at KIFU_NO (already advanced), with the clocks as the
 // move left them, so that the record ends with the game's latest position.
-void 手順保存_着手後(Kiroku& r, const Kyokumen& k);
+void store_after_move(Kiroku& r, const Kyokumen& k);
 // No room is left for another move: the record holds the position after its last one.
-bool 調査_棋譜満杯(const Kiroku& r);
+bool record_full(const Kiroku& r);
 
 // The cell the move of record index n (1..500) went to and the code standing there, from the boards
 // before and after it; nothing is written for any other n.

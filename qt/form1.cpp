@@ -535,7 +535,7 @@ void Form1::request_quit(bool by_signal) {
     if (quitting_ || ending_) return;
     quitting_ = true;
     quit_by_signal_ = by_signal;
-    com_中止();
+    stop_search();
     // An open box is answered as if dismissed; its handler then runs to its end without showing more.
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* dialog = qobject_cast<QDialog*>(w); dialog && dialog->isVisible())
@@ -550,7 +550,7 @@ void Form1::finish_quit() {
     }
     quitting_ = false; // a game that cannot be kept is told when the player closed the window
     if (quit_by_signal_)
-        終了_シグナル();
+        end_on_signal();
     else
         OWARI_Click();
 }

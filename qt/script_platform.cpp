@@ -148,7 +148,7 @@ void ScriptPlatform::advance(double seconds) {
 
 void ScriptPlatform::dump() {
     // The board and hands as a kifu record line, without the clocks.
-    const std::string line = 変換_局面から棋譜行(entry_of(TAIKYOKU.pos));
+    const std::string line = record_line_of(entry_of(TAIKYOKU.pos));
     out_ << "dump " << line.substr(0, 498) << " TEBAN=" << TEBAN << " TESUU=" << TESUU
          << " SYOUSYA=" << SYOUSYA << "\n";
 }

@@ -71,14 +71,14 @@ bool read_file(std::string& bytes) {
 }
 
 // One line of the file; false when the line has no "=".
-bool apply_line(Settei& s, Menus& menus, const std::string& line, void (*背景設定)(int n)) {
+bool apply_line(Settei& s, Menus& menus, const std::string& line, void (*paint_background_setting)(int n)) {
     const std::size_t eq = line.find('=');
     if (eq == std::string::npos) return false;
     const std::string key = line.substr(0, eq);
     const std::string value = line.substr(eq + 1);
     if (key == "背景画") {
         for (const Background& b : BACKGROUNDS)
-            if (value == b.word) 背景設定(b.no);
+            if (value == b.word) paint_background_setting(b.no);
     } else if (key == "移動指導") {
         const bool on = value == "ON";
         s.SIDOU_IRO = on ? 15 : 2;
@@ -96,10 +96,10 @@ bool apply_line(Settei& s, Menus& menus, const std::string& line, void (*背景�
 
 // The reader's fallback: the file made anew with its defaults, which are applied once it is written.
 // When even this file cannot be written, the options stay as they are and the player is told.
-void reader_fallback(Menus& menus, Dialogs& dialogs, void (*背景設定)(int n)) {
+void reader_fallback(Menus& menus, Dialogs& dialogs, void (*paint_background_setting)(int n)) {
     if (!write_lines({"背景画=竹", "移動指導=OFF", "経過時間=ON", "BGM=OFF"}))
         return tell_unwritable(dialogs);
-    背景設定(HAIKEI_TAKE_NO);
+    paint_background_setting(HAIKEI_TAKE_NO);
     menus.set_checked(MenuItem::SIDOU, false);
     menus.set_checked(MenuItem::KEIKA, true);
     menus.set_checked(MenuItem::BGM, false);
@@ -116,16 +116,17 @@ void writer_fallback(Menus& menus, Dialogs& dialogs) {
 
 } // namespace
 
-void 読込_環境設定ファイル(Settei& s, Menus& menus, Dialogs& dialogs, void (*背景設定)(int n)) {
+void 読込_環境設定ファイル(Settei& s, Menus& menus, Dialogs& dialogs,
+                           void (*paint_background_setting)(int n)) {
     std::string bytes;
     // An empty file is what a write cut short used to leave: it is treated as no file at all.
     if (!read_file(bytes) || bytes.empty()) {
-        reader_fallback(menus, dialogs, 背景設定);
+        reader_fallback(menus, dialogs, paint_background_setting);
         return;
     }
     for (const std::string& line : split_lines(bytes)) {
-        if (!apply_line(s, menus, from_sjis(line), 背景設定)) {
-            reader_fallback(menus, dialogs, 背景設定);
+        if (!apply_line(s, menus, from_sjis(line), paint_background_setting)) {
+            reader_fallback(menus, dialogs, paint_background_setting);
             return;
         }
     }

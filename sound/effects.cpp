@@ -81,7 +81,7 @@ int 読込_効果音(const std::string& file, int flags, Dialogs& dialogs) {
     return buffer;
 }
 
-void 効果音_準備(Dialogs& dialogs) {
+void load_sound_effects(Dialogs& dialogs) {
     初期化_サウンド(0, dialogs); // SDL needs no window handle
     OTO_SONOTA = 読込_効果音(data_file("その他.wav"), 3, dialogs);
     OTO_KINSHI = 読込_効果音(data_file("禁止.wav"), 3, dialogs);
@@ -89,7 +89,7 @@ void 効果音_準備(Dialogs& dialogs) {
     OTO_BGM = 読込_効果音(data_file("BGM.wav"), 1, dialogs);
 }
 
-void 効果音_解放() {
+void free_sound_effects() {
     dsFree(OTO_SONOTA);
     dsFree(OTO_KINSHI);
     dsFree(OTO_KOMA);

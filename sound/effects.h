@@ -17,5 +17,5 @@ void 終了_サウンド();
 void 表示_警告(Dialogs& dialogs, const std::string& text);
 
 // Start-up: the library and the four buffers in their order; end: the buffers freed, the library shut.
-void 効果音_準備(Dialogs& dialogs);
-void 効果音_解放();
+void load_sound_effects(Dialogs& dialogs);
+void free_sound_effects();

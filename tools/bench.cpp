@@ -1,4 +1,4 @@
-// Times the computer's search (com_探索: preparation and the three families, without the ring turns
+// Times the computer's search (search_turn: preparation and the three families, without the ring turns
 // on screen, the blink and the waits of com_ban) on a fixed set of positions at each level, and prints
 // the move chosen for each, with a hash over all of them so that any change of behaviour shows.
 //
@@ -308,9 +308,9 @@ int main(int argc, char** argv) {
             long first[5] = {};
             for (int r = 0; r < runs; ++r) {
                 set_up(pos, level);
-                const KifuKyokumen before = entry_of(TAIKYOKU.pos);
+                const RecordEntry before = entry_of(TAIKYOKU.pos);
                 const auto t0 = std::chrono::steady_clock::now();
-                const int found = com_探索();
+                const int found = search_turn();
                 const auto t1 = std::chrono::steady_clock::now();
                 ms.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
                 if (!(entry_of(TAIKYOKU.pos) == before)) all_restored = false;

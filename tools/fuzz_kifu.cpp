@@ -14,16 +14,16 @@
 
 namespace {
 
-void check_round_trip(const KifuKyokumen& k) {
-    const std::string line = 変換_局面から棋譜行(k);
+void check_round_trip(const RecordEntry& k) {
+    const std::string line = record_line_of(k);
     const int sw = k.sita_mochi[1] >= 10 ? 2 : 1;
     const int uw = k.ue_mochi[1] >= 10 ? 2 : 1;
-    if (!(変換_棋譜行から局面(line, sw, uw) == k)) __builtin_trap();
+    if (!(entry_from_line(line, sw, uw) == k)) __builtin_trap();
 }
 
 // The position rules, counted here on their own: every piece of the level's set is on the board, on
 // the ring or in a hand, each side has one king off the ring, and only the last entry may lack one.
-void check_whole(const KifuKyokumen& k, int level, bool last) {
+void check_whole(const RecordEntry& k, int level, bool last) {
     int count[9] = {};
     int lower_kings = 0, upper_kings = 0;
     for (int x = 1; x <= 11; ++x)
@@ -39,7 +39,7 @@ void check_whole(const KifuKyokumen& k, int level, bool last) {
             ++count[hand_kind(c)];
         }
     for (int i = 1; i <= 7; ++i)
-        if (count[i] + k.sita_mochi[i] + k.ue_mochi[i] != ハンデ_駒数(level, i)) __builtin_trap();
+        if (count[i] + k.sita_mochi[i] + k.ue_mochi[i] != handicap_piece_count(level, i)) __builtin_trap();
     if (lower_kings > 1 || upper_kings > 1) __builtin_trap();
     if (lower_kings + upper_kings < (last ? 1 : 2)) __builtin_trap();
 }
@@ -49,13 +49,13 @@ void check_whole(const KifuKyokumen& k, int level, bool last) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     for (int sw = 1; sw <= 2; ++sw)
-        for (int uw = 1; uw <= 2; ++uw) check_round_trip(変換_棋譜行から局面(bytes, sw, uw));
+        for (int uw = 1; uw <= 2; ++uw) check_round_trip(entry_from_line(bytes, sw, uw));
 
-    std::vector<std::string> lines = 変換_棋譜ファイル行(bytes);
+    std::vector<std::string> lines = file_lines(bytes);
     if (lines.size() > KIFU_MAX) lines.resize(KIFU_MAX);
-    for (const KifuKyokumen& k : 変換_棋譜行群から局面(lines)) check_round_trip(k);
+    for (const RecordEntry& k : entries_from_lines(lines)) check_round_trip(k);
 
-    const KifuFileYomi f = 調査_棋譜ファイル行(lines);
+    const KifuFileRead f = check_file_lines(lines);
     if (!f.fault.empty()) {
         if (!f.entries.empty() || f.fault.size() > 200) __builtin_trap(); // a reason fits a message box
         return 0;

@@ -218,7 +218,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     // LEVEL4 plays with a small budget, so that a script of its moves takes no longer than the others.
-    LEVEL4_節点数 = kLevel4Nodes;
+    level4_nodes = kLevel4Nodes;
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     QGuiApplication app(argc, argv);

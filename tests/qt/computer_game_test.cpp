@@ -67,7 +67,7 @@ std::string play(const char* level, const char* side, int max_moves) {
         ScriptPlatform runner(out);
         set_platform(&runner);
         // LEVEL4 searches less here than in play: the games only have to be whole and repeatable.
-        LEVEL4_節点数 = 20000;
+        level4_nodes = 20000;
         Form_Load();
         runner.command(std::string("menu ") + level);
         runner.command(std::string("menu ") + side);
@@ -80,7 +80,7 @@ std::string play(const char* level, const char* side, int max_moves) {
         out << "end SYOUSYA=" << SYOUSYA << " TESUU=" << TESUU << "\n";
         終了処理(true);
         set_platform(nullptr);
-        LEVEL4_節点数 = engine::DEFAULT_NODES;
+        level4_nodes = engine::DEFAULT_NODES;
     }
     return out.str();
 }

@@ -46,7 +46,7 @@ inline void give_upper(int kind, int n = 1) {
 // What the computer's turn does before it searches, after the survey that the human's move left behind.
 inline void prepare_turn() {
     勢力調査();
-    探索_準備();
+    prepare_search();
 }
 
 // A board or ring move as a candidate of the search: `placed` is the code put on the destination

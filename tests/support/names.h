@@ -4,4 +4,4 @@
 #include "control/owner.h"
 
 // The record's entries.
-inline KifuKyokumen (&KIFU)[KIFU_MAX + 1] = TAIKYOKU.kifu.entries;
+inline RecordEntry (&KIFU)[KIFU_MAX + 1] = TAIKYOKU.kifu.entries;

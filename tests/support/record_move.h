@@ -30,6 +30,6 @@ inline void record_and_move(Mv m, double seconds) {
     }
     駒移動(m.fx, m.fy, m.tx, m.ty, piece);
     KIFU_NO += 1;
-    手順保存_着手後(TAIKYOKU.kifu, TAIKYOKU.pos);
+    store_after_move(TAIKYOKU.kifu, TAIKYOKU.pos);
     TESUU += 1;
 }

@@ -133,7 +133,7 @@ TEST_F(ComBanTest, AmongEqualScoresTheFirstCandidateInSearchOrderIsKept) {
         if (r.hand_kind2) give_ue(r.hand_kind2, 1);
         const Board before = board_now();
 
-        ASSERT_EQ(com_探索(), ON);
+        ASSERT_EQ(search_turn(), ON);
         EXPECT_EQ(SAIKOU_HYOUKA, -9998);
         EXPECT_EQ(COM_TE_MOTO_X, r.fx);
         EXPECT_EQ(COM_TE_MOTO_Y, r.fy);
@@ -156,7 +156,7 @@ TEST_F(ComBanTest, EscapeSquaresAreCountedOnTheTablesLeftBehindAndTheCopiesTaken
     std::memset(UE_SEIRYOKU, 0, sizeof UE_SEIRYOKU);
     UE_SEIRYOKU[6][9] = 1;
     NIGEMICHI[3][3] = 1; // a mark of an earlier turn
-    ASSERT_EQ(com_探索(), OFF);
+    ASSERT_EQ(search_turn(), OFF);
     EXPECT_EQ(NIGEMICHI_SUU, 2);
     EXPECT_EQ(NIGEMICHI[7][9], 1);
     EXPECT_EQ(NIGEMICHI[6][10], 1);
@@ -188,7 +188,7 @@ TEST_F(ComBanTest, PawnBishopRookAlwaysPromoteLanceKnightSilverOnlyWhenBetter) {
         SetUp();
         every_move_loses();
         put({r.mover});
-        ASSERT_EQ(com_探索(), ON);
+        ASSERT_EQ(search_turn(), ON);
         EXPECT_EQ(COM_TE_MOTO_X, r.mover.x);
         EXPECT_EQ(COM_TE_MOTO_Y, r.mover.y);
         EXPECT_EQ(COM_TE_SAKI_X, r.tx);
@@ -200,7 +200,7 @@ TEST_F(ComBanTest, PawnBishopRookAlwaysPromoteLanceKnightSilverOnlyWhenBetter) {
 
 TEST_F(ComBanTest, SilverIsPromotedWhenThatScoresStrictlyHigher) {
     silver_mates_when_promoted();
-    ASSERT_EQ(com_探索(), ON);
+    ASSERT_EQ(search_turn(), ON);
     EXPECT_EQ(SAIKOU_HYOUKA, 9998);
     EXPECT_EQ(COM_TE_MOTO_X, 3);
     EXPECT_EQ(COM_TE_MOTO_Y, 8);
@@ -213,7 +213,7 @@ TEST_F(ComBanTest, TakingTheKingStopsTheSearchAtOnce) {
     put({{5, 6, SITA_OU}, {5, 5, UE_HU}, {6, 2, UE_OU}, {8, 3, UE_KIN}, {1, 5, UE_KIN}});
     give_ue(7, 1);
     SENTAKU = 1; // turning the ring would clear it
-    ASSERT_EQ(com_探索(), ON);
+    ASSERT_EQ(search_turn(), ON);
     EXPECT_EQ(SAIKOU_HYOUKA, 9999);
     EXPECT_EQ(COM_TE_MOTO_X, 5);
     EXPECT_EQ(COM_TE_MOTO_Y, 5);
@@ -229,7 +229,7 @@ TEST_F(ComBanTest, AMatingDropStopsTheSearch) {
     put({{2, 10, SITA_OU}, {3, 8, UE_KIN}, {10, 2, UE_OU}});
     give_ue(5, 1);
     give_ue(7, 1);
-    ASSERT_EQ(com_探索(), ON);
+    ASSERT_EQ(search_turn(), ON);
     EXPECT_EQ(SAIKOU_HYOUKA, 9998);
     EXPECT_EQ(COM_TE_MOTO_X, -1);
     EXPECT_EQ(COM_TE_MOTO_Y, 5);
@@ -247,7 +247,7 @@ TEST_F(ComBanTest, RingSearchLeavesBoardRingAndHandsAsTheyWere) {
     SITA_MOCHI[1] = 2;
     SITA_MOCHI_KEI = 2;
     const Board before = board_now();
-    ASSERT_EQ(com_探索(), ON);
+    ASSERT_EQ(search_turn(), ON);
     EXPECT_TRUE(board_now() == before);
     EXPECT_EQ(UE_MOCHI[3], 1);
     EXPECT_EQ(UE_MOCHI_KEI, 1);
@@ -352,7 +352,7 @@ TEST_F(ComBanTest, ComputerWithoutALegalMoveResigns) {
     TESUU = 7;
     KIFU_NO = 7;
     const Board before = board_now();
-    ASSERT_EQ(com_探索(), OFF);
+    ASSERT_EQ(search_turn(), OFF);
     com_ban();
     EXPECT_EQ(fp.messages, std::vector<std::string>{"終了 | あなたの勝ちです"});
     EXPECT_EQ(SYOUSYA, SITA_GAWA);

@@ -117,8 +117,13 @@ TEST(Folders, NoRelativePerUserFolder) {
     if (saved) setenv("HOME", home.c_str(), 1);
 
     for (const std::string no_home : {"", "relative"}) {
-        const Folders f = choose_folders({"/g", "/opt/t/bin", "", no_home, "",
-                                          [](const std::string& p) { return kInstall.count(p) > 0; }});
+        const Folders f = choose_folders({"/g",
+                                          "/opt/t/bin",
+                                          "",
+                                          no_home,
+                                          "",
+                                          [](const std::string& p) { return kInstall.count(p) > 0; },
+                                          {}});
         EXPECT_EQ(f.work, "/g");
         EXPECT_FALSE(f.per_user);
         EXPECT_EQ(f.data, kInstalled);

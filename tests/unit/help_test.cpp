@@ -52,7 +52,7 @@ class Help : public ::testing::Test {
         BAN[6][10] = SITA_OU;
     }
     void TearDown() override {
-        効果音_解放();
+        free_sound_effects();
         dsSetListener(nullptr);
         set_platform(nullptr);
     }

@@ -88,9 +88,9 @@ std::vector<Mv> pawn_hoarding_game() {
     return g;
 }
 
-std::vector<KifuKyokumen> entries(int from, int to) {
-    std::vector<KifuKyokumen> v;
-    for (int n = from; n <= to; ++n) v.push_back(取得_棋譜局面(TAIKYOKU.kifu, n));
+std::vector<RecordEntry> entries(int from, int to) {
+    std::vector<RecordEntry> v;
+    for (int n = from; n <= to; ++n) v.push_back(filed_entry(TAIKYOKU.kifu, n));
     return v;
 }
 
@@ -170,7 +170,7 @@ TEST_F(KifuFile, RecordLineHasTheFixedColumnsOfTheFormat) {
     UE_MOCHI[7] = 2;
     KIFU_NO = 1;
     手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, 0, 0, 0, 0, 0, 0, 0, 1234.9, 7, 99999);
-    const std::string line = 変換_棋譜行(TAIKYOKU.kifu, 1);
+    const std::string line = record_line(TAIKYOKU.kifu, 1);
     ASSERT_EQ(line.size(), 518u);
     // Fields 12 to 22: file 9 from the top ring cell to the bottom one.
     EXPECT_EQ(line.substr(44, 44), "   0  20   0  10   0   0   0 -10   0 -20   0");
@@ -189,31 +189,31 @@ TEST_F(KifuFile, FieldsAreReadAsDecimalNumbersFromTheirStart) {
                 {"+5  ", 5},  {"1 2 ", 1},    {"    ", 0},   {" -10", -10}, {"\t 30", 30}};
     for (const auto& r : rows) {
         const std::string line = r.field + std::string(514, ' ');
-        EXPECT_EQ(変換_棋譜行から局面(line).ban[1][1], r.value) << "'" << r.field << "'";
+        EXPECT_EQ(entry_from_line(line).ban[1][1], r.value) << "'" << r.field << "'";
     }
 }
 
 TEST_F(KifuFile, ShortAndLongLinesGiveTheirFieldsByPosition) {
     play_all(OPENING);
-    const KifuKyokumen whole = 取得_棋譜局面(TAIKYOKU.kifu, 5);
-    const std::string line = 変換_棋譜行(TAIKYOKU.kifu, 5);
+    const RecordEntry whole = filed_entry(TAIKYOKU.kifu, 5);
+    const std::string line = record_line(TAIKYOKU.kifu, 5);
 
-    const KifuKyokumen cut = 変換_棋譜行から局面(line.substr(0, 200)); // 50 board fields
+    const RecordEntry cut = entry_from_line(line.substr(0, 200)); // 50 board fields
     for (int i = 0; i < 121; ++i) {
         const int x = i / 11 + 1, y = i % 11 + 1;
         EXPECT_EQ(cut.ban[x][y], i < 50 ? whole.ban[x][y] : 0) << x << "," << y;
     }
     EXPECT_EQ(cut.ue_ato, 0);
 
-    EXPECT_EQ(変換_棋譜行から局面(line + std::string(3000, '7')), whole);
-    EXPECT_EQ(変換_棋譜行から局面(""), KifuKyokumen{});
+    EXPECT_EQ(entry_from_line(line + std::string(3000, '7')), whole);
+    EXPECT_EQ(entry_from_line(""), RecordEntry{});
 }
 
 TEST_F(KifuFile, GameOfNMovesWritesThreePlusNLinesAndReadsBack) {
     play_all(OPENING);
     const int n = static_cast<int>(OPENING.size());
     ASSERT_EQ(KIFU_TESUU, n);
-    const std::vector<KifuKyokumen> before = entries(1, n);
+    const std::vector<RecordEntry> before = entries(1, n);
     EXPECT_EQ(before.back().ban[5][5], SITA_KAKU); // the last move, a bishop drop, is in the record
 
     fp.io_visible = true;
@@ -243,12 +243,12 @@ TEST_F(KifuFile, GameOfNMovesWritesThreePlusNLinesAndReadsBack) {
     dir.write("old.棋譜", old_format);
     read("old.棋譜");
     EXPECT_EQ(KIFU_TESUU, n - 1);
-    EXPECT_EQ(entries(1, n - 1), std::vector<KifuKyokumen>(before.begin(), before.end() - 1));
+    EXPECT_EQ(entries(1, n - 1), std::vector<RecordEntry>(before.begin(), before.end() - 1));
 }
 
 TEST_F(KifuFile, GameOfOneMoveIsWrittenAndStepsToItsPosition) {
     play(OPENING[0]);
-    const KifuKyokumen after = 取得_棋譜局面(TAIKYOKU.kifu, 1);
+    const RecordEntry after = filed_entry(TAIKYOKU.kifu, 1);
     EXPECT_EQ(after.ban[9][7], SITA_HU);
     write("one");
     EXPECT_EQ(fp.messages, std::vector<std::string>{"   | 棋譜を書き込みました"});
@@ -257,7 +257,7 @@ TEST_F(KifuFile, GameOfOneMoveIsWrittenAndStepsToItsPosition) {
     ASSERT_EQ(KIFU_TESUU, 1);
     fp.forget();
     AFTER_Click();
-    EXPECT_EQ(取得_棋譜局面(TAIKYOKU.kifu, KIFU_NO), after);
+    EXPECT_EQ(filed_entry(TAIKYOKU.kifu, KIFU_NO), after);
     EXPECT_EQ(BAN[9][7], SITA_HU);
     AFTER_Click();
     EXPECT_EQ(fp.messages, std::vector<std::string>{"進む | 終わり"});
@@ -314,7 +314,7 @@ TEST_F(KifuFile, HandMadeShiftJisFileWithCrLfReadsBack) {
     // lower player holds, then one where the upper king has stepped forward, a lower lance promoted
     // onto the ring, both rooks are in the upper hand and the lower king was taken.
     Koma start[12][12] = {};
-    初期配置(start);
+    place_start_position(start);
     std::string rec1, rec2;
     for (int x = 1; x <= 11; ++x)
         for (int y = 1; y <= 11; ++y) {
@@ -384,7 +384,7 @@ TEST_F(KifuFile, TwoDigitPawnCountsReadBackFromRealGames) {
         ASSERT_EQ(KIFU_TESUU, last);
         int& hoard = upper_hoards ? KIFU[last].ue_mochi[1] : KIFU[last].sita_mochi[1];
         ASSERT_EQ(hoard, 13);
-        const std::vector<KifuKyokumen> before = entries(1, last);
+        const std::vector<RecordEntry> before = entries(1, last);
 
         write("pawns");
         const std::vector<std::string> lines = crlf_lines(dir.read("pawns.棋譜"));
@@ -399,35 +399,35 @@ TEST_F(KifuFile, TwoDigitPawnCountsReadBackFromRealGames) {
 
         read("pawns.棋譜");
         ASSERT_EQ(KIFU_TESUU, last);
-        const std::vector<KifuKyokumen> after = entries(1, last);
+        const std::vector<RecordEntry> after = entries(1, last);
         for (int i = 0; i < last; ++i) EXPECT_EQ(after[i], before[i]) << "line " << i + 4;
     }
 }
 
 TEST_F(KifuFile, TwoDigitPawnSplitSettledByNeighboursOrByDefault) {
     // Five pawns on the board: 1 + 11 + 1 + 5 = 18 = 11 + 1 + 1 + 5, so "111" reads both ways.
-    KifuKyokumen k;
+    RecordEntry k;
     for (int x = 2; x <= 6; ++x) k.ban[x][8] = SITA_HU;
     auto with = [&](int s, int u) {
-        KifuKyokumen e = k;
+        RecordEntry e = k;
         e.sita_mochi[1] = s;
         e.ue_mochi[1] = u;
         return e;
     };
-    auto line = [&](int s, int u) { return 変換_局面から棋譜行(with(s, u)); };
+    auto line = [&](int s, int u) { return record_line_of(with(s, u)); };
     ASSERT_EQ(line(1, 11), line(11, 1));
 
     // The settled line comes last and settles the two before it, one after the other.
-    EXPECT_EQ(変換_棋譜行群から局面({line(1, 11), line(1, 11), line(2, 11)}),
-              (std::vector<KifuKyokumen>{with(1, 11), with(1, 11), with(2, 11)}));
-    EXPECT_EQ(変換_棋譜行群から局面({line(12, 0), line(11, 1)}),
-              (std::vector<KifuKyokumen>{with(12, 0), with(11, 1)}));
+    EXPECT_EQ(entries_from_lines({line(1, 11), line(1, 11), line(2, 11)}),
+              (std::vector<RecordEntry>{with(1, 11), with(1, 11), with(2, 11)}));
+    EXPECT_EQ(entries_from_lines({line(12, 0), line(11, 1)}),
+              (std::vector<RecordEntry>{with(12, 0), with(11, 1)}));
     // Nothing tells: the lower player's count is the two-digit one.
-    EXPECT_EQ(変換_棋譜行群から局面({line(1, 11)}), std::vector<KifuKyokumen>{with(11, 1)});
+    EXPECT_EQ(entries_from_lines({line(1, 11)}), std::vector<RecordEntry>{with(11, 1)});
     // Both counts of two digits make a line of 520 characters.
     const std::string both = line(10, 12);
     ASSERT_EQ(both.size(), 520u);
-    EXPECT_EQ(変換_棋譜行群から局面({both}), std::vector<KifuKyokumen>{with(10, 12)});
+    EXPECT_EQ(entries_from_lines({both}), std::vector<RecordEntry>{with(10, 12)});
 }
 
 TEST_F(KifuFile, OddHeadersAndTrailingBlankLinesReadWithoutHarm) {
@@ -496,7 +496,7 @@ TEST_F(KifuFile, WritingReplacesAnExistingFileWholly) {
 
 TEST_F(KifuFile, FailedWriteNamesTheFileAndChangesNothing) {
     play_all(OPENING);
-    const std::vector<KifuKyokumen> record = entries(0, KIFU_TESUU);
+    const std::vector<RecordEntry> record = entries(0, KIFU_TESUU);
     const int tesuu = TESUU, kifu_tesuu = KIFU_TESUU;
     fs::create_directory(dir.path() / "taken.棋譜");
     dir.write("taken.棋譜/inside", "keep");
@@ -555,7 +555,7 @@ TEST_F(KifuFile, ClocksAreCappedAtFiveColumnsSoEveryLineReadsBack) {
         KIFU_NO = 1;
         手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, 0, 0, 0, 0, 0, 0, r.clock, r.clock, r.clock,
                  r.clock);
-        KifuKyokumen expected = 取得_棋譜局面(TAIKYOKU.kifu, 1);
+        RecordEntry expected = filed_entry(TAIKYOKU.kifu, 1);
         for (double* t : {&expected.sita_mae, &expected.sita_ato, &expected.ue_mae, &expected.ue_ato})
             *t = std::min(*t, 99999.0);
 
@@ -565,7 +565,7 @@ TEST_F(KifuFile, ClocksAreCappedAtFiveColumnsSoEveryLineReadsBack) {
         EXPECT_EQ(lines[3].size(), 518u + (r.sita_hu >= 10) + (r.ue_hu >= 10));
         read("clock.棋譜");
         ASSERT_EQ(KIFU_TESUU, 1);
-        EXPECT_EQ(取得_棋譜局面(TAIKYOKU.kifu, 1), expected);
+        EXPECT_EQ(filed_entry(TAIKYOKU.kifu, 1), expected);
     }
 }
 
@@ -580,15 +580,15 @@ TEST_F(KifuFile, FailedReadNamesTheFileAndLeavesTheGameAsItWas) {
     Koma ban[12][12];
     std::copy(&BAN[0][0], &BAN[0][0] + 144, &ban[0][0]);
     const int kifu_no = KIFU_NO, tesuu = TESUU, kifu_tesuu = KIFU_TESUU;
-    const std::vector<KifuKyokumen> record = entries(0, KIFU_TESUU);
+    const std::vector<RecordEntry> record = entries(0, KIFU_TESUU);
 
     // A file whose second record line (line 5) is an entry of this game changed by `edit`.
-    const KifuKyokumen good = 取得_棋譜局面(TAIKYOKU.kifu, 3);
-    auto with_line_5 = [&](void (*edit)(KifuKyokumen&)) {
-        KifuKyokumen bad = good;
+    const RecordEntry good = filed_entry(TAIKYOKU.kifu, 3);
+    auto with_line_5 = [&](void (*edit)(RecordEntry&)) {
+        RecordEntry bad = good;
         edit(bad);
         std::string bytes = "t\r\nu\r\nl\r\n";
-        for (const KifuKyokumen& k : {good, bad, good}) bytes += 変換_局面から棋譜行(k) + "\r\n";
+        for (const RecordEntry& k : {good, bad, good}) bytes += record_line_of(k) + "\r\n";
         return bytes;
     };
     const auto at_centre = [](Koma c) {
@@ -613,45 +613,43 @@ TEST_F(KifuFile, FailedReadNamesTheFileAndLeavesTheGameAsItWas) {
          },
          "4行目が長すぎます"},
         {"9999.棋譜",
-         [&](const fs::path& p) { dir.write(p, with_line_5([](KifuKyokumen& k) { k.ban[6][6] = 9999; })); },
+         [&](const fs::path& p) { dir.write(p, with_line_5([](RecordEntry& k) { k.ban[6][6] = 9999; })); },
          at_centre(9999)},
         {"-999.棋譜",
-         [&](const fs::path& p) { dir.write(p, with_line_5([](KifuKyokumen& k) { k.ban[6][6] = -999; })); },
+         [&](const fs::path& p) { dir.write(p, with_line_5([](RecordEntry& k) { k.ban[6][6] = -999; })); },
          at_centre(-999)},
         {"5.棋譜",
-         [&](const fs::path& p) { dir.write(p, with_line_5([](KifuKyokumen& k) { k.ban[6][6] = 5; })); },
+         [&](const fs::path& p) { dir.write(p, with_line_5([](RecordEntry& k) { k.ban[6][6] = 5; })); },
          at_centre(5)},
         {"-1.棋譜",
-         [&](const fs::path& p) { dir.write(p, with_line_5([](KifuKyokumen& k) { k.ban[6][6] = -1; })); },
+         [&](const fs::path& p) { dir.write(p, with_line_5([](RecordEntry& k) { k.ban[6][6] = -1; })); },
          at_centre(-1)},
         {"111.棋譜",
          [&](const fs::path& p) {
-             dir.write(p, with_line_5([](KifuKyokumen& k) { k.ban[6][6] = UE_KIN_NARI; }));
+             dir.write(p, with_line_5([](RecordEntry& k) { k.ban[6][6] = UE_KIN_NARI; }));
          },
          at_centre(111)},
         {"-111.棋譜",
          [&](const fs::path& p) {
-             dir.write(p, with_line_5([](KifuKyokumen& k) { k.ban[6][6] = SITA_KIN_NARI; }));
+             dir.write(p, with_line_5([](RecordEntry& k) { k.ban[6][6] = SITA_KIN_NARI; }));
          },
          at_centre(-111)},
         {"ring.棋譜",
          [&](const fs::path& p) {
-             dir.write(p, with_line_5([](KifuKyokumen& k) {
+             dir.write(p, with_line_5([](RecordEntry& k) {
                            k.ban[6][2] = KARA;
                            k.ban[6][1] = UE_OU;
                        }));
          },
          "5行目：" + std::to_string(column(6, 1)) + "桁目の王が回転盤に乗っています"},
         {"kings.棋譜",
-         [&](const fs::path& p) {
-             dir.write(p, with_line_5([](KifuKyokumen& k) { k.ban[6][6] = SITA_OU; }));
-         },
+         [&](const fs::path& p) { dir.write(p, with_line_5([](RecordEntry& k) { k.ban[6][6] = SITA_OU; })); },
          "5行目：下側の王が2枚あります"},
         {"rooks.棋譜",
-         [&](const fs::path& p) { dir.write(p, with_line_5([](KifuKyokumen& k) { k.sita_mochi[7] = 9; })); },
+         [&](const fs::path& p) { dir.write(p, with_line_5([](RecordEntry& k) { k.sita_mochi[7] = 9; })); },
          "5行目：飛が合わせて11枚あります（2枚のはずです）"},
         {"pawns.棋譜",
-         [&](const fs::path& p) { dir.write(p, with_line_5([](KifuKyokumen& k) { ++k.ue_mochi[1]; })); },
+         [&](const fs::path& p) { dir.write(p, with_line_5([](RecordEntry& k) { ++k.ue_mochi[1]; })); },
          "5行目：歩が合わせて19枚あります（18枚のはずです）"},
         // Only whole positions: every record line has its full width, no blank line stands between
         // them, every piece of a set is there and each side has its king but in the last position.
@@ -659,15 +657,15 @@ TEST_F(KifuFile, FailedReadNamesTheFileAndLeavesTheGameAsItWas) {
          "4行目：記録の行が1桁で切れています（518桁のはずです）"},
         {"kings-only.棋譜",
          [&](const fs::path& p) {
-             KifuKyokumen k;
+             RecordEntry k;
              k.ban[6][10] = SITA_OU;
              k.ban[6][2] = UE_OU;
-             dir.write(p, "t\r\nu\r\nl\r\n" + 変換_局面から棋譜行(k) + "\r\n");
+             dir.write(p, "t\r\nu\r\nl\r\n" + record_line_of(k) + "\r\n");
          },
          "4行目：歩が合わせて0枚あります（18枚のはずです）"},
         {"cut.棋譜",
          [&](const fs::path& p) {
-             const std::string whole = with_line_5([](KifuKyokumen&) {});
+             const std::string whole = with_line_5([](RecordEntry&) {});
              dir.write(p, whole.substr(0, whole.size() - 100));
          },
          "6行目：記録の行が420桁で切れています（518桁のはずです）"},
@@ -676,22 +674,21 @@ TEST_F(KifuFile, FailedReadNamesTheFileAndLeavesTheGameAsItWas) {
          "4行目：記録の行が長すぎます"},
         {"blank.棋譜",
          [&](const fs::path& p) {
-             const std::string line = 変換_局面から棋譜行(good) + "\r\n";
+             const std::string line = record_line_of(good) + "\r\n";
              dir.write(p, "t\r\nu\r\nl\r\n" + line + " \r\n" + line);
          },
          "5行目：空の行です"},
         {"pawn-short.棋譜",
-         [&](const fs::path& p) { dir.write(p, with_line_5([](KifuKyokumen& k) { k.ban[2][8] = KARA; })); },
+         [&](const fs::path& p) { dir.write(p, with_line_5([](RecordEntry& k) { k.ban[2][8] = KARA; })); },
          "5行目：歩が合わせて17枚あります（18枚のはずです）"},
         {"king-gone.棋譜",
-         [&](const fs::path& p) { dir.write(p, with_line_5([](KifuKyokumen& k) { k.ban[6][2] = KARA; })); },
+         [&](const fs::path& p) { dir.write(p, with_line_5([](RecordEntry& k) { k.ban[6][2] = KARA; })); },
          "5行目：上側の王がありません"},
         {"kings-gone.棋譜",
          [&](const fs::path& p) {
-             KifuKyokumen k = good;
+             RecordEntry k = good;
              k.ban[6][2] = k.ban[6][10] = KARA;
-             dir.write(p, "t\r\nu\r\nl\r\n" + 変換_局面から棋譜行(good) + "\r\n" + 変換_局面から棋譜行(k) +
-                              "\r\n");
+             dir.write(p, "t\r\nu\r\nl\r\n" + record_line_of(good) + "\r\n" + record_line_of(k) + "\r\n");
          },
          "5行目：下側の王がありません"},
     };
@@ -716,12 +713,12 @@ TEST_F(KifuFile, FailedReadNamesTheFileAndLeavesTheGameAsItWas) {
 TEST_F(KifuFile, UnusualButPossiblePositionsAreRead) {
     const struct {
         const char* what;
-        void (*edit)(KifuKyokumen&);
+        void (*edit)(RecordEntry&);
     } rows[] = {
-        {"upper king taken", [](KifuKyokumen& k) { k.ban[6][2] = KARA; }},
-        {"lower king taken", [](KifuKyokumen& k) { k.ban[6][10] = KARA; }},
+        {"upper king taken", [](RecordEntry& k) { k.ban[6][2] = KARA; }},
+        {"lower king taken", [](RecordEntry& k) { k.ban[6][10] = KARA; }},
         {"every pawn in one hand, pieces on the ring",
-         [](KifuKyokumen& k) {
+         [](RecordEntry& k) {
              for (int x = 2; x <= 10; ++x) k.ban[x][4] = k.ban[x][8] = KARA;
              k.sita_mochi[1] = 18;
              k.ban[1][5] = UE_SYA_NARI;
@@ -732,12 +729,12 @@ TEST_F(KifuFile, UnusualButPossiblePositionsAreRead) {
         SCOPED_TRACE(r.what);
         初期設定();
         手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
-        KifuKyokumen k = 取得_棋譜局面(TAIKYOKU.kifu, 0);
+        RecordEntry k = filed_entry(TAIKYOKU.kifu, 0);
         r.edit(k);
-        dir.write("odd.棋譜", "t\r\nu\r\nl\r\n" + 変換_局面から棋譜行(k) + "\r\n");
+        dir.write("odd.棋譜", "t\r\nu\r\nl\r\n" + record_line_of(k) + "\r\n");
         read("odd.棋譜");
         ASSERT_EQ(KIFU_TESUU, 1);
-        EXPECT_EQ(取得_棋譜局面(TAIKYOKU.kifu, 1), k);
+        EXPECT_EQ(filed_entry(TAIKYOKU.kifu, 1), k);
     }
 }
 
@@ -749,11 +746,11 @@ TEST_F(KifuFile, MoreThan500RecordLinesReadTheFirst500AndSaySo) {
     for (const auto& [extra, tail] : rows) {
         SCOPED_TRACE(testing::Message() << extra << " more, then '" << tail << "'");
         std::string bytes = "t\r\nu\r\nl\r\n";
-        KifuKyokumen k;
-        初期配置(k.ban);
+        RecordEntry k;
+        place_start_position(k.ban);
         for (int n = 1; n <= KIFU_MAX + extra; ++n) {
             k.ue_ato = n;
-            bytes += 変換_局面から棋譜行(k) + "\r\n";
+            bytes += record_line_of(k) + "\r\n";
         }
         dir.write("long.棋譜", bytes + tail);
         read("long.棋譜");

@@ -351,7 +351,7 @@ TEST_F(Navigate, AKeptGameEndedByMateStaysEndedAgainstTheComputerOnly) {
         // The reader sets the sides from the first move: here the lower player moved first.
         SITA_GAWA = 1;
         UE_GAWA = -1;
-        再開待ち_最終局面(mode);
+        resume_at_last_entry(mode);
         EXPECT_EQ(board(), entry(1));
         EXPECT_EQ(TEBAN, UE_GAWA);
         EXPECT_EQ(SITA_JIKAN, 7);

@@ -64,7 +64,7 @@ class Settings : public ::testing::Test {
         dsSetListener(listen);
     }
     void TearDown() override {
-        効果音_解放();
+        free_sound_effects();
         dsSetListener(nullptr);
         set_platform(nullptr);
     }
@@ -102,7 +102,7 @@ TEST_F(Settings, FirstStartWithoutAFileOrWithAnEmptyOneMakesItWithBambooGuidance
         fake.forget();
         fake.checks.clear();
         HAIKEI_NO = HAIKEI_TATAMI_NO;
-        読込_環境設定ファイル(TAIKYOKU.settei, 背景設定);
+        読込_環境設定ファイル(TAIKYOKU.settei, paint_background_setting);
         EXPECT_EQ(ini(), READER_DEFAULTS);
         EXPECT_EQ(backgrounds_checked(), std::vector<MenuItem>{MenuItem::TAKE});
         EXPECT_EQ(HAIKEI_NO, HAIKEI_TAKE_NO);
@@ -142,7 +142,7 @@ TEST_F(Settings, SpecialFilesAreNotReadAndNothingWaits) {
         fake.checks.clear();
         check(MenuItem::RENGA, true);
         check(MenuItem::BGM, true);
-        読込_環境設定ファイル(TAIKYOKU.settei, 背景設定);
+        読込_環境設定ファイル(TAIKYOKU.settei, paint_background_setting);
         書込_環境設定ファイル();
         if (r.defaults) {
             EXPECT_EQ(ini(), READER_DEFAULTS);
@@ -162,7 +162,7 @@ TEST_F(Settings, ReadsEveryOptionFromAShiftJisFile) {
     start_music();
     const std::string file = HAIKEI + "=" + UCHU + "\r\n" + SIDOU + "=ON\r\n" + KEIKA + "=OFF\r\nBGM=ON\r\n";
     dir.write("Tessora.ini", file);
-    読込_環境設定ファイル(TAIKYOKU.settei, 背景設定);
+    読込_環境設定ファイル(TAIKYOKU.settei, paint_background_setting);
     EXPECT_EQ(backgrounds_checked(), std::vector<MenuItem>{MenuItem::UCHU});
     EXPECT_EQ(HAIKEI_NO, HAIKEI_UCHU_NO);
     EXPECT_TRUE(stamped(Pic::HAIKEI_UCHU));
@@ -187,7 +187,7 @@ TEST_F(Settings, EachBackgroundWordReadsAsItsOwnPicture) {
         fake.forget();
         HAIKEI_NO = 0;
         dir.write("Tessora.ini", HAIKEI + "=" + word + "\r\n");
-        読込_環境設定ファイル(TAIKYOKU.settei, 背景設定);
+        読込_環境設定ファイル(TAIKYOKU.settei, paint_background_setting);
         EXPECT_EQ(HAIKEI_NO, no);
         EXPECT_EQ(backgrounds_checked(), std::vector<MenuItem>{item});
         EXPECT_TRUE(stamped(pic));
@@ -198,7 +198,7 @@ TEST_F(Settings, AnEmptyLineBringsBackTheReadersDefaultsWithoutUndoingEarlierLin
     start_music();
     dir.write("Tessora.ini",
               HAIKEI + "=" + UCHU + "\r\n" + SIDOU + "=ON\r\nBGM=ON\r\n\r\n" + KEIKA + "=OFF\r\n");
-    読込_環境設定ファイル(TAIKYOKU.settei, 背景設定);
+    読込_環境設定ファイル(TAIKYOKU.settei, paint_background_setting);
     EXPECT_EQ(ini(), READER_DEFAULTS);
     EXPECT_EQ(backgrounds_checked(), std::vector<MenuItem>{MenuItem::TAKE});
     EXPECT_EQ(HAIKEI_NO, HAIKEI_TAKE_NO);
@@ -213,7 +213,7 @@ TEST_F(Settings, AnEmptyLineBringsBackTheReadersDefaultsWithoutUndoingEarlierLin
 
 TEST_F(Settings, ALineWithoutAnEqualsSignBringsBackTheReadersDefaults) {
     dir.write("Tessora.ini", HAIKEI + "=" + RENGA + "\r\nBGM ON\r\n");
-    読込_環境設定ファイル(TAIKYOKU.settei, 背景設定);
+    読込_環境設定ファイル(TAIKYOKU.settei, paint_background_setting);
     EXPECT_EQ(ini(), READER_DEFAULTS);
     EXPECT_EQ(backgrounds_checked(), std::vector<MenuItem>{MenuItem::TAKE});
 }
@@ -223,7 +223,7 @@ TEST_F(Settings, ValuesAreComparedExactlySoLowerCaseOnIsOff) {
     check(MenuItem::RENGA, true);
     dir.write("Tessora.ini",
               HAIKEI + "=\x90\x58\r\n" + SIDOU + "=on\r\n" + KEIKA + "=On\r\nBGM=on\r\nFOO=ON\r\n");
-    読込_環境設定ファイル(TAIKYOKU.settei, 背景設定);
+    読込_環境設定ファイル(TAIKYOKU.settei, paint_background_setting);
     // An unknown background word (森) leaves the background as it was.
     EXPECT_EQ(HAIKEI_NO, HAIKEI_TATAMI_NO);
     EXPECT_EQ(backgrounds_checked(), std::vector<MenuItem>{MenuItem::RENGA});
@@ -238,14 +238,14 @@ TEST_F(Settings, ValuesAreComparedExactlySoLowerCaseOnIsOff) {
 
 TEST_F(Settings, OfTwoBackgroundLinesTheLastWins) {
     dir.write("Tessora.ini", HAIKEI + "=" + TATAMI + "\r\n" + HAIKEI + "=" + RENGA + "\r\n");
-    読込_環境設定ファイル(TAIKYOKU.settei, 背景設定);
+    読込_環境設定ファイル(TAIKYOKU.settei, paint_background_setting);
     EXPECT_EQ(HAIKEI_NO, HAIKEI_RENGA_NO);
     EXPECT_EQ(backgrounds_checked(), std::vector<MenuItem>{MenuItem::RENGA});
 }
 
 TEST_F(Settings, LinesEndedByABareLineFeedAreReadToo) {
     dir.write("Tessora.ini", HAIKEI + "=" + UCHU + "\n" + SIDOU + "=ON\n" + KEIKA + "=ON\nBGM=OFF");
-    読込_環境設定ファイル(TAIKYOKU.settei, 背景設定);
+    読込_環境設定ファイル(TAIKYOKU.settei, paint_background_setting);
     EXPECT_EQ(HAIKEI_NO, HAIKEI_UCHU_NO);
     EXPECT_TRUE(fake.checked(MenuItem::SIDOU));
     EXPECT_TRUE(fake.checked(MenuItem::KEIKA));
@@ -302,7 +302,7 @@ TEST_F(Settings, WhatIsWrittenReadsBackToTheSameCheckMarks) {
     書込_環境設定ファイル();
     FakePlatform fresh;
     set_platform(&fresh);
-    読込_環境設定ファイル(TAIKYOKU.settei, 背景設定);
+    読込_環境設定ファイル(TAIKYOKU.settei, paint_background_setting);
     EXPECT_TRUE(fresh.checked(MenuItem::RENGA));
     EXPECT_TRUE(fresh.checked(MenuItem::SIDOU));
     EXPECT_FALSE(fresh.checked(MenuItem::KEIKA));
@@ -357,7 +357,7 @@ TEST_F(Settings, WhenNoFileCanBeMadeTheCheckMarksStayAndThePlayerIsToldOnceWithT
     check(MenuItem::RENGA, true);
     check(MenuItem::SIDOU, true);
     HAIKEI_NO = HAIKEI_RENGA_NO;
-    読込_環境設定ファイル(TAIKYOKU.settei, 背景設定);
+    読込_環境設定ファイル(TAIKYOKU.settei, paint_background_setting);
     書込_環境設定ファイル();
     BGM_Click();
     EXPECT_EQ(backgrounds_checked(), std::vector<MenuItem>{MenuItem::RENGA});

@@ -192,7 +192,7 @@ class SoundRoutines : public ::testing::Test {
         dsSetListener(listen);
     }
     void TearDown() override {
-        効果音_解放();
+        free_sound_effects();
         dsSetListener(nullptr);
         set_platform(nullptr);
     }
@@ -206,7 +206,7 @@ class SoundRoutines : public ::testing::Test {
 
 TEST_F(SoundRoutines, StartUpLoadsTheFourSoundsInOrder) {
     write_all_four();
-    効果音_準備();
+    load_sound_effects();
     EXPECT_TRUE(fake.messages.empty());
     EXPECT_GT(OTO_SONOTA, 0);
     EXPECT_GT(OTO_KINSHI, OTO_SONOTA);
@@ -217,7 +217,7 @@ TEST_F(SoundRoutines, StartUpLoadsTheFourSoundsInOrder) {
 TEST_F(SoundRoutines, WithoutTheLibraryWarnsOnceAndEverySoundIsZero) {
     write_all_four();
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-    効果音_準備();
+    load_sound_effects();
     EXPECT_EQ(fake.messages, std::vector<std::string>{
                                  "Tessora | サウンドデバイスを開けませんでした。音なしで対局できます。"});
     EXPECT_EQ(OTO_SONOTA, 0);
@@ -227,7 +227,7 @@ TEST_F(SoundRoutines, WithoutTheLibraryWarnsOnceAndEverySoundIsZero) {
     dsPlay(OTO_KOMA);
     dsPlayLooping(OTO_BGM);
     dsStop(OTO_BGM);
-    効果音_解放();
+    free_sound_effects();
     EXPECT_EQ(fake.messages.size(), 1u);
     EXPECT_TRUE(g_heard.empty());
 }
@@ -235,7 +235,7 @@ TEST_F(SoundRoutines, WithoutTheLibraryWarnsOnceAndEverySoundIsZero) {
 TEST_F(SoundRoutines, AMissingWaveFileIsSilentAndTheOthersStillWork) {
     write_all_four();
     std::filesystem::remove(dir.path() / "BGM.wav");
-    効果音_準備();
+    load_sound_effects();
     EXPECT_TRUE(fake.messages.empty());
     EXPECT_EQ(OTO_BGM, 0);
     dsPlayLooping(OTO_BGM);
@@ -273,12 +273,12 @@ TEST_F(SoundRoutines, ATruncatedOrEmptyWaveFileIsWarnedAndNotReadPastItsEnd) {
 
 TEST_F(SoundRoutines, AtTheEndTheBuffersAreFreedAndTheLibraryShut) {
     write_all_four();
-    効果音_準備();
+    load_sound_effects();
     const int koma = OTO_KOMA;
-    効果音_解放();
+    free_sound_effects();
     dsPlay(koma);
     EXPECT_TRUE(g_heard.empty());
-    効果音_準備(); // the library can be started again afterwards
+    load_sound_effects(); // the library can be started again afterwards
     EXPECT_TRUE(fake.messages.empty());
     EXPECT_GT(OTO_KOMA, 0);
 }

@@ -94,14 +94,14 @@ TEST_F(StartUp, EndingKeepsAPlayedGameOnlyAndAlwaysEnds) {
         KIFU_TESUU = 1;
         KIFU_TAIKYOKU = r.played;
         set_folders({r.folder, r.folder, r.folder});
-        EXPECT_EQ(取得_前回の対局パス(), r.folder + "/前回の対局.棋譜");
+        EXPECT_EQ(kept_game_path(), r.folder + "/前回の対局.棋譜");
         fp.ended = false;
         ::testing::internal::CaptureStderr();
         OWARI_Click();
         const std::string err = ::testing::internal::GetCapturedStderr();
         EXPECT_TRUE(fp.ended);
         EXPECT_EQ(std::filesystem::exists(kept), r.written);
-        EXPECT_EQ(err.find(取得_前回の対局パス()) != std::string::npos, !r.written && r.played == ON) << err;
+        EXPECT_EQ(err.find(kept_game_path()) != std::string::npos, !r.written && r.played == ON) << err;
     }
     KIFU_TAIKYOKU = OFF;
     forget_folders();
@@ -117,7 +117,7 @@ class PictureChoice : public ::testing::TestWithParam<PictureCase> {};
 
 TEST_P(PictureChoice, DependsOnCodeAndCell) {
     const PictureCase& c = GetParam();
-    EXPECT_EQ(取得_絵(c.code, c.x, c.y), c.expected) << c.code << " at (" << c.x << "," << c.y << ")";
+    EXPECT_EQ(picture_for(c.code, c.x, c.y), c.expected) << c.code << " at (" << c.x << "," << c.y << ")";
 }
 
 const PictureCase kPictures[] = {
@@ -173,10 +173,10 @@ TEST(TextTables, ConvertValuesAndIndices) {
     EXPECT_EQ(文字列変換(UE_HU_NARI), "と");
     EXPECT_EQ(文字列変換(UE_OU), "王");
     EXPECT_EQ(文字列変換(0), "");
-    EXPECT_EQ(文字列_表(-10), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人");
-    EXPECT_EQ(文字列_表(8), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級");
-    EXPECT_EQ(文字列_表(99), "手目");
-    EXPECT_EQ(文字列_表(11), "");
+    EXPECT_EQ(message_text(-10), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人");
+    EXPECT_EQ(message_text(8), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級");
+    EXPECT_EQ(message_text(99), "手目");
+    EXPECT_EQ(message_text(11), "");
 }
 
 TEST_F(StartUp, MoveNumberEndsAtTheSamePlace) {

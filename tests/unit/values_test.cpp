@@ -102,7 +102,7 @@ TEST_P(SearchOnACopy, LeavesThePositionAndTheGameUntouchedAndFindsTheSameMoveAsO
         const Kyokumen before = k;
         TAIKYOKU.pos = position({{6, 10, SITA_OU}, {6, 2, UE_OU}, {5, 5, UE_SYA}});
         const Kyokumen game = TAIKYOKU.pos;
-        const int found = com_探索(k, tb, mem, level);
+        const int found = search_turn(k, tb, mem, level);
         EXPECT_EQ(k, before) << r.what << ", level " << level;
         EXPECT_EQ(TAIKYOKU.pos, game) << r.what << ", level " << level;
 
@@ -111,7 +111,7 @@ TEST_P(SearchOnACopy, LeavesThePositionAndTheGameUntouchedAndFindsTheSameMoveAsO
         TAIKYOKU.tables = Seiryoku{};
         TAIKYOKU.com = ComKioku{};
         勢力調査(TAIKYOKU.pos, TAIKYOKU.tables);
-        EXPECT_EQ(com_探索(TAIKYOKU.pos, TAIKYOKU.tables, TAIKYOKU.com, level), found) << r.what;
+        EXPECT_EQ(search_turn(TAIKYOKU.pos, TAIKYOKU.tables, TAIKYOKU.com, level), found) << r.what;
         const ComKioku& g = TAIKYOKU.com;
         EXPECT_EQ(g.COM_TE_MOTO_X, mem.COM_TE_MOTO_X) << r.what << ", level " << level;
         EXPECT_EQ(g.COM_TE_MOTO_Y, mem.COM_TE_MOTO_Y) << r.what << ", level " << level;

@@ -67,7 +67,7 @@ Violation check_invariants() {
     if (std::abs(HANDE_LEVEL) > 10)
         return broken("handicap level", "HANDE_LEVEL = " + std::to_string(HANDE_LEVEL));
     int expected[9];
-    for (int k = 1; k <= 8; ++k) expected[k] = ハンデ_駒数(HANDE_LEVEL, k);
+    for (int k = 1; k <= 8; ++k) expected[k] = handicap_piece_count(HANDE_LEVEL, k);
 
     for (int k = 1; k <= 7; ++k) {
         if (count[k] != expected[k]) {
@@ -89,7 +89,7 @@ Violation check_invariants() {
     // reader requires of a file: what a kept game is written from reads back.
     for (int n = 1; n <= std::min(KIFU_TESUU, KIFU_MAX); ++n) {
         const std::string what =
-            調査_棋譜局面(取得_棋譜局面(TAIKYOKU.kifu, n), KIFU_HANDE_LEVEL, n == KIFU_TESUU);
+            entry_fault(filed_entry(TAIKYOKU.kifu, n), KIFU_HANDE_LEVEL, n == KIFU_TESUU);
         if (!what.empty())
             return broken("whole record entry", "record entry " + std::to_string(n) + " of " +
                                                     std::to_string(KIFU_TESUU) + ": " + what);
