@@ -10,7 +10,10 @@
 #include "control/play.h"
 #include "core/moves.h"
 #include "core/rules.h"
+#include "core/handicap.h"
 #include "core/state.h"
+#include "kifu/kifu_file.h"
+#include "platform/codec.h"
 #include "kifu/navigate.h"
 #include "kifu/record.h"
 #include "platform/platform.h"
@@ -125,6 +128,86 @@ int winner_of_shown_game(Kyokumen& k, Seiryoku& tb, int mode) {
 
 void set_game_view(GameView* view) {
     g_view = view;
+}
+
+void flow_program_start() {
+    KIFU_TESUU = 0;
+    KIFU_TAIKYOKU = OFF;
+    KIFU_GYOU.clear();
+}
+
+void flow_new_course() {
+    TAIKYOKU.shinkou = Shinkou{};
+    KIFU_NO = 0;
+}
+
+bool flow_begin_two_players() {
+    KIFU_MODE = OFF;
+    TAIKYOKU_MODE = MODE_MAN_MAN;
+    if (TESUU != 0 && TEBAN != 0) return false;
+    SITA_GAWA = 1;
+    UE_GAWA = -1;
+    TEBAN = 1;
+    return true;
+}
+
+bool flow_begin_against_computer(int side, bool& fresh) {
+    SENTAKU = 0;
+    TAIKYOKU_MODE = MODE_MAN_COM;
+    KIFU_MODE = OFF;
+    KIFU_TESUU = KIFU_NO; // the record goes on from the position shown; later entries are dropped
+    if (side == 1) KAISHI_JIKOKU = platform().clock().now(); // 後手 has always kept the time it had
+    platform().clock().set_timer(true);
+    fresh = TESUU == 0 || TEBAN == 0;
+    const bool man_to_move = fresh ? side == 1 : TEBAN == SITA_GAWA;
+    if (fresh || (man_to_move && side == 1)) {
+        SITA_GAWA = side;
+        UE_GAWA = -side;
+        TEBAN = 1;
+    }
+    if (!man_to_move) flow_computer_turn();
+    return man_to_move;
+}
+
+int flow_load_record(const KifuFileRead& f) {
+    // Entry 0 is the start position just set up: the first 進 and the last 戻 compare with it. A kept
+    // game played at a handicap started without the pieces its level takes off; stepping through it
+    // shows that level, which also keeps it from being written.
+    手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, 0, 0, 0, 0, KARA, KARA, 0, 0, 0, 0);
+    place_handicap_start(TAIKYOKU.kifu.entries[0].ban, f.hande_level);
+    KIFU_HANDE_LEVEL = f.hande_level;
+    for (std::size_t i = 0; i < f.entries.size(); ++i)
+        set_entry(TAIKYOKU.kifu, static_cast<int>(i) + 1, f.entries[i]);
+    if (!f.entries.empty()) KIFU_GYOU = from_sjis(f.lines[KIFU_MIDASHI_GYOU + f.entries.size() - 1]);
+    const int count = static_cast<int>(f.entries.size());
+    KIFU_NO = 0;
+    TESUU = 0;
+    KIFU_TESUU = count;
+    KIFU_TAIKYOKU = OFF;
+    if (count == 0) return 0;
+    // The side whose piece made the first move moved first: the move texts and the turns of a game
+    // played on from the file follow it.
+    int x = 0, y = 0, first = KARA;
+    調査_移動結果(TAIKYOKU.kifu, 1, x, y, first);
+    if (first != KARA) {
+        SITA_GAWA = first < 0 ? 1 : -1;
+        UE_GAWA = -SITA_GAWA;
+    }
+    return count;
+}
+
+void flow_wait_for_stepping() {
+    TEBAN = 1;
+}
+
+void flow_reversed() {
+    TEBAN = -TEBAN;
+    KIFU_NO = 0;
+    KIFU_TESUU = 0;
+}
+
+void flow_drop_record() {
+    KIFU_TESUU = 0;
 }
 
 void flow_start_at(const Kyokumen& pos, int mode, int level) {

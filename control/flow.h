@@ -48,6 +48,30 @@ class GameView {
 // The view told from now on; nullptr puts back the window's, which paints.
 void set_game_view(GameView* view);
 
+// The program starts: the record holds nothing.
+void flow_program_start();
+// A fresh position: the course of the game starts anew (nobody to move, move 0) and the record is played
+// over from its start; its entries stay until then, and are kept on leaving.
+void flow_new_course();
+// スタート: a game between two players. One where nobody has moved yet starts with the lower side moving
+// first; true then.
+bool flow_begin_two_players();
+// 先手 (side 1) or 後手 (side -1) against the computer, the human on the lower side. A fresh game starts
+// with the chosen side; one in progress goes on from the position shown (the record's later entries are
+// dropped) with whoever is to move, and 先手 then gives the human the first side. The computer's turn
+// follows when it is to move. Returns whether the human is to move; `fresh` says whether nobody had moved.
+bool flow_begin_against_computer(int side, bool& fresh);
+// A file's record, read and checked, takes the game's place (after a fresh position): entry 0 is the
+// start at the file's handicap level, the sides follow the first move. Returns the number of moves.
+struct KifuFileRead;
+int flow_load_record(const KifuFileRead& f);
+// A record just read waits to be stepped through with 進.
+void flow_wait_for_stepping();
+// The position was turned round (反転): the other side moves, and the record starts again from here.
+void flow_reversed();
+// The record is dropped: a game at a new handicap starts from nothing.
+void flow_drop_record();
+
 // A game between two sides set up at a position: `pos` as it stands, TEBAN its side to move, the record
 // empty, nobody having won. The tools start their games so.
 void flow_start_at(const Kyokumen& pos, int mode, int level);

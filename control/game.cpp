@@ -137,11 +137,9 @@ void Form_Load() {
     KIDOU_DIR = data_folder(); // the current folder, unless the game was installed and started elsewhere
     KIFU_MODE = OFF;
     SIDOU_FLAG = OFF;
-    KIFU_TESUU = 0;
-    KIFU_TAIKYOKU = OFF;
+    flow_program_start();
     COM_LEVEL = 3;
     platform().menus().set_checked(MenuItem::LEVEL3, true);
-    KIFU_GYOU.clear();
     platform().canvas().clear(0);
     UE_GAWA = 1;
     SITA_GAWA = -1;
@@ -164,14 +162,12 @@ void 初期設定() {
     std::ranges::copy(NIFU_UE, pos.NIFU_UE);
     place_start_position(pos.BAN);
     TAIKYOKU.pos = pos;
-    TAIKYOKU.shinkou = Shinkou{};
+    flow_new_course();
     // The seconds counted and the start time stay: a clock that is not shown does not count, and 後手
     // starts from the time it had.
     TAIKYOKU.tokei = Tokei{.KEIKA_BYOU = KEIKA_BYOU, .KAISHI_JIKOKU = KAISHI_JIKOKU};
     HANDE_LEVEL = 0;
     level4_forget(); // a new game or a record read: LEVEL4 starts afresh
-    // The record is played over from its start; its entries stay until then, and are kept on leaving.
-    KIFU_NO = 0;
     platform().clock().set_timer(false);
     reset_clocks();
     画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
@@ -208,14 +204,9 @@ void START_Click() {
     描画_棋譜読込み部分消去(TAIKYOKU.pos, TAIKYOKU.settei);
     for (int x = -2; x <= 0; ++x) 描画_絵(HAIKEI_NO, x, 0);
     描画_将棋盤桝(TAIKYOKU.settei);
-    KIFU_MODE = OFF;
     // Only started here: a clock already running (a game against the computer) keeps running.
     start_clock_if_shown();
-    TAIKYOKU_MODE = MODE_MAN_MAN;
-    if (TESUU == 0 || TEBAN == 0) {
-        SITA_GAWA = 1;
-        UE_GAWA = -1;
-        TEBAN = 1;
+    if (flow_begin_two_players()) {
         platform().dialogs().message("先手の番です", " ");
     } else {
         turn_message(" ");
@@ -234,23 +225,8 @@ void start_against_computer(int side) {
     描画_棋譜読込み部分消去(TAIKYOKU.pos, TAIKYOKU.settei);
     描画_レベル(TAIKYOKU.settei, COM_LEVEL);
     描画_将棋盤桝(TAIKYOKU.settei);
-    SENTAKU = 0;
-    TAIKYOKU_MODE = MODE_MAN_COM;
-    KIFU_MODE = OFF;
-    KIFU_TESUU = KIFU_NO; // the record goes on from the position shown; later entries are dropped
-    if (side == 1) KAISHI_JIKOKU = platform().clock().now(); // 後手 has always kept the time it had
-    platform().clock().set_timer(true);
-    const bool fresh = TESUU == 0 || TEBAN == 0;
-    const bool man_to_move = fresh ? side == 1 : TEBAN == SITA_GAWA;
-    if (fresh || (man_to_move && side == 1)) {
-        SITA_GAWA = side;
-        UE_GAWA = -side;
-        TEBAN = 1;
-    }
-    if (!man_to_move) {
-        com_ban();
-        return;
-    }
+    bool fresh = false;
+    if (!flow_begin_against_computer(side, fresh)) return;
     platform().dialogs().message("MANの番です", fresh ? " " : "対局");
     SAIKAI_MACHI = OFF;
 }

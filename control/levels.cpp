@@ -1,6 +1,7 @@
 // The computer level (menu COM対局ﾚﾍﾞﾙ) and the handicap scale (buttons △ and ▽).
 #include "control/levels.h"
 
+#include "control/flow.h"
 #include "control/game.h"
 #include "core/handicap.h"
 #include "core/state.h"
@@ -64,7 +65,7 @@ void handicap_step(bool up) {
     platform().file_controls().close();
     if (!handicap_allowed()) return;
     keep_game(true); // the record of a game left at its start is discarded
-    KIFU_TESUU = 0;
+    flow_drop_record();
     if (up ? HANDE_LEVEL < 10 : HANDE_LEVEL > -10) {
         const int old = HANDE_LEVEL;
         HANDE_LEVEL += up ? 1 : -1;

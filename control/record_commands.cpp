@@ -136,32 +136,9 @@ void File1_Click(const std::string& name) {
     read_header();
     platform().canvas().print(取得_棋譜のX座標(KIFU_GYOU), 8750, KIFU_GYOU, 12, 15);
 
-    // Entry 0 is the start position just set up: the first 進 and the last 戻 compare with it.
-    手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, 0, 0, 0, 0, KARA, KARA, 0, 0, 0, 0);
-    // A kept game played at a handicap started without the pieces its level takes off; stepping through
-    // it shows that level, which also keeps it from being written.
-    place_handicap_start(TAIKYOKU.kifu.entries[0].ban, f.hande_level);
-    KIFU_HANDE_LEVEL = f.hande_level;
-    for (std::size_t i = 0; i < f.entries.size(); ++i)
-        set_entry(TAIKYOKU.kifu, static_cast<int>(i) + 1, f.entries[i]);
-    if (!f.entries.empty()) KIFU_GYOU = from_sjis(f.lines[KIFU_MIDASHI_GYOU + f.entries.size() - 1]);
-    const int count = static_cast<int>(f.entries.size());
-
-    KIFU_NO = 0;
-    TESUU = 0;
-    KIFU_TESUU = count;
-    KIFU_TAIKYOKU = OFF;
-    if (count == 0) {
+    if (flow_load_record(f) == 0) {
         platform().dialogs().message("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
         return;
-    }
-    // The side whose piece made the first move moved first: the move texts and the turns of a game
-    // played on from the file follow it.
-    int x = 0, y = 0, first = KARA;
-    調査_移動結果(TAIKYOKU.kifu, 1, x, y, first);
-    if (first != KARA) {
-        SITA_GAWA = first < 0 ? 1 : -1;
-        UE_GAWA = -SITA_GAWA;
     }
     platform().dialogs().message(" 読み込みました", "棋譜");
     if (f.more)
@@ -176,7 +153,7 @@ void File1_Click(const std::string& name) {
         return;
     }
     platform().dialogs().message("棋譜を '進 'で進めて下さい", "棋譜");
-    TEBAN = 1;
+    flow_wait_for_stepping();
 }
 
 void resume_at_last_entry(int mode) {
@@ -231,7 +208,5 @@ void REVERSE_Click() {
         描画_ハンデレベル(TAIKYOKU.settei, HANDE_LEVEL);
     }
     dsPlay(OTO_KOMA);
-    TEBAN = -TEBAN;
-    KIFU_NO = 0;
-    KIFU_TESUU = 0;
+    flow_reversed();
 }
