@@ -1,0 +1,114 @@
+// The game's flow without a window: what a player would see and hear, told as events, and the record.
+
+#include "control/flow.h"
+#include "control/game.h"
+#include "core/state.h"
+#include "kifu/record.h"
+#include "sound/effects.h"
+#include "support/fake_platform.h"
+
+#include "control/owner.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using K = FlowEvent::Kind;
+
+class RecordingView : public GameView {
+  public:
+    void on(const FlowEvent& e) override { events.push_back(e); }
+    std::vector<K> kinds() const {
+        std::vector<K> k;
+        for (const FlowEvent& e : events) k.push_back(e.kind);
+        return k;
+    }
+    std::vector<FlowEvent> events;
+};
+
+class Flow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        set_platform(&fp);
+        set_game_view(&view);
+        TAIKYOKU = Taikyoku{};
+        Kyokumen k;
+        place_start_position(k.BAN);
+        k.SITA_GAWA = 1;
+        k.UE_GAWA = -1;
+        k.TEBAN = 1;
+        flow_start_at(k, MODE_MAN_MAN, 1);
+    }
+    void TearDown() override { set_game_view(nullptr); }
+    FakePlatform fp;
+    RecordingView view;
+};
+
+struct Move {
+    int fx, fy, tx, ty;
+};
+
+// Pawns and a silver of both sides, alternating from the lower side.
+const Move kGame[] = {{3, 8, 3, 7}, {9, 4, 9, 5}, {4, 10, 4, 9}, {3, 4, 3, 5}, {3, 7, 3, 6}, {3, 5, 3, 6}};
+
+TEST_F(Flow, ATwoPlayerGameIsToldMoveByMoveAndSteppingBackAndForthShowsTheSameEntries) {
+    std::vector<RecordEntry> after{entry_of(TAIKYOKU.pos)}; // the position after move n, n = 0 the start
+    for (const Move& m : kGame) {
+        view.events.clear();
+        const int side = TEBAN;
+        flow_human_move(m.fx, m.fy, m.tx, m.ty, BAN[m.fx][m.fy], false);
+        EXPECT_EQ(view.kinds(),
+                  (std::vector<K>{K::MoveNumber, K::SelectionDropped, K::PieceMoved, K::Sound, K::MoveText}));
+        EXPECT_EQ(view.events[2].captured, after.size() == 6 ? SITA_HU : KARA); // the last move takes a pawn
+        EXPECT_EQ(TEBAN, -side);
+        after.push_back(entry_of(TAIKYOKU.pos));
+        EXPECT_EQ(KIFU_NO, static_cast<int>(after.size()) - 1);
+        EXPECT_EQ(KIFU_TESUU, KIFU_NO);
+    }
+    EXPECT_EQ(UE_MOCHI[1], 1);
+
+    const int last = KIFU_NO;
+    for (int n = last; n >= 1; --n) {
+        view.events.clear();
+        flow_step_back();
+        EXPECT_EQ(KIFU_NO, n - 1);
+        EXPECT_EQ(TESUU, n - 1);
+        EXPECT_EQ(view.kinds(), (std::vector<K>{K::BoardOutlines, K::ThinkingDone, K::EntryShown, K::Sound,
+                                                K::MoveTextCleared, K::MoveNumber}));
+        EXPECT_EQ(entry_of(TAIKYOKU.pos), after[n - 1]);
+    }
+    view.events.clear();
+    flow_step_back(); // nothing before the start
+    EXPECT_EQ(view.kinds(), (std::vector<K>{K::Sound, K::Message}));
+    for (int n = 1; n <= last; ++n) {
+        flow_step_forward();
+        EXPECT_EQ(KIFU_NO, n);
+        EXPECT_EQ(entry_of(TAIKYOKU.pos), after[n]);
+        EXPECT_EQ(TEBAN, n % 2 == 0 ? 1 : -1);
+    }
+}
+
+TEST_F(Flow, AgainstTheComputerTheReplyFollowsTheHumanMoveWithItsBlinkAndPause) {
+    TAIKYOKU_MODE = MODE_MAN_COM;
+    flow_human_move(3, 8, 3, 7, SITA_HU, false);
+    const std::vector<K> k = view.kinds();
+    const std::vector<K> human{K::MoveNumber, K::SelectionDropped, K::PieceMoved, K::Sound, K::MoveText};
+    ASSERT_GT(k.size(), human.size());
+    EXPECT_EQ(std::vector<K>(k.begin(), k.begin() + 5), human);
+    // The computer's turn, as the player sees it: thinking, its piece blinks, moves, half a second, the
+    // sound, the text of its move and the outline of where it went.
+    std::vector<K> turn(k.begin() + 5, k.end());
+    std::erase(turn, K::RingTurned); // a reply found on the ring turns it first
+    std::erase_if(turn, [](K x) { return x == K::Sound; });
+    EXPECT_EQ(turn, (std::vector<K>{K::Thinking, K::Blink, K::PieceMoved, K::MoveNumber, K::ThinkingDone,
+                                    K::Wait, K::MoveText, K::MoveMarked}));
+    EXPECT_EQ(KIFU_NO, 2);
+    EXPECT_EQ(TESUU, 2);
+    EXPECT_EQ(TEBAN, SITA_GAWA);
+    EXPECT_EQ(TAIKYOKU.kifu.entries[2], entry_of(TAIKYOKU.pos));
+}
+
+} // namespace
