@@ -3,7 +3,7 @@
 #include "qt/desktop.h"
 #include "qt/translation.h"
 #include "qt/file_panel.h"
-#include "support/temp_dir.h"
+#include "tools/temp_dir.h"
 
 #include <QCoreApplication>
 #include <cstdlib>

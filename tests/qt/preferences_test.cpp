@@ -1,6 +1,6 @@
 // Preferences beyond the four options live in the user's config folder, never beside Tessora.ini.
 #include "qt/desktop.h"
-#include "support/temp_dir.h"
+#include "tools/temp_dir.h"
 
 #include <QString>
 #include <cstdlib>

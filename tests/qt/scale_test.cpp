@@ -8,7 +8,7 @@
 #include "qt/canvas.h"
 #include "qt/script_platform.h"
 #include "script_harness.h"
-#include "support/temp_dir.h"
+#include "tools/temp_dir.h"
 
 #include <QImage>
 #include <cmath>

@@ -2,7 +2,7 @@
 // the help page, and gives back the lines a player would have seen and heard.
 #pragma once
 
-#include "support/temp_dir.h"
+#include "tools/temp_dir.h"
 
 #include <string>
 #include <vector>

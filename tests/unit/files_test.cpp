@@ -1,7 +1,7 @@
 // Replacing a file so that an interrupted write neither loses the old file nor leaves debris behind.
 
 #include "platform/files.h"
-#include "support/temp_dir.h"
+#include "tools/temp_dir.h"
 
 #include <gtest/gtest.h>
 

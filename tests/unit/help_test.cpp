@@ -5,7 +5,7 @@
 #include "sound/dslib.h"
 #include "sound/effects.h"
 #include "support/fake_platform.h"
-#include "support/temp_dir.h"
+#include "tools/temp_dir.h"
 #include "support/wave.h"
 #include "control/owner.h"
 

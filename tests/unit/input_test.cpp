@@ -6,7 +6,7 @@
 #include "kifu/record.h"
 #include "support/board.h"
 #include "support/fake_platform.h"
-#include "support/temp_dir.h"
+#include "tools/temp_dir.h"
 #include "support/names.h"
 
 #include <gtest/gtest.h>

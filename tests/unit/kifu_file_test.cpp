@@ -10,7 +10,7 @@
 #include "kifu/record.h"
 #include "platform/codec.h"
 #include "support/fake_platform.h"
-#include "support/temp_dir.h"
+#include "tools/temp_dir.h"
 
 #include "support/record_move.h"
 #include "control/owner.h"

@@ -5,7 +5,7 @@
 #include "control/record_commands.h"
 #include "kifu/record.h"
 #include "support/fake_platform.h"
-#include "support/temp_dir.h"
+#include "tools/temp_dir.h"
 #include "control/owner.h"
 
 #include <gtest/gtest.h>

@@ -10,7 +10,7 @@
 #include "sound/effects.h"
 #include "support/board.h"
 #include "support/fake_platform.h"
-#include "support/temp_dir.h"
+#include "tools/temp_dir.h"
 #include "support/wave.h"
 
 #include "support/record_move.h"

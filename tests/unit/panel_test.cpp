@@ -2,7 +2,7 @@
 #include "control/record_commands.h"
 #include "display/panel.h"
 #include "support/fake_platform.h"
-#include "support/temp_dir.h"
+#include "tools/temp_dir.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 #include "kifu/record.h"
 #include "platform/folders.h"
 #include "support/fake_platform.h"
-#include "support/temp_dir.h"
+#include "tools/temp_dir.h"
 #include "control/owner.h"
 
 #include <gtest/gtest.h>

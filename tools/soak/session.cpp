@@ -5,7 +5,7 @@
 #include "platform/platform.h"
 #include "qt/canvas.h"
 #include "qt/script_platform.h"
-#include "support/temp_dir.h"
+#include "tools/temp_dir.h"
 
 #include <algorithm>
 #include <filesystem>

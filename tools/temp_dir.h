@@ -1,4 +1,5 @@
-// A fresh temporary folder that becomes the current directory for one test, and is removed after it.
+// A fresh temporary folder that becomes the current directory while it lives (a test, a soak run), and
+// is removed after it.
 #pragma once
 
 #include <filesystem>
