@@ -137,8 +137,31 @@ void flow_program_start() {
 }
 
 void flow_new_course() {
+    const Shinkou last = TAIKYOKU.shinkou;
     TAIKYOKU.shinkou = Shinkou{};
+    // The last selection's marks stay on the screen until a click beside the board wipes them.
+    TAIKYOKU.shinkou.SENTAKU_X = last.SENTAKU_X;
+    TAIKYOKU.shinkou.SENTAKU_Y = last.SENTAKU_Y;
+    TAIKYOKU.shinkou.SENTAKU_KOMA = last.SENTAKU_KOMA;
     KIFU_NO = 0;
+}
+
+void flow_resume_on_click() {
+    auto resume = [](const std::string& text) {
+        SAIKAI_MACHI = OFF;
+        KAISHI_JIKOKU = platform().clock().now();
+        start_clock_if_shown();
+        say(text, "対局");
+    };
+    if (TAIKYOKU_MODE == MODE_MAN_MAN) {
+        if (SAIKAI_MACHI == ON) resume(TEBAN == 1 ? "先手の番です" : "後手の番です");
+    } else if (TEBAN == UE_GAWA) {
+        SAIKAI_MACHI = OFF;
+        say("OKですか？", "再開(COM)");
+        flow_computer_turn();
+    } else if (SAIKAI_MACHI == ON) {
+        resume("MANの番です");
+    }
 }
 
 bool flow_begin_two_players() {

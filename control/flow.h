@@ -72,6 +72,10 @@ void flow_reversed();
 // The record is dropped: a game at a new handicap starts from nothing.
 void flow_drop_record();
 
+// The click that resumes a game stepped through (its clock starts again and the player is told whose
+// turn it is), or hands the move to the computer when it is to move.
+void flow_resume_on_click();
+
 // A game between two sides set up at a position: `pos` as it stands, TEBAN its side to move, the record
 // empty, nobody having won. The tools start their games so.
 void flow_start_at(const Kyokumen& pos, int mode, int level);

@@ -33,14 +33,6 @@
 
 namespace {
 
-// The selection kept between two clicks.
-struct Selection {
-    int from_x = 0, from_y = 0;
-    int to_x = 0, to_y = 0;
-    int piece = KARA; // keeps the code of the last selection, also after a move
-};
-Selection g_sel;
-
 // The piece belongs to the side to move.
 bool own_piece(int c) {
     return (is_lower(c) && TEBAN == SITA_GAWA) || (is_upper(c) && TEBAN == UE_GAWA);
@@ -55,18 +47,72 @@ void start_clock_if_shown() {
     if (platform().menus().checked(MenuItem::KEIKA)) platform().clock().set_timer(true);
 }
 
-// Selects a piece in a hand box; row is the clicked row, piece its unpromoted code.
-void select_from_hand(int box_x, int row, int piece, bool mover_owns) {
-    調査_2歩フラグ設定();
-    SENTAKU = 1;
-    g_sel.from_x = box_x;
-    g_sel.from_y = row;
-    g_sel.piece = piece;
-    描画_桝輪郭(mover_owns ? SENTAKU_IRO : SIDOU_IRO, box_x, row);
-    描画_移動可能桝色(TAIKYOKU.pos, TAIKYOKU.settei, box_x, row, SIDOU_IRO, piece);
+void remember(int x, int y, int piece) {
+    Shinkou& g = TAIKYOKU.shinkou;
+    g.SENTAKU_X = x;
+    g.SENTAKU_Y = y;
+    g.SENTAKU_KOMA = static_cast<Koma>(piece);
 }
 
-void make_move(int button);
+// Picks the piece at cell (x, y) of the board or the ring: the cells it may reach are shown and it is
+// outlined, as selected when its side is to move.
+void pick(int x, int y, int piece, bool mover_owns) {
+    remember(x, y, piece);
+    if (mover_owns) TAIKYOKU.shinkou.SENTAKU = 1;
+    描画_移動可能桝色(TAIKYOKU.pos, TAIKYOKU.settei, x, y, SIDOU_IRO, piece);
+    描画_桝輪郭(mover_owns ? SENTAKU_IRO : SIDOU_IRO, x, y);
+}
+
+// The marks of the last selection give way to the plain outlines.
+void wipe_selection() {
+    const Shinkou& g = TAIKYOKU.shinkou;
+    描画_移動可能桝色(TAIKYOKU.pos, TAIKYOKU.settei, g.SENTAKU_X, g.SENTAKU_Y, WAKU_IRO, g.SENTAKU_KOMA);
+    描画_桝輪郭(WAKU_IRO, g.SENTAKU_X, g.SENTAKU_Y);
+}
+
+// A click on the board or the ring: picks a piece, or moves the piece picked there.
+void click_on_grid(int mx, int my, int button) {
+    Shinkou& g = TAIKYOKU.shinkou;
+    if (g.SENTAKU == 0) {
+        if (BAN[mx][my] != KARA) pick(mx, my, BAN[mx][my], own_piece(BAN[mx][my]));
+        return;
+    }
+    if ((g.SENTAKU_X == -1 && TEBAN == SITA_GAWA) || (g.SENTAKU_X == 13 && TEBAN == UE_GAWA)) {
+        // A piece of the other side's hand was only looked at.
+        wipe_selection();
+        g.SENTAKU = 0;
+    } else if (own_piece(BAN[mx][my])) {
+        描画_桝輪郭(WAKU_IRO, g.SENTAKU_X, g.SENTAKU_Y);
+        pick(mx, my, BAN[mx][my], true);
+    } else if (移動チェック(g.SENTAKU_X, g.SENTAKU_Y, mx, my, g.SENTAKU_KOMA) == OFF) {
+        dsPlay(OTO_KINSHI);
+        g.SENTAKU = 0;
+        描画_将棋盤桝(TAIKYOKU.settei);
+    } else {
+        const HumanMove m = flow_human_move(g.SENTAKU_X, g.SENTAKU_Y, mx, my, g.SENTAKU_KOMA, button == 2);
+        // The selection keeps the piece as placed and the source as the move took it.
+        g.SENTAKU_KOMA = static_cast<Koma>(m.p);
+        g.SENTAKU_Y = m.fy;
+    }
+}
+
+// A click beside the board: the last selection's marks are wiped, and a row of a hand box picks its
+// piece.
+void click_beside_grid(int mx, int my) {
+    if (TAIKYOKU.shinkou.SENTAKU_KOMA != KARA) wipe_selection();
+    if (const HandSlot h = hand_slot_at({mx, my}); h.kind != 0) {
+        const int held = h.upper ? UE_MOCHI[h.kind] : SITA_MOCHI[h.kind];
+        const Koma piece = h.upper ? UE_KOMA_BY_KIND[h.kind] : SITA_KOMA_BY_KIND[h.kind];
+        if (held > 0) {
+            // A piece in hand is picked whoever is to move; the other side's is only looked at.
+            調査_2歩フラグ設定(TAIKYOKU.pos);
+            TAIKYOKU.shinkou.SENTAKU = 1;
+            remember(mx, my, piece);
+            描画_桝輪郭(TEBAN == (h.upper ? UE_GAWA : SITA_GAWA) ? SENTAKU_IRO : SIDOU_IRO, mx, my);
+            描画_移動可能桝色(TAIKYOKU.pos, TAIKYOKU.settei, mx, my, SIDOU_IRO, piece);
+        }
+    }
+}
 
 // What start-up has to tell waits until the main window stands, so that the title comes first and
 // undisturbed; questions and the browser are not held.
@@ -280,83 +326,10 @@ void Form_MouseDown(int button, int, double X, double Y) {
         return;
     }
 
-    // Resuming after a step through the record, or handing the move to the computer.
-    if (TAIKYOKU_MODE == MODE_MAN_MAN) {
-        if (SAIKAI_MACHI == ON) {
-            SAIKAI_MACHI = OFF;
-            start_clock_if_shown();
-            turn_message("対局");
-        }
-    } else if (TEBAN == UE_GAWA) {
-        SAIKAI_MACHI = OFF;
-        platform().dialogs().message("OKですか？", "再開(COM)");
-        com_ban();
-    } else if (SAIKAI_MACHI == ON) {
-        SAIKAI_MACHI = OFF;
-        start_clock_if_shown();
-        platform().dialogs().message("MANの番です", "対局");
-    }
-
+    flow_resume_on_click();
     if (mx >= 1 && mx <= 11 && my >= 1 && my <= 11) {
-        if (SENTAKU == 0) {
-            const int c = BAN[mx][my];
-            if (c == KARA) return;
-            g_sel.from_x = mx;
-            g_sel.from_y = my;
-            g_sel.piece = c;
-            描画_移動可能桝色(TAIKYOKU.pos, TAIKYOKU.settei, mx, my, SIDOU_IRO, c);
-            if (own_piece(c)) {
-                描画_桝輪郭(SENTAKU_IRO, mx, my);
-                SENTAKU = 1;
-            } else {
-                描画_桝輪郭(SIDOU_IRO, mx, my);
-            }
-            return;
-        }
-        g_sel.to_x = mx;
-        g_sel.to_y = my;
-        if ((g_sel.from_x == -1 && TEBAN == SITA_GAWA) || (g_sel.from_x == 13 && TEBAN == UE_GAWA)) {
-            描画_移動可能桝色(TAIKYOKU.pos, TAIKYOKU.settei, g_sel.from_x, g_sel.from_y, WAKU_IRO,
-                              g_sel.piece);
-            描画_桝輪郭(WAKU_IRO, g_sel.from_x, g_sel.from_y);
-            SENTAKU = 0;
-        } else if (own_piece(BAN[mx][my])) {
-            描画_桝輪郭(WAKU_IRO, g_sel.from_x, g_sel.from_y);
-            g_sel.from_x = mx;
-            g_sel.from_y = my;
-            g_sel.piece = BAN[mx][my];
-            描画_移動可能桝色(TAIKYOKU.pos, TAIKYOKU.settei, mx, my, SIDOU_IRO, g_sel.piece);
-            描画_桝輪郭(SENTAKU_IRO, mx, my);
-        } else if (移動チェック(g_sel.from_x, g_sel.from_y, mx, my, g_sel.piece) == OFF) {
-            dsPlay(OTO_KINSHI);
-            SENTAKU = 0;
-            描画_将棋盤桝(TAIKYOKU.settei);
-        } else {
-            make_move(button);
-        }
-        return;
-    }
-
-    // Outside the grid: first wipe the marks of the last selection.
-    if (g_sel.piece != KARA) {
-        描画_移動可能桝色(TAIKYOKU.pos, TAIKYOKU.settei, g_sel.from_x, g_sel.from_y, WAKU_IRO, g_sel.piece);
-        描画_桝輪郭(WAKU_IRO, g_sel.from_x, g_sel.from_y);
-    }
-    if (const HandSlot h = hand_slot_at({mx, my}); h.kind != 0) {
-        const int held = h.upper ? UE_MOCHI[h.kind] : SITA_MOCHI[h.kind];
-        const Koma piece = h.upper ? UE_KOMA_BY_KIND[h.kind] : SITA_KOMA_BY_KIND[h.kind];
-        if (held > 0) select_from_hand(mx, my, piece, TEBAN == (h.upper ? UE_GAWA : SITA_GAWA));
+        click_on_grid(mx, my, button);
+    } else {
+        click_beside_grid(mx, my);
     }
 }
-
-namespace {
-
-void make_move(int button) {
-    Selection& s = g_sel;
-    const HumanMove m = flow_human_move(s.from_x, s.from_y, s.to_x, s.to_y, s.piece, button == 2);
-    // The selection keeps the piece as placed and the source as the move took it.
-    s.piece = m.p;
-    s.from_y = m.fy;
-}
-
-} // namespace

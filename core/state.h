@@ -11,7 +11,11 @@
 struct Shinkou {
     int TAIKYOKU_MODE = MODE_MAN_MAN;
     int TESUU = 0;
-    int SENTAKU = 0;
+    int SENTAKU = 0; // ON while a piece of the side to move is picked
+    // The piece picked last and its cell (a board cell or a hand box's row); kept after the move, whose
+    // marks a click beside the board wipes.
+    int SENTAKU_X = 0, SENTAKU_Y = 0;
+    Koma SENTAKU_KOMA = KARA;
     Koma NARI_KOMA = 0; // the promoted code 調査_駒成 last offered
     int SAIKAI_MACHI = OFF;
     int KIFU_MODE = OFF;
