@@ -24,7 +24,7 @@ void report_start_and_quit(const Form1& form) {
     for (int buffer : {OTO_SONOTA, OTO_KINSHI, OTO_KOMA, OTO_BGM}) sounds += buffer != 0 ? 1 : 0;
     std::printf("pictures %d of %d from %s\nsounds %d of 4 from %s\nhelp %s/Tessora.htm\nsettings %s\n",
                 pictures, kPicCount, qPrintable(CanvasImage::asset_dir()), sounds, data_folder().c_str(),
-                KIDOU_DIR.c_str(), settings_folder().c_str());
+                TAIKYOKU.settei.KIDOU_DIR.c_str(), settings_folder().c_str());
     std::fflush(stdout);
     QTimer::singleShot(0, [] { QApplication::exit(0); });
 }

@@ -17,15 +17,17 @@ void reset_clocks() {
 }
 
 void Timer1_Timer() {
-    if (!platform().clock().timer_enabled() || SYOUSYA != 0) return;
-    KEIKA_BYOU = 調査_経過秒(KAISHI_JIKOKU, platform().clock().now());
-    const long whole = static_cast<long>(std::floor(KEIKA_BYOU));
+    if (!platform().clock().timer_enabled() || TAIKYOKU.pos.SYOUSYA != 0) return;
+    TAIKYOKU.tokei.KEIKA_BYOU = 調査_経過秒(TAIKYOKU.tokei.KAISHI_JIKOKU, platform().clock().now());
+    const long whole = static_cast<long>(std::floor(TAIKYOKU.tokei.KEIKA_BYOU));
     if (whole == g_last_second) return;
     g_last_second = whole;
-    if (TEBAN == UE_GAWA) {
-        描画_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, UE_GAWA, KEIKA_BYOU + UE_JIKAN);
-    } else if (TEBAN == SITA_GAWA) {
-        描画_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, SITA_GAWA, KEIKA_BYOU + SITA_JIKAN);
+    if (TAIKYOKU.pos.TEBAN == TAIKYOKU.pos.UE_GAWA) {
+        描画_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, TAIKYOKU.pos.UE_GAWA,
+                      TAIKYOKU.tokei.KEIKA_BYOU + TAIKYOKU.tokei.UE_JIKAN);
+    } else if (TAIKYOKU.pos.TEBAN == TAIKYOKU.pos.SITA_GAWA) {
+        描画_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, TAIKYOKU.pos.SITA_GAWA,
+                      TAIKYOKU.tokei.KEIKA_BYOU + TAIKYOKU.tokei.SITA_JIKAN);
     }
     platform().canvas().refresh();
 }
@@ -39,13 +41,13 @@ void KEIKA_Click() {
     if (platform().menus().checked(MenuItem::KEIKA)) {
         platform().menus().set_checked(MenuItem::KEIKA, false);
         platform().clock().set_timer(false);
-        消去_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, SITA_GAWA);
-        消去_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, UE_GAWA);
+        消去_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, TAIKYOKU.pos.SITA_GAWA);
+        消去_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, TAIKYOKU.pos.UE_GAWA);
     } else {
         platform().menus().set_checked(MenuItem::KEIKA, true);
         platform().clock().set_timer(true);
-        描画_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, UE_GAWA, UE_JIKAN);
-        描画_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, SITA_GAWA, SITA_JIKAN);
+        描画_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, TAIKYOKU.pos.UE_GAWA, TAIKYOKU.tokei.UE_JIKAN);
+        描画_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, TAIKYOKU.pos.SITA_GAWA, TAIKYOKU.tokei.SITA_JIKAN);
     }
     書込_環境設定ファイル();
 }

@@ -41,7 +41,7 @@ void sound(int which) {
 }
 
 void show_move_number() {
-    tell(FlowEvent{.kind = FlowEvent::Kind::MoveNumber, .n = TESUU});
+    tell(FlowEvent{.kind = FlowEvent::Kind::MoveNumber, .n = TAIKYOKU.shinkou.TESUU});
 }
 
 void start_clock_if_shown() {
@@ -51,15 +51,15 @@ void start_clock_if_shown() {
 // The record has no room for the next move: the game ends without a winner.
 void end_with_full_record() {
     platform().clock().set_timer(false);
-    SYOUSYA = SYOUSYA_HIKIWAKE;
+    TAIKYOKU.pos.SYOUSYA = SYOUSYA_HIKIWAKE;
     sound(OTO_KINSHI);
     say("棋譜が一杯です（" + std::to_string(KIFU_MAX) + "手まで）。引き分けで終わります", "終了");
 }
 
 // Carries a move out on the game and tells the view what it changed.
 void move_piece(int fx, int fy, int tx, int ty, int p) {
-    const int captured = BAN[tx][ty];
-    駒移動(KYOKUMEN, fx, fy, tx, ty, p);
+    const int captured = TAIKYOKU.pos.BAN[tx][ty];
+    駒移動(TAIKYOKU.pos, fx, fy, tx, ty, p);
     tell(FlowEvent{.kind = FlowEvent::Kind::PieceMoved,
                    .fx = fx,
                    .fy = fy,
@@ -73,7 +73,7 @@ void move_piece(int fx, int fy, int tx, int ty, int p) {
 void resign() {
     tell(FlowEvent::Kind::ThinkingDone);
     platform().clock().set_timer(false);
-    SYOUSYA = SITA_GAWA;
+    TAIKYOKU.pos.SYOUSYA = TAIKYOKU.pos.SITA_GAWA;
     say("あなたの勝ちです", "終了");
 }
 
@@ -81,13 +81,13 @@ void resign() {
 // played at.
 void show_entry(int n, double ue_jikan, double sita_jikan) {
     restore_entry(TAIKYOKU.pos, TAIKYOKU.kifu, n);
-    if (HANDE_LEVEL != KIFU_HANDE_LEVEL) {
-        HANDE_LEVEL = KIFU_HANDE_LEVEL;
-        HANDE_SETTEI = ON;
-        tell(FlowEvent{.kind = FlowEvent::Kind::HandicapShown, .n = HANDE_LEVEL});
+    if (TAIKYOKU.settei.HANDE_LEVEL != TAIKYOKU.kifu.KIFU_HANDE_LEVEL) {
+        TAIKYOKU.settei.HANDE_LEVEL = TAIKYOKU.kifu.KIFU_HANDE_LEVEL;
+        TAIKYOKU.shinkou.HANDE_SETTEI = ON;
+        tell(FlowEvent{.kind = FlowEvent::Kind::HandicapShown, .n = TAIKYOKU.settei.HANDE_LEVEL});
     }
-    UE_JIKAN = ue_jikan;
-    SITA_JIKAN = sita_jikan;
+    TAIKYOKU.tokei.UE_JIKAN = ue_jikan;
+    TAIKYOKU.tokei.SITA_JIKAN = sita_jikan;
     tell(FlowEvent{.kind = FlowEvent::Kind::EntryShown, .n = n});
 }
 
@@ -99,7 +99,7 @@ void show_after_move(int n, bool with_sound) {
     調査_移動結果(TAIKYOKU.kifu, n, x, y, code);
     if (with_sound) sound(OTO_KOMA);
     tell(FlowEvent{.kind = FlowEvent::Kind::MoveText,
-                   .side = code > 0 ? UE_GAWA : SITA_GAWA,
+                   .side = code > 0 ? TAIKYOKU.pos.UE_GAWA : TAIKYOKU.pos.SITA_GAWA,
                    .tx = x,
                    .ty = y,
                    .p = code});
@@ -131,9 +131,9 @@ void set_game_view(GameView* view) {
 }
 
 void flow_program_start() {
-    KIFU_TESUU = 0;
-    KIFU_TAIKYOKU = OFF;
-    KIFU_GYOU.clear();
+    TAIKYOKU.kifu.KIFU_TESUU = 0;
+    TAIKYOKU.kifu.KIFU_TAIKYOKU = OFF;
+    TAIKYOKU.kifu.KIFU_GYOU.clear();
 }
 
 void flow_new_course() {
@@ -143,50 +143,53 @@ void flow_new_course() {
     TAIKYOKU.shinkou.SENTAKU_X = last.SENTAKU_X;
     TAIKYOKU.shinkou.SENTAKU_Y = last.SENTAKU_Y;
     TAIKYOKU.shinkou.SENTAKU_KOMA = last.SENTAKU_KOMA;
-    KIFU_NO = 0;
+    TAIKYOKU.kifu.KIFU_NO = 0;
 }
 
 void flow_resume_on_click() {
     auto resume = [](const std::string& text) {
-        SAIKAI_MACHI = OFF;
-        KAISHI_JIKOKU = platform().clock().now();
+        TAIKYOKU.shinkou.SAIKAI_MACHI = OFF;
+        TAIKYOKU.tokei.KAISHI_JIKOKU = platform().clock().now();
         start_clock_if_shown();
         say(text, "対局");
     };
-    if (TAIKYOKU_MODE == MODE_MAN_MAN) {
-        if (SAIKAI_MACHI == ON) resume(TEBAN == 1 ? "先手の番です" : "後手の番です");
-    } else if (TEBAN == UE_GAWA) {
-        SAIKAI_MACHI = OFF;
+    if (TAIKYOKU.shinkou.TAIKYOKU_MODE == MODE_MAN_MAN) {
+        if (TAIKYOKU.shinkou.SAIKAI_MACHI == ON)
+            resume(TAIKYOKU.pos.TEBAN == 1 ? "先手の番です" : "後手の番です");
+    } else if (TAIKYOKU.pos.TEBAN == TAIKYOKU.pos.UE_GAWA) {
+        TAIKYOKU.shinkou.SAIKAI_MACHI = OFF;
         say("OKですか？", "再開(COM)");
         flow_computer_turn();
-    } else if (SAIKAI_MACHI == ON) {
+    } else if (TAIKYOKU.shinkou.SAIKAI_MACHI == ON) {
         resume("MANの番です");
     }
 }
 
 bool flow_begin_two_players() {
-    KIFU_MODE = OFF;
-    TAIKYOKU_MODE = MODE_MAN_MAN;
-    if (TESUU != 0 && TEBAN != 0) return false;
-    SITA_GAWA = 1;
-    UE_GAWA = -1;
-    TEBAN = 1;
+    TAIKYOKU.shinkou.KIFU_MODE = OFF;
+    TAIKYOKU.shinkou.TAIKYOKU_MODE = MODE_MAN_MAN;
+    if (TAIKYOKU.shinkou.TESUU != 0 && TAIKYOKU.pos.TEBAN != 0) return false;
+    TAIKYOKU.pos.SITA_GAWA = 1;
+    TAIKYOKU.pos.UE_GAWA = -1;
+    TAIKYOKU.pos.TEBAN = 1;
     return true;
 }
 
 bool flow_begin_against_computer(int side, bool& fresh) {
-    SENTAKU = 0;
-    TAIKYOKU_MODE = MODE_MAN_COM;
-    KIFU_MODE = OFF;
-    KIFU_TESUU = KIFU_NO; // the record goes on from the position shown; later entries are dropped
-    if (side == 1) KAISHI_JIKOKU = platform().clock().now(); // 後手 has always kept the time it had
+    TAIKYOKU.shinkou.SENTAKU = 0;
+    TAIKYOKU.shinkou.TAIKYOKU_MODE = MODE_MAN_COM;
+    TAIKYOKU.shinkou.KIFU_MODE = OFF;
+    TAIKYOKU.kifu.KIFU_TESUU =
+        TAIKYOKU.kifu.KIFU_NO; // the record goes on from the position shown; later entries are dropped
+    if (side == 1)
+        TAIKYOKU.tokei.KAISHI_JIKOKU = platform().clock().now(); // 後手 has always kept the time it had
     platform().clock().set_timer(true);
-    fresh = TESUU == 0 || TEBAN == 0;
-    const bool man_to_move = fresh ? side == 1 : TEBAN == SITA_GAWA;
+    fresh = TAIKYOKU.shinkou.TESUU == 0 || TAIKYOKU.pos.TEBAN == 0;
+    const bool man_to_move = fresh ? side == 1 : TAIKYOKU.pos.TEBAN == TAIKYOKU.pos.SITA_GAWA;
     if (fresh || (man_to_move && side == 1)) {
-        SITA_GAWA = side;
-        UE_GAWA = -side;
-        TEBAN = 1;
+        TAIKYOKU.pos.SITA_GAWA = side;
+        TAIKYOKU.pos.UE_GAWA = -side;
+        TAIKYOKU.pos.TEBAN = 1;
     }
     if (!man_to_move) flow_computer_turn();
     return man_to_move;
@@ -198,119 +201,124 @@ int flow_load_record(const KifuFileRead& f) {
     // shows that level, which also keeps it from being written.
     手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, 0, 0, 0, 0, KARA, KARA, 0, 0, 0, 0);
     place_handicap_start(TAIKYOKU.kifu.entries[0].ban, f.hande_level);
-    KIFU_HANDE_LEVEL = f.hande_level;
+    TAIKYOKU.kifu.KIFU_HANDE_LEVEL = f.hande_level;
     for (std::size_t i = 0; i < f.entries.size(); ++i)
         set_entry(TAIKYOKU.kifu, static_cast<int>(i) + 1, f.entries[i]);
-    if (!f.entries.empty()) KIFU_GYOU = from_sjis(f.lines[KIFU_MIDASHI_GYOU + f.entries.size() - 1]);
+    if (!f.entries.empty())
+        TAIKYOKU.kifu.KIFU_GYOU = from_sjis(f.lines[KIFU_MIDASHI_GYOU + f.entries.size() - 1]);
     const int count = static_cast<int>(f.entries.size());
-    KIFU_NO = 0;
-    TESUU = 0;
-    KIFU_TESUU = count;
-    KIFU_TAIKYOKU = OFF;
+    TAIKYOKU.kifu.KIFU_NO = 0;
+    TAIKYOKU.shinkou.TESUU = 0;
+    TAIKYOKU.kifu.KIFU_TESUU = count;
+    TAIKYOKU.kifu.KIFU_TAIKYOKU = OFF;
     if (count == 0) return 0;
     // The side whose piece made the first move moved first: the move texts and the turns of a game
     // played on from the file follow it.
     int x = 0, y = 0, first = KARA;
     調査_移動結果(TAIKYOKU.kifu, 1, x, y, first);
     if (first != KARA) {
-        SITA_GAWA = first < 0 ? 1 : -1;
-        UE_GAWA = -SITA_GAWA;
+        TAIKYOKU.pos.SITA_GAWA = first < 0 ? 1 : -1;
+        TAIKYOKU.pos.UE_GAWA = -TAIKYOKU.pos.SITA_GAWA;
     }
     return count;
 }
 
 void flow_wait_for_stepping() {
-    TEBAN = 1;
+    TAIKYOKU.pos.TEBAN = 1;
 }
 
 void flow_reversed() {
-    TEBAN = -TEBAN;
-    KIFU_NO = 0;
-    KIFU_TESUU = 0;
+    TAIKYOKU.pos.TEBAN = -TAIKYOKU.pos.TEBAN;
+    TAIKYOKU.kifu.KIFU_NO = 0;
+    TAIKYOKU.kifu.KIFU_TESUU = 0;
 }
 
 void flow_drop_record() {
-    KIFU_TESUU = 0;
+    TAIKYOKU.kifu.KIFU_TESUU = 0;
 }
 
 void flow_start_at(const Kyokumen& pos, int mode, int level) {
     TAIKYOKU.pos = pos;
-    TAIKYOKU_MODE = mode;
-    SYOUSYA = 0;
-    TESUU = 0;
-    KIFU_NO = 0;
-    KIFU_TESUU = 0;
-    COM_LEVEL = level;
+    TAIKYOKU.shinkou.TAIKYOKU_MODE = mode;
+    TAIKYOKU.pos.SYOUSYA = 0;
+    TAIKYOKU.shinkou.TESUU = 0;
+    TAIKYOKU.kifu.KIFU_NO = 0;
+    TAIKYOKU.kifu.KIFU_TESUU = 0;
+    TAIKYOKU.settei.COM_LEVEL = level;
 }
 
 HumanMove flow_human_move(int fx, int fy, int tx, int ty, int p, bool promote) {
     HumanMove m{fx, fy, tx, ty, p};
     if (record_full(TAIKYOKU.kifu)) {
         // A game resumed at the record's last entry: it ends as the computer's turn would.
-        SENTAKU = 0;
+        TAIKYOKU.shinkou.SENTAKU = 0;
         tell(FlowEvent::Kind::BoardOutlines);
         end_with_full_record();
         return m;
     }
-    手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, fx, fy, tx, ty, p, BAN[tx][ty], SITA_JIKAN,
-             SITA_JIKAN + KEIKA_BYOU, UE_JIKAN, UE_JIKAN);
-    TESUU += 1;
+    手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, fx, fy, tx, ty, p, TAIKYOKU.pos.BAN[tx][ty],
+             TAIKYOKU.tokei.SITA_JIKAN, TAIKYOKU.tokei.SITA_JIKAN + TAIKYOKU.tokei.KEIKA_BYOU,
+             TAIKYOKU.tokei.UE_JIKAN, TAIKYOKU.tokei.UE_JIKAN);
+    TAIKYOKU.shinkou.TESUU += 1;
     show_move_number();
-    if (調査_駒成(fx, fy, tx, ty, p, NARI_KOMA) == ON && promote) m.p = NARI_KOMA;
-    SENTAKU = 0;
+    if (調査_駒成(fx, fy, tx, ty, p, TAIKYOKU.shinkou.NARI_KOMA) == ON && promote)
+        m.p = TAIKYOKU.shinkou.NARI_KOMA;
+    TAIKYOKU.shinkou.SENTAKU = 0;
     tell(FlowEvent{
         .kind = FlowEvent::Kind::SelectionDropped, .fx = fx, .fy = fy, .tx = tx, .ty = ty, .p = m.p});
     // The upper hand gives its kind itself as the source.
     if (const HandSlot h = hand_slot_at({fx, fy}); h.upper) m.fy = drop_source(h).y;
-    const int captured = BAN[tx][ty];
+    const int captured = TAIKYOKU.pos.BAN[tx][ty];
     move_piece(m.fx, m.fy, tx, ty, m.p);
     sound(OTO_KOMA);
-    KIFU_NO += 1;
+    TAIKYOKU.kifu.KIFU_NO += 1;
     store_after_move(TAIKYOKU.kifu, TAIKYOKU.pos);
     tell(FlowEvent{.kind = FlowEvent::Kind::MoveText,
-                   .side = m.p >= UE_HU ? UE_GAWA : SITA_GAWA,
+                   .side = m.p >= UE_HU ? TAIKYOKU.pos.UE_GAWA : TAIKYOKU.pos.SITA_GAWA,
                    .tx = tx,
                    .ty = ty,
                    .p = m.p});
-    if (TAIKYOKU_MODE == MODE_MAN_COM) {
+    if (TAIKYOKU.shinkou.TAIKYOKU_MODE == MODE_MAN_COM) {
         platform().clock().set_timer(false);
-        SITA_JIKAN += KEIKA_BYOU;
-        勢力調査(KYOKUMEN, SEIRYOKU);
-        if (詰めかCOM(KYOKUMEN, SEIRYOKU) == ON || captured == UE_OU) {
-            SYOUSYA = SITA_GAWA;
+        TAIKYOKU.tokei.SITA_JIKAN += TAIKYOKU.tokei.KEIKA_BYOU;
+        勢力調査(TAIKYOKU.pos, TAIKYOKU.tables);
+        if (詰めかCOM(TAIKYOKU.pos, TAIKYOKU.tables) == ON || captured == UE_OU) {
+            TAIKYOKU.pos.SYOUSYA = TAIKYOKU.pos.SITA_GAWA;
             say("あなたの勝ちです", "終了");
         } else {
-            TEBAN = UE_GAWA;
+            TAIKYOKU.pos.TEBAN = TAIKYOKU.pos.UE_GAWA;
             flow_computer_turn();
         }
         return m;
     }
-    if (SYOUSYA == SITA_GAWA) {
+    if (TAIKYOKU.pos.SYOUSYA == TAIKYOKU.pos.SITA_GAWA) {
         say("先手の勝ちです", "終了");
-    } else if (SYOUSYA == UE_GAWA) {
+    } else if (TAIKYOKU.pos.SYOUSYA == TAIKYOKU.pos.UE_GAWA) {
         say("後手の勝ちです", "終了");
     }
-    if (TEBAN == 1) {
-        TEBAN = -1;
-        SITA_JIKAN += KEIKA_BYOU;
-    } else if (TEBAN == -1) {
-        TEBAN = 1;
-        UE_JIKAN += KEIKA_BYOU;
+    if (TAIKYOKU.pos.TEBAN == 1) {
+        TAIKYOKU.pos.TEBAN = -1;
+        TAIKYOKU.tokei.SITA_JIKAN += TAIKYOKU.tokei.KEIKA_BYOU;
+    } else if (TAIKYOKU.pos.TEBAN == -1) {
+        TAIKYOKU.pos.TEBAN = 1;
+        TAIKYOKU.tokei.UE_JIKAN += TAIKYOKU.tokei.KEIKA_BYOU;
     }
-    KAISHI_JIKOKU = platform().clock().now();
-    if (SYOUSYA == 0 && record_full(TAIKYOKU.kifu)) end_with_full_record();
+    TAIKYOKU.tokei.KAISHI_JIKOKU = platform().clock().now();
+    if (TAIKYOKU.pos.SYOUSYA == 0 && record_full(TAIKYOKU.kifu)) end_with_full_record();
     return m;
 }
 
 void flow_turn_ring(bool right) {
     // A turn drops the selection.
-    SENTAKU = 0;
+    TAIKYOKU.shinkou.SENTAKU = 0;
     if (right)
-        回転盤_右回転(KYOKUMEN);
+        回転盤_右回転(TAIKYOKU.pos);
     else
-        回転盤_左回転(KYOKUMEN);
+        回転盤_左回転(TAIKYOKU.pos);
     tell(FlowEvent{.kind = FlowEvent::Kind::RingTurned, .n = right ? 1 : -1});
-    if (調査_回転盤上駒数(KYOKUMEN, SITA_GAWA) + 調査_回転盤上駒数(KYOKUMEN, UE_GAWA) == 0) {
+    if (調査_回転盤上駒数(TAIKYOKU.pos, TAIKYOKU.pos.SITA_GAWA) +
+            調査_回転盤上駒数(TAIKYOKU.pos, TAIKYOKU.pos.UE_GAWA) ==
+        0) {
         say("まだコンベアにネタ（駒）が乗っていません", "");
     } else {
         sound(OTO_KOMA);
@@ -318,34 +326,35 @@ void flow_turn_ring(bool right) {
 }
 
 void flow_computer_turn() {
-    if (SYOUSYA != 0) return;
+    if (TAIKYOKU.pos.SYOUSYA != 0) return;
     if (record_full(TAIKYOKU.kifu)) {
         // No room in the record for the computer's move: nothing is moved.
         end_with_full_record();
         return;
     }
 
-    KAISHI_JIKOKU = platform().clock().now();
+    TAIKYOKU.tokei.KAISHI_JIKOKU = platform().clock().now();
     start_clock_if_shown();
     tell(FlowEvent::Kind::Thinking);
 
-    const int found = COM_LEVEL == 4 ? search_turn_level4() : search_turn();
+    const int found = TAIKYOKU.settei.COM_LEVEL == 4 ? search_turn_level4() : search_turn();
     // The program is ending during LEVEL4's search: no move is made.
-    if (COM_LEVEL == 4 && search_stopped() == ON) return;
+    if (TAIKYOKU.settei.COM_LEVEL == 4 && search_stopped() == ON) return;
     if (found == OFF) {
         resign();
         return;
     }
 
-    const int fx = COM_TE_MOTO_X, fy = COM_TE_MOTO_Y;
-    const int tx = COM_TE_SAKI_X, ty = COM_TE_SAKI_Y;
-    const Koma mae = COM_TE_KOMA_MAE, oku = COM_TE_KOMA_OKU;
+    const int fx = TAIKYOKU.com.COM_TE_MOTO_X, fy = TAIKYOKU.com.COM_TE_MOTO_Y;
+    const int tx = TAIKYOKU.com.COM_TE_SAKI_X, ty = TAIKYOKU.com.COM_TE_SAKI_Y;
+    const Koma mae = TAIKYOKU.com.COM_TE_KOMA_MAE, oku = TAIKYOKU.com.COM_TE_KOMA_OKU;
 
-    手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, fx, fy, tx, ty, mae, oku, SITA_JIKAN, SITA_JIKAN,
-             UE_JIKAN, UE_JIKAN + KEIKA_BYOU);
-    TESUU += 1;
-    if (KAITEN_UTI == ON)
-        for (int i = 0; i < KAITEN_KAISUU; ++i) flow_turn_ring(true);
+    手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, fx, fy, tx, ty, mae, oku,
+             TAIKYOKU.tokei.SITA_JIKAN, TAIKYOKU.tokei.SITA_JIKAN, TAIKYOKU.tokei.UE_JIKAN,
+             TAIKYOKU.tokei.UE_JIKAN + TAIKYOKU.tokei.KEIKA_BYOU);
+    TAIKYOKU.shinkou.TESUU += 1;
+    if (TAIKYOKU.com.KAITEN_UTI == ON)
+        for (int i = 0; i < TAIKYOKU.com.KAITEN_KAISUU; ++i) flow_turn_ring(true);
     if (const HandSlot h = drop_slot(fx, fy); h.upper) {
         const Cell c = hand_cell(h);
         tell(FlowEvent{.kind = FlowEvent::Kind::Blink, .fx = c.x, .fy = c.y, .p = oku});
@@ -357,29 +366,30 @@ void flow_computer_turn() {
     tell(FlowEvent::Kind::ThinkingDone);
     tell(FlowEvent{.kind = FlowEvent::Kind::Wait, .seconds = 0.5});
     sound(OTO_KOMA);
-    KIFU_NO += 1;
+    TAIKYOKU.kifu.KIFU_NO += 1;
     store_after_move(TAIKYOKU.kifu, TAIKYOKU.pos);
     platform().clock().set_timer(false);
 
-    勢力調査(KYOKUMEN, SEIRYOKU);
+    勢力調査(TAIKYOKU.pos, TAIKYOKU.tables);
     // A taken king ends the game before the mate test, which would look at a board without that king.
-    if (SYOUSYA == UE_GAWA) {
-        tell(FlowEvent{.kind = FlowEvent::Kind::MoveTextCleared, .side = UE_GAWA});
+    if (TAIKYOKU.pos.SYOUSYA == TAIKYOKU.pos.UE_GAWA) {
+        tell(FlowEvent{.kind = FlowEvent::Kind::MoveTextCleared, .side = TAIKYOKU.pos.UE_GAWA});
         say("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了");
-        TEBAN = SITA_GAWA;
+        TAIKYOKU.pos.TEBAN = TAIKYOKU.pos.SITA_GAWA;
         return;
     }
-    if (詰めかMAN(KYOKUMEN, SEIRYOKU) == ON) {
+    if (詰めかMAN(TAIKYOKU.pos, TAIKYOKU.tables) == ON) {
         say("よし！!", "詰め ?");
-    } else if (at(UE_SEIRYOKU, SITA_OU_X, SITA_OU_Y) > 0) {
+    } else if (at(TAIKYOKU.tables.UE_SEIRYOKU, TAIKYOKU.pos.SITA_OU_X, TAIKYOKU.pos.SITA_OU_Y) > 0) {
         say("   ** 王手 **", "");
     }
-    tell(FlowEvent{.kind = FlowEvent::Kind::MoveText, .side = UE_GAWA, .tx = tx, .ty = ty, .p = oku});
+    tell(FlowEvent{
+        .kind = FlowEvent::Kind::MoveText, .side = TAIKYOKU.pos.UE_GAWA, .tx = tx, .ty = ty, .p = oku});
     tell(FlowEvent{.kind = FlowEvent::Kind::MoveMarked, .tx = tx, .ty = ty});
 
-    UE_JIKAN += KEIKA_BYOU;
-    KAISHI_JIKOKU = platform().clock().now();
-    TEBAN = SITA_GAWA;
+    TAIKYOKU.tokei.UE_JIKAN += TAIKYOKU.tokei.KEIKA_BYOU;
+    TAIKYOKU.tokei.KAISHI_JIKOKU = platform().clock().now();
+    TAIKYOKU.pos.TEBAN = TAIKYOKU.pos.SITA_GAWA;
     // The human's turn has no room left: the game ends here, as the computer's turn would.
     if (record_full(TAIKYOKU.kifu)) {
         end_with_full_record();
@@ -389,15 +399,16 @@ void flow_computer_turn() {
 }
 
 void flow_step_forward() {
-    if (TEBAN == 0) {
+    if (TAIKYOKU.pos.TEBAN == 0) {
         sound(OTO_KINSHI);
         say("「対局」で始めて下さい", "開始");
         return;
     }
-    SAIKAI_MACHI = ON;
+    TAIKYOKU.shinkou.SAIKAI_MACHI = ON;
     // The record ends at KIFU_TESUU, and never beyond its room; only stored entries are shown.
-    if (KIFU_NO >= KIFU_TESUU || KIFU_NO >= KIFU_MAX || KIFU_NO < 0) {
-        if (KIFU_MODE == ON) {
+    if (TAIKYOKU.kifu.KIFU_NO >= TAIKYOKU.kifu.KIFU_TESUU || TAIKYOKU.kifu.KIFU_NO >= KIFU_MAX ||
+        TAIKYOKU.kifu.KIFU_NO < 0) {
+        if (TAIKYOKU.shinkou.KIFU_MODE == ON) {
             say("終わり", "進む");
         } else {
             sound(OTO_KINSHI);
@@ -406,61 +417,63 @@ void flow_step_forward() {
         return;
     }
     tell(FlowEvent::Kind::ThinkingDone);
-    SENTAKU = 0;
+    TAIKYOKU.shinkou.SENTAKU = 0;
     platform().clock().set_timer(false);
     tell(FlowEvent::Kind::BoardOutlines);
 
-    KIFU_NO += 1;
-    TESUU += 1;
+    TAIKYOKU.kifu.KIFU_NO += 1;
+    TAIKYOKU.shinkou.TESUU += 1;
     show_move_number();
-    show_after_move(KIFU_NO, true);
-    TEBAN = -TEBAN;
+    show_after_move(TAIKYOKU.kifu.KIFU_NO, true);
+    TAIKYOKU.pos.TEBAN = -TAIKYOKU.pos.TEBAN;
     show_move_number();
     follow_shown_position(TAIKYOKU.pos);
 }
 
 void flow_step_back() {
-    SAIKAI_MACHI = ON;
+    TAIKYOKU.shinkou.SAIKAI_MACHI = ON;
     // Only entries stored in the record are shown: one standing beyond its end is refused as at its start.
-    if (KIFU_NO < 1 || KIFU_NO > KIFU_TESUU) {
+    if (TAIKYOKU.kifu.KIFU_NO < 1 || TAIKYOKU.kifu.KIFU_NO > TAIKYOKU.kifu.KIFU_TESUU) {
         sound(OTO_KINSHI);
         say("できません", "戻る");
         return;
     }
-    SENTAKU = 0;
+    TAIKYOKU.shinkou.SENTAKU = 0;
     platform().clock().set_timer(false);
     tell(FlowEvent::Kind::BoardOutlines);
     tell(FlowEvent::Kind::ThinkingDone);
 
-    const int n = KIFU_NO - 1;
+    const int n = TAIKYOKU.kifu.KIFU_NO - 1;
     show_entry(n, TAIKYOKU.kifu.entries[n].ue_mae, TAIKYOKU.kifu.entries[n].sita_mae);
 
     int x = 0, y = 0, code = KARA;
-    調査_移動結果(TAIKYOKU.kifu, KIFU_NO, x, y, code);
+    調査_移動結果(TAIKYOKU.kifu, TAIKYOKU.kifu.KIFU_NO, x, y, code);
     sound(OTO_KOMA);
-    tell(FlowEvent{.kind = FlowEvent::Kind::MoveTextCleared, .side = code > 0 ? UE_GAWA : SITA_GAWA});
+    tell(FlowEvent{.kind = FlowEvent::Kind::MoveTextCleared,
+                   .side = code > 0 ? TAIKYOKU.pos.UE_GAWA : TAIKYOKU.pos.SITA_GAWA});
 
-    KIFU_NO -= 1;
-    TESUU -= 1;
-    TEBAN = -TEBAN;
+    TAIKYOKU.kifu.KIFU_NO -= 1;
+    TAIKYOKU.shinkou.TESUU -= 1;
+    TAIKYOKU.pos.TEBAN = -TAIKYOKU.pos.TEBAN;
     show_move_number();
     follow_shown_position(TAIKYOKU.pos);
 }
 
 void flow_resume_at_last_entry(int mode) {
-    SENTAKU = 0;
+    TAIKYOKU.shinkou.SENTAKU = 0;
     platform().clock().set_timer(false);
     tell(FlowEvent::Kind::BoardOutlines);
-    KIFU_MODE = OFF;
-    TAIKYOKU_MODE = mode;
-    if (mode == MODE_MAN_COM) tell(FlowEvent{.kind = FlowEvent::Kind::LevelShown, .n = COM_LEVEL});
-    KIFU_NO = KIFU_TESUU;
-    TESUU = KIFU_TESUU;
-    show_after_move(KIFU_NO, false);
+    TAIKYOKU.shinkou.KIFU_MODE = OFF;
+    TAIKYOKU.shinkou.TAIKYOKU_MODE = mode;
+    if (mode == MODE_MAN_COM)
+        tell(FlowEvent{.kind = FlowEvent::Kind::LevelShown, .n = TAIKYOKU.settei.COM_LEVEL});
+    TAIKYOKU.kifu.KIFU_NO = TAIKYOKU.kifu.KIFU_TESUU;
+    TAIKYOKU.shinkou.TESUU = TAIKYOKU.kifu.KIFU_TESUU;
+    show_after_move(TAIKYOKU.kifu.KIFU_NO, false);
     // The players took turns from entry 0, where the side that moved first (TEBAN 1) was to move.
-    TEBAN = TESUU % 2 == 0 ? 1 : -1;
+    TAIKYOKU.pos.TEBAN = TAIKYOKU.shinkou.TESUU % 2 == 0 ? 1 : -1;
     show_move_number();
     follow_shown_position(TAIKYOKU.pos);
-    SYOUSYA = winner_of_shown_game(TAIKYOKU.pos, TAIKYOKU.tables, mode);
-    SAIKAI_MACHI = ON;
+    TAIKYOKU.pos.SYOUSYA = winner_of_shown_game(TAIKYOKU.pos, TAIKYOKU.tables, mode);
+    TAIKYOKU.shinkou.SAIKAI_MACHI = ON;
 }

@@ -35,15 +35,16 @@ namespace {
 
 // The piece belongs to the side to move.
 bool own_piece(int c) {
-    return (is_lower(c) && TEBAN == SITA_GAWA) || (is_upper(c) && TEBAN == UE_GAWA);
+    return (is_lower(c) && TAIKYOKU.pos.TEBAN == TAIKYOKU.pos.SITA_GAWA) ||
+           (is_upper(c) && TAIKYOKU.pos.TEBAN == TAIKYOKU.pos.UE_GAWA);
 }
 
 void turn_message(const char* title) {
-    platform().dialogs().message(TEBAN == 1 ? "先手の番です" : "後手の番です", title);
+    platform().dialogs().message(TAIKYOKU.pos.TEBAN == 1 ? "先手の番です" : "後手の番です", title);
 }
 
 void start_clock_if_shown() {
-    KAISHI_JIKOKU = platform().clock().now();
+    TAIKYOKU.tokei.KAISHI_JIKOKU = platform().clock().now();
     if (platform().menus().checked(MenuItem::KEIKA)) platform().clock().set_timer(true);
 }
 
@@ -59,32 +60,35 @@ void remember(int x, int y, int piece) {
 void pick(int x, int y, int piece, bool mover_owns) {
     remember(x, y, piece);
     if (mover_owns) TAIKYOKU.shinkou.SENTAKU = 1;
-    描画_移動可能桝色(TAIKYOKU.pos, TAIKYOKU.settei, x, y, SIDOU_IRO, piece);
-    描画_桝輪郭(mover_owns ? SENTAKU_IRO : SIDOU_IRO, x, y);
+    描画_移動可能桝色(TAIKYOKU.pos, TAIKYOKU.settei, x, y, TAIKYOKU.settei.SIDOU_IRO, piece);
+    描画_桝輪郭(mover_owns ? SENTAKU_IRO : TAIKYOKU.settei.SIDOU_IRO, x, y);
 }
 
 // The marks of the last selection give way to the plain outlines.
 void wipe_selection() {
     const Shinkou& g = TAIKYOKU.shinkou;
-    描画_移動可能桝色(TAIKYOKU.pos, TAIKYOKU.settei, g.SENTAKU_X, g.SENTAKU_Y, WAKU_IRO, g.SENTAKU_KOMA);
-    描画_桝輪郭(WAKU_IRO, g.SENTAKU_X, g.SENTAKU_Y);
+    描画_移動可能桝色(TAIKYOKU.pos, TAIKYOKU.settei, g.SENTAKU_X, g.SENTAKU_Y, TAIKYOKU.settei.WAKU_IRO,
+                      g.SENTAKU_KOMA);
+    描画_桝輪郭(TAIKYOKU.settei.WAKU_IRO, g.SENTAKU_X, g.SENTAKU_Y);
 }
 
 // A click on the board or the ring: picks a piece, or moves the piece picked there.
 void click_on_grid(int mx, int my, int button) {
     Shinkou& g = TAIKYOKU.shinkou;
     if (g.SENTAKU == 0) {
-        if (BAN[mx][my] != KARA) pick(mx, my, BAN[mx][my], own_piece(BAN[mx][my]));
+        if (TAIKYOKU.pos.BAN[mx][my] != KARA)
+            pick(mx, my, TAIKYOKU.pos.BAN[mx][my], own_piece(TAIKYOKU.pos.BAN[mx][my]));
         return;
     }
-    if ((g.SENTAKU_X == -1 && TEBAN == SITA_GAWA) || (g.SENTAKU_X == 13 && TEBAN == UE_GAWA)) {
+    if ((g.SENTAKU_X == -1 && TAIKYOKU.pos.TEBAN == TAIKYOKU.pos.SITA_GAWA) ||
+        (g.SENTAKU_X == 13 && TAIKYOKU.pos.TEBAN == TAIKYOKU.pos.UE_GAWA)) {
         // A piece of the other side's hand was only looked at.
         wipe_selection();
         g.SENTAKU = 0;
-    } else if (own_piece(BAN[mx][my])) {
-        描画_桝輪郭(WAKU_IRO, g.SENTAKU_X, g.SENTAKU_Y);
-        pick(mx, my, BAN[mx][my], true);
-    } else if (移動チェック(g.SENTAKU_X, g.SENTAKU_Y, mx, my, g.SENTAKU_KOMA) == OFF) {
+    } else if (own_piece(TAIKYOKU.pos.BAN[mx][my])) {
+        描画_桝輪郭(TAIKYOKU.settei.WAKU_IRO, g.SENTAKU_X, g.SENTAKU_Y);
+        pick(mx, my, TAIKYOKU.pos.BAN[mx][my], true);
+    } else if (移動チェック(TAIKYOKU.pos, g.SENTAKU_X, g.SENTAKU_Y, mx, my, g.SENTAKU_KOMA) == OFF) {
         dsPlay(OTO_KINSHI);
         g.SENTAKU = 0;
         描画_将棋盤桝(TAIKYOKU.settei);
@@ -101,15 +105,18 @@ void click_on_grid(int mx, int my, int button) {
 void click_beside_grid(int mx, int my) {
     if (TAIKYOKU.shinkou.SENTAKU_KOMA != KARA) wipe_selection();
     if (const HandSlot h = hand_slot_at({mx, my}); h.kind != 0) {
-        const int held = h.upper ? UE_MOCHI[h.kind] : SITA_MOCHI[h.kind];
+        const int held = h.upper ? TAIKYOKU.pos.UE_MOCHI[h.kind] : TAIKYOKU.pos.SITA_MOCHI[h.kind];
         const Koma piece = h.upper ? UE_KOMA_BY_KIND[h.kind] : SITA_KOMA_BY_KIND[h.kind];
         if (held > 0) {
             // A piece in hand is picked whoever is to move; the other side's is only looked at.
             調査_2歩フラグ設定(TAIKYOKU.pos);
             TAIKYOKU.shinkou.SENTAKU = 1;
             remember(mx, my, piece);
-            描画_桝輪郭(TEBAN == (h.upper ? UE_GAWA : SITA_GAWA) ? SENTAKU_IRO : SIDOU_IRO, mx, my);
-            描画_移動可能桝色(TAIKYOKU.pos, TAIKYOKU.settei, mx, my, SIDOU_IRO, piece);
+            描画_桝輪郭(TAIKYOKU.pos.TEBAN == (h.upper ? TAIKYOKU.pos.UE_GAWA : TAIKYOKU.pos.SITA_GAWA)
+                            ? SENTAKU_IRO
+                            : TAIKYOKU.settei.SIDOU_IRO,
+                        mx, my);
+            描画_移動可能桝色(TAIKYOKU.pos, TAIKYOKU.settei, mx, my, TAIKYOKU.settei.SIDOU_IRO, piece);
         }
     }
 }
@@ -180,15 +187,16 @@ void Form_Load() {
     const double title_shown = platform().clock().now();
     HeldDialogs held(platform().dialogs());
     load_sound_effects(held);
-    KIDOU_DIR = data_folder(); // the current folder, unless the game was installed and started elsewhere
-    KIFU_MODE = OFF;
-    SIDOU_FLAG = OFF;
+    TAIKYOKU.settei.KIDOU_DIR =
+        data_folder(); // the current folder, unless the game was installed and started elsewhere
+    TAIKYOKU.shinkou.KIFU_MODE = OFF;
+    TAIKYOKU.settei.SIDOU_FLAG = OFF;
     flow_program_start();
-    COM_LEVEL = 3;
+    TAIKYOKU.settei.COM_LEVEL = 3;
     platform().menus().set_checked(MenuItem::LEVEL3, true);
     platform().canvas().clear(0);
-    UE_GAWA = 1;
-    SITA_GAWA = -1;
+    TAIKYOKU.pos.UE_GAWA = 1;
+    TAIKYOKU.pos.SITA_GAWA = -1;
     platform().canvas().refresh();
     待機_秒(std::max(0.0, 2 - seconds_since(title_shown)));
     platform().windows().show_title(false);
@@ -202,17 +210,18 @@ void 初期設定() {
     // The sides and the two-pawn flags stay until a game is started: the kept record, written on
     // leaving, names its players by the sides, and the mate tests read the flags as last computed.
     Kyokumen pos;
-    pos.SITA_GAWA = SITA_GAWA;
-    pos.UE_GAWA = UE_GAWA;
-    std::ranges::copy(NIFU_SITA, pos.NIFU_SITA);
-    std::ranges::copy(NIFU_UE, pos.NIFU_UE);
+    pos.SITA_GAWA = TAIKYOKU.pos.SITA_GAWA;
+    pos.UE_GAWA = TAIKYOKU.pos.UE_GAWA;
+    std::ranges::copy(TAIKYOKU.pos.NIFU_SITA, pos.NIFU_SITA);
+    std::ranges::copy(TAIKYOKU.pos.NIFU_UE, pos.NIFU_UE);
     place_start_position(pos.BAN);
     TAIKYOKU.pos = pos;
     flow_new_course();
     // The seconds counted and the start time stay: a clock that is not shown does not count, and 後手
     // starts from the time it had.
-    TAIKYOKU.tokei = Tokei{.KEIKA_BYOU = KEIKA_BYOU, .KAISHI_JIKOKU = KAISHI_JIKOKU};
-    HANDE_LEVEL = 0;
+    TAIKYOKU.tokei =
+        Tokei{.KEIKA_BYOU = TAIKYOKU.tokei.KEIKA_BYOU, .KAISHI_JIKOKU = TAIKYOKU.tokei.KAISHI_JIKOKU};
+    TAIKYOKU.settei.HANDE_LEVEL = 0;
     level4_forget(); // a new game or a record read: LEVEL4 starts afresh
     platform().clock().set_timer(false);
     reset_clocks();
@@ -243,12 +252,13 @@ void TAIKYOKU_Click() {
 void MATCH_MAN_Click() {}
 
 void START_Click() {
-    const bool reset = SYOUSYA != 0;
-    if (reset || TESUU == 0 || TEBAN == 0) keep_game(true); // a new game is played over the record
+    const bool reset = TAIKYOKU.pos.SYOUSYA != 0;
+    if (reset || TAIKYOKU.shinkou.TESUU == 0 || TAIKYOKU.pos.TEBAN == 0)
+        keep_game(true); // a new game is played over the record
     if (reset) 初期設定();
     if (reset) platform().canvas().refresh();
     描画_棋譜読込み部分消去(TAIKYOKU.pos, TAIKYOKU.settei);
-    for (int x = -2; x <= 0; ++x) 描画_絵(HAIKEI_NO, x, 0);
+    for (int x = -2; x <= 0; ++x) 描画_絵(TAIKYOKU.settei.HAIKEI_NO, x, 0);
     描画_将棋盤桝(TAIKYOKU.settei);
     // Only started here: a clock already running (a game against the computer) keeps running.
     start_clock_if_shown();
@@ -257,7 +267,7 @@ void START_Click() {
     } else {
         turn_message(" ");
     }
-    SAIKAI_MACHI = OFF;
+    TAIKYOKU.shinkou.SAIKAI_MACHI = OFF;
 }
 
 namespace {
@@ -266,15 +276,16 @@ namespace {
 // starts with the chosen side; one in progress goes on with whoever is to move, and 先手 then gives the
 // human the first side.
 void start_against_computer(int side) {
-    if (SYOUSYA != 0 || TESUU == 0 || TEBAN == 0) keep_game(true); // a new game replaces the record
-    if (SYOUSYA != 0) 初期設定();
+    if (TAIKYOKU.pos.SYOUSYA != 0 || TAIKYOKU.shinkou.TESUU == 0 || TAIKYOKU.pos.TEBAN == 0)
+        keep_game(true); // a new game replaces the record
+    if (TAIKYOKU.pos.SYOUSYA != 0) 初期設定();
     描画_棋譜読込み部分消去(TAIKYOKU.pos, TAIKYOKU.settei);
-    描画_レベル(TAIKYOKU.settei, COM_LEVEL);
+    描画_レベル(TAIKYOKU.settei, TAIKYOKU.settei.COM_LEVEL);
     描画_将棋盤桝(TAIKYOKU.settei);
     bool fresh = false;
     if (!flow_begin_against_computer(side, fresh)) return;
     platform().dialogs().message("MANの番です", fresh ? " " : "対局");
-    SAIKAI_MACHI = OFF;
+    TAIKYOKU.shinkou.SAIKAI_MACHI = OFF;
 }
 
 } // namespace
@@ -307,20 +318,20 @@ void Form_Unload() {
 
 void Form_MouseDown(int button, int, double X, double Y) {
     platform().file_controls().close();
-    if (KIFU_MODE == ON) {
+    if (TAIKYOKU.shinkou.KIFU_MODE == ON) {
         if (!platform().dialogs().ask("棋譜を '進 'で進めて下さい", "棋譜")) {
             dsPlay(OTO_KINSHI);
             初期設定();
         }
         return;
     }
-    if (SYOUSYA != 0) {
+    if (TAIKYOKU.pos.SYOUSYA != 0) {
         platform().dialogs().message("新規に対局してください", "終局");
         return;
     }
     const int mx = static_cast<int>(std::floor((X - BAN_X0) / MASU_W));
     const int my = static_cast<int>(std::floor((Y - BAN_Y0) / MASU_H));
-    if (TEBAN == 0) {
+    if (TAIKYOKU.pos.TEBAN == 0) {
         dsPlay(OTO_KINSHI);
         platform().dialogs().message("「対局」で始めて下さい", "開始");
         return;

@@ -32,10 +32,10 @@ bool g_forget_after = false;
 // computer to move, and the side to move alternates going back.
 std::vector<std::uint64_t> earlier_position_keys() {
     std::vector<std::uint64_t> keys;
-    for (int i = 0; i < KIFU_NO && i <= KIFU_MAX; ++i) {
+    for (int i = 0; i < TAIKYOKU.kifu.KIFU_NO && i <= KIFU_MAX; ++i) {
         Kyokumen k;
         put_entry(k, TAIKYOKU.kifu.entries[i]);
-        k.TEBAN = (KIFU_NO - i) % 2 == 0 ? k.UE_GAWA : k.SITA_GAWA;
+        k.TEBAN = (TAIKYOKU.kifu.KIFU_NO - i) % 2 == 0 ? k.UE_GAWA : k.SITA_GAWA;
         keys.push_back(engine::from_program(k).key);
     }
     return keys;
@@ -66,8 +66,8 @@ void allow_search() {
 
 int search_turn_level4() {
     // A search asked for once the program is ending (a box answered by the quit) gives up at once.
-    prepare_search();
-    engine::Position p = engine::from_program(KYOKUMEN);
+    prepare_search(TAIKYOKU.pos, TAIKYOKU.tables, TAIKYOKU.com);
+    engine::Position p = engine::from_program(TAIKYOKU.pos);
     engine::set_side(p, engine::UPPER);
     engine::Limits limits;
     limits.nodes = level4_nodes;
@@ -97,13 +97,13 @@ int search_turn_level4() {
     }
     if (g_stop || !r.found) return OFF;
     const engine::ProgramMove m = engine::to_program_move(r.best, engine::UPPER);
-    COM_TE_MOTO_X = m.fx;
-    COM_TE_MOTO_Y = m.fy;
-    COM_TE_SAKI_X = m.tx;
-    COM_TE_SAKI_Y = m.ty;
-    COM_TE_KOMA_MAE = m.before;
-    COM_TE_KOMA_OKU = m.placed;
-    KAITEN_UTI = m.turns > 0 ? ON : OFF;
-    KAITEN_KAISUU = m.turns;
+    TAIKYOKU.com.COM_TE_MOTO_X = m.fx;
+    TAIKYOKU.com.COM_TE_MOTO_Y = m.fy;
+    TAIKYOKU.com.COM_TE_SAKI_X = m.tx;
+    TAIKYOKU.com.COM_TE_SAKI_Y = m.ty;
+    TAIKYOKU.com.COM_TE_KOMA_MAE = m.before;
+    TAIKYOKU.com.COM_TE_KOMA_OKU = m.placed;
+    TAIKYOKU.com.KAITEN_UTI = m.turns > 0 ? ON : OFF;
+    TAIKYOKU.com.KAITEN_KAISUU = m.turns;
     return ON;
 }

@@ -20,25 +20,25 @@ namespace {
 void handicap_change_board(int level, bool up) {
     const HandicapRow& r = handicap_row(level);
     const bool put = (level <= 0) == up;
-    BAN[r.x][r.y] = put ? r.koma : KARA;
-    描画_絵(BAN[r.x][r.y], r.x, r.y);
-    描画_桝輪郭(WAKU_IRO, r.x, r.y);
+    TAIKYOKU.pos.BAN[r.x][r.y] = put ? r.koma : KARA;
+    描画_絵(TAIKYOKU.pos.BAN[r.x][r.y], r.x, r.y);
+    描画_桝輪郭(TAIKYOKU.settei.WAKU_IRO, r.x, r.y);
 }
 
 void paint_level_background() {
-    for (int x = -2; x <= 0; ++x) 描画_絵(HAIKEI_NO, x, 0);
+    for (int x = -2; x <= 0; ++x) 描画_絵(TAIKYOKU.settei.HAIKEI_NO, x, 0);
 }
 
 // The board is the start position less the pieces the level takes off, and the hands are empty.
 bool is_handicap_start() {
     Koma ban[12][12] = {};
     place_start_position(ban);
-    place_handicap_start(ban, HANDE_LEVEL);
+    place_handicap_start(ban, TAIKYOKU.settei.HANDE_LEVEL);
     for (int x = 1; x <= 11; ++x)
         for (int y = 1; y <= 11; ++y)
-            if (BAN[x][y] != ban[x][y]) return false;
+            if (TAIKYOKU.pos.BAN[x][y] != ban[x][y]) return false;
     for (int k = 1; k <= 7; ++k)
-        if (SITA_MOCHI[k] != 0 || UE_MOCHI[k] != 0) return false;
+        if (TAIKYOKU.pos.SITA_MOCHI[k] != 0 || TAIKYOKU.pos.UE_MOCHI[k] != 0) return false;
     return true;
 }
 
@@ -47,11 +47,11 @@ bool is_handicap_start() {
 // progress, so the board always lacks exactly the pieces the level shown takes off.
 bool handicap_allowed() {
     int kind = 0;
-    if (KIFU_MODE == ON)
+    if (TAIKYOKU.shinkou.KIFU_MODE == ON)
         kind = 1;
-    else if (KIFU_NO > 0)
+    else if (TAIKYOKU.kifu.KIFU_NO > 0)
         kind = 2;
-    else if (HANTEN == ON)
+    else if (TAIKYOKU.shinkou.HANTEN == ON)
         kind = 3;
     else if (!is_handicap_start())
         kind = 2;
@@ -66,14 +66,14 @@ void handicap_step(bool up) {
     if (!handicap_allowed()) return;
     keep_game(true); // the record of a game left at its start is discarded
     flow_drop_record();
-    if (up ? HANDE_LEVEL < 10 : HANDE_LEVEL > -10) {
-        const int old = HANDE_LEVEL;
-        HANDE_LEVEL += up ? 1 : -1;
-        描画_ハンデレベル(TAIKYOKU.settei, HANDE_LEVEL);
-        handicap_change_board(up ? HANDE_LEVEL : old, up);
+    if (up ? TAIKYOKU.settei.HANDE_LEVEL < 10 : TAIKYOKU.settei.HANDE_LEVEL > -10) {
+        const int old = TAIKYOKU.settei.HANDE_LEVEL;
+        TAIKYOKU.settei.HANDE_LEVEL += up ? 1 : -1;
+        描画_ハンデレベル(TAIKYOKU.settei, TAIKYOKU.settei.HANDE_LEVEL);
+        handicap_change_board(up ? TAIKYOKU.settei.HANDE_LEVEL : old, up);
         dsPlay(OTO_KOMA);
     }
-    HANDE_SETTEI = ON;
+    TAIKYOKU.shinkou.HANDE_SETTEI = ON;
 }
 
 } // namespace
@@ -101,8 +101,9 @@ void LEVEL4_Click() {
 void レベル_設定(int level) {
     constexpr MenuItem items[] = {MenuItem::LEVEL1, MenuItem::LEVEL2, MenuItem::LEVEL3, MenuItem::LEVEL4};
     for (int i = 0; i < 4; ++i) platform().menus().set_checked(items[i], i + 1 == level);
-    if (level >= 1 && level <= 4) COM_LEVEL = level;
-    if (TAIKYOKU_MODE == MODE_MAN_COM) 描画_レベル(TAIKYOKU.settei, COM_LEVEL);
+    if (level >= 1 && level <= 4) TAIKYOKU.settei.COM_LEVEL = level;
+    if (TAIKYOKU.shinkou.TAIKYOKU_MODE == MODE_MAN_COM)
+        描画_レベル(TAIKYOKU.settei, TAIKYOKU.settei.COM_LEVEL);
 }
 
 void LBEL_UP_Click() {

@@ -13,7 +13,7 @@ namespace {
 void background_click(int n, MenuItem item) {
     if (!platform().menus().checked(item)) {
         チェック設定(n);
-        HAIKEI_NO = n;
+        TAIKYOKU.settei.HAIKEI_NO = n;
     }
     書込_環境設定ファイル();
     画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
@@ -24,7 +24,7 @@ void background_click(int n, MenuItem item) {
 void paint_background_setting(int n) {
     チェック設定(n);
     描画_背景(n);
-    HAIKEI_NO = n;
+    TAIKYOKU.settei.HAIKEI_NO = n;
 }
 
 void MIDORI_Click() {
@@ -47,16 +47,16 @@ void SIDOU_Click() {
     if (platform().menus().checked(MenuItem::SIDOU)) {
         // Guidance goes off: plain outlines over every cell that may carry a guidance outline.
         for (int x = 1; x <= 11; ++x)
-            for (int y = 1; y <= 11; ++y) 描画_桝輪郭(WAKU_IRO, x, y);
-        for (int y = 1; y <= 7; ++y) 描画_桝輪郭(WAKU_IRO, -1, y);
-        for (int y = 3; y <= 9; ++y) 描画_桝輪郭(WAKU_IRO, 13, y);
+            for (int y = 1; y <= 11; ++y) 描画_桝輪郭(TAIKYOKU.settei.WAKU_IRO, x, y);
+        for (int y = 1; y <= 7; ++y) 描画_桝輪郭(TAIKYOKU.settei.WAKU_IRO, -1, y);
+        for (int y = 3; y <= 9; ++y) 描画_桝輪郭(TAIKYOKU.settei.WAKU_IRO, 13, y);
         platform().menus().set_checked(MenuItem::SIDOU, false);
-        SIDOU_FLAG = OFF;
-        SIDOU_IRO = WAKU_IRO;
+        TAIKYOKU.settei.SIDOU_FLAG = OFF;
+        TAIKYOKU.settei.SIDOU_IRO = TAIKYOKU.settei.WAKU_IRO;
     } else {
         platform().menus().set_checked(MenuItem::SIDOU, true);
-        SIDOU_FLAG = ON;
-        SIDOU_IRO = 15;
+        TAIKYOKU.settei.SIDOU_FLAG = ON;
+        TAIKYOKU.settei.SIDOU_IRO = 15;
     }
     書込_環境設定ファイル();
 }

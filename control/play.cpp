@@ -9,8 +9,8 @@
 #include "control/owner.h"
 
 void 駒移動(int fx, int fy, int tx, int ty, int p) {
-    const int captured = BAN[tx][ty];
-    駒移動(KYOKUMEN, fx, fy, tx, ty, p);
+    const int captured = TAIKYOKU.pos.BAN[tx][ty];
+    駒移動(TAIKYOKU.pos, fx, fy, tx, ty, p);
     paint_move(fx, fy, tx, ty, p, captured);
 }
 
@@ -25,10 +25,11 @@ void KAITEN_R_Click() {
 int search_turn() {
     // The preparation of the search has always left the two-pawn flags of this position on the game,
     // where the mate test after the computer's move reads them.
-    調査_2歩フラグ設定();
-    const int found = search_turn(KYOKUMEN, SEIRYOKU, COM_KIOKU, COM_LEVEL, Timer1_Timer);
+    調査_2歩フラグ設定(TAIKYOKU.pos);
+    const int found =
+        search_turn(TAIKYOKU.pos, TAIKYOKU.tables, TAIKYOKU.com, TAIKYOKU.settei.COM_LEVEL, Timer1_Timer);
     // Turning the ring clears the selection, as the search's turns always have.
-    if (KAITEN_TANSAKU == ON) SENTAKU = 0;
+    if (TAIKYOKU.com.KAITEN_TANSAKU == ON) TAIKYOKU.shinkou.SENTAKU = 0;
     return found;
 }
 

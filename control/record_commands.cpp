@@ -32,11 +32,11 @@ namespace {
 
 // A reversed or handicapped game is not written; false after saying so.
 bool may_write() {
-    if (HANTEN == ON) {
+    if (TAIKYOKU.shinkou.HANTEN == ON) {
         platform().dialogs().message("反転後は書き込みできません", "棋譜書込");
         return false;
     }
-    if (HANDE_SETTEI == ON) {
+    if (TAIKYOKU.shinkou.HANDE_SETTEI == ON) {
         platform().dialogs().message("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
         return false;
     }
@@ -85,7 +85,7 @@ void Command1_Click() {
         platform().dialogs().message("ﾌｧｲﾙ名が入力されていません", "  ");
         return;
     }
-    if (KIFU_TESUU < 1) {
+    if (TAIKYOKU.kifu.KIFU_TESUU < 1) {
         platform().dialogs().message("保存するデータがありません", "棋譜保存");
         return;
     }
@@ -94,7 +94,7 @@ void Command1_Click() {
     // Line 2 is the player at the top of the board, line 3 the one at the bottom.
     const std::string sente = platform().file_controls().text(TextBox::Text3);
     const std::string gote = platform().file_controls().text(TextBox::Text4);
-    const bool lower_first = SITA_GAWA == 1;
+    const bool lower_first = TAIKYOKU.pos.SITA_GAWA == 1;
     const int err = write_kifu_file(TAIKYOKU.kifu, path, platform().file_controls().text(TextBox::Text2),
                                     lower_first ? gote : sente, lower_first ? sente : gote);
     if (err != 0) {
@@ -121,20 +121,23 @@ void File1_Click(const std::string& name) {
 
     keep_game(true); // the game on screen is left for the file's
     初期設定();
-    KIFU_MODE = ON;
+    TAIKYOKU.shinkou.KIFU_MODE = ON;
 
     // A header line the file lacks leaves KIFU_GYOU as it was, and that text is printed again.
     std::size_t next = 0;
     auto read_header = [&] {
-        if (next < f.lines.size()) KIFU_GYOU = from_sjis(f.lines[next]);
+        if (next < f.lines.size()) TAIKYOKU.kifu.KIFU_GYOU = from_sjis(f.lines[next]);
         ++next;
     };
     read_header();
-    platform().canvas().print(取得_棋譜のX座標(KIFU_GYOU) - 3000, 8750, KIFU_GYOU, 12, 12);
+    platform().canvas().print(取得_棋譜のX座標(TAIKYOKU.kifu.KIFU_GYOU) - 3000, 8750, TAIKYOKU.kifu.KIFU_GYOU,
+                              12, 12);
     read_header();
-    platform().canvas().print(取得_棋譜のX座標(KIFU_GYOU), 700, KIFU_GYOU, 12, 15);
+    platform().canvas().print(取得_棋譜のX座標(TAIKYOKU.kifu.KIFU_GYOU), 700, TAIKYOKU.kifu.KIFU_GYOU, 12,
+                              15);
     read_header();
-    platform().canvas().print(取得_棋譜のX座標(KIFU_GYOU), 8750, KIFU_GYOU, 12, 15);
+    platform().canvas().print(取得_棋譜のX座標(TAIKYOKU.kifu.KIFU_GYOU), 8750, TAIKYOKU.kifu.KIFU_GYOU, 12,
+                              15);
 
     if (flow_load_record(f) == 0) {
         platform().dialogs().message("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
@@ -181,31 +184,31 @@ void REPLAY_Click() {
 }
 
 void REVERSE_Click() {
-    if (KIFU_MODE == ON) {
+    if (TAIKYOKU.shinkou.KIFU_MODE == ON) {
         dsPlay(OTO_KINSHI);
         platform().dialogs().message("棋譜ﾓｰﾄﾞではできません", "反転");
         return;
     }
     keep_game(true); // the record is discarded below
-    HANTEN = ON;
-    SENTAKU = 0;
+    TAIKYOKU.shinkou.HANTEN = ON;
+    TAIKYOKU.shinkou.SENTAKU = 0;
 
     Koma copy[12][12];
     for (int x = 1; x <= 11; ++x)
-        for (int y = 1; y <= 11; ++y) copy[x][y] = BAN[x][y];
+        for (int y = 1; y <= 11; ++y) copy[x][y] = TAIKYOKU.pos.BAN[x][y];
     for (int x = 1; x <= 11; ++x)
-        for (int y = 1; y <= 11; ++y) BAN[12 - x][12 - y] = static_cast<Koma>(-copy[x][y]);
+        for (int y = 1; y <= 11; ++y) TAIKYOKU.pos.BAN[12 - x][12 - y] = static_cast<Koma>(-copy[x][y]);
 
-    for (int k = 1; k <= 7; ++k) std::swap(SITA_MOCHI[k], UE_MOCHI[k]);
-    SITA_MOCHI_KEI = 調査_持駒数(SITA_GAWA);
-    UE_MOCHI_KEI = 調査_持駒数(UE_GAWA);
+    for (int k = 1; k <= 7; ++k) std::swap(TAIKYOKU.pos.SITA_MOCHI[k], TAIKYOKU.pos.UE_MOCHI[k]);
+    TAIKYOKU.pos.SITA_MOCHI_KEI = 調査_持駒数(TAIKYOKU.pos, TAIKYOKU.pos.SITA_GAWA);
+    TAIKYOKU.pos.UE_MOCHI_KEI = 調査_持駒数(TAIKYOKU.pos, TAIKYOKU.pos.UE_GAWA);
     follow_shown_position(TAIKYOKU.pos);
 
     画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
-    描画_手数(TAIKYOKU.pos, TAIKYOKU.settei, TESUU, 15);
-    if (HANDE_SETTEI == ON) {
-        HANDE_LEVEL = -HANDE_LEVEL;
-        描画_ハンデレベル(TAIKYOKU.settei, HANDE_LEVEL);
+    描画_手数(TAIKYOKU.pos, TAIKYOKU.settei, TAIKYOKU.shinkou.TESUU, 15);
+    if (TAIKYOKU.shinkou.HANDE_SETTEI == ON) {
+        TAIKYOKU.settei.HANDE_LEVEL = -TAIKYOKU.settei.HANDE_LEVEL;
+        描画_ハンデレベル(TAIKYOKU.settei, TAIKYOKU.settei.HANDE_LEVEL);
     }
     dsPlay(OTO_KOMA);
     flow_reversed();

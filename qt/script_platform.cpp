@@ -149,8 +149,8 @@ void ScriptPlatform::advance(double seconds) {
 void ScriptPlatform::dump() {
     // The board and hands as a kifu record line, without the clocks.
     const std::string line = record_line_of(entry_of(TAIKYOKU.pos));
-    out_ << "dump " << line.substr(0, 498) << " TEBAN=" << TEBAN << " TESUU=" << TESUU
-         << " SYOUSYA=" << SYOUSYA << "\n";
+    out_ << "dump " << line.substr(0, 498) << " TEBAN=" << TAIKYOKU.pos.TEBAN
+         << " TESUU=" << TAIKYOKU.shinkou.TESUU << " SYOUSYA=" << TAIKYOKU.pos.SYOUSYA << "\n";
 }
 
 void ScriptPlatform::pixels() {

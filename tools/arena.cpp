@@ -66,11 +66,11 @@ void set_up(const engine::Position& p, bool lower_first, int level) {
     k.SITA_OU_X = engine::sq_x(p.king[engine::LOWER]);
     k.SITA_OU_Y = engine::sq_y(p.king[engine::LOWER]);
     flow_start_at(k, MODE_MAN_COM, level);
-    std::memset(UE_MAMORI_X, 0, sizeof UE_MAMORI_X);
-    std::memset(UE_MAMORI_Y, 0, sizeof UE_MAMORI_Y);
-    std::memset(UE_NERAI_X, 0, sizeof UE_NERAI_X);
-    std::memset(UE_NERAI_Y, 0, sizeof UE_NERAI_Y);
-    勢力調査();
+    std::memset(TAIKYOKU.tables.UE_MAMORI_X, 0, sizeof TAIKYOKU.tables.UE_MAMORI_X);
+    std::memset(TAIKYOKU.tables.UE_MAMORI_Y, 0, sizeof TAIKYOKU.tables.UE_MAMORI_Y);
+    std::memset(TAIKYOKU.tables.UE_NERAI_X, 0, sizeof TAIKYOKU.tables.UE_NERAI_X);
+    std::memset(TAIKYOKU.tables.UE_NERAI_Y, 0, sizeof TAIKYOKU.tables.UE_NERAI_Y);
+    勢力調査(TAIKYOKU.pos, TAIKYOKU.tables);
 }
 
 // Nothing of the games is shown.
@@ -83,7 +83,7 @@ class QuietView : public GameView {
 // its reply follows within the same turn of the game. The positions the game has been through are kept
 // in `seen`, as the game hands them to the search.
 bool level4_move(engine::Limits& limits, std::string& trace) {
-    engine::Position p = engine::from_program(KYOKUMEN);
+    engine::Position p = engine::from_program(TAIKYOKU.pos);
     limits.seen.push_back(p.key);
     const engine::Result r = engine::search(p, limits);
     if (!r.found) return false;
@@ -105,18 +105,19 @@ bool level4_move(engine::Limits& limits, std::string& trace) {
 bool upper_king_stands() {
     for (int x = 2; x <= 10; ++x)
         for (int y = 2; y <= 10; ++y)
-            if (BAN[x][y] == UE_OU) return true;
+            if (TAIKYOKU.pos.BAN[x][y] == UE_OU) return true;
     return false;
 }
 
 // The game's course once LEVEL4 has moved (`moves` plies played, LEVEL4's last), or nothing while it
 // goes on.
 std::optional<Outcome> after_level4(int moves) {
-    if (SYOUSYA == SITA_GAWA && TEBAN == SITA_GAWA)
+    if (TAIKYOKU.pos.SYOUSYA == TAIKYOKU.pos.SITA_GAWA && TAIKYOKU.pos.TEBAN == TAIKYOKU.pos.SITA_GAWA)
         return Outcome{1, upper_king_stands() ? End::Mate : End::KingTaken, moves};
-    if (SYOUSYA == SITA_GAWA) return Outcome{1, End::NoMove, moves}; // the computer resigned
-    if (SYOUSYA == UE_GAWA) return Outcome{-1, End::KingTaken, moves + 1};
-    if (SYOUSYA != 0) return Outcome{0, End::MoveLimit, MOVE_LIMIT}; // the record is full
+    if (TAIKYOKU.pos.SYOUSYA == TAIKYOKU.pos.SITA_GAWA)
+        return Outcome{1, End::NoMove, moves}; // the computer resigned
+    if (TAIKYOKU.pos.SYOUSYA == TAIKYOKU.pos.UE_GAWA) return Outcome{-1, End::KingTaken, moves + 1};
+    if (TAIKYOKU.pos.SYOUSYA != 0) return Outcome{0, End::MoveLimit, MOVE_LIMIT}; // the record is full
     return std::nullopt;
 }
 
@@ -126,9 +127,10 @@ Outcome play(const engine::Position& start, bool lower_first, int level, engine:
     set_up(start, lower_first, level);
     limits.seen.clear();
     int moves = 0;
-    if (TEBAN == UE_GAWA) {
+    if (TAIKYOKU.pos.TEBAN == TAIKYOKU.pos.UE_GAWA) {
         flow_computer_turn();
-        if (SYOUSYA == SITA_GAWA) return {1, End::NoMove, 0}; // the computer resigned
+        if (TAIKYOKU.pos.SYOUSYA == TAIKYOKU.pos.SITA_GAWA)
+            return {1, End::NoMove, 0}; // the computer resigned
         ++moves;
     }
     for (; moves < MOVE_LIMIT; moves += 2) {
@@ -162,13 +164,13 @@ void appendf(std::string& out, const char* fmt, auto... args) {
 // The board at the end of a game, for looking into draws: one row per y, the ring included.
 void show_position(std::string& out) {
     for (int y = 1; y <= 11; ++y) {
-        for (int x = 1; x <= 11; ++x) appendf(out, "%5d", BAN[x][y]);
+        for (int x = 1; x <= 11; ++x) appendf(out, "%5d", TAIKYOKU.pos.BAN[x][y]);
         out += "\n";
     }
     out += "hands lower:";
-    for (int k = 1; k <= 7; ++k) appendf(out, " %d", SITA_MOCHI[k]);
+    for (int k = 1; k <= 7; ++k) appendf(out, " %d", TAIKYOKU.pos.SITA_MOCHI[k]);
     out += "  upper:";
-    for (int k = 1; k <= 7; ++k) appendf(out, " %d", UE_MOCHI[k]);
+    for (int k = 1; k <= 7; ++k) appendf(out, " %d", TAIKYOKU.pos.UE_MOCHI[k]);
     out += "\n";
 }
 

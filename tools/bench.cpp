@@ -76,14 +76,14 @@ void set_up(const Position& pos, int level) {
     k.SYOUSYA = 0;
     flow_start_at(k, MODE_MAN_COM, level);
     // The position tables that no survey resets start as in a fresh program, so every run is alike.
-    std::memset(UE_MAMORI_X, 0, sizeof UE_MAMORI_X);
-    std::memset(UE_MAMORI_Y, 0, sizeof UE_MAMORI_Y);
-    std::memset(UE_NERAI_X, 0, sizeof UE_NERAI_X);
-    std::memset(UE_NERAI_Y, 0, sizeof UE_NERAI_Y);
+    std::memset(TAIKYOKU.tables.UE_MAMORI_X, 0, sizeof TAIKYOKU.tables.UE_MAMORI_X);
+    std::memset(TAIKYOKU.tables.UE_MAMORI_Y, 0, sizeof TAIKYOKU.tables.UE_MAMORI_Y);
+    std::memset(TAIKYOKU.tables.UE_NERAI_X, 0, sizeof TAIKYOKU.tables.UE_NERAI_X);
+    std::memset(TAIKYOKU.tables.UE_NERAI_Y, 0, sizeof TAIKYOKU.tables.UE_NERAI_Y);
     // The human's move that led here ended with a survey and the mate test; the computer's turn counts
     // the escape squares on the tables they left behind.
-    勢力調査();
-    詰めかCOM();
+    勢力調査(TAIKYOKU.pos, TAIKYOKU.tables);
+    詰めかCOM(TAIKYOKU.pos, TAIKYOKU.tables);
 }
 
 void fnv(std::uint64_t& h, long v) {
@@ -116,7 +116,7 @@ bool bench_engine(int runs, std::uint64_t nodes, bool signature_only = false) {
     limits.nodes = nodes;
     for (const Position& pos : positions()) {
         set_up(pos, 3);
-        engine::Position p = engine::from_program(KYOKUMEN);
+        engine::Position p = engine::from_program(TAIKYOKU.pos);
         engine::set_side(p, engine::UPPER);
         std::vector<double> wall, cpu;
         engine::Result first;
@@ -252,7 +252,7 @@ void bench_repaint(SilentPlatform& silent, int runs) {
     parts.canvas = &canvas;
     set_platform(parts);
     set_up(positions()[1], 3);
-    HAIKEI_NO = 3;
+    TAIKYOKU.settei.HAIKEI_NO = 3;
     canvas.image.clear(0);
     画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
     const auto repaint = [&] { canvas.image.repaint(); };
@@ -314,25 +314,33 @@ int main(int argc, char** argv) {
                 const auto t1 = std::chrono::steady_clock::now();
                 ms.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
                 if (!(entry_of(TAIKYOKU.pos) == before)) all_restored = false;
-                const long chosen[] = {COM_TE_MOTO_X, COM_TE_MOTO_Y, COM_TE_SAKI_X, COM_TE_SAKI_Y,
-                                       COM_TE_KOMA_OKU};
+                const long chosen[] = {TAIKYOKU.com.COM_TE_MOTO_X, TAIKYOKU.com.COM_TE_MOTO_Y,
+                                       TAIKYOKU.com.COM_TE_SAKI_X, TAIKYOKU.com.COM_TE_SAKI_Y,
+                                       TAIKYOKU.com.COM_TE_KOMA_OKU};
                 if (r == 0) std::memcpy(first, chosen, sizeof first);
                 if (std::memcmp(first, chosen, sizeof first) != 0) all_stable = false;
                 if (r > 0) continue;
                 for (long v : {static_cast<long>(pi), static_cast<long>(level), static_cast<long>(found),
-                               static_cast<long>(COM_TE_MOTO_X), static_cast<long>(COM_TE_MOTO_Y),
-                               static_cast<long>(COM_TE_SAKI_X), static_cast<long>(COM_TE_SAKI_Y),
-                               static_cast<long>(COM_TE_KOMA_MAE), static_cast<long>(COM_TE_KOMA_OKU),
-                               static_cast<long>(KAITEN_UTI), static_cast<long>(KAITEN_KAISUU),
-                               std::lround(SAIKOU_HYOUKA * 1000.0)})
+                               static_cast<long>(TAIKYOKU.com.COM_TE_MOTO_X),
+                               static_cast<long>(TAIKYOKU.com.COM_TE_MOTO_Y),
+                               static_cast<long>(TAIKYOKU.com.COM_TE_SAKI_X),
+                               static_cast<long>(TAIKYOKU.com.COM_TE_SAKI_Y),
+                               static_cast<long>(TAIKYOKU.com.COM_TE_KOMA_MAE),
+                               static_cast<long>(TAIKYOKU.com.COM_TE_KOMA_OKU),
+                               static_cast<long>(TAIKYOKU.com.KAITEN_UTI),
+                               static_cast<long>(TAIKYOKU.com.KAITEN_KAISUU),
+                               std::lround(TAIKYOKU.com.SAIKOU_HYOUKA * 1000.0)})
                     fnv(hash, v);
                 if (found == ON) {
                     char ring[40] = "";
-                    if (KAITEN_UTI == ON)
-                        std::snprintf(ring, sizeof ring, " on the ring after %d turns", KAITEN_KAISUU);
-                    std::snprintf(move, sizeof move, "(%d,%d) -> (%d,%d), %d -> %d, %.2f%s", COM_TE_MOTO_X,
-                                  COM_TE_MOTO_Y, COM_TE_SAKI_X, COM_TE_SAKI_Y, COM_TE_KOMA_MAE,
-                                  COM_TE_KOMA_OKU, SAIKOU_HYOUKA, ring);
+                    if (TAIKYOKU.com.KAITEN_UTI == ON)
+                        std::snprintf(ring, sizeof ring, " on the ring after %d turns",
+                                      TAIKYOKU.com.KAITEN_KAISUU);
+                    std::snprintf(move, sizeof move, "(%d,%d) -> (%d,%d), %d -> %d, %.2f%s",
+                                  TAIKYOKU.com.COM_TE_MOTO_X, TAIKYOKU.com.COM_TE_MOTO_Y,
+                                  TAIKYOKU.com.COM_TE_SAKI_X, TAIKYOKU.com.COM_TE_SAKI_Y,
+                                  TAIKYOKU.com.COM_TE_KOMA_MAE, TAIKYOKU.com.COM_TE_KOMA_OKU,
+                                  TAIKYOKU.com.SAIKOU_HYOUKA, ring);
                 }
             }
             std::vector<double> turn_ms;
@@ -343,7 +351,7 @@ int main(int argc, char** argv) {
                 const auto t1 = std::chrono::steady_clock::now();
                 turn_ms.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
                 // The turn must play the move the search chose.
-                if (first[4] != 0 && BAN[first[2]][first[3]] != first[4]) all_stable = false;
+                if (first[4] != 0 && TAIKYOKU.pos.BAN[first[2]][first[3]] != first[4]) all_stable = false;
             }
             std::sort(ms.begin(), ms.end());
             std::sort(turn_ms.begin(), turn_ms.end());

@@ -11,7 +11,7 @@
 #include "core/state.h"
 #include "platform/platform.h"
 #include "qt/script_platform.h"
-#include "control/owner.h"
+#include "support/names.h"
 
 #include <QGuiApplication>
 #include <cstdio>

@@ -10,7 +10,7 @@
 #include "engine/search.h"
 #include "platform/platform.h"
 #include "qt/script_platform.h"
-#include "control/owner.h"
+#include "support/names.h"
 
 #include <gtest/gtest.h>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // The canvas at other scales: the same screen, drawn sharply at the size, and clicks that land in the
 // cells the player sees.
 #include "control/game.h"
-#include "control/owner.h"
+#include "support/names.h"
 #include "core/state.h"
 #include "display/draw.h"
 #include "qt/art.h"

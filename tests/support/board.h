@@ -1,7 +1,7 @@
 // Setting up positions for tests.
 #pragma once
 
-#include "control/owner.h"
+#include "support/names.h"
 #include "core/state.h"
 
 #include <initializer_list>

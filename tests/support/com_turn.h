@@ -5,7 +5,7 @@
 
 #include "com/com.h"
 #include "com/mate.h"
-#include "control/owner.h"
+#include "support/names.h"
 #include "core/rules.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "control/play.h"
 #include "core/state.h"
 #include "kifu/record.h"
-#include "control/owner.h"
+#include "support/names.h"
 
 // A move; a drop is from (-1, kind) for the upper and (13, kind + 2) for the lower player, as 駒移動
 // takes it.

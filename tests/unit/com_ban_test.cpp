@@ -1,7 +1,6 @@
 // The computer's turn: which move the search keeps, how the move is carried out, and how a turn ends.
 #include "com/com.h"
 #include "control/game.h"
-#include "control/owner.h"
 #include "control/play.h"
 #include "kifu/record.h"
 #include "support/fake_platform.h"

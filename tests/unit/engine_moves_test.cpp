@@ -4,7 +4,7 @@
 #include "core/rules.h"
 #include "engine/position.h"
 #include "support/fake_platform.h"
-#include "control/owner.h"
+#include "support/names.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include "sound/effects.h"
 #include "support/fake_platform.h"
 
-#include "control/owner.h"
+#include "support/names.h"
 
 #include <gtest/gtest.h>
 

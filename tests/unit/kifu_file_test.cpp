@@ -13,7 +13,6 @@
 #include "tools/temp_dir.h"
 
 #include "support/record_move.h"
-#include "control/owner.h"
 #include "support/names.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 #include "kifu/record.h"
 #include "support/fake_platform.h"
 #include "tools/temp_dir.h"
-#include "control/owner.h"
+#include "support/names.h"
 
 #include <gtest/gtest.h>
 

@@ -14,7 +14,6 @@
 #include "support/wave.h"
 
 #include "support/record_move.h"
-#include "control/owner.h"
 #include "support/names.h"
 
 #include <gtest/gtest.h>

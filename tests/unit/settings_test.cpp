@@ -9,7 +9,7 @@
 #include "support/fake_platform.h"
 #include "tools/temp_dir.h"
 #include "support/wave.h"
-#include "control/owner.h"
+#include "support/names.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "tools/soak/invariants.h"
 #include "tools/soak/isolate.h"
 #include "tools/soak/shrink.h"
-#include "control/owner.h"
+#include "support/names.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // The sound library on SDL's dummy audio driver, and the program's sound routines around it.
 
-#include "control/owner.h"
+#include "support/names.h"
 #include "sound/dslib.h"
 #include "sound/effects.h"
 #include "support/fake_platform.h"

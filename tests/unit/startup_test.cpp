@@ -8,7 +8,7 @@
 #include "platform/folders.h"
 #include "support/fake_platform.h"
 #include "tools/temp_dir.h"
-#include "control/owner.h"
+#include "support/names.h"
 
 #include <gtest/gtest.h>
 

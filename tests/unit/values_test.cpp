@@ -1,7 +1,7 @@
 // The position as a value: the rules answer for the position they are handed, and the computer's
 // search works on its own copy, whatever the game itself holds.
 #include "com/com.h"
-#include "control/owner.h"
+#include "support/names.h"
 #include "core/rules.h"
 
 #include <gtest/gtest.h>

@@ -29,14 +29,16 @@ std::string click_line(bool right, int x, int y) {
 
 // Cells of the pieces the side to move may pick up: on the board and ring, and hand box rows.
 std::vector<std::pair<int, int>> own_cells() {
-    const bool lower = TEBAN == 0 || TEBAN == SITA_GAWA;
+    const bool lower = TAIKYOKU.pos.TEBAN == 0 || TAIKYOKU.pos.TEBAN == TAIKYOKU.pos.SITA_GAWA;
     std::vector<std::pair<int, int>> cells;
     for (int x = 1; x <= 11; ++x)
         for (int y = 1; y <= 11; ++y)
-            if (lower ? is_lower(BAN[x][y]) : is_upper(BAN[x][y])) cells.emplace_back(x, y);
+            if (lower ? is_lower(TAIKYOKU.pos.BAN[x][y]) : is_upper(TAIKYOKU.pos.BAN[x][y]))
+                cells.emplace_back(x, y);
     for (int k = 1; k <= 7; ++k) {
         const Cell c = hand_cell({!lower, k});
-        if (lower ? SITA_MOCHI[k] > 0 : UE_MOCHI[k] > 0) cells.emplace_back(c.x, c.y);
+        if (lower ? TAIKYOKU.pos.SITA_MOCHI[k] > 0 : TAIKYOKU.pos.UE_MOCHI[k] > 0)
+            cells.emplace_back(c.x, c.y);
     }
     return cells;
 }
@@ -47,7 +49,7 @@ int piece_at(int x, int y) {
         const HandSlot h = hand_slot_at({x, y});
         return h.upper ? UE_KOMA_BY_KIND[h.kind] : SITA_KOMA_BY_KIND[h.kind];
     }
-    return x >= 1 && x <= 11 && y >= 1 && y <= 11 ? BAN[x][y] : KARA;
+    return x >= 1 && x <= 11 && y >= 1 && y <= 11 ? TAIKYOKU.pos.BAN[x][y] : KARA;
 }
 
 // Cells the move rules let the piece on (x, y) go to.
@@ -57,7 +59,7 @@ std::vector<std::pair<int, int>> targets(int x, int y) {
     if (p == KARA) return cells;
     for (int tx = 1; tx <= 11; ++tx)
         for (int ty = 1; ty <= 11; ++ty)
-            if (移動チェック(x, y, tx, ty, p) == ON) cells.emplace_back(tx, ty);
+            if (移動チェック(TAIKYOKU.pos, x, y, tx, ty, p) == ON) cells.emplace_back(tx, ty);
     return cells;
 }
 

@@ -36,7 +36,8 @@ Violation broken(std::string key, const std::string& what) {
 // A position the player is only looking at: a record read from a file, a stepped-to snapshot, or a
 // finished game may lack the king that was taken.
 bool king_may_be_taken() {
-    return SYOUSYA != 0 || KIFU_MODE == ON || SAIKAI_MACHI == ON;
+    return TAIKYOKU.pos.SYOUSYA != 0 || TAIKYOKU.shinkou.KIFU_MODE == ON ||
+           TAIKYOKU.shinkou.SAIKAI_MACHI == ON;
 }
 
 } // namespace
@@ -46,7 +47,7 @@ Violation check_invariants() {
     int kings_lower = 0, kings_upper = 0;
     for (int x = 0; x <= 11; ++x) {
         for (int y = 0; y <= 11; ++y) {
-            const int c = BAN[x][y];
+            const int c = TAIKYOKU.pos.BAN[x][y];
             if (c == KARA) continue;
             const int k = kind_of(c);
             if (k == 0 || x == 0 || y == 0)
@@ -59,21 +60,21 @@ Violation check_invariants() {
         }
     }
     for (int k = 1; k <= 7; ++k) {
-        if (SITA_MOCHI[k] < 0 || UE_MOCHI[k] < 0)
+        if (TAIKYOKU.pos.SITA_MOCHI[k] < 0 || TAIKYOKU.pos.UE_MOCHI[k] < 0)
             return broken("negative hand", std::string("hand count of ") + kName[k] + " below 0");
-        count[k] += SITA_MOCHI[k] + UE_MOCHI[k];
+        count[k] += TAIKYOKU.pos.SITA_MOCHI[k] + TAIKYOKU.pos.UE_MOCHI[k];
     }
 
-    if (std::abs(HANDE_LEVEL) > 10)
-        return broken("handicap level", "HANDE_LEVEL = " + std::to_string(HANDE_LEVEL));
+    if (std::abs(TAIKYOKU.settei.HANDE_LEVEL) > 10)
+        return broken("handicap level", "HANDE_LEVEL = " + std::to_string(TAIKYOKU.settei.HANDE_LEVEL));
     int expected[9];
-    for (int k = 1; k <= 8; ++k) expected[k] = handicap_piece_count(HANDE_LEVEL, k);
+    for (int k = 1; k <= 8; ++k) expected[k] = handicap_piece_count(TAIKYOKU.settei.HANDE_LEVEL, k);
 
     for (int k = 1; k <= 7; ++k) {
         if (count[k] != expected[k]) {
             std::ostringstream s;
-            s << kName[k] << ": " << count[k] << " in the game, the shown handicap level " << HANDE_LEVEL
-              << " leaves " << expected[k];
+            s << kName[k] << ": " << count[k] << " in the game, the shown handicap level "
+              << TAIKYOKU.settei.HANDE_LEVEL << " leaves " << expected[k];
             return broken(std::string("piece count ") + kName[k], s.str());
         }
     }
@@ -81,18 +82,19 @@ Violation check_invariants() {
     if (kings_lower > 1 || kings_upper > 1 || taken < 0 || taken > 1 ||
         (taken == 1 && !king_may_be_taken())) {
         std::ostringstream s;
-        s << "kings: " << kings_lower << " lower, " << kings_upper << " upper (TEBAN=" << TEBAN
-          << " SYOUSYA=" << SYOUSYA << " KIFU_MODE=" << KIFU_MODE << " SAIKAI_MACHI=" << SAIKAI_MACHI << ")";
+        s << "kings: " << kings_lower << " lower, " << kings_upper << " upper (TEBAN=" << TAIKYOKU.pos.TEBAN
+          << " SYOUSYA=" << TAIKYOKU.pos.SYOUSYA << " KIFU_MODE=" << TAIKYOKU.shinkou.KIFU_MODE
+          << " SAIKAI_MACHI=" << TAIKYOKU.shinkou.SAIKAI_MACHI << ")";
         return broken("one king per side", s.str());
     }
     // Every position of the record is one of a whole game at the record's handicap level, as the
     // reader requires of a file: what a kept game is written from reads back.
-    for (int n = 1; n <= std::min(KIFU_TESUU, KIFU_MAX); ++n) {
-        const std::string what =
-            entry_fault(filed_entry(TAIKYOKU.kifu, n), KIFU_HANDE_LEVEL, n == KIFU_TESUU);
+    for (int n = 1; n <= std::min(TAIKYOKU.kifu.KIFU_TESUU, KIFU_MAX); ++n) {
+        const std::string what = entry_fault(filed_entry(TAIKYOKU.kifu, n), TAIKYOKU.kifu.KIFU_HANDE_LEVEL,
+                                             n == TAIKYOKU.kifu.KIFU_TESUU);
         if (!what.empty())
             return broken("whole record entry", "record entry " + std::to_string(n) + " of " +
-                                                    std::to_string(KIFU_TESUU) + ": " + what);
+                                                    std::to_string(TAIKYOKU.kifu.KIFU_TESUU) + ": " + what);
     }
     return {};
 }
