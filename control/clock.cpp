@@ -38,13 +38,13 @@ double 調査_経過秒(double start, double now) {
 }
 
 void KEIKA_Click() {
-    if (platform().menus().checked(MenuItem::KEIKA)) {
-        platform().menus().set_checked(MenuItem::KEIKA, false);
+    if (TAIKYOKU.settei.KEIKA_HYOUJI == ON) {
+        set_clock_option(TAIKYOKU.settei, platform().menus(), false);
         platform().clock().set_timer(false);
         消去_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, TAIKYOKU.pos.SITA_GAWA);
         消去_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, TAIKYOKU.pos.UE_GAWA);
     } else {
-        platform().menus().set_checked(MenuItem::KEIKA, true);
+        set_clock_option(TAIKYOKU.settei, platform().menus(), true);
         platform().clock().set_timer(true);
         描画_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, TAIKYOKU.pos.UE_GAWA, TAIKYOKU.tokei.UE_JIKAN);
         描画_所有時間(TAIKYOKU.pos, TAIKYOKU.settei, TAIKYOKU.pos.SITA_GAWA, TAIKYOKU.tokei.SITA_JIKAN);

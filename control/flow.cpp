@@ -45,7 +45,7 @@ void show_move_number() {
 }
 
 void start_clock_if_shown() {
-    if (platform().menus().checked(MenuItem::KEIKA)) platform().clock().set_timer(true);
+    if (TAIKYOKU.settei.KEIKA_HYOUJI == ON) platform().clock().set_timer(true);
 }
 
 // The record has no room for the next move: the game ends without a winner.

@@ -45,7 +45,7 @@ void turn_message(const char* title) {
 
 void start_clock_if_shown() {
     TAIKYOKU.tokei.KAISHI_JIKOKU = platform().clock().now();
-    if (platform().menus().checked(MenuItem::KEIKA)) platform().clock().set_timer(true);
+    if (TAIKYOKU.settei.KEIKA_HYOUJI == ON) platform().clock().set_timer(true);
 }
 
 void remember(int x, int y, int piece) {

@@ -62,11 +62,11 @@ void SIDOU_Click() {
 }
 
 void BGM_Click() {
-    if (platform().menus().checked(MenuItem::BGM)) {
-        platform().menus().set_checked(MenuItem::BGM, false);
+    if (TAIKYOKU.settei.BGM_ENSOU == ON) {
+        set_music_option(TAIKYOKU.settei, platform().menus(), false);
         dsStop(OTO_BGM);
     } else {
-        platform().menus().set_checked(MenuItem::BGM, true);
+        set_music_option(TAIKYOKU.settei, platform().menus(), true);
         dsPlayLooping(OTO_BGM);
     }
     書込_環境設定ファイル();

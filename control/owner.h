@@ -37,7 +37,7 @@ inline void 読込_環境設定ファイル(Settei& s, void (*paint_background_s
     読込_環境設定ファイル(s, platform().menus(), platform().dialogs(), paint_background_setting);
 }
 inline void 書込_環境設定ファイル() {
-    書込_環境設定ファイル(platform().menus(), platform().dialogs());
+    書込_環境設定ファイル(TAIKYOKU.settei, platform().menus(), platform().dialogs());
 }
 inline void チェック設定(int n) {
     チェック設定(platform().menus(), n);

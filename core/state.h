@@ -39,6 +39,8 @@ struct Settei {
     int HAIKEI_NO = HAIKEI_TAKE_NO; // background picture 2..6
     int SIDOU_IRO = 2;              // colour of guidance outlines
     int WAKU_IRO = 0;               // colour of ordinary square outlines
+    int KEIKA_HYOUJI = OFF;         // 経過時間: the players' clocks are shown
+    int BGM_ENSOU = OFF;            // BGM: the background music is on
     // Folder of the help page: the current folder at start-up, or the installed data folder.
     std::string KIDOU_DIR;
 };

@@ -229,7 +229,7 @@ std::string 調査_時間秒追加結果(double s) {
 }
 
 void 描画_所有時間(const Kyokumen& k, const Settei& s, int side, double seconds) {
-    if (!platform().menus().checked(MenuItem::KEIKA)) return;
+    if (s.KEIKA_HYOUJI != ON) return;
     const int c = 取得_対背景色(s);
     const std::string t = 調査_時間秒追加結果(seconds);
     消去_所有時間(k, s, side);

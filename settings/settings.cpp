@@ -85,10 +85,10 @@ bool apply_line(Settei& s, Menus& menus, const std::string& line, void (*paint_b
         menus.set_checked(MenuItem::SIDOU, on);
         s.SIDOU_FLAG = on ? ON : OFF;
     } else if (key == "経過時間") {
-        menus.set_checked(MenuItem::KEIKA, value == "ON");
+        set_clock_option(s, menus, value == "ON");
     } else if (key == "BGM") {
         const bool on = value == "ON";
-        menus.set_checked(MenuItem::BGM, on);
+        set_music_option(s, menus, on);
         if (on) dsPlayLooping(OTO_BGM);
     }
     return true;
@@ -96,22 +96,22 @@ bool apply_line(Settei& s, Menus& menus, const std::string& line, void (*paint_b
 
 // The reader's fallback: the file made anew with its defaults, which are applied once it is written.
 // When even this file cannot be written, the options stay as they are and the player is told.
-void reader_fallback(Menus& menus, Dialogs& dialogs, void (*paint_background_setting)(int n)) {
+void reader_fallback(Settei& s, Menus& menus, Dialogs& dialogs, void (*paint_background_setting)(int n)) {
     if (!write_lines({"背景画=竹", "移動指導=OFF", "経過時間=ON", "BGM=OFF"}))
         return tell_unwritable(dialogs);
     paint_background_setting(HAIKEI_TAKE_NO);
     menus.set_checked(MenuItem::SIDOU, false);
-    menus.set_checked(MenuItem::KEIKA, true);
-    menus.set_checked(MenuItem::BGM, false);
+    set_clock_option(s, menus, true);
+    set_music_option(s, menus, false);
 }
 
 // The writer's fallback: other defaults, and only the check marks follow them.
-void writer_fallback(Menus& menus, Dialogs& dialogs) {
+void writer_fallback(Settei& s, Menus& menus, Dialogs& dialogs) {
     if (!write_lines({"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"})) return tell_unwritable(dialogs);
     チェック設定(menus, HAIKEI_MIDORI_NO);
     menus.set_checked(MenuItem::SIDOU, false);
-    menus.set_checked(MenuItem::KEIKA, true);
-    menus.set_checked(MenuItem::BGM, true);
+    set_clock_option(s, menus, true);
+    set_music_option(s, menus, true);
 }
 
 } // namespace
@@ -121,18 +121,18 @@ void 読込_環境設定ファイル(Settei& s, Menus& menus, Dialogs& dialogs,
     std::string bytes;
     // An empty file is what a write cut short used to leave: it is treated as no file at all.
     if (!read_file(bytes) || bytes.empty()) {
-        reader_fallback(menus, dialogs, paint_background_setting);
+        reader_fallback(s, menus, dialogs, paint_background_setting);
         return;
     }
     for (const std::string& line : split_lines(bytes)) {
         if (!apply_line(s, menus, from_sjis(line), paint_background_setting)) {
-            reader_fallback(menus, dialogs, paint_background_setting);
+            reader_fallback(s, menus, dialogs, paint_background_setting);
             return;
         }
     }
 }
 
-void 書込_環境設定ファイル(Menus& menus, Dialogs& dialogs) {
+void 書込_環境設定ファイル(Settei& s, Menus& menus, Dialogs& dialogs) {
     std::vector<std::string> lines;
     for (const Background& b : BACKGROUNDS) {
         if (menus.checked(b.item)) {
@@ -141,9 +141,19 @@ void 書込_環境設定ファイル(Menus& menus, Dialogs& dialogs) {
         }
     }
     lines.push_back(std::string("移動指導=") + on_off(menus.checked(MenuItem::SIDOU)));
-    lines.push_back(std::string("経過時間=") + on_off(menus.checked(MenuItem::KEIKA)));
-    lines.push_back(std::string("BGM=") + on_off(menus.checked(MenuItem::BGM)));
-    if (!write_lines(lines)) writer_fallback(menus, dialogs);
+    lines.push_back(std::string("経過時間=") + on_off(s.KEIKA_HYOUJI == ON));
+    lines.push_back(std::string("BGM=") + on_off(s.BGM_ENSOU == ON));
+    if (!write_lines(lines)) writer_fallback(s, menus, dialogs);
+}
+
+void set_clock_option(Settei& s, Menus& menus, bool on) {
+    s.KEIKA_HYOUJI = on ? ON : OFF;
+    menus.set_checked(MenuItem::KEIKA, on);
+}
+
+void set_music_option(Settei& s, Menus& menus, bool on) {
+    s.BGM_ENSOU = on ? ON : OFF;
+    menus.set_checked(MenuItem::BGM, on);
 }
 
 void チェック設定(Menus& menus, int n) {

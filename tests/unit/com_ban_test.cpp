@@ -296,7 +296,7 @@ TEST_F(ComBanTest, OrdinaryMoveIsRecordedAndTheTurnHandedBack) {
     EXPECT_TRUE(fp.messages.empty());
 
     // With the elapsed-time display on, the human's clock runs again when the turn comes back.
-    fp.checks[MenuItem::KEIKA] = true;
+    set_clock_option(TAIKYOKU.settei, fp, true);
     TEBAN = UE_GAWA;
     com_ban();
     EXPECT_EQ(BAN[4][7], UE_HU);
@@ -305,7 +305,7 @@ TEST_F(ComBanTest, OrdinaryMoveIsRecordedAndTheTurnHandedBack) {
 }
 
 TEST_F(ComBanTest, TakingTheKingIsAnnouncedAsTheComputersWin) {
-    fp.checks[MenuItem::KEIKA] = true;
+    set_clock_option(TAIKYOKU.settei, fp, true);
     // The gold takes the cornered king. On the board left behind, the square where the king stood is
     // guarded and surrounded, which the mate test would take for a mate if it were asked.
     put({{2, 10, SITA_OU}, {2, 9, UE_KIN}, {2, 8, UE_KYOU}, {4, 8, UE_KIN}, {10, 2, UE_OU}});
@@ -346,7 +346,7 @@ TEST_F(ComBanTest, MateAndCheckMessages) {
 }
 
 TEST_F(ComBanTest, ComputerWithoutALegalMoveResigns) {
-    fp.checks[MenuItem::KEIKA] = true;
+    set_clock_option(TAIKYOKU.settei, fp, true);
     walled_king();
     TESUU = 7;
     KIFU_NO = 7;
@@ -363,7 +363,7 @@ TEST_F(ComBanTest, ComputerWithoutALegalMoveResigns) {
 
 TEST_F(ComBanTest, FullRecordEndsTheGameAsADraw) {
     const std::string draw = "終了 | 棋譜が一杯です（500手まで）。引き分けで終わります";
-    fp.checks[MenuItem::KEIKA] = true;
+    set_clock_option(TAIKYOKU.settei, fp, true);
     // No room for the computer's move: nothing moves.
     walled_king();
     put({{4, 5, UE_HU}});

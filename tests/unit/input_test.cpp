@@ -103,7 +103,7 @@ TEST_F(Input, SteppedRecordAsksBeforeGivingUp) {
 }
 
 TEST_F(Input, ResumingATwoPlayerGameRestartsTheClock) {
-    fp.checks[MenuItem::KEIKA] = true;
+    set_clock_option(TAIKYOKU.settei, fp, true);
     two_player_game();
     SAIKAI_MACHI = ON;
     fp.timer = false;
@@ -117,14 +117,14 @@ TEST_F(Input, ResumingATwoPlayerGameRestartsTheClock) {
 }
 
 TEST_F(Input, StartOnlyStartsTheClockWhenTheElapsedTimeIsShown) {
-    fp.checks[MenuItem::KEIKA] = false;
+    set_clock_option(TAIKYOKU.settei, fp, false);
     fp.timer = true; // left running by a game against the computer
     START_Click();
     EXPECT_TRUE(fp.timer);
     fp.timer = false;
     START_Click();
     EXPECT_FALSE(fp.timer);
-    fp.checks[MenuItem::KEIKA] = true;
+    set_clock_option(TAIKYOKU.settei, fp, true);
     fp.clock = 50000;
     START_Click();
     EXPECT_TRUE(fp.timer);
@@ -191,7 +191,7 @@ TEST(Clock, TimeTexts) {
 }
 
 TEST_F(Input, TimerShowsTheMoversTimeOncePerSecond) {
-    fp.checks[MenuItem::KEIKA] = true;
+    set_clock_option(TAIKYOKU.settei, fp, true);
     two_player_game();
     KAISHI_JIKOKU = fp.clock;
     SITA_JIKAN = 60;
@@ -215,7 +215,7 @@ TEST_F(Input, TimerShowsTheMoversTimeOncePerSecond) {
 
 TEST_F(Input, ElapsedTimeOptionStartsAndStopsTheTimer) {
     TempDir dir; // the option is written to the settings file
-    fp.checks[MenuItem::KEIKA] = false;
+    set_clock_option(TAIKYOKU.settei, fp, false);
     KEIKA_Click();
     EXPECT_TRUE(fp.timer);
     EXPECT_TRUE(fp.checks[MenuItem::KEIKA]);

@@ -58,7 +58,7 @@ class Navigate : public ::testing::Test {
         OTO_KINSHI = dsCreateDSB(handle, wave.data(), 3);
         dsSetListener(listen);
         fp.current_folder = dir.path().string();
-        fp.checks[MenuItem::KEIKA] = true;
+        set_clock_option(TAIKYOKU.settei, fp, true);
         初期設定();
         KIFU_TESUU = 0;
         SITA_GAWA = 1;

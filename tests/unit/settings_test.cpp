@@ -85,7 +85,20 @@ class Settings : public ::testing::Test {
     bool stamped(Pic p) const {
         return std::any_of(fake.stamps.begin(), fake.stamps.end(), [p](const auto& s) { return s.pic == p; });
     }
-    void check(MenuItem m, bool on) { fake.set_checked(m, on); }
+    // No check mark, as in a window just made.
+    void clear_checks() {
+        fake.checks.clear();
+        TAIKYOKU.settei.KEIKA_HYOUJI = TAIKYOKU.settei.BGM_ENSOU = OFF;
+    }
+    void check(MenuItem m, bool on) {
+        if (m == MenuItem::KEIKA) {
+            set_clock_option(TAIKYOKU.settei, fake, on);
+        } else if (m == MenuItem::BGM) {
+            set_music_option(TAIKYOKU.settei, fake, on);
+        } else {
+            fake.set_checked(m, on);
+        }
+    }
     std::string ini() const { return dir.read("Tessora.ini"); }
 
     FakePlatform fake;
@@ -100,7 +113,7 @@ TEST_F(Settings, FirstStartWithoutAFileOrWithAnEmptyOneMakesItWithBambooGuidance
         std::filesystem::remove(dir.path() / "Tessora.ini");
         if (empty) dir.write("Tessora.ini", "");
         fake.forget();
-        fake.checks.clear();
+        clear_checks();
         HAIKEI_NO = HAIKEI_TATAMI_NO;
         読込_環境設定ファイル(TAIKYOKU.settei, paint_background_setting);
         EXPECT_EQ(ini(), READER_DEFAULTS);
@@ -139,7 +152,7 @@ TEST_F(Settings, SpecialFilesAreNotReadAndNothingWaits) {
         std::filesystem::remove(ini_path);
         r.make(ini_path);
         const auto type = std::filesystem::symlink_status(ini_path).type();
-        fake.checks.clear();
+        clear_checks();
         check(MenuItem::RENGA, true);
         check(MenuItem::BGM, true);
         読込_環境設定ファイル(TAIKYOKU.settei, paint_background_setting);
