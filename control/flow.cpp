@@ -459,6 +459,29 @@ void flow_step_back() {
     follow_shown_position(TAIKYOKU.pos);
 }
 
+void flow_show_move(int n) {
+    if (n < 0 || n > TAIKYOKU.kifu.KIFU_TESUU || n > KIFU_MAX) return;
+    TAIKYOKU.shinkou.SAIKAI_MACHI = ON;
+    tell(FlowEvent::Kind::ThinkingDone);
+    TAIKYOKU.shinkou.SENTAKU = 0;
+    platform().clock().set_timer(false);
+    tell(FlowEvent::Kind::BoardOutlines);
+    TAIKYOKU.kifu.KIFU_NO = n;
+    TAIKYOKU.shinkou.TESUU = n;
+    if (n > 0) {
+        show_after_move(n, false);
+    } else {
+        const RecordEntry& e = TAIKYOKU.kifu.entries[0];
+        show_entry(0, e.ue_mae, e.sita_mae);
+        for (int side : {TAIKYOKU.pos.SITA_GAWA, TAIKYOKU.pos.UE_GAWA})
+            tell(FlowEvent{.kind = FlowEvent::Kind::MoveTextCleared, .side = side});
+    }
+    // The side that moved first (TEBAN 1) was to move at entry 0.
+    TAIKYOKU.pos.TEBAN = n % 2 == 0 ? 1 : -1;
+    show_move_number();
+    follow_shown_position(TAIKYOKU.pos);
+}
+
 void flow_resume_at_last_entry(int mode) {
     TAIKYOKU.shinkou.SENTAKU = 0;
     platform().clock().set_timer(false);

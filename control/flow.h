@@ -96,6 +96,9 @@ void flow_turn_ring(bool right);
 // 進 and 戻: the next or the previous entry of the record, as far as it is stored.
 void flow_step_forward();
 void flow_step_back();
+// Shows the position after move n of the record (0: the start) as stepping to it would, without its
+// sound; the next click plays on from there. Nothing happens for an n the record does not hold.
+void flow_show_move(int n);
 // Shows the record's last entry as the current position of a game in the given mode (MODE_MAN_COM or
 // MODE_MAN_MAN), as stepping to it in that game would, and leaves the game waiting for the click that
 // resumes it. A game that had already ended stays ended.

@@ -83,6 +83,14 @@ TEST_F(Flow, ATwoPlayerGameIsToldMoveByMoveAndSteppingBackAndForthShowsTheSameEn
     view.events.clear();
     flow_step_back(); // nothing before the start
     EXPECT_EQ(view.kinds(), (std::vector<K>{K::Sound, K::Message}));
+    // Any move at once, as the move list will show it.
+    for (int n : {4, 0, last, 1}) {
+        flow_show_move(n);
+        EXPECT_EQ(KIFU_NO, n);
+        EXPECT_EQ(entry_of(TAIKYOKU.pos), after[n]);
+        EXPECT_EQ(TEBAN, n % 2 == 0 ? 1 : -1);
+    }
+    flow_show_move(0);
     for (int n = 1; n <= last; ++n) {
         flow_step_forward();
         EXPECT_EQ(KIFU_NO, n);
