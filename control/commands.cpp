@@ -26,10 +26,13 @@ const Command kCommands[] = {
     {"LEVEL2", LEVEL2_Click, TAIKYOKU_Click},
     {"LEVEL3", LEVEL3_Click, TAIKYOKU_Click},
     {"LEVEL4", LEVEL4_Click, TAIKYOKU_Click},
+    {"MATTA", MATTA_Click, TAIKYOKU_Click},
     {"OWARI", OWARI_Click, TAIKYOKU_Click},
     {"STOP", STOP_Click, nullptr},
     {"CANCEL", CANCEL_Click, STOP_Click},
     {"REVERSE", REVERSE_Click, STOP_Click},
+    {"HOME", HOME_Click, STOP_Click},
+    {"END", END_Click, STOP_Click},
     {"REPLAY", REPLAY_Click, nullptr},
     {"AFTER", AFTER_Click, nullptr},
     {"LBEL_UP", LBEL_UP_Click, nullptr},
@@ -62,4 +65,11 @@ const Command* find_command(const std::string& name) {
 
 std::span<const Command> all_commands() {
     return kCommands;
+}
+
+std::span<const KeyCommand> command_keys() {
+    static const KeyCommand keys[] = {
+        {"Left", "REPLAY"}, {"Right", "AFTER"}, {"Home", "HOME"}, {"End", "END"}, {"Ctrl+Z", "MATTA"},
+    };
+    return keys;
 }

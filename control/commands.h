@@ -16,3 +16,11 @@ struct Command {
 const Command* find_command(const std::string& name);
 // Every command, in menu order.
 std::span<const Command> all_commands();
+
+// A key that runs a command: the window binds it as the command's shortcut, the script driver's `key`
+// takes its name.
+struct KeyCommand {
+    const char* key;     // as a key sequence names it, e.g. "Ctrl+Z"
+    const char* command; // control name
+};
+std::span<const KeyCommand> command_keys();

@@ -20,6 +20,8 @@
 #include "sound/effects.h"
 #include "control/owner.h"
 
+#include <algorithm>
+
 namespace {
 
 GameView* g_view = nullptr;
@@ -457,6 +459,81 @@ void flow_step_back() {
     TAIKYOKU.pos.TEBAN = -TAIKYOKU.pos.TEBAN;
     show_move_number();
     follow_shown_position(TAIKYOKU.pos);
+}
+
+void flow_take_back() {
+    Kiroku& r = TAIKYOKU.kifu;
+    Kyokumen& k = TAIKYOKU.pos;
+    // The side to move at entry i: the side that moved first (1) at entry 0, then alternately.
+    auto to_move = [](int i) { return i % 2 == 0 ? 1 : -1; };
+    int t = r.KIFU_NO - 1;
+    // Against the computer the player gets back a position where the player is to move.
+    if (TAIKYOKU.shinkou.TAIKYOKU_MODE == MODE_MAN_COM)
+        while (t >= 0 && to_move(t) != k.SITA_GAWA) --t;
+    if (k.TEBAN == 0 || TAIKYOKU.shinkou.KIFU_MODE == ON || TAIKYOKU.shinkou.HANTEN == ON || t < 0 ||
+        r.KIFU_NO > r.KIFU_TESUU) {
+        sound(OTO_KINSHI);
+        say("できません", "待った");
+        return;
+    }
+    tell(FlowEvent::Kind::ThinkingDone);
+    TAIKYOKU.shinkou.SENTAKU = 0;
+    platform().clock().set_timer(false);
+    tell(FlowEvent::Kind::BoardOutlines);
+    const RecordEntry& e = r.entries[t];
+    show_entry(t, e.ue_mae, e.sita_mae);
+    // Each side's last move as it stood then.
+    for (int side : {k.SITA_GAWA, k.UE_GAWA})
+        tell(FlowEvent{.kind = FlowEvent::Kind::MoveTextCleared, .side = side});
+    for (int i = std::max(1, t - 1); i <= t; ++i) {
+        int x = 0, y = 0, code = KARA;
+        調査_移動結果(r, i, x, y, code);
+        tell(FlowEvent{.kind = FlowEvent::Kind::MoveText,
+                       .side = code > 0 ? k.UE_GAWA : k.SITA_GAWA,
+                       .tx = x,
+                       .ty = y,
+                       .p = code});
+    }
+    sound(OTO_KOMA);
+    // The moves after it are gone from the record; the game is open again from here.
+    r.KIFU_NO = t;
+    r.KIFU_TESUU = t;
+    TAIKYOKU.shinkou.TESUU = t;
+    k.TEBAN = to_move(t);
+    k.SYOUSYA = 0;
+    TAIKYOKU.shinkou.SAIKAI_MACHI = OFF;
+    show_move_number();
+    follow_shown_position(k);
+    level4_forget();
+    TAIKYOKU.tokei.KAISHI_JIKOKU = platform().clock().now();
+    start_clock_if_shown();
+}
+
+namespace {
+
+// Home and End: refused as 戻 and 進 refuse, when there is no game or nothing in its record.
+bool may_jump(const char* title) {
+    if (TAIKYOKU.pos.TEBAN == 0) {
+        sound(OTO_KINSHI);
+        say("「対局」で始めて下さい", "開始");
+        return false;
+    }
+    if (TAIKYOKU.kifu.KIFU_TESUU < 1) {
+        sound(OTO_KINSHI);
+        say("できません", title);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void flow_show_first() {
+    if (may_jump("戻る")) flow_show_move(0);
+}
+
+void flow_show_last() {
+    if (may_jump("進む")) flow_show_move(TAIKYOKU.kifu.KIFU_TESUU);
 }
 
 void flow_show_move(int n) {

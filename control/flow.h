@@ -96,6 +96,13 @@ void flow_turn_ring(bool right);
 // 進 and 戻: the next or the previous entry of the record, as far as it is stored.
 void flow_step_forward();
 void flow_step_back();
+// 待った: takes back the last move (against the computer, its reply and the player's move before it), so
+// that board, hands, ring, clocks, move number and record stand exactly as before the move taken back; a
+// finished game is open again. Refused with a message when there is nothing to take back.
+void flow_take_back();
+// Home and End: the first and the last position of the record, as stepping there would show them.
+void flow_show_first();
+void flow_show_last();
 // Shows the position after move n of the record (0: the start) as stepping to it would, without its
 // sound; the next click plays on from there. Nothing happens for an n the record does not hold.
 void flow_show_move(int n);

@@ -183,6 +183,20 @@ void REPLAY_Click() {
     flow_step_back();
 }
 
+void HOME_Click() {
+    platform().file_controls().close();
+    flow_show_first();
+}
+
+void END_Click() {
+    platform().file_controls().close();
+    flow_show_last();
+}
+
+void MATTA_Click() {
+    flow_take_back();
+}
+
 void REVERSE_Click() {
     if (TAIKYOKU.shinkou.KIFU_MODE == ON) {
         dsPlay(OTO_KINSHI);

@@ -17,6 +17,11 @@ void CANCEL_Click();
 void AFTER_Click();
 void REPLAY_Click();
 void REVERSE_Click();
+// Home and End: the first and the last position of the record.
+void HOME_Click();
+void END_Click();
+// 待った: the last move taken back.
+void MATTA_Click();
 // Shows the record's last entry as the current position of a game in the given mode (MODE_MAN_COM or
 // MODE_MAN_MAN), as stepping to it in that game would, and leaves the game waiting for the click that
 // resumes it. A game that had already ended stays ended.

@@ -245,11 +245,14 @@ void Form1::build_menus() {
     add_item(level, "LEVEL2", "LEVEL2", true);
     add_item(level, "LEVEL3", "LEVEL3", true);
     add_item(level, "LEVEL4", "LEVEL4", true);
+    add_item(taikyoku, "待った", "MATTA");
     add_item(taikyoku, "終わり", "OWARI");
 
     QMenu* stop = menu("局面", "STOP", "STOP");
     add_item(stop, "最初", "CANCEL");
     add_item(stop, "反転", "REVERSE");
+    add_item(stop, "最初の局面", "HOME");
+    add_item(stop, "最後の局面", "END");
 
     auto top_item = [&](const QString& caption, const char* name) {
         QAction* a = bar->addAction(caption);
@@ -283,6 +286,9 @@ void Form1::build_menus() {
     add_item(sonota, "バージョン情報", "VER");
 
     for (const CheckItem& c : kCheckItems) checks_[c.item] = findChild<QAction*>(c.name);
+    // The keys of the commands; a menu item shows its key beside it.
+    for (const KeyCommand& k : command_keys())
+        if (QAction* a = findChild<QAction*>(k.command)) a->setShortcut(QKeySequence(k.key));
 }
 
 void Form1::build_zoom_menu(QMenu* option) {

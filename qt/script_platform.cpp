@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -198,9 +199,18 @@ bool ScriptPlatform::command(const std::string& raw) {
         }
         Form_MouseDown(b == "R" ? 2 : 1, 0, x, y);
     } else if (verb == "key") {
-        int code = 0;
-        if (!(in >> code)) return fail("expected a character code");
-        Form_KeyPress(code);
+        std::string key;
+        in >> key;
+        const auto named = std::find_if(command_keys().begin(), command_keys().end(),
+                                        [&](const KeyCommand& k) { return key == k.key; });
+        if (named != command_keys().end()) {
+            find_command(named->command)->handler();
+        } else {
+            int code = 0;
+            std::istringstream number(key);
+            if (!(number >> code) || !number.eof()) return fail("expected a character code or a key name");
+            Form_KeyPress(code);
+        }
     } else if (verb == "close") {
         // The window is closed: the program ends as Form_Unload ends it.
         Form_Unload();

@@ -119,4 +119,47 @@ TEST_F(Flow, AgainstTheComputerTheReplyFollowsTheHumanMoveWithItsBlinkAndPause) 
     EXPECT_EQ(TAIKYOKU.kifu.entries[2], entry_of(TAIKYOKU.pos));
 }
 
+TEST_F(Flow, TakingBackAgainstTheComputerRestoresThePlayersTurnAndTheSameMovePlaysTheSameReply) {
+    TAIKYOKU_MODE = MODE_MAN_COM;
+    const RecordEntry start = entry_of(TAIKYOKU.pos);
+    flow_human_move(3, 8, 3, 7, SITA_HU, false);
+    const RecordEntry replied = entry_of(TAIKYOKU.pos);
+    ASSERT_EQ(KIFU_NO, 2);
+    flow_take_back(); // the reply and the player's move
+    EXPECT_EQ(entry_of(TAIKYOKU.pos), start);
+    EXPECT_EQ(KIFU_NO, 0);
+    EXPECT_EQ(KIFU_TESUU, 0); // a later write keeps nothing of what was taken back
+    EXPECT_EQ(TESUU, 0);
+    EXPECT_EQ(TEBAN, SITA_GAWA);
+    flow_human_move(3, 8, 3, 7, SITA_HU, false);
+    EXPECT_EQ(entry_of(TAIKYOKU.pos), replied);
+    view.events.clear();
+    flow_take_back();
+    flow_take_back(); // nothing before the start
+    EXPECT_EQ(view.events.back().text, "できません");
+}
+
+TEST_F(Flow, TakingBackTheWinningMoveOpensTheGameAgainWithTheClocksAsTheyWere) {
+    Kyokumen k;
+    k.BAN[6][2] = UE_OU;
+    k.BAN[6][10] = SITA_OU;
+    k.BAN[6][3] = SITA_KIN;
+    k.SITA_GAWA = 1;
+    k.UE_GAWA = -1;
+    k.TEBAN = 1;
+    flow_start_at(k, MODE_MAN_MAN, 1);
+    SITA_JIKAN = 100;
+    KEIKA_BYOU = 7;
+    flow_human_move(6, 3, 6, 2, SITA_KIN, false);
+    ASSERT_EQ(SYOUSYA, SITA_GAWA);
+    EXPECT_EQ(SITA_JIKAN, 107);
+    flow_take_back();
+    EXPECT_EQ(SYOUSYA, 0);
+    EXPECT_EQ(BAN[6][2], UE_OU);
+    EXPECT_EQ(BAN[6][3], SITA_KIN);
+    EXPECT_EQ(SITA_JIKAN, 100);
+    EXPECT_EQ(TEBAN, 1);
+    EXPECT_EQ(KIFU_TESUU, 0);
+}
+
 } // namespace
