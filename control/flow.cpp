@@ -93,6 +93,15 @@ void show_entry(int n, double ue_jikan, double sita_jikan) {
     tell(FlowEvent{.kind = FlowEvent::Kind::EntryShown, .n = n});
 }
 
+// Another position is about to be shown: the thinking mark, the selection and the running clock go,
+// and the outlines are drawn afresh.
+void stop_for_another_position() {
+    tell(FlowEvent::Kind::ThinkingDone);
+    TAIKYOKU.shinkou.SENTAKU = 0;
+    platform().clock().set_timer(false);
+    tell(FlowEvent::Kind::BoardOutlines);
+}
+
 // Shows record entry n as the position its move left: the clocks after that move and its text.
 void show_after_move(int n, bool with_sound) {
     const RecordEntry& e = TAIKYOKU.kifu.entries[n];
@@ -418,10 +427,7 @@ void flow_step_forward() {
         }
         return;
     }
-    tell(FlowEvent::Kind::ThinkingDone);
-    TAIKYOKU.shinkou.SENTAKU = 0;
-    platform().clock().set_timer(false);
-    tell(FlowEvent::Kind::BoardOutlines);
+    stop_for_another_position();
 
     TAIKYOKU.kifu.KIFU_NO += 1;
     TAIKYOKU.shinkou.TESUU += 1;
@@ -476,10 +482,7 @@ void flow_take_back() {
         say("できません", "待った");
         return;
     }
-    tell(FlowEvent::Kind::ThinkingDone);
-    TAIKYOKU.shinkou.SENTAKU = 0;
-    platform().clock().set_timer(false);
-    tell(FlowEvent::Kind::BoardOutlines);
+    stop_for_another_position();
     const RecordEntry& e = r.entries[t];
     show_entry(t, e.ue_mae, e.sita_mae);
     // Each side's last move as it stood then.
@@ -539,10 +542,7 @@ void flow_show_last() {
 void flow_show_move(int n) {
     if (n < 0 || n > TAIKYOKU.kifu.KIFU_TESUU || n > KIFU_MAX) return;
     TAIKYOKU.shinkou.SAIKAI_MACHI = ON;
-    tell(FlowEvent::Kind::ThinkingDone);
-    TAIKYOKU.shinkou.SENTAKU = 0;
-    platform().clock().set_timer(false);
-    tell(FlowEvent::Kind::BoardOutlines);
+    stop_for_another_position();
     TAIKYOKU.kifu.KIFU_NO = n;
     TAIKYOKU.shinkou.TESUU = n;
     if (n > 0) {
