@@ -27,6 +27,7 @@ const Command kCommands[] = {
     {"LEVEL3", LEVEL3_Click, TAIKYOKU_Click},
     {"LEVEL4", LEVEL4_Click, TAIKYOKU_Click},
     {"MATTA", MATTA_Click, TAIKYOKU_Click},
+    {"HINT", HINT_Click, TAIKYOKU_Click},
     {"OWARI", OWARI_Click, TAIKYOKU_Click},
     {"STOP", STOP_Click, nullptr},
     {"CANCEL", CANCEL_Click, STOP_Click},

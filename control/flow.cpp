@@ -12,6 +12,7 @@
 #include "core/rules.h"
 #include "core/handicap.h"
 #include "core/state.h"
+#include "display/texts.h"
 #include "kifu/kifu_file.h"
 #include "platform/codec.h"
 #include "kifu/navigate.h"
@@ -25,6 +26,7 @@
 namespace {
 
 GameView* g_view = nullptr;
+std::string g_hint_steps; // the steps of the hint shown
 
 void tell(const FlowEvent& e) {
     (g_view ? *g_view : painting_view()).on(e);
@@ -93,9 +95,35 @@ void show_entry(int n, double ue_jikan, double sita_jikan) {
     tell(FlowEvent{.kind = FlowEvent::Kind::EntryShown, .n = n});
 }
 
+// The hint shown, if any, is gone.
+void clear_hint() {
+    Shinkou& g = TAIKYOKU.shinkou;
+    if (g.HINT_MOTO_X == 0) return;
+    tell(FlowEvent{.kind = FlowEvent::Kind::HintCleared,
+                   .fx = g.HINT_MOTO_X,
+                   .fy = g.HINT_MOTO_Y,
+                   .tx = g.HINT_SAKI_X,
+                   .ty = g.HINT_SAKI_Y});
+    g.HINT_MOTO_X = g.HINT_MOTO_Y = g.HINT_SAKI_X = g.HINT_SAKI_Y = 0;
+    g_hint_steps.clear();
+}
+
+// Where a cell of the ring stands now that will stand at c after `turns` turns to the right.
+Cell before_turns(Cell c, int turns) {
+    if (turns == 0 || !is_ring(c.x, c.y)) return c;
+    Kyokumen k;
+    k.BAN[c.x][c.y] = UE_OU; // a marker
+    for (int i = 0; i < turns; ++i) 回転盤_左回転(k);
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y)
+            if (k.BAN[x][y] == UE_OU) return {x, y};
+    return c;
+}
+
 // Another position is about to be shown: the thinking mark, the selection and the running clock go,
 // and the outlines are drawn afresh.
 void stop_for_another_position() {
+    clear_hint();
     tell(FlowEvent::Kind::ThinkingDone);
     TAIKYOKU.shinkou.SENTAKU = 0;
     platform().clock().set_timer(false);
@@ -260,6 +288,7 @@ void flow_start_at(const Kyokumen& pos, int mode, int level) {
 
 HumanMove flow_human_move(int fx, int fy, int tx, int ty, int p, bool promote) {
     HumanMove m{fx, fy, tx, ty, p};
+    clear_hint();
     if (record_full(TAIKYOKU.kifu)) {
         // A game resumed at the record's last entry: it ends as the computer's turn would.
         TAIKYOKU.shinkou.SENTAKU = 0;
@@ -320,6 +349,7 @@ HumanMove flow_human_move(int fx, int fy, int tx, int ty, int p, bool promote) {
 }
 
 void flow_turn_ring(bool right) {
+    clear_hint();
     // A turn drops the selection.
     TAIKYOKU.shinkou.SENTAKU = 0;
     if (right)
@@ -531,6 +561,54 @@ bool may_jump(const char* title) {
 
 } // namespace
 
+std::string flow_hint() {
+    const Kyokumen& k = TAIKYOKU.pos;
+    const Shinkou& g = TAIKYOKU.shinkou;
+    const bool players_turn = g.TAIKYOKU_MODE == MODE_MAN_MAN || k.TEBAN == k.SITA_GAWA;
+    engine::ProgramMove m{};
+    if (k.TEBAN == 0 || k.SYOUSYA != 0 || g.KIFU_MODE == ON || !players_turn) {
+        sound(OTO_KINSHI);
+        say("できません", "ヒント");
+        return {};
+    }
+    clear_hint();
+    tell(FlowEvent::Kind::Thinking);
+    const bool found = level4_hint(m);
+    tell(FlowEvent::Kind::ThinkingDone);
+    if (!found) return {};
+    // The steps as the player makes them: the ring turns, the piece picked (a hand by its row), the
+    // target with the right button when the piece promotes.
+    std::string steps;
+    for (int i = 0; i < m.turns; ++i) steps += "button KAITEN_R ; ";
+    const HandSlot h = drop_slot(m.fx, m.fy);
+    const Cell pick = h.kind != 0 ? hand_cell(h) : Cell{m.fx, m.fy};
+    steps += "click L " + std::to_string(pick.x) + " " + std::to_string(pick.y) + " ; ";
+    steps += std::string("click ") + (h.kind == 0 && m.placed != m.before ? "R " : "L ") +
+             std::to_string(m.tx) + " " + std::to_string(m.ty);
+    // The cells marked as they stand now, before the ring turns.
+    const Cell from = before_turns(pick, m.turns);
+    const Cell to = before_turns({m.tx, m.ty}, m.turns);
+    const std::string where =
+        is_ring(m.tx, m.ty) ? "盤外" : 文字列変換(11 - m.tx) + 文字列変換(m.ty - 1 + 1000);
+    Shinkou& shown = TAIKYOKU.shinkou;
+    shown.HINT_MOTO_X = from.x;
+    shown.HINT_MOTO_Y = from.y;
+    shown.HINT_SAKI_X = to.x;
+    shown.HINT_SAKI_Y = to.y;
+    tell(FlowEvent{.kind = FlowEvent::Kind::HintShown,
+                   .fx = from.x,
+                   .fy = from.y,
+                   .tx = to.x,
+                   .ty = to.y,
+                   .text = "ヒント：" + where + 文字列変換(m.placed)});
+    g_hint_steps = steps;
+    return steps;
+}
+
+const std::string& flow_hint_steps() {
+    return g_hint_steps;
+}
+
 void flow_show_first() {
     if (may_jump("戻る")) flow_show_move(0);
 }
@@ -557,6 +635,9 @@ void flow_show_move(int n) {
     TAIKYOKU.pos.TEBAN = n % 2 == 0 ? 1 : -1;
     show_move_number();
     follow_shown_position(TAIKYOKU.pos);
+    // The end of a game that was won shows it won.
+    TAIKYOKU.pos.SYOUSYA =
+        winner_of_shown_game(TAIKYOKU.pos, TAIKYOKU.tables, TAIKYOKU.shinkou.TAIKYOKU_MODE);
 }
 
 void flow_resume_at_last_entry(int mode) {

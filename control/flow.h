@@ -27,6 +27,8 @@ struct FlowEvent {
         EntryShown,    // record entry n stands on the board, in the hands and on the clocks
         HandicapShown, // the handicap level n is shown
         LevelShown,    // the computer's level n is shown
+        HintShown,     // the hint's cells `from` and `to` are marked and its text shown
+        HintCleared,   // the hint at `from` and `to` is gone
         Sound,         // sound n plays
         Message,       // a message box: text, title
         Wait,          // `seconds` pass
@@ -100,6 +102,13 @@ void flow_step_back();
 // that board, hands, ring, clocks, move number and record stand exactly as before the move taken back; a
 // finished game is open again. Refused with a message when there is nothing to take back.
 void flow_take_back();
+// ヒント: during the player's turn against the computer, or in a game between two players, LEVEL4
+// searches the position for the side to move; its move is marked until the next move. Returned: the
+// steps that play it as a script would give them ("button KAITEN_R ; click L 5 1 ; click R 5 2"), or
+// the empty text when the hint was refused.
+std::string flow_hint();
+// The steps of the hint still shown, or the empty text.
+const std::string& flow_hint_steps();
 // Home and End: the first and the last position of the record, as stepping there would show them.
 void flow_show_first();
 void flow_show_last();

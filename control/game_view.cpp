@@ -10,6 +10,10 @@
 
 namespace {
 
+// The hint's marks: a colour no other mark has (light cyan), its text right of the lower hand box.
+constexpr int kHintColour = 11;
+constexpr double kHintTextX = 14.2, kHintTextY = 4.2;
+
 class PaintingView : public GameView {
   public:
     void on(const FlowEvent& e) override {
@@ -70,6 +74,18 @@ class PaintingView : public GameView {
             break;
         case K::LevelShown:
             描画_レベル(s, e.n);
+            break;
+        case K::HintShown:
+            描画_桝輪郭(kHintColour, e.fx, e.fy);
+            描画_桝輪郭(kHintColour, e.tx, e.ty);
+            描画_数値(kHintTextX + 0.1, kHintTextY + 0.1, e.text, 0, 0, 12);
+            描画_数値(kHintTextX, kHintTextY, e.text, kHintColour, 0, 12);
+            platform().canvas().refresh();
+            break;
+        case K::HintCleared:
+            for (int x = 14; x <= 17; ++x) 描画_絵(s.HAIKEI_NO, x, static_cast<int>(kHintTextY));
+            描画_桝輪郭(s.WAKU_IRO, e.fx, e.fy);
+            描画_桝輪郭(s.WAKU_IRO, e.tx, e.ty);
             break;
         case K::Sound:
             dsPlay(e.n);

@@ -29,13 +29,15 @@ bool g_searching = false;
 bool g_forget_after = false;
 
 // The keys of the game's earlier positions, from the record: entry KIFU_NO is the position now, the
-// computer to move, and the side to move alternates going back.
+// side to move now to move there, and the side to move alternates going back.
 std::vector<std::uint64_t> earlier_position_keys() {
     std::vector<std::uint64_t> keys;
+    const bool upper_now = TAIKYOKU.pos.TEBAN == TAIKYOKU.pos.UE_GAWA;
     for (int i = 0; i < TAIKYOKU.kifu.KIFU_NO && i <= KIFU_MAX; ++i) {
         Kyokumen k;
         put_entry(k, TAIKYOKU.kifu.entries[i]);
-        k.TEBAN = (TAIKYOKU.kifu.KIFU_NO - i) % 2 == 0 ? k.UE_GAWA : k.SITA_GAWA;
+        const bool upper = ((TAIKYOKU.kifu.KIFU_NO - i) % 2 == 0) == upper_now;
+        k.TEBAN = upper ? k.UE_GAWA : k.SITA_GAWA;
         keys.push_back(engine::from_program(k).key);
     }
     return keys;
@@ -64,17 +66,14 @@ void allow_search() {
     g_stop = false;
 }
 
-int search_turn_level4() {
-    // A search asked for once the program is ending (a box answered by the quit) gives up at once.
-    prepare_search(TAIKYOKU.pos, TAIKYOKU.tables, TAIKYOKU.com);
-    engine::Position p = engine::from_program(TAIKYOKU.pos);
-    engine::set_side(p, engine::UPPER);
-    engine::Limits limits;
+namespace {
+
+// The search of p on the worker thread while the window is kept alive. A search asked for once the
+// program is ending (a box answered by the quit) gives up at once.
+engine::Result search_alive(const engine::Position& p, engine::Limits limits) {
     limits.nodes = level4_nodes;
     limits.stop = &g_stop;
     limits.seen = earlier_position_keys();
-    if (!g_table) g_table = std::make_unique<engine::Table>();
-    limits.table = g_table.get();
     std::atomic<bool> done{false};
     engine::Result r;
     g_searching = true;
@@ -95,6 +94,33 @@ int search_turn_level4() {
         g_forget_after = false;
         level4_forget();
     }
+    return r;
+}
+
+} // namespace
+
+bool level4_hint(engine::ProgramMove& m) {
+    engine::Position p = engine::from_program(TAIKYOKU.pos);
+    const int side = TAIKYOKU.pos.TEBAN == TAIKYOKU.pos.UE_GAWA ? engine::UPPER : engine::LOWER;
+    engine::set_side(p, side);
+    // A table of its own: a hint leaves the computer's next move as it would have been.
+    auto table = std::make_unique<engine::Table>();
+    engine::Limits limits;
+    limits.table = table.get();
+    const engine::Result r = search_alive(p, limits);
+    if (g_stop || !r.found) return false;
+    m = engine::to_program_move(r.best, side);
+    return true;
+}
+
+int search_turn_level4() {
+    prepare_search(TAIKYOKU.pos, TAIKYOKU.tables, TAIKYOKU.com);
+    engine::Position p = engine::from_program(TAIKYOKU.pos);
+    engine::set_side(p, engine::UPPER);
+    if (!g_table) g_table = std::make_unique<engine::Table>();
+    engine::Limits limits;
+    limits.table = g_table.get();
+    const engine::Result r = search_alive(p, limits);
     if (g_stop || !r.found) return OFF;
     const engine::ProgramMove m = engine::to_program_move(r.best, engine::UPPER);
     TAIKYOKU.com.COM_TE_MOTO_X = m.fx;

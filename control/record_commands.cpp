@@ -193,6 +193,11 @@ void END_Click() {
     flow_show_last();
 }
 
+void HINT_Click() {
+    platform().file_controls().close();
+    flow_hint();
+}
+
 void MATTA_Click() {
     flow_take_back();
 }

@@ -20,6 +20,8 @@ void REVERSE_Click();
 // Home and End: the first and the last position of the record.
 void HOME_Click();
 void END_Click();
+// ヒント: LEVEL4's move for the side to move, shown until the next move.
+void HINT_Click();
 // 待った: the last move taken back.
 void MATTA_Click();
 // Shows the record's last entry as the current position of a game in the given mode (MODE_MAN_COM or

@@ -16,6 +16,8 @@ struct Shinkou {
     // marks a click beside the board wipes.
     int SENTAKU_X = 0, SENTAKU_Y = 0;
     Koma SENTAKU_KOMA = KARA;
+    // The hint shown (ヒント) until the next move: its two cells, or x 0 when none.
+    int HINT_MOTO_X = 0, HINT_MOTO_Y = 0, HINT_SAKI_X = 0, HINT_SAKI_Y = 0;
     Koma NARI_KOMA = 0; // the promoted code 調査_駒成 last offered
     int SAIKAI_MACHI = OFF;
     int KIFU_MODE = OFF;

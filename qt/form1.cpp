@@ -246,6 +246,7 @@ void Form1::build_menus() {
     add_item(level, "LEVEL3", "LEVEL3", true);
     add_item(level, "LEVEL4", "LEVEL4", true);
     add_item(taikyoku, "待った", "MATTA");
+    add_item(taikyoku, "ヒント", "HINT");
     add_item(taikyoku, "終わり", "OWARI");
 
     QMenu* stop = menu("局面", "STOP", "STOP");

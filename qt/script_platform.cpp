@@ -1,6 +1,7 @@
 #include "qt/script_platform.h"
 
 #include "control/commands.h"
+#include "control/flow.h"
 #include "control/clock.h"
 #include "control/game.h"
 #include "core/state.h"
@@ -189,6 +190,8 @@ bool ScriptPlatform::command(const std::string& raw) {
         if (!c) return fail("unknown control");
         if (c->menu_opened) c->menu_opened();
         c->handler();
+        // The hint is shown on the board; the driver names the steps that play it.
+        if (name == "HINT" && !flow_hint_steps().empty()) out_ << "hint " << flow_hint_steps() << "\n";
     } else if (verb == "click" || verb == "press") {
         std::string b;
         double x = 0, y = 0;

@@ -131,3 +131,41 @@ TEST(ComputerGameLevel4, PresentsItsTurnsAsLevel3Does) {
 }
 
 } // namespace
+
+namespace {
+
+// The steps after "hint " as script lines.
+std::string hint_script(const ScriptResult& r) {
+    const std::vector<std::string> hints = r.starting("hint ");
+    if (hints.empty()) return {};
+    std::string steps = hints.back().substr(5), script;
+    for (std::size_t at = 0; at != std::string::npos;) {
+        const std::size_t next = steps.find(" ; ", at);
+        script += steps.substr(at, next == std::string::npos ? next : next - at) + "\n";
+        at = next == std::string::npos ? next : next + 3;
+    }
+    return script;
+}
+
+} // namespace
+
+// The hint names steps a player can make: played, they are accepted as a move, and the computer
+// replies. In a game between two players it serves the upper side as well.
+TEST(Hint, TheHintedStepsPlayAsAMoveForEitherSide) {
+    level4_nodes = 20000;
+    for (const char* start : {"menu LEVEL1\nmenu SENTE\n", "menu START\nclick L 3 8\nclick L 3 7\n"}) {
+        SCOPED_TRACE(start);
+        TempDir dir;
+        const ScriptResult first = run_script(std::string(start) + "menu HINT\n", dir);
+        const std::string steps = hint_script(first);
+        ASSERT_FALSE(steps.empty());
+        TempDir again;
+        const ScriptResult played = run_script(std::string(start) + steps + "dump\n", again);
+        EXPECT_TRUE(played.ok);
+        EXPECT_TRUE(played.starting("sound play KINSHI").empty()) << steps;
+        const std::vector<std::string> dumps = played.starting("dump");
+        ASSERT_EQ(dumps.size(), 1u);
+        EXPECT_NE(dumps[0].find("TESUU=2"), std::string::npos) << dumps[0];
+    }
+    level4_nodes = engine::DEFAULT_NODES;
+}
