@@ -229,7 +229,7 @@ void 初期設定() {
 }
 
 bool keep_game(bool tell) {
-    const int err = write_kept_game(TAIKYOKU.kifu, TAIKYOKU.shinkou, TAIKYOKU.pos);
+    const int err = write_kept_game(TAIKYOKU.kifu, TAIKYOKU.shinkou, TAIKYOKU.pos, TAIKYOKU.settei);
     if (err == 0) return true;
     const std::string path = kept_game_path();
     std::fprintf(stderr, "tessora: %s: %s\n", path.c_str(), file_error_text(err).c_str());

@@ -151,7 +151,9 @@ void File1_Click(const std::string& name) {
     // The kept game is known by its first line, not by its name: a player may copy or rename it to keep
     // it from being replaced, and it must still play on.
     if (from_sjis(f.lines[0]) == KEPT_GAME_TITLE) {
-        const bool com = f.lines.size() > 1 && from_sjis(f.lines[1]) == KEPT_GAME_COM;
+        const bool com = kept_game_against_computer(f.lines);
+        // The level it was played at, checked in the menu and shown as the game resumes.
+        if (const int level = kept_game_level(f.lines)) レベル_設定(level);
         resume_at_last_entry(com ? MODE_MAN_COM : MODE_MAN_MAN);
         return;
     }

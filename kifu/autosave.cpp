@@ -10,6 +10,8 @@ namespace {
 
 // The lower player's name and the level's name behind it.
 constexpr char kHandeSep = ' ';
+// The level behind "COM".
+constexpr const char* kLevelWord = "LEVEL";
 
 } // namespace
 
@@ -22,11 +24,14 @@ bool has_unkept_game(const Kiroku& r) {
     return r.KIFU_TAIKYOKU == ON && r.KIFU_TESUU >= 1;
 }
 
-int write_kept_game(Kiroku& r, const Shinkou& g, const Kyokumen& k) {
+int write_kept_game(Kiroku& r, const Shinkou& g, const Kyokumen& k, const Settei& s) {
     if (!has_unkept_game(r)) return 0;
     const bool com = g.TAIKYOKU_MODE == MODE_MAN_COM;
     const bool lower_first = k.SITA_GAWA == 1;
-    const std::string upper = com ? std::string(KEPT_GAME_COM) : lower_first ? "後手" : "先手";
+    const std::string upper =
+        com           ? std::string(KEPT_GAME_COM) + kHandeSep + kLevelWord + std::to_string(s.COM_LEVEL)
+        : lower_first ? "後手"
+                      : "先手";
     std::string lower = com ? "MAN" : lower_first ? "先手" : "後手";
     if (r.KIFU_HANDE_LEVEL != 0) lower += kHandeSep + handicap_name(r.KIFU_HANDE_LEVEL);
     const int err = write_kifu_file(r, kept_game_path(), std::string(KEPT_GAME_TITLE), upper, lower);
@@ -43,4 +48,19 @@ int kept_game_handicap(const std::vector<std::string>& lines) {
             return level;
     }
     return 0;
+}
+
+bool kept_game_against_computer(const std::vector<std::string>& lines) {
+    if (lines.size() < 2 || from_sjis(lines[0]) != KEPT_GAME_TITLE) return false;
+    const std::string upper = from_sjis(lines[1]);
+    return upper == KEPT_GAME_COM || upper.rfind(std::string(KEPT_GAME_COM) + kHandeSep, 0) == 0;
+}
+
+int kept_game_level(const std::vector<std::string>& lines) {
+    if (!kept_game_against_computer(lines)) return 0;
+    const std::string upper = from_sjis(lines[1]);
+    const std::string named = std::string(KEPT_GAME_COM) + kHandeSep + kLevelWord;
+    if (upper.size() != named.size() + 1 || upper.rfind(named, 0) != 0) return 0;
+    const int level = upper.back() - '0';
+    return level >= 1 && level <= 4 ? level : 0;
 }

@@ -11,7 +11,8 @@
 // The first header line of the kept game, and its second one in a game against the computer (the
 // computer's name, as the upper player); a file beginning so is played on when it is read. A game
 // played at a handicap has the name of its level after the lower player's name on the third line,
-// behind a blank ("MAN ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級"): a name line may hold any text, so any reader takes it.
+// behind a blank ("MAN ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級"), and a game against the computer the level it played at after
+// "COM" ("COM LEVEL4"): a name line may hold any text, so any reader takes it.
 inline constexpr std::string_view KEPT_GAME_TITLE = "前回の対局";
 inline constexpr std::string_view KEPT_GAME_COM = "COM";
 
@@ -22,7 +23,11 @@ bool has_unkept_game(const Kiroku& r);
 // Writes such a record to that file (the mode and the sides name the players, the record's handicap
 // level follows the lower player's name) and marks it kept; returns 0, or the errno of the failed
 // step. Nothing is written for any other record.
-int write_kept_game(Kiroku& r, const Shinkou& g, const Kyokumen& k);
+int write_kept_game(Kiroku& r, const Shinkou& g, const Kyokumen& k, const Settei& s);
 // The handicap level of a file's game, from its header lines as read (Shift_JIS): that of a kept game,
 // 0 for any other file.
 int kept_game_handicap(const std::vector<std::string>& lines);
+// Whether a file's game is a kept game against the computer, and the level it played at (1..4; 0 when
+// the file does not name one).
+bool kept_game_against_computer(const std::vector<std::string>& lines);
+int kept_game_level(const std::vector<std::string>& lines);

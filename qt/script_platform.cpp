@@ -214,6 +214,9 @@ bool ScriptPlatform::command(const std::string& raw) {
             if (!(number >> code) || !number.eof()) return fail("expected a character code or a key name");
             Form_KeyPress(code);
         }
+    } else if (verb == "state") {
+        out_ << "state LEVEL=" << TAIKYOKU.settei.COM_LEVEL << " HANDICAP=" << TAIKYOKU.settei.HANDE_LEVEL
+             << "\n";
     } else if (verb == "close") {
         // The window is closed: the program ends as Form_Unload ends it.
         Form_Unload();
