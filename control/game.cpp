@@ -2,6 +2,7 @@
 #include "control/level4.h"
 #include "control/levels.h"
 #include "control/play.h"
+#include "control/record_commands.h"
 
 #include "com/com.h"
 #include "control/clock.h"
@@ -204,6 +205,7 @@ void Form_Load() {
     初期設定();
     platform().windows().place_window();
     held.tell(); // the main window stands
+    offer_kept_game();
 }
 
 void 初期設定() {

@@ -108,6 +108,10 @@ void Command1_Click() {
     platform().dialogs().message("棋譜を書き込みました", "  ");
 }
 
+namespace {
+void take_record(const KifuFileRead& f, bool offered);
+} // namespace
+
 void File1_Click(const std::string& name) {
     描画_可視(false, false, false);
     const std::string path = path_in_folder(platform().file_controls().folder(), name);
@@ -118,7 +122,14 @@ void File1_Click(const std::string& name) {
         platform().dialogs().message("棋譜ﾌｧｲﾙを読み込めませんでした\n" + path + "\n" + f.fault, "棋譜");
         return;
     }
+    take_record(f, false);
+}
 
+namespace {
+
+// Reads the lines of a kifu file read and checked. `offered`: the kept game taken up at start-up, which
+// comes back without the messages of a file picked.
+void take_record(const KifuFileRead& f, bool offered) {
     keep_game(true); // the game on screen is left for the file's
     初期設定();
     TAIKYOKU.shinkou.KIFU_MODE = ON;
@@ -143,7 +154,7 @@ void File1_Click(const std::string& name) {
         platform().dialogs().message("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
         return;
     }
-    platform().dialogs().message(" 読み込みました", "棋譜");
+    if (!offered) platform().dialogs().message(" 読み込みました", "棋譜");
     if (f.more)
         platform().dialogs().message("棋譜が" + std::to_string(KIFU_MAX) + "手を超えているので、最初の" +
                                          std::to_string(KIFU_MAX) + "手だけ読み込みました",
@@ -159,6 +170,20 @@ void File1_Click(const std::string& name) {
     }
     platform().dialogs().message("棋譜を '進 'で進めて下さい", "棋譜");
     flow_wait_for_stepping();
+}
+
+} // namespace
+
+void offer_kept_game() {
+    const KifuFileRead f = 読込_棋譜ファイル(kept_game_path());
+    if (!f.fault.empty() || f.entries.empty() || from_sjis(f.lines[0]) != KEPT_GAME_TITLE) return;
+    // A game that ended with a king taken is not offered.
+    int kings = 0;
+    for (const auto& column : f.entries.back().ban)
+        for (Koma c : column) kings += c == SITA_OU || c == UE_OU;
+    if (kings < 2) return;
+    if (!platform().dialogs().ask("前回の対局を続けますか？", "前回の対局")) return;
+    take_record(f, true);
 }
 
 void resume_at_last_entry(int mode) {

@@ -10,6 +10,9 @@ void KIFU_WRITE_Click();
 void Drive1_Change(const std::string& drive);
 void Dir1_Change(const std::string& folder);
 void File1_Click(const std::string& name);
+// At start-up: a game left unfinished in 前回の対局.棋譜 is offered ("前回の対局を続けますか？") and, when
+// taken up, comes back as it was left, ready to play on.
+void offer_kept_game();
 void Command1_Click();
 
 void STOP_Click();

@@ -268,10 +268,19 @@ bool ScriptPlatform::command(const std::string& raw) {
 }
 
 bool ScriptPlatform::run(std::istream& script) {
-    Form_Load();
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(script, line);) lines.push_back(line);
+    // Answers at the very top are given to the questions of start-up (the kept game offered).
     bool ok = true;
-    std::string line;
-    while (!ended_ && std::getline(script, line)) ok = command(line) && ok;
+    std::size_t i = 0;
+    for (; i < lines.size(); ++i) {
+        const std::string t = trim(lines[i]);
+        if (!t.empty() && t[0] != '#' && t.rfind("answer ", 0) != 0) break;
+        ok = command(lines[i]) && ok;
+    }
+    Form_Load();
+    answers_.clear(); // those start-up did not ask for
+    for (; i < lines.size() && !ended_; ++i) ok = command(lines[i]) && ok;
     if (!ended_) 終了処理(true);
     return ok;
 }

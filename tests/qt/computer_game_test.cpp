@@ -170,13 +170,22 @@ TEST(Hint, TheHintedStepsPlayAsAMoveForEitherSide) {
     level4_nodes = engine::DEFAULT_NODES;
 }
 
-// A kept game against LEVEL4 at a handicap comes back at both when it is read.
+// A kept game against LEVEL4 at a handicap is offered at the next start and comes back at both, also
+// when it is read.
 TEST(KeptGame, ComesBackAtItsLevelAndHandicap) {
     level4_nodes = 20000;
     TempDir dir;
     run_script("menu LEVEL4\nmenu LBEL_UP\nmenu SENTE\nclick L 5 8\nclick L 5 7\nmenu OWARI\n", dir);
     EXPECT_NE(dir.read("前回の対局.棋譜").find("COM LEVEL4\r\n"), std::string::npos);
-    const ScriptResult r = run_script("state\nmenu KIFU_READ\npick 前回の対局.棋譜\nstate\n", dir);
+    // Offered at start-up and taken up, it stands as it was left, at its level and handicap.
+    const ScriptResult offered = run_script("state\ndump\n", dir);
+    EXPECT_EQ(offered.starting("ask"),
+              std::vector<std::string>{"ask 前回の対局 | 前回の対局を続けますか？ -> Yes"});
+    EXPECT_EQ(offered.starting("state"), std::vector<std::string>{"state LEVEL=4 HANDICAP=1"});
+    ASSERT_EQ(offered.starting("dump").size(), 1u);
+    EXPECT_NE(offered.starting("dump")[0].find("TESUU=2"), std::string::npos);
+    // Declined, the same comes back when the file is read.
+    const ScriptResult r = run_script("answer No\nstate\nmenu KIFU_READ\npick 前回の対局.棋譜\nstate\n", dir);
     EXPECT_EQ(r.starting("state"),
               (std::vector<std::string>{"state LEVEL=3 HANDICAP=0", "state LEVEL=4 HANDICAP=1"}));
     level4_nodes = engine::DEFAULT_NODES;
