@@ -156,6 +156,7 @@ const CheckItem kCheckItems[] = {
     {MenuItem::LEVEL4, "LEVEL4"}, {MenuItem::MIDORI, "MIDORI"}, {MenuItem::TATAMI, "TATAMI"},
     {MenuItem::TAKE, "TAKE"},     {MenuItem::UCHU, "UCHU"},     {MenuItem::RENGA, "RENGA"},
     {MenuItem::SIDOU, "SIDOU"},   {MenuItem::KEIKA, "KEIKA"},   {MenuItem::BGM, "BGM"},
+    {MenuItem::SE, "SE"},
 };
 
 void run(const char* name) {
@@ -276,6 +277,7 @@ void Form1::build_menus() {
     add_item(option, "移動指導", "SIDOU", true);
     add_item(option, "経過時間", "KEIKA", true);
     add_item(option, "BGM", "BGM", true);
+    add_item(option, "効果音", "SE", true);
     build_zoom_menu(option);
 
     QMenu* sonota = menu("その他", "SONOTA", nullptr);
@@ -638,6 +640,14 @@ void Form1::end_program() {
     ending_ = true;
     timer1_->stop();
     QApplication::exit(0);
+}
+
+// Preferences
+bool Form1::flag(const std::string& key, bool fallback) {
+    return preference(q(key), fallback).toBool();
+}
+void Form1::set_flag(const std::string& key, bool on) {
+    set_preference(q(key), on);
 }
 
 bool Form1::version_dialog() {
