@@ -22,7 +22,6 @@
 #include "platform/folders.h"
 #include "platform/platform.h"
 #include "settings/settings.h"
-#include "sound/dslib.h"
 #include "sound/effects.h"
 #include "control/owner.h"
 
@@ -90,7 +89,7 @@ void click_on_grid(int mx, int my, int button) {
         描画_桝輪郭(TAIKYOKU.settei.WAKU_IRO, g.SENTAKU_X, g.SENTAKU_Y);
         pick(mx, my, TAIKYOKU.pos.BAN[mx][my], true);
     } else if (移動チェック(TAIKYOKU.pos, g.SENTAKU_X, g.SENTAKU_Y, mx, my, g.SENTAKU_KOMA) == OFF) {
-        dsPlay(OTO_KINSHI);
+        play_effect(OTO_KINSHI);
         g.SENTAKU = 0;
         描画_将棋盤桝(TAIKYOKU.settei);
     } else {
@@ -202,6 +201,7 @@ void Form_Load() {
     待機_秒(std::max(0.0, 2 - seconds_since(title_shown)));
     platform().windows().show_title(false);
     読込_環境設定ファイル(TAIKYOKU.settei, paint_background_setting);
+    read_sound_effects_option();
     初期設定();
     platform().windows().place_window();
     held.tell(); // the main window stands
@@ -322,8 +322,13 @@ void Form_MouseDown(int button, int, double X, double Y) {
     platform().file_controls().close();
     if (TAIKYOKU.shinkou.KIFU_MODE == ON) {
         if (!platform().dialogs().ask("棋譜を '進 'で進めて下さい", "棋譜")) {
-            dsPlay(OTO_KINSHI);
+            play_effect(OTO_KINSHI);
+            // The fresh position stays in the mode of the game stepped through: against the computer
+            // its level stays shown (and the record, kept on leaving, names the computer).
+            const int mode = TAIKYOKU.shinkou.TAIKYOKU_MODE;
             初期設定();
+            TAIKYOKU.shinkou.TAIKYOKU_MODE = mode;
+            if (mode == MODE_MAN_COM) 描画_レベル(TAIKYOKU.settei, TAIKYOKU.settei.COM_LEVEL);
         }
         return;
     }
@@ -334,7 +339,7 @@ void Form_MouseDown(int button, int, double X, double Y) {
     const int mx = static_cast<int>(std::floor((X - BAN_X0) / MASU_W));
     const int my = static_cast<int>(std::floor((Y - BAN_Y0) / MASU_H));
     if (TAIKYOKU.pos.TEBAN == 0) {
-        dsPlay(OTO_KINSHI);
+        play_effect(OTO_KINSHI);
         platform().dialogs().message("「対局」で始めて下さい", "開始");
         return;
     }

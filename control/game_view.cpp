@@ -5,7 +5,7 @@
 #include "display/levels.h"
 #include "display/texts.h"
 #include "platform/platform.h"
-#include "sound/dslib.h"
+#include "control/options.h"
 #include "control/owner.h"
 
 namespace {
@@ -88,7 +88,7 @@ class PaintingView : public GameView {
             描画_桝輪郭(s.WAKU_IRO, e.tx, e.ty);
             break;
         case K::Sound:
-            dsPlay(e.n);
+            play_effect(e.n);
             break;
         case K::Message:
             platform().dialogs().message(e.text, e.title);

@@ -10,7 +10,7 @@
 #include "display/texts.h"
 #include "kifu/record.h"
 #include "platform/platform.h"
-#include "sound/dslib.h"
+#include "control/options.h"
 #include "sound/effects.h"
 #include "control/owner.h"
 
@@ -56,7 +56,7 @@ bool handicap_allowed() {
     else if (!is_handicap_start())
         kind = 2;
     if (kind == 0) return true;
-    dsPlay(OTO_KINSHI);
+    play_effect(OTO_KINSHI);
     描画_メッセージ(kind);
     return false;
 }
@@ -71,7 +71,7 @@ void handicap_step(bool up) {
         TAIKYOKU.settei.HANDE_LEVEL += up ? 1 : -1;
         描画_ハンデレベル(TAIKYOKU.settei, TAIKYOKU.settei.HANDE_LEVEL);
         handicap_change_board(up ? TAIKYOKU.settei.HANDE_LEVEL : old, up);
-        dsPlay(OTO_KOMA);
+        play_effect(OTO_KOMA);
     }
     TAIKYOKU.shinkou.HANDE_SETTEI = ON;
 }

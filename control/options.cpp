@@ -72,6 +72,31 @@ void BGM_Click() {
     書込_環境設定ファイル();
 }
 
+namespace {
+
+const char* const kSoundEffectsKey = "options/sound_effects";
+
+void set_sound_effects(bool on) {
+    TAIKYOKU.settei.KOUKAON = on ? ON : OFF;
+    platform().menus().set_checked(MenuItem::SE, on);
+}
+
+} // namespace
+
+void read_sound_effects_option() {
+    set_sound_effects(platform().preferences().flag(kSoundEffectsKey, true));
+}
+
+void SE_Click() {
+    const bool on = TAIKYOKU.settei.KOUKAON != ON;
+    set_sound_effects(on);
+    platform().preferences().set_flag(kSoundEffectsKey, on);
+}
+
+void play_effect(int buffer) {
+    if (TAIKYOKU.settei.KOUKAON == ON) dsPlay(buffer);
+}
+
 void OPTION_Click() {
     platform().file_controls().close();
 }

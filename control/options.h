@@ -9,4 +9,9 @@ void UCHU_Click();
 void RENGA_Click();
 void SIDOU_Click();
 void BGM_Click();
+// 効果音: the sound effects (KOMA, KINSHI, SONOTA) play while it is on; the music is not one of them.
+// The option is a preference of the player's, on at first.
+void read_sound_effects_option();
+void SE_Click();
+void play_effect(int buffer);
 void OPTION_Click();

@@ -20,7 +20,7 @@
 #include "kifu/record.h"
 #include "platform/codec.h"
 #include "platform/platform.h"
-#include "sound/dslib.h"
+#include "control/options.h"
 #include "sound/effects.h"
 #include "control/owner.h"
 
@@ -197,7 +197,7 @@ void STOP_Click() {
 void CANCEL_Click() {
     初期設定();
     follow_shown_position(TAIKYOKU.pos);
-    dsPlay(OTO_KOMA);
+    play_effect(OTO_KOMA);
 }
 
 void AFTER_Click() {
@@ -231,7 +231,7 @@ void MATTA_Click() {
 
 void REVERSE_Click() {
     if (TAIKYOKU.shinkou.KIFU_MODE == ON) {
-        dsPlay(OTO_KINSHI);
+        play_effect(OTO_KINSHI);
         platform().dialogs().message("棋譜ﾓｰﾄﾞではできません", "反転");
         return;
     }
@@ -256,6 +256,6 @@ void REVERSE_Click() {
         TAIKYOKU.settei.HANDE_LEVEL = -TAIKYOKU.settei.HANDE_LEVEL;
         描画_ハンデレベル(TAIKYOKU.settei, TAIKYOKU.settei.HANDE_LEVEL);
     }
-    dsPlay(OTO_KOMA);
+    play_effect(OTO_KOMA);
     flow_reversed();
 }

@@ -43,6 +43,7 @@ struct Settei {
     int WAKU_IRO = 0;               // colour of ordinary square outlines
     int KEIKA_HYOUJI = OFF;         // 経過時間: the players' clocks are shown
     int BGM_ENSOU = OFF;            // BGM: the background music is on
+    int KOUKAON = ON; // 効果音: the sound effects play (a preference, not in the settings file)
     // Folder of the help page: the current folder at start-up, or the installed data folder.
     std::string KIDOU_DIR;
 };

@@ -36,6 +36,6 @@ void KAISETU_Click(const Settei& s, Dialogs& dialogs) {
 
 void VER_Click(const Settei& s, Dialogs& dialogs, FileControls& panel) {
     panel.close();
-    dsPlay(OTO_SONOTA);
+    if (s.KOUKAON == ON) dsPlay(OTO_SONOTA);
     if (dialogs.version_dialog()) open_help_page(s.KIDOU_DIR, dialogs);
 }

@@ -1,5 +1,6 @@
 // What the game needs from the outside world, one interface per concern: the canvas, dialogs, the
-// clock with Timer1, menu check marks, the file-panel controls and the program's windows. No Qt here;
+// clock with Timer1, menu check marks, the file-panel controls, the program's windows and the
+// player's preferences. No Qt here;
 // the window (qt/), the script driver and the tests each provide the parts they need.
 #pragma once
 
@@ -24,6 +25,7 @@ enum class MenuItem {
     SIDOU,
     KEIKA,
     BGM,
+    SE,
     Count
 };
 
@@ -79,6 +81,15 @@ class Menus {
     virtual void set_checked(MenuItem item, bool on) = 0;
 };
 
+// The player's preferences beyond the settings file's four options, kept from one run to the next
+// (the window keeps them with its size in the user's config folder; Tessora.ini stays as it is).
+class Preferences {
+  public:
+    virtual ~Preferences() = default;
+    virtual bool flag(const std::string& key, bool fallback) = 0;
+    virtual void set_flag(const std::string& key, bool on) = 0;
+};
+
 // The record-file panel's controls.
 class FileControls {
   public:
@@ -118,6 +129,7 @@ class Platform {
         Menus* menus = nullptr;
         FileControls* file_controls = nullptr;
         Windows* windows = nullptr;
+        Preferences* preferences = nullptr;
     };
 
     explicit Platform(const Parts& parts) : parts_(parts) {}
@@ -128,6 +140,7 @@ class Platform {
     Menus& menus() const { return reach(parts_.menus, "menus"); }
     FileControls& file_controls() const { return reach(parts_.file_controls, "file controls"); }
     Windows& windows() const { return reach(parts_.windows, "windows"); }
+    Preferences& preferences() const { return reach(parts_.preferences, "preferences"); }
 
     // The parts an object implements.
     template <class T> static Parts parts_of(T* p) {
@@ -138,6 +151,7 @@ class Platform {
         if constexpr (std::is_base_of_v<Menus, T>) parts.menus = p;
         if constexpr (std::is_base_of_v<FileControls, T>) parts.file_controls = p;
         if constexpr (std::is_base_of_v<Windows, T>) parts.windows = p;
+        if constexpr (std::is_base_of_v<Preferences, T>) parts.preferences = p;
         return parts;
     }
 

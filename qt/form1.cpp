@@ -10,6 +10,7 @@
 #include "qt/desktop.h"
 #include "qt/quit_signals.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QDialog>
 #include <QCloseEvent>
@@ -156,6 +157,7 @@ const CheckItem kCheckItems[] = {
     {MenuItem::LEVEL4, "LEVEL4"}, {MenuItem::MIDORI, "MIDORI"}, {MenuItem::TATAMI, "TATAMI"},
     {MenuItem::TAKE, "TAKE"},     {MenuItem::UCHU, "UCHU"},     {MenuItem::RENGA, "RENGA"},
     {MenuItem::SIDOU, "SIDOU"},   {MenuItem::KEIKA, "KEIKA"},   {MenuItem::BGM, "BGM"},
+    {MenuItem::SE, "SE"},
 };
 
 void run(const char* name) {
@@ -280,6 +282,7 @@ void Form1::build_menus() {
     add_item(option, "移動指導", "SIDOU", true);
     add_item(option, "経過時間", "KEIKA", true);
     add_item(option, "BGM", "BGM", true);
+    add_item(option, "効果音", "SE", true);
     build_zoom_menu(option);
 
     QMenu* sonota = menu("その他", "SONOTA", nullptr);
@@ -295,15 +298,34 @@ void Form1::build_menus() {
 void Form1::build_zoom_menu(QMenu* option) {
     QMenu* zoom = option->addMenu("表示倍率");
     zoom->setObjectName("ZOOM");
+    // One item is checked: the scale the canvas is at, or 画面に合わせる while maximised.
+    auto* shown = new QActionGroup(zoom);
+    auto scale_item = [&](const QString& caption, double scale) {
+        QAction* a = zoom->addAction(caption);
+        a->setCheckable(true);
+        a->setData(scale);
+        shown->addAction(a);
+        return a;
+    };
     for (int percent : {100, 125, 150, 200}) {
-        QAction* a = zoom->addAction(QString("%1%").arg(percent));
+        QAction* a = scale_item(QString("%1%").arg(percent), percent / 100.0);
         if (percent == 100) a->setShortcut(QKeySequence("Ctrl+0"));
         connect(a, &QAction::triggered, this, [this, percent] { zoom_to(percent / 100.0); });
     }
-    connect(zoom->addAction("画面に合わせる"), &QAction::triggered, this, [this] { showMaximized(); });
+    connect(scale_item("画面に合わせる", 0), &QAction::triggered, this, [this] { showMaximized(); });
+    connect(zoom, &QMenu::aboutToShow, this, [this, shown] {
+        const double scale = view_->fit().scale;
+        const bool maximised = isMaximized() || isFullScreen();
+        for (QAction* a : shown->actions()) {
+            const double at = a->data().toDouble();
+            // A window sized for a step is within a pixel of it.
+            a->setChecked(maximised ? at == 0 : at > 0 && std::abs(scale - at) < 0.01 * kZoomStep);
+        }
+    });
+    zoom->addSeparator();
     // Ctrl+plus comes with Shift on most keyboards, and Ctrl+= is taken for it too.
-    auto step = [this](const QList<QKeySequence>& keys, double direction) {
-        auto* a = new QAction(this);
+    auto step = [this, zoom](const QString& caption, const QList<QKeySequence>& keys, double direction) {
+        QAction* a = zoom->addAction(caption);
         a->setShortcuts(keys);
         connect(a, &QAction::triggered, this, [this, direction] {
             // A window sized for a step is within a pixel of it: that is the step it is at.
@@ -312,11 +334,12 @@ void Form1::build_zoom_menu(QMenu* option) {
                 direction > 0 ? std::floor(quarters + 0.01) + 1 : std::ceil(quarters - 0.01) - 1;
             zoom_to(std::max(CanvasImage::kMinScale, next * kZoomStep));
         });
-        addAction(a);
+        addAction(a); // the keys work with the menu closed
     };
-    step({QKeySequence::ZoomIn, QKeySequence("Ctrl+="), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)},
+    step("拡大",
+         {QKeySequence::ZoomIn, QKeySequence("Ctrl+="), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)},
          1);
-    step({QKeySequence::ZoomOut}, -1);
+    step("縮小", {QKeySequence::ZoomOut}, -1);
 }
 
 void Form1::zoom_to(double scale) {
@@ -597,13 +620,15 @@ void Form1::place_window() {
 void Form1::place_normal_window() {
     // A window with its top edge at -60 twips is a maximised one: it keeps its size and place.
     if (isMaximized() || isFullScreen() || frameGeometry().top() * 15 == -60) return;
+    // Its size hint, the canvas area the player left (scale 1 at first) under the menu bar; not
+    // adjustSize(), which would cut a tall window to two thirds of the screen. A window that starts
+    // maximised is given it too: leaving the maximised state comes back to it.
+    resize(sizeHint());
     if (preference(kMaximizedKey, false).toBool()) {
+        if (const QScreen* s = screen()) move(s->availableGeometry().topLeft());
         setWindowState(windowState() | Qt::WindowMaximized);
         return;
     }
-    // Its size hint, the canvas area the player left (scale 1 at first) under the menu bar; not
-    // adjustSize(), which would cut a tall window to two thirds of the screen.
-    resize(sizeHint());
     // The frame's position is known only once the window manager has framed the window.
     if (isVisible()) {
         place_frame();
@@ -645,6 +670,14 @@ void Form1::end_program() {
     ending_ = true;
     timer1_->stop();
     QApplication::exit(0);
+}
+
+// Preferences
+bool Form1::flag(const std::string& key, bool fallback) {
+    return preference(q(key), fallback).toBool();
+}
+void Form1::set_flag(const std::string& key, bool on) {
+    set_preference(q(key), on);
 }
 
 bool Form1::version_dialog() {

@@ -24,7 +24,8 @@ class Form1 : public QMainWindow,
               public Clock,
               public Menus,
               public FileControls,
-              public Windows {
+              public Windows,
+              public Preferences {
     Q_OBJECT
   public:
     Form1();
@@ -55,6 +56,9 @@ class Form1 : public QMainWindow,
     void show_title(bool visible) override;
     void place_window() override;
     void end_program() override;
+    // Preferences
+    bool flag(const std::string& key, bool fallback) override;
+    void set_flag(const std::string& key, bool on) override;
     // FileControls
     void show_lists(bool drive, bool folder, bool file) override;
     void show_io(bool visible) override;

@@ -116,6 +116,11 @@ void ScriptPlatform::set_checked(MenuItem item, bool on) {
     checks_[item] = on;
 }
 
+bool ScriptPlatform::flag(const std::string& key, bool fallback) {
+    const auto it = flags_.find(key);
+    return it == flags_.end() ? fallback : it->second;
+}
+
 bool ScriptPlatform::version_dialog() {
     // The dialog's two buttons: a queued "answer Yes" presses ホームページ, anything else O K.
     bool home = false;

@@ -16,7 +16,8 @@ class ScriptPlatform : public Canvas,
                        public Clock,
                        public Menus,
                        public FileControls,
-                       public Windows {
+                       public Windows,
+                       public Preferences {
   public:
     explicit ScriptPlatform(std::ostream& out);
     ~ScriptPlatform() override;
@@ -54,6 +55,9 @@ class ScriptPlatform : public Canvas,
     void show_title(bool) override {}
     void place_window() override {}
     void end_program() override { ended_ = true; }
+    // Preferences: a run starts from none and keeps them only while it runs
+    bool flag(const std::string& key, bool fallback) override;
+    void set_flag(const std::string& key, bool on) override { flags_[key] = on; }
     // FileControls
     void show_lists(bool drive, bool folder, bool file) override;
     void show_io(bool visible) override { io_visible_ = visible; }
@@ -75,6 +79,7 @@ class ScriptPlatform : public Canvas,
     CanvasImage canvas_;
     std::deque<bool> answers_;
     std::map<MenuItem, bool> checks_;
+    std::map<std::string, bool> flags_;
     bool timer_ = false;
     bool ended_ = false;
     bool io_visible_ = false;

@@ -10,9 +10,9 @@
 
 namespace {
 
-TEST(Sounds, EachEffectAtItsMoment) {
-    TempDir dir;
-    const ScriptResult r = run_script(R"(menu START
+// With 効果音 off (SE) no effect plays, the music still does, and Tessora.ini keeps its four lines.
+TEST(Sounds, EachEffectAtItsMomentUnlessTheEffectsAreOff) {
+    const std::string actions = R"(menu START
 click L 5 8
 click L 5 7
 # refused: a pawn cannot move two squares
@@ -32,9 +32,8 @@ button KAITEN_L
 menu VER
 menu BGM
 menu BGM
-)",
-                                      dir);
-    const std::vector<std::string> expected = {
+)";
+    const std::vector<std::string> effects = {
         "sound play KOMA",   // a move
         "sound play KINSHI", // the refused move
         "sound play KOMA",   "sound play KOMA",
@@ -47,14 +46,27 @@ menu BGM
         "sound play SONOTA", // the version dialog (the empty ring turned first only tells the player)
         "sound loop BGM",    "sound stop BGM",
     };
-    EXPECT_EQ(r.starting("sound"), expected);
-    EXPECT_TRUE(r.has("msg 戻る | できません"));
-    EXPECT_TRUE(r.has("msg  | まだコンベアにネタ（駒）が乗っていません"));
-    EXPECT_TRUE(r.has("dialog バージョン情報 -> O K"));
-    EXPECT_EQ(dir.read("Tessora.ini"), "\x94\x77\x8c\x69\x89\xe6=\x92\x7c\r\n"
-                                       "\x88\xda\x93\xae\x8e\x77\x93\xb1=OFF\r\n"
-                                       "\x8c\x6f\x89\xdf\x8e\x9e\x8a\xd4=ON\r\n"
-                                       "BGM=OFF\r\n");
+    const std::vector<std::string> music = {"sound loop BGM", "sound stop BGM"};
+    const struct {
+        const char* name;
+        std::string before;
+        const std::vector<std::string>& heard;
+    } rows[] = {{"効果音 on", "", effects},
+                {"効果音 off", "menu SE\n", music},
+                {"効果音 off and on again", "menu SE\nmenu SE\n", effects}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempDir dir;
+        const ScriptResult r = run_script(row.before + actions, dir);
+        EXPECT_EQ(r.starting("sound"), row.heard);
+        EXPECT_TRUE(r.has("msg 戻る | できません"));
+        EXPECT_TRUE(r.has("msg  | まだコンベアにネタ（駒）が乗っていません"));
+        EXPECT_TRUE(r.has("dialog バージョン情報 -> O K"));
+        EXPECT_EQ(dir.read("Tessora.ini"), "\x94\x77\x8c\x69\x89\xe6=\x92\x7c\r\n"
+                                           "\x88\xda\x93\xae\x8e\x77\x93\xb1=OFF\r\n"
+                                           "\x8c\x6f\x89\xdf\x8e\x9e\x8a\xd4=ON\r\n"
+                                           "BGM=OFF\r\n");
+    }
 }
 
 TEST(Sounds, HandicapStepsClackAndAreRefusedAfterAMove) {

@@ -14,7 +14,8 @@ class FakePlatform : public Canvas,
                      public Clock,
                      public Menus,
                      public FileControls,
-                     public Windows {
+                     public Windows,
+                     public Preferences {
   public:
     struct Stamp {
         Pic pic;
@@ -38,6 +39,7 @@ class FakePlatform : public Canvas,
     std::vector<std::string> messages; // "TITLE | TEXT", questions as "ask TITLE | TEXT -> Yes"
     std::deque<bool> answers;          // answers to the next questions; Yes when empty
     std::map<MenuItem, bool> checks;
+    std::map<std::string, bool> flags; // the player's preferences
     std::vector<std::string> browsed;
     bool browser_works = true;
     bool timer = false;
@@ -85,6 +87,11 @@ class FakePlatform : public Canvas,
     void show_title(bool) override {}
     void place_window() override {}
     void end_program() override { ended = true; }
+    bool flag(const std::string& key, bool fallback) override {
+        const auto it = flags.find(key);
+        return it == flags.end() ? fallback : it->second;
+    }
+    void set_flag(const std::string& key, bool on) override { flags[key] = on; }
     bool version_dialog() override { return home_page_pressed; }
     bool open_browser(const std::string& path) override {
         browsed.push_back(path);
