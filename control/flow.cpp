@@ -22,6 +22,7 @@
 #include "control/owner.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -58,19 +59,6 @@ void end_with_full_record() {
     TAIKYOKU.pos.SYOUSYA = SYOUSYA_HIKIWAKE;
     sound(OTO_KINSHI);
     say("棋譜が一杯です（" + std::to_string(KIFU_MAX) + "手まで）。引き分けで終わります", "終了");
-}
-
-// Carries a move out on the game and tells the view what it changed.
-void move_piece(int fx, int fy, int tx, int ty, int p) {
-    const int captured = TAIKYOKU.pos.BAN[tx][ty];
-    駒移動(TAIKYOKU.pos, fx, fy, tx, ty, p);
-    tell(FlowEvent{.kind = FlowEvent::Kind::PieceMoved,
-                   .fx = fx,
-                   .fy = fy,
-                   .tx = tx,
-                   .ty = ty,
-                   .p = p,
-                   .captured = captured});
 }
 
 // The search found no legal move: the computer resigns.
@@ -164,6 +152,18 @@ int winner_of_shown_game(Kyokumen& k, Seiryoku& tb, int mode) {
 }
 
 } // namespace
+
+void flow_move_piece(int fx, int fy, int tx, int ty, int p) {
+    const int captured = TAIKYOKU.pos.BAN[tx][ty];
+    駒移動(TAIKYOKU.pos, fx, fy, tx, ty, p);
+    tell(FlowEvent{.kind = FlowEvent::Kind::PieceMoved,
+                   .fx = fx,
+                   .fy = fy,
+                   .tx = tx,
+                   .ty = ty,
+                   .p = p,
+                   .captured = captured});
+}
 
 void set_game_view(GameView* view) {
     g_view = view;
@@ -284,6 +284,12 @@ void flow_start_at(const Kyokumen& pos, int mode, int level) {
     TAIKYOKU.kifu.KIFU_NO = 0;
     TAIKYOKU.kifu.KIFU_TESUU = 0;
     TAIKYOKU.settei.COM_LEVEL = level;
+    // The tables that no survey resets start as in a fresh program, so every game from a position is
+    // alike; the survey is the one the move that led here ended with.
+    Seiryoku& t = TAIKYOKU.tables;
+    for (Tbl* table : {&t.UE_MAMORI_X, &t.UE_MAMORI_Y, &t.UE_NERAI_X, &t.UE_NERAI_Y})
+        std::memset(table, 0, sizeof *table);
+    勢力調査(TAIKYOKU.pos, TAIKYOKU.tables);
 }
 
 HumanMove flow_human_move(int fx, int fy, int tx, int ty, int p, bool promote) {
@@ -309,7 +315,7 @@ HumanMove flow_human_move(int fx, int fy, int tx, int ty, int p, bool promote) {
     // The upper hand gives its kind itself as the source.
     if (const HandSlot h = hand_slot_at({fx, fy}); h.upper) m.fy = drop_source(h).y;
     const int captured = TAIKYOKU.pos.BAN[tx][ty];
-    move_piece(m.fx, m.fy, tx, ty, m.p);
+    flow_move_piece(m.fx, m.fy, tx, ty, m.p);
     sound(OTO_KOMA);
     TAIKYOKU.kifu.KIFU_NO += 1;
     store_after_move(TAIKYOKU.kifu, TAIKYOKU.pos);
@@ -402,7 +408,7 @@ void flow_computer_turn() {
     } else {
         tell(FlowEvent{.kind = FlowEvent::Kind::Blink, .fx = fx, .fy = fy, .p = mae});
     }
-    move_piece(fx, fy, tx, ty, oku);
+    flow_move_piece(fx, fy, tx, ty, oku);
     show_move_number();
     tell(FlowEvent::Kind::ThinkingDone);
     tell(FlowEvent{.kind = FlowEvent::Kind::Wait, .seconds = 0.5});

@@ -79,8 +79,11 @@ void flow_drop_record();
 void flow_resume_on_click();
 
 // A game between two sides set up at a position: `pos` as it stands, TEBAN its side to move, the record
-// empty, nobody having won. The tools start their games so.
+// empty, nobody having won, the influence tables surveyed afresh. The tools start their games so.
 void flow_start_at(const Kyokumen& pos, int mode, int level);
+
+// Carries a move out on the game, without a turn of the game, and tells the view what it changed.
+void flow_move_piece(int fx, int fy, int tx, int ty, int p);
 
 // The human moves piece p from the cell (fx, fy) picked, a board cell or a hand box's row, to (tx, ty), a
 // move the rules allow; promote: the right button asked for promotion. Against the computer, its turn

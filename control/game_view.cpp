@@ -10,6 +10,27 @@
 
 namespace {
 
+// What a move changed, painted in the order a move always showed it: the hand that gained a piece, the
+// emptied source, the hand a piece was dropped from, the destination; `captured` stood at (tx, ty).
+void paint_move(int fx, int fy, int tx, int ty, int p, int captured) {
+    const Kyokumen& k = TAIKYOKU.pos;
+    const Settei& s = TAIKYOKU.settei;
+    if (captured <= SITA_HU) {
+        描画_敵持盤(k, s);
+    } else if (captured >= UE_HU) {
+        描画_自持盤(k, s);
+    }
+    描画_絵(KARA, fx, fy);
+    描画_桝輪郭(0, fx, fy);
+    if (fx == -1) {
+        描画_敵持盤(k, s);
+    } else if (fx == 13) {
+        描画_自持盤(k, s);
+    }
+    描画_絵(p, tx, ty);
+    描画_桝輪郭(0, tx, ty);
+}
+
 // The hint's marks: a colour no other mark has (light cyan), its text right of the lower hand box.
 constexpr int kHintColour = 11;
 constexpr double kHintTextX = 14.2, kHintTextY = 4.2;
@@ -105,23 +126,4 @@ class PaintingView : public GameView {
 GameView& painting_view() {
     static PaintingView view;
     return view;
-}
-
-void paint_move(int fx, int fy, int tx, int ty, int p, int captured) {
-    const Kyokumen& k = TAIKYOKU.pos;
-    const Settei& s = TAIKYOKU.settei;
-    if (captured <= SITA_HU) {
-        描画_敵持盤(k, s);
-    } else if (captured >= UE_HU) {
-        描画_自持盤(k, s);
-    }
-    描画_絵(KARA, fx, fy);
-    描画_桝輪郭(0, fx, fy);
-    if (fx == -1) {
-        描画_敵持盤(k, s);
-    } else if (fx == 13) {
-        描画_自持盤(k, s);
-    }
-    描画_絵(p, tx, ty);
-    描画_桝輪郭(0, tx, ty);
 }

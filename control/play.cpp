@@ -3,15 +3,12 @@
 #include "com/com.h"
 #include "control/clock.h"
 #include "control/flow.h"
-#include "control/game_view.h"
 #include "core/moves.h"
 #include "core/rules.h"
 #include "control/owner.h"
 
 void 駒移動(int fx, int fy, int tx, int ty, int p) {
-    const int captured = TAIKYOKU.pos.BAN[tx][ty];
-    駒移動(TAIKYOKU.pos, fx, fy, tx, ty, p);
-    paint_move(fx, fy, tx, ty, p, captured);
+    flow_move_piece(fx, fy, tx, ty, p);
 }
 
 void KAITEN_L_Click() {

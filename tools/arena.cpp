@@ -62,15 +62,9 @@ void set_up(const engine::Position& p, bool lower_first, int level) {
     k.SITA_GAWA = lower_first ? TE_SENTE : TE_GOTE;
     k.UE_GAWA = -k.SITA_GAWA;
     k.TEBAN = p.side == engine::LOWER ? k.SITA_GAWA : k.UE_GAWA;
-    k.SYOUSYA = 0;
     k.SITA_OU_X = engine::sq_x(p.king[engine::LOWER]);
     k.SITA_OU_Y = engine::sq_y(p.king[engine::LOWER]);
     flow_start_at(k, MODE_MAN_COM, level);
-    std::memset(TAIKYOKU.tables.UE_MAMORI_X, 0, sizeof TAIKYOKU.tables.UE_MAMORI_X);
-    std::memset(TAIKYOKU.tables.UE_MAMORI_Y, 0, sizeof TAIKYOKU.tables.UE_MAMORI_Y);
-    std::memset(TAIKYOKU.tables.UE_NERAI_X, 0, sizeof TAIKYOKU.tables.UE_NERAI_X);
-    std::memset(TAIKYOKU.tables.UE_NERAI_Y, 0, sizeof TAIKYOKU.tables.UE_NERAI_Y);
-    勢力調査(TAIKYOKU.pos, TAIKYOKU.tables);
 }
 
 // Nothing of the games is shown.

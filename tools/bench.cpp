@@ -73,16 +73,9 @@ void set_up(const Position& pos, int level) {
     k.SITA_GAWA = 1;
     k.UE_GAWA = -1;
     k.TEBAN = k.UE_GAWA;
-    k.SYOUSYA = 0;
     flow_start_at(k, MODE_MAN_COM, level);
-    // The position tables that no survey resets start as in a fresh program, so every run is alike.
-    std::memset(TAIKYOKU.tables.UE_MAMORI_X, 0, sizeof TAIKYOKU.tables.UE_MAMORI_X);
-    std::memset(TAIKYOKU.tables.UE_MAMORI_Y, 0, sizeof TAIKYOKU.tables.UE_MAMORI_Y);
-    std::memset(TAIKYOKU.tables.UE_NERAI_X, 0, sizeof TAIKYOKU.tables.UE_NERAI_X);
-    std::memset(TAIKYOKU.tables.UE_NERAI_Y, 0, sizeof TAIKYOKU.tables.UE_NERAI_Y);
-    // The human's move that led here ended with a survey and the mate test; the computer's turn counts
-    // the escape squares on the tables they left behind.
-    勢力調査(TAIKYOKU.pos, TAIKYOKU.tables);
+    // The human's move that led here ended with the mate test; the computer's turn counts the escape
+    // squares on the tables it left behind.
     詰めかCOM(TAIKYOKU.pos, TAIKYOKU.tables);
 }
 
