@@ -2,7 +2,10 @@
 
 #include "kifu/navigate.h"
 
+#include "core/moves.h"
 #include "core/rules.h"
+
+#include <cstdlib>
 
 void follow_shown_position(Kyokumen& k) {
     for (int x = 1; x <= 11; ++x)
@@ -20,4 +23,60 @@ void follow_shown_position(Kyokumen& k) {
 
 void restore_entry(Kyokumen& k, const Kiroku& r, int n) {
     put_entry(k, r.entries[n]);
+}
+
+namespace {
+
+// The cells of two boards that differ.
+int differing_cells(const Koma (&a)[12][12], const Koma (&b)[12][12]) {
+    int n = 0;
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y) n += a[x][y] != b[x][y];
+    return n;
+}
+
+} // namespace
+
+RecordedMove recorded_move(const Kiroku& r, int n) {
+    RecordedMove m;
+    if (n < 1 || n > KIFU_MAX) return m;
+    const RecordEntry& after = r.entries[n];
+    // The ring may have turned any number of cells before the move: the turn that leaves only the move's
+    // own one or two cells changed, the shortest way round first.
+    Kyokumen turned;
+    put_entry(turned, r.entries[n - 1]);
+    int best = -1;
+    Kyokumen at_best;
+    for (int k = 0; k < 40; ++k) {
+        const int cells = differing_cells(turned.BAN, after.ban);
+        const int net = k <= 20 ? k : k - 40;
+        if (cells >= 1 && cells <= 2 && (best < 0 || std::abs(net) < std::abs(m.turns))) {
+            best = k;
+            m.turns = net;
+            at_best = turned;
+        }
+        回転盤_右回転(turned);
+    }
+    if (best < 0) return m;
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y) {
+            const Koma was = at_best.BAN[x][y], now = after.ban[x][y];
+            if (was == now) continue;
+            if (now != KARA) {
+                m.to = {x, y};
+                m.placed = now;
+            } else {
+                m.from = {x, y};
+            }
+        }
+    if (m.placed == KARA) return m;
+    m.lower = is_lower(m.placed);
+    if (m.from == Cell{}) {
+        // A drop: the mover's hand row of the piece's kind.
+        const int kind = hand_kind(m.placed);
+        if (kind == 0) return m;
+        m.from = hand_cell(HandSlot{!m.lower, kind});
+    }
+    m.found = true;
+    return m;
 }

@@ -9,3 +9,16 @@ void restore_entry(Kyokumen& k, const Kiroku& r, int n);
 // The kings' squares and the two-pawn flags follow the position now shown, so the rule and mate
 // checks that read them next see that position. A king that is not on the board keeps its square.
 void follow_shown_position(Kyokumen& k);
+
+// What move n of the record (1..KIFU_TESUU) was, read from the entries before and after it: the ring
+// turned `turns` cells first (right for a positive number, left for a negative one, -19..20), then the
+// piece `placed` went from `from` (a board or ring cell as the turned ring stands; a hand box's row for a
+// drop) to `to`. `found` is false where the two entries differ by more than one move can make.
+struct RecordedMove {
+    bool found = false;
+    int turns = 0;
+    Cell from, to;
+    int placed = KARA;
+    bool lower = false; // the lower player moved
+};
+RecordedMove recorded_move(const Kiroku& r, int n);
