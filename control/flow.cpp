@@ -28,6 +28,7 @@ namespace {
 
 GameView* g_view = nullptr;
 std::string g_hint_steps; // the steps of the hint shown
+int g_turns = 0;          // the ring's turns since the last move, right positive
 
 void tell(const FlowEvent& e) {
     (g_view ? *g_view : painting_view()).on(e);
@@ -112,6 +113,7 @@ Cell before_turns(Cell c, int turns) {
 // and the outlines are drawn afresh.
 void stop_for_another_position() {
     clear_hint();
+    g_turns = 0;
     tell(FlowEvent::Kind::ThinkingDone);
     TAIKYOKU.shinkou.SENTAKU = 0;
     platform().clock().set_timer(false);
@@ -183,6 +185,7 @@ void flow_new_course() {
     TAIKYOKU.shinkou.SENTAKU_Y = last.SENTAKU_Y;
     TAIKYOKU.shinkou.SENTAKU_KOMA = last.SENTAKU_KOMA;
     TAIKYOKU.kifu.KIFU_NO = 0;
+    g_turns = 0;
 }
 
 void flow_resume_on_click() {
@@ -241,8 +244,10 @@ int flow_load_record(const KifuFileRead& f) {
     手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, 0, 0, 0, 0, KARA, KARA, 0, 0, 0, 0);
     place_handicap_start(TAIKYOKU.kifu.entries[0].ban, f.hande_level);
     TAIKYOKU.kifu.KIFU_HANDE_LEVEL = f.hande_level;
-    for (std::size_t i = 0; i < f.entries.size(); ++i)
+    for (std::size_t i = 0; i < f.entries.size(); ++i) {
         set_entry(TAIKYOKU.kifu, static_cast<int>(i) + 1, f.entries[i]);
+        TAIKYOKU.kifu.turns_before[i + 1] = TURNS_UNKNOWN;
+    }
     if (!f.entries.empty())
         TAIKYOKU.kifu.KIFU_GYOU = from_sjis(f.lines[KIFU_MIDASHI_GYOU + f.entries.size() - 1]);
     const int count = static_cast<int>(f.entries.size());
@@ -305,6 +310,8 @@ HumanMove flow_human_move(int fx, int fy, int tx, int ty, int p, bool promote) {
     手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, fx, fy, tx, ty, p, TAIKYOKU.pos.BAN[tx][ty],
              TAIKYOKU.tokei.SITA_JIKAN, TAIKYOKU.tokei.SITA_JIKAN + TAIKYOKU.tokei.KEIKA_BYOU,
              TAIKYOKU.tokei.UE_JIKAN, TAIKYOKU.tokei.UE_JIKAN);
+    TAIKYOKU.kifu.turns_before[TAIKYOKU.kifu.KIFU_NO + 1] = g_turns;
+    g_turns = 0;
     TAIKYOKU.shinkou.TESUU += 1;
     show_move_number();
     if (調査_駒成(fx, fy, tx, ty, p, TAIKYOKU.shinkou.NARI_KOMA) == ON && promote)
@@ -358,6 +365,7 @@ void flow_turn_ring(bool right) {
     clear_hint();
     // A turn drops the selection.
     TAIKYOKU.shinkou.SENTAKU = 0;
+    g_turns = shortest_turns(g_turns + (right ? 1 : -1));
     if (right)
         回転盤_右回転(TAIKYOKU.pos);
     else
@@ -402,6 +410,8 @@ void flow_computer_turn() {
     TAIKYOKU.shinkou.TESUU += 1;
     if (TAIKYOKU.com.KAITEN_UTI == ON)
         for (int i = 0; i < TAIKYOKU.com.KAITEN_KAISUU; ++i) flow_turn_ring(true);
+    TAIKYOKU.kifu.turns_before[TAIKYOKU.kifu.KIFU_NO + 1] = g_turns;
+    g_turns = 0;
     if (const HandSlot h = drop_slot(fx, fy); h.upper) {
         const Cell c = hand_cell(h);
         tell(FlowEvent{.kind = FlowEvent::Kind::Blink, .fx = c.x, .fy = c.y, .p = oku});
@@ -621,6 +631,10 @@ void flow_show_first() {
 
 void flow_show_last() {
     if (may_jump("進む")) flow_show_move(TAIKYOKU.kifu.KIFU_TESUU);
+}
+
+void flow_show_chosen_move(int n) {
+    if (may_jump(n < TAIKYOKU.shinkou.TESUU ? "戻る" : "進む")) flow_show_move(n);
 }
 
 void flow_show_move(int n) {

@@ -115,6 +115,9 @@ const std::string& flow_hint_steps();
 // Home and End: the first and the last position of the record, as stepping there would show them.
 void flow_show_first();
 void flow_show_last();
+// A move chosen in the move list (0: the start): refused as Home and End are, else shown as
+// flow_show_move shows it.
+void flow_show_chosen_move(int n);
 // Shows the position after move n of the record (0: the start) as stepping to it would, without its
 // sound; the next click plays on from there. Nothing happens for an n the record does not hold.
 void flow_show_move(int n);

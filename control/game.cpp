@@ -1,5 +1,6 @@
 #include "control/game.h"
 #include "control/level4.h"
+#include "control/move_list.h"
 #include "control/levels.h"
 #include "control/play.h"
 #include "control/record_commands.h"
@@ -203,6 +204,7 @@ void Form_Load() {
     読込_環境設定ファイル(TAIKYOKU.settei, paint_background_setting);
     read_sound_effects_option();
     初期設定();
+    show_move_list();
     platform().windows().place_window();
     held.tell(); // the main window stands
     offer_kept_game();

@@ -5,6 +5,7 @@
 #include "display/levels.h"
 #include "display/texts.h"
 #include "platform/platform.h"
+#include "control/move_list.h"
 #include "control/options.h"
 #include "control/owner.h"
 
@@ -44,6 +45,7 @@ class PaintingView : public GameView {
         switch (e.kind) {
         case K::MoveNumber:
             描画_手数(k, s, e.n, 15);
+            show_move_list();
             break;
         case K::BoardOutlines:
             描画_将棋盤桝(s);

@@ -220,6 +220,11 @@ void END_Click() {
     flow_show_last();
 }
 
+void show_listed_move(int n) {
+    platform().file_controls().close();
+    flow_show_chosen_move(n);
+}
+
 void HINT_Click() {
     platform().file_controls().close();
     flow_hint();

@@ -23,6 +23,8 @@ void REVERSE_Click();
 // Home and End: the first and the last position of the record.
 void HOME_Click();
 void END_Click();
+// A row of the move list clicked: the position after move n (0: the start).
+void show_listed_move(int n);
 // ヒント: LEVEL4's move for the side to move, shown until the next move.
 void HINT_Click();
 // 待った: the last move taken back.

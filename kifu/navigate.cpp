@@ -49,7 +49,7 @@ RecordedMove recorded_move(const Kiroku& r, int n) {
     Kyokumen at_best;
     for (int k = 0; k < 40; ++k) {
         const int cells = differing_cells(turned.BAN, after.ban);
-        const int net = k <= 20 ? k : k - 40;
+        const int net = shortest_turns(k);
         if (cells >= 1 && cells <= 2 && (best < 0 || std::abs(net) < std::abs(m.turns))) {
             best = k;
             m.turns = net;
@@ -70,6 +70,7 @@ RecordedMove recorded_move(const Kiroku& r, int n) {
             }
         }
     if (m.placed == KARA) return m;
+    if (r.turns_before[n] != TURNS_UNKNOWN) m.turns = r.turns_before[n];
     m.lower = is_lower(m.placed);
     if (m.from == Cell{}) {
         // A drop: the mover's hand row of the piece's kind.
@@ -79,4 +80,9 @@ RecordedMove recorded_move(const Kiroku& r, int n) {
     }
     m.found = true;
     return m;
+}
+
+int shortest_turns(int right_turns) {
+    const int k = (right_turns % 40 + 40) % 40;
+    return k <= 20 ? k : k - 40;
 }

@@ -10,10 +10,11 @@ void restore_entry(Kyokumen& k, const Kiroku& r, int n);
 // checks that read them next see that position. A king that is not on the board keeps its square.
 void follow_shown_position(Kyokumen& k);
 
-// What move n of the record (1..KIFU_TESUU) was, read from the entries before and after it: the ring
-// turned `turns` cells first (right for a positive number, left for a negative one, -19..20), then the
-// piece `placed` went from `from` (a board or ring cell as the turned ring stands; a hand box's row for a
-// drop) to `to`. `found` is false where the two entries differ by more than one move can make.
+// What move n of the record (1..KIFU_TESUU) was, read from the entries before and after it: the piece
+// `placed` went from `from` (a board or ring cell as the ring stands after it; a hand box's row for a
+// drop) to `to`, after the mover had turned the ring `turns` cells (right for a positive number, left
+// for a negative one, -19..20; where the record does not keep them, as far as the entries tell).
+// `found` is false where the two entries differ by more than one move can make.
 struct RecordedMove {
     bool found = false;
     int turns = 0;
@@ -22,3 +23,5 @@ struct RecordedMove {
     bool lower = false; // the lower player moved
 };
 RecordedMove recorded_move(const Kiroku& r, int n);
+// A number of right turns of the ring as the shortest way round: -19..20.
+int shortest_turns(int right_turns);

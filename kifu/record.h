@@ -24,6 +24,9 @@ RecordEntry entry_of(const Kyokumen& k);
 // Puts an entry's board and hands on a position, with the totals in hand that follow from them.
 void put_entry(Kyokumen& k, const RecordEntry& e);
 
+// A move's ring turns that the record cannot tell (it was read from a file).
+constexpr int TURNS_UNKNOWN = 100;
+
 // The record of one game (Kiroku).
 struct Kiroku {
     RecordEntry entries[KIFU_MAX + 1] = {};
@@ -34,6 +37,10 @@ struct Kiroku {
     int KIFU_HANDE_LEVEL = 0;
     // ON once a move has been played into the record; OFF while it holds only what a file gave.
     int KIFU_TAIKYOKU = OFF;
+    // The cells the mover turned the ring by before move n (right positive, -19..20), as it was played
+    // here; TURNS_UNKNOWN for a move read from a file. The entry before a player's move already shows
+    // the ring turned, the computer's turns come after it.
+    int turns_before[KIFU_MAX + 1] = {};
 };
 
 // Stores the position before a move at the record's KIFU_NO; its entry 0 also takes the handicap level.

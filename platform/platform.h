@@ -118,6 +118,15 @@ class Windows {
     virtual void end_program() = 0;
 };
 
+// The list of the record's moves beside the board: row 0 the start, row n the position after move n.
+class MovesPanel {
+  public:
+    virtual ~MovesPanel() = default;
+    // The rows as they are now and the row of the position on screen, which is highlighted and kept in
+    // view.
+    virtual void show_moves(const std::vector<std::string>& rows, int current) = 0;
+};
+
 // The parts installed for the game: platform().canvas().stamp(...). A program installs only the
 // parts it uses; reaching one it left out ends the program with a message.
 class Platform {
@@ -130,6 +139,7 @@ class Platform {
         FileControls* file_controls = nullptr;
         Windows* windows = nullptr;
         Preferences* preferences = nullptr;
+        MovesPanel* move_list = nullptr;
     };
 
     explicit Platform(const Parts& parts) : parts_(parts) {}
@@ -141,6 +151,8 @@ class Platform {
     FileControls& file_controls() const { return reach(parts_.file_controls, "file controls"); }
     Windows& windows() const { return reach(parts_.windows, "windows"); }
     Preferences& preferences() const { return reach(parts_.preferences, "preferences"); }
+    // A program without a list of moves (the benchmark) leaves it out.
+    MovesPanel* move_list() const { return parts_.move_list; }
 
     // The parts an object implements.
     template <class T> static Parts parts_of(T* p) {
@@ -152,6 +164,7 @@ class Platform {
         if constexpr (std::is_base_of_v<FileControls, T>) parts.file_controls = p;
         if constexpr (std::is_base_of_v<Windows, T>) parts.windows = p;
         if constexpr (std::is_base_of_v<Preferences, T>) parts.preferences = p;
+        if constexpr (std::is_base_of_v<MovesPanel, T>) parts.move_list = p;
         return parts;
     }
 

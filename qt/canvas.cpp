@@ -240,10 +240,10 @@ void CanvasImage::set_scale(double scale) {
 CanvasFit CanvasFit::into(QSize area, double device_pixel_ratio) {
     CanvasFit fit;
     fit.device = device_pixel_ratio > 0 ? device_pixel_ratio : 1.0;
-    fit.scale = std::max(CanvasImage::kMinScale, std::min(area.width() / double(CanvasImage::kWidth),
+    fit.scale = std::max(CanvasImage::kMinScale, std::min(area.width() / double(CanvasImage::kAreaWidth),
                                                           area.height() / double(CanvasImage::kHeight)));
     const double d = fit.scale * fit.device;
-    const int w = static_cast<int>(std::lround(CanvasImage::kWidth * d));
+    const int w = static_cast<int>(std::lround(CanvasImage::kAreaWidth * d));
     const int h = static_cast<int>(std::lround(CanvasImage::kHeight * d));
     // Whole device pixels, so that the canvas is shown pixel for pixel.
     fit.offset = QPoint(std::max(0, (static_cast<int>(std::lround(area.width() * fit.device)) - w) / 2),

@@ -22,6 +22,9 @@ class CanvasImage {
     // Client area of the main window: 11175 x 9975 twips.
     static constexpr int kWidth = 745;
     static constexpr int kHeight = 665;
+    // Beside it on the right, the window keeps this much of the same scale for the list of moves.
+    static constexpr int kSideWidth = 220;
+    static constexpr int kAreaWidth = kWidth + kSideWidth;
     // The smallest scale drawn: below it outlines and text stop being readable.
     static constexpr double kMinScale = 0.5;
 
@@ -91,7 +94,8 @@ class CanvasImage {
     bool bold_ = false;
 };
 
-// The canvas fitted into an area of the window: the largest scale at which all of it shows, centred.
+// The canvas and the side beside it fitted into an area of the window: the largest scale at which all
+// of both shows, centred.
 struct CanvasFit {
     double scale = 1.0;  // logical pixels per canvas pixel
     QPoint offset;       // top left of the canvas in device pixels

@@ -4,10 +4,13 @@
 #include "control/commands.h"
 #include "control/game.h"
 #include "control/level4.h"
+#include "control/move_list.h"
+#include "control/record_commands.h"
 #include "display/draw.h"
 #include "qt/file_panel.h"
 #include "qt/form2.h"
 #include "qt/desktop.h"
+#include "qt/move_list_view.h"
 #include "qt/quit_signals.h"
 
 #include <QActionGroup>
@@ -57,7 +60,7 @@ QString box_title(const std::string& title) {
 class CanvasView : public QWidget {
   public:
     CanvasView(CanvasImage& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
-        setMinimumSize(QSize(CanvasImage::kWidth, CanvasImage::kHeight) * CanvasImage::kMinScale);
+        setMinimumSize(QSize(CanvasImage::kAreaWidth, CanvasImage::kHeight) * CanvasImage::kMinScale);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
@@ -141,7 +144,7 @@ class CanvasView : public QWidget {
 
     CanvasImage& canvas_;
     CanvasFit fit_;
-    QSize wanted_{CanvasImage::kWidth, CanvasImage::kHeight};
+    QSize wanted_{CanvasImage::kAreaWidth, CanvasImage::kHeight};
     std::optional<QImage> margin_;
     Pic margin_tile_ = Pic::None;
 };
@@ -165,7 +168,8 @@ void run(const char* name) {
 }
 
 // The window's size as the player left it: the canvas area below the menu bar, and whether maximised.
-const char* const kCanvasSizeKey = "window/canvas_size";
+// (The area's width has held the list of moves beside the canvas since its key was renamed.)
+const char* const kCanvasSizeKey = "window/area_size";
 const char* const kMaximizedKey = "window/maximized";
 // Zoom from the keyboard and the menu goes in quarters.
 constexpr double kZoomStep = 0.25;
@@ -344,7 +348,7 @@ void Form1::build_zoom_menu(QMenu* option) {
 
 void Form1::zoom_to(double scale) {
     if (isMaximized() || isFullScreen()) showNormal();
-    const QSize wanted(static_cast<int>(std::lround(CanvasImage::kWidth * scale)),
+    const QSize wanted(static_cast<int>(std::lround(CanvasImage::kAreaWidth * scale)),
                        static_cast<int>(std::lround(CanvasImage::kHeight * scale)));
     view_->set_wanted(wanted);
     // The frame keeps its place; the window grows by what the canvas area needs, but not past the
@@ -406,6 +410,11 @@ void Form1::build_controls() {
     arrow_button("KAITEN_L", Pic::ARROW_L, 3840);
     arrow_button("KAITEN_R", Pic::ARROW_R, 5040);
     panel_ = new FilePanel(view_);
+    // The list of moves fills the side right of the canvas, from the conveyor buttons' top down.
+    moves_ = new MoveListView(view_);
+    place_in_twips(moves_,
+                   QRect(CanvasImage::kWidth * 15 + 90, 120, CanvasImage::kSideWidth * 15 - 180, 9735));
+    moves_->on_chosen = [this](int n) { handle([n] { show_listed_move(n); }); };
 }
 
 void Form1::load_pictures() {
@@ -530,6 +539,7 @@ void Form1::handle(const std::function<void()>& handler) {
     if (quitting_) return;
     const int waits = waits_;
     handler();
+    show_move_list();
     if (waits_ == waits || quitting_) return;
     // What came in after the handler's last wait, while it finished the move, goes the same way.
     const bool dropping = std::exchange(dropping_, true);
@@ -713,6 +723,10 @@ void Form1::set_folder(const std::string& path) {
 }
 void Form1::refresh_files() {
     panel_->refresh_files();
+}
+
+void Form1::show_moves(const std::vector<std::string>& rows, int current) {
+    moves_->show_moves(rows, current);
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {

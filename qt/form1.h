@@ -17,6 +17,7 @@ class QTimer;
 class QWidget;
 class CanvasView;
 class FilePanel;
+class MoveListView;
 
 class Form1 : public QMainWindow,
               public Canvas,
@@ -25,7 +26,8 @@ class Form1 : public QMainWindow,
               public Menus,
               public FileControls,
               public Windows,
-              public Preferences {
+              public Preferences,
+              public MovesPanel {
     Q_OBJECT
   public:
     Form1();
@@ -67,6 +69,8 @@ class Form1 : public QMainWindow,
     std::string folder() override;
     void set_folder(const std::string& path) override;
     void refresh_files() override;
+    // MovesPanel
+    void show_moves(const std::vector<std::string>& rows, int current) override;
 
     // Loads the pictures; the player is told once which are missing, when the window is shown.
     void load_pictures();
@@ -114,6 +118,7 @@ class Form1 : public QMainWindow,
     QWidget* title_ = nullptr;
     QTimer* timer1_ = nullptr;
     FilePanel* panel_ = nullptr;
+    MoveListView* moves_ = nullptr;
     std::map<MenuItem, QAction*> checks_;
     bool ending_ = false;
     int modal_ = 0;         // message boxes and waits running inside a handler

@@ -4,6 +4,7 @@
 #include "control/flow.h"
 #include "control/clock.h"
 #include "control/game.h"
+#include "control/move_list.h"
 #include "core/state.h"
 #include "kifu/kifu_file.h"
 #include "control/record_commands.h"
@@ -222,6 +223,14 @@ bool ScriptPlatform::command(const std::string& raw) {
     } else if (verb == "state") {
         out_ << "state LEVEL=" << TAIKYOKU.settei.COM_LEVEL << " HANDICAP=" << TAIKYOKU.settei.HANDE_LEVEL
              << "\n";
+    } else if (verb == "moves") {
+        for (std::size_t n = 1; n < move_rows_.size(); ++n)
+            out_ << "move " << n << " " << move_rows_[n] << "\n";
+    } else if (verb == "list") {
+        int n = -1;
+        if (!(in >> n) || n < 0 || n >= static_cast<int>(move_rows_.size()))
+            return fail("expected a row of the move list");
+        show_listed_move(n);
     } else if (verb == "close") {
         // The window is closed: the program ends as Form_Unload ends it.
         Form_Unload();
@@ -268,6 +277,8 @@ bool ScriptPlatform::command(const std::string& raw) {
     } else {
         return fail("unknown command");
     }
+    // The window brings the list up to date after every handler.
+    if (!ended_) show_move_list();
     out_.flush();
     return true;
 }

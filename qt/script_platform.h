@@ -10,6 +10,7 @@
 #include <iosfwd>
 #include <map>
 #include <string>
+#include <vector>
 
 class ScriptPlatform : public Canvas,
                        public Dialogs,
@@ -17,7 +18,8 @@ class ScriptPlatform : public Canvas,
                        public Menus,
                        public FileControls,
                        public Windows,
-                       public Preferences {
+                       public Preferences,
+                       public MovesPanel {
   public:
     explicit ScriptPlatform(std::ostream& out);
     ~ScriptPlatform() override;
@@ -66,6 +68,11 @@ class ScriptPlatform : public Canvas,
     std::string folder() override { return folder_; }
     void set_folder(const std::string& path) override;
     void refresh_files() override {}
+    // MovesPanel: kept as the window would show it
+    void show_moves(const std::vector<std::string>& rows, int current) override {
+        move_rows_ = rows;
+        move_current_ = current;
+    }
 
     bool ended() const { return ended_; }
 
@@ -78,6 +85,8 @@ class ScriptPlatform : public Canvas,
     std::ostream& out_;
     CanvasImage canvas_;
     std::deque<bool> answers_;
+    std::vector<std::string> move_rows_;
+    int move_current_ = 0;
     std::map<MenuItem, bool> checks_;
     std::map<std::string, bool> flags_;
     bool timer_ = false;

@@ -147,7 +147,7 @@ TEST(Scale, AClickJustInsideAnyCornerOfACellHitsThatCellAndTheMarginHitsNothing)
     };
     // 1.37 on a plain screen (the canvas fills the width, margins above and below); 2 as scale 1 on a
     // screen of device-pixel ratio 2 (margins left and right).
-    const Fit fits[] = {{{1021, 1100}, 1.0}, {{800, 665}, 2.0}};
+    const Fit fits[] = {{{1322, 1100}, 1.0}, {{1000, 665}, 2.0}};
     for (const Fit& f : fits) {
         const CanvasFit fit = CanvasFit::into(f.area, f.device_pixel_ratio);
         CanvasImage canvas;

@@ -1,0 +1,55 @@
+#include "control/move_list.h"
+
+#include "display/texts.h"
+#include "kifu/navigate.h"
+#include "platform/platform.h"
+#include "control/owner.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace {
+
+using Board = std::array<Koma, 12 * 12>;
+
+Board board_of(const RecordEntry& e) {
+    Board b;
+    std::memcpy(b.data(), e.ban, sizeof e.ban);
+    return b;
+}
+
+// The boards the rows were worked out from, and the rows.
+struct Rows {
+    std::vector<Board> boards;
+    std::vector<std::string> texts;
+};
+
+} // namespace
+
+const std::vector<std::string>& move_list_rows(const Kiroku& r) {
+    static Rows rows;
+    const int moves = std::clamp(r.KIFU_TESUU, 0, KIFU_MAX);
+    // Row n reads entries n - 1 and n: every row from the first changed entry on is worked out again.
+    std::size_t same = 0;
+    while (same < rows.boards.size() && same <= static_cast<std::size_t>(moves) &&
+           rows.boards[same] == board_of(r.entries[same]))
+        ++same;
+    rows.boards.resize(moves + 1);
+    rows.texts.resize(moves + 1);
+    rows.texts[0] = "開始局面";
+    for (int n = static_cast<int>(same); n <= moves; ++n) {
+        rows.boards[n] = board_of(r.entries[n]);
+        if (n == 0) continue;
+        const std::string text = move_list_text(recorded_move(r, n));
+        rows.texts[n] = text.empty() ? "？" : text;
+    }
+    return rows.texts;
+}
+
+void show_move_list() {
+    MovesPanel* list = platform().move_list();
+    if (!list) return;
+    const std::vector<std::string>& rows = move_list_rows(TAIKYOKU.kifu);
+    list->show_moves(rows, std::clamp(TAIKYOKU.shinkou.TESUU, 0, static_cast<int>(rows.size()) - 1));
+}
