@@ -21,15 +21,21 @@
 //   tessora-bench --level4 [RUNS [NODES]]  only LEVEL4, RUNS searches a position (default 5) at NODES
 //   tessora-bench --level4-signature  one LEVEL4 search each at the default budget, and only its
 //                             signature line (the test's check)
+//   tessora-bench --review [--show] [NODES]  only 検討 of a fixed 100-move game on two threads, at NODES
+//                             a position (default: LEVEL4's budget); --show prints every move's result
 #include "com/com.h"
 #include "com/mate.h"
 #include "control/flow.h"
 #include "control/owner.h"
 #include "control/play.h"
+#include "control/review.h"
 #include "core/state.h"
 #include "display/draw.h"
+#include "display/texts.h"
 #include "engine/search.h"
+#include "kifu/navigate.h"
 #include "kifu/record.h"
+#include "kifu/review_file.h"
 #include "platform/platform.h"
 #include "qt/art.h"
 #include "qt/canvas.h"
@@ -47,6 +53,7 @@
 #include <cstring>
 #include <ctime>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -261,6 +268,79 @@ void bench_repaint(SilentPlatform& silent, int runs) {
     set_platform(&silent);
 }
 
+// The fixed game of the review section: LEVEL4 against itself from the starting position at a small
+// budget a move, each search from nothing and told the game's earlier positions, so it is the same
+// game on any machine. It stops early only if a side has no move or a king is taken.
+Kiroku review_game(int moves, std::uint64_t nodes) {
+    Kiroku r;
+    engine::Position p = engine::start_position();
+    std::vector<std::uint64_t> seen;
+    Kyokumen k;
+    for (int n = 0;; ++n) {
+        engine::to_program(p, k);
+        r.entries[n] = entry_of(k);
+        r.KIFU_TESUU = n;
+        if (n == moves || p.king_taken()) break;
+        engine::Limits limits;
+        limits.nodes = nodes;
+        limits.seen = seen;
+        const engine::Result res = engine::search(p, limits);
+        if (!res.found) break;
+        seen.push_back(p.key);
+        engine::Undo u;
+        engine::make(p, res.best, u);
+    }
+    return r;
+}
+
+double since_ms(std::chrono::steady_clock::time_point t0) {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+}
+
+// 検討 of the fixed 100-move game at a node budget a position (by default the game's own) on two
+// threads: wall and processor time of the whole review, the positions searched, the marks given, and
+// how long a cancel takes one second into a second review. With show, every move's line as well.
+bool bench_review(std::uint64_t nodes, bool show) {
+    constexpr std::uint64_t kGameNodes = 40000;
+    const Kiroku game = review_game(100, kGameNodes);
+    std::printf("\n検討 of a %d-move game (LEVEL4 against itself at %llu nodes a move): %llu nodes a "
+                "position, 2 threads\n",
+                game.KIFU_TESUU, static_cast<unsigned long long>(kGameNodes),
+                static_cast<unsigned long long>(nodes));
+    ReviewOptions options;
+    options.nodes = nodes;
+    const double c0 = cpu_ms();
+    const auto t0 = std::chrono::steady_clock::now();
+    Review review(game, options);
+    review.wait();
+    const double wall = since_ms(t0), cpu = cpu_ms() - c0;
+    const ReviewFile f = review.results();
+    int marks[3] = {};
+    std::uint64_t hash = 1469598103934665603ull;
+    for (int n = 1; n <= review.moves(); ++n) {
+        const ReviewedMove& m = f.moves[n - 1];
+        ++marks[static_cast<int>(m.mark)];
+        for (long v :
+             {static_cast<long>(m.eval), static_cast<long>(m.loss), static_cast<long>(m.best.fx),
+              static_cast<long>(m.best.fy), static_cast<long>(m.best.tx), static_cast<long>(m.best.ty),
+              static_cast<long>(m.best.turns), static_cast<long>(m.best.placed)})
+            fnv(hash, v);
+        if (show)
+            std::printf("%4d %-22s eval %6d%s loss %5d %-9s best %s\n", n,
+                        move_list_text(recorded_move(game, n)).c_str(), m.eval, m.mate ? " mate" : "     ",
+                        m.loss, m.mark == ReviewMark::NONE ? "" : mark_text(m.mark), m.best_text.c_str());
+    }
+    std::printf("positions %d of %d, wall %.1f s, processor %.1f s; 疑問手 %d, 悪手 %d; results %016llx\n",
+                review.positions_done(), review.positions(), wall / 1000, cpu / 1000, marks[1], marks[2],
+                static_cast<unsigned long long>(hash));
+    Review cancelled(game, options);
+    std::this_thread::sleep_for(std::chrono::seconds(1));
+    const auto t1 = std::chrono::steady_clock::now();
+    cancelled.cancel();
+    std::printf("cancel one second in: %.1f ms, %d positions kept\n", since_ms(t1),
+                cancelled.positions_done());
+    return review.positions_done() == review.positions();
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -281,6 +361,12 @@ int main(int argc, char** argv) {
         SilentPlatform silent;
         set_platform(&silent);
         return nodes > 0 && bench_engine(runs, nodes) ? 0 : 1;
+    }
+    if (argc > 1 && std::strcmp(argv[1], "--review") == 0) {
+        const bool show = argc > 2 && std::strcmp(argv[2], "--show") == 0;
+        const std::uint64_t nodes =
+            argc > 2 + show ? std::strtoull(argv[2 + show], nullptr, 10) : engine::DEFAULT_NODES;
+        return nodes > 0 && bench_review(nodes, show) ? 0 : 1;
     }
     const int runs = signature_only ? 1 : argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     SilentPlatform silent;

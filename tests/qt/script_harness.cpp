@@ -4,7 +4,7 @@
 #include "qt/canvas.h"
 #include "qt/script_platform.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QImage>
 #include <algorithm>
 #include <filesystem>
@@ -72,7 +72,7 @@ bool save_last_canvas(const std::string& file) {
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv); // widgets too: the review's graph
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

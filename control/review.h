@@ -1,0 +1,82 @@
+// 検討: LEVEL4 searches every position of a record on worker threads, and each move gets the evaluation
+// after it, the move the search preferred before it, and a mark where it gave up much against that.
+// Works on the copy of the record it is handed; the window reads the progress and the results while it
+// runs, and may cancel it at any moment, keeping what is done.
+#pragma once
+
+#include "core/position.h"
+#include "engine/search.h"
+#include "kifu/record.h"
+#include "kifu/review_file.h"
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+struct ReviewOptions {
+    std::uint64_t nodes = engine::DEFAULT_NODES; // a position
+    int threads = 2;
+    ReviewThresholds thresholds;
+};
+
+class Review {
+  public:
+    // Starts the review of the record's entries 0..KIFU_TESUU at once.
+    explicit Review(const Kiroku& record, const ReviewOptions& options = {});
+    // Cancels and waits for the workers.
+    ~Review();
+    Review(const Review&) = delete;
+    Review& operator=(const Review&) = delete;
+
+    int moves() const { return static_cast<int>(sides_.size()) - 1; }
+    int positions() const { return static_cast<int>(sides_.size()); }
+    int positions_done() const { return done_.load(); }
+    // Every position searched, or cancelled and the workers ended.
+    bool finished() const { return finished_.load(); }
+    // Stops the searches under way (within a few milliseconds) and waits for the workers; what was done
+    // is kept, a position whose search was cut off is not.
+    void cancel();
+    // Waits until the review is finished.
+    void wait();
+
+    // Move n (1..moves()); `ready` once the positions before and after it are both searched.
+    ReviewedMove result(int n) const;
+    // All moves, as the side file keeps them.
+    ReviewFile results() const;
+
+  private:
+    struct Searched {
+        bool done = false;
+        bool has_best = false;
+        engine::Move best;
+        int score = 0; // from the side to move's view, a mate as +-MATE
+        bool mate = false;
+    };
+    void work();
+    Searched search_position(int i, engine::Table& table) const;
+
+    ReviewOptions options_;
+    std::vector<engine::Position> positions_;
+    std::vector<std::uint64_t> keys_;
+    std::vector<int> sides_;
+    std::vector<std::uint64_t> fingerprints_; // of move n at n
+    mutable std::mutex mutex_;
+    std::vector<Searched> searched_;
+    std::atomic<int> next_{0};
+    std::atomic<int> done_{0};
+    std::atomic<int> running_{0};
+    std::atomic<bool> stop_{false};
+    std::atomic<bool> finished_{false};
+    std::vector<std::thread> workers_;
+};
+
+// A move in the move list's notation ("▲７六歩", "△右3 盤外金", "▲５五角打"): the ring turned `turns`
+// cells right first (more than 20 written as the shorter way left), then the piece `placed` onto `to`,
+// from a hand when `drop`; the mover is the owner of `placed`.
+std::string move_text(int turns, Cell to, int placed, bool drop);
+// The preferred move as the program makes it.
+engine::ProgramMove program_move(const PreferredMove& m);

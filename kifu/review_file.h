@@ -1,0 +1,72 @@
+// The review of a game (検討) kept beside its kifu file: NAME.検討 next to NAME.棋譜, so that the kifu
+// file itself never changes. It holds, per move, what the review found, and a fingerprint of the record
+// it belongs to: read back with any other record it gives nothing.
+#pragma once
+
+#include "core/position.h"
+#include "kifu/record.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class ReviewMark { NONE = 0, DUBIOUS = 1, BAD = 2 };
+// "疑問手", "悪手", or "-" for none.
+const char* mark_text(ReviewMark m);
+
+// A move is marked when, from the mover's view, it gives up at least this much (in the engine's units,
+// a pawn on the board being 90) against the move the search preferred.
+struct ReviewThresholds {
+    int dubious = 150;
+    int bad = 300;
+};
+ReviewMark mark_for_loss(int loss, const ReviewThresholds& t);
+
+// The preferred move as the program makes a move: the ring turned `turns` cells right first, then the
+// piece `before` from (fx, fy) to (tx, ty), `placed` standing there afterwards (a drop from a hand box).
+struct PreferredMove {
+    int turns = 0, fx = 0, fy = 0, tx = 0, ty = 0;
+    Koma before = KARA, placed = KARA;
+    bool operator==(const PreferredMove&) const = default;
+};
+
+// What the review found for one move n (1..N) of a record.
+struct ReviewedMove {
+    bool ready = false; // both positions around the move have been searched
+    int eval = 0;       // after the move, from the lower side's view; a mate is +-30000
+    bool mate = false;
+    int loss = 0; // what the preferred move keeps minus what the played one gives, mover's view, >= 0
+    ReviewMark mark = ReviewMark::NONE;
+    bool has_best = false; // false where the side to move had no move
+    PreferredMove best;
+    std::string best_text;         // as the move list writes it
+    std::uint64_t fingerprint = 0; // of the record's two entries around the move (move_fingerprint)
+    bool operator==(const ReviewedMove&) const = default;
+};
+
+// Fingerprints of the boards and hands (not the clocks, which a file keeps in whole seconds): of the two
+// entries around move n, and of the whole record (entries 0..KIFU_TESUU and their number). A result
+// whose fingerprint still equals its move's belongs to the record on screen.
+std::uint64_t move_fingerprint(const Kiroku& r, int n);
+std::uint64_t record_fingerprint(const Kiroku& r);
+
+struct ReviewFile {
+    std::uint64_t nodes = 0; // the node budget a position the review was made with
+    ReviewThresholds thresholds;
+    std::vector<ReviewedMove> moves; // move n at index n - 1, KIFU_TESUU of them (some may not be ready)
+};
+
+// NAME.検討 for NAME.棋譜 (any other name gets .検討 added).
+std::string review_path(const std::string& kifu_path);
+// The file's text (Shift_JIS, CR LF): a first line naming it with the budget, the thresholds, the
+// record's fingerprint and number of moves; one line per ready move; a last line with a check of all
+// the lines before it.
+std::string review_file_text(const Kiroku& r, const ReviewFile& review);
+// The review read back from a file's bytes for record r; nothing when the bytes are damaged in any way
+// or belong to another record.
+std::optional<ReviewFile> review_from_text(const std::string& bytes, const Kiroku& r);
+// Writes the file, replacing one of that name; 0 or the errno of the failed step.
+int write_review_file(const std::string& path, const Kiroku& r, const ReviewFile& review);
+// Reads the file for record r; nothing when it is missing, unreadable, damaged or of another record.
+std::optional<ReviewFile> read_review_file(const std::string& path, const Kiroku& r);

@@ -1,0 +1,55 @@
+// The graph of a reviewed game (検討): the evaluation after every move, the lower side's advantage up,
+// clipped at a bound so that one mate does not flatten the rest; the move on screen marked by a
+// vertical line, 悪手 and 疑問手 as dots. It holds no game state: it is handed what to show. Painted at
+// whatever size it has, so it stays sharp at every scale; a click asks for the move under it.
+#pragma once
+
+#include "kifu/review_file.h"
+
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+class QPainter;
+
+// What the graph shows of move n (at index n - 1).
+struct GraphMove {
+    bool ready = false; // not yet reviewed: not drawn
+    int eval = 0;       // after the move, from the lower side's view
+    bool mate = false;
+    ReviewMark mark = ReviewMark::NONE;
+};
+
+class EvalGraph : public QWidget {
+    Q_OBJECT
+  public:
+    // Evaluations beyond this, and mates, are drawn at it.
+    static constexpr int BOUND = 3000;
+
+    explicit EvalGraph(QWidget* parent = nullptr);
+    // The moves of the game, reviewed or not (their number is the game's number of moves).
+    void set_moves(std::vector<GraphMove> moves);
+    // The move on screen, 0 for the starting position.
+    void set_current(int n);
+    int current() const { return current_; }
+    // The move whose place is nearest to x (widget pixels), 0..the number of moves.
+    int move_at(double x) const;
+    // Renders the graph at `scale` times the widget's size (its size hint while it has none) and saves
+    // it as a PNG picture; false when it could not be written.
+    bool save_png(const QString& path, double scale = 1) const;
+    QSize sizeHint() const override { return {600, 160}; }
+
+  signals:
+    void move_clicked(int n);
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+
+  private:
+    void paint(QPainter& p, QSizeF size) const;
+    std::vector<GraphMove> moves_;
+    int current_ = 0;
+};
