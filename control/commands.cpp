@@ -8,6 +8,7 @@
 #include "core/moves.h"
 #include "help/help.h"
 #include "control/record_commands.h"
+#include "control/review_commands.h"
 #include "control/options.h"
 #include "settings/settings.h"
 #include "control/owner.h"
@@ -40,6 +41,8 @@ const Command kCommands[] = {
     {"LEBEL_DOWN", LEBEL_DOWN_Click, nullptr},
     {"KIFU_READ", KIFU_READ_Click, nullptr},
     {"KIFU_WRITE", KIFU_WRITE_Click, nullptr},
+    {"KENTOU", KENTOU_Click, nullptr},
+    {"GRAPH_SAVE", GRAPH_SAVE_Click, nullptr},
     {"OPTION", OPTION_Click, nullptr},
     {"MIDORI", MIDORI_Click, OPTION_Click},
     {"TATAMI", TATAMI_Click, OPTION_Click},

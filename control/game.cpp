@@ -4,6 +4,7 @@
 #include "control/levels.h"
 #include "control/play.h"
 #include "control/record_commands.h"
+#include "control/review_commands.h"
 
 #include "com/com.h"
 #include "control/clock.h"
@@ -233,8 +234,12 @@ void 初期設定() {
 }
 
 bool keep_game(bool tell) {
+    const bool unkept = has_unkept_game(TAIKYOKU.kifu);
     const int err = write_kept_game(TAIKYOKU.kifu, TAIKYOKU.shinkou, TAIKYOKU.pos, TAIKYOKU.settei);
-    if (err == 0) return true;
+    if (err == 0) {
+        if (unkept) record_written_to(kept_game_path()); // its review goes with it
+        return true;
+    }
     const std::string path = kept_game_path();
     std::fprintf(stderr, "tessora: %s: %s\n", path.c_str(), file_error_text(err).c_str());
     if (tell)
@@ -245,6 +250,7 @@ bool keep_game(bool tell) {
 
 void 終了処理(bool tell) {
     stop_search();
+    end_review();
     keep_game(tell);
     free_sound_effects();
 }
@@ -313,7 +319,8 @@ void end_on_signal() {
 }
 
 void Form_KeyPress(int key) {
-    if (key == 27) OWARI_Click();
+    // Escape stops a review under way; otherwise it ends the program.
+    if (key == 27 && !cancel_review()) OWARI_Click();
 }
 
 void Form_Unload() {

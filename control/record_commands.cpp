@@ -21,6 +21,7 @@
 #include "platform/codec.h"
 #include "platform/platform.h"
 #include "control/options.h"
+#include "control/review_commands.h"
 #include "sound/effects.h"
 #include "control/owner.h"
 
@@ -103,13 +104,14 @@ void Command1_Click() {
             "棋譜ﾌｧｲﾙを書き込めませんでした\n" + path + "\n" + failure_reason(err, true), "棋譜保存");
         return;
     }
+    record_written_to(path); // its review goes beside it
     platform().file_controls().close();
     platform().file_controls().refresh_files();
     platform().dialogs().message("棋譜を書き込みました", "  ");
 }
 
 namespace {
-void take_record(const KifuFileRead& f, bool offered);
+void take_record(const KifuFileRead& f, const std::string& path, bool offered);
 } // namespace
 
 void File1_Click(const std::string& name) {
@@ -122,14 +124,14 @@ void File1_Click(const std::string& name) {
         platform().dialogs().message("棋譜ﾌｧｲﾙを読み込めませんでした\n" + path + "\n" + f.fault, "棋譜");
         return;
     }
-    take_record(f, false);
+    take_record(f, path, false);
 }
 
 namespace {
 
-// Reads the lines of a kifu file read and checked. `offered`: the kept game taken up at start-up, which
-// comes back without the messages of a file picked.
-void take_record(const KifuFileRead& f, bool offered) {
+// Reads the lines of a kifu file read and checked, from `path`. `offered`: the kept game taken up at
+// start-up, which comes back without the messages of a file picked.
+void take_record(const KifuFileRead& f, const std::string& path, bool offered) {
     keep_game(true); // the game on screen is left for the file's
     初期設定();
     TAIKYOKU.shinkou.KIFU_MODE = ON;
@@ -154,6 +156,7 @@ void take_record(const KifuFileRead& f, bool offered) {
         platform().dialogs().message("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
         return;
     }
+    record_read_from(path); // with its review, when one is kept beside it
     if (!offered) platform().dialogs().message(" 読み込みました", "棋譜");
     if (f.more)
         platform().dialogs().message("棋譜が" + std::to_string(KIFU_MAX) + "手を超えているので、最初の" +
@@ -183,7 +186,7 @@ void offer_kept_game() {
         for (Koma c : column) kings += c == SITA_OU || c == UE_OU;
     if (kings < 2) return;
     if (!platform().dialogs().ask("前回の対局を続けますか？", "前回の対局")) return;
-    take_record(f, true);
+    take_record(f, kept_game_path(), true);
 }
 
 void resume_at_last_entry(int mode) {

@@ -118,13 +118,37 @@ class Windows {
     virtual void end_program() = 0;
 };
 
-// The list of the record's moves beside the board: row 0 the start, row n the position after move n.
+// What the review (検討) found for one move: the evaluation after it from the lower side's view (a mate
+// as +-30000), its mark (0 none, 1 疑問手, 2 悪手) and the move preferred before it as the list writes
+// moves; nothing where `ready` is false.
+struct ReviewRow {
+    bool ready = false;
+    int eval = 0;
+    bool mate = false;
+    int mark = 0;
+    std::string best;
+};
+// How far a review under way has got, in positions.
+struct ReviewProgress {
+    bool running = false;
+    int done = 0, all = 0;
+};
+
+// The list of the record's moves beside the board (row 0 the start, row n the position after move n),
+// with the review's graph under it.
 class MovesPanel {
   public:
     virtual ~MovesPanel() = default;
     // The rows as they are now and the row of the position on screen, which is highlighted and kept in
     // view.
     virtual void show_moves(const std::vector<std::string>& rows, int current) = 0;
+    // The review's results for the record's moves (move n at n - 1) and its progress.
+    virtual void show_review(const std::vector<ReviewRow>& moves, const ReviewProgress& progress) = 0;
+    // The file the graph is saved to, the player's choice starting from `suggested`; empty when the
+    // player cancelled.
+    virtual std::string choose_picture_file(const std::string& suggested) = 0;
+    // The graph as a PNG picture; false when it could not be written.
+    virtual bool save_graph(const std::string& path) = 0;
 };
 
 // The parts installed for the game: platform().canvas().stamp(...). A program installs only the

@@ -62,18 +62,23 @@ int EvalGraph::move_at(double x) const {
 
 bool EvalGraph::save_png(const QString& path, double scale) const {
     const QSize base = size().isEmpty() ? sizeHint() : size();
-    const QSize pixels(std::max(1, int(std::lround(base.width() * scale))),
-                       std::max(1, int(std::lround(base.height() * scale))));
+    return save_eval_graph(path,
+                           QSize(std::max(1, int(std::lround(base.width() * scale))),
+                                 std::max(1, int(std::lround(base.height() * scale)))),
+                           moves_, current_);
+}
+
+bool save_eval_graph(const QString& path, QSize pixels, const std::vector<GraphMove>& moves, int current) {
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&image);
-    paint(p, QSizeF(pixels));
+    paint_eval_graph(p, QSizeF(pixels), moves, current);
     p.end();
     return image.save(path, "PNG");
 }
 
 void EvalGraph::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    paint(p, QSizeF(size()));
+    paint_eval_graph(p, QSizeF(size()), moves_, current_);
 }
 
 void EvalGraph::mousePressEvent(QMouseEvent* e) {
@@ -81,29 +86,29 @@ void EvalGraph::mousePressEvent(QMouseEvent* e) {
     emit move_clicked(move_at(e->position().x()));
 }
 
-void EvalGraph::paint(QPainter& p, QSizeF size) const {
+void paint_eval_graph(QPainter& p, QSizeF size, const std::vector<GraphMove>& moves, int current) {
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(QRectF(QPointF(0, 0), size), kBackground);
-    const Frame f(size, static_cast<int>(moves_.size()));
+    const Frame f(size, static_cast<int>(moves.size()));
     const double line = std::max(1.0, size.height() / 120);
 
     // Every thousand units a faint line, the zero line stronger.
     p.setPen(QPen(kGrid, line * 0.6));
-    for (int v = -BOUND + 1000; v < BOUND; v += 1000)
+    for (int v = -EvalGraph::BOUND + 1000; v < EvalGraph::BOUND; v += 1000)
         if (v != 0) p.drawLine(QPointF(f.left, f.y(v)), QPointF(f.right, f.y(v)));
 
     // The curve in runs of reviewed moves, the area between it and zero filled by the side ahead.
     const double zero = f.y(0);
-    for (std::size_t i = 0; i < moves_.size();) {
-        if (!moves_[i].ready) {
+    for (std::size_t i = 0; i < moves.size();) {
+        if (!moves[i].ready) {
             ++i;
             continue;
         }
         std::size_t end = i;
-        while (end < moves_.size() && moves_[end].ready) ++end;
+        while (end < moves.size() && moves[end].ready) ++end;
         QPainterPath curve;
         for (std::size_t j = i; j < end; ++j) {
-            const QPointF pt(f.x(int(j) + 1), f.y(moves_[j].eval));
+            const QPointF pt(f.x(int(j) + 1), f.y(moves[j].eval));
             if (j == i)
                 curve.moveTo(pt);
             else
@@ -131,18 +136,25 @@ void EvalGraph::paint(QPainter& p, QSizeF size) const {
     p.setPen(QPen(kZero, line));
     p.drawLine(QPointF(f.left, zero), QPointF(f.right, zero));
 
-    if (current_ >= 0 && current_ <= f.moves && f.moves > 0) {
+    if (current >= 0 && current <= f.moves && f.moves > 0) {
         p.setPen(QPen(kCurrent, line * 1.5));
-        p.drawLine(QPointF(f.x(current_), 0), QPointF(f.x(current_), size.height()));
+        p.drawLine(QPointF(f.x(current), 0), QPointF(f.x(current), size.height()));
     }
 
     // The marked moves last, over everything else.
     const double r = std::max(2.5, size.height() / 28);
     p.setPen(Qt::NoPen);
-    for (std::size_t j = 0; j < moves_.size(); ++j) {
-        const GraphMove& m = moves_[j];
+    for (std::size_t j = 0; j < moves.size(); ++j) {
+        const GraphMove& m = moves[j];
         if (!m.ready || m.mark == ReviewMark::NONE) continue;
         p.setBrush(m.mark == ReviewMark::BAD ? kBad : kDubious);
         p.drawEllipse(QPointF(f.x(int(j) + 1), f.y(m.eval)), r, r);
     }
+}
+
+std::vector<GraphMove> graph_moves(const std::vector<ReviewRow>& rows) {
+    std::vector<GraphMove> moves;
+    for (const ReviewRow& r : rows)
+        moves.push_back({r.ready, r.eval, r.mate, static_cast<ReviewMark>(r.mark)});
+    return moves;
 }

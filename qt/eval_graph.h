@@ -5,6 +5,7 @@
 #pragma once
 
 #include "kifu/review_file.h"
+#include "platform/platform.h"
 
 #include <QSize>
 #include <QString>
@@ -34,6 +35,7 @@ class EvalGraph : public QWidget {
     // The move on screen, 0 for the starting position.
     void set_current(int n);
     int current() const { return current_; }
+    const std::vector<GraphMove>& moves() const { return moves_; }
     // The move whose place is nearest to x (widget pixels), 0..the number of moves.
     int move_at(double x) const;
     // Renders the graph at `scale` times the widget's size (its size hint while it has none) and saves
@@ -49,7 +51,15 @@ class EvalGraph : public QWidget {
     void mousePressEvent(QMouseEvent* e) override;
 
   private:
-    void paint(QPainter& p, QSizeF size) const;
     std::vector<GraphMove> moves_;
     int current_ = 0;
 };
+
+// The graph painted on any painter at `size`, and saved as a PNG picture of that many pixels (false when
+// it could not be written): what the widget shows, also where there is no widget.
+void paint_eval_graph(QPainter& p, QSizeF size, const std::vector<GraphMove>& moves, int current);
+bool save_eval_graph(const QString& path, QSize pixels, const std::vector<GraphMove>& moves, int current);
+// The graph of the review's rows as the platform is handed them.
+std::vector<GraphMove> graph_moves(const std::vector<ReviewRow>& rows);
+// The size of the picture the graph is saved as, in pixels.
+inline constexpr QSize kGraphPicture{1200, 400};

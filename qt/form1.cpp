@@ -6,10 +6,12 @@
 #include "control/level4.h"
 #include "control/move_list.h"
 #include "control/record_commands.h"
+#include "control/review_commands.h"
 #include "display/draw.h"
 #include "qt/file_panel.h"
 #include "qt/form2.h"
 #include "qt/desktop.h"
+#include "qt/eval_graph.h"
 #include "qt/move_list_view.h"
 #include "qt/quit_signals.h"
 
@@ -20,6 +22,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -27,6 +30,7 @@
 #include <QMouseEvent>
 #include <QMoveEvent>
 #include <QPainter>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QThread>
@@ -274,6 +278,9 @@ void Form1::build_menus() {
     QMenu* kifu = menu("棋譜", "KIFU", nullptr);
     add_item(kifu, "読込", "KIFU_READ");
     add_item(kifu, "書込", "KIFU_WRITE");
+    kifu->addSeparator();
+    add_item(kifu, "検討", "KENTOU");
+    add_item(kifu, "評価グラフを保存", "GRAPH_SAVE");
 
     QMenu* option = menu("ｵﾌﾟｼｮﾝ", "OPTION", "OPTION");
     QMenu* haikei = option->addMenu("背景画");
@@ -412,9 +419,39 @@ void Form1::build_controls() {
     panel_ = new FilePanel(view_);
     // The list of moves fills the side right of the canvas, from the conveyor buttons' top down.
     moves_ = new MoveListView(view_);
-    place_in_twips(moves_,
-                   QRect(CanvasImage::kWidth * 15 + 90, 120, CanvasImage::kSideWidth * 15 - 180, 9735));
     moves_->on_chosen = [this](int n) { handle([n] { show_listed_move(n); }); };
+    graph_ = new EvalGraph(view_);
+    connect(graph_, &EvalGraph::move_clicked, this, [this](int n) { handle([n] { show_listed_move(n); }); });
+    progress_ = new QProgressBar(view_);
+    progress_->setFormat(QString::fromUtf8("検討 %v/%m"));
+    stop_review_ = new QPushButton(QString::fromUtf8("中止"), view_);
+    stop_review_->setObjectName("REVIEW_STOP");
+    stop_review_->setFocusPolicy(Qt::NoFocus);
+    connect(stop_review_, &QPushButton::clicked, this, [this] { handle([] { cancel_review(); }); });
+    // While a review runs, what it has found is shown as it comes, between the handlers.
+    review_timer_ = new QTimer(this);
+    review_timer_->setInterval(150);
+    connect(review_timer_, &QTimer::timeout, this, [this] {
+        if (between_handlers()) handle([] { review_tick(); });
+    });
+    lay_out_side(false, false);
+}
+
+void Form1::lay_out_side(bool graph, bool progress) {
+    // In twips right of the canvas: the list from the conveyor buttons' top down, the graph and the
+    // progress under it while there is a review.
+    const int left = CanvasImage::kWidth * 15 + 90, width = CanvasImage::kSideWidth * 15 - 180;
+    const int bottom = CanvasImage::kHeight * 15 - 120;
+    const int progress_top = bottom - 540;
+    const int graph_top = 6420, graph_bottom = progress ? progress_top - 90 : bottom;
+    place_in_twips(moves_, QRect(left, 120, width, (graph ? graph_top - 120 : bottom) - 120));
+    place_in_twips(graph_, QRect(left, graph_top, width, graph_bottom - graph_top));
+    place_in_twips(progress_, QRect(left, progress_top, width - 960, 540));
+    place_in_twips(stop_review_, QRect(left + width - 900, progress_top, 900, 540));
+    graph_->setVisible(graph);
+    progress_->setVisible(progress);
+    stop_review_->setVisible(progress);
+    fit_controls();
 }
 
 void Form1::load_pictures() {
@@ -727,6 +764,34 @@ void Form1::refresh_files() {
 
 void Form1::show_moves(const std::vector<std::string>& rows, int current) {
     moves_->show_moves(rows, current);
+    graph_->set_current(current);
+}
+
+void Form1::show_review(const std::vector<ReviewRow>& rows, const ReviewProgress& progress) {
+    moves_->show_review(rows);
+    graph_->set_moves(graph_moves(rows));
+    const bool any = std::any_of(rows.begin(), rows.end(), [](const ReviewRow& r) { return r.ready; });
+    const bool graph = any || progress.running;
+    if (graph != graph_->isVisible() || progress.running != progress_->isVisible())
+        lay_out_side(graph, progress.running);
+    progress_->setRange(0, std::max(1, progress.all));
+    progress_->setValue(progress.done);
+    if (progress.running && !review_timer_->isActive()) review_timer_->start();
+    if (!progress.running) review_timer_->stop();
+}
+
+std::string Form1::choose_picture_file(const std::string& suggested) {
+    if (quitting_ || unattended_) return {};
+    const Modal modal(modal_);
+    const bool dropping = std::exchange(dropping_, false);
+    const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8("評価グラフを保存"),
+                                                      q(suggested), QString::fromUtf8("PNG 画像 (*.png)"));
+    dropping_ = dropping;
+    return path.toStdString();
+}
+
+bool Form1::save_graph(const std::string& path) {
+    return save_eval_graph(q(path), kGraphPicture, graph_->moves(), graph_->current());
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {

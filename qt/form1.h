@@ -18,6 +18,10 @@ class QWidget;
 class CanvasView;
 class FilePanel;
 class MoveListView;
+class EvalGraph;
+class QProgressBar;
+class QPushButton;
+struct GraphMove;
 
 class Form1 : public QMainWindow,
               public Canvas,
@@ -71,6 +75,9 @@ class Form1 : public QMainWindow,
     void refresh_files() override;
     // MovesPanel
     void show_moves(const std::vector<std::string>& rows, int current) override;
+    void show_review(const std::vector<ReviewRow>& moves, const ReviewProgress& progress) override;
+    std::string choose_picture_file(const std::string& suggested) override;
+    bool save_graph(const std::string& path) override;
 
     // Loads the pictures; the player is told once which are missing, when the window is shown.
     void load_pictures();
@@ -119,6 +126,12 @@ class Form1 : public QMainWindow,
     QTimer* timer1_ = nullptr;
     FilePanel* panel_ = nullptr;
     MoveListView* moves_ = nullptr;
+    // The review's graph under the list, and its progress with the button that stops it.
+    EvalGraph* graph_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QPushButton* stop_review_ = nullptr;
+    QTimer* review_timer_ = nullptr;
+    void lay_out_side(bool graph, bool progress);
     std::map<MenuItem, QAction*> checks_;
     bool ending_ = false;
     int modal_ = 0;         // message boxes and waits running inside a handler

@@ -1,6 +1,10 @@
 #include "qt/move_list_view.h"
 
 #include <QAbstractItemView>
+#include <QBrush>
+#include <QColor>
+
+#include <algorithm>
 
 namespace {
 
@@ -18,6 +22,9 @@ MoveListView::MoveListView(QWidget* parent) : QListWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A move with its mark and the preferred move may take two lines.
+    setWordWrap(true);
+    setResizeMode(QListView::Adjust);
     setStyleSheet("QListWidget { background-color: rgb(255, 255, 232); color: black; }"
                   "QListWidget::item:selected { background-color: rgb(40, 90, 160); color: white; }");
     connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
@@ -32,9 +39,52 @@ void MoveListView::show_moves(const std::vector<std::string>& rows, int current)
         std::size_t same = 0;
         while (same < rows.size() && same < rows_.size() && rows[same] == rows_[same]) ++same;
         while (static_cast<std::size_t>(count()) > same) delete takeItem(count() - 1);
-        for (std::size_t n = same; n < rows.size(); ++n) addItem(row_text(static_cast<int>(n), rows[n]));
         rows_ = rows;
+        for (std::size_t n = same; n < rows.size(); ++n) {
+            addItem(QString());
+            annotate(static_cast<int>(n));
+        }
     }
     if (current >= 0 && current < count() && currentRow() != current) setCurrentRow(current);
     if (QListWidgetItem* shown = item(currentRow())) scrollToItem(shown);
+}
+
+void MoveListView::show_review(const std::vector<ReviewRow>& moves) {
+    if (moves.size() == review_.size() &&
+        std::equal(moves.begin(), moves.end(), review_.begin(), [](const ReviewRow& a, const ReviewRow& b) {
+            return a.ready == b.ready && a.eval == b.eval && a.mate == b.mate && a.mark == b.mark &&
+                   a.best == b.best;
+        }))
+        return;
+    review_ = moves;
+    for (int n = 0; n < count(); ++n) annotate(n);
+}
+
+void MoveListView::annotate(int n) {
+    QListWidgetItem* it = item(n);
+    if (!it || n >= static_cast<int>(rows_.size())) return;
+    QString text = row_text(n, rows_[n]);
+    QColor colour(Qt::black);
+    QString tip;
+    if (n >= 1 && n <= static_cast<int>(review_.size()) && review_[n - 1].ready) {
+        const ReviewRow& r = review_[n - 1];
+        if (r.mark == 2) {
+            text += QString::fromUtf8(" 悪手");
+            colour = QColor(200, 0, 0);
+        } else if (r.mark == 1) {
+            text += QString::fromUtf8(" 疑問手");
+            colour = QColor(190, 110, 0);
+        }
+        const QString best = QString::fromStdString(r.best);
+        // The preferred move where it is another than the one played.
+        if (!best.isEmpty() && best != QString::fromStdString(rows_[n]))
+            text += QString::fromUtf8(" →") + best;
+        tip = r.mate ? QString::fromUtf8(r.eval > 0 ? "評価：下側の勝ち（詰み）" : "評価：上側の勝ち（詰み）")
+                     : QString::fromUtf8("評価：%1（下側から見て）")
+                           .arg(r.eval > 0 ? QString("+%1").arg(r.eval) : QString::number(r.eval));
+        if (!best.isEmpty()) tip += QString::fromUtf8("\n最善：") + best;
+    }
+    it->setText(text);
+    it->setForeground(QBrush(colour));
+    it->setToolTip(tip);
 }

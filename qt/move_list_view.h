@@ -2,6 +2,8 @@
 // and kept in view; a click on a row asks for that position.
 #pragma once
 
+#include "platform/platform.h"
+
 #include <QListWidget>
 #include <functional>
 #include <string>
@@ -12,8 +14,12 @@ class MoveListView : public QListWidget {
     explicit MoveListView(QWidget* parent);
     // Row 0 is the start, row n the position after move n.
     void show_moves(const std::vector<std::string>& rows, int current);
+    // What the review found for move n (at n - 1): its mark and the move preferred before it, beside it.
+    void show_review(const std::vector<ReviewRow>& moves);
     std::function<void(int)> on_chosen; // a row was clicked
 
   private:
+    void annotate(int n);
     std::vector<std::string> rows_;
+    std::vector<ReviewRow> review_;
 };

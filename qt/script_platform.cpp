@@ -1,13 +1,17 @@
 #include "qt/script_platform.h"
 
+#include "qt/eval_graph.h"
+
 #include "control/commands.h"
 #include "control/flow.h"
 #include "control/clock.h"
 #include "control/game.h"
+#include "control/level4.h"
 #include "control/move_list.h"
 #include "core/state.h"
 #include "kifu/kifu_file.h"
 #include "control/record_commands.h"
+#include "control/review_commands.h"
 #include "display/panel.h"
 #include "platform/folders.h"
 #include "sound/dslib.h"
@@ -196,6 +200,8 @@ bool ScriptPlatform::command(const std::string& raw) {
         if (!c) return fail("unknown control");
         if (c->menu_opened) c->menu_opened();
         c->handler();
+        // The review runs to its end here: no virtual time passes.
+        if (name == "KENTOU") finish_review();
         // The hint is shown on the board; the driver names the steps that play it.
         if (name == "HINT" && !flow_hint_steps().empty()) out_ << "hint " << flow_hint_steps() << "\n";
     } else if (verb == "click" || verb == "press") {
@@ -226,6 +232,18 @@ bool ScriptPlatform::command(const std::string& raw) {
     } else if (verb == "moves") {
         for (std::size_t n = 1; n < move_rows_.size(); ++n)
             out_ << "move " << n << " " << move_rows_[n] << "\n";
+    } else if (verb == "nodes") {
+        long long n = 0;
+        if (!(in >> n) || n < 1000) return fail("expected a node budget of at least 1000");
+        level4_nodes = static_cast<std::uint64_t>(n);
+    } else if (verb == "evals") {
+        static const char* const kMarks[] = {"-", "疑問手", "悪手"};
+        for (std::size_t n = 1; n <= review_.size(); ++n) {
+            const ReviewRow& r = review_[n - 1];
+            if (!r.ready) continue;
+            out_ << "eval " << n << " " << r.eval << " " << kMarks[std::clamp(r.mark, 0, 2)] << " "
+                 << (r.best.empty() ? "-" : r.best) << "\n";
+        }
     } else if (verb == "list") {
         int n = -1;
         if (!(in >> n) || n < 0 || n >= static_cast<int>(move_rows_.size()))
@@ -299,4 +317,8 @@ bool ScriptPlatform::run(std::istream& script) {
     for (; i < lines.size() && !ended_; ++i) ok = command(lines[i]) && ok;
     if (!ended_) 終了処理(true);
     return ok;
+}
+
+bool ScriptPlatform::save_graph(const std::string& path) {
+    return save_eval_graph(QString::fromStdString(path), kGraphPicture, graph_moves(review_), move_current_);
 }

@@ -73,6 +73,10 @@ class ScriptPlatform : public Canvas,
         move_rows_ = rows;
         move_current_ = current;
     }
+    void show_review(const std::vector<ReviewRow>& moves, const ReviewProgress&) override { review_ = moves; }
+    // The file the player would be offered is taken.
+    std::string choose_picture_file(const std::string& suggested) override { return suggested; }
+    bool save_graph(const std::string& path) override;
 
     bool ended() const { return ended_; }
 
@@ -87,6 +91,7 @@ class ScriptPlatform : public Canvas,
     std::deque<bool> answers_;
     std::vector<std::string> move_rows_;
     int move_current_ = 0;
+    std::vector<ReviewRow> review_;
     std::map<MenuItem, bool> checks_;
     std::map<std::string, bool> flags_;
     bool timer_ = false;
