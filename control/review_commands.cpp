@@ -171,6 +171,8 @@ void record_read_from(const std::string& path) {
     g_record_path = path;
     g_record_fingerprint = record_fingerprint(TAIKYOKU.kifu);
     if (g_job) return; // the review under way goes on; its results show where they still belong
+    // Only what is kept beside the file comes with it.
+    g_results.clear();
     if (std::optional<ReviewFile> f = read_review_file(review_path(path), TAIKYOKU.kifu)) {
         g_results = f->moves;
         g_budget = f->nodes;

@@ -670,7 +670,12 @@ void Form1::place_normal_window() {
     // Its size hint, the canvas area the player left (scale 1 at first) under the menu bar; not
     // adjustSize(), which would cut a tall window to two thirds of the screen. A window that starts
     // maximised is given it too: leaving the maximised state comes back to it.
-    resize(sizeHint());
+    // A size remembered on a larger screen is not taken whole: the canvas then fits what there is.
+    QSize wanted = sizeHint();
+    if (const QScreen* s = screen())
+        wanted =
+            wanted.boundedTo(s->availableGeometry().size() - (frameGeometry().size() - geometry().size()));
+    resize(wanted);
     if (preference(kMaximizedKey, false).toBool()) {
         if (const QScreen* s = screen()) move(s->availableGeometry().topLeft());
         setWindowState(windowState() | Qt::WindowMaximized);
@@ -688,6 +693,11 @@ void Form1::place_frame() {
     // The frame, title bar included, at the top left of the screen's free area.
     const QScreen* s = screen();
     move(s ? s->availableGeometry().topLeft() : QPoint(0, 0));
+    // Now that the frame is known, the whole window fits the free area.
+    if (s) {
+        const QSize over = frameGeometry().size() - s->availableGeometry().size();
+        if (over.width() > 0 || over.height() > 0) resize(size() - over.expandedTo(QSize(0, 0)));
+    }
 }
 
 void Form1::showEvent(QShowEvent* event) {
