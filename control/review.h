@@ -40,7 +40,8 @@ class Review {
     // Stops the searches under way (within a few milliseconds) and waits for the workers; what was done
     // is kept, a position whose search was cut off is not.
     void cancel();
-    // Waits until the review is finished.
+    // Waits until the review is finished. cancel() and wait() are called from one thread (the window's);
+    // the progress and the results may be read from any.
     void wait();
 
     // Move n (1..moves()); `ready` once the positions before and after it are both searched.

@@ -88,6 +88,25 @@ TEST(Review, MarksMovesByWhatTheyGiveUpAgainstThePreferredMove) {
     EXPECT_GT(f.moves[3].eval, 500);
 }
 
+// The preferred move is written as the move list writes a played one: the ring's turn the shorter way,
+// a drop with 打.
+TEST(Review, WritesThePreferredMoveAsTheMoveListDoes) {
+    const struct {
+        int turns;
+        Cell to;
+        int placed;
+        bool drop;
+        const char* text;
+    } rows[] = {
+        {0, {4, 7}, SITA_HU, false, "▲７六歩"},
+        {0, {6, 6}, SITA_KAKU, true, "▲５五角打"},
+        {3, {1, 5}, UE_KIN, false, "△右3 盤外金"},
+        {37, {1, 5}, UE_KIN, false, "△左3 盤外金"},
+        {20, {6, 6}, UE_KAKU_NARI, false, "△右20 ５五角成"},
+    };
+    for (const auto& r : rows) EXPECT_EQ(move_text(r.turns, r.to, r.placed, r.drop), r.text);
+}
+
 TEST(Review, GivesTheSameResultsWithOneThreadOrTwo) {
     const Kiroku r = record_of({P76, P34, B22, S62});
     EXPECT_EQ(reviewed(r, 1).moves, reviewed(r, 2).moves);
