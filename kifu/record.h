@@ -34,7 +34,15 @@ struct Kiroku {
     int KIFU_HANDE_LEVEL = 0;
     // ON once a move has been played into the record; OFF while it holds only what a file gave.
     int KIFU_TAIKYOKU = OFF;
+    // The side to move at entry 0: the side that moves first (1), or after a reversal (反転) whichever
+    // side it left to move.
+    int first_side = 1;
 };
+
+// The side to move at record index n: the record's first side, then each side in turn.
+inline int side_to_move(const Kiroku& r, int n) {
+    return n % 2 == 0 ? r.first_side : -r.first_side;
+}
 
 // Stores the position before a move at the record's KIFU_NO; its entry 0 also takes the handicap level.
 void 手順保存(Kiroku& r, const Kyokumen& k, const Settei& s, int fx, int fy, int tx, int ty, int piece,
