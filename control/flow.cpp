@@ -340,6 +340,7 @@ void flow_start_at(const Kyokumen& pos, int mode, int level) {
     TAIKYOKU.kifu.KIFU_NO = 0;
     TAIKYOKU.kifu.KIFU_TESUU = 0;
     TAIKYOKU.kifu.first_side = 1;
+    g_last_moves = LastMoves{};
     TAIKYOKU.settei.COM_LEVEL = level;
     // The tables that no survey resets start as in a fresh program, so every game from a position is
     // alike; the survey is the one the move that led here ended with.

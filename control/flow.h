@@ -54,7 +54,9 @@ struct LastMoves {
     struct Move {
         Cell from, to;
         bool lower = false; // the lower player moved
+        bool operator==(const Move&) const = default;
     } move[2];
+    bool operator==(const LastMoves&) const = default;
 };
 const LastMoves& flow_last_moves();
 // The view marks them afresh: the screen was painted over, or the option changed.
