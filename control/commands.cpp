@@ -53,6 +53,7 @@ const Command kCommands[] = {
     {"KEIKA", KEIKA_Click, OPTION_Click},
     {"BGM", BGM_Click, OPTION_Click},
     {"SE", SE_Click, OPTION_Click},
+    {"LASTMOVE", LASTMOVE_Click, OPTION_Click},
     {"KAISETU", [] { KAISETU_Click(TAIKYOKU.settei); }, nullptr},
     {"VER", [] { VER_Click(TAIKYOKU.settei); }, nullptr},
     {"KAITEN_L", KAITEN_L_Click, nullptr},

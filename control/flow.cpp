@@ -29,6 +29,7 @@ namespace {
 GameView* g_view = nullptr;
 std::string g_hint_steps; // the steps of the hint shown
 int g_turns = 0;          // the ring's turns since the last move, right positive
+LastMoves g_last_moves;   // the moves marked on the board
 
 void tell(const FlowEvent& e) {
     (g_view ? *g_view : painting_view()).on(e);
@@ -97,16 +98,52 @@ void clear_hint() {
     g_hint_steps.clear();
 }
 
-// Where a cell of the ring stands now that will stand at c after `turns` turns to the right.
-Cell before_turns(Cell c, int turns) {
+// Where what stands at cell c stands after the ring turns `turns` cells (to the right when positive,
+// to the left when negative).
+Cell after_turns(Cell c, int turns) {
     if (turns == 0 || !is_ring(c.x, c.y)) return c;
     Kyokumen k;
     k.BAN[c.x][c.y] = UE_OU; // a marker
-    for (int i = 0; i < turns; ++i) 回転盤_左回転(k);
+    for (int i = 0; i < std::abs(turns); ++i) turns > 0 ? 回転盤_右回転(k) : 回転盤_左回転(k);
     for (int x = 1; x <= 11; ++x)
         for (int y = 1; y <= 11; ++y)
             if (k.BAN[x][y] == UE_OU) return {x, y};
     return c;
+}
+
+// Where a cell of the ring stands now that will stand at c after `turns` turns to the right.
+Cell before_turns(Cell c, int turns) {
+    return after_turns(c, -turns);
+}
+
+// A cell of the board or the ring; a hand box's row is none.
+Cell on_board(Cell c) {
+    return c.x >= 1 && c.x <= 11 && c.y >= 1 && c.y <= 11 ? c : Cell{};
+}
+
+void tell_last_moves() {
+    tell(FlowEvent::Kind::LastMovesShown);
+}
+
+// A move was made: it is the latest, the one before it the other side's.
+void mark_move(Cell from, Cell to, bool lower) {
+    g_last_moves.move[1] = g_last_moves.move[0];
+    g_last_moves.move[0] = {on_board(from), to, lower};
+    tell_last_moves();
+}
+
+// The marks of the position after move n of the record (none at its start).
+void mark_moves_of_record(int n) {
+    g_last_moves = LastMoves{};
+    const RecordedMove latest = recorded_move(TAIKYOKU.kifu, n);
+    if (latest.found) {
+        g_last_moves.move[0] = {on_board(latest.from), latest.to, latest.lower};
+        const RecordedMove before = recorded_move(TAIKYOKU.kifu, n - 1);
+        if (before.found)
+            g_last_moves.move[1] = {on_board(after_turns(before.from, latest.turns)),
+                                    after_turns(before.to, latest.turns), before.lower};
+    }
+    tell_last_moves();
 }
 
 // Another position is about to be shown: the thinking mark, the selection and the running clock go,
@@ -132,6 +169,7 @@ void show_after_move(int n, bool with_sound) {
                    .tx = x,
                    .ty = y,
                    .p = code});
+    mark_moves_of_record(n);
 }
 
 // The winner of a game shown that has already ended (a king was taken, or in a game against the
@@ -167,6 +205,14 @@ void flow_move_piece(int fx, int fy, int tx, int ty, int p) {
                    .captured = captured});
 }
 
+const LastMoves& flow_last_moves() {
+    return g_last_moves;
+}
+
+void flow_mark_last_moves() {
+    tell_last_moves();
+}
+
 void set_game_view(GameView* view) {
     g_view = view;
 }
@@ -186,6 +232,9 @@ void flow_new_course() {
     TAIKYOKU.shinkou.SENTAKU_KOMA = last.SENTAKU_KOMA;
     TAIKYOKU.kifu.KIFU_NO = 0;
     g_turns = 0;
+    TAIKYOKU.kifu.first_side = 1;
+    g_last_moves = LastMoves{};
+    tell_last_moves();
 }
 
 void flow_resume_on_click() {
@@ -241,27 +290,31 @@ int flow_load_record(const KifuFileRead& f) {
     // Entry 0 is the start position just set up: the first 進 and the last 戻 compare with it. A kept
     // game played at a handicap started without the pieces its level takes off; stepping through it
     // shows that level, which also keeps it from being written.
+    // A kept game played on after 反転 starts from the position its first line holds.
     手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, 0, 0, 0, 0, KARA, KARA, 0, 0, 0, 0);
     place_handicap_start(TAIKYOKU.kifu.entries[0].ban, f.hande_level);
     TAIKYOKU.kifu.KIFU_HANDE_LEVEL = f.hande_level;
+    const int first = f.reversed != 0 ? 0 : 1;
+    TAIKYOKU.kifu.first_side = f.reversed != 0 ? f.reversed : 1;
     for (std::size_t i = 0; i < f.entries.size(); ++i) {
-        set_entry(TAIKYOKU.kifu, static_cast<int>(i) + 1, f.entries[i]);
-        TAIKYOKU.kifu.turns_before[i + 1] = TURNS_UNKNOWN;
+        const int n = static_cast<int>(i) + first;
+        set_entry(TAIKYOKU.kifu, n, f.entries[i]);
+        if (n <= KIFU_MAX) TAIKYOKU.kifu.turns_before[n] = TURNS_UNKNOWN;
     }
     if (!f.entries.empty())
         TAIKYOKU.kifu.KIFU_GYOU = from_sjis(f.lines[KIFU_MIDASHI_GYOU + f.entries.size() - 1]);
-    const int count = static_cast<int>(f.entries.size());
+    const int count = static_cast<int>(f.entries.size()) - (1 - first);
     TAIKYOKU.kifu.KIFU_NO = 0;
     TAIKYOKU.shinkou.TESUU = 0;
     TAIKYOKU.kifu.KIFU_TESUU = count;
     TAIKYOKU.kifu.KIFU_TAIKYOKU = OFF;
-    if (count == 0) return 0;
-    // The side whose piece made the first move moved first: the move texts and the turns of a game
-    // played on from the file follow it.
-    int x = 0, y = 0, first = KARA;
-    調査_移動結果(TAIKYOKU.kifu, 1, x, y, first);
-    if (first != KARA) {
-        TAIKYOKU.pos.SITA_GAWA = first < 0 ? 1 : -1;
+    if (count <= 0) return 0;
+    // The side whose piece made the first move was the record's first side to move: the move texts and
+    // the turns of a game played on from the file follow it.
+    int x = 0, y = 0, mover = KARA;
+    調査_移動結果(TAIKYOKU.kifu, 1, x, y, mover);
+    if (mover != KARA) {
+        TAIKYOKU.pos.SITA_GAWA = mover < 0 ? TAIKYOKU.kifu.first_side : -TAIKYOKU.kifu.first_side;
         TAIKYOKU.pos.UE_GAWA = -TAIKYOKU.pos.SITA_GAWA;
     }
     return count;
@@ -275,6 +328,10 @@ void flow_reversed() {
     TAIKYOKU.pos.TEBAN = -TAIKYOKU.pos.TEBAN;
     TAIKYOKU.kifu.KIFU_NO = 0;
     TAIKYOKU.kifu.KIFU_TESUU = 0;
+    TAIKYOKU.kifu.first_side = TAIKYOKU.pos.TEBAN != 0 ? TAIKYOKU.pos.TEBAN : 1;
+    // The record starts again at the position turned round: no move of it is made yet.
+    g_last_moves = LastMoves{};
+    tell_last_moves();
 }
 
 void flow_drop_record() {
@@ -288,6 +345,8 @@ void flow_start_at(const Kyokumen& pos, int mode, int level) {
     TAIKYOKU.shinkou.TESUU = 0;
     TAIKYOKU.kifu.KIFU_NO = 0;
     TAIKYOKU.kifu.KIFU_TESUU = 0;
+    TAIKYOKU.kifu.first_side = 1;
+    g_last_moves = LastMoves{};
     TAIKYOKU.settei.COM_LEVEL = level;
     // The tables that no survey resets start as in a fresh program, so every game from a position is
     // alike; the survey is the one the move that led here ended with.
@@ -331,6 +390,7 @@ HumanMove flow_human_move(int fx, int fy, int tx, int ty, int p, bool promote) {
                    .tx = tx,
                    .ty = ty,
                    .p = m.p});
+    mark_move({m.fx, m.fy}, {tx, ty}, m.p < UE_HU);
     if (TAIKYOKU.shinkou.TAIKYOKU_MODE == MODE_MAN_COM) {
         platform().clock().set_timer(false);
         TAIKYOKU.tokei.SITA_JIKAN += TAIKYOKU.tokei.KEIKA_BYOU;
@@ -370,6 +430,11 @@ void flow_turn_ring(bool right) {
         回転盤_右回転(TAIKYOKU.pos);
     else
         回転盤_左回転(TAIKYOKU.pos);
+    // The marks on the ring ride it with their pieces; the view marks them as it paints the ring.
+    for (LastMoves::Move& m : g_last_moves.move) {
+        m.from = after_turns(m.from, right ? 1 : -1);
+        m.to = after_turns(m.to, right ? 1 : -1);
+    }
     tell(FlowEvent{.kind = FlowEvent::Kind::RingTurned, .n = right ? 1 : -1});
     if (調査_回転盤上駒数(TAIKYOKU.pos, TAIKYOKU.pos.SITA_GAWA) +
             調査_回転盤上駒数(TAIKYOKU.pos, TAIKYOKU.pos.UE_GAWA) ==
@@ -442,6 +507,7 @@ void flow_computer_turn() {
     }
     tell(FlowEvent{
         .kind = FlowEvent::Kind::MoveText, .side = TAIKYOKU.pos.UE_GAWA, .tx = tx, .ty = ty, .p = oku});
+    mark_move({fx, fy}, {tx, ty}, false);
     tell(FlowEvent{.kind = FlowEvent::Kind::MoveMarked, .tx = tx, .ty = ty});
 
     TAIKYOKU.tokei.UE_JIKAN += TAIKYOKU.tokei.KEIKA_BYOU;
@@ -508,6 +574,7 @@ void flow_step_back() {
 
     TAIKYOKU.kifu.KIFU_NO -= 1;
     TAIKYOKU.shinkou.TESUU -= 1;
+    mark_moves_of_record(TAIKYOKU.kifu.KIFU_NO);
     TAIKYOKU.pos.TEBAN = -TAIKYOKU.pos.TEBAN;
     show_move_number();
     follow_shown_position(TAIKYOKU.pos);
@@ -516,8 +583,7 @@ void flow_step_back() {
 void flow_take_back() {
     Kiroku& r = TAIKYOKU.kifu;
     Kyokumen& k = TAIKYOKU.pos;
-    // The side to move at entry i: the side that moved first (1) at entry 0, then alternately.
-    auto to_move = [](int i) { return i % 2 == 0 ? 1 : -1; };
+    auto to_move = [&r](int i) { return side_to_move(r, i); };
     int t = r.KIFU_NO - 1;
     // Against the computer the player gets back a position where the player is to move.
     if (TAIKYOKU.shinkou.TAIKYOKU_MODE == MODE_MAN_COM)
@@ -543,6 +609,7 @@ void flow_take_back() {
                        .ty = y,
                        .p = code});
     }
+    mark_moves_of_record(t);
     sound(OTO_KOMA);
     // The moves after it are gone from the record; the game is open again from here.
     r.KIFU_NO = t;
@@ -650,9 +717,9 @@ void flow_show_move(int n) {
         show_entry(0, e.ue_mae, e.sita_mae);
         for (int side : {TAIKYOKU.pos.SITA_GAWA, TAIKYOKU.pos.UE_GAWA})
             tell(FlowEvent{.kind = FlowEvent::Kind::MoveTextCleared, .side = side});
+        mark_moves_of_record(0);
     }
-    // The side that moved first (TEBAN 1) was to move at entry 0.
-    TAIKYOKU.pos.TEBAN = n % 2 == 0 ? 1 : -1;
+    TAIKYOKU.pos.TEBAN = side_to_move(TAIKYOKU.kifu, n);
     show_move_number();
     follow_shown_position(TAIKYOKU.pos);
     // The end of a game that was won shows it won.
@@ -671,8 +738,7 @@ void flow_resume_at_last_entry(int mode) {
     TAIKYOKU.kifu.KIFU_NO = TAIKYOKU.kifu.KIFU_TESUU;
     TAIKYOKU.shinkou.TESUU = TAIKYOKU.kifu.KIFU_TESUU;
     show_after_move(TAIKYOKU.kifu.KIFU_NO, false);
-    // The players took turns from entry 0, where the side that moved first (TEBAN 1) was to move.
-    TAIKYOKU.pos.TEBAN = TAIKYOKU.shinkou.TESUU % 2 == 0 ? 1 : -1;
+    TAIKYOKU.pos.TEBAN = side_to_move(TAIKYOKU.kifu, TAIKYOKU.kifu.KIFU_NO);
     show_move_number();
     follow_shown_position(TAIKYOKU.pos);
     TAIKYOKU.pos.SYOUSYA = winner_of_shown_game(TAIKYOKU.pos, TAIKYOKU.tables, mode);

@@ -21,17 +21,18 @@ struct FlowEvent {
         MoveTextCleared, // the side's last move is no longer shown
         Thinking,        // the computer starts its search
         ThinkingDone,
-        RingTurned,    // the ring turned one cell, right or left (n = 1 or -1)
-        Blink,         // the computer's piece p blinks at `from` before it moves
-        MoveMarked,    // the computer's move ends at `to`: its cell is outlined
-        EntryShown,    // record entry n stands on the board, in the hands and on the clocks
-        HandicapShown, // the handicap level n is shown
-        LevelShown,    // the computer's level n is shown
-        HintShown,     // the hint's cells `from` and `to` are marked and its text shown
-        HintCleared,   // the hint at `from` and `to` is gone
-        Sound,         // sound n plays
-        Message,       // a message box: text, title
-        Wait,          // `seconds` pass
+        RingTurned,     // the ring turned one cell, right or left (n = 1 or -1)
+        Blink,          // the computer's piece p blinks at `from` before it moves
+        MoveMarked,     // the computer's move ends at `to`: its cell is outlined
+        EntryShown,     // record entry n stands on the board, in the hands and on the clocks
+        HandicapShown,  // the handicap level n is shown
+        LevelShown,     // the computer's level n is shown
+        HintShown,      // the hint's cells `from` and `to` are marked and its text shown
+        HintCleared,    // the hint at `from` and `to` is gone
+        LastMovesShown, // flow_last_moves() changed: its cells are marked afresh
+        Sound,          // sound n plays
+        Message,        // a message box: text, title
+        Wait,           // `seconds` pass
     };
     Kind kind = Kind::MoveNumber;
     int side = 0;
@@ -46,6 +47,20 @@ class GameView {
     virtual ~GameView() = default;
     virtual void on(const FlowEvent& e) = 0;
 };
+
+// The last move of each side up to the position shown, as the ring stands now: move[0] the latest,
+// move[1] the one before it. A cell of x 0 is none: a move that is not there, or a drop's origin.
+struct LastMoves {
+    struct Move {
+        Cell from, to;
+        bool lower = false; // the lower player moved
+        bool operator==(const Move&) const = default;
+    } move[2];
+    bool operator==(const LastMoves&) const = default;
+};
+const LastMoves& flow_last_moves();
+// The view marks them afresh: the screen was painted over, or the option changed.
+void flow_mark_last_moves();
 
 // The view told from now on; nullptr puts back the window's, which paints.
 void set_game_view(GameView* view);

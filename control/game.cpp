@@ -203,7 +203,7 @@ void Form_Load() {
     待機_秒(std::max(0.0, 2 - seconds_since(title_shown)));
     platform().windows().show_title(false);
     読込_環境設定ファイル(TAIKYOKU.settei, paint_background_setting);
-    read_sound_effects_option();
+    read_preference_options();
     初期設定();
     show_move_list();
     platform().windows().place_window();

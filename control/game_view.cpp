@@ -9,6 +9,9 @@
 #include "control/options.h"
 #include "control/owner.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 // What a move changed, painted in the order a move always showed it: the hand that gained a piece, the
@@ -35,6 +38,11 @@ void paint_move(int fx, int fy, int tx, int ty, int p, int captured) {
 // The hint's marks: a colour no other mark has (light cyan), its text right of the lower hand box.
 constexpr int kHintColour = 11;
 constexpr double kHintTextX = 14.2, kHintTextY = 4.2;
+
+// The last moves' marks: a translucent fill inside the cell's outline, so the piece and every outline
+// stay as they are; one colour per side, none of them an outline's colour or the hint's.
+constexpr int kLowerMoveColour = 9;  // light blue
+constexpr int kUpperMoveColour = 13; // light magenta
 
 class PaintingView : public GameView {
   public:
@@ -75,6 +83,8 @@ class PaintingView : public GameView {
             break;
         case K::RingTurned:
             描画_盤(k, s);
+            painted_.clear(); // the board painted over the marks
+            mark_last_moves();
             if (e.n > 0) platform().canvas().refresh();
             break;
         case K::Blink:
@@ -110,6 +120,9 @@ class PaintingView : public GameView {
             描画_桝輪郭(s.WAKU_IRO, e.fx, e.fy);
             描画_桝輪郭(s.WAKU_IRO, e.tx, e.ty);
             break;
+        case K::LastMovesShown:
+            mark_last_moves();
+            break;
         case K::Sound:
             play_effect(e.n);
             break;
@@ -120,7 +133,46 @@ class PaintingView : public GameView {
             待機_秒(e.seconds);
             break;
         }
+        // The texts beside the upper hand box repaint the ring cell they touch.
+        if (e.kind == K::MoveText || e.kind == K::MoveTextCleared || e.kind == K::Thinking ||
+            e.kind == K::ThinkingDone)
+            for (const Mark& m : painted_)
+                if (m.cell == Cell{1, 8}) paint_cell(m);
     }
+
+  private:
+    struct Mark {
+        Cell cell;
+        int colour = -1; // -1: unmarked
+    };
+
+    static void paint_cell(const Mark& m) {
+        const Kyokumen& k = TAIKYOKU.pos;
+        const Settei& s = TAIKYOKU.settei;
+        const int x = m.cell.x, y = m.cell.y;
+        描画_絵(k.BAN[x][y], x, y);
+        // Inside the outline's lines at every scale: from the pixel after the left and top lines up to
+        // the right and bottom ones.
+        if (m.colour >= 0)
+            platform().canvas().tint(m.colour, cell_x(x) + 15, cell_y(y) + 15, cell_x(x + 1), cell_y(y + 1));
+        描画_桝輪郭(s.WAKU_IRO, x, y);
+    }
+
+    // The cells of the last moves marked, those marked before and no longer painted plain.
+    void mark_last_moves() {
+        std::vector<Mark> marks;
+        if (TAIKYOKU.settei.LAST_MOVE == ON)
+            for (int i : {1, 0}) // the latest move's colour where both moves meet
+                for (const LastMoves::Move& m = flow_last_moves().move[i]; Cell c : {m.from, m.to})
+                    if (c.x != 0) marks.push_back({c, m.lower ? kLowerMoveColour : kUpperMoveColour});
+        for (const Mark& old : painted_)
+            if (std::ranges::none_of(marks, [&](const Mark& m) { return m.cell == old.cell; }))
+                paint_cell({old.cell});
+        for (const Mark& m : marks) paint_cell(m);
+        painted_ = std::move(marks);
+    }
+
+    std::vector<Mark> painted_; // the cells marked on the canvas
 };
 
 } // namespace

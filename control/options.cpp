@@ -6,6 +6,7 @@
 #include "settings/settings.h"
 #include "sound/dslib.h"
 #include "sound/effects.h"
+#include "control/flow.h"
 #include "control/owner.h"
 
 namespace {
@@ -17,6 +18,7 @@ void background_click(int n, MenuItem item) {
     }
     書込_環境設定ファイル();
     画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
+    flow_mark_last_moves();
 }
 
 } // namespace
@@ -74,23 +76,40 @@ void BGM_Click() {
 
 namespace {
 
-const char* const kSoundEffectsKey = "options/sound_effects";
+// An option kept with the player's preferences, on at first, and its check mark.
+struct PreferenceOption {
+    const char* key;
+    MenuItem item;
+    int Settei::*value;
+};
+constexpr PreferenceOption kSoundEffects{"options/sound_effects", MenuItem::SE, &Settei::KOUKAON};
+constexpr PreferenceOption kLastMove{"options/last_move", MenuItem::LASTMOVE, &Settei::LAST_MOVE};
 
-void set_sound_effects(bool on) {
-    TAIKYOKU.settei.KOUKAON = on ? ON : OFF;
-    platform().menus().set_checked(MenuItem::SE, on);
+void set_option(const PreferenceOption& o, bool on) {
+    TAIKYOKU.settei.*o.value = on ? ON : OFF;
+    platform().menus().set_checked(o.item, on);
+}
+
+void toggle_option(const PreferenceOption& o) {
+    const bool on = TAIKYOKU.settei.*o.value != ON;
+    set_option(o, on);
+    platform().preferences().set_flag(o.key, on);
 }
 
 } // namespace
 
-void read_sound_effects_option() {
-    set_sound_effects(platform().preferences().flag(kSoundEffectsKey, true));
+void read_preference_options() {
+    for (const PreferenceOption& o : {kSoundEffects, kLastMove})
+        set_option(o, platform().preferences().flag(o.key, true));
 }
 
 void SE_Click() {
-    const bool on = TAIKYOKU.settei.KOUKAON != ON;
-    set_sound_effects(on);
-    platform().preferences().set_flag(kSoundEffectsKey, on);
+    toggle_option(kSoundEffects);
+}
+
+void LASTMOVE_Click() {
+    toggle_option(kLastMove);
+    flow_mark_last_moves();
 }
 
 void play_effect(int buffer) {

@@ -10,8 +10,10 @@ void RENGA_Click();
 void SIDOU_Click();
 void BGM_Click();
 // 効果音: the sound effects (KOMA, KINSHI, SONOTA) play while it is on; the music is not one of them.
-// The option is a preference of the player's, on at first.
-void read_sound_effects_option();
+// 最終手を表示 (LASTMOVE): the last move of each side is marked on the board; off, the board looks as it
+// always did. Both options are preferences of the player's, on at first.
+void read_preference_options();
 void SE_Click();
+void LASTMOVE_Click();
 void play_effect(int buffer);
 void OPTION_Click();

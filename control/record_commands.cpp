@@ -164,8 +164,10 @@ void take_record(const KifuFileRead& f, const std::string& path, bool offered) {
                                      "棋譜");
     // The kept game is known by its first line, not by its name: a player may copy or rename it to keep
     // it from being replaced, and it must still play on.
-    if (from_sjis(f.lines[0]) == KEPT_GAME_TITLE) {
+    if (is_kept_game(f.lines)) {
         const bool com = kept_game_against_computer(f.lines);
+        // A game played on after 反転 stays reversed: what may not follow a reversal still may not.
+        if (f.reversed != 0) TAIKYOKU.shinkou.HANTEN = ON;
         // The level it was played at, checked in the menu and shown as the game resumes.
         if (const int level = kept_game_level(f.lines)) レベル_設定(level);
         resume_at_last_entry(com ? MODE_MAN_COM : MODE_MAN_MAN);
@@ -179,7 +181,7 @@ void take_record(const KifuFileRead& f, const std::string& path, bool offered) {
 
 void offer_kept_game() {
     const KifuFileRead f = 読込_棋譜ファイル(kept_game_path());
-    if (!f.fault.empty() || f.entries.empty() || from_sjis(f.lines[0]) != KEPT_GAME_TITLE) return;
+    if (!f.fault.empty() || f.entries.empty() || !is_kept_game(f.lines)) return;
     // A game that ended with a king taken is not offered.
     int kings = 0;
     for (const auto& column : f.entries.back().ban)

@@ -26,7 +26,7 @@ bool is_mate(int score) {
 std::string move_text(int turns, Cell to, int placed, bool drop) {
     RecordedMove m;
     m.found = true;
-    m.turns = turns > 20 ? turns - 40 : turns;
+    m.turns = m.mover_turns = shortest_turns(turns);
     m.to = to;
     m.placed = placed;
     m.lower = is_lower(placed);

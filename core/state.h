@@ -43,7 +43,8 @@ struct Settei {
     int WAKU_IRO = 0;               // colour of ordinary square outlines
     int KEIKA_HYOUJI = OFF;         // 経過時間: the players' clocks are shown
     int BGM_ENSOU = OFF;            // BGM: the background music is on
-    int KOUKAON = ON; // 効果音: the sound effects play (a preference, not in the settings file)
+    int KOUKAON = ON;   // 効果音: the sound effects play (a preference, not in the settings file)
+    int LAST_MOVE = ON; // 最終手を表示: the last moves are marked on the board (a preference too)
     // Folder of the help page: the current folder at start-up, or the installed data folder.
     std::string KIDOU_DIR;
 };

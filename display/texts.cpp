@@ -267,7 +267,8 @@ void 描画_棋譜読込み部分消去(const Kyokumen& k, const Settei& s) {
 std::string move_list_text(const RecordedMove& m) {
     if (!m.found) return {};
     std::string t = m.lower ? "▲" : "△";
-    if (m.turns != 0) t += (m.turns > 0 ? "右" : "左") + std::to_string(std::abs(m.turns)) + " ";
+    if (m.mover_turns != 0)
+        t += (m.mover_turns > 0 ? "右" : "左") + std::to_string(std::abs(m.mover_turns)) + " ";
     t += is_ring(m.to.x, m.to.y) ? "盤外" : 文字列変換(11 - m.to.x) + 文字列変換(m.to.y - 1 + 1000);
     t += 文字列変換(m.placed);
     if (hand_slot_at(m.from).kind != 0) t += "打";

@@ -12,8 +12,27 @@ namespace {
 constexpr char kHandeSep = ' ';
 // The level behind "COM".
 constexpr const char* kLevelWord = "LEVEL";
+// A reversed game's title: the title, this word, the side its record starts with.
+constexpr const char* kReversedWord = " 反転 ";
+constexpr const char* kSideNames[2] = {"後手番", "先手番"}; // side -1, side 1
+
+std::string reversed_title(int first_side) {
+    return std::string(KEPT_GAME_TITLE) + kReversedWord + kSideNames[first_side == 1];
+}
 
 } // namespace
+
+bool is_kept_game(const std::vector<std::string>& lines) {
+    return !lines.empty() && (from_sjis(lines[0]) == KEPT_GAME_TITLE || kept_game_reversal(lines) != 0);
+}
+
+int kept_game_reversal(const std::vector<std::string>& lines) {
+    if (lines.empty()) return 0;
+    const std::string title = from_sjis(lines[0]);
+    for (int side : {1, -1})
+        if (title == reversed_title(side)) return side;
+    return 0;
+}
 
 std::string kept_game_path() {
     return settings_folder() + "/前回の対局.棋譜";
@@ -34,13 +53,17 @@ int write_kept_game(Kiroku& r, const Shinkou& g, const Kyokumen& k, const Settei
                       : "先手";
     std::string lower = com ? "MAN" : lower_first ? "先手" : "後手";
     if (r.KIFU_HANDE_LEVEL != 0) lower += kHandeSep + handicap_name(r.KIFU_HANDE_LEVEL);
-    const int err = write_kifu_file(r, kept_game_path(), std::string(KEPT_GAME_TITLE), upper, lower);
+    // A reversed game's record starts at the position the reversal left: it is written too.
+    const bool reversed = g.HANTEN == ON;
+    const int err = write_kifu_file(r, kept_game_path(),
+                                    reversed ? reversed_title(r.first_side) : std::string(KEPT_GAME_TITLE),
+                                    upper, lower, reversed ? 0 : 1);
     if (err == 0) r.KIFU_TAIKYOKU = OFF;
     return err;
 }
 
 int kept_game_handicap(const std::vector<std::string>& lines) {
-    if (lines.size() < KIFU_MIDASHI_GYOU || from_sjis(lines[0]) != KEPT_GAME_TITLE) return 0;
+    if (lines.size() < KIFU_MIDASHI_GYOU || !is_kept_game(lines)) return 0;
     const std::string lower = from_sjis(lines[2]);
     for (int level = -10; level <= 10; ++level) {
         const std::string name = kHandeSep + handicap_name(level);
@@ -51,7 +74,7 @@ int kept_game_handicap(const std::vector<std::string>& lines) {
 }
 
 bool kept_game_against_computer(const std::vector<std::string>& lines) {
-    if (lines.size() < 2 || from_sjis(lines[0]) != KEPT_GAME_TITLE) return false;
+    if (lines.size() < 2 || !is_kept_game(lines)) return false;
     const std::string upper = from_sjis(lines[1]);
     return upper == KEPT_GAME_COM || upper.rfind(std::string(KEPT_GAME_COM) + kHandeSep, 0) == 0;
 }

@@ -12,9 +12,17 @@
 // computer's name, as the upper player); a file beginning so is played on when it is read. A game
 // played at a handicap has the name of its level after the lower player's name on the third line,
 // behind a blank ("MAN ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級"), and a game against the computer the level it played at after
-// "COM" ("COM LEVEL4"): a name line may hold any text, so any reader takes it.
+// "COM" ("COM LEVEL4"): a name line may hold any text, so any reader takes it. A game played on after
+// 反転 has "反転" and the side its record starts with after the title ("前回の対局 反転 後手番"), and its
+// first record line holds the position the reversal left (record index 0), which no other record
+// starts from.
 inline constexpr std::string_view KEPT_GAME_TITLE = "前回の対局";
 inline constexpr std::string_view KEPT_GAME_COM = "COM";
+
+// Whether a file's header lines (Shift_JIS) are those of a kept game.
+bool is_kept_game(const std::vector<std::string>& lines);
+// The side to move at the start of a kept game played on after 反転 (1 or -1), or 0 for any other file.
+int kept_game_reversal(const std::vector<std::string>& lines);
 
 // Where the game is kept: the folder of the settings file.
 std::string kept_game_path();

@@ -90,7 +90,8 @@ struct FileLines {
 
 FileLines read_file_lines(const std::string& path) {
     FileLines r;
-    LineSplitter s(kKeptLineBytes, KIFU_MIDASHI_GYOU + KIFU_MAX);
+    // One line more than a record holds: a reversed game's start (check_file_lines tells what is more).
+    LineSplitter s(kKeptLineBytes, KIFU_MIDASHI_GYOU + KIFU_MAX + 1);
     r.error = read_regular_file(path, [&s](std::string_view bytes) { return s.feed(bytes); });
     if (s.too_long()) r.too_long = s.count() + 1;
     r.more = s.more();
@@ -264,11 +265,11 @@ std::vector<std::string> file_lines(const std::string& bytes) {
 }
 
 int write_kifu_file(const Kiroku& r, const std::string& path, const std::string& title,
-                    const std::string& upper, const std::string& lower) {
+                    const std::string& upper, const std::string& lower, int first) {
     std::string bytes;
     for (const std::string& header : {title, upper, lower}) bytes += to_sjis(one_line(header)) + "\r\n";
     const int last = std::min(r.KIFU_TESUU, KIFU_MAX);
-    for (int n = 1; n <= last; ++n) bytes += record_line(r, n) + "\r\n";
+    for (int n = first; n <= last; ++n) bytes += record_line(r, n) + "\r\n";
     return write_file_replacing(path, bytes);
 }
 
@@ -311,9 +312,17 @@ std::string entry_fault(const RecordEntry& k, int hande_level, bool last) {
 KifuFileRead check_file_lines(std::vector<std::string> lines, bool more) {
     KifuFileRead r;
     r.hande_level = kept_game_handicap(lines);
+    r.reversed = kept_game_reversal(lines);
     std::vector<std::string> records;
     if (lines.size() > KIFU_MIDASHI_GYOU) records.assign(lines.begin() + KIFU_MIDASHI_GYOU, lines.end());
-    if (records.size() > KIFU_MAX) records.resize(KIFU_MAX);
+    // A reversed game's first line is its start, beside KIFU_MAX moves.
+    const std::size_t room = KIFU_MAX + (r.reversed != 0 ? 1 : 0);
+    if (records.size() > room) {
+        more = more || std::any_of(records.begin() + room, records.end(), [](const std::string& l) {
+                   return !std::all_of(l.begin(), l.end(), blank);
+               });
+        records.resize(room);
+    }
     // Blank lines at the end are no records; one before a record line is a fault of the file.
     while (!records.empty() && std::all_of(records.back().begin(), records.back().end(), blank))
         records.pop_back();

@@ -33,10 +33,11 @@ std::string entry_fault(const RecordEntry& k, int hande_level, bool last);
 // The lines of a file's bytes, each cut to 521 bytes; CR LF, LF and CR all end a line. A line of more
 // than 64 KiB ends the reading.
 std::vector<std::string> file_lines(const std::string& bytes);
-// Writes the three header lines and record lines 1 .. KIFU_TESUU to path, replacing a file of that name.
-// Returns 0, or the errno of the step that failed (an existing file is then left as it was).
+// Writes the three header lines and record lines first .. KIFU_TESUU (first 1, or 0 for a record whose
+// start no reader knows) to path, replacing a file of that name. Returns 0, or the errno of the step that
+// failed (an existing file is then left as it was).
 int write_kifu_file(const Kiroku& r, const std::string& path, const std::string& title,
-                    const std::string& upper, const std::string& lower);
+                    const std::string& upper, const std::string& lower, int first = 1);
 // A kifu file read and checked before anything of the game is touched.
 struct KifuFileRead {
     std::vector<std::string> lines;   // the header lines and at most KIFU_MAX record lines, as read
@@ -44,6 +45,9 @@ struct KifuFileRead {
     bool more = false;                // record lines beyond KIFU_MAX followed
     std::string fault;                // why the file cannot be used (no entries then), or the empty text
     int hande_level = 0;              // the handicap level of a kept game
+    // A kept game played on after 反転: the side to move at its start (1 or -1), whose position is then
+    // entries[0]; 0 for any other file.
+    int reversed = 0;
 };
 // A file is read only when every record line has the record's width, no blank line stands between
 // them, and every entry is a position of a game at the file's handicap level; the fault names the

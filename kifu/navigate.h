@@ -10,14 +10,17 @@ void restore_entry(Kyokumen& k, const Kiroku& r, int n);
 // checks that read them next see that position. A king that is not on the board keeps its square.
 void follow_shown_position(Kyokumen& k);
 
-// What move n of the record (1..KIFU_TESUU) was, read from the entries before and after it: the piece
-// `placed` went from `from` (a board or ring cell as the ring stands after it; a hand box's row for a
-// drop) to `to`, after the mover had turned the ring `turns` cells (right for a positive number, left
-// for a negative one, -19..20; where the record does not keep them, as far as the entries tell).
-// `found` is false where the two entries differ by more than one move can make.
+// What move n of the record (1..KIFU_TESUU) was, read from the entries before and after it: the ring
+// turned `turns` cells between the two entries (right for a positive number, left for a negative one,
+// -19..20), then the piece `placed` went from `from` (a board or ring cell as the turned ring stands; a
+// hand box's row for a drop) to `to`. `mover_turns` are the turns the mover made before the move as the
+// game was played here (the entry before a player's move already shows them, the computer's come after
+// it); for a record read from a file, `turns`. `found` is false where the two entries differ by more
+// than one move can make.
 struct RecordedMove {
     bool found = false;
     int turns = 0;
+    int mover_turns = 0;
     Cell from, to;
     int placed = KARA;
     bool lower = false; // the lower player moved

@@ -41,7 +41,15 @@ struct Kiroku {
     // here; TURNS_UNKNOWN for a move read from a file. The entry before a player's move already shows
     // the ring turned, the computer's turns come after it.
     int turns_before[KIFU_MAX + 1] = {};
+    // The side to move at entry 0: the side that moves first (1), or after a reversal (反転) whichever
+    // side it left to move.
+    int first_side = 1;
 };
+
+// The side to move at record index n: the record's first side, then each side in turn.
+inline int side_to_move(const Kiroku& r, int n) {
+    return n % 2 == 0 ? r.first_side : -r.first_side;
+}
 
 // Stores the position before a move at the record's KIFU_NO; its entry 0 also takes the handicap level.
 void 手順保存(Kiroku& r, const Kyokumen& k, const Settei& s, int fx, int fy, int tx, int ty, int piece,

@@ -26,6 +26,7 @@ enum class MenuItem {
     KEIKA,
     BGM,
     SE,
+    LASTMOVE,
     Count
 };
 
@@ -39,6 +40,8 @@ class Canvas {
     virtual void clear(int colour) = 0;
     virtual void stamp(Pic picture, double x, double y) = 0;
     virtual void outline(int colour, double x1, double y1, double x2, double y2) = 0;
+    // Fills [x1, x2) x [y1, y2) with the colour at a fixed translucency: what lies under it shows through.
+    virtual void tint(int colour, double x1, double y1, double x2, double y2) = 0;
     virtual void set_font_bold(bool bold) = 0;
     virtual void print(double x, double y, const std::string& text, double points, int colour) = 0;
     virtual void refresh() = 0; // bring the window up to date now

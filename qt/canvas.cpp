@@ -141,6 +141,19 @@ void CanvasImage::outline(int colour, double x1, double y1, double x2, double y2
     keep(std::move(op));
 }
 
+void CanvasImage::tint(int colour, double x1, double y1, double x2, double y2) {
+    Op op;
+    op.kind = Op::Tint;
+    op.colour = colour;
+    op.x1 = std::min(x1, x2);
+    op.y1 = std::min(y1, y2);
+    op.x2 = std::max(x1, x2);
+    op.y2 = std::max(y1, y2);
+    op.extent = quarters(op.x1, op.y1, op.x2, op.y2, true);
+    draw(op);
+    keep(std::move(op));
+}
+
 void CanvasImage::print(double x, double y, const std::string& text, double points, int colour) {
     Op op;
     op.kind = Op::Print;
@@ -185,6 +198,14 @@ void CanvasImage::draw(const Op& op) {
         painter.fillRect(QRect(l, b, r - l + w, w), c);
         painter.fillRect(QRect(l, t, w, b - t + w), c);
         painter.fillRect(QRect(r, t, w, b - t + w), c);
+        return;
+    }
+    case Op::Tint: {
+        // The pixels from the mapped corner up to the mapped far corner, as a stamp covers them.
+        const int l = map(op.x1), t = map(op.y1), r = map(op.x2), b = map(op.y2);
+        QColor c = CanvasImage::colour(op.colour);
+        c.setAlpha(kTintAlpha);
+        painter.fillRect(QRect(l, t, r - l, b - t), c);
         return;
     }
     case Op::Print: {

@@ -43,6 +43,9 @@ class CanvasImage {
     void clear(int colour);
     void stamp(Pic p, double x, double y);
     void outline(int colour, double x1, double y1, double x2, double y2);
+    // A translucent fill of [x1, x2) x [y1, y2): the colour at kTintAlpha over what is there.
+    void tint(int colour, double x1, double y1, double x2, double y2);
+    static constexpr int kTintAlpha = 110;
     void set_font_bold(bool bold) { bold_ = bold; }
     void print(double x, double y, const std::string& text, double points, int colour);
 
@@ -70,7 +73,7 @@ class CanvasImage {
 
   private:
     struct Op {
-        enum Kind { Stamp, Outline, Print } kind = Stamp;
+        enum Kind { Stamp, Outline, Tint, Print } kind = Stamp;
         Pic pic = Pic::None;
         int colour = 0;
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0;

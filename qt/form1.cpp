@@ -160,11 +160,11 @@ struct CheckItem {
     const char* name;
 };
 const CheckItem kCheckItems[] = {
-    {MenuItem::LEVEL1, "LEVEL1"}, {MenuItem::LEVEL2, "LEVEL2"}, {MenuItem::LEVEL3, "LEVEL3"},
-    {MenuItem::LEVEL4, "LEVEL4"}, {MenuItem::MIDORI, "MIDORI"}, {MenuItem::TATAMI, "TATAMI"},
-    {MenuItem::TAKE, "TAKE"},     {MenuItem::UCHU, "UCHU"},     {MenuItem::RENGA, "RENGA"},
-    {MenuItem::SIDOU, "SIDOU"},   {MenuItem::KEIKA, "KEIKA"},   {MenuItem::BGM, "BGM"},
-    {MenuItem::SE, "SE"},
+    {MenuItem::LEVEL1, "LEVEL1"}, {MenuItem::LEVEL2, "LEVEL2"},     {MenuItem::LEVEL3, "LEVEL3"},
+    {MenuItem::LEVEL4, "LEVEL4"}, {MenuItem::MIDORI, "MIDORI"},     {MenuItem::TATAMI, "TATAMI"},
+    {MenuItem::TAKE, "TAKE"},     {MenuItem::UCHU, "UCHU"},         {MenuItem::RENGA, "RENGA"},
+    {MenuItem::SIDOU, "SIDOU"},   {MenuItem::KEIKA, "KEIKA"},       {MenuItem::BGM, "BGM"},
+    {MenuItem::SE, "SE"},         {MenuItem::LASTMOVE, "LASTMOVE"},
 };
 
 void run(const char* name) {
@@ -294,6 +294,7 @@ void Form1::build_menus() {
     add_item(option, "経過時間", "KEIKA", true);
     add_item(option, "BGM", "BGM", true);
     add_item(option, "効果音", "SE", true);
+    add_item(option, "最終手を表示", "LASTMOVE", true);
     build_zoom_menu(option);
 
     QMenu* sonota = menu("その他", "SONOTA", nullptr);
@@ -485,6 +486,10 @@ void Form1::stamp(Pic p, double x, double y) {
 }
 void Form1::outline(int c, double x1, double y1, double x2, double y2) {
     canvas_.outline(c, x1, y1, x2, y2);
+    view_->canvas_changed();
+}
+void Form1::tint(int c, double x1, double y1, double x2, double y2) {
+    canvas_.tint(c, x1, y1, x2, y2);
     view_->canvas_changed();
 }
 void Form1::set_font_bold(bool bold) {

@@ -89,6 +89,9 @@ void ScriptPlatform::stamp(Pic p, double x, double y) {
 void ScriptPlatform::outline(int c, double x1, double y1, double x2, double y2) {
     canvas_.outline(c, x1, y1, x2, y2);
 }
+void ScriptPlatform::tint(int c, double x1, double y1, double x2, double y2) {
+    canvas_.tint(c, x1, y1, x2, y2);
+}
 void ScriptPlatform::set_font_bold(bool bold) {
     canvas_.set_font_bold(bold);
 }

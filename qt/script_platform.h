@@ -36,6 +36,7 @@ class ScriptPlatform : public Canvas,
     void clear(int colour) override;
     void stamp(Pic picture, double x, double y) override;
     void outline(int colour, double x1, double y1, double x2, double y2) override;
+    void tint(int colour, double x1, double y1, double x2, double y2) override;
     void set_font_bold(bool bold) override;
     void print(double x, double y, const std::string& text, double points, int colour) override;
     void refresh() override {}

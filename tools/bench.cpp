@@ -223,6 +223,7 @@ class ImageCanvas : public Canvas {
     void outline(int c, double x1, double y1, double x2, double y2) override {
         image.outline(c, x1, y1, x2, y2);
     }
+    void tint(int c, double x1, double y1, double x2, double y2) override { image.tint(c, x1, y1, x2, y2); }
     void set_font_bold(bool bold) override { image.set_font_bold(bold); }
     void print(double x, double y, const std::string& t, double points, int c) override {
         image.print(x, y, t, points, c);

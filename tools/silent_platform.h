@@ -12,6 +12,7 @@ class SilentPlatform : public Canvas, public Dialogs, public Clock, public Menus
     void clear(int) override {}
     void stamp(Pic, double, double) override {}
     void outline(int, double, double, double, double) override {}
+    void tint(int, double, double, double, double) override {}
     void set_font_bold(bool) override {}
     void print(double, double, const std::string&, double, int) override {}
     void refresh() override {}

@@ -8,6 +8,7 @@
 #include "core/rules.h"
 #include "core/state.h"
 #include "engine/search.h"
+#include "platform/codec.h"
 #include "platform/platform.h"
 #include "qt/script_platform.h"
 #include "support/names.h"
@@ -189,4 +190,29 @@ TEST(KeptGame, ComesBackAtItsLevelAndHandicap) {
     EXPECT_EQ(r.starting("state"),
               (std::vector<std::string>{"state LEVEL=3 HANDICAP=0", "state LEVEL=4 HANDICAP=1"}));
     level4_nodes = engine::DEFAULT_NODES;
+}
+
+// A kept game played on after 反転 comes back reversed: its record starts from the reversed position,
+// the sides and the turn are those of the game left, and what a reversal refuses is still refused.
+TEST(KeptGame, ComesBackReversed) {
+    TempDir dir;
+    const ScriptResult left =
+        run_script("menu LEVEL1\nmenu SENTE\nclick L 8 8\nclick L 8 7\nmenu REVERSE\ndump\n"
+                   "click L 4 4\ndump\nmenu OWARI\n",
+                   dir);
+    EXPECT_EQ(dir.read("前回の対局.棋譜").rfind(to_sjis("前回の対局 反転 後手番\r\nCOM LEVEL1\r\n"), 0), 0u);
+    const ScriptResult back = run_script(
+        "dump\nmenu KIFU_WRITE\nmenu MATTA\nmenu HOME\ndump\nmenu END\nclick L 2 8\nclick L 2 7\ndump\n",
+        dir);
+    EXPECT_TRUE(back.has("ask 前回の対局 | 前回の対局を続けますか？ -> Yes"));
+    for (const char* refused : {"msg 棋譜書込 | 反転後は書き込みできません", "msg 待った | できません"})
+        EXPECT_TRUE(back.has(refused)) << refused;
+    // The position and the side to move; the move number counts the record's moves.
+    auto shown = [](const std::string& dump) { return dump.substr(0, dump.find(" TESUU=")); };
+    const auto was = left.starting("dump"), is = back.starting("dump");
+    ASSERT_EQ(was.size(), 2u);
+    ASSERT_EQ(is.size(), 3u);
+    EXPECT_EQ(shown(is[0]), shown(was[1])); // as it was left, the human to move
+    EXPECT_EQ(shown(is[1]), shown(was[0])); // the start: the position the reversal left
+    EXPECT_NE(is[2].find("TEBAN=1 TESUU=3"), std::string::npos) << is[2]; // the human moved, the computer too
 }

@@ -5,6 +5,9 @@
 #include <QImage>
 #include <QRect>
 #include <gtest/gtest.h>
+#include <set>
+#include <sstream>
+#include <utility>
 
 namespace {
 
@@ -72,6 +75,68 @@ shot full.png
     // The title picture at (765, 9148) twips, 1815 x 870.
     const QRect title = pixels(765, 9148, 765 + 1815, 9148 + 870, full);
     EXPECT_EQ(differing_pixels(moved, full, title), 0);
+}
+
+// The cells of the board and the ring whose inside (within the outline) differs between two canvases.
+std::set<std::pair<int, int>> differing_cells(const QImage& a, const QImage& b) {
+    std::set<std::pair<int, int>> cells;
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y) {
+            const double l = 1050 + 570 * x, t = 700 + 660 * y;
+            if (differing_pixels(a, b, pixels(l + 15, t + 15, l + 570, t + 660, a)) > 0) cells.insert({x, y});
+        }
+    return cells;
+}
+
+// The canvas at the end of a script run in a folder of its own.
+QImage canvas_after(const std::string& script) {
+    TempDir dir;
+    if (!run_script(script + "shot end.png\n", dir).ok) return {};
+    return QImage((dir.path() / "end.png").c_str());
+}
+
+// The last move of each side is marked in its cells, and only there, as the play goes on; 最終手を表示
+// (LASTMOVE) turned off leaves the screen as it is without the marks.
+TEST(Screen, TheLastMovesAreMarkedUntilTheOptionTakesThemAway) {
+    using Cells = std::set<std::pair<int, int>>;
+    // Two players: the lower silver goes onto the ring, which turns twice; the upper silver follows.
+    const std::string onto_ring = "menu START\nclick L 8 10\nclick L 7 11\n";
+    const std::string turned = onto_ring + "button KAITEN_R\nbutton KAITEN_R\n";
+    const std::string answered = turned + "click L 8 2\nclick L 9 1\n";
+    const std::string pawns = "menu START\nclick L 5 8\nclick L 5 7\nclick L 5 4\nclick L 5 5\n";
+    const struct {
+        const char* what;
+        std::string script;
+        Cells marked;
+    } rows[] = {
+        {"a move onto the ring", onto_ring, {{8, 10}, {7, 11}}},
+        {"the ring turned: the mark rides with the silver", turned, {{8, 10}, {5, 11}}},
+        {"the other side's move", answered, {{8, 10}, {5, 11}, {8, 2}, {9, 1}}},
+        {"a step back", answered + "menu REPLAY\n", {{8, 10}, {5, 11}}},
+        {"the start", onto_ring + "menu REPLAY\n", {}},
+        {"the first move again", onto_ring + "menu REPLAY\nmenu END\n", {{8, 10}, {7, 11}}},
+        {"待った", pawns + "click L 2 8\nclick L 2 7\nmenu MATTA\n", {{5, 8}, {5, 7}, {5, 4}, {5, 5}}},
+        {"another background", pawns + "menu UCHU\n", {{5, 8}, {5, 7}, {5, 4}, {5, 5}}},
+        {"a new game", pawns + "menu CANCEL\n", {}},
+        {"the option turned off", pawns + "menu LASTMOVE\n", {}},
+        {"the option off and on again",
+         pawns + "menu LASTMOVE\nmenu LASTMOVE\n",
+         {{5, 8}, {5, 7}, {5, 4}, {5, 5}}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        // The same play with the option off from the start.
+        std::string plain = "menu LASTMOVE\n";
+        std::istringstream lines(row.script);
+        for (std::string line; std::getline(lines, line);)
+            if (line != "menu LASTMOVE") plain += line + "\n";
+        const QImage marked = canvas_after(row.script), off = canvas_after(plain);
+        ASSERT_FALSE(marked.isNull());
+        EXPECT_EQ(differing_cells(marked, off), row.marked);
+        if (row.marked.empty()) {
+            EXPECT_EQ(differing_pixels(marked, off, marked.rect()), 0);
+        }
+    }
 }
 
 } // namespace

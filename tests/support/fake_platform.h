@@ -35,6 +35,7 @@ class FakePlatform : public Canvas,
 
     std::vector<Stamp> stamps;
     std::vector<Outline> outlines;
+    std::vector<Outline> tints;
     std::vector<Text> texts;
     std::vector<std::string> messages; // "TITLE | TEXT", questions as "ask TITLE | TEXT -> Yes"
     std::deque<bool> answers;          // answers to the next questions; Yes when empty
@@ -57,6 +58,9 @@ class FakePlatform : public Canvas,
     void stamp(Pic p, double x, double y) override { stamps.push_back({p, x, y}); }
     void outline(int c, double x1, double y1, double x2, double y2) override {
         outlines.push_back({c, x1, y1, x2, y2});
+    }
+    void tint(int c, double x1, double y1, double x2, double y2) override {
+        tints.push_back({c, x1, y1, x2, y2});
     }
     void set_font_bold(bool b) override { bold = b; }
     void print(double x, double y, const std::string& t, double pt, int c) override {

@@ -56,12 +56,17 @@ const Move kGame[] = {{3, 8, 3, 7}, {9, 4, 9, 5}, {4, 10, 4, 9}, {3, 4, 3, 5}, {
 
 TEST_F(Flow, ATwoPlayerGameIsToldMoveByMoveAndSteppingBackAndForthShowsTheSameEntries) {
     std::vector<RecordEntry> after{entry_of(TAIKYOKU.pos)}; // the position after move n, n = 0 the start
+    std::vector<LastMoves> marked{LastMoves{}};             // and the moves marked there
     for (const Move& m : kGame) {
         view.events.clear();
         const int side = TEBAN;
         flow_human_move(m.fx, m.fy, m.tx, m.ty, BAN[m.fx][m.fy], false);
-        EXPECT_EQ(view.kinds(),
-                  (std::vector<K>{K::MoveNumber, K::SelectionDropped, K::PieceMoved, K::Sound, K::MoveText}));
+        EXPECT_EQ(view.kinds(), (std::vector<K>{K::MoveNumber, K::SelectionDropped, K::PieceMoved, K::Sound,
+                                                K::MoveText, K::LastMovesShown}));
+        // This move and the other side's before it.
+        const LastMoves::Move made{{m.fx, m.fy}, {m.tx, m.ty}, side == SITA_GAWA};
+        EXPECT_EQ(flow_last_moves(), (LastMoves{{made, marked.back().move[0]}}));
+        marked.push_back(flow_last_moves());
         EXPECT_EQ(view.events[2].captured, after.size() == 6 ? SITA_HU : KARA); // the last move takes a pawn
         EXPECT_EQ(TEBAN, -side);
         after.push_back(entry_of(TAIKYOKU.pos));
@@ -77,8 +82,9 @@ TEST_F(Flow, ATwoPlayerGameIsToldMoveByMoveAndSteppingBackAndForthShowsTheSameEn
         EXPECT_EQ(KIFU_NO, n - 1);
         EXPECT_EQ(TESUU, n - 1);
         EXPECT_EQ(view.kinds(), (std::vector<K>{K::BoardOutlines, K::ThinkingDone, K::EntryShown, K::Sound,
-                                                K::MoveTextCleared, K::MoveNumber}));
+                                                K::MoveTextCleared, K::LastMovesShown, K::MoveNumber}));
         EXPECT_EQ(entry_of(TAIKYOKU.pos), after[n - 1]);
+        EXPECT_EQ(flow_last_moves(), marked[n - 1]); // read back from the record as they were made
     }
     view.events.clear();
     flow_step_back(); // nothing before the start
@@ -89,6 +95,7 @@ TEST_F(Flow, ATwoPlayerGameIsToldMoveByMoveAndSteppingBackAndForthShowsTheSameEn
         EXPECT_EQ(KIFU_NO, n);
         EXPECT_EQ(entry_of(TAIKYOKU.pos), after[n]);
         EXPECT_EQ(TEBAN, n % 2 == 0 ? 1 : -1);
+        EXPECT_EQ(flow_last_moves(), marked[n]);
     }
     flow_show_move(0);
     for (int n = 1; n <= last; ++n) {
@@ -103,16 +110,17 @@ TEST_F(Flow, AgainstTheComputerTheReplyFollowsTheHumanMoveWithItsBlinkAndPause) 
     TAIKYOKU_MODE = MODE_MAN_COM;
     flow_human_move(3, 8, 3, 7, SITA_HU, false);
     const std::vector<K> k = view.kinds();
-    const std::vector<K> human{K::MoveNumber, K::SelectionDropped, K::PieceMoved, K::Sound, K::MoveText};
+    const std::vector<K> human{K::MoveNumber, K::SelectionDropped, K::PieceMoved,
+                               K::Sound,      K::MoveText,         K::LastMovesShown};
     ASSERT_GT(k.size(), human.size());
-    EXPECT_EQ(std::vector<K>(k.begin(), k.begin() + 5), human);
+    EXPECT_EQ(std::vector<K>(k.begin(), k.begin() + 6), human);
     // The computer's turn, as the player sees it: thinking, its piece blinks, moves, half a second, the
     // sound, the text of its move and the outline of where it went.
-    std::vector<K> turn(k.begin() + 5, k.end());
+    std::vector<K> turn(k.begin() + 6, k.end());
     std::erase(turn, K::RingTurned); // a reply found on the ring turns it first
     std::erase_if(turn, [](K x) { return x == K::Sound; });
     EXPECT_EQ(turn, (std::vector<K>{K::Thinking, K::Blink, K::PieceMoved, K::MoveNumber, K::ThinkingDone,
-                                    K::Wait, K::MoveText, K::MoveMarked}));
+                                    K::Wait, K::MoveText, K::LastMovesShown, K::MoveMarked}));
     EXPECT_EQ(KIFU_NO, 2);
     EXPECT_EQ(TESUU, 2);
     EXPECT_EQ(TEBAN, SITA_GAWA);
