@@ -583,11 +583,10 @@ void flow_step_back() {
 void flow_take_back() {
     Kiroku& r = TAIKYOKU.kifu;
     Kyokumen& k = TAIKYOKU.pos;
-    auto to_move = [&r](int i) { return side_to_move(r, i); };
     int t = r.KIFU_NO - 1;
     // Against the computer the player gets back a position where the player is to move.
     if (TAIKYOKU.shinkou.TAIKYOKU_MODE == MODE_MAN_COM)
-        while (t >= 0 && to_move(t) != k.SITA_GAWA) --t;
+        while (t >= 0 && side_to_move(r, t) != k.SITA_GAWA) --t;
     if (k.TEBAN == 0 || TAIKYOKU.shinkou.KIFU_MODE == ON || TAIKYOKU.shinkou.HANTEN == ON || t < 0 ||
         r.KIFU_NO > r.KIFU_TESUU) {
         sound(OTO_KINSHI);
@@ -615,7 +614,7 @@ void flow_take_back() {
     r.KIFU_NO = t;
     r.KIFU_TESUU = t;
     TAIKYOKU.shinkou.TESUU = t;
-    k.TEBAN = to_move(t);
+    k.TEBAN = side_to_move(r, t);
     k.SYOUSYA = 0;
     TAIKYOKU.shinkou.SAIKAI_MACHI = OFF;
     show_move_number();

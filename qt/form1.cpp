@@ -564,6 +564,7 @@ void Form1::wait(double seconds) {
     ++waits_;
     const bool outer = !waiting_;
     waiting_ = true;
+    if (outer) set_busy(true);
     const bool dropping = std::exchange(dropping_, true);
     const QDeadlineTimer deadline(static_cast<qint64>(std::max(0.0, seconds) * 1000 + 0.5), Qt::PreciseTimer);
     constexpr qint64 kSliceMs = 20; // how soon a quit request is noticed
@@ -574,7 +575,18 @@ void Form1::wait(double seconds) {
         loop.exec();
     } while (!deadline.hasExpired() && !quitting_);
     dropping_ = dropping;
-    if (outer) waiting_ = false;
+    if (!outer) return;
+    waiting_ = false;
+    // Back once the handler has ended, not between the short waits of a search.
+    QTimer::singleShot(0, this, [this] {
+        if (!waiting_) set_busy(false);
+    });
+}
+
+void Form1::set_busy(bool busy) {
+    // What cannot run while the computer thinks or a piece moves is greyed out meanwhile.
+    for (const char* name : {"MATTA", "HINT", "KENTOU"})
+        if (QAction* a = findChild<QAction*>(name)) a->setEnabled(!busy);
 }
 
 void Form1::handle(const std::function<void()>& handler) {

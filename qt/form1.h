@@ -106,6 +106,7 @@ class Form1 : public QMainWindow,
     // blinking, the title shown) has been dropped; so is input still queued when it ends.
     void handle(const std::function<void()>& handler);
     void finish_quit();
+    void set_busy(bool busy);
     int run_modal(QMessageBox& box);
     void tell_missing_pictures();
     void place_normal_window();
