@@ -142,7 +142,9 @@ void paint_eval_graph(QPainter& p, QSizeF size, const std::vector<GraphMove>& mo
     }
 
     // The marked moves last, over everything else.
-    const double r = std::max(2.5, size.height() / 28);
+    // No wider than the space between two moves, so that neighbouring marks stay apart.
+    const double r =
+        std::max(2.0, std::min(size.height() / 40, (f.right - f.left) / std::max(1, f.moves) * 0.45));
     p.setPen(Qt::NoPen);
     for (std::size_t j = 0; j < moves.size(); ++j) {
         const GraphMove& m = moves[j];

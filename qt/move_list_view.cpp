@@ -22,9 +22,8 @@ MoveListView::MoveListView(QWidget* parent) : QListWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // A move with its mark and the preferred move may take two lines.
-    setWordWrap(true);
-    setResizeMode(QListView::Adjust);
+    // A reviewed move shows the preferred move on a line of its own; what is too long is cut short.
+    setTextElideMode(Qt::ElideRight);
     setStyleSheet("QListWidget { background-color: rgb(255, 255, 232); color: black; }"
                   "QListWidget::item:selected { background-color: rgb(40, 90, 160); color: white; }");
     connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
@@ -78,7 +77,7 @@ void MoveListView::annotate(int n) {
         const QString best = QString::fromStdString(r.best);
         // The preferred move where it is another than the one played.
         if (!best.isEmpty() && best != QString::fromStdString(rows_[n]))
-            text += QString::fromUtf8(" →") + best;
+            text += QString::fromUtf8("\n      →") + best;
         tip = r.mate ? QString::fromUtf8(r.eval > 0 ? "評価：下側の勝ち（詰み）" : "評価：上側の勝ち（詰み）")
                      : QString::fromUtf8("評価：%1（下側から見て）")
                            .arg(r.eval > 0 ? QString("+%1").arg(r.eval) : QString::number(r.eval));
