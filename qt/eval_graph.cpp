@@ -17,12 +17,13 @@ namespace {
 struct Frame {
     double left, right, top, bottom;
     int moves;
-    Frame(QSizeF size, int moves) : moves(moves) {
+    // `below` and `beside`: room kept under the plot and left of it for labels.
+    Frame(QSizeF size, int moves, double below = 0, double beside = 0) : moves(moves) {
         const double m = std::max(3.0, size.height() / 25);
-        left = m;
+        left = m + beside;
         right = size.width() - m;
         top = m;
-        bottom = size.height() - m;
+        bottom = size.height() - m - below;
     }
     double x(int n) const { return left + (right - left) * n / std::max(1, moves); }
     double y(int eval) const {
@@ -71,7 +72,7 @@ bool EvalGraph::save_png(const QString& path, double scale) const {
 bool save_eval_graph(const QString& path, QSize pixels, const std::vector<GraphMove>& moves, int current) {
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&image);
-    paint_eval_graph(p, QSizeF(pixels), moves, current);
+    paint_eval_graph(p, QSizeF(pixels), moves, current, true);
     p.end();
     return image.save(path, "PNG");
 }
@@ -86,10 +87,29 @@ void EvalGraph::mousePressEvent(QMouseEvent* e) {
     emit move_clicked(move_at(e->position().x()));
 }
 
-void paint_eval_graph(QPainter& p, QSizeF size, const std::vector<GraphMove>& moves, int current) {
+void paint_eval_graph(QPainter& p, QSizeF size, const std::vector<GraphMove>& moves, int current,
+                      bool labelled) {
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(QRectF(QPointF(0, 0), size), kBackground);
-    const Frame f(size, static_cast<int>(moves.size()));
+    const double text = labelled ? std::max(8.0, size.height() / 24) : 0;
+    const Frame f(size, static_cast<int>(moves.size()), text * 1.5, text * 3.5);
+    if (labelled) {
+        // The evaluation every thousand left of the plot, the move numbers under it.
+        QFont font = p.font();
+        font.setPixelSize(static_cast<int>(std::lround(text)));
+        p.setFont(font);
+        p.setPen(kZero);
+        for (int v = -EvalGraph::BOUND + 1000; v < EvalGraph::BOUND; v += 1000)
+            p.drawText(QRectF(0, f.y(v) - text, f.left - text * 0.5, text * 2),
+                       Qt::AlignRight | Qt::AlignVCenter, v > 0 ? QString("+%1").arg(v) : QString::number(v));
+        // At most ten numbers, on round steps.
+        int step = 1;
+        for (int s : {1, 2, 5, 10, 20, 50, 100})
+            if ((step = s) * 10 >= f.moves) break;
+        for (int n = step; n <= f.moves; n += step)
+            p.drawText(QRectF(f.x(n) - text * 2, f.bottom + text * 0.2, text * 4, text * 1.3),
+                       Qt::AlignHCenter | Qt::AlignTop, QString::number(n));
+    }
     const double line = std::max(1.0, size.height() / 120);
 
     // Every thousand units a faint line, the zero line stronger.

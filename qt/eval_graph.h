@@ -55,9 +55,11 @@ class EvalGraph : public QWidget {
     int current_ = 0;
 };
 
-// The graph painted on any painter at `size`, and saved as a PNG picture of that many pixels (false when
-// it could not be written): what the widget shows, also where there is no widget.
-void paint_eval_graph(QPainter& p, QSizeF size, const std::vector<GraphMove>& moves, int current);
+// The graph painted on any painter at `size` (with the evaluations and move numbers written beside it
+// when `labelled`), and saved as a labelled PNG picture of that many pixels (false when it could not be
+// written): what the widget shows, also where there is no widget.
+void paint_eval_graph(QPainter& p, QSizeF size, const std::vector<GraphMove>& moves, int current,
+                      bool labelled = false);
 bool save_eval_graph(const QString& path, QSize pixels, const std::vector<GraphMove>& moves, int current);
 // The graph of the review's rows as the platform is handed them.
 std::vector<GraphMove> graph_moves(const std::vector<ReviewRow>& rows);

@@ -150,6 +150,8 @@ std::string Generator::next() {
         return s.str();
     }
     if (roll < 560) return file_command();
+    // A row of the list of moves, also one the list does not have.
+    if (roll < 570) return "list " + std::to_string(pick(30));
     if (roll < 580) {
         // A press anywhere on the window, in twips, also off the grid.
         return std::string("press ") + (chance(0.5) ? "L " : "R ") + std::to_string(pick(11175)) + " " +
