@@ -158,17 +158,44 @@ void stop_for_another_position() {
 }
 
 // Shows record entry n as the position its move left: the clocks after that move and its text.
-void show_after_move(int n, bool with_sound) {
-    const RecordEntry& e = TAIKYOKU.kifu.entries[n];
-    show_entry(n, e.ue_ato, e.sita_ato);
-    int x = 0, y = 0, code = KARA;
+// Where move n of the record went and the code placed there, as the status line names the move: read
+// past a turn of the ring, which the first changed cell alone would take for the move.
+void moved_to(int n, int& x, int& y, int& code) {
+    if (const RecordedMove m = recorded_move(TAIKYOKU.kifu, n); m.found) {
+        x = m.to.x;
+        y = m.to.y;
+        code = m.placed;
+        return;
+    }
     調査_移動結果(TAIKYOKU.kifu, n, x, y, code);
-    if (with_sound) sound(OTO_KOMA);
+}
+
+// The text of move n of the record, beside the side that made it.
+void tell_move_text(int n) {
+    int x = 0, y = 0, code = KARA;
+    moved_to(n, x, y, code);
     tell(FlowEvent{.kind = FlowEvent::Kind::MoveText,
                    .side = code > 0 ? TAIKYOKU.pos.UE_GAWA : TAIKYOKU.pos.SITA_GAWA,
                    .tx = x,
                    .ty = y,
                    .p = code});
+}
+
+void show_after_move(int n, bool with_sound) {
+    const RecordEntry& e = TAIKYOKU.kifu.entries[n];
+    show_entry(n, e.ue_ato, e.sita_ato);
+    if (with_sound) sound(OTO_KOMA);
+    tell_move_text(n);
+    mark_moves_of_record(n);
+}
+
+// Shows record entry n, with those clocks, as a jump, a resumption or 待った shows it: each side's last
+// move up to it named and marked.
+void show_position(int n, double ue_jikan, double sita_jikan) {
+    show_entry(n, ue_jikan, sita_jikan);
+    for (int side : {TAIKYOKU.pos.SITA_GAWA, TAIKYOKU.pos.UE_GAWA})
+        tell(FlowEvent{.kind = FlowEvent::Kind::MoveTextCleared, .side = side});
+    for (int i = std::max(1, n - 1); i <= n; ++i) tell_move_text(i);
     mark_moves_of_record(n);
 }
 
@@ -567,7 +594,7 @@ void flow_step_back() {
     show_entry(n, TAIKYOKU.kifu.entries[n].ue_mae, TAIKYOKU.kifu.entries[n].sita_mae);
 
     int x = 0, y = 0, code = KARA;
-    調査_移動結果(TAIKYOKU.kifu, TAIKYOKU.kifu.KIFU_NO, x, y, code);
+    moved_to(TAIKYOKU.kifu.KIFU_NO, x, y, code);
     sound(OTO_KOMA);
     tell(FlowEvent{.kind = FlowEvent::Kind::MoveTextCleared,
                    .side = code > 0 ? TAIKYOKU.pos.UE_GAWA : TAIKYOKU.pos.SITA_GAWA});
@@ -595,20 +622,7 @@ void flow_take_back() {
     }
     stop_for_another_position();
     const RecordEntry& e = r.entries[t];
-    show_entry(t, e.ue_mae, e.sita_mae);
-    // Each side's last move as it stood then.
-    for (int side : {k.SITA_GAWA, k.UE_GAWA})
-        tell(FlowEvent{.kind = FlowEvent::Kind::MoveTextCleared, .side = side});
-    for (int i = std::max(1, t - 1); i <= t; ++i) {
-        int x = 0, y = 0, code = KARA;
-        調査_移動結果(r, i, x, y, code);
-        tell(FlowEvent{.kind = FlowEvent::Kind::MoveText,
-                       .side = code > 0 ? k.UE_GAWA : k.SITA_GAWA,
-                       .tx = x,
-                       .ty = y,
-                       .p = code});
-    }
-    mark_moves_of_record(t);
+    show_position(t, e.ue_mae, e.sita_mae); // each side's last move as it stood then
     sound(OTO_KOMA);
     // The moves after it are gone from the record; the game is open again from here.
     r.KIFU_NO = t;
@@ -709,15 +723,9 @@ void flow_show_move(int n) {
     stop_for_another_position();
     TAIKYOKU.kifu.KIFU_NO = n;
     TAIKYOKU.shinkou.TESUU = n;
-    if (n > 0) {
-        show_after_move(n, false);
-    } else {
-        const RecordEntry& e = TAIKYOKU.kifu.entries[0];
-        show_entry(0, e.ue_mae, e.sita_mae);
-        for (int side : {TAIKYOKU.pos.SITA_GAWA, TAIKYOKU.pos.UE_GAWA})
-            tell(FlowEvent{.kind = FlowEvent::Kind::MoveTextCleared, .side = side});
-        mark_moves_of_record(0);
-    }
+    // The clocks after the move shown, or before the first at the start.
+    const RecordEntry& e = TAIKYOKU.kifu.entries[n];
+    show_position(n, n > 0 ? e.ue_ato : e.ue_mae, n > 0 ? e.sita_ato : e.sita_mae);
     TAIKYOKU.pos.TEBAN = side_to_move(TAIKYOKU.kifu, n);
     show_move_number();
     follow_shown_position(TAIKYOKU.pos);
@@ -736,7 +744,8 @@ void flow_resume_at_last_entry(int mode) {
         tell(FlowEvent{.kind = FlowEvent::Kind::LevelShown, .n = TAIKYOKU.settei.COM_LEVEL});
     TAIKYOKU.kifu.KIFU_NO = TAIKYOKU.kifu.KIFU_TESUU;
     TAIKYOKU.shinkou.TESUU = TAIKYOKU.kifu.KIFU_TESUU;
-    show_after_move(TAIKYOKU.kifu.KIFU_NO, false);
+    const RecordEntry& e = TAIKYOKU.kifu.entries[TAIKYOKU.kifu.KIFU_NO];
+    show_position(TAIKYOKU.kifu.KIFU_NO, e.ue_ato, e.sita_ato);
     TAIKYOKU.pos.TEBAN = side_to_move(TAIKYOKU.kifu, TAIKYOKU.kifu.KIFU_NO);
     show_move_number();
     follow_shown_position(TAIKYOKU.pos);
