@@ -150,14 +150,9 @@ void GRAPH_SAVE_Click() {
         return;
     }
     // Beside the record's file when it has one (NAME.png), else in the folder of the settings file.
-    std::string suggested = path_in_folder(TAIKYOKU.settei.KIDOU_DIR, "評価グラフ.png");
-    if (!g_record_path.empty()) {
-        const std::string kifu = ".棋譜";
-        const std::string& p = g_record_path;
-        const bool named =
-            p.size() > kifu.size() && p.compare(p.size() - kifu.size(), kifu.size(), kifu) == 0;
-        suggested = (named ? p.substr(0, p.size() - kifu.size()) : p) + ".png";
-    }
+    const std::string suggested = g_record_path.empty()
+                                      ? path_in_folder(TAIKYOKU.settei.KIDOU_DIR, "評価グラフ.png")
+                                      : beside_record(g_record_path, ".png");
     const std::string path = panel->choose_picture_file(suggested);
     if (path.empty()) return;
     if (!panel->save_graph(path)) {
@@ -167,9 +162,18 @@ void GRAPH_SAVE_Click() {
     platform().dialogs().message("評価グラフを保存しました\n" + path, title);
 }
 
-void record_read_from(const std::string& path) {
+namespace {
+
+// The record on screen is now the file's.
+void record_is_file(const std::string& path) {
     g_record_path = path;
     g_record_fingerprint = record_fingerprint(TAIKYOKU.kifu);
+}
+
+} // namespace
+
+void record_read_from(const std::string& path) {
+    record_is_file(path);
     if (g_job) return; // the review under way goes on; its results show where they still belong
     // Only what is kept beside the file comes with it.
     g_results.clear();
@@ -182,7 +186,6 @@ void record_read_from(const std::string& path) {
 }
 
 void record_written_to(const std::string& path) {
-    g_record_path = path;
-    g_record_fingerprint = record_fingerprint(TAIKYOKU.kifu);
+    record_is_file(path);
     keep_review(path);
 }

@@ -162,11 +162,14 @@ std::uint64_t record_fingerprint(const Kiroku& r) {
     return h.h;
 }
 
-std::string review_path(const std::string& kifu_path) {
+std::string beside_record(const std::string& kifu_path, std::string_view suffix) {
     const std::string_view p = kifu_path;
-    if (p.size() > kSuffix.size() && p.substr(p.size() - kSuffix.size()) == kSuffix)
-        return std::string(p.substr(0, p.size() - kSuffix.size())) + std::string(kReviewSuffix);
-    return kifu_path + std::string(kReviewSuffix);
+    const bool named = p.size() > kSuffix.size() && p.substr(p.size() - kSuffix.size()) == kSuffix;
+    return std::string(named ? p.substr(0, p.size() - kSuffix.size()) : p) + std::string(suffix);
+}
+
+std::string review_path(const std::string& kifu_path) {
+    return beside_record(kifu_path, kReviewSuffix);
 }
 
 std::string review_file_text(const Kiroku& r, const ReviewFile& review) {

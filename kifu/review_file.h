@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 enum class ReviewMark { NONE = 0, DUBIOUS = 1, BAD = 2 };
@@ -57,7 +58,9 @@ struct ReviewFile {
     std::vector<ReviewedMove> moves; // move n at index n - 1, KIFU_TESUU of them (some may not be ready)
 };
 
-// NAME.検討 for NAME.棋譜 (any other name gets .検討 added).
+// A file beside a record's: NAME + suffix for NAME.棋譜 (any other name gets the suffix added).
+std::string beside_record(const std::string& kifu_path, std::string_view suffix);
+// NAME.検討 for NAME.棋譜.
 std::string review_path(const std::string& kifu_path);
 // The file's text (Shift_JIS, CR LF): a first line naming it with the budget, the thresholds, the
 // record's fingerprint and number of moves; one line per ready move; a last line with a check of all

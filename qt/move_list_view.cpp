@@ -1,5 +1,7 @@
 #include "qt/move_list_view.h"
 
+#include "kifu/review_file.h"
+
 #include <QAbstractItemView>
 #include <QBrush>
 #include <QColor>
@@ -67,12 +69,10 @@ void MoveListView::annotate(int n) {
     QString tip;
     if (n >= 1 && n <= static_cast<int>(review_.size()) && review_[n - 1].ready) {
         const ReviewRow& r = review_[n - 1];
-        if (r.mark == 2) {
-            text += QString::fromUtf8(" 悪手");
-            colour = QColor(200, 0, 0);
-        } else if (r.mark == 1) {
-            text += QString::fromUtf8(" 疑問手");
-            colour = QColor(190, 110, 0);
+        const auto mark = static_cast<ReviewMark>(r.mark);
+        if (mark != ReviewMark::NONE) {
+            text += QString::fromUtf8(" ") + QString::fromUtf8(mark_text(mark));
+            colour = mark == ReviewMark::BAD ? QColor(200, 0, 0) : QColor(190, 110, 0);
         }
         const QString best = QString::fromStdString(r.best);
         // The preferred move where it is another than the one played.

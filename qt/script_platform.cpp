@@ -1,5 +1,6 @@
 #include "qt/script_platform.h"
 
+#include "kifu/review_file.h"
 #include "qt/eval_graph.h"
 
 #include "control/commands.h"
@@ -240,11 +241,10 @@ bool ScriptPlatform::command(const std::string& raw) {
         if (!(in >> n) || n < 1000) return fail("expected a node budget of at least 1000");
         level4_nodes = static_cast<std::uint64_t>(n);
     } else if (verb == "evals") {
-        static const char* const kMarks[] = {"-", "疑問手", "悪手"};
         for (std::size_t n = 1; n <= review_.size(); ++n) {
             const ReviewRow& r = review_[n - 1];
             if (!r.ready) continue;
-            out_ << "eval " << n << " " << r.eval << " " << kMarks[std::clamp(r.mark, 0, 2)] << " "
+            out_ << "eval " << n << " " << r.eval << " " << mark_text(static_cast<ReviewMark>(r.mark)) << " "
                  << (r.best.empty() ? "-" : r.best) << "\n";
         }
     } else if (verb == "list") {
