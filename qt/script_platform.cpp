@@ -305,20 +305,27 @@ bool ScriptPlatform::command(const std::string& raw) {
 }
 
 bool ScriptPlatform::run(std::istream& script) {
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(script, line);) lines.push_back(line);
-    // Answers at the very top are given to the questions of start-up (the kept game offered).
+    // Answers at the very top are given to the questions of start-up (the kept game offered). The
+    // program starts when the first other line is read, and from then on each line runs as soon as it is
+    // read, its output flushed, so that a program on the other end of a pipe can answer what it saw.
     bool ok = true;
-    std::size_t i = 0;
-    for (; i < lines.size(); ++i) {
-        const std::string t = trim(lines[i]);
-        if (!t.empty() && t[0] != '#' && t.rfind("answer ", 0) != 0) break;
-        ok = command(lines[i]) && ok;
+    std::string line;
+    bool more = false;
+    while (std::getline(script, line)) {
+        const std::string t = trim(line);
+        if (!t.empty() && t[0] != '#' && t.rfind("answer ", 0) != 0) {
+            more = true;
+            break;
+        }
+        ok = command(line) && ok;
     }
     Form_Load();
     answers_.clear(); // those start-up did not ask for
-    for (; i < lines.size() && !ended_; ++i) ok = command(lines[i]) && ok;
+    out_.flush();
+    if (more) ok = command(line) && ok;
+    while (!ended_ && std::getline(script, line)) ok = command(line) && ok;
     if (!ended_) 終了処理(true);
+    out_.flush();
     return ok;
 }
 

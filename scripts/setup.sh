@@ -4,8 +4,9 @@
 # window manager and window tools of the real-window test, the validators and lintian.
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail
+# `file` is what CPack's dependency computation runs on the program (the README's Install step).
 pkgs=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config file
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libsdl2-dev libsdl2-mixer-dev libasound2-dev
   fonts-ipafont-mincho qt6-translations-l10n

@@ -1,4 +1,5 @@
-// tessora-script FILE: plays a script of user actions against the program headlessly.
+// tessora-script FILE: plays a script of user actions against the program headlessly; FILE "-" is the
+// standard input, read line by line as it comes (a pipe from a program that plays move by move).
 #include "platform/platform.h"
 #include "qt/script_platform.h"
 
@@ -7,13 +8,17 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <string>
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: tessora-script FILE\n");
+        std::fprintf(stderr, "usage: tessora-script FILE|-\n");
         return 2;
     }
-    std::ifstream script(argv[1]);
+    const bool from_stdin = std::string(argv[1]) == "-";
+    std::ifstream file;
+    if (!from_stdin) file.open(argv[1]);
+    std::istream& script = from_stdin ? std::cin : static_cast<std::istream&>(file);
     if (!script) {
         std::fprintf(stderr, "tessora-script: cannot open %s\n", argv[1]);
         return 2;
