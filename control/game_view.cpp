@@ -39,6 +39,17 @@ void paint_move(int fx, int fy, int tx, int ty, int p, int captured) {
 constexpr int kHintColour = 11;
 constexpr double kHintTextX = 14.2, kHintTextY = 4.2;
 
+// The hint's cell: a band three lines wide inside the cell's edge, light cyan either side of black, so
+// that it stands out on every background, piece and last-move tint (one line alone vanished on the
+// light blue tint). Each line is a pixel of scale 1 wide, as wide as that pixel at any scale, so the
+// band is solid.
+void mark_hint(int x, int y) {
+    const int colours[] = {kHintColour, 0, kHintColour};
+    for (int i = 0; i < 3; ++i)
+        platform().canvas().outline(colours[i], cell_x(x) + 15 * i, cell_y(y) + 15 * i,
+                                    cell_x(x + 1) - 15 * i, cell_y(y + 1) - 15 * i);
+}
+
 // The last moves' marks: a translucent fill inside the cell's outline, so the piece and every outline
 // stay as they are; one colour per side, none of them an outline's colour or the hint's.
 constexpr int kLowerMoveColour = 9;  // light blue
@@ -109,16 +120,15 @@ class PaintingView : public GameView {
             描画_レベル(s, e.n);
             break;
         case K::HintShown:
-            描画_桝輪郭(kHintColour, e.fx, e.fy);
-            描画_桝輪郭(kHintColour, e.tx, e.ty);
+            mark_hint(e.fx, e.fy);
+            mark_hint(e.tx, e.ty);
             描画_数値(kHintTextX + 0.1, kHintTextY + 0.1, e.text, 0, 0, 12);
             描画_数値(kHintTextX, kHintTextY, e.text, kHintColour, 0, 12);
             platform().canvas().refresh();
             break;
         case K::HintCleared:
             for (int x = 14; x <= 17; ++x) 描画_絵(s.HAIKEI_NO, x, static_cast<int>(kHintTextY));
-            描画_桝輪郭(s.WAKU_IRO, e.fx, e.fy);
-            描画_桝輪郭(s.WAKU_IRO, e.tx, e.ty);
+            for (Cell c : {Cell{e.fx, e.fy}, Cell{e.tx, e.ty}}) unmark_hint(c);
             break;
         case K::LastMovesShown:
             mark_last_moves();
@@ -156,6 +166,20 @@ class PaintingView : public GameView {
         if (m.colour >= 0)
             platform().canvas().tint(m.colour, cell_x(x) + 15, cell_y(y) + 15, cell_x(x + 1), cell_y(y + 1));
         描画_桝輪郭(s.WAKU_IRO, x, y);
+    }
+
+    // A cell the hint marked is painted as it stands, with its last-move mark; a hand box whole.
+    void unmark_hint(Cell c) const {
+        const Kyokumen& k = TAIKYOKU.pos;
+        const Settei& s = TAIKYOKU.settei;
+        if (c.x == -1) {
+            描画_敵持盤(k, s);
+        } else if (c.x == 13) {
+            描画_自持盤(k, s);
+        } else {
+            const auto m = std::ranges::find_if(painted_, [&](const Mark& p) { return p.cell == c; });
+            paint_cell(m != painted_.end() ? *m : Mark{c});
+        }
     }
 
     // The cells of the last moves marked, those marked before and no longer painted plain.

@@ -140,3 +140,41 @@ TEST(Screen, TheLastMovesAreMarkedUntilTheOptionTakesThemAway) {
 }
 
 } // namespace
+
+// The hint marks its two cells with a band seen over any piece, background and last-move tint (light
+// cyan on either side of black), and a move clears it to the screen the move alone leaves.
+TEST(Screen, TheHintStandsOutOnItsCellsUntilTheNextMove) {
+    // The upper pawn's cell is tinted; LEVEL4 searches briefly.
+    const std::string pawns = "nodes 20000\nmenu START\nclick L 5 8\nclick L 5 7\nclick L 5 4\nclick L 5 5\n";
+    TempDir dir;
+    const ScriptResult r = run_script(pawns + "menu HINT\nshot hint.png\n", dir);
+    ASSERT_TRUE(r.ok);
+    const auto hints = r.starting("hint ");
+    ASSERT_EQ(hints.size(), 1u);
+    // "hint click L x y ; click L|R x y": the piece's cell and its target.
+    std::set<std::pair<int, int>> hinted;
+    std::istringstream steps(hints[0].substr(5));
+    for (std::string word; steps >> word;)
+        if (word == "click") {
+            std::string button;
+            int x = 0, y = 0;
+            steps >> button >> x >> y;
+            hinted.insert({x, y});
+        }
+    ASSERT_EQ(hinted.size(), 2u) << hints[0];
+    const QImage hint((dir.path() / "hint.png").c_str()), plain = canvas_after(pawns);
+    ASSERT_FALSE(hint.isNull());
+    EXPECT_EQ(differing_cells(hint, plain), hinted);
+    for (const auto& [x, y] : hinted) {
+        const QRect cell =
+            pixels(1050 + 570 * x, 700 + 660 * y, 1050 + 570 * (x + 1), 700 + 660 * (y + 1), hint);
+        const int mid = cell.center().y();
+        EXPECT_EQ(hint.pixel(cell.left(), mid), qRgb(0, 255, 255)) << x << "," << y;
+        EXPECT_EQ(hint.pixel(cell.left() + 1, mid), qRgb(0, 0, 0)) << x << "," << y;
+        EXPECT_EQ(hint.pixel(cell.left() + 2, mid), qRgb(0, 255, 255)) << x << "," << y;
+    }
+    // Another move than the hint's: the board is what that move leaves without a hint.
+    const std::string move = "click L 9 8\nclick L 9 7\n";
+    EXPECT_TRUE(
+        differing_cells(canvas_after(pawns + "menu HINT\n" + move), canvas_after(pawns + move)).empty());
+}
