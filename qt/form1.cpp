@@ -64,7 +64,6 @@ QString box_title(const std::string& title) {
 class CanvasView : public QWidget {
   public:
     CanvasView(CanvasImage& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
-        setMinimumSize(QSize(CanvasImage::kAreaWidth, CanvasImage::kHeight) * CanvasImage::kMinScale);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
@@ -190,13 +189,24 @@ class Modal {
     int& depth_;
 };
 
+// The canvas area at scale 1: below it the list's text and the status texts stop being readable.
+const QSize kReadableArea(CanvasImage::kAreaWidth, CanvasImage::kHeight);
+
+// The remembered size is kept in device pixels, so that a start under another scale factor (a desktop
+// scaled by 2, say) does not leave the next start at half the size.
+double primary_device_ratio() {
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->devicePixelRatio() : 1.0;
+}
+
 } // namespace
 
 Form1::Form1() {
     setWindowTitle(kProgramName);
     view_ = new CanvasView(canvas_, this);
-    const QSize left = preference(kCanvasSizeKey).toSize();
-    if (left.isValid() && left.width() >= view_->minimumWidth() && left.height() >= view_->minimumHeight())
+    view_->setMinimumSize(kReadableArea);
+    const QSize left = preference(kCanvasSizeKey).toSize() / primary_device_ratio();
+    if (left.isValid() && left.width() >= kReadableArea.width() && left.height() >= kReadableArea.height())
         view_->set_wanted(left);
     view_->on_fit = [this] { fit_controls(); };
     view_->on_press = [this](int button, int shift, double x, double y) {
@@ -692,6 +702,7 @@ void Form1::place_normal_window() {
     if (const QScreen* s = screen())
         wanted =
             wanted.boundedTo(s->availableGeometry().size() - (frameGeometry().size() - geometry().size()));
+    fit_minimum_size();
     resize(wanted);
     if (preference(kMaximizedKey, false).toBool()) {
         if (const QScreen* s = screen()) move(s->availableGeometry().topLeft());
@@ -711,10 +722,21 @@ void Form1::place_frame() {
     const QScreen* s = screen();
     move(s ? s->availableGeometry().topLeft() : QPoint(0, 0));
     // Now that the frame is known, the whole window fits the free area.
+    fit_minimum_size();
     if (s) {
         const QSize over = frameGeometry().size() - s->availableGeometry().size();
         if (over.width() > 0 || over.height() > 0) resize(size() - over.expandedTo(QSize(0, 0)));
     }
+}
+
+void Form1::fit_minimum_size() {
+    // Scale 1 at least, unless the screen's free area holds less (a small screen still shows it all).
+    QSize minimum = kReadableArea;
+    if (const QScreen* s = screen()) {
+        const QSize around = frameGeometry().size() - geometry().size() + size() - view_->size();
+        minimum = minimum.boundedTo(s->availableGeometry().size() - around);
+    }
+    view_->setMinimumSize(minimum.expandedTo(kReadableArea * CanvasImage::kMinScale));
 }
 
 void Form1::showEvent(QShowEvent* event) {
@@ -736,7 +758,8 @@ void Form1::place_once() {
 
 void Form1::remember_size() {
     set_preference(kMaximizedKey, isMaximized());
-    if (!isMaximized() && !isFullScreen()) set_preference(kCanvasSizeKey, view_->size());
+    if (!isMaximized() && !isFullScreen())
+        set_preference(kCanvasSizeKey, (QSizeF(view_->size()) * view_->devicePixelRatioF()).toSize());
 }
 
 void Form1::end_program() {

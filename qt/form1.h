@@ -111,6 +111,8 @@ class Form1 : public QMainWindow,
     void tell_missing_pictures();
     void place_normal_window();
     void place_frame();
+    // The window is not made smaller than its texts can be read at, as far as the screen allows.
+    void fit_minimum_size();
     void place_once();
     void build_menus();
     void build_controls();

@@ -113,11 +113,12 @@ echo "ok: $(cat "$work/geometry") (at ${SECONDS} s)"
 
 # --- A game in a fresh folder of its own, with the dummy sound driver (no warning box).
 menu_bar_height=19 # the window's client area is the canvas (665 pixels high) under the menu bar
+# start_game NAME [VAR=VALUE...]: the program in a folder of its own, with those variables set.
 start_game() {
   game="$work/$1"
   mkdir -p "$game" && cd "$game" || exit 1
   rm -f "$XDG_DATA_HOME/tessora/前回の対局.棋譜"
-  SDL_AUDIODRIVER=dummy "$program" >"$game/program.log" 2>&1 &
+  env SDL_AUDIODRIVER=dummy "${@:2}" "$program" >"$game/program.log" 2>&1 &
   app=$!
   pids+=("$app")
   wait_for 60 find_main || fail "$1: no main window"
@@ -217,3 +218,25 @@ ended_after "dropped input"
 last=$(tail -n 1 "$kept")
 [ "${last:$(((2 - 1) * 44 + (8 - 1) * 4)):4}" = " -10" ] || fail "the pawn clicked at while the computer thought moved"
 echo "ok: clicks while LEVEL4 thought were dropped (at ${SECONDS} s)"
+
+# The window is not made smaller than the size at which its texts are read (scale 1: the canvas and
+# the list, 965 x 665, under the menu bar), here where the screen holds it.
+client_size() { xwininfo -id "$main" | awk '/^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print w, h}'; }
+start_game small
+xdotool windowsize --sync "$main" 640 420 2>/dev/null
+sleep 0.5
+read -r width height <<<"$(client_size)"
+((width >= 965 && height >= 665 + menu_bar_height)) || fail "the window was made ${width}x${height}"
+echo "ok: asked for 640x420, the window stayed ${width}x${height} (at ${SECONDS} s)"
+kill -TERM "$app"
+ended_after "the smallest window"
+# A start under a desktop scaled by 2 leaves the next ordinary start at no less than scale 1.
+start_game scaled-by-2 QT_SCALE_FACTOR=2
+kill -TERM "$app"
+ended_after "scaled by 2"
+start_game after-scaled
+read -r width height <<<"$(client_size)"
+((width >= 965 && height >= 665 + menu_bar_height)) || fail "after a start scaled by 2: ${width}x${height}"
+echo "ok: after a start scaled by 2 the next start opened at ${width}x${height} (at ${SECONDS} s)"
+kill -TERM "$app"
+ended_after "after scaled"
