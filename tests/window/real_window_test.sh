@@ -4,7 +4,7 @@
 # main window, the main window's frame (title bar included) is placed at the top left of the screen,
 # and SIGTERM ends the program in order. Then, with sound: SIGTERM with a message box open, SIGTERM
 # (once and twice) and closing the window while LEVEL4 thinks end the program in order and keep the
-# game, and clicks made while the computer thinks are dropped. The times from the request to the end
+# game, so do SIGTERM during ヒント and 検討, and clicks made while the computer thinks are dropped. The times from the request to the end
 # are printed.
 set -uo pipefail
 program=$1
@@ -197,6 +197,41 @@ for how in SIGTERM "SIGTERM twice" close; do
   ended_after "$how while LEVEL4 thinks"
   [ "$(record_lines)" = 1 ] || fail "$how while LEVEL4 thinks: kept record lines $(record_lines), not 1"
   echo "ok: $how while LEVEL4 thinks ended the program in ${elapsed} ms, the game kept (at ${SECONDS} s)"
+done
+
+# SIGTERM while LEVEL4 works for the player: during ヒント (two players, after one move) and during 検討
+# of four moves. The search stops at once; the game is kept.
+two_players_started() {
+  taikyoku Down Right Return
+  wait_for 10 find_box_named '^ $' || fail "$1: no 先手の番です"
+  xdotool windowactivate --sync "$box" key Return
+  sleep 0.3
+}
+for what in hint review; do
+  start_game "quit-during-$what"
+  two_players_started "$what"
+  moves=("4 8 4 7" "8 4 8 5" "9 8 9 7" "2 4 2 5")
+  [ "$what" = hint ] && moves=("4 8 4 7")
+  for m in "${moves[@]}"; do
+    read -r fx fy tx ty <<<"$m"
+    click_cell "$fx" "$fy"
+    sleep 0.1
+    click_cell "$tx" "$ty"
+    sleep 0.1
+  done
+  if [ "$what" = hint ]; then
+    taikyoku Down Down Down Down Down Return # 対局 → ヒント
+  else
+    xdotool mousemove --window "$main" 200 9 click 1 # 棋譜 → 検討
+    sleep 0.4
+    xdotool key --delay 60 Down Down Down Return
+  fi
+  sleep 0.3
+  shot "$main" "quit-during-$what"
+  kill -TERM "$app"
+  ended_after "SIGTERM during $what"
+  [ "$(record_lines)" = "${#moves[@]}" ] || fail "SIGTERM during $what: kept record lines $(record_lines)"
+  echo "ok: SIGTERM during $what ended the program in ${elapsed} ms, the game kept (at ${SECONDS} s)"
 done
 
 # Clicks while the computer thinks are dropped: after its reply the human is still to move, with the
