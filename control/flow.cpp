@@ -98,19 +98,6 @@ void clear_hint() {
     g_hint_steps.clear();
 }
 
-// Where what stands at cell c stands after the ring turns `turns` cells (to the right when positive,
-// to the left when negative).
-Cell after_turns(Cell c, int turns) {
-    if (turns == 0 || !is_ring(c.x, c.y)) return c;
-    Kyokumen k;
-    k.BAN[c.x][c.y] = UE_OU; // a marker
-    for (int i = 0; i < std::abs(turns); ++i) turns > 0 ? 回転盤_右回転(k) : 回転盤_左回転(k);
-    for (int x = 1; x <= 11; ++x)
-        for (int y = 1; y <= 11; ++y)
-            if (k.BAN[x][y] == UE_OU) return {x, y};
-    return c;
-}
-
 // Where a cell of the ring stands now that will stand at c after `turns` turns to the right.
 Cell before_turns(Cell c, int turns) {
     return after_turns(c, -turns);

@@ -1,5 +1,7 @@
 #include "core/moves.h"
 
+#include <cstdlib>
+
 namespace {
 
 // The 40 ring cells clockwise from the top left corner: the top row, the right column, the bottom row
@@ -108,4 +110,15 @@ void 調査_移動結果(const Koma (&mae)[12][12], const Koma (&ato)[12][12], i
             }
         }
     }
+}
+
+Cell after_turns(Cell c, int turns) {
+    if (turns == 0 || !is_ring(c.x, c.y)) return c;
+    Kyokumen k;
+    k.BAN[c.x][c.y] = UE_OU; // a marker
+    for (int i = 0; i < std::abs(turns); ++i) turns > 0 ? 回転盤_右回転(k) : 回転盤_左回転(k);
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y)
+            if (k.BAN[x][y] == UE_OU) return {x, y};
+    return c;
 }
