@@ -54,6 +54,7 @@ const Command kCommands[] = {
     {"BGM", BGM_Click, OPTION_Click},
     {"SE", SE_Click, OPTION_Click},
     {"LASTMOVE", LASTMOVE_Click, OPTION_Click},
+    {"COORDS", COORDS_Click, OPTION_Click},
     {"KAISETU", [] { KAISETU_Click(TAIKYOKU.settei); }, nullptr},
     {"VER", [] { VER_Click(TAIKYOKU.settei); }, nullptr},
     {"KAITEN_L", KAITEN_L_Click, nullptr},

@@ -2,6 +2,7 @@
 
 #include "core/state.h"
 #include "display/draw.h"
+#include "display/texts.h"
 #include "platform/platform.h"
 #include "settings/settings.h"
 #include "sound/dslib.h"
@@ -76,14 +77,17 @@ void BGM_Click() {
 
 namespace {
 
-// An option kept with the player's preferences, on at first, and its check mark.
+// An option kept with the player's preferences, what it is at first, and its check mark.
 struct PreferenceOption {
     const char* key;
     MenuItem item;
     int Settei::*value;
+    bool at_first = true;
 };
 constexpr PreferenceOption kSoundEffects{"options/sound_effects", MenuItem::SE, &Settei::KOUKAON};
 constexpr PreferenceOption kLastMove{"options/last_move", MenuItem::LASTMOVE, &Settei::LAST_MOVE};
+// Off at first: the screen is then what it has always been.
+constexpr PreferenceOption kCoordinates{"options/coordinates", MenuItem::COORDS, &Settei::ZAHYOU, false};
 
 void set_option(const PreferenceOption& o, bool on) {
     TAIKYOKU.settei.*o.value = on ? ON : OFF;
@@ -99,8 +103,8 @@ void toggle_option(const PreferenceOption& o) {
 } // namespace
 
 void read_preference_options() {
-    for (const PreferenceOption& o : {kSoundEffects, kLastMove})
-        set_option(o, platform().preferences().flag(o.key, true));
+    for (const PreferenceOption& o : {kSoundEffects, kLastMove, kCoordinates})
+        set_option(o, platform().preferences().flag(o.key, o.at_first));
 }
 
 void SE_Click() {
@@ -109,6 +113,13 @@ void SE_Click() {
 
 void LASTMOVE_Click() {
     toggle_option(kLastMove);
+    flow_mark_last_moves();
+}
+
+void COORDS_Click() {
+    toggle_option(kCoordinates);
+    // The labels reach into the ring's corners: the screen is painted afresh, as for a background.
+    画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
     flow_mark_last_moves();
 }
 

@@ -15,5 +15,7 @@ void BGM_Click();
 void read_preference_options();
 void SE_Click();
 void LASTMOVE_Click();
+// ｵﾌﾟｼｮﾝ → 座標を表示: the ring's cells named beside the board, off at first, kept with the preferences.
+void COORDS_Click();
 void play_effect(int buffer);
 void OPTION_Click();

@@ -129,7 +129,23 @@ void 描画_桝_数値(const Kyokumen& k, const Settei& s) {
         描画_数値(12.2, i + 1.4, i, 0, 1, 12);
         描画_数値(12.1, i + 1.3, i, c, 1, 12);
     }
+    if (s.ZAHYOU == ON) paint_ring_coordinates(s); // else the screen is as it has always been
     描画_自持盤(k, s);
+}
+
+void paint_ring_coordinates(const Settei& s) {
+    for (Cell c : {Cell{1, 0}, Cell{11, 0}, Cell{12, 1}, Cell{12, 11}}) 描画_絵(s.HAIKEI_NO, c.x, c.y);
+    platform().canvas().set_font_bold(true);
+    const int c = 取得_対背景色(s);
+    const struct {
+        double x, y;
+        const char* text;
+        double size;
+    } labels[] = {{1.0, 0.4, "10", 16}, {11.1, 0.4, "0", 16}, {12.1, 1.3, "〇", 12}, {12.1, 11.3, "十", 12}};
+    for (const auto& l : labels) {
+        描画_数値(l.x + 0.1, l.y + 0.1, l.text, 0, 0, l.size);
+        描画_数値(l.x, l.y, l.text, c, 0, l.size);
+    }
 }
 
 void 描画_移動結果(const Kyokumen& k, const Settei& s, int side, int x, int y, int code) {

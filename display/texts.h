@@ -20,6 +20,10 @@ std::string move_list_text(const RecordedMove& m);
 // The texts around the board read the sides, the ring cells they overlap and the hands from k, and
 // the background and outline colours from s.
 void 描画_桝_数値(const Kyokumen& k, const Settei& s);
+// 座標を表示: the files and ranks beside the board go on over the ring, file １０ above its left column
+// and ０ above its right one, rank 〇 beside its top row and 十 beside its bottom row, so that each ring
+// cell can be read off the board as the list of moves names it.
+void paint_ring_coordinates(const Settei& s);
 void 描画_移動結果(const Kyokumen& k, const Settei& s, int side, int x, int y, int code);
 void 消去_移動結果(const Kyokumen& k, const Settei& s, int side);
 void 描画_思考中(const Kyokumen& k, const Settei& s);

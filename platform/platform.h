@@ -27,6 +27,7 @@ enum class MenuItem {
     BGM,
     SE,
     LASTMOVE,
+    COORDS,
     Count
 };
 

@@ -163,7 +163,7 @@ const CheckItem kCheckItems[] = {
     {MenuItem::LEVEL4, "LEVEL4"}, {MenuItem::MIDORI, "MIDORI"},     {MenuItem::TATAMI, "TATAMI"},
     {MenuItem::TAKE, "TAKE"},     {MenuItem::UCHU, "UCHU"},         {MenuItem::RENGA, "RENGA"},
     {MenuItem::SIDOU, "SIDOU"},   {MenuItem::KEIKA, "KEIKA"},       {MenuItem::BGM, "BGM"},
-    {MenuItem::SE, "SE"},         {MenuItem::LASTMOVE, "LASTMOVE"},
+    {MenuItem::SE, "SE"},         {MenuItem::LASTMOVE, "LASTMOVE"}, {MenuItem::COORDS, "COORDS"},
 };
 
 void run(const char* name) {
@@ -305,6 +305,7 @@ void Form1::build_menus() {
     add_item(option, "BGM", "BGM", true);
     add_item(option, "効果音", "SE", true);
     add_item(option, "最終手を表示", "LASTMOVE", true);
+    add_item(option, "座標を表示", "COORDS", true);
     build_zoom_menu(option);
 
     QMenu* sonota = menu("その他", "SONOTA", nullptr);

@@ -1,5 +1,6 @@
 // What a move or a new game repaints must leave the hand box and the title picture as a full redraw
 // of the screen paints them.
+#include "core/position.h"
 #include "script_harness.h"
 
 #include <QImage>
@@ -177,4 +178,16 @@ TEST(Screen, TheHintStandsOutOnItsCellsUntilTheNextMove) {
     const std::string move = "click L 9 8\nclick L 9 7\n";
     EXPECT_TRUE(
         differing_cells(canvas_after(pawns + "menu HINT\n" + move), canvas_after(pawns + move)).empty());
+}
+
+// 座標を表示 names the ring's files and ranks beside the board and touches no cell of the board; off
+// again, the screen is what a background change paints without it.
+TEST(Screen, TheRingsCoordinatesComeAndGoWithTheOption) {
+    const std::string game = "menu START\nclick L 8 10\nclick L 7 11\n";
+    const QImage plain = canvas_after(game + "menu TAKE\n"), on = canvas_after("menu COORDS\n" + game),
+                 off = canvas_after("menu COORDS\n" + game + "menu COORDS\n");
+    ASSERT_FALSE(plain.isNull());
+    EXPECT_GT(differing_pixels(on, plain, on.rect()), 100);
+    for (const auto& [x, y] : differing_cells(on, plain)) EXPECT_TRUE(is_ring(x, y)) << x << "," << y;
+    EXPECT_EQ(differing_pixels(off, plain, off.rect()), 0);
 }
