@@ -79,7 +79,8 @@ class Review {
 // The mover's chance of winning, 0..1, for an evaluation from its view: 1 / (1 + exp(-eval / 600)).
 // With a pawn at 90, a pawn ahead is worth under 4 points in 100 of an even game, a rook taken (its
 // worth on the board and in hand, some 2,000) makes the game 97 in 100 won, and a mate found is 1 or 0:
-// the same loss in units weighs most where the game is open and little where it is long decided.
+// the same loss in units weighs most where the game is open and little where it is long decided. At 600
+// the marks of a game near even fall where they fell by units (150 and 300: 6 and 12 points in 100).
 constexpr double WINNING_CHANCE_SCALE = 600;
 double winning_chance(int eval);
 // What the played move gives up against the preferred one, both from the mover's view: the winning
