@@ -227,7 +227,8 @@ void 初期設定() {
     TAIKYOKU.tokei =
         Tokei{.KEIKA_BYOU = TAIKYOKU.tokei.KEIKA_BYOU, .KAISHI_JIKOKU = TAIKYOKU.tokei.KAISHI_JIKOKU};
     TAIKYOKU.settei.HANDE_LEVEL = 0;
-    level4_forget(); // a new game or a record read: LEVEL4 starts afresh
+    level4_forget();      // a new game or a record read: LEVEL4 starts afresh
+    forget_record_file(); // no file's record until one is read or written
     platform().clock().set_timer(false);
     reset_clocks();
     画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);

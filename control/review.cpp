@@ -8,6 +8,7 @@
 #include "kifu/navigate.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -32,6 +33,15 @@ std::string move_text(int turns, Cell to, int placed, bool drop) {
     m.lower = is_lower(placed);
     if (drop) m.from = hand_cell(HandSlot{!m.lower, hand_kind(placed)});
     return move_list_text(m);
+}
+
+double winning_chance(int eval) {
+    return 1 / (1 + std::exp(-eval / WINNING_CHANCE_SCALE));
+}
+
+int chance_lost(int preferred, int played) {
+    const double lost = winning_chance(preferred) - winning_chance(played);
+    return std::clamp(static_cast<int>(std::lround(lost * 1000)), 0, 1000);
 }
 
 engine::ProgramMove program_move(const PreferredMove& m) {
@@ -94,7 +104,8 @@ Review::Searched Review::search_position(int i, engine::Table& table) const {
     limits.nodes = options_.nodes;
     limits.stop = &stop_;
     limits.table = &table;
-    limits.seen.assign(keys_.begin(), keys_.begin() + i);
+    // The game has no rule for a position come back to: it is worth what it is worth.
+    limits.avoid_repetition = false;
     const engine::Result r = engine::search(p, limits);
     if (!r.found) {
         s.score = -engine::MATE; // no move at all: lost
@@ -147,15 +158,18 @@ ReviewedMove Review::result(int n) const {
         const engine::ProgramMove pm = engine::to_program_move(b, mover);
         m.best = {pm.turns, pm.fx, pm.fy, pm.tx, pm.ty, pm.before, pm.placed};
         m.best_text = move_text(b.turns, {pm.tx, pm.ty}, b.placed, b.is_drop());
-        // The played move is the preferred one when it leads to the same position (the key does not
-        // depend on how far the ring was turned).
+        // The played move is the preferred one when it leads to the same position, however far the ring
+        // was turned before it (the key does not depend on the ring's turn).
         engine::Position p = positions_[n - 1];
         engine::Undo u;
         engine::make(p, b, u);
-        const bool played_best = p.key == keys_[n];
-        m.loss = played_best ? 0 : std::max(0, before.score - gives);
+        m.played_best = p.key == keys_[n];
+        if (!m.played_best) {
+            m.loss = chance_lost(before.score, gives);
+            m.missed_mate = before.score == engine::MATE && gives != engine::MATE;
+        }
     }
-    m.mark = mark_for_loss(m.loss, options_.thresholds);
+    m.mark = mark_for(m.loss, m.missed_mate, options_.thresholds);
     return m;
 }
 

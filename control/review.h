@@ -1,5 +1,6 @@
 // 検討: LEVEL4 searches every position of a record on worker threads, and each move gets the evaluation
-// after it, the move the search preferred before it, and a mark where it gave up much against that.
+// after it, the move the search preferred before it, and a mark where it gave up much of the mover's
+// chance of winning against that, or let a forced mate go.
 // Works on the copy of the record it is handed; the window reads the progress and the results while it
 // runs, and may cancel it at any moment, keeping what is done.
 #pragma once
@@ -74,6 +75,17 @@ class Review {
     std::atomic<bool> finished_{false};
     std::vector<std::thread> workers_;
 };
+
+// The mover's chance of winning, 0..1, for an evaluation from its view: 1 / (1 + exp(-eval / 600)).
+// With a pawn at 90, a pawn ahead is worth under 4 points in 100 of an even game, a rook taken (its
+// worth on the board and in hand, some 2,000) makes the game 97 in 100 won, and a mate found is 1 or 0:
+// the same loss in units weighs most where the game is open and little where it is long decided. At 600
+// the marks of a game near even fall where they fell by units (150 and 300: 6 and 12 points in 100).
+constexpr double WINNING_CHANCE_SCALE = 600;
+double winning_chance(int eval);
+// What the played move gives up against the preferred one, both from the mover's view: the winning
+// chance lost in thousandths (0..1000).
+int chance_lost(int preferred, int played);
 
 // A move in the move list's notation ("▲７六歩", "△右3 盤外金", "▲５五角打"): the ring turned `turns`
 // cells right first (more than 20 written as the shorter way left), then the piece `placed` onto `to`,

@@ -6,6 +6,7 @@
 #include "kifu/kifu_file.h"
 #include "kifu/review_file.h"
 #include "platform/files.h"
+#include "platform/folders.h"
 #include "platform/platform.h"
 #include "sound/effects.h"
 #include "control/options.h"
@@ -17,28 +18,40 @@
 
 namespace {
 
-std::unique_ptr<Review> g_job;       // the review under way, or the last one until the next
+// The review under way, with the record it was started on: its results belong to that record alone,
+// whatever is on screen by the time it ends.
+struct Job {
+    std::unique_ptr<Review> review;
+    Kiroku record;
+    std::string path;                  // the kifu file that record is, or empty
+    std::vector<ReviewedMove> earlier; // what was known of that record before (move n at n - 1)
+};
+
+std::unique_ptr<Job> g_job;
 std::vector<ReviewedMove> g_results; // move n at n - 1: what the last review found, or a side file
 std::uint64_t g_budget = 0;          // the nodes a position those results were found with
 ReviewThresholds g_thresholds;
-std::string g_record_path;              // the kifu file the record on screen is, if any
+std::string g_record_path;              // the kifu file the record on screen was read from or written to
 std::uint64_t g_record_fingerprint = 0; // of the record as that file holds it
 
-// The results that belong to the record on screen: move n's, where its two entries are still those
-// the review saw.
-ReviewFile current_review() {
+// The results that belong to record r: move n's, where its two entries are still those the review saw.
+ReviewFile review_of(const Kiroku& r) {
     ReviewFile f;
     f.nodes = g_budget;
     f.thresholds = g_thresholds;
-    const Kiroku& r = TAIKYOKU.kifu;
     for (int n = 1; n <= r.KIFU_TESUU && n <= KIFU_MAX; ++n) {
         ReviewedMove m;
+        m.fingerprint = move_fingerprint(r, n);
         if (n <= static_cast<int>(g_results.size()) && g_results[n - 1].ready &&
-            g_results[n - 1].fingerprint == move_fingerprint(r, n))
+            g_results[n - 1].fingerprint == m.fingerprint)
             m = g_results[n - 1];
         f.moves.push_back(m);
     }
     return f;
+}
+
+ReviewFile current_review() {
+    return review_of(TAIKYOKU.kifu);
 }
 
 bool any_ready(const ReviewFile& f) {
@@ -47,27 +60,35 @@ bool any_ready(const ReviewFile& f) {
     return false;
 }
 
-// Copies what the job has found so far.
-void collect() {
-    if (!g_job) return;
-    g_results.assign(static_cast<std::size_t>(g_job->moves()), ReviewedMove{});
-    for (int n = 1; n <= g_job->moves(); ++n) g_results[n - 1] = g_job->result(n);
+// The kifu file the record on screen is, or empty once a move of it changed.
+std::string record_file() {
+    return record_fingerprint(TAIKYOKU.kifu) == g_record_fingerprint ? g_record_path : std::string();
 }
 
-void keep_review(const std::string& kifu_path) {
-    const ReviewFile f = current_review();
+// What the job has found so far, over what was known before it: a move it has not reached yet keeps
+// its earlier result.
+void collect() {
+    if (!g_job) return;
+    g_results = g_job->earlier;
+    for (int n = 1; n <= g_job->review->moves(); ++n)
+        if (ReviewedMove m = g_job->review->result(n); m.ready) g_results[n - 1] = m;
+}
+
+void keep_review(const std::string& kifu_path, const Kiroku& record) {
+    const ReviewFile f = review_of(record);
     if (kifu_path.empty() || !any_ready(f)) return;
     const std::string path = review_path(kifu_path);
-    if (const int err = write_review_file(path, TAIKYOKU.kifu, f); err != 0)
+    if (const int err = write_review_file(path, record, f); err != 0)
         std::fprintf(stderr, "tessora: %s: %s\n", path.c_str(), file_error_text(err).c_str());
 }
 
-// The job has ended: its results stay, and go beside the file the record on screen came from.
+// The job has ended or is stopped: its results stay, and go beside the file of the record it was
+// started on, if that record is a file's.
 void review_ended() {
+    g_job->review->cancel();
     collect();
-    g_job.reset();
-    if (!g_record_path.empty() && record_fingerprint(TAIKYOKU.kifu) == g_record_fingerprint)
-        keep_review(g_record_path);
+    const std::unique_ptr<Job> job = std::move(g_job);
+    keep_review(job->path, job->record);
 }
 
 } // namespace
@@ -76,15 +97,24 @@ void show_review() {
     MovesPanel* panel = platform().move_list();
     if (!panel) return;
     const ReviewFile f = current_review();
+    const std::vector<std::string>& listed = move_list_rows(TAIKYOKU.kifu);
     std::vector<ReviewRow> rows;
-    for (const ReviewedMove& m : f.moves)
+    for (std::size_t i = 0; i < f.moves.size(); ++i) {
+        const ReviewedMove& m = f.moves[i];
+        // The move played, when it is the preferred one, is written as the list writes it: the same
+        // move made after another turn of the ring (or the same turn the other way round) is no other.
+        std::string best = m.has_best ? m.best_text : std::string();
+        if (m.played_best && i + 1 < listed.size()) best = listed[i + 1];
         rows.push_back(ReviewRow{.ready = m.ready,
                                  .eval = m.eval,
                                  .mate = m.mate,
                                  .mark = static_cast<int>(m.mark),
-                                 .best = m.has_best ? m.best_text : std::string()});
+                                 .best = best});
+    }
     ReviewProgress progress;
-    if (g_job) progress = {.running = true, .done = g_job->positions_done(), .all = g_job->positions()};
+    if (g_job)
+        progress = {
+            .running = true, .done = g_job->review->positions_done(), .all = g_job->review->positions()};
     panel->show_review(rows, progress);
 }
 
@@ -103,16 +133,22 @@ void KENTOU_Click() {
     }
     ReviewOptions options;
     options.nodes = level4_nodes; // as deep as LEVEL4 looks at a move
+    auto job = std::make_unique<Job>();
+    job->record = TAIKYOKU.kifu;
+    job->path = record_file();
+    // What is shown stays until the new run replaces it, move by move.
+    job->earlier = current_review().moves;
+    g_results = job->earlier;
     g_budget = options.nodes;
     g_thresholds = options.thresholds;
-    g_results.clear();
-    g_job = std::make_unique<Review>(TAIKYOKU.kifu, options);
+    job->review = std::make_unique<Review>(job->record, options);
+    g_job = std::move(job);
     show_review();
 }
 
 bool review_tick() {
     if (!g_job) return false;
-    if (g_job->finished())
+    if (g_job->review->finished())
         review_ended();
     else
         collect();
@@ -123,22 +159,19 @@ bool review_tick() {
 
 void finish_review() {
     if (!g_job) return;
-    g_job->wait();
+    g_job->review->wait();
     review_tick();
 }
 
 bool cancel_review() {
     if (!g_job) return false;
-    g_job->cancel();
+    g_job->review->cancel();
     review_tick();
     return true;
 }
 
 void end_review() {
-    if (!g_job) return;
-    g_job->cancel();
-    collect();
-    g_job.reset();
+    if (g_job) review_ended();
 }
 
 void GRAPH_SAVE_Click() {
@@ -149,10 +182,11 @@ void GRAPH_SAVE_Click() {
         platform().dialogs().message("検討した対局がありません", title);
         return;
     }
-    // Beside the record's file when it has one (NAME.png), else in the folder of the settings file.
-    const std::string suggested = g_record_path.empty()
-                                      ? path_in_folder(TAIKYOKU.settei.KIDOU_DIR, "評価グラフ.png")
-                                      : beside_record(g_record_path, ".png");
+    // Beside the file of the record on screen when it is one (NAME.png), else in the player's folder,
+    // where Tessora.ini and the kept game are.
+    const std::string file = record_file();
+    const std::string suggested =
+        file.empty() ? path_in_folder(settings_folder(), "評価グラフ.png") : beside_record(file, ".png");
     const std::string path = panel->choose_picture_file(suggested);
     if (path.empty()) return;
     if (!panel->save_graph(path)) {
@@ -174,7 +208,15 @@ void record_is_file(const std::string& path) {
 
 void record_read_from(const std::string& path) {
     record_is_file(path);
-    if (g_job) return; // the review under way goes on; its results show where they still belong
+    if (g_job) {
+        // The record under review read again: the review goes on. Another record stops it, and what it
+        // found goes beside its own record's file.
+        if (path == g_job->path && g_record_fingerprint == record_fingerprint(g_job->record)) {
+            show_review();
+            return;
+        }
+        review_ended();
+    }
     // Only what is kept beside the file comes with it.
     g_results.clear();
     if (std::optional<ReviewFile> f = read_review_file(review_path(path), TAIKYOKU.kifu)) {
@@ -187,5 +229,18 @@ void record_read_from(const std::string& path) {
 
 void record_written_to(const std::string& path) {
     record_is_file(path);
-    keep_review(path);
+    // The review under way ends up beside the file that now holds its record, and never beside one that
+    // now holds another.
+    if (g_job) {
+        if (g_record_fingerprint == record_fingerprint(g_job->record))
+            g_job->path = path;
+        else if (g_job->path == path)
+            g_job->path.clear();
+    }
+    keep_review(path, TAIKYOKU.kifu);
+}
+
+void forget_record_file() {
+    g_record_path.clear();
+    g_record_fingerprint = 0;
 }

@@ -21,7 +21,11 @@ void show_review();
 void GRAPH_SAVE_Click();
 // The record on screen was read from, or written to, the kifu file at `path`: its review is kept beside
 // it (NAME.検討), and one kept there is read back when the record was read.
+// A review under way goes on when its own record is read again; another record read stops it (what it
+// found is kept beside its own record's file).
 void record_read_from(const std::string& path);
 void record_written_to(const std::string& path);
-// The program ends: a review still running stops.
+// A new game: the record on screen is no file's any more.
+void forget_record_file();
+// The program ends: a review still running stops, keeping what it found as 中止 does.
 void end_review();

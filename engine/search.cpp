@@ -449,7 +449,7 @@ struct Searcher {
         if (out_of_budget()) return 0;
         if (ply >= MAX_PLY) return evaluate(p);
         path[ply] = p.key;
-        if (repeated(ply)) return p.side == root_side ? -CONTEMPT : CONTEMPT;
+        if (lim.avoid_repetition && repeated(ply)) return p.side == root_side ? -CONTEMPT : CONTEMPT;
         const bool pv = beta - alpha > 1;
 
         Table::Entry& e = tt[p.key & mask];

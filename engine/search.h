@@ -47,6 +47,9 @@ struct Limits {
     // Keys of the positions the game has already been through: coming back to one scores as a draw, so
     // a side that is ahead looks for progress instead of shuffling.
     std::vector<std::uint64_t> seen;
+    // Play's choice, not a rule of the game: off, a position come back to is searched like any other
+    // and `seen` is not looked at (the review shows only what the rules make of a position).
+    bool avoid_repetition = true;
     // Without a table the search starts from nothing (a table of its own); with one, it uses and adds
     // to what the table holds.
     Table* table = nullptr;

@@ -70,7 +70,7 @@ RecordedMove recorded_move(const Kiroku& r, int n) {
             }
         }
     if (m.placed == KARA) return m;
-    m.mover_turns = r.turns_before[n] != TURNS_UNKNOWN ? r.turns_before[n] : m.turns;
+    m.mover_turns = r.turns_before[n] != TURNS_UNKNOWN ? shortest_turns(r.turns_before[n]) : m.turns;
     m.lower = is_lower(m.placed);
     if (m.from == Cell{}) {
         // A drop: the mover's hand row of the piece's kind.

@@ -16,13 +16,14 @@ enum class ReviewMark { NONE = 0, DUBIOUS = 1, BAD = 2 };
 // "疑問手", "悪手", or "-" for none.
 const char* mark_text(ReviewMark m);
 
-// A move is marked when, from the mover's view, it gives up at least this much (in the engine's units,
-// a pawn on the board being 90) against the move the search preferred.
+// A move is marked when it gives up at least this much of the mover's chance of winning, in thousandths,
+// against the move the search preferred (in an even game some 145 and 295 of the engine's units, a pawn
+// on the board being 90); a move after which the mover no longer has the forced mate it had is 悪手.
 struct ReviewThresholds {
-    int dubious = 150;
-    int bad = 300;
+    int dubious = 60;
+    int bad = 120;
 };
-ReviewMark mark_for_loss(int loss, const ReviewThresholds& t);
+ReviewMark mark_for(int loss, bool missed_mate, const ReviewThresholds& t);
 
 // The preferred move as the program makes a move: the ring turned `turns` cells right first, then the
 // piece `before` from (fx, fy) to (tx, ty), `placed` standing there afterwards (a drop from a hand box).
@@ -37,9 +38,11 @@ struct ReviewedMove {
     bool ready = false; // both positions around the move have been searched
     int eval = 0;       // after the move, from the lower side's view; a mate is +-30000
     bool mate = false;
-    int loss = 0; // what the preferred move keeps minus what the played one gives, mover's view, >= 0
+    int loss = 0; // the mover's winning chance the played move gives up against the preferred, 0..1000
+    bool missed_mate = false; // the mover had a forced mate before the move and has none after it
     ReviewMark mark = ReviewMark::NONE;
-    bool has_best = false; // false where the side to move had no move
+    bool has_best = false;    // false where the side to move had no move
+    bool played_best = false; // the move played leads where the preferred one does (whatever its turn)
     PreferredMove best;
     std::string best_text;         // as the move list writes it
     std::uint64_t fingerprint = 0; // of the record's two entries around the move (move_fingerprint)
@@ -62,12 +65,16 @@ struct ReviewFile {
 std::string beside_record(const std::string& kifu_path, std::string_view suffix);
 // NAME.検討 for NAME.棋譜.
 std::string review_path(const std::string& kifu_path);
-// The file's text (Shift_JIS, CR LF): a first line naming it with the budget, the thresholds, the
-// record's fingerprint and number of moves; one line per ready move; a last line with a check of all
-// the lines before it.
+// The file's text (Shift_JIS, CR LF): a first line naming it with its version, the budget, the
+// thresholds, the record's fingerprint and number of moves; one line per ready move; a last line with a
+// check of every byte before it, line breaks included.
 std::string review_file_text(const Kiroku& r, const ReviewFile& review);
+// Lines (Shift_JIS) as a file holds them: each ended with CR LF, and the check line after them.
+std::string checked_text(const std::vector<std::string>& lines);
 // The review read back from a file's bytes for record r; nothing when the bytes are damaged in any way
-// or belong to another record.
+// (the check, and every line's fields by number and form), are of another version (a file of version 1,
+// whose evaluations scored a position come back to, is made again by the next 検討) or belong to
+// another record.
 std::optional<ReviewFile> review_from_text(const std::string& bytes, const Kiroku& r);
 // Writes the file, replacing one of that name; 0 or the errno of the failed step.
 int write_review_file(const std::string& path, const Kiroku& r, const ReviewFile& review);

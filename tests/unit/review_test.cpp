@@ -1,6 +1,7 @@
 // 検討: the review of a record by LEVEL4, and its side file beside the kifu file.
 
 #include "control/review.h"
+#include "core/handicap.h"
 #include "core/moves.h"
 #include "display/texts.h"
 #include "engine/position.h"
@@ -28,11 +29,22 @@ struct M {
     Koma placed = KARA;
 };
 
-// The record of a game from the starting position.
-Kiroku record_of(const std::vector<M>& moves) {
-    Kiroku r;
+Kyokumen even_start() {
     Kyokumen k;
     engine::to_program(engine::start_position(), k);
+    return k;
+}
+
+// The start of a game at a handicap level.
+Kyokumen handicap_start(int level) {
+    Kyokumen k = even_start();
+    place_handicap_start(k.BAN, level);
+    return k;
+}
+
+// The record of a game from the starting position, or from `k`.
+Kiroku record_of(const std::vector<M>& moves, Kyokumen k = even_start()) {
+    Kiroku r;
     r.entries[0] = entry_of(k);
     for (const M& m : moves) {
         駒移動(k, m.fx, m.fy, m.tx, m.ty, m.placed != KARA ? m.placed : k.BAN[m.fx][m.fy]);
@@ -44,6 +56,25 @@ Kiroku record_of(const std::vector<M>& moves) {
 const M P76{4, 8, 4, 7}, P34{8, 4, 8, 5}, P26{9, 8, 9, 7}, P84{3, 4, 3, 5}, P25{9, 7, 9, 6};
 // ▲２二角成, then the upper side leaves the horse standing (△６二銀) instead of taking it (△同銀).
 const M B22{3, 9, 9, 3, SITA_KAKU_NARI}, S62{4, 2, 5, 3}, S22{8, 2, 9, 3};
+// The kings step to and fro: ▲５八王 △５二王 ▲５九王 △５一王.
+const M K58{6, 10, 6, 9}, K52{6, 2, 6, 3}, K59{6, 9, 6, 10}, K51{6, 3, 6, 2};
+// ▲５五角 left where the pawn that △５四歩 pushed takes it (△５五歩).
+const M P54{6, 4, 6, 5}, B55{3, 9, 6, 6}, PX55{6, 5, 6, 6};
+
+// The upper king alone on ５一 with a lower pawn on ５三; the lower side, with a gold in hand and its
+// rook and bishop at home, mates at once with ▲５二金打.
+Kyokumen mate_at_hand() {
+    Kyokumen k;
+    k.BAN[6][2] = UE_OU;
+    k.BAN[6][4] = SITA_HU;
+    k.BAN[6][10] = SITA_OU;
+    k.BAN[9][9] = SITA_SYA;
+    k.BAN[3][9] = SITA_KAKU;
+    k.SITA_MOCHI[5] = 1;
+    k.SITA_MOCHI_KEI = 1;
+    return k;
+}
+const M G52{13, 7, 6, 3, SITA_KIN};
 
 ReviewFile reviewed(const Kiroku& r, int threads = 2) {
     Review review(r, {kNodes, threads, {}});
@@ -53,18 +84,29 @@ ReviewFile reviewed(const Kiroku& r, int threads = 2) {
     return review.results();
 }
 
+// A move is judged by the winning chance it gives up, so a side far ahead that stays far ahead is not
+// told it blundered; a position come back to is worth what it is; a forced mate let go is 悪手 however
+// far ahead the mover stays.
 TEST(Review, MarksMovesByWhatTheyGiveUpAgainstThePreferredMove) {
     struct Case {
         const char* name;
         std::vector<M> moves;
         int bad_move; // 0: none is 悪手
+        Kyokumen start = even_start();
     } cases[] = {
         {"quiet opening", {P76, P34, P26, P84, P25}, 0},
         {"horse left standing", {P76, P34, B22, S62}, 4},
+        {"kings shuffled two pieces up",
+         {K58, K52, K59, K51, K58, K52, K59, K51, K58, K52},
+         0,
+         handicap_start(2)},
+        {"bishop given away ten pieces up", {P76, P54, B55, PX55, K58}, 0, handicap_start(10)},
+        {"mate let go", {K58}, 1, mate_at_hand()},
+        {"mate given", {G52}, 0, mate_at_hand()},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const Kiroku r = record_of(c.moves);
+        const Kiroku r = record_of(c.moves, c.start);
         const ReviewFile f = reviewed(r);
         ASSERT_EQ(f.moves.size(), c.moves.size());
         for (int n = 1; n <= r.KIFU_TESUU; ++n) {
@@ -73,7 +115,7 @@ TEST(Review, MarksMovesByWhatTheyGiveUpAgainstThePreferredMove) {
             EXPECT_TRUE(m.ready);
             EXPECT_EQ(m.mark == ReviewMark::BAD, n == c.bad_move) << m.loss;
             EXPECT_EQ(m.fingerprint, move_fingerprint(r, n));
-            EXPECT_EQ(m.mark, mark_for_loss(m.loss, {}));
+            EXPECT_EQ(m.mark, mark_for(m.loss, m.missed_mate, {}));
         }
     }
     // The preferred move where the horse was left standing is the recapture, written as the move list
@@ -151,6 +193,17 @@ TEST(ReviewFile, ReadsBackWithItsRecordOnlyAndNeverDamaged) {
         EXPECT_FALSE(read_review_file(path, other));
 
     const std::string text = review_file_text(r, f);
+    // The file's lines (the check line left out) changed, with the check made again for them: only the
+    // lines' own form can tell.
+    const auto rechecked = [&](auto change) {
+        std::vector<std::string> lines;
+        for (std::size_t i = 0, end; (end = text.find("\r\n", i)) != std::string::npos; i = end + 2)
+            lines.push_back(text.substr(i, end - i));
+        lines.pop_back();
+        change(lines);
+        return checked_text(lines);
+    };
+    ASSERT_TRUE(review_from_text(rechecked([](std::vector<std::string>&) {}), r));
     struct Damage {
         const char* name;
         std::string bytes;
@@ -164,6 +217,33 @@ TEST(ReviewFile, ReadsBackWithItsRecordOnlyAndNeverDamaged) {
              return t;
          }()},
         {"empty", ""},
+        {"a line break lost",
+         [&] {
+             std::string t = text;
+             return t.erase(t.find("\r\n", t.find("\r\n") + 2), 2);
+         }()},
+        {"line breaks without CR",
+         [&] {
+             std::string t;
+             for (const char c : text)
+                 if (c != '\r') t += c;
+             return t;
+         }()},
+        {"a line joined to the one before", rechecked([](std::vector<std::string>& l) {
+             l[1] += " " + l[2];
+             l.erase(l.begin() + 2);
+         })},
+        {"a field too many", rechecked([](std::vector<std::string>& l) { l[1] += " 0"; })},
+        {"a field of the wrong form", rechecked([](std::vector<std::string>& l) {
+             const std::size_t mate = l[1].find(' ', l[1].find(' ') + 1) + 1;
+             l[1].replace(mate, 1, "2");
+         })},
+        {"a mark that does not follow the loss", rechecked([](std::vector<std::string>& l) {
+             l[1].replace(l[1].find(" - "), 3, " \x88\xab\x8e\xe8 "); // 悪手
+         })},
+        {"of the first version", rechecked([](std::vector<std::string>& l) {
+             l[0].replace(l[0].find("version=2"), 9, "version=1");
+         })},
     };
     for (const Damage& d : damaged) {
         SCOPED_TRACE(d.name);
