@@ -16,6 +16,7 @@
 #include "kifu/kifu_file.h"
 #include "platform/codec.h"
 #include "kifu/navigate.h"
+#include "kifu/notation.h"
 #include "kifu/record.h"
 #include "platform/platform.h"
 #include "sound/effects.h"
@@ -28,6 +29,7 @@ namespace {
 
 GameView* g_view = nullptr;
 std::string g_hint_steps; // the steps of the hint shown
+std::string g_hint_text;  // and its move
 int g_turns = 0;          // the ring's turns since the last move, right positive
 LastMoves g_last_moves;   // the moves marked on the board
 
@@ -96,6 +98,7 @@ void clear_hint() {
                    .ty = g.HINT_SAKI_Y});
     g.HINT_MOTO_X = g.HINT_MOTO_Y = g.HINT_SAKI_X = g.HINT_SAKI_Y = 0;
     g_hint_steps.clear();
+    g_hint_text.clear();
 }
 
 // Where a cell of the ring stands now that will stand at c after `turns` turns to the right.
@@ -671,8 +674,11 @@ std::string flow_hint() {
     // The cells marked as they stand now, before the ring turns.
     const Cell from = before_turns(pick, m.turns);
     const Cell to = before_turns({m.tx, m.ty}, m.turns);
-    const std::string where =
-        is_ring(m.tx, m.ty) ? "盤外" : 文字列変換(11 - m.tx) + 文字列変換(m.ty - 1 + 1000);
+    // The move as the list of moves will write it, the ring's turn first.
+    const int turns = shortest_turns(m.turns);
+    const NotatedMove move{
+        .turns = turns, .shown_turns = turns, .from = pick, .to = {m.tx, m.ty}, .placed = m.placed};
+    const std::string text = move_notation(TAIKYOKU.pos, move, g_last_moves.move[0].to, Notation::Japanese);
     Shinkou& shown = TAIKYOKU.shinkou;
     shown.HINT_MOTO_X = from.x;
     shown.HINT_MOTO_Y = from.y;
@@ -683,13 +689,18 @@ std::string flow_hint() {
                    .fy = from.y,
                    .tx = to.x,
                    .ty = to.y,
-                   .text = "ヒント：" + where + 文字列変換(m.placed)});
+                   .text = text});
     g_hint_steps = steps;
+    g_hint_text = text;
     return steps;
 }
 
 const std::string& flow_hint_steps() {
     return g_hint_steps;
+}
+
+const std::string& flow_hint_text() {
+    return g_hint_text;
 }
 
 void flow_show_first() {

@@ -127,6 +127,8 @@ void flow_take_back();
 std::string flow_hint();
 // The steps of the hint still shown, or the empty text.
 const std::string& flow_hint_steps();
+// The hint's move as the list of moves writes it.
+const std::string& flow_hint_text();
 // Home and End: the first and the last position of the record, as stepping there would show them.
 void flow_show_first();
 void flow_show_last();

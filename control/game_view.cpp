@@ -122,12 +122,17 @@ class PaintingView : public GameView {
         case K::HintShown:
             mark_hint(e.fx, e.fy);
             mark_hint(e.tx, e.ty);
-            描画_数値(kHintTextX + 0.1, kHintTextY + 0.1, e.text, 0, 0, 12);
-            描画_数値(kHintTextX, kHintTextY, e.text, kHintColour, 0, 12);
+            // "ヒント：" over the move, which may be as long as "▲右12 １０五銀不成".
+            for (int line = 0; line < 2; ++line) {
+                const std::string& text = line == 0 ? std::string("ヒント：") : e.text;
+                描画_数値(kHintTextX + 0.1, kHintTextY + 0.1 + 0.6 * line, text, 0, 0, 12);
+                描画_数値(kHintTextX, kHintTextY + 0.6 * line, text, kHintColour, 0, 12);
+            }
             platform().canvas().refresh();
             break;
         case K::HintCleared:
-            for (int x = 14; x <= 17; ++x) 描画_絵(s.HAIKEI_NO, x, static_cast<int>(kHintTextY));
+            for (int x = 14; x <= 17; ++x)
+                for (int y : {4, 5}) 描画_絵(s.HAIKEI_NO, x, y);
             for (Cell c : {Cell{e.fx, e.fy}, Cell{e.tx, e.ty}}) unmark_hint(c);
             break;
         case K::LastMovesShown:

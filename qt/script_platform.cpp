@@ -207,7 +207,8 @@ bool ScriptPlatform::command(const std::string& raw) {
         // The review runs to its end here: no virtual time passes.
         if (name == "KENTOU") finish_review();
         // The hint is shown on the board; the driver names the steps that play it.
-        if (name == "HINT" && !flow_hint_steps().empty()) out_ << "hint " << flow_hint_steps() << "\n";
+        if (name == "HINT" && !flow_hint_steps().empty())
+            out_ << "hint " << flow_hint_text() << " | " << flow_hint_steps() << "\n";
     } else if (verb == "click" || verb == "press") {
         std::string b;
         double x = 0, y = 0;

@@ -135,11 +135,11 @@ TEST(ComputerGameLevel4, PresentsItsTurnsAsLevel3Does) {
 
 namespace {
 
-// The steps after "hint " as script lines.
+// The steps of "hint MOVE | STEPS" as script lines.
 std::string hint_script(const ScriptResult& r) {
     const std::vector<std::string> hints = r.starting("hint ");
-    if (hints.empty()) return {};
-    std::string steps = hints.back().substr(5), script;
+    if (hints.empty() || hints.back().find(" | ") == std::string::npos) return {};
+    std::string steps = hints.back().substr(hints.back().find(" | ") + 3), script;
     for (std::size_t at = 0; at != std::string::npos;) {
         const std::size_t next = steps.find(" ; ", at);
         script += steps.substr(at, next == std::string::npos ? next : next - at) + "\n";

@@ -152,9 +152,9 @@ TEST(Screen, TheHintStandsOutOnItsCellsUntilTheNextMove) {
     ASSERT_TRUE(r.ok);
     const auto hints = r.starting("hint ");
     ASSERT_EQ(hints.size(), 1u);
-    // "hint click L x y ; click L|R x y": the piece's cell and its target.
+    // "hint MOVE | click L x y ; click L|R x y": the piece's cell and its target.
     std::set<std::pair<int, int>> hinted;
-    std::istringstream steps(hints[0].substr(5));
+    std::istringstream steps(hints[0].substr(hints[0].find(" | ") + 3));
     for (std::string word; steps >> word;)
         if (word == "click") {
             std::string button;
