@@ -2,7 +2,7 @@
 
 #include "control/review_commands.h"
 #include "display/texts.h"
-#include "kifu/navigate.h"
+#include "kifu/notation.h"
 #include "platform/platform.h"
 #include "control/owner.h"
 
@@ -42,7 +42,7 @@ const std::vector<std::string>& move_list_rows(const Kiroku& r) {
     for (int n = static_cast<int>(same); n <= moves; ++n) {
         rows.boards[n] = board_of(r.entries[n]);
         if (n == 0) continue;
-        const std::string text = move_list_text(recorded_move(r, n));
+        const std::string text = recorded_move_text(r, n, Notation::Japanese);
         rows.texts[n] = text.empty() ? "？" : text;
     }
     return rows.texts;

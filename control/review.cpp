@@ -4,8 +4,8 @@
 
 #include "control/review.h"
 
-#include "display/texts.h"
 #include "kifu/navigate.h"
+#include "kifu/notation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,17 +23,6 @@ bool is_mate(int score) {
 }
 
 } // namespace
-
-std::string move_text(int turns, Cell to, int placed, bool drop) {
-    RecordedMove m;
-    m.found = true;
-    m.turns = m.mover_turns = shortest_turns(turns);
-    m.to = to;
-    m.placed = placed;
-    m.lower = is_lower(placed);
-    if (drop) m.from = hand_cell(HandSlot{!m.lower, hand_kind(placed)});
-    return move_list_text(m);
-}
 
 double winning_chance(int eval) {
     return 1 / (1 + std::exp(-eval / WINNING_CHANCE_SCALE));
@@ -61,6 +50,9 @@ Review::Review(const Kiroku& record, const ReviewOptions& options) : options_(op
             sides_[i] = i == 0 ? engine::LOWER : other(sides_[i - 1]);
         Kyokumen k;
         put_entry(k, record.entries[i]);
+        boards_.push_back(k);
+        const RecordedMove last = recorded_move(record, i);
+        last_to_.push_back(last.found ? last.to : Cell{});
         engine::Position p = engine::from_program(k);
         engine::set_side(p, sides_[i]);
         positions_.push_back(p);
@@ -157,7 +149,13 @@ ReviewedMove Review::result(int n) const {
         const engine::Move& b = before.best;
         const engine::ProgramMove pm = engine::to_program_move(b, mover);
         m.best = {pm.turns, pm.fx, pm.fy, pm.tx, pm.ty, pm.before, pm.placed};
-        m.best_text = move_text(b.turns, {pm.tx, pm.ty}, b.placed, b.is_drop());
+        const int turns = shortest_turns(pm.turns);
+        const NotatedMove move{.turns = turns,
+                               .shown_turns = turns,
+                               .from = {pm.fx, pm.fy},
+                               .to = {pm.tx, pm.ty},
+                               .placed = pm.placed};
+        m.best_text = move_notation(boards_[n - 1], move, last_to_[n - 1], Notation::Japanese);
         // The played move is the preferred one when it leads to the same position, however far the ring
         // was turned before it (the key does not depend on the ring's turn).
         engine::Position p = positions_[n - 1];

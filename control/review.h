@@ -64,6 +64,8 @@ class Review {
     ReviewOptions options_;
     std::vector<engine::Position> positions_;
     std::vector<std::uint64_t> keys_;
+    std::vector<Kyokumen> boards_; // the record's positions, for the preferred moves' notation
+    std::vector<Cell> last_to_;    // where the move before each went, for 同
     std::vector<int> sides_;
     std::vector<std::uint64_t> fingerprints_; // of move n at n
     mutable std::mutex mutex_;
@@ -87,9 +89,5 @@ double winning_chance(int eval);
 // chance lost in thousandths (0..1000).
 int chance_lost(int preferred, int played);
 
-// A move in the move list's notation ("▲７六歩", "△右3 盤外金", "▲５五角打"): the ring turned `turns`
-// cells right first (more than 20 written as the shorter way left), then the piece `placed` onto `to`,
-// from a hand when `drop`; the mover is the owner of `placed`.
-std::string move_text(int turns, Cell to, int placed, bool drop);
 // The preferred move as the program makes it.
 engine::ProgramMove program_move(const PreferredMove& m);

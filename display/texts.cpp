@@ -4,7 +4,6 @@
 #include "core/rules.h"
 #include "core/state.h"
 #include "display/draw.h"
-#include "kifu/navigate.h"
 #include "platform/platform.h"
 #include "sound/effects.h"
 
@@ -278,15 +277,4 @@ void 描画_棋譜読込み部分消去(const Kyokumen& k, const Settei& s) {
         描画_桝輪郭(s.WAKU_IRO, x, 10);
     }
     描画_絵(1, -0.5, 12.8); // the title picture's top lies under the tiles of row 12
-}
-
-std::string move_list_text(const RecordedMove& m) {
-    if (!m.found) return {};
-    std::string t = m.lower ? "▲" : "△";
-    if (m.mover_turns != 0)
-        t += (m.mover_turns > 0 ? "右" : "左") + std::to_string(std::abs(m.mover_turns)) + " ";
-    t += is_ring(m.to.x, m.to.y) ? "盤外" : 文字列変換(11 - m.to.x) + 文字列変換(m.to.y - 1 + 1000);
-    t += 文字列変換(m.placed);
-    if (hand_slot_at(m.from).kind != 0) t += "打";
-    return t;
 }

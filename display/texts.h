@@ -12,11 +12,6 @@ void 描画_文字列(double x, double y, int index, int colour, double size);
 std::string message_text(int index); // the text 描画_文字列 prints for an index
 void 描画_メッセージ(int kind);
 std::string 文字列変換(int value);
-// A move of the record as the move list shows it: ▲ for the lower player's, △ for the upper's, the
-// ring's turn before it ("右3 ", "左2 "), the cell as the status line names it (盤外 on the ring), the
-// piece placed, and 打 after a drop. Empty for a move the record does not tell.
-struct RecordedMove;
-std::string move_list_text(const RecordedMove& m);
 // The texts around the board read the sides, the ring cells they overlap and the hands from k, and
 // the background and outline colours from s.
 void 描画_桝_数値(const Kyokumen& k, const Settei& s);

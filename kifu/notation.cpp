@@ -2,6 +2,8 @@
 
 #include "core/moves.h"
 #include "core/rules.h"
+#include "kifu/navigate.h"
+#include "kifu/record.h"
 
 #include <cstdlib>
 #include <vector>
@@ -165,4 +167,15 @@ std::string move_notation(const Kyokumen& before, const NotatedMove& m, Cell las
     else if (could_promote)
         text += "不成";
     return text;
+}
+
+std::string recorded_move_text(const Kiroku& r, int n, Notation notation) {
+    const RecordedMove m = recorded_move(r, n);
+    if (!m.found) return {};
+    Kyokumen before;
+    put_entry(before, r.entries[n - 1]);
+    const RecordedMove last = recorded_move(r, n - 1);
+    const NotatedMove move{
+        .turns = m.turns, .shown_turns = m.mover_turns, .from = m.from, .to = m.to, .placed = m.placed};
+    return move_notation(before, move, last.found ? last.to : Cell{}, notation);
 }

@@ -34,3 +34,8 @@ std::string piece_name(int code, Notation n);
 // The ring's turn written before a move: "右3 ", "左2 " ("R3 ", "L2 "); empty for none. More than 20
 // cells right are the shorter way left.
 std::string turn_prefix(int turns, Notation n);
+
+struct Kiroku;
+// Move n of the record (1..KIFU_TESUU) in that notation, read from its entries as the list of moves
+// shows it (the turns its mover made written first); empty where the entries do not tell one move.
+std::string recorded_move_text(const Kiroku& r, int n, Notation notation);

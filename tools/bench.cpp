@@ -34,6 +34,7 @@
 #include "display/texts.h"
 #include "engine/search.h"
 #include "kifu/navigate.h"
+#include "kifu/notation.h"
 #include "kifu/record.h"
 #include "kifu/review_file.h"
 #include "platform/platform.h"
@@ -328,8 +329,9 @@ bool bench_review(std::uint64_t nodes, bool show) {
             fnv(hash, v);
         if (show)
             std::printf("%4d %-22s eval %6d%s loss %5d %-9s best %s\n", n,
-                        move_list_text(recorded_move(game, n)).c_str(), m.eval, m.mate ? " mate" : "     ",
-                        m.loss, m.mark == ReviewMark::NONE ? "" : mark_text(m.mark), m.best_text.c_str());
+                        recorded_move_text(game, n, Notation::Japanese).c_str(), m.eval,
+                        m.mate ? " mate" : "     ", m.loss,
+                        m.mark == ReviewMark::NONE ? "" : mark_text(m.mark), m.best_text.c_str());
     }
     std::printf("positions %d of %d, wall %.1f s, processor %.1f s; 疑問手 %d, 悪手 %d; results %016llx\n",
                 review.positions_done(), review.positions(), wall / 1000, cpu / 1000, marks[1], marks[2],

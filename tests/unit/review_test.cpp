@@ -6,6 +6,7 @@
 #include "display/texts.h"
 #include "engine/position.h"
 #include "kifu/navigate.h"
+#include "kifu/notation.h"
 #include "kifu/review_file.h"
 #include "tools/temp_dir.h"
 
@@ -123,30 +124,21 @@ TEST(Review, MarksMovesByWhatTheyGiveUpAgainstThePreferredMove) {
     const Kiroku r = record_of({P76, P34, B22, S62});
     const ReviewFile f = reviewed(r);
     const Kiroku taken = record_of({P76, P34, B22, S22});
-    EXPECT_EQ(f.moves[3].best_text, move_list_text(recorded_move(taken, 4)));
-    EXPECT_EQ(f.moves[3].best_text, "△２二銀");
+    EXPECT_EQ(f.moves[3].best_text, recorded_move_text(taken, 4, Notation::Japanese));
+    EXPECT_EQ(f.moves[3].best_text, "△同銀");
     EXPECT_EQ(program_move(f.moves[3].best).placed, UE_GIN);
     // After the horse is left standing the lower side is far ahead.
     EXPECT_GT(f.moves[3].eval, 500);
 }
 
-// The preferred move is written as the move list writes a played one: the ring's turn the shorter way,
-// a drop with 打.
+// The preferred move's turn of the ring (0..39 cells right) is written as the move list writes a played
+// one: the shorter way round.
 TEST(Review, WritesThePreferredMoveAsTheMoveListDoes) {
     const struct {
         int turns;
-        Cell to;
-        int placed;
-        bool drop;
         const char* text;
-    } rows[] = {
-        {0, {4, 7}, SITA_HU, false, "▲７六歩"},
-        {0, {6, 6}, SITA_KAKU, true, "▲５五角打"},
-        {3, {1, 5}, UE_KIN, false, "△右3 盤外金"},
-        {37, {1, 5}, UE_KIN, false, "△左3 盤外金"},
-        {20, {6, 6}, UE_KAKU_NARI, false, "△右20 ５五角成"},
-    };
-    for (const auto& r : rows) EXPECT_EQ(move_text(r.turns, r.to, r.placed, r.drop), r.text);
+    } rows[] = {{0, ""}, {3, "右3 "}, {20, "右20 "}, {21, "左19 "}, {37, "左3 "}};
+    for (const auto& r : rows) EXPECT_EQ(turn_prefix(r.turns, Notation::Japanese), r.text);
 }
 
 TEST(Review, GivesTheSameResultsWithOneThreadOrTwo) {
