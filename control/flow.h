@@ -21,7 +21,7 @@ struct FlowEvent {
         MoveTextCleared, // the side's last move is no longer shown
         Thinking,        // the computer starts its search
         ThinkingDone,
-        RingTurned,     // the ring turned one cell, right or left (n = 1 or -1)
+        RingTurned,     // a ring button, right or left (n = 1 or -1): the ring turned, or stayed empty
         Blink,          // the computer's piece p blinks at `from` before it moves
         MoveMarked,     // the computer's move ends at `to`: its cell is outlined
         EntryShown,     // record entry n stands on the board, in the hands and on the clocks
