@@ -541,6 +541,7 @@ void flow_computer_turn() {
     // A taken king ends the game before the mate test, which would look at a board without that king.
     if (TAIKYOKU.pos.SYOUSYA == TAIKYOKU.pos.UE_GAWA) {
         tell(FlowEvent{.kind = FlowEvent::Kind::MoveTextCleared, .side = TAIKYOKU.pos.UE_GAWA});
+        mark_move({fx, fy}, {tx, ty}, false); // as the record shows the last position
         say("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了");
         TAIKYOKU.pos.TEBAN = TAIKYOKU.pos.SITA_GAWA;
         return;

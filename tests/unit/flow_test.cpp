@@ -174,8 +174,8 @@ TEST_F(Flow, TakingBackTheWinningMoveOpensTheGameAgainWithTheClocksAsTheyWere) {
 }
 
 // A game on the ring: pieces go onto it and leave it, the ring turns before moves of both players (an
-// empty ring refuses to turn), and the computer turns it to move the one piece it held. Each position,
-// shown again from the record, has the marks it had while it was played.
+// empty ring refuses to turn), the computer turns it to move the one piece it held, and then takes the
+// king. Each position, shown again from the record, has the marks it had while it was played.
 TEST_F(Flow, MarksReadBackFromTheRecordStandWhereTheyStoodInPlay) {
     Kyokumen k;
     k.BAN[6][10] = SITA_OU;
@@ -200,7 +200,8 @@ TEST_F(Flow, MarksReadBackFromTheRecordStandWhereTheyStoodInPlay) {
         {'M', 4, 11, 4, 10}, // and the gold comes off
         {'C'},               // the rook, alone on the ring, turns it and comes off
         {'L'},               // refused: the marks on the empty ring stay
-        {'M', 6, 10, 6, 9},
+        {'M', 4, 10, 4, 9},  // the gold, the king left in the rook's line
+        {'C'},               // which takes the king
     };
     std::vector<LastMoves> live; // the marks of the position each move was made from, then the last
     for (const Step& s : steps) {
@@ -216,7 +217,8 @@ TEST_F(Flow, MarksReadBackFromTheRecordStandWhereTheyStoodInPlay) {
             flow_human_move(s.fx, s.fy, s.tx, s.ty, BAN[s.fx][s.fy], false);
     }
     live.push_back(flow_last_moves());
-    ASSERT_EQ(KIFU_TESUU, 5);
+    ASSERT_EQ(KIFU_TESUU, 6);
+    ASSERT_EQ(SYOUSYA, UE_GAWA);
     const RecordedMove computers = recorded_move(TAIKYOKU.kifu, 4);
     ASSERT_TRUE(is_ring(computers.from.x, computers.from.y)) << "the computer's piece came off the ring";
     EXPECT_EQ(move_list_text(recorded_move(TAIKYOKU.kifu, 1)), "▲盤外金"); // no turn before it
