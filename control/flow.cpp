@@ -289,10 +289,20 @@ void flow_resume_on_click() {
     }
 }
 
+namespace {
+
+// No game is under way, or its first move is still to come. A reversal counts the moves from 0 again
+// in a game that goes on.
+bool nobody_moved() {
+    return TAIKYOKU.pos.TEBAN == 0 || (TAIKYOKU.shinkou.TESUU == 0 && TAIKYOKU.shinkou.HANTEN == OFF);
+}
+
+} // namespace
+
 bool flow_begin_two_players() {
     TAIKYOKU.shinkou.KIFU_MODE = OFF;
     TAIKYOKU.shinkou.TAIKYOKU_MODE = MODE_MAN_MAN;
-    if (TAIKYOKU.shinkou.TESUU != 0 && TAIKYOKU.pos.TEBAN != 0) return false;
+    if (!nobody_moved()) return false;
     TAIKYOKU.pos.SITA_GAWA = 1;
     TAIKYOKU.pos.UE_GAWA = -1;
     TAIKYOKU.pos.TEBAN = 1;
@@ -308,7 +318,7 @@ bool flow_begin_against_computer(int side, bool& fresh) {
     if (side == 1)
         TAIKYOKU.tokei.KAISHI_JIKOKU = platform().clock().now(); // 後手 has always kept the time it had
     platform().clock().set_timer(true);
-    fresh = TAIKYOKU.shinkou.TESUU == 0 || TAIKYOKU.pos.TEBAN == 0;
+    fresh = nobody_moved();
     const bool man_to_move = fresh ? side == 1 : TAIKYOKU.pos.TEBAN == TAIKYOKU.pos.SITA_GAWA;
     if (fresh || (man_to_move && side == 1)) {
         TAIKYOKU.pos.SITA_GAWA = side;
@@ -362,6 +372,10 @@ void flow_reversed() {
     TAIKYOKU.pos.TEBAN = -TAIKYOKU.pos.TEBAN;
     TAIKYOKU.kifu.KIFU_NO = 0;
     TAIKYOKU.kifu.KIFU_TESUU = 0;
+    // The moves are counted from here as the record counts them, so that a position has one number
+    // whether it is reached in play, stepped or jumped to, or taken up again from the kept game.
+    TAIKYOKU.shinkou.TESUU = 0;
+    show_move_number();
     TAIKYOKU.kifu.first_side = TAIKYOKU.pos.TEBAN != 0 ? TAIKYOKU.pos.TEBAN : 1;
     // The record starts again at the position turned round: no move of it is made yet.
     g_last_moves = LastMoves{};

@@ -84,7 +84,8 @@ struct KifuFileRead;
 int flow_load_record(const KifuFileRead& f);
 // A record just read waits to be stepped through with 進.
 void flow_wait_for_stepping();
-// The position was turned round (反転): the other side moves, and the record starts again from here.
+// The position was turned round (反転): the other side moves, and the record and the move number start
+// again from here; the game goes on.
 void flow_reversed();
 // The record is dropped: a game at a new handicap starts from nothing.
 void flow_drop_record();
