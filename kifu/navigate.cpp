@@ -63,18 +63,22 @@ RecordedMove recorded_move(const Kiroku& r, int n) {
         回転盤_右回転(turned);
     }
     if (best < 0) return m;
+    int changed = 0;
     for (int x = 1; x <= 11; ++x)
         for (int y = 1; y <= 11; ++y) {
             const Koma was = at_best.BAN[x][y], now = after.ban[x][y];
             if (was == now) continue;
+            ++changed;
             if (now != KARA) {
                 m.to = {x, y};
                 m.placed = now;
+                m.captured = was;
             } else {
                 m.from = {x, y};
+                m.moved = was;
             }
         }
-    if (m.placed == KARA) return m;
+    if (m.placed == KARA || (changed == 2 && m.from == Cell{})) return m;
     m.mover_turns = r.turns_before[n] != TURNS_UNKNOWN ? r.turns_before[n] : m.turns;
     m.lower = is_lower(m.placed);
     if (m.from == Cell{}) {

@@ -2,6 +2,7 @@
 
 #include "control/flow.h"
 #include "control/game.h"
+#include "core/handicap.h"
 #include "core/moves.h"
 #include "core/state.h"
 #include "display/texts.h"
