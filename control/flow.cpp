@@ -31,6 +31,7 @@ GameView* g_view = nullptr;
 std::string g_hint_steps; // the steps of the hint shown
 std::string g_hint_text;  // and its move
 int g_turns = 0;          // the ring's turns since the last move, right positive
+int g_ring = 0;           // how far the ring has turned (right, 0..39), as the record's entries keep it
 LastMoves g_last_moves;   // the moves marked on the board
 
 void tell(const FlowEvent& e) {
@@ -77,6 +78,10 @@ void resign() {
 // played at.
 void show_entry(int n, double ue_jikan, double sita_jikan) {
     restore_entry(TAIKYOKU.pos, TAIKYOKU.kifu, n);
+    // The ring stands as the entry keeps it; turns made before are no part of the next move.
+    const int turned = TAIKYOKU.kifu.ring_turned[n];
+    g_ring = turned != TURNS_UNKNOWN ? turned : 0;
+    g_turns = 0;
     if (TAIKYOKU.settei.HANDE_LEVEL != TAIKYOKU.kifu.KIFU_HANDE_LEVEL) {
         TAIKYOKU.settei.HANDE_LEVEL = TAIKYOKU.kifu.KIFU_HANDE_LEVEL;
         TAIKYOKU.shinkou.HANDE_SETTEI = ON;
@@ -249,6 +254,7 @@ void flow_new_course() {
     TAIKYOKU.shinkou.SENTAKU_KOMA = last.SENTAKU_KOMA;
     TAIKYOKU.kifu.KIFU_NO = 0;
     g_turns = 0;
+    g_ring = 0;
     TAIKYOKU.kifu.first_side = 1;
     g_last_moves = LastMoves{};
     tell_last_moves();
@@ -273,10 +279,20 @@ void flow_resume_on_click() {
     }
 }
 
+namespace {
+
+// No game is under way, or its first move is still to come. A reversal counts the moves from 0 again
+// in a game that goes on.
+bool nobody_moved() {
+    return TAIKYOKU.pos.TEBAN == 0 || (TAIKYOKU.shinkou.TESUU == 0 && TAIKYOKU.shinkou.HANTEN == OFF);
+}
+
+} // namespace
+
 bool flow_begin_two_players() {
     TAIKYOKU.shinkou.KIFU_MODE = OFF;
     TAIKYOKU.shinkou.TAIKYOKU_MODE = MODE_MAN_MAN;
-    if (TAIKYOKU.shinkou.TESUU != 0 && TAIKYOKU.pos.TEBAN != 0) return false;
+    if (!nobody_moved()) return false;
     TAIKYOKU.pos.SITA_GAWA = 1;
     TAIKYOKU.pos.UE_GAWA = -1;
     TAIKYOKU.pos.TEBAN = 1;
@@ -292,7 +308,7 @@ bool flow_begin_against_computer(int side, bool& fresh) {
     if (side == 1)
         TAIKYOKU.tokei.KAISHI_JIKOKU = platform().clock().now(); // 後手 has always kept the time it had
     platform().clock().set_timer(true);
-    fresh = TAIKYOKU.shinkou.TESUU == 0 || TAIKYOKU.pos.TEBAN == 0;
+    fresh = nobody_moved();
     const bool man_to_move = fresh ? side == 1 : TAIKYOKU.pos.TEBAN == TAIKYOKU.pos.SITA_GAWA;
     if (fresh || (man_to_move && side == 1)) {
         TAIKYOKU.pos.SITA_GAWA = side;
@@ -311,12 +327,13 @@ int flow_load_record(const KifuFileRead& f) {
     手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, 0, 0, 0, 0, KARA, KARA, 0, 0, 0, 0);
     place_handicap_start(TAIKYOKU.kifu.entries[0].ban, f.hande_level);
     TAIKYOKU.kifu.KIFU_HANDE_LEVEL = f.hande_level;
+    TAIKYOKU.kifu.ring_turned[0] = TURNS_UNKNOWN;
     const int first = f.reversed != 0 ? 0 : 1;
     TAIKYOKU.kifu.first_side = f.reversed != 0 ? f.reversed : 1;
     for (std::size_t i = 0; i < f.entries.size(); ++i) {
         const int n = static_cast<int>(i) + first;
         set_entry(TAIKYOKU.kifu, n, f.entries[i]);
-        if (n <= KIFU_MAX) TAIKYOKU.kifu.turns_before[n] = TURNS_UNKNOWN;
+        if (n <= KIFU_MAX) TAIKYOKU.kifu.turns_before[n] = TAIKYOKU.kifu.ring_turned[n] = TURNS_UNKNOWN;
     }
     if (!f.entries.empty())
         TAIKYOKU.kifu.KIFU_GYOU = from_sjis(f.lines[KIFU_MIDASHI_GYOU + f.entries.size() - 1]);
@@ -345,6 +362,10 @@ void flow_reversed() {
     TAIKYOKU.pos.TEBAN = -TAIKYOKU.pos.TEBAN;
     TAIKYOKU.kifu.KIFU_NO = 0;
     TAIKYOKU.kifu.KIFU_TESUU = 0;
+    // The moves are counted from here as the record counts them, so that a position has one number
+    // whether it is reached in play, stepped or jumped to, or taken up again from the kept game.
+    TAIKYOKU.shinkou.TESUU = 0;
+    show_move_number();
     TAIKYOKU.kifu.first_side = TAIKYOKU.pos.TEBAN != 0 ? TAIKYOKU.pos.TEBAN : 1;
     // The record starts again at the position turned round: no move of it is made yet.
     g_last_moves = LastMoves{};
@@ -363,6 +384,8 @@ void flow_start_at(const Kyokumen& pos, int mode, int level) {
     TAIKYOKU.kifu.KIFU_NO = 0;
     TAIKYOKU.kifu.KIFU_TESUU = 0;
     TAIKYOKU.kifu.first_side = 1;
+    g_turns = 0;
+    g_ring = 0;
     g_last_moves = LastMoves{};
     TAIKYOKU.settei.COM_LEVEL = level;
     // The tables that no survey resets start as in a fresh program, so every game from a position is
@@ -386,6 +409,7 @@ HumanMove flow_human_move(int fx, int fy, int tx, int ty, int p, bool promote) {
     手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, fx, fy, tx, ty, p, TAIKYOKU.pos.BAN[tx][ty],
              TAIKYOKU.tokei.SITA_JIKAN, TAIKYOKU.tokei.SITA_JIKAN + TAIKYOKU.tokei.KEIKA_BYOU,
              TAIKYOKU.tokei.UE_JIKAN, TAIKYOKU.tokei.UE_JIKAN);
+    TAIKYOKU.kifu.ring_turned[TAIKYOKU.kifu.KIFU_NO] = g_ring;
     TAIKYOKU.kifu.turns_before[TAIKYOKU.kifu.KIFU_NO + 1] = g_turns;
     g_turns = 0;
     TAIKYOKU.shinkou.TESUU += 1;
@@ -402,6 +426,7 @@ HumanMove flow_human_move(int fx, int fy, int tx, int ty, int p, bool promote) {
     sound(OTO_KOMA);
     TAIKYOKU.kifu.KIFU_NO += 1;
     store_after_move(TAIKYOKU.kifu, TAIKYOKU.pos);
+    TAIKYOKU.kifu.ring_turned[TAIKYOKU.kifu.KIFU_NO] = g_ring;
     tell(FlowEvent{.kind = FlowEvent::Kind::MoveText,
                    .side = m.p >= UE_HU ? TAIKYOKU.pos.UE_GAWA : TAIKYOKU.pos.SITA_GAWA,
                    .tx = tx,
@@ -442,20 +467,25 @@ void flow_turn_ring(bool right) {
     clear_hint();
     // A turn drops the selection.
     TAIKYOKU.shinkou.SENTAKU = 0;
-    g_turns = shortest_turns(g_turns + (right ? 1 : -1));
-    if (right)
-        回転盤_右回転(TAIKYOKU.pos);
-    else
-        回転盤_左回転(TAIKYOKU.pos);
-    // The marks on the ring ride it with their pieces; the view marks them as it paints the ring.
-    for (LastMoves::Move& m : g_last_moves.move) {
-        m.from = after_turns(m.from, right ? 1 : -1);
-        m.to = after_turns(m.to, right ? 1 : -1);
+    // An empty ring is refused: it stays as it stands, and the next move was made after no turn.
+    const bool empty = 調査_回転盤上駒数(TAIKYOKU.pos, TAIKYOKU.pos.SITA_GAWA) +
+                           調査_回転盤上駒数(TAIKYOKU.pos, TAIKYOKU.pos.UE_GAWA) ==
+                       0;
+    if (!empty) {
+        g_turns = shortest_turns(g_turns + (right ? 1 : -1));
+        g_ring = (g_ring + (right ? 1 : 39)) % 40;
+        if (right)
+            回転盤_右回転(TAIKYOKU.pos);
+        else
+            回転盤_左回転(TAIKYOKU.pos);
+        // The marks on the ring ride it with their pieces; the view marks them as it paints the ring.
+        for (LastMoves::Move& m : g_last_moves.move) {
+            m.from = after_turns(m.from, right ? 1 : -1);
+            m.to = after_turns(m.to, right ? 1 : -1);
+        }
     }
     tell(FlowEvent{.kind = FlowEvent::Kind::RingTurned, .n = right ? 1 : -1});
-    if (調査_回転盤上駒数(TAIKYOKU.pos, TAIKYOKU.pos.SITA_GAWA) +
-            調査_回転盤上駒数(TAIKYOKU.pos, TAIKYOKU.pos.UE_GAWA) ==
-        0) {
+    if (empty) {
         say("まだコンベアにネタ（駒）が乗っていません", "");
     } else {
         sound(OTO_KOMA);
@@ -489,6 +519,7 @@ void flow_computer_turn() {
     手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, fx, fy, tx, ty, mae, oku,
              TAIKYOKU.tokei.SITA_JIKAN, TAIKYOKU.tokei.SITA_JIKAN, TAIKYOKU.tokei.UE_JIKAN,
              TAIKYOKU.tokei.UE_JIKAN + TAIKYOKU.tokei.KEIKA_BYOU);
+    TAIKYOKU.kifu.ring_turned[TAIKYOKU.kifu.KIFU_NO] = g_ring;
     TAIKYOKU.shinkou.TESUU += 1;
     if (TAIKYOKU.com.KAITEN_UTI == ON)
         for (int i = 0; i < TAIKYOKU.com.KAITEN_KAISUU; ++i) flow_turn_ring(true);
@@ -507,12 +538,14 @@ void flow_computer_turn() {
     sound(OTO_KOMA);
     TAIKYOKU.kifu.KIFU_NO += 1;
     store_after_move(TAIKYOKU.kifu, TAIKYOKU.pos);
+    TAIKYOKU.kifu.ring_turned[TAIKYOKU.kifu.KIFU_NO] = g_ring;
     platform().clock().set_timer(false);
 
     勢力調査(TAIKYOKU.pos, TAIKYOKU.tables);
     // A taken king ends the game before the mate test, which would look at a board without that king.
     if (TAIKYOKU.pos.SYOUSYA == TAIKYOKU.pos.UE_GAWA) {
         tell(FlowEvent{.kind = FlowEvent::Kind::MoveTextCleared, .side = TAIKYOKU.pos.UE_GAWA});
+        mark_move({fx, fy}, {tx, ty}, false); // as the record shows the last position
         say("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了");
         TAIKYOKU.pos.TEBAN = TAIKYOKU.pos.SITA_GAWA;
         return;

@@ -21,7 +21,7 @@ struct FlowEvent {
         MoveTextCleared, // the side's last move is no longer shown
         Thinking,        // the computer starts its search
         ThinkingDone,
-        RingTurned,     // the ring turned one cell, right or left (n = 1 or -1)
+        RingTurned,     // a ring button, right or left (n = 1 or -1): the ring turned, or stayed empty
         Blink,          // the computer's piece p blinks at `from` before it moves
         MoveMarked,     // the computer's move ends at `to`: its cell is outlined
         EntryShown,     // record entry n stands on the board, in the hands and on the clocks
@@ -84,7 +84,8 @@ struct KifuFileRead;
 int flow_load_record(const KifuFileRead& f);
 // A record just read waits to be stepped through with 進.
 void flow_wait_for_stepping();
-// The position was turned round (反転): the other side moves, and the record starts again from here.
+// The position was turned round (反転): the other side moves, and the record and the move number start
+// again from here; the game goes on.
 void flow_reversed();
 // The record is dropped: a game at a new handicap starts from nothing.
 void flow_drop_record();

@@ -11,6 +11,7 @@
 #include "control/flow.h"
 #include "control/options.h"
 #include "com/mate.h"
+#include "core/handicap.h"
 #include "core/moves.h"
 #include "core/rules.h"
 #include "core/state.h"
@@ -165,21 +166,6 @@ double seconds_since(double then) {
 }
 
 } // namespace
-
-void place_start_position(Koma (&ban)[12][12]) {
-    static const Koma back[9] = {SITA_KYOU, SITA_KEI, SITA_GIN, SITA_KIN, SITA_OU,
-                                 SITA_KIN,  SITA_GIN, SITA_KEI, SITA_KYOU};
-    for (int x = 2; x <= 10; ++x) {
-        ban[x][8] = SITA_HU;
-        ban[x][10] = back[x - 2];
-        ban[x][4] = UE_HU;
-        ban[x][2] = static_cast<Koma>(-back[x - 2]);
-    }
-    ban[3][9] = SITA_KAKU;
-    ban[9][9] = SITA_SYA;
-    ban[3][3] = UE_SYA;
-    ban[9][3] = UE_KAKU;
-}
 
 void Form_Load() {
     allow_search();

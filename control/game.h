@@ -5,8 +5,6 @@
 
 void Form_Load();
 void 初期設定();
-// The start position: cells x, y = 1..11 of ban are set where a piece stands, the others left alone.
-void place_start_position(Koma (&ban)[12][12]);
 // The program ends: a LEVEL4 search is stopped, the game in progress kept and the sound freed. A game
 // that cannot be kept is told in a message box when the player is there to read it (tell), and on
 // stderr in every case.

@@ -261,7 +261,6 @@ void REVERSE_Click() {
     follow_shown_position(TAIKYOKU.pos);
 
     画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
-    描画_手数(TAIKYOKU.pos, TAIKYOKU.settei, TAIKYOKU.shinkou.TESUU, 15);
     if (TAIKYOKU.shinkou.HANDE_SETTEI == ON) {
         TAIKYOKU.settei.HANDE_LEVEL = -TAIKYOKU.settei.HANDE_LEVEL;
         描画_ハンデレベル(TAIKYOKU.settei, TAIKYOKU.settei.HANDE_LEVEL);

@@ -33,6 +33,21 @@ constexpr int FULL_SET[9] = {0, 18, 4, 4, 4, 4, 2, 2, 2};
 
 } // namespace
 
+void place_start_position(Koma (&ban)[12][12]) {
+    static const Koma back[9] = {SITA_KYOU, SITA_KEI, SITA_GIN, SITA_KIN, SITA_OU,
+                                 SITA_KIN,  SITA_GIN, SITA_KEI, SITA_KYOU};
+    for (int x = 2; x <= 10; ++x) {
+        ban[x][8] = SITA_HU;
+        ban[x][10] = back[x - 2];
+        ban[x][4] = UE_HU;
+        ban[x][2] = static_cast<Koma>(-back[x - 2]);
+    }
+    ban[3][9] = SITA_KAKU;
+    ban[9][9] = SITA_SYA;
+    ban[3][3] = UE_SYA;
+    ban[9][3] = UE_KAKU;
+}
+
 const HandicapRow& handicap_row(int level) {
     return HANDE_HYOU[level < -10 ? 0 : level > 10 ? 20 : level + 10];
 }

@@ -15,6 +15,9 @@ struct HandicapRow {
 };
 const HandicapRow& handicap_row(int level);
 
+// The start position: cells x, y = 1..11 of ban are set where a piece stands, the others left alone.
+void place_start_position(Koma (&ban)[12][12]);
+
 // The start position of a game at the level: the even position (ban as place_start_position sets it) less the
 // pieces the level takes off.
 void place_handicap_start(Koma (&ban)[12][12], int level);

@@ -5,6 +5,7 @@
 #include "core/handicap.h"
 #include "core/state.h"
 #include "kifu/autosave.h"
+#include "kifu/navigate.h"
 #include "kifu/record.h"
 #include "platform/codec.h"
 #include "platform/files.h"
@@ -18,6 +19,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -273,6 +275,81 @@ int write_kifu_file(const Kiroku& r, const std::string& path, const std::string&
     return write_file_replacing(path, bytes);
 }
 
+namespace {
+
+// A piece code that a promotion makes one more in magnitude.
+bool promotes(int c) {
+    switch (std::abs(c)) {
+    case UE_HU:
+    case UE_KYOU:
+    case UE_KEI:
+    case UE_GIN:
+    case UE_KAKU:
+    case UE_SYA:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Whether the move found between two entries is one the mover could make: its own piece moved (or
+// promoted) or dropped from its hand, onto an empty cell or the other side's piece, and the hands
+// changed by that alone (a captured king is no piece in hand).
+bool one_move(const RecordEntry& before, const RecordEntry& after, const RecordedMove& m) {
+    int sita[8], ue[8];
+    std::copy(std::begin(before.sita_mochi), std::end(before.sita_mochi), sita);
+    std::copy(std::begin(before.ue_mochi), std::end(before.ue_mochi), ue);
+    int* hand = m.lower ? sita : ue;
+    if (m.moved == KARA) {
+        const int kind = hand_kind(m.placed);
+        if (kind == 0 || std::abs(m.placed) != UE_KOMA_BY_KIND[kind] || m.captured != KARA || hand[kind] < 1)
+            return false;
+        --hand[kind];
+    } else {
+        const bool same = m.placed == m.moved;
+        const bool promoted = promotes(m.moved) && m.placed == m.moved + (m.lower ? -1 : 1);
+        if (!same && !promoted) return false;
+    }
+    if (m.captured != KARA) {
+        if (is_lower(m.captured) == m.lower) return false;
+        if (const int kind = hand_kind(m.captured)) ++hand[kind];
+    }
+    return std::equal(sita + 1, sita + 8, after.sita_mochi + 1) &&
+           std::equal(ue + 1, ue + 8, after.ue_mochi + 1);
+}
+
+} // namespace
+
+std::string moves_fault(const std::vector<RecordEntry>& entries, int hande_level, bool reversed) {
+    // A reversed game's first entry is the position it started from; any other starts from the start
+    // position at its handicap level.
+    const std::size_t first = reversed ? 1 : 0;
+    if (entries.size() <= first) return {};
+    auto r = std::make_unique<Kiroku>();
+    std::fill(std::begin(r->ring_turned), std::end(r->ring_turned), TURNS_UNKNOWN);
+    std::fill(std::begin(r->turns_before), std::end(r->turns_before), TURNS_UNKNOWN);
+    if (reversed) {
+        r->entries[0] = entries[0];
+    } else {
+        place_start_position(r->entries[0].ban);
+        place_handicap_start(r->entries[0].ban, hande_level);
+    }
+    const int moves = static_cast<int>(std::min(entries.size() - first, std::size_t{KIFU_MAX}));
+    for (int n = 1; n <= moves; ++n) r->entries[n] = entries[n - 1 + first];
+    bool first_lower = false;
+    for (int n = 1; n <= moves; ++n) {
+        const std::string at = std::to_string(KIFU_MIDASHI_GYOU + first + n) + "行目：";
+        const RecordedMove m = recorded_move(*r, n);
+        if (!m.found || !one_move(r->entries[n - 1], r->entries[n], m))
+            return at + "前の局面から一手で指した局面ではありません";
+        // The side that moved first, then each side in turn.
+        if (n == 1) first_lower = m.lower;
+        if (m.lower != (first_lower == (n % 2 == 1)))
+            return at + (m.lower ? "下側" : "上側") + "が二手続けて指しています";
+    }
+    return {};
+}
+
 std::string entry_fault(const RecordEntry& k, int hande_level, bool last) {
     static const char* const NAMES[8] = {"", "歩", "香", "桂", "銀", "金", "角", "飛"};
     int pieces[8] = {};
@@ -342,6 +419,7 @@ KifuFileRead check_file_lines(std::vector<std::string> lines, bool more) {
         const std::string what = entry_fault(r.entries[i], r.hande_level, i + 1 == r.entries.size());
         if (!what.empty()) r.fault = std::to_string(KIFU_MIDASHI_GYOU + i + 1) + "行目：" + what;
     }
+    if (r.fault.empty()) r.fault = moves_fault(r.entries, r.hande_level, r.reversed != 0);
     if (!r.fault.empty()) r.entries.clear();
     // A header line is kept as far as it could be shown.
     for (std::string& l : lines)

@@ -30,6 +30,12 @@ std::vector<RecordEntry> entries_from_lines(const std::vector<std::string>& line
 // takes off, a king missing but in the last entry, where the last move may have taken it), or the empty
 // text for a possible one.
 std::string entry_fault(const RecordEntry& k, int hande_level, bool last);
+// What keeps a file's entries from following one another as a game does, naming the first line that does
+// not: each entry one move of the side to move from the one before it (the ring turned any number of
+// cells first), as the list of moves reads it, with the hands changed by that move alone; the side that
+// made the first move, then each side in turn. Entry 0 is the start position at the handicap level, or
+// the first entry of a reversed game. The empty text when they do.
+std::string moves_fault(const std::vector<RecordEntry>& entries, int hande_level, bool reversed);
 // The lines of a file's bytes, each cut to 521 bytes; CR LF, LF and CR all end a line. A line of more
 // than 64 KiB ends the reading.
 std::vector<std::string> file_lines(const std::string& bytes);
@@ -50,8 +56,8 @@ struct KifuFileRead {
     int reversed = 0;
 };
 // A file is read only when every record line has the record's width, no blank line stands between
-// them, and every entry is a position of a game at the file's handicap level; the fault names the
-// first line that is not.
+// them, every entry is a position of a game at the file's handicap level, and the entries follow one
+// another move by move (moves_fault); the fault names the first line that is not.
 KifuFileRead 読込_棋譜ファイル(const std::string& path);
 // The same for the lines of a file (as file_lines gives them); `more` as the file had them.
 KifuFileRead check_file_lines(std::vector<std::string> lines, bool more = false);

@@ -42,7 +42,10 @@ RecordedMove recorded_move(const Kiroku& r, int n) {
     if (n < 1 || n > KIFU_MAX) return m;
     const RecordEntry& after = r.entries[n];
     // The ring may have turned any number of cells before the move: the turn that leaves only the move's
-    // own one or two cells changed, the shortest way round first.
+    // own one or two cells changed; the turns the game made where it knows them, else the shortest way
+    // round.
+    const int was = r.ring_turned[n - 1], is = r.ring_turned[n];
+    const int known = was != TURNS_UNKNOWN && is != TURNS_UNKNOWN ? ((is - was) % 40 + 40) % 40 : -1;
     Kyokumen turned;
     put_entry(turned, r.entries[n - 1]);
     int best = -1;
@@ -50,7 +53,9 @@ RecordedMove recorded_move(const Kiroku& r, int n) {
     for (int k = 0; k < 40; ++k) {
         const int cells = differing_cells(turned.BAN, after.ban);
         const int net = shortest_turns(k);
-        if (cells >= 1 && cells <= 2 && (best < 0 || std::abs(net) < std::abs(m.turns))) {
+        const bool settled = known >= 0 && best == known;
+        if (cells >= 1 && cells <= 2 && !settled &&
+            (best < 0 || k == known || std::abs(net) < std::abs(m.turns))) {
             best = k;
             m.turns = net;
             at_best = turned;
@@ -58,18 +63,22 @@ RecordedMove recorded_move(const Kiroku& r, int n) {
         回転盤_右回転(turned);
     }
     if (best < 0) return m;
+    int changed = 0;
     for (int x = 1; x <= 11; ++x)
         for (int y = 1; y <= 11; ++y) {
             const Koma was = at_best.BAN[x][y], now = after.ban[x][y];
             if (was == now) continue;
+            ++changed;
             if (now != KARA) {
                 m.to = {x, y};
                 m.placed = now;
+                m.captured = was;
             } else {
                 m.from = {x, y};
+                m.moved = was;
             }
         }
-    if (m.placed == KARA) return m;
+    if (m.placed == KARA || (changed == 2 && m.from == Cell{})) return m;
     m.mover_turns = r.turns_before[n] != TURNS_UNKNOWN ? shortest_turns(r.turns_before[n]) : m.turns;
     m.lower = is_lower(m.placed);
     if (m.from == Cell{}) {

@@ -16,14 +16,16 @@ void follow_shown_position(Kyokumen& k);
 // hand box's row for a drop) to `to`. `mover_turns` are the turns the mover made before the move as the
 // game was played here (the entry before a player's move already shows them, the computer's come after
 // it); for a record read from a file, `turns`. `found` is false where the two entries differ by more
-// than one move can make.
+// than one move can make: more than the move's own two cells, or two cells of which none was left.
 struct RecordedMove {
     bool found = false;
     int turns = 0;
     int mover_turns = 0;
     Cell from, to;
     int placed = KARA;
-    bool lower = false; // the lower player moved
+    bool lower = false;  // the lower player moved
+    int moved = KARA;    // what stood at `from` before the move (KARA for a drop)
+    int captured = KARA; // what stood at `to` before the move
 };
 RecordedMove recorded_move(const Kiroku& r, int n);
 // A number of right turns of the ring as the shortest way round: -19..20.

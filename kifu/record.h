@@ -41,6 +41,10 @@ struct Kiroku {
     // here; TURNS_UNKNOWN for a move read from a file. The entry before a player's move already shows
     // the ring turned, the computer's turns come after it.
     int turns_before[KIFU_MAX + 1] = {};
+    // How far the ring had turned when entry n was stored (right turns 0..39 from where it stood as the
+    // game began), so that two entries tell the turns between them also where the pieces on the ring
+    // cannot (a piece leaving a ring that held only it); TURNS_UNKNOWN for an entry read from a file.
+    int ring_turned[KIFU_MAX + 1] = {};
     // The side to move at entry 0: the side that moves first (1), or after a reversal (反転) whichever
     // side it left to move.
     int first_side = 1;

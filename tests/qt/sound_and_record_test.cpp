@@ -338,10 +338,13 @@ TEST(Record, AKeptGameThatHadEndedStaysEnded) {
     TempDir dir;
     run_script("menu START\nclick L 5 8\nclick L 5 7\nmenu OWARI\n", dir);
     std::string kept = dir.read("前回の対局.棋譜");
-    // The upper king, at (6, 2), is taken off the last position.
-    const std::size_t king = kept.rfind("\r\n", kept.size() - 3) + 2 + ((6 - 1) * 11 + (2 - 1)) * 4;
+    // The pawn that moved took the upper king, at (6, 2), instead.
+    const std::size_t last = kept.rfind("\r\n", kept.size() - 3) + 2;
+    const std::size_t king = last + ((6 - 1) * 11 + (2 - 1)) * 4, pawn = last + ((5 - 1) * 11 + (7 - 1)) * 4;
     ASSERT_EQ(kept.substr(king, 4), " 950");
-    kept.replace(king, 4, "   0");
+    ASSERT_EQ(kept.substr(pawn, 4), " -10");
+    kept.replace(king, 4, " -10");
+    kept.replace(pawn, 4, "   0");
     dir.write("前回の対局.棋譜", kept);
     const ScriptResult r = run_script("menu KIFU_READ\npick 前回の対局.棋譜\nclick L 5 4\ndump\n", dir);
     EXPECT_TRUE(r.has("msg 終局 | 新規に対局してください"));

@@ -2,7 +2,11 @@
 
 #include "control/flow.h"
 #include "control/game.h"
+#include "core/handicap.h"
+#include "core/moves.h"
 #include "core/state.h"
+#include "display/texts.h"
+#include "kifu/navigate.h"
 #include "kifu/record.h"
 #include "sound/effects.h"
 #include "support/fake_platform.h"
@@ -168,6 +172,67 @@ TEST_F(Flow, TakingBackTheWinningMoveOpensTheGameAgainWithTheClocksAsTheyWere) {
     EXPECT_EQ(SITA_JIKAN, 100);
     EXPECT_EQ(TEBAN, 1);
     EXPECT_EQ(KIFU_TESUU, 0);
+}
+
+// A game on the ring: pieces go onto it and leave it, the ring turns before moves of both players (an
+// empty ring refuses to turn), the computer turns it to move the one piece it held, and then takes the
+// king. Each position, shown again from the record, has the marks it had while it was played.
+TEST_F(Flow, MarksReadBackFromTheRecordStandWhereTheyStoodInPlay) {
+    Kyokumen k;
+    k.BAN[6][10] = SITA_OU;
+    k.BAN[6][2] = UE_OU;
+    k.BAN[5][10] = SITA_KIN;
+    k.BAN[7][2] = UE_KIN;
+    k.BAN[3][3] = UE_SYA;
+    k.SITA_GAWA = 1;
+    k.UE_GAWA = -1;
+    k.TEBAN = 1;
+    flow_start_at(k, MODE_MAN_MAN, 1);
+    const struct Step {
+        char what; // R, L: a ring button; M: a player's move; C: the computer's turn
+        int fx = 0, fy = 0, tx = 0, ty = 0;
+    } steps[] = {
+        {'R'},               // refused: the ring is empty
+        {'M', 5, 10, 5, 11}, // the lower gold onto the ring
+        {'R'},               // the upper player turns it two cells
+        {'R'},
+        {'M', 3, 3, 3, 1},   // and puts the rook on it
+        {'L'},               // the lower player turns it back one cell
+        {'M', 4, 11, 4, 10}, // and the gold comes off
+        {'C'},               // the rook, alone on the ring, turns it and comes off
+        {'L'},               // refused: the marks on the empty ring stay
+        {'M', 4, 10, 4, 9},  // the gold, the king left in the rook's line
+        {'C'},               // which takes the king
+    };
+    std::vector<LastMoves> live; // the marks of the position each move was made from, then the last
+    for (const Step& s : steps) {
+        if (s.what == 'R' || s.what == 'L') {
+            flow_turn_ring(s.what == 'R');
+            continue;
+        }
+        ASSERT_EQ(static_cast<int>(live.size()), KIFU_NO);
+        live.push_back(flow_last_moves());
+        if (s.what == 'C')
+            flow_computer_turn();
+        else
+            flow_human_move(s.fx, s.fy, s.tx, s.ty, BAN[s.fx][s.fy], false);
+    }
+    live.push_back(flow_last_moves());
+    ASSERT_EQ(KIFU_TESUU, 6);
+    ASSERT_EQ(SYOUSYA, UE_GAWA);
+    const RecordedMove computers = recorded_move(TAIKYOKU.kifu, 4);
+    ASSERT_TRUE(is_ring(computers.from.x, computers.from.y)) << "the computer's piece came off the ring";
+    EXPECT_EQ(move_list_text(recorded_move(TAIKYOKU.kifu, 1)), "▲盤外金"); // no turn before it
+    for (int n = 0; n <= KIFU_TESUU; ++n) {
+        SCOPED_TRACE(n);
+        flow_show_move(n);
+        EXPECT_EQ(flow_last_moves(), live[n]);
+    }
+    for (int n = KIFU_TESUU - 1; n >= 0; --n) {
+        SCOPED_TRACE(n);
+        flow_step_back();
+        EXPECT_EQ(flow_last_moves(), live[n]);
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // should be.
 
 #include "control/game.h"
+#include "core/handicap.h"
 #include "core/moves.h"
 #include "core/state.h"
 #include "kifu/kifu_file.h"
@@ -70,7 +71,7 @@ std::vector<Mv> pawn_hoarding_game() {
     };
     for (int x = 10; x >= 2; --x) {
         lower_rook_to(x, 4);
-        upper_waits();
+        if (x > 2) upper_waits(); // the last pawn taken, the upper rook is next
     }
     int ux = 3, uy = 3; // upper rook
     for (int c : {3, 4, 5, 7}) {
@@ -309,46 +310,49 @@ TEST_F(KifuFile, HeaderLinesAreGameNameThenUpperPlayerThenLowerPlayer) {
 }
 
 TEST_F(KifuFile, HandMadeShiftJisFileWithCrLfReadsBack) {
-    // Two record lines spelled out here, field by field: the start position less an upper pawn the
-    // lower player holds, then one where the upper king has stepped forward, a lower lance promoted
-    // onto the ring, both rooks are in the upper hand and the lower king was taken.
-    Koma start[12][12] = {};
-    place_start_position(start);
-    std::string rec1, rec2;
-    for (int x = 1; x <= 11; ++x)
-        for (int y = 1; y <= 11; ++y) {
-            const bool gone1 = x == 2 && y == 4;
-            const bool gone2 = gone1 || (x == 6 && (y == 2 || y == 10)) || (x == 2 && y == 10) ||
-                               (x == 9 && y == 9) || (x == 3 && y == 3);
-            rec1 += number_field(gone1 ? 0 : start[x][y], 4);
-            rec2 += number_field(x == 6 && y == 3    ? 950
-                                 : x == 2 && y == 11 ? -21
-                                 : gone2             ? 0
-                                                     : start[x][y],
-                                 4);
-        }
-    rec1 +=
-        "10000000000000" + number_field(0, 5) + number_field(5, 5) + number_field(0, 5) + number_field(0, 5);
-    rec2 +=
-        "10000000000002" + number_field(5, 5) + number_field(5, 5) + number_field(0, 5) + number_field(61, 5);
+    // Four record lines spelled out here, field by field: the lower pawn takes the upper pawn before it,
+    // the upper king steps forward, a lower lance goes promoted onto the ring, and the upper rook takes
+    // the lower rook.
+    Koma b[12][12] = {};
+    place_start_position(b);
+    auto line = [&](const char* hands, int sita_mae, int sita_ato, int ue_mae, int ue_ato) {
+        std::string l;
+        for (int x = 1; x <= 11; ++x)
+            for (int y = 1; y <= 11; ++y) l += number_field(b[x][y], 4);
+        return l + hands + number_field(sita_mae, 5) + number_field(sita_ato, 5) + number_field(ue_mae, 5) +
+               number_field(ue_ato, 5);
+    };
+    auto move = [&](int fx, int fy, int tx, int ty, Koma placed) {
+        b[fx][fy] = KARA;
+        b[tx][ty] = placed;
+    };
+    move(2, 8, 2, 4, SITA_HU);
+    const std::string rec1 = line("10000000000000", 0, 5, 0, 0);
+    move(6, 2, 6, 3, UE_OU);
+    const std::string rec2 = line("10000000000000", 5, 5, 0, 12);
+    move(2, 10, 2, 11, SITA_KYOU_NARI);
+    const std::string rec3 = line("10000000000000", 5, 9, 12, 12);
+    move(3, 3, 9, 9, UE_SYA);
+    const std::string rec4 = line("10000000000001", 5, 5, 0, 61);
     const std::string header = "\x8a\xfb\x90\xb9\x90\xed\r\n" // 棋聖戦
                                "\x89\x48\x93\x63\r\n"         // 羽田
                                "\x90\x58\r\n";                // 森
     for (const std::string end : {"\r\n", "\n"}) {
-        std::string bytes = header + rec1 + end + rec2 + end;
-        if (end == std::string("\n"))
-            bytes = "\xc3\xbd\xc4\n\n\n" + rec1 + end + rec2; // ﾃｽﾄ; no end at the end
+        const std::string records = rec1 + end + rec2 + end + rec3 + end + rec4;
+        std::string bytes = header + records + end;
+        if (end == std::string("\n")) bytes = "\xc3\xbd\xc4\n\n\n" + records; // ﾃｽﾄ; no end at the end
         dir.write("hand.棋譜", bytes);
         read("hand.棋譜");
-        ASSERT_EQ(KIFU_TESUU, 2) << "line end " << (end[0] == '\r' ? "CR LF" : "LF");
+        ASSERT_EQ(KIFU_TESUU, 4) << "line end " << (end[0] == '\r' ? "CR LF" : "LF");
         EXPECT_EQ(KIFU[1].ban[9][9], SITA_SYA);
-        EXPECT_EQ(KIFU[2].ban[6][3], UE_OU);
-        EXPECT_EQ(KIFU[2].ban[2][11], SITA_KYOU_NARI);
-        EXPECT_EQ(KIFU[2].ban[6][10], KARA);
-        EXPECT_EQ(KIFU[2].sita_mochi[1], 1);
-        EXPECT_EQ(KIFU[2].ue_mochi[7], 2);
-        EXPECT_EQ(KIFU[2].sita_mae, 5);
-        EXPECT_EQ(KIFU[2].ue_ato, 61);
+        EXPECT_EQ(KIFU[1].ban[2][4], SITA_HU);
+        EXPECT_EQ(KIFU[4].ban[6][3], UE_OU);
+        EXPECT_EQ(KIFU[4].ban[2][11], SITA_KYOU_NARI);
+        EXPECT_EQ(KIFU[4].ban[9][9], UE_SYA);
+        EXPECT_EQ(KIFU[4].sita_mochi[1], 1);
+        EXPECT_EQ(KIFU[4].ue_mochi[7], 1);
+        EXPECT_EQ(KIFU[4].sita_mae, 5);
+        EXPECT_EQ(KIFU[4].ue_ato, 61);
     }
     // The CR LF file's header, printed in a 12-point font where the panel's rule places it.
     dir.write("hand.棋譜", header + rec1 + "\r\n");
@@ -547,24 +551,31 @@ TEST_F(KifuFile, ClocksAreCappedAtFiveColumnsSoEveryLineReadsBack) {
         SCOPED_TRACE(testing::Message()
                      << r.clock << " s, pawns in hand " << r.sita_hu << " and " << r.ue_hu);
         初期設定();
-        // The pawns in hand come off the board: a game holds 18.
+        // The pawns in hand come off the board: a game holds 18. No move from the start reaches that:
+        // the file is written as a reversed kept game, which starts from its first line, and the lower
+        // king steps forward.
         for (int n = 0; n < r.sita_hu + r.ue_hu; ++n) BAN[2 + n % 9][n < 9 ? 4 : 8] = KARA;
         SITA_MOCHI[1] = r.sita_hu;
         UE_MOCHI[1] = r.ue_hu;
-        KIFU_NO = 1;
-        手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, 0, 0, 0, 0, 0, 0, r.clock, r.clock, r.clock,
-                 r.clock);
-        RecordEntry expected = filed_entry(TAIKYOKU.kifu, 1);
-        for (double* t : {&expected.sita_mae, &expected.sita_ato, &expected.ue_mae, &expected.ue_ato})
-            *t = std::min(*t, 99999.0);
+        std::vector<RecordEntry> expected;
+        for (int n : {1, 2}) {
+            if (n == 2) std::swap(BAN[6][10], BAN[6][9]);
+            KIFU_NO = n;
+            手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, 0, 0, 0, 0, 0, 0, r.clock, r.clock,
+                     r.clock, r.clock);
+            expected.push_back(filed_entry(TAIKYOKU.kifu, n));
+            for (double* t : {&expected.back().sita_mae, &expected.back().sita_ato, &expected.back().ue_mae,
+                              &expected.back().ue_ato})
+                *t = std::min(*t, 99999.0);
+        }
 
-        write("clock");
+        write("clock", "前回の対局 反転 先手番");
         const std::vector<std::string> lines = crlf_lines(dir.read("clock.棋譜"));
-        ASSERT_EQ(lines.size(), 4u);
-        EXPECT_EQ(lines[3].size(), 518u + (r.sita_hu >= 10) + (r.ue_hu >= 10));
+        ASSERT_EQ(lines.size(), 5u);
+        for (int i : {3, 4}) EXPECT_EQ(lines[i].size(), 518u + (r.sita_hu >= 10) + (r.ue_hu >= 10));
         read("clock.棋譜");
         ASSERT_EQ(KIFU_TESUU, 1);
-        EXPECT_EQ(filed_entry(TAIKYOKU.kifu, 1), expected);
+        EXPECT_EQ(entries(0, 1), expected);
     }
 }
 
@@ -690,6 +701,24 @@ TEST_F(KifuFile, FailedReadNamesTheFileAndLeavesTheGameAsItWas) {
              dir.write(p, "t\r\nu\r\nl\r\n" + record_line_of(good) + "\r\n" + record_line_of(k) + "\r\n");
          },
          "5行目：下側の王がありません"},
+        // Whole positions that do not follow one another move by move: this game kept against the
+        // computer with its fourth move's line taken out, and two moves of the lower side in a row.
+        {"kept-cut.棋譜",
+         [&](const fs::path& p) {
+             std::string bytes = to_sjis("前回の対局\r\nCOM LEVEL4\r\nMAN\r\n");
+             for (const RecordEntry& k : record)
+                 if (&k != &record[0] && &k != &record[4]) bytes += record_line_of(k) + "\r\n";
+             dir.write(p, bytes);
+         },
+         "7行目：前の局面から一手で指した局面ではありません"},
+        {"lower-twice.棋譜",
+         [&](const fs::path& p) {
+             RecordEntry k = record[1];
+             std::swap(k.ban[8][8], k.ban[8][7]);
+             dir.write(p,
+                       "t\r\nu\r\nl\r\n" + record_line_of(record[1]) + "\r\n" + record_line_of(k) + "\r\n");
+         },
+         "5行目：下側が二手続けて指しています"},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
@@ -709,17 +738,31 @@ TEST_F(KifuFile, FailedReadNamesTheFileAndLeavesTheGameAsItWas) {
     }
 }
 
+// A position that no move from the start reaches is read where a reversed kept game starts, the move
+// made from it following.
 TEST_F(KifuFile, UnusualButPossiblePositionsAreRead) {
+    static const auto every_pawn_in_hand = [](RecordEntry& k) {
+        for (int x = 2; x <= 10; ++x) k.ban[x][4] = k.ban[x][8] = KARA;
+        k.sita_mochi[1] = 18;
+    };
     const struct {
         const char* what;
+        void (*before)(RecordEntry&); // the start edited, or nullptr: the start itself
         void (*edit)(RecordEntry&);
     } rows[] = {
-        {"upper king taken", [](RecordEntry& k) { k.ban[6][2] = KARA; }},
-        {"lower king taken", [](RecordEntry& k) { k.ban[6][10] = KARA; }},
-        {"every pawn in one hand, pieces on the ring",
+        {"upper king taken", nullptr,
          [](RecordEntry& k) {
-             for (int x = 2; x <= 10; ++x) k.ban[x][4] = k.ban[x][8] = KARA;
-             k.sita_mochi[1] = 18;
+             k.ban[6][8] = KARA;
+             k.ban[6][2] = SITA_HU;
+         }},
+        {"lower king taken", nullptr,
+         [](RecordEntry& k) {
+             k.ban[6][4] = KARA;
+             k.ban[6][10] = UE_HU;
+         }},
+        {"every pawn in one hand, pieces on the ring", every_pawn_in_hand,
+         [](RecordEntry& k) {
+             every_pawn_in_hand(k);
              k.ban[1][5] = UE_SYA_NARI;
              k.ban[3][3] = KARA;
          }},
@@ -728,9 +771,13 @@ TEST_F(KifuFile, UnusualButPossiblePositionsAreRead) {
         SCOPED_TRACE(r.what);
         初期設定();
         手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
-        RecordEntry k = filed_entry(TAIKYOKU.kifu, 0);
+        RecordEntry from = filed_entry(TAIKYOKU.kifu, 0);
+        RecordEntry k = from;
         r.edit(k);
-        dir.write("odd.棋譜", "t\r\nu\r\nl\r\n" + record_line_of(k) + "\r\n");
+        if (r.before) r.before(from);
+        dir.write("odd.棋譜", r.before ? to_sjis("前回の対局 反転 後手番\r\nu\r\nl\r\n") +
+                                             record_line_of(from) + "\r\n" + record_line_of(k) + "\r\n"
+                                       : "t\r\nu\r\nl\r\n" + record_line_of(k) + "\r\n");
         read("odd.棋譜");
         ASSERT_EQ(KIFU_TESUU, 1);
         EXPECT_EQ(filed_entry(TAIKYOKU.kifu, 1), k);
@@ -747,7 +794,11 @@ TEST_F(KifuFile, MoreThan500RecordLinesReadTheFirst500AndSaySo) {
         std::string bytes = "t\r\nu\r\nl\r\n";
         RecordEntry k;
         place_start_position(k.ban);
+        // The rooks step aside and back, lower and upper in turn.
+        const Mv steps[4] = {{9, 9, 8, 9}, {3, 3, 4, 3}, {8, 9, 9, 9}, {4, 3, 3, 3}};
         for (int n = 1; n <= KIFU_MAX + extra; ++n) {
+            const Mv& m = steps[(n - 1) % 4];
+            std::swap(k.ban[m.fx][m.fy], k.ban[m.tx][m.ty]);
             k.ue_ato = n;
             bytes += record_line_of(k) + "\r\n";
         }
