@@ -333,7 +333,9 @@ int flow_load_record(const KifuFileRead& f) {
     for (std::size_t i = 0; i < f.entries.size(); ++i) {
         const int n = static_cast<int>(i) + first;
         set_entry(TAIKYOKU.kifu, n, f.entries[i]);
-        if (n <= KIFU_MAX) TAIKYOKU.kifu.turns_before[n] = TAIKYOKU.kifu.ring_turned[n] = TURNS_UNKNOWN;
+        if (n <= KIFU_MAX)
+            TAIKYOKU.kifu.turns_before[n] = TAIKYOKU.kifu.ring_turned[n] = TAIKYOKU.kifu.ring_after[n] =
+                TURNS_UNKNOWN;
     }
     if (!f.entries.empty())
         TAIKYOKU.kifu.KIFU_GYOU = from_sjis(f.lines[KIFU_MIDASHI_GYOU + f.entries.size() - 1]);
@@ -426,7 +428,8 @@ HumanMove flow_human_move(int fx, int fy, int tx, int ty, int p, bool promote) {
     sound(OTO_KOMA);
     TAIKYOKU.kifu.KIFU_NO += 1;
     store_after_move(TAIKYOKU.kifu, TAIKYOKU.pos);
-    TAIKYOKU.kifu.ring_turned[TAIKYOKU.kifu.KIFU_NO] = g_ring;
+    TAIKYOKU.kifu.ring_turned[TAIKYOKU.kifu.KIFU_NO] = TAIKYOKU.kifu.ring_after[TAIKYOKU.kifu.KIFU_NO] =
+        g_ring;
     tell(FlowEvent{.kind = FlowEvent::Kind::MoveText,
                    .side = m.p >= UE_HU ? TAIKYOKU.pos.UE_GAWA : TAIKYOKU.pos.SITA_GAWA,
                    .tx = tx,
@@ -538,7 +541,8 @@ void flow_computer_turn() {
     sound(OTO_KOMA);
     TAIKYOKU.kifu.KIFU_NO += 1;
     store_after_move(TAIKYOKU.kifu, TAIKYOKU.pos);
-    TAIKYOKU.kifu.ring_turned[TAIKYOKU.kifu.KIFU_NO] = g_ring;
+    TAIKYOKU.kifu.ring_turned[TAIKYOKU.kifu.KIFU_NO] = TAIKYOKU.kifu.ring_after[TAIKYOKU.kifu.KIFU_NO] =
+        g_ring;
     platform().clock().set_timer(false);
 
     勢力調査(TAIKYOKU.pos, TAIKYOKU.tables);

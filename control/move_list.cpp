@@ -12,11 +12,20 @@
 
 namespace {
 
-using Board = std::array<Koma, 12 * 12>;
+// What a row is worked out from, entry by entry: the board, and how far the ring had turned when the
+// entry was stored and when its move was made (the row names the cells the move was made on).
+struct Board {
+    std::array<Koma, 12 * 12> ban;
+    int turned = 0, after = 0, turns = 0;
+    bool operator==(const Board&) const = default;
+};
 
-Board board_of(const RecordEntry& e) {
+Board board_of(const Kiroku& r, int n) {
     Board b;
-    std::memcpy(b.data(), e.ban, sizeof e.ban);
+    std::memcpy(b.ban.data(), r.entries[n].ban, sizeof r.entries[n].ban);
+    b.turned = r.ring_turned[n];
+    b.after = r.ring_after[n];
+    b.turns = r.turns_before[n];
     return b;
 }
 
@@ -34,13 +43,13 @@ const std::vector<std::string>& move_list_rows(const Kiroku& r) {
     // Row n reads entries n - 1 and n: every row from the first changed entry on is worked out again.
     std::size_t same = 0;
     while (same < rows.boards.size() && same <= static_cast<std::size_t>(moves) &&
-           rows.boards[same] == board_of(r.entries[same]))
+           rows.boards[same] == board_of(r, same))
         ++same;
     rows.boards.resize(moves + 1);
     rows.texts.resize(moves + 1);
     rows.texts[0] = "開始局面";
     for (int n = static_cast<int>(same); n <= moves; ++n) {
-        rows.boards[n] = board_of(r.entries[n]);
+        rows.boards[n] = board_of(r, n);
         if (n == 0) continue;
         const std::string text = recorded_move_text(r, n, Notation::Japanese);
         rows.texts[n] = text.empty() ? "？" : text;

@@ -327,6 +327,7 @@ std::string moves_fault(const std::vector<RecordEntry>& entries, int hande_level
     if (entries.size() <= first) return {};
     auto r = std::make_unique<Kiroku>();
     std::fill(std::begin(r->ring_turned), std::end(r->ring_turned), TURNS_UNKNOWN);
+    std::fill(std::begin(r->ring_after), std::end(r->ring_after), TURNS_UNKNOWN);
     std::fill(std::begin(r->turns_before), std::end(r->turns_before), TURNS_UNKNOWN);
     if (reversed) {
         r->entries[0] = entries[0];

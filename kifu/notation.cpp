@@ -5,6 +5,7 @@
 #include "kifu/navigate.h"
 #include "kifu/record.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -172,10 +173,21 @@ std::string move_notation(const Kyokumen& before, const NotatedMove& m, Cell las
 std::string recorded_move_text(const Kiroku& r, int n, Notation notation) {
     const RecordedMove m = recorded_move(r, n);
     if (!m.found) return {};
+    // Entry n may already show the next mover's turns: a player turns the ring before the entry of the
+    // position it moves from is stored again, the computer after. Taken back, they give the cells the
+    // move was made on and the turns before it.
+    const int shown = r.ring_turned[n], made = r.ring_after[n];
+    const int later = shown != TURNS_UNKNOWN && made != TURNS_UNKNOWN ? shortest_turns(shown - made) : 0;
+    auto landed = [&](Cell c) {
+        return c.x >= 1 && c.x <= 11 && c.y >= 1 && c.y <= 11 ? after_turns(c, -later) : c;
+    };
     Kyokumen before;
     put_entry(before, r.entries[n - 1]);
     const RecordedMove last = recorded_move(r, n - 1);
-    const NotatedMove move{
-        .turns = m.turns, .shown_turns = m.mover_turns, .from = m.from, .to = m.to, .placed = m.placed};
+    const NotatedMove move{.turns = shortest_turns(m.turns - later),
+                           .shown_turns = m.mover_turns,
+                           .from = landed(m.from),
+                           .to = landed(m.to),
+                           .placed = m.placed};
     return move_notation(before, move, last.found ? last.to : Cell{}, notation);
 }

@@ -45,6 +45,10 @@ struct Kiroku {
     // game began), so that two entries tell the turns between them also where the pieces on the ring
     // cannot (a piece leaving a ring that held only it); TURNS_UNKNOWN for an entry read from a file.
     int ring_turned[KIFU_MAX + 1] = {};
+    // How far the ring had turned when move n was made (entry n stored after it), which a player's turns
+    // before the next move then change in ring_turned[n]: the move's own cells are found by the
+    // difference. TURNS_UNKNOWN for an entry read from a file.
+    int ring_after[KIFU_MAX + 1] = {};
     // The side to move at entry 0: the side that moves first (1), or after a reversal (反転) whichever
     // side it left to move.
     int first_side = 1;

@@ -4,6 +4,7 @@
 
 #include "control/game.h"
 #include "control/review_commands.h"
+#include "core/handicap.h"
 #include "core/moves.h"
 #include "core/position.h"
 #include "kifu/kifu_file.h"

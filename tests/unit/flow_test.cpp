@@ -7,6 +7,7 @@
 #include "core/state.h"
 #include "display/texts.h"
 #include "kifu/navigate.h"
+#include "kifu/notation.h"
 #include "kifu/record.h"
 #include "sound/effects.h"
 #include "support/fake_platform.h"
@@ -222,7 +223,11 @@ TEST_F(Flow, MarksReadBackFromTheRecordStandWhereTheyStoodInPlay) {
     ASSERT_EQ(SYOUSYA, UE_GAWA);
     const RecordedMove computers = recorded_move(TAIKYOKU.kifu, 4);
     ASSERT_TRUE(is_ring(computers.from.x, computers.from.y)) << "the computer's piece came off the ring";
-    EXPECT_EQ(move_list_text(recorded_move(TAIKYOKU.kifu, 1)), "▲盤外金"); // no turn before it
+    // Each move is written where it was made, however the ring turned after it.
+    const char* const written[] = {"▲６十金",     "△右2 ８〇飛", "▲左1 ７九金",
+                                   "△右6 ３九飛", "▲７八金",     "△５九飛成"};
+    for (int n = 1; n <= KIFU_TESUU; ++n)
+        EXPECT_EQ(recorded_move_text(TAIKYOKU.kifu, n, Notation::Japanese), written[n - 1]) << n;
     for (int n = 0; n <= KIFU_TESUU; ++n) {
         SCOPED_TRACE(n);
         flow_show_move(n);
