@@ -17,15 +17,16 @@ std::string join(const std::string& dir, const std::string& name) {
     return (fs::path(dir) / name).lexically_normal().string();
 }
 
-// Installed data folders, nearest first: beside the program, then the XDG data folders.
+// Installed data folders, nearest first: beside the program, then the XDG data folders. As Debian keeps
+// a game's data, the folder is games/tessora of a share folder (the program is in /usr/games).
 std::vector<std::string> data_candidates(const FolderFacts& f) {
-    std::vector<std::string> out = {f.program, join(f.program, "../share/tessora")};
+    std::vector<std::string> out = {f.program, join(f.program, "../share/games/tessora")};
     const std::string dirs = f.data_dirs.empty() ? "/usr/local/share:/usr/share" : f.data_dirs;
     std::size_t start = 0;
     while (start <= dirs.size()) {
         const std::size_t end = std::min(dirs.find(':', start), dirs.size());
         if (end > start && dirs[start] == '/')
-            out.push_back(join(dirs.substr(start, end - start), "tessora"));
+            out.push_back(join(dirs.substr(start, end - start), "games/tessora"));
         start = end + 1;
     }
     return out;

@@ -4,8 +4,9 @@
 // or Tessora.ini), everything is in that folder, as it always was. Started anywhere else (an installed
 // copy from a desktop menu), or from a folder the player cannot write or the installed data folder
 // itself, the player's files go to a per-user folder, $XDG_DATA_HOME/tessora, and
-// the wave files, help page and pictures come from the installed data folder: ../share/tessora beside
-// the program, then each folder of $XDG_DATA_DIRS.
+// the wave files, help page and pictures come from the installed data folder: ../share/games/tessora
+// beside the program (/usr/share/games/tessora for /usr/games/tessora), then games/tessora in each
+// folder of $XDG_DATA_DIRS.
 #pragma once
 
 #include <functional>

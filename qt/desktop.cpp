@@ -28,10 +28,10 @@ QSettings& preferences() {
 
 void set_desktop_identity(QApplication& app) {
     QGuiApplication::setDesktopFileName("tessora");
-    // Built: icons/ beside the pictures; installed: share/icons next to share/tessora.
+    // Built: icons/ beside the pictures; installed: share/icons, two folders above share/games/tessora.
     const QString data = CanvasImage::asset_dir();
     QIcon icon;
-    for (const QString& theme : {data + "/icons/hicolor", data + "/../icons/hicolor"}) {
+    for (const QString& theme : {data + "/icons/hicolor", data + "/../../icons/hicolor"}) {
         for (int size : kIconSizes) {
             const QString file = QString("%1/%2x%2/apps/tessora.png").arg(theme).arg(size);
             if (QFileInfo::exists(file)) icon.addFile(QDir::cleanPath(file), QSize(size, size));

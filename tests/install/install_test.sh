@@ -35,8 +35,9 @@ expect() {
     fi
 }
 
-# From a menu: the data beside the program, the settings in ~/.local/share/tessora.
-data="$prefix/share/tessora"
+# From a menu: the data in share/games/tessora beside the program's games/, the settings in
+# ~/.local/share/tessora.
+data="$prefix/share/games/tessora"
 report=$(start "" "$prefix/games/tessora")
 expect installed "$report" "pictures 66 of 66 from $data"
 expect installed "$report" "sounds 4 of 4 from $data"

@@ -16,7 +16,10 @@ inline std::vector<std::uint8_t> make_wave(int samples = 2205, int rate = 22050)
         w.push_back(static_cast<std::uint8_t>(v));
         w.push_back(static_cast<std::uint8_t>(v >> 8));
     };
-    auto tag = [&](const char* t) { w.insert(w.end(), t, t + 4); };
+    // Byte by byte: GCC 12 at -O2 takes an insert of the four bytes for an overflow.
+    auto tag = [&](const char* t) {
+        for (int i = 0; i < 4; ++i) w.push_back(static_cast<std::uint8_t>(t[i]));
+    };
     const std::uint32_t data_bytes = static_cast<std::uint32_t>(samples) * 2;
     tag("RIFF");
     u32(36 + data_bytes);

@@ -19,9 +19,11 @@ struct Row {
     bool writable = true; // the player may write to the current folder
 };
 
-// An installed copy in /opt/t/bin with its data in /opt/t/share/tessora, and a build folder /b.
-const std::string kInstalled = "/opt/t/share/tessora";
-const std::set<std::string> kInstall = {"/opt/t/share/tessora/pictures", "/opt/t/share/tessora/BGM.wav"};
+// An installed copy in /opt/t/games with its data in /opt/t/share/games/tessora, as Debian lays out a
+// game, and a build folder /b.
+const std::string kInstalled = "/opt/t/share/games/tessora";
+const std::set<std::string> kInstall = {"/opt/t/share/games/tessora/pictures",
+                                        "/opt/t/share/games/tessora/BGM.wav"};
 
 TEST(Folders, FromWhereTheProgramWasStarted) {
     const Row rows[] = {
@@ -31,10 +33,10 @@ TEST(Folders, FromWhereTheProgramWasStarted) {
          "",
          "",
          {"/b", "/b", "/b", false}},
-        {"a folder with a wave file", "/g", {"/g/禁止.wav"}, "", "", {"/g", "/g", "/opt/t/bin", false}},
+        {"a folder with a wave file", "/g", {"/g/禁止.wav"}, "", "", {"/g", "/g", "/opt/t/games", false}},
         {"a folder with only Tessora.ini plays the installed sounds",
          "/g",
-         {"/g/Tessora.ini", "/opt/t/share/tessora/pictures"},
+         {"/g/Tessora.ini", "/opt/t/share/games/tessora/pictures"},
          "",
          "",
          {"/g", kInstalled, kInstalled, false}},
@@ -58,18 +60,19 @@ TEST(Folders, FromWhereTheProgramWasStarted) {
          {"/home/p/.local/share/tessora", kInstalled, kInstalled, true}},
         {"elsewhere, the data found through XDG_DATA_DIRS, relative entries ignored",
          "/home/p",
-         {"/usr/share/tessora/pictures", "/srv/share/tessora/pictures", "rel/tessora/pictures"},
+         {"/usr/share/games/tessora/pictures", "/srv/share/games/tessora/pictures",
+          "rel/games/tessora/pictures"},
          "",
          "/nowhere::rel:/srv/share/:/usr/share",
-         {"/home/p/.local/share/tessora", "/srv/share/tessora", "/srv/share/tessora", true}},
+         {"/home/p/.local/share/tessora", "/srv/share/games/tessora", "/srv/share/games/tessora", true}},
         {"elsewhere, XDG_DATA_DIRS unset: /usr/local/share then /usr/share",
          "/home/p",
-         {"/usr/share/tessora/pictures"},
+         {"/usr/share/games/tessora/pictures"},
          "",
          "",
-         {"/home/p/.local/share/tessora", "/usr/share/tessora", "/usr/share/tessora", true}},
+         {"/home/p/.local/share/tessora", "/usr/share/games/tessora", "/usr/share/games/tessora", true}},
         {"the installed program's own folder holds no game files",
-         "/opt/t/bin",
+         "/opt/t/games",
          kInstall,
          "",
          "",
@@ -82,7 +85,7 @@ TEST(Folders, FromWhereTheProgramWasStarted) {
          {"/home/p/.local/share/tessora", kInstalled, kInstalled, true}},
         {"a game's folder the player cannot write: the per-user folder, silently",
          "/g",
-         {"/g/禁止.wav", "/g/Tessora.ini", "/opt/t/share/tessora/pictures"},
+         {"/g/禁止.wav", "/g/Tessora.ini", "/opt/t/share/games/tessora/pictures"},
          "",
          "",
          {"/home/p/.local/share/tessora", kInstalled, kInstalled, true},
@@ -91,7 +94,7 @@ TEST(Folders, FromWhereTheProgramWasStarted) {
     for (const Row& r : rows) {
         const std::set<std::string> files = r.files;
         SCOPED_TRACE(r.what);
-        const std::string program = r.current == "/b" ? "/b" : "/opt/t/bin";
+        const std::string program = r.current == "/b" ? "/b" : "/opt/t/games";
         const Folders f =
             choose_folders({r.current, program, r.data_home, "/home/p", r.data_dirs,
                             [&files](const std::string& p) { return files.count(p) > 0; },
@@ -118,7 +121,7 @@ TEST(Folders, NoRelativePerUserFolder) {
 
     for (const std::string no_home : {"", "relative"}) {
         const Folders f = choose_folders({"/g",
-                                          "/opt/t/bin",
+                                          "/opt/t/games",
                                           "",
                                           no_home,
                                           "",
