@@ -707,6 +707,9 @@ struct Searcher {
             for (std::size_t i = 0; i < root.size(); ++i)
                 if (root[i] == best) scores[i] = INF;
         }
+        // A helper that got to the end first (the deepest iteration, or a mate) has the move: the
+        // others need not get there too.
+        if (helper && !aborted && r.depth > 0) shared.halt = true;
         r.nodes = nodes;
         return r;
     }

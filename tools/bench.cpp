@@ -157,6 +157,7 @@ bool bench_engine(int runs, std::uint64_t nodes, bool signature_only = false) {
 // thread reaches at the default budget, on one thread and on `threads`, each search on a fresh table.
 // The load of the machine is printed with it: other programs running take the cores the helpers need.
 double median(std::vector<double> v);
+double cpu_ms();
 void bench_parallel(int runs, int threads) {
     double load[3] = {0, 0, 0};
     if (FILE* f = std::fopen("/proc/loadavg", "r")) {
@@ -166,7 +167,8 @@ void bench_parallel(int runs, int threads) {
     std::printf(
         "\nparallel search: time to the same depth on 1 and %d threads, %u cores, load %.2f %.2f %.2f\n",
         threads, std::thread::hardware_concurrency(), load[0], load[1], load[2]);
-    std::printf("%-20s %6s %10s %10s %8s\n", "position", "depth", "1: ms", "N: ms", "speed-up");
+    std::printf("%-20s %6s %10s %10s %8s %10s\n", "position", "depth", "1: ms", "N: ms", "speed-up",
+                "N: cores");
     double sum1 = 0, sumn = 0, log_sum = 0;
     int counted = 0;
     for (const Position& pos : positions()) {
@@ -175,26 +177,33 @@ void bench_parallel(int runs, int threads) {
         engine::set_side(p, engine::UPPER);
         const engine::Result deep = engine::search(p, engine::Limits{});
         if (!deep.found || deep.depth < 2) continue;
-        double ms[2];
+        double ms[2], cores = 0;
         for (int k = 0; k < 2; ++k) {
             engine::Limits limits;
             limits.nodes = ~std::uint64_t{0};
             limits.max_depth = deep.depth;
             limits.threads = k == 0 ? 1 : threads;
             std::vector<double> wall;
+            double all_wall = 0, all_cpu = 0;
             for (int r = 0; r < runs; ++r) {
+                const double c0 = cpu_ms();
                 const auto t0 = std::chrono::steady_clock::now();
                 engine::search(p, limits);
                 wall.push_back(
                     std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+                all_wall += wall.back();
+                all_cpu += cpu_ms() - c0;
             }
             ms[k] = median(wall);
+            // How much of the machine the threads got: under load less than their number.
+            if (k == 1) cores = all_cpu / all_wall;
         }
         sum1 += ms[0];
         sumn += ms[1];
         log_sum += std::log(ms[0] / ms[1]);
         ++counted;
-        std::printf("%-20s %6d %10.1f %10.1f %7.2fx\n", pos.name, deep.depth, ms[0], ms[1], ms[0] / ms[1]);
+        std::printf("%-20s %6d %10.1f %10.1f %7.2fx %10.2f\n", pos.name, deep.depth, ms[0], ms[1],
+                    ms[0] / ms[1], cores);
     }
     if (counted > 0)
         std::printf(
