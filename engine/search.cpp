@@ -732,7 +732,8 @@ TimePlan plan_time(const GameClock& c) {
 }
 
 TimePlan plan_fixed(double seconds) {
-    return {0.5 * seconds, seconds};
+    // The player asked for about this long: at least half of it.
+    return {seconds, seconds};
 }
 
 double stop_after(const TimePlan& plan, double instability) {

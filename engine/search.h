@@ -61,7 +61,8 @@ struct GameClock {
 
 // The limits of a move on that clock: never more than the clock holds less the overhead.
 TimePlan plan_time(const GameClock& clock);
-// A chosen time a move without a time control: up to all of it where the best move keeps changing.
+// A chosen time a move without a time control: half of it where the best move stays, up to all of it
+// where it keeps changing.
 TimePlan plan_fixed(double seconds);
 // The time after which no new iteration starts. `instability` counts recent changes of the best move,
 // the older halved at each iteration (0: the best has stayed).

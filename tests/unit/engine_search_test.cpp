@@ -238,7 +238,7 @@ TEST(EngineTime, StopsEarlyWhereTheBestStaysAndLaterWhereItChanges) {
     const std::pair<double, double> cases[] = {{0, 1}, {0.5, 2}, {1, 3}, {1.75, 4}, {3, 4}};
     for (auto [instability, expected] : cases) EXPECT_DOUBLE_EQ(stop_after(plan, instability), expected);
     EXPECT_DOUBLE_EQ(stop_after({2, 3}, 3), 3);
-    EXPECT_DOUBLE_EQ(stop_after(plan_fixed(3), 0), 0.75);
+    EXPECT_DOUBLE_EQ(stop_after(plan_fixed(3), 0), 1.5);
 }
 
 // Thinking for a time on a clock of nodes: the same move on every run, within the hard limit.
