@@ -12,6 +12,7 @@
 #include "platform/platform.h"
 #include "control/owner.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <memory>
@@ -46,6 +47,28 @@ std::vector<std::uint64_t> earlier_position_keys() {
 } // namespace
 
 std::uint64_t level4_nodes = engine::DEFAULT_NODES;
+Level4Thinking level4_thinking;
+
+namespace {
+std::optional<engine::GameClock> g_clock;
+}
+
+void level4_set_clock(std::optional<engine::GameClock> clock) {
+    g_clock = clock;
+}
+
+engine::Limits level4_limits() {
+    engine::Limits limits;
+    limits.nodes = level4_nodes;
+    if (!level4_thinking.by_time) return limits;
+    limits.nodes = UINT64_MAX;
+    limits.time = g_clock ? engine::plan_time(*g_clock) : engine::plan_fixed(level4_thinking.seconds);
+    if (level4_thinking.virtual_nodes_per_second > 0)
+        limits.virtual_nodes_per_second = level4_thinking.virtual_nodes_per_second;
+    else
+        limits.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    return limits;
+}
 
 void level4_forget() {
     if (g_searching)
@@ -70,8 +93,9 @@ namespace {
 
 // The search of p on the worker thread while the window is kept alive. A search asked for once the
 // program is ending (a box answered by the quit) gives up at once.
-engine::Result search_alive(const engine::Position& p, engine::Limits limits) {
-    limits.nodes = level4_nodes;
+engine::Result search_alive(const engine::Position& p, engine::Table* table) {
+    engine::Limits limits = level4_limits();
+    limits.table = table;
     limits.stop = &g_stop;
     limits.seen = earlier_position_keys();
     std::atomic<bool> done{false};
@@ -90,6 +114,11 @@ engine::Result search_alive(const engine::Position& p, engine::Limits limits) {
     }
     worker.join();
     g_searching = false;
+    // On a clock of nodes the time thought passes once the search is over, as it would have meanwhile.
+    if (limits.virtual_nodes_per_second > 0 && !g_stop) {
+        platform().clock().wait(r.seconds);
+        Timer1_Timer();
+    }
     if (g_forget_after) {
         g_forget_after = false;
         level4_forget();
@@ -105,9 +134,7 @@ bool level4_hint(engine::ProgramMove& m) {
     engine::set_side(p, side);
     // A table of its own: a hint leaves the computer's next move as it would have been.
     auto table = std::make_unique<engine::Table>();
-    engine::Limits limits;
-    limits.table = table.get();
-    const engine::Result r = search_alive(p, limits);
+    const engine::Result r = search_alive(p, table.get());
     if (g_stop || !r.found) return false;
     m = engine::to_program_move(r.best, side);
     return true;
@@ -118,9 +145,7 @@ int search_turn_level4() {
     engine::Position p = engine::from_program(TAIKYOKU.pos);
     engine::set_side(p, engine::UPPER);
     if (!g_table) g_table = std::make_unique<engine::Table>();
-    engine::Limits limits;
-    limits.table = g_table.get();
-    const engine::Result r = search_alive(p, limits);
+    const engine::Result r = search_alive(p, g_table.get());
     if (g_stop || !r.found) return OFF;
     const engine::ProgramMove m = engine::to_program_move(r.best, engine::UPPER);
     TAIKYOKU.com.COM_TE_MOTO_X = m.fx;

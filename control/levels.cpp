@@ -2,6 +2,7 @@
 #include "control/levels.h"
 
 #include "control/flow.h"
+#include "control/level4.h"
 #include "control/game.h"
 #include "core/handicap.h"
 #include "core/state.h"
@@ -104,6 +105,53 @@ void レベル_設定(int level) {
     if (level >= 1 && level <= 4) TAIKYOKU.settei.COM_LEVEL = level;
     if (TAIKYOKU.shinkou.TAIKYOKU_MODE == MODE_MAN_COM)
         描画_レベル(TAIKYOKU.settei, TAIKYOKU.settei.COM_LEVEL);
+}
+
+namespace {
+
+struct ThinkChoice {
+    double seconds;
+    MenuItem item;
+    const char* key; // on for the one chosen
+};
+constexpr ThinkChoice kThinkChoices[] = {
+    {LEVEL4_SECONDS[0], MenuItem::THINK1, "level4/think_1s"},
+    {LEVEL4_SECONDS[1], MenuItem::THINK3, "level4/think_3s"},
+    {LEVEL4_SECONDS[2], MenuItem::THINK10, "level4/think_10s"},
+};
+
+void set_level4_time(double seconds) {
+    level4_thinking.seconds = seconds;
+    for (const ThinkChoice& c : kThinkChoices) platform().menus().set_checked(c.item, c.seconds == seconds);
+}
+
+void choose_level4_time(double seconds) {
+    set_level4_time(seconds);
+    for (const ThinkChoice& c : kThinkChoices) platform().preferences().set_flag(c.key, c.seconds == seconds);
+}
+
+} // namespace
+
+void read_level4_time() {
+    double seconds = LEVEL4_SECONDS_AT_FIRST;
+    for (const ThinkChoice& c : kThinkChoices)
+        if (platform().preferences().flag(c.key, false)) {
+            seconds = c.seconds;
+            break;
+        }
+    set_level4_time(seconds);
+}
+
+void THINK1_Click() {
+    choose_level4_time(LEVEL4_SECONDS[0]);
+}
+
+void THINK3_Click() {
+    choose_level4_time(LEVEL4_SECONDS[1]);
+}
+
+void THINK10_Click() {
+    choose_level4_time(LEVEL4_SECONDS[2]);
 }
 
 void LBEL_UP_Click() {

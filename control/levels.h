@@ -6,5 +6,10 @@ void LEVEL2_Click();
 void LEVEL3_Click();
 void LEVEL4_Click();
 void レベル_設定(int level);
+// LEVEL4's time a move in play, chosen in the level menu and kept with the player's preferences.
+void THINK1_Click();
+void THINK3_Click();
+void THINK10_Click();
+void read_level4_time();
 void LBEL_UP_Click();
 void LEBEL_DOWN_Click();

@@ -8,6 +8,7 @@
 #include "sound/dslib.h"
 #include "sound/effects.h"
 #include "control/flow.h"
+#include "control/levels.h"
 #include "control/owner.h"
 
 namespace {
@@ -105,6 +106,7 @@ void toggle_option(const PreferenceOption& o) {
 void read_preference_options() {
     for (const PreferenceOption& o : {kSoundEffects, kLastMove, kCoordinates})
         set_option(o, platform().preferences().flag(o.key, o.at_first));
+    read_level4_time();
 }
 
 void SE_Click() {

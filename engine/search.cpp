@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdlib>
 #include <memory>
+#include <thread>
 #include <vector>
 
 namespace engine {
@@ -162,22 +164,61 @@ struct Picker {
 
 } // namespace
 
+// An entry as three words: the move and depth, the score, bound and age, and the key xored with both.
+// Written and read a word at a time, an entry half written by another thread fails its key check.
 struct Table::Entry {
-    std::uint64_t key = 0;
-    Move move;
-    std::int16_t score = 0;
-    std::int8_t depth = -1;
-    std::uint8_t bound : 2 = 0; // Bound
-    std::uint8_t age : 6 = 0;   // the search that stored it, counted modulo 64
+    std::atomic<std::uint64_t> check{0}, move_depth{0}, score_bound{0};
 };
 
 static_assert(sizeof(Table::Entry) == 24, "the table's size in memory is counted on");
 
-Table::Table() : slots(std::make_unique<Entry[]>(SIZE)) {}
+namespace {
+
+// An entry as the search uses it.
+struct Stored {
+    std::uint64_t key = 0;
+    Move move;
+    int score = 0;
+    int depth = 0;
+    std::uint8_t bound = 0; // Bound
+    std::uint8_t age = 0;   // the search that stored it, counted modulo 64
+};
+
+Stored load(const Table::Entry& e) {
+    const std::uint64_t md = e.move_depth.load(std::memory_order_relaxed);
+    const std::uint64_t sb = e.score_bound.load(std::memory_order_relaxed);
+    Stored s;
+    s.key = e.check.load(std::memory_order_relaxed) ^ md ^ sb;
+    s.move.from = static_cast<std::int16_t>(md & 0xffff);
+    s.move.to = static_cast<std::int16_t>((md >> 16) & 0xffff);
+    s.move.placed = static_cast<Koma>((md >> 32) & 0xffff);
+    s.move.turns = static_cast<std::int8_t>((md >> 48) & 0xff);
+    s.depth = static_cast<std::int8_t>(md >> 56);
+    s.score = static_cast<std::int16_t>(sb & 0xffff);
+    s.bound = static_cast<std::uint8_t>((sb >> 16) & 3);
+    s.age = static_cast<std::uint8_t>((sb >> 18) & 63);
+    return s;
+}
+
+// Only the fields a move is compared by are kept: a table's move is found again among those generated.
+void save(Table::Entry& e, const Stored& s) {
+    const auto u16 = [](int v) { return static_cast<std::uint64_t>(static_cast<std::uint16_t>(v)); };
+    const auto u8 = [](int v) { return static_cast<std::uint64_t>(static_cast<std::uint8_t>(v)); };
+    const std::uint64_t md = u16(s.move.from) | u16(s.move.to) << 16 | u16(s.move.placed) << 32 |
+                             u8(s.move.turns) << 48 | u8(s.depth) << 56;
+    const std::uint64_t sb = u16(s.score) | std::uint64_t{s.bound} << 16 | std::uint64_t{s.age} << 18;
+    e.move_depth.store(md, std::memory_order_relaxed);
+    e.score_bound.store(sb, std::memory_order_relaxed);
+    e.check.store(s.key ^ md ^ sb, std::memory_order_relaxed);
+}
+
+} // namespace
+
+Table::Table() : cells(std::make_unique<Entry[]>(SIZE)) {}
 Table::~Table() = default;
 
 void Table::clear() {
-    std::fill(slots.get(), slots.get() + SIZE, Entry{});
+    for (std::size_t i = 0; i < SIZE; ++i) save(cells[i], Stored{});
     age = 0;
 }
 
@@ -190,9 +231,18 @@ namespace {
 
 enum Bound : std::uint8_t { NONE, EXACT, LOWER_BOUND, UPPER_BOUND };
 
+// What the threads of one search share besides the table.
+struct Shared {
+    std::atomic<bool> halt{false}; // the first thread is done: the helpers give up
+    std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
+};
+
 struct Searcher {
     Position p;
     Limits lim;
+    Shared& shared;
+    bool helper;
+    int first_depth;
     Table::Entry* tt;
     std::uint64_t mask;
     std::uint8_t age;
@@ -212,10 +262,12 @@ struct Searcher {
     std::vector<Evaluated> evaluated = std::vector<Evaluated>(EVALUATED);
     std::vector<std::array<bool, NSQ>> lines = std::vector<std::array<bool, NSQ>>(MAX_PLY + 1);
 
-    Searcher(const Position& pos, const Limits& l, Table& table) : p(pos), lim(l) {
+    // A helper (id > 0) only fills the table for the first thread; every other one starts a depth on.
+    Searcher(const Position& pos, const Limits& l, Table& table, std::uint8_t search_age, Shared& sh, int id)
+        : p(pos), lim(l), shared(sh), helper(id > 0), first_depth(1 + (id & 1)) {
         tt = table.entries();
         mask = Table::SIZE - 1;
-        age = table.next_age();
+        age = search_age;
         std::sort(lim.seen.begin(), lim.seen.end()); // the game's earlier positions, looked up by halves
         path[0] = p.key;
         root_side = p.side;
@@ -230,9 +282,20 @@ struct Searcher {
 
     int hist_index(const Move& m) const { return type_of(m.placed) * 2 + side_of(m.placed); }
 
+    // Seconds since the search started, on the clock the limits count.
+    double elapsed() const {
+        if (lim.virtual_nodes_per_second > 0)
+            return static_cast<double>(nodes) / lim.virtual_nodes_per_second;
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - shared.start).count();
+    }
+
     bool out_of_budget() {
         if (aborted) return true;
-        if (nodes >= lim.nodes || (lim.stop && (nodes & 1023) == 0 && lim.stop->load())) aborted = true;
+        if (nodes >= lim.nodes)
+            aborted = true;
+        else if ((nodes & 1023) == 0)
+            aborted = (lim.stop && lim.stop->load()) || shared.halt.load(std::memory_order_relaxed) ||
+                      (!helper && lim.time.hard > 0 && elapsed() >= lim.time.hard);
         return aborted;
     }
 
@@ -428,15 +491,19 @@ struct Searcher {
         return alpha;
     }
 
-    void store(Table::Entry& e, int depth, int ply, int best, const Move& best_move, int alpha0, int beta) {
+    void store(Table::Entry& slot, int depth, int ply, int best, const Move& best_move, int alpha0,
+               int beta) {
         // An entry of an earlier search gives way; in this one, a deeper entry of another position stays.
-        if (e.key != p.key && e.age == age && e.depth > depth) return;
+        const Stored old = load(slot);
+        if (old.key != p.key && old.age == age && old.depth > depth) return;
+        Stored e;
         e.key = p.key;
         e.move = best_move;
         e.score = static_cast<std::int16_t>(score_to_tt(best, ply));
         e.depth = static_cast<std::int8_t>(depth);
         e.bound = best >= beta ? LOWER_BOUND : best > alpha0 ? EXACT : UPPER_BOUND;
         e.age = age;
+        save(slot, e);
     }
 
     // maybe_check false: the move that led here cannot have given check (see may_give_check).
@@ -452,7 +519,8 @@ struct Searcher {
         if (lim.avoid_repetition && repeated(ply)) return p.side == root_side ? -CONTEMPT : CONTEMPT;
         const bool pv = beta - alpha > 1;
 
-        Table::Entry& e = tt[p.key & mask];
+        Table::Entry& slot = tt[p.key & mask];
+        const Stored e = load(slot);
         Move hash_move{};
         if (e.key == p.key && e.bound != NONE) {
             hash_move = e.move;
@@ -554,7 +622,7 @@ struct Searcher {
         }
         if (pk.left_out > 0) best = std::max(best, std::min(futile, alpha));
         if (!any && pk.left_out == 0) return -(MATE - ply); // no move at all: lost
-        store(e, depth, ply, best, best_move, alpha0, beta);
+        store(slot, depth, ply, best, best_move, alpha0, beta);
         return best;
     }
 
@@ -573,7 +641,7 @@ struct Searcher {
                 return r;
             }
         // The table's move of an earlier search first, then captures and promotions, then the rest.
-        const Table::Entry& e = tt[p.key & mask];
+        const Stored e = load(tt[p.key & mask]);
         const Move hash = e.key == p.key && e.bound != NONE ? e.move : Move{};
         std::vector<int> scores(root.size(), 0);
         for (std::size_t i = 0; i < root.size(); ++i)
@@ -581,7 +649,8 @@ struct Searcher {
                         : is_quiet(root[i]) ? quiet_score(root[i])
                                             : tactical_score(root[i]);
         const bool root_check = in_check();
-        for (int depth = 1; depth <= lim.max_depth; ++depth) {
+        double instability = 0;
+        for (int depth = first_depth; depth <= lim.max_depth; ++depth) {
             // Best first, then by the last iteration's scores (the first: by the move order).
             std::vector<std::size_t> idx(root.size());
             for (std::size_t i = 0; i < idx.size(); ++i) idx[i] = i;
@@ -626,22 +695,50 @@ struct Searcher {
                 if (best_score > r.score && best_score > -INF) r.best = best;
                 break;
             }
+            if (depth > first_depth) instability = instability / 2 + (best == r.best ? 0 : 1);
             r.best = best;
             r.score = best_score;
             r.depth = depth;
             Table::Entry& root_entry = tt[p.key & mask];
             store(root_entry, depth, 0, best_score, best, -INF, INF);
             if (best_score > MATE - 1000 || best_score < -MATE + 1000) break;
+            if (!helper && lim.time.soft > 0 && elapsed() >= stop_after(lim.time, instability)) break;
             // The best stays first whatever the scores of the others.
             for (std::size_t i = 0; i < root.size(); ++i)
                 if (root[i] == best) scores[i] = INF;
         }
+        // A helper that got to the end first (the deepest iteration, or a mate) has the move: the
+        // others need not get there too.
+        if (helper && !aborted && r.depth > 0) shared.halt = true;
         r.nodes = nodes;
         return r;
     }
 };
 
 } // namespace
+
+TimePlan plan_time(const GameClock& c) {
+    // What this move may spend without the flag falling (the increment comes only after it).
+    const double margin = std::min(c.overhead, 0.25 * (c.remaining + c.byoyomi));
+    const double available = std::max(0.0, c.remaining + c.byoyomi - margin);
+    // The main time shared over the moves the game may still last, and most of what comes back each
+    // move; once the main time is spent the byoyomi is this move's alone.
+    const int moves_to_go = std::max(12, 40 - c.moves_played / 4);
+    const double base = c.remaining / moves_to_go + 0.8 * c.increment + 0.8 * c.byoyomi;
+    TimePlan t;
+    t.hard = std::min(available, std::max(base, std::min(4 * base, c.remaining / 4 + c.byoyomi)));
+    t.soft = std::min(base, t.hard);
+    return t;
+}
+
+TimePlan plan_fixed(double seconds) {
+    // The player asked for about this long: at least half of it.
+    return {seconds, seconds};
+}
+
+double stop_after(const TimePlan& plan, double instability) {
+    return std::min(plan.hard, plan.soft * std::clamp(0.5 + instability, 0.5, 2.0));
+}
 
 Result search(const Position& p, const Limits& limits) {
     Table* table = limits.table;
@@ -650,9 +747,31 @@ Result search(const Position& p, const Limits& limits) {
         own = std::make_unique<Table>();
         table = own.get();
     }
-    auto s = std::make_unique<Searcher>(p, limits, *table);
+    Shared shared;
+    const std::uint8_t age = table->next_age();
+    std::vector<std::unique_ptr<Searcher>> helpers;
+    std::vector<Result> helper_results(static_cast<std::size_t>(std::max(0, limits.threads - 1)));
+    for (int id = 1; id < limits.threads; ++id)
+        helpers.push_back(std::make_unique<Searcher>(p, limits, *table, age, shared, id));
+    std::vector<std::thread> threads;
+    for (std::size_t i = 0; i < helpers.size(); ++i)
+        threads.emplace_back([&, i] { helper_results[i] = helpers[i]->run(); });
+    auto s = std::make_unique<Searcher>(p, limits, *table, age, shared, 0);
     Result r = s->run();
+    r.seconds = s->elapsed();
+    shared.halt = true;
+    for (std::thread& t : threads) t.join();
     r.nodes = s->nodes;
+    for (std::size_t i = 0; i < helpers.size(); ++i) {
+        r.nodes += helpers[i]->nodes;
+        // A helper that finished a deeper iteration knows better.
+        const Result& h = helper_results[i];
+        if (h.found && h.depth > r.depth) {
+            r.best = h.best;
+            r.score = h.score;
+            r.depth = h.depth;
+        }
+    }
     return r;
 }
 

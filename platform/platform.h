@@ -28,6 +28,9 @@ enum class MenuItem {
     SE,
     LASTMOVE,
     COORDS,
+    THINK1,
+    THINK3,
+    THINK10,
     Count
 };
 

@@ -164,6 +164,7 @@ const CheckItem kCheckItems[] = {
     {MenuItem::TAKE, "TAKE"},     {MenuItem::UCHU, "UCHU"},         {MenuItem::RENGA, "RENGA"},
     {MenuItem::SIDOU, "SIDOU"},   {MenuItem::KEIKA, "KEIKA"},       {MenuItem::BGM, "BGM"},
     {MenuItem::SE, "SE"},         {MenuItem::LASTMOVE, "LASTMOVE"}, {MenuItem::COORDS, "COORDS"},
+    {MenuItem::THINK1, "THINK1"}, {MenuItem::THINK3, "THINK3"},     {MenuItem::THINK10, "THINK10"},
 };
 
 void run(const char* name) {
@@ -203,6 +204,8 @@ double primary_device_ratio() {
 
 Form1::Form1() {
     setWindowTitle(kProgramName);
+    // In play LEVEL4 thinks for the player's chosen time on every core.
+    level4_thinking.by_time = true;
     view_ = new CanvasView(canvas_, this);
     view_->setMinimumSize(kReadableArea);
     const QSize left = preference(kCanvasSizeKey).toSize() / primary_device_ratio();
@@ -265,6 +268,11 @@ void Form1::build_menus() {
     add_item(level, "LEVEL2", "LEVEL2", true);
     add_item(level, "LEVEL3", "LEVEL3", true);
     add_item(level, "LEVEL4", "LEVEL4", true);
+    QMenu* think = level->addMenu("LEVEL4の考慮時間");
+    think->setObjectName("THINK");
+    add_item(think, "1秒", "THINK1", true);
+    add_item(think, "3秒", "THINK3", true);
+    add_item(think, "10秒", "THINK10", true);
     add_item(taikyoku, "待った", "MATTA");
     add_item(taikyoku, "ヒント", "HINT");
     add_item(taikyoku, "終わり", "OWARI");

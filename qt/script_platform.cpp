@@ -34,6 +34,10 @@ namespace {
 
 ScriptPlatform* g_current = nullptr;
 
+// The driver's clock for LEVEL4 thinking for a time: its default budget a second, about what one core
+// of a small machine searches.
+constexpr double kThinkNodesPerSecond = static_cast<double>(engine::DEFAULT_NODES);
+
 std::string escape_newlines(const std::string& s) {
     std::string out;
     for (char c : s) {
@@ -65,6 +69,7 @@ const char* sound_name(int buffer) {
 } // namespace
 
 ScriptPlatform::ScriptPlatform(std::ostream& out) : out_(out) {
+    level4_thinking = {};
     folder_ = settings_folder();
     canvas_.load_pictures();
     g_current = this;
@@ -241,6 +246,14 @@ bool ScriptPlatform::command(const std::string& raw) {
         long long n = 0;
         if (!(in >> n) || n < 1000) return fail("expected a node budget of at least 1000");
         level4_nodes = static_cast<std::uint64_t>(n);
+        level4_thinking.by_time = false;
+    } else if (verb == "think") {
+        double s = 0;
+        if (!(in >> s) || !(s >= 0.1 && s <= 600)) return fail("expected seconds from 0.1 to 600");
+        // As in play, but on one thread with the nodes counted as time: the same moves on any machine.
+        level4_thinking.by_time = true;
+        level4_thinking.seconds = s;
+        level4_thinking.virtual_nodes_per_second = kThinkNodesPerSecond;
     } else if (verb == "evals") {
         for (std::size_t n = 1; n <= review_.size(); ++n) {
             const ReviewRow& r = review_[n - 1];

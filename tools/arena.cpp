@@ -2,6 +2,7 @@
 // pieces, through com_ban on the program-wide state as in a real game) and prints the results.
 //
 //   tessora-arena [--jobs N] [--only A-B] [--show] [LEVEL [OPENINGS [NODES]]]
+//   tessora-arena --duel PROGRAM1 PROGRAM2 [--time S1 S2] [--threads T1 T2] ... [OPENINGS [NODES1 [NODES2]]]
 //
 // LEVEL 1..3 (default 3). The games start from the starting position and from OPENINGS positions made
 // by 2-6 seeded random plies (default 100); each is played twice, once with either side moving first.
@@ -10,7 +11,9 @@
 // (a draw). --only A-B plays only the openings A..B (0 is the starting position; the openings are the
 // same as in the whole run), --jobs N plays the games in N child processes (the game's state is
 // program-wide, so one game a process at a time) and prints them in order, as one process would.
-// --show prints LEVEL4's moves and the final board of each game it did not win.
+// --show prints LEVEL4's moves and the final board of each game it did not win. In a duel, --time has
+// each program think S seconds a move instead of to its node budget, on the threads --threads gives it
+// (default 1).
 #include "com/com.h"
 #include "com/mate.h"
 #include "control/play.h"
@@ -334,11 +337,18 @@ std::string go_line(unsigned long long nodes, const engine::Position& start,
 // One duel game: program 0 (the first named) plays the lower pieces when `first_lower`, else the upper.
 // The referee checks every move against its own generator; a program that answers with a move that is
 // not legal, or not at all, loses.
+double duel_seconds[2] = {0, 0}; // 0: by nodes
+int duel_threads[2] = {1, 1};
+
 Outcome duel(const Game& g, bool first_lower, Player* players[2], const unsigned long long nodes[2],
              std::string& trace) {
     Outcome o{0, End::MoveLimit, MOVE_LIMIT};
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < 2; ++i) {
         if (players[i]->ask("new") != "ok") return {i == 0 ? -1 : 1, End::NoMove, 0};
+        std::string think;
+        appendf(think, "think %g %d", duel_seconds[i], duel_threads[i]);
+        if (duel_seconds[i] > 0 && players[i]->ask(think) != "ok") return {i == 0 ? -1 : 1, End::NoMove, 0};
+    }
     engine::Position p = g.start;
     std::vector<engine::Move> played;
     engine::MoveList legal;
@@ -462,6 +472,14 @@ int main(int argc, char** argv) {
             jobs = std::atoi(argv[++i]);
         } else if (std::strcmp(argv[i], "--only") == 0 && i + 1 < argc) {
             bad |= std::sscanf(argv[++i], "%d-%d", &only_from, &only_to) != 2;
+        } else if (std::strcmp(argv[i], "--time") == 0 && i + 2 < argc) {
+            duel_seconds[0] = std::atof(argv[++i]);
+            duel_seconds[1] = std::atof(argv[++i]);
+            bad |= !(duel_seconds[0] > 0 && duel_seconds[1] > 0);
+        } else if (std::strcmp(argv[i], "--threads") == 0 && i + 2 < argc) {
+            duel_threads[0] = std::atoi(argv[++i]);
+            duel_threads[1] = std::atoi(argv[++i]);
+            bad |= duel_threads[0] < 1 || duel_threads[1] < 1;
         } else if (std::strcmp(argv[i], "--show") == 0) {
             show = true;
         } else if (std::strcmp(argv[i], "--duel-bench") == 0 && i + 2 < argc) {
@@ -488,11 +506,12 @@ int main(int argc, char** argv) {
     if (only_to < 0) only_to = openings;
     if (bad || args.size() > 3 || level < 1 || level > 3 || openings < 0 || limits.nodes == 0 || jobs < 1 ||
         jobs > 64 || only_from < 0 || only_to < only_from) {
-        std::fprintf(stderr,
-                     "usage: tessora-arena [--jobs N] [--only A-B] [--show] [LEVEL 1..3 [OPENINGS [NODES]]]\n"
-                     "       tessora-arena --duel PROGRAM1 PROGRAM2 [--jobs N] [--only A-B] [--show] "
-                     "[OPENINGS [NODES1 [NODES2]]]\n"
-                     "       tessora-arena --duel-bench PROGRAM1 PROGRAM2 [RUNS [NODES1 [NODES2]]]\n");
+        std::fprintf(
+            stderr,
+            "usage: tessora-arena [--jobs N] [--only A-B] [--show] [LEVEL 1..3 [OPENINGS [NODES]]]\n"
+            "       tessora-arena --duel PROGRAM1 PROGRAM2 [--time S1 S2] [--threads T1 T2] [--jobs N] "
+            "[--only A-B] [--show] [OPENINGS [NODES1 [NODES2]]]\n"
+            "       tessora-arena --duel-bench PROGRAM1 PROGRAM2 [RUNS [NODES1 [NODES2]]]\n");
         return 2;
     }
     SilentPlatform silent;

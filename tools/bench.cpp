@@ -21,6 +21,8 @@
 //   tessora-bench --level4 [RUNS [NODES]]  only LEVEL4, RUNS searches a position (default 5) at NODES
 //   tessora-bench --level4-signature  one LEVEL4 search each at the default budget, and only its
 //                             signature line (the test's check)
+//   tessora-bench --parallel [RUNS [THREADS]]  only the parallel search: the time to the depth LEVEL4
+//                             reaches at its default budget, on 1 thread and on THREADS (default 2)
 //   tessora-bench --review [--show] [NODES]  only 検討 of a fixed 100-move game on two threads, at NODES
 //                             a position (default: LEVEL4's budget); --show prints every move's result
 #include "com/com.h"
@@ -150,6 +152,64 @@ bool bench_engine(int runs, std::uint64_t nodes, bool signature_only = false) {
         std::printf("slowest LEVEL4 move %.1f ms of processor time (median); %s\n", worst,
                     stable ? "same move on every run" : "MOVES DIFFER");
     return stable;
+}
+
+// The parallel search's speed-up: per position, the median wall time of RUNS searches to the depth one
+// thread reaches at the default budget, on one thread and on `threads`, each search on a fresh table.
+// The load of the machine is printed with it: other programs running take the cores the helpers need.
+double median(std::vector<double> v);
+double cpu_ms();
+void bench_parallel(int runs, int threads) {
+    double load[3] = {0, 0, 0};
+    if (FILE* f = std::fopen("/proc/loadavg", "r")) {
+        if (std::fscanf(f, "%lf %lf %lf", &load[0], &load[1], &load[2]) != 3) load[0] = -1;
+        std::fclose(f);
+    }
+    std::printf(
+        "\nparallel search: time to the same depth on 1 and %d threads, %u cores, load %.2f %.2f %.2f\n",
+        threads, std::thread::hardware_concurrency(), load[0], load[1], load[2]);
+    std::printf("%-20s %6s %10s %10s %8s %10s\n", "position", "depth", "1: ms", "N: ms", "speed-up",
+                "N: cores");
+    double sum1 = 0, sumn = 0, log_sum = 0;
+    int counted = 0;
+    for (const Position& pos : positions()) {
+        set_up(pos, 3);
+        engine::Position p = engine::from_program(TAIKYOKU.pos);
+        engine::set_side(p, engine::UPPER);
+        const engine::Result deep = engine::search(p, engine::Limits{});
+        if (!deep.found || deep.depth < 2) continue;
+        double ms[2], cores = 0;
+        for (int k = 0; k < 2; ++k) {
+            engine::Limits limits;
+            limits.nodes = ~std::uint64_t{0};
+            limits.max_depth = deep.depth;
+            limits.threads = k == 0 ? 1 : threads;
+            std::vector<double> wall;
+            double all_wall = 0, all_cpu = 0;
+            for (int r = 0; r < runs; ++r) {
+                const double c0 = cpu_ms();
+                const auto t0 = std::chrono::steady_clock::now();
+                engine::search(p, limits);
+                wall.push_back(
+                    std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
+                all_wall += wall.back();
+                all_cpu += cpu_ms() - c0;
+            }
+            ms[k] = median(wall);
+            // How much of the machine the threads got: under load less than their number.
+            if (k == 1) cores = all_cpu / all_wall;
+        }
+        sum1 += ms[0];
+        sumn += ms[1];
+        log_sum += std::log(ms[0] / ms[1]);
+        ++counted;
+        std::printf("%-20s %6d %10.1f %10.1f %7.2fx %10.2f\n", pos.name, deep.depth, ms[0], ms[1],
+                    ms[0] / ms[1], cores);
+    }
+    if (counted > 0)
+        std::printf(
+            "speed-up on %d threads: %.2fx over the total time, %.2fx geometric mean of %d positions\n",
+            threads, sum1 / sumn, std::exp(log_sum / counted), counted);
 }
 
 // Every picture the canvas stamps (all but the two dialog pictures) at 3 times its natural size, plus
@@ -365,6 +425,14 @@ int main(int argc, char** argv) {
         set_platform(&silent);
         return nodes > 0 && bench_engine(runs, nodes) ? 0 : 1;
     }
+    if (argc > 1 && std::strcmp(argv[1], "--parallel") == 0) {
+        const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
+        const int threads = argc > 3 ? std::clamp(std::atoi(argv[3]), 2, 64) : 2;
+        SilentPlatform silent;
+        set_platform(&silent);
+        bench_parallel(runs, threads);
+        return 0;
+    }
     if (argc > 1 && std::strcmp(argv[1], "--review") == 0) {
         const bool show = argc > 2 && std::strcmp(argv[2], "--show") == 0;
         const std::uint64_t nodes =
@@ -451,6 +519,7 @@ int main(int argc, char** argv) {
                     all_stable ? "same move on every run" : "MOVES DIFFER");
     if (signature_only) return all_restored && all_stable ? 0 : 1;
     const bool engine_stable = bench_engine(std::min(runs, 5), engine::DEFAULT_NODES);
+    bench_parallel(std::min(runs, 3), 2);
     const bool pictures_ok = bench_pictures(std::max(2, std::min(runs, 6)));
     bench_repaint(silent, runs);
     return all_restored && all_stable && engine_stable && pictures_ok ? 0 : 1;

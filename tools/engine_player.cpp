@@ -4,6 +4,9 @@
 // builds against an older engine/ as well.
 //
 //   new                 a new game: what the last searches kept is cleared; answers "ok"
+//   think SECONDS THREADS  the next searches think for a time a move on THREADS threads instead of to a
+//                       node budget (a go's NODES is then ignored); answers "ok", or "error" from an
+//                       engine that cannot
 //   go NODES SIDE CELLS HANDS N MOVES
 //                       NODES the node budget (0: the engine's default), SIDE 0 lower or 1 upper to move
 //                       first, CELLS the 121 piece codes of cells (1,1), (2,1) .. (11,11) row by row,
@@ -24,9 +27,10 @@
 
 namespace {
 
-double thread_cpu_ms() {
+// The whole process's: a search may run on several threads.
+double cpu_ms() {
     timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
@@ -87,10 +91,23 @@ bool read_game(std::istream& in, engine::Position& p, std::vector<std::uint64_t>
     return true;
 }
 
+// Thinking for a time on threads, where the engine offers it.
+template <class L> bool think_for(L& limits, double seconds, int threads) {
+    if constexpr (requires { limits.threads; }) {
+        limits.nodes = ~0ull;
+        limits.time = engine::plan_fixed(seconds);
+        limits.threads = threads;
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main() {
     Kept<engine::Limits> kept;
+    engine::Limits timed;
+    bool by_time = false;
     std::string line;
     while (std::getline(std::cin, line)) {
         std::istringstream in(line);
@@ -99,19 +116,25 @@ int main() {
         if (command == "new") {
             kept.clear();
             std::cout << "ok" << std::endl;
+        } else if (command == "think") {
+            double seconds = 0;
+            int threads = 0;
+            by_time = in >> seconds >> threads && seconds > 0 && threads >= 1 && threads <= 64 &&
+                      think_for(timed, seconds, threads);
+            std::cout << (by_time ? "ok" : "error") << std::endl;
         } else if (command == "go") {
             unsigned long long nodes = 0;
             engine::Position p;
-            engine::Limits limits;
+            engine::Limits limits = by_time ? timed : engine::Limits{};
             if (!(in >> nodes) || !read_game(in, p, limits.seen)) {
                 std::cout << "error" << std::endl;
                 continue;
             }
-            if (nodes > 0) limits.nodes = nodes;
-            const double c0 = thread_cpu_ms();
+            if (nodes > 0 && !by_time) limits.nodes = nodes;
+            const double c0 = cpu_ms();
             kept.use(limits);
             const engine::Result r = engine::search(p, limits);
-            const double cpu = thread_cpu_ms() - c0;
+            const double cpu = cpu_ms() - c0;
             if (!r.found) {
                 std::cout << "none" << std::endl;
                 continue;

@@ -172,12 +172,90 @@ TEST(EngineSearch, AKeptTableGivesLegalMovesAndClearedPlaysAsFresh) {
     EXPECT_EQ(a.nodes, b.nodes);
 }
 
-// Quitting the program during a search: the search gives up within a thousand-odd nodes.
+// Quitting the program during a search: the search gives up within a thousand-odd nodes, on every
+// thread.
 TEST(EngineSearch, GivesUpAtOnceWhenStopped) {
-    std::atomic<bool> stop{true};
+    for (int threads : {1, 2}) {
+        std::atomic<bool> stop{true};
+        Limits l;
+        l.stop = &stop;
+        l.threads = threads;
+        EXPECT_LT(search(start_position(), l).nodes, 2048u * threads) << threads << " threads";
+    }
+}
+
+// Threads sharing a kept table, game after game: every move one the generator gives (a torn or
+// mistaken entry of the table would show as a move that is not there).
+TEST(EngineSearch, OnTwoThreadsItPlaysLegalMovesOnASharedTable) {
+    Table table;
+    Position p = start_position();
+    put(p, 5, 11, SITA_KIN);
+    put(p, 1, 4, UE_GIN);
     Limits l;
-    l.stop = &stop;
-    EXPECT_LT(search(start_position(), l).nodes, 2048u);
+    l.nodes = 15000;
+    l.threads = 2;
+    l.table = &table;
+    for (int ply = 0; ply < 8 && !p.king_taken(); ++ply) {
+        l.seen.push_back(p.key);
+        const Result r = search(p, l);
+        ASSERT_TRUE(r.found);
+        MoveList moves;
+        generate(p, moves, true);
+        ASSERT_NE(std::find(moves.begin(), moves.end(), r.best), moves.end()) << "ply " << ply;
+        p = after(p, r.best);
+    }
+}
+
+// The clock's plan for a move: what it may think, and never more than the clock holds less the overhead.
+TEST(EngineTime, PlansAMoveOnTheClock) {
+    struct Case {
+        const char* what;
+        GameClock clock;
+        double soft, hard;
+    };
+    const Case cases[] = {
+        {"byoyomi only", {0, 10, 0, 80}, 8, 9.5},
+        {"main time and byoyomi at the start", {300, 10, 0, 0}, 15.5, 62},
+        {"increment in the middle game", {60, 0, 2, 40}, 3.6, 14.4},
+        {"a second left with an increment", {1, 0, 2, 60}, 0.75, 0.75},
+        {"sudden death late", {60, 0, 0, 200}, 5, 15},
+        {"about to fall", {0.2, 0, 0, 100}, 0.2 / 15, 0.05},
+        {"a larger overhead kept back", {0, 10, 0, 80, 2}, 8, 8},
+    };
+    for (const Case& c : cases) {
+        const TimePlan t = plan_time(c.clock);
+        EXPECT_NEAR(t.soft, c.soft, 1e-9) << c.what;
+        EXPECT_NEAR(t.hard, c.hard, 1e-9) << c.what;
+        EXPECT_LE(t.soft, t.hard) << c.what;
+        EXPECT_LT(t.hard, c.clock.remaining + c.clock.byoyomi) << c.what;
+    }
+}
+
+// After an iteration: stop early where the best move has stayed, go on where it keeps changing, never
+// past the hard limit.
+TEST(EngineTime, StopsEarlyWhereTheBestStaysAndLaterWhereItChanges) {
+    const TimePlan plan{2, 6};
+    const std::pair<double, double> cases[] = {{0, 1}, {0.5, 2}, {1, 3}, {1.75, 4}, {3, 4}};
+    for (auto [instability, expected] : cases) EXPECT_DOUBLE_EQ(stop_after(plan, instability), expected);
+    EXPECT_DOUBLE_EQ(stop_after({2, 3}, 3), 3);
+    EXPECT_DOUBLE_EQ(stop_after(plan_fixed(3), 0), 1.5);
+}
+
+// Thinking for a time on a clock of nodes: the same move on every run, within the hard limit.
+TEST(EngineTime, OnAClockOfNodesTheTimeIsKeptAndTheMoveTheSame) {
+    Limits l;
+    l.nodes = ~std::uint64_t{0};
+    l.virtual_nodes_per_second = 100000;
+    l.time = {0.05, 0.2};
+    Position p = start_position();
+    put(p, 5, 11, SITA_KIN);
+    const Result a = search(p, l), b = search(p, l);
+    EXPECT_TRUE(a.best == b.best);
+    EXPECT_EQ(a.nodes, b.nodes);
+    EXPECT_LE(a.seconds, 0.2 + 1024 / 100000.0);
+    EXPECT_GE(a.seconds, stop_after(l.time, 0));
+    l.time = {1, 0.1};
+    EXPECT_LE(search(p, l).seconds, 0.1 + 1024 / 100000.0);
 }
 
 } // namespace
