@@ -31,13 +31,14 @@
 
 namespace {
 
-// A reversed or handicapped game is not written; false after saying so.
+// A reversed or handicapped game is not written, also after 最初 has left it on the screen: no reader
+// knows where its record starts. False after saying so.
 bool may_write() {
-    if (TAIKYOKU.shinkou.HANTEN == ON) {
+    if (TAIKYOKU.shinkou.HANTEN == ON || TAIKYOKU.kifu.starts_reversed) {
         platform().dialogs().message("反転後は書き込みできません", "棋譜書込");
         return false;
     }
-    if (TAIKYOKU.shinkou.HANDE_SETTEI == ON) {
+    if (TAIKYOKU.shinkou.HANDE_SETTEI == ON || TAIKYOKU.kifu.KIFU_HANDE_LEVEL != 0) {
         platform().dialogs().message("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
         return false;
     }

@@ -54,7 +54,7 @@ int write_kept_game(Kiroku& r, const Shinkou& g, const Kyokumen& k, const Settei
     std::string lower = com ? "MAN" : lower_first ? "先手" : "後手";
     if (r.KIFU_HANDE_LEVEL != 0) lower += kHandeSep + handicap_name(r.KIFU_HANDE_LEVEL);
     // A reversed game's record starts at the position the reversal left: it is written too.
-    const bool reversed = g.HANTEN == ON;
+    const bool reversed = r.starts_reversed;
     const int err = write_kifu_file(r, kept_game_path(),
                                     reversed ? reversed_title(r.first_side) : std::string(KEPT_GAME_TITLE),
                                     upper, lower, reversed ? 0 : 1);

@@ -414,6 +414,30 @@ TEST(Record, AKeptHandicapGameStaysAHandicapGame) {
         << refused.starting("msg")[0];
 }
 
+// Each side moves in turn and the kept game reads back, however the sides were named since its record
+// began: 先手 taken on in a game against the computer, two players started over its positions, or 最初
+// after a reversal.
+TEST(Record, TheKeptGameReadsBackWhateverTheSidesWereNamed) {
+    const struct {
+        const char* what;
+        const char* script;
+    } rows[] = {
+        {"先手 taken on, then at the last move again", "menu GOTE\nmenu SENTE\nmenu END\nmenu SENTE\n"},
+        {"two players stepping into the computer's game",
+         "menu GOTE\nmenu CANCEL\nmenu START\nmenu AFTER\nclick L 6 2\nclick L 6 3\n"},
+        {"最初 after a reversal",
+         "menu START\nclick L 5 8\nclick L 5 7\nmenu REVERSE\nclick L 5 8\nclick L 5 7\nmenu CANCEL\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        TempDir dir;
+        run_script(std::string(row.script) + "menu OWARI\n", dir);
+        const ScriptResult r = run_script("answer No\nmenu KIFU_READ\npick 前回の対局.棋譜\n", dir);
+        ASSERT_FALSE(r.starting("msg").empty());
+        EXPECT_EQ(r.starting("msg")[0], "msg 棋譜 |  読み込みました");
+    }
+}
+
 // A game that cannot be kept is told before the program ends, naming the file and the reason.
 TEST(Record, AGameThatCannotBeKeptIsToldOnLeaving) {
     for (const char* end : {"key 27\n", "menu OWARI\n", "close\n"}) {
