@@ -286,6 +286,7 @@ void flow_new_course() {
     g_turns = 0;
     g_ring = 0;
     g_start_reversed = false;
+    TAIKYOKU.kifu.from_kept_file = false;
     g_last_moves = LastMoves{};
     tell_last_moves();
 }
@@ -325,6 +326,7 @@ bool flow_begin_two_players() {
     if (!nobody_moved()) return false;
     set_lower_side(1);
     TAIKYOKU.pos.TEBAN = 1;
+    TAIKYOKU.kifu.from_kept_file = false; // a new game: what it takes back is its own
     return true;
 }
 
@@ -332,12 +334,16 @@ bool flow_begin_against_computer(int side, bool& fresh) {
     TAIKYOKU.shinkou.SENTAKU = 0;
     TAIKYOKU.shinkou.TAIKYOKU_MODE = MODE_MAN_COM;
     TAIKYOKU.shinkou.KIFU_MODE = OFF;
-    TAIKYOKU.kifu.KIFU_TESUU =
-        TAIKYOKU.kifu.KIFU_NO; // the record goes on from the position shown; later entries are dropped
+    // The record goes on from the position shown: later entries are dropped, and the file it was kept
+    // in no longer holds it.
+    Kiroku& r = TAIKYOKU.kifu;
+    if (r.KIFU_TESUU > r.KIFU_NO) r.KIFU_TAIKYOKU = ON;
+    r.KIFU_TESUU = r.KIFU_NO;
     if (side == 1)
         TAIKYOKU.tokei.KAISHI_JIKOKU = platform().clock().now(); // 後手 has always kept the time it had
     platform().clock().set_timer(true);
     fresh = nobody_moved();
+    if (fresh) r.from_kept_file = false;
     const bool man_to_move = fresh ? side == 1 : TAIKYOKU.pos.TEBAN == TAIKYOKU.pos.SITA_GAWA;
     if (fresh || (man_to_move && side == 1)) {
         set_lower_side(side);
@@ -397,6 +403,7 @@ void flow_reversed() {
     show_move_number();
     TAIKYOKU.kifu.first_side = TAIKYOKU.pos.TEBAN != 0 ? TAIKYOKU.pos.TEBAN : 1;
     TAIKYOKU.kifu.starts_reversed = g_start_reversed = true;
+    TAIKYOKU.kifu.from_kept_file = false;
     // The record starts again at the position turned round: no move of it is made yet.
     g_last_moves = LastMoves{};
     tell_last_moves();
@@ -404,6 +411,7 @@ void flow_reversed() {
 
 void flow_drop_record() {
     TAIKYOKU.kifu.KIFU_TESUU = 0;
+    TAIKYOKU.kifu.from_kept_file = false;
 }
 
 void flow_start_at(const Kyokumen& pos, int mode, int level) {
@@ -415,6 +423,7 @@ void flow_start_at(const Kyokumen& pos, int mode, int level) {
     TAIKYOKU.kifu.KIFU_TESUU = 0;
     TAIKYOKU.kifu.first_side = 1;
     TAIKYOKU.kifu.starts_reversed = g_start_reversed = false;
+    TAIKYOKU.kifu.from_kept_file = false;
     g_turns = 0;
     g_ring = 0;
     g_last_moves = LastMoves{};
@@ -682,6 +691,7 @@ void flow_take_back() {
     // The moves after it are gone from the record; the game is open again from here.
     r.KIFU_NO = t;
     r.KIFU_TESUU = t;
+    r.KIFU_TAIKYOKU = ON; // kept again on leaving: the moves taken back are gone from the kept game too
     TAIKYOKU.shinkou.TESUU = t;
     k.TEBAN = side_to_move(r, t);
     k.SYOUSYA = 0;

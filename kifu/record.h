@@ -35,7 +35,8 @@ struct Kiroku {
     std::string KIFU_GYOU;
     // The handicap level of the game the record holds, taken when its entry 0 is stored.
     int KIFU_HANDE_LEVEL = 0;
-    // ON once a move has been played into the record; OFF while it holds only what a file gave.
+    // ON once a move has been played into the record, or moves taken out of it; OFF while it holds only
+    // what a file gave, or what was kept.
     int KIFU_TAIKYOKU = OFF;
     // The cells the mover turned the ring by before move n (right positive, -19..20), as it was played
     // here; TURNS_UNKNOWN for a move read from a file. The entry before a player's move already shows
@@ -51,6 +52,9 @@ struct Kiroku {
     // Entry 0 is the position a reversal left, which a file can hold only as its first record line: the
     // record is kept so, and not written with 書込, also after 最初 has left the reversal.
     bool starts_reversed = false;
+    // Read from the kept game's own file, which holds it until it is kept again: taken back to no move
+    // at all, it still replaces what that file holds.
+    bool from_kept_file = false;
 };
 
 // The side to move at record index n: the record's first side, then each side in turn.
