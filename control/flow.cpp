@@ -28,11 +28,12 @@
 namespace {
 
 GameView* g_view = nullptr;
-std::string g_hint_steps; // the steps of the hint shown
-std::string g_hint_text;  // and its move
-int g_turns = 0;          // the ring's turns since the last move, right positive
-int g_ring = 0;           // how far the ring has turned (right, 0..39), as the record's entries keep it
-LastMoves g_last_moves;   // the moves marked on the board
+std::string g_hint_steps;      // the steps of the hint shown
+std::string g_hint_text;       // and its move
+int g_turns = 0;               // the ring's turns since the last move, right positive
+int g_ring = 0;                // how far the ring has turned (right, 0..39), as the record's entries keep it
+bool g_start_reversed = false; // the record would start here from a position a reversal left
+LastMoves g_last_moves;        // the moves marked on the board
 
 void tell(const FlowEvent& e) {
     (g_view ? *g_view : painting_view()).on(e);
@@ -82,6 +83,7 @@ void show_entry(int n, double ue_jikan, double sita_jikan) {
     const int turned = TAIKYOKU.kifu.ring_turned[n];
     g_ring = turned != TURNS_UNKNOWN ? turned : 0;
     g_turns = 0;
+    if (n == 0) g_start_reversed = TAIKYOKU.kifu.starts_reversed;
     if (TAIKYOKU.settei.HANDE_LEVEL != TAIKYOKU.kifu.KIFU_HANDE_LEVEL) {
         TAIKYOKU.settei.HANDE_LEVEL = TAIKYOKU.kifu.KIFU_HANDE_LEVEL;
         TAIKYOKU.shinkou.HANDE_SETTEI = ON;
@@ -139,6 +141,24 @@ void mark_moves_of_record(int n) {
                                     after_turns(before.to, latest.turns), before.lower};
     }
     tell_last_moves();
+}
+
+// The position a move is made from was stored at KIFU_NO: how far the ring had turned, and at the
+// record's start whether a reversal left it.
+void entry_stored() {
+    Kiroku& r = TAIKYOKU.kifu;
+    r.ring_turned[r.KIFU_NO] = g_ring;
+    if (r.KIFU_NO != 0) return;
+    r.starts_reversed = g_start_reversed;
+    if (TAIKYOKU.pos.TEBAN != 0) r.first_side = TAIKYOKU.pos.TEBAN;
+}
+
+// The lower player takes the side value `side`, the upper the other: the record's first side is named
+// anew with them, so that its moves stay with the players who made them.
+void set_lower_side(int side) {
+    if (TAIKYOKU.pos.SITA_GAWA == -side) TAIKYOKU.kifu.first_side = -TAIKYOKU.kifu.first_side;
+    TAIKYOKU.pos.SITA_GAWA = side;
+    TAIKYOKU.pos.UE_GAWA = -side;
 }
 
 // Another position is about to be shown: the thinking mark, the selection and the running clock go,
@@ -255,7 +275,8 @@ void flow_new_course() {
     TAIKYOKU.kifu.KIFU_NO = 0;
     g_turns = 0;
     g_ring = 0;
-    TAIKYOKU.kifu.first_side = 1;
+    g_start_reversed = false;
+    TAIKYOKU.kifu.from_kept_file = false;
     g_last_moves = LastMoves{};
     tell_last_moves();
 }
@@ -293,9 +314,9 @@ bool flow_begin_two_players() {
     TAIKYOKU.shinkou.KIFU_MODE = OFF;
     TAIKYOKU.shinkou.TAIKYOKU_MODE = MODE_MAN_MAN;
     if (!nobody_moved()) return false;
-    TAIKYOKU.pos.SITA_GAWA = 1;
-    TAIKYOKU.pos.UE_GAWA = -1;
+    set_lower_side(1);
     TAIKYOKU.pos.TEBAN = 1;
+    TAIKYOKU.kifu.from_kept_file = false; // a new game: what it takes back is its own
     return true;
 }
 
@@ -303,16 +324,19 @@ bool flow_begin_against_computer(int side, bool& fresh) {
     TAIKYOKU.shinkou.SENTAKU = 0;
     TAIKYOKU.shinkou.TAIKYOKU_MODE = MODE_MAN_COM;
     TAIKYOKU.shinkou.KIFU_MODE = OFF;
-    TAIKYOKU.kifu.KIFU_TESUU =
-        TAIKYOKU.kifu.KIFU_NO; // the record goes on from the position shown; later entries are dropped
+    // The record goes on from the position shown: later entries are dropped, and the file it was kept
+    // in no longer holds it.
+    Kiroku& r = TAIKYOKU.kifu;
+    if (r.KIFU_TESUU > r.KIFU_NO) r.KIFU_TAIKYOKU = ON;
+    r.KIFU_TESUU = r.KIFU_NO;
     if (side == 1)
         TAIKYOKU.tokei.KAISHI_JIKOKU = platform().clock().now(); // 後手 has always kept the time it had
     platform().clock().set_timer(true);
     fresh = nobody_moved();
+    if (fresh) r.from_kept_file = false;
     const bool man_to_move = fresh ? side == 1 : TAIKYOKU.pos.TEBAN == TAIKYOKU.pos.SITA_GAWA;
     if (fresh || (man_to_move && side == 1)) {
-        TAIKYOKU.pos.SITA_GAWA = side;
-        TAIKYOKU.pos.UE_GAWA = -side;
+        set_lower_side(side);
         TAIKYOKU.pos.TEBAN = 1;
     }
     if (!man_to_move) flow_computer_turn();
@@ -328,6 +352,7 @@ int flow_load_record(const KifuFileRead& f) {
     place_handicap_start(TAIKYOKU.kifu.entries[0].ban, f.hande_level);
     TAIKYOKU.kifu.KIFU_HANDE_LEVEL = f.hande_level;
     TAIKYOKU.kifu.ring_turned[0] = TURNS_UNKNOWN;
+    TAIKYOKU.kifu.starts_reversed = g_start_reversed = f.reversed != 0;
     const int first = f.reversed != 0 ? 0 : 1;
     TAIKYOKU.kifu.first_side = f.reversed != 0 ? f.reversed : 1;
     for (std::size_t i = 0; i < f.entries.size(); ++i) {
@@ -369,6 +394,8 @@ void flow_reversed() {
     TAIKYOKU.shinkou.TESUU = 0;
     show_move_number();
     TAIKYOKU.kifu.first_side = TAIKYOKU.pos.TEBAN != 0 ? TAIKYOKU.pos.TEBAN : 1;
+    TAIKYOKU.kifu.starts_reversed = g_start_reversed = true;
+    TAIKYOKU.kifu.from_kept_file = false;
     // The record starts again at the position turned round: no move of it is made yet.
     g_last_moves = LastMoves{};
     tell_last_moves();
@@ -376,6 +403,7 @@ void flow_reversed() {
 
 void flow_drop_record() {
     TAIKYOKU.kifu.KIFU_TESUU = 0;
+    TAIKYOKU.kifu.from_kept_file = false;
 }
 
 void flow_start_at(const Kyokumen& pos, int mode, int level) {
@@ -386,6 +414,8 @@ void flow_start_at(const Kyokumen& pos, int mode, int level) {
     TAIKYOKU.kifu.KIFU_NO = 0;
     TAIKYOKU.kifu.KIFU_TESUU = 0;
     TAIKYOKU.kifu.first_side = 1;
+    TAIKYOKU.kifu.starts_reversed = g_start_reversed = false;
+    TAIKYOKU.kifu.from_kept_file = false;
     g_turns = 0;
     g_ring = 0;
     g_last_moves = LastMoves{};
@@ -411,7 +441,7 @@ HumanMove flow_human_move(int fx, int fy, int tx, int ty, int p, bool promote) {
     手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, fx, fy, tx, ty, p, TAIKYOKU.pos.BAN[tx][ty],
              TAIKYOKU.tokei.SITA_JIKAN, TAIKYOKU.tokei.SITA_JIKAN + TAIKYOKU.tokei.KEIKA_BYOU,
              TAIKYOKU.tokei.UE_JIKAN, TAIKYOKU.tokei.UE_JIKAN);
-    TAIKYOKU.kifu.ring_turned[TAIKYOKU.kifu.KIFU_NO] = g_ring;
+    entry_stored();
     TAIKYOKU.kifu.turns_before[TAIKYOKU.kifu.KIFU_NO + 1] = g_turns;
     g_turns = 0;
     TAIKYOKU.shinkou.TESUU += 1;
@@ -522,7 +552,7 @@ void flow_computer_turn() {
     手順保存(TAIKYOKU.kifu, TAIKYOKU.pos, TAIKYOKU.settei, fx, fy, tx, ty, mae, oku,
              TAIKYOKU.tokei.SITA_JIKAN, TAIKYOKU.tokei.SITA_JIKAN, TAIKYOKU.tokei.UE_JIKAN,
              TAIKYOKU.tokei.UE_JIKAN + TAIKYOKU.tokei.KEIKA_BYOU);
-    TAIKYOKU.kifu.ring_turned[TAIKYOKU.kifu.KIFU_NO] = g_ring;
+    entry_stored();
     TAIKYOKU.shinkou.TESUU += 1;
     if (TAIKYOKU.com.KAITEN_UTI == ON)
         for (int i = 0; i < TAIKYOKU.com.KAITEN_KAISUU; ++i) flow_turn_ring(true);
@@ -599,7 +629,8 @@ void flow_step_forward() {
     TAIKYOKU.shinkou.TESUU += 1;
     show_move_number();
     show_after_move(TAIKYOKU.kifu.KIFU_NO, true);
-    TAIKYOKU.pos.TEBAN = -TAIKYOKU.pos.TEBAN;
+    // The side to move is the record's: a game started since may have named the sides anew.
+    TAIKYOKU.pos.TEBAN = side_to_move(TAIKYOKU.kifu, TAIKYOKU.kifu.KIFU_NO);
     show_move_number();
     follow_shown_position(TAIKYOKU.pos);
 }
@@ -629,7 +660,7 @@ void flow_step_back() {
     TAIKYOKU.kifu.KIFU_NO -= 1;
     TAIKYOKU.shinkou.TESUU -= 1;
     mark_moves_of_record(TAIKYOKU.kifu.KIFU_NO);
-    TAIKYOKU.pos.TEBAN = -TAIKYOKU.pos.TEBAN;
+    TAIKYOKU.pos.TEBAN = side_to_move(TAIKYOKU.kifu, TAIKYOKU.kifu.KIFU_NO);
     show_move_number();
     follow_shown_position(TAIKYOKU.pos);
 }
@@ -654,6 +685,7 @@ void flow_take_back() {
     // The moves after it are gone from the record; the game is open again from here.
     r.KIFU_NO = t;
     r.KIFU_TESUU = t;
+    r.KIFU_TAIKYOKU = ON; // kept again on leaving: the moves taken back are gone from the kept game too
     TAIKYOKU.shinkou.TESUU = t;
     k.TEBAN = side_to_move(r, t);
     k.SYOUSYA = 0;

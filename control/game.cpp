@@ -221,13 +221,16 @@ void 初期設定() {
 }
 
 bool keep_game(bool tell) {
+    return keep_game(tell, kept_game_path());
+}
+
+bool keep_game(bool tell, const std::string& path) {
     const bool unkept = has_unkept_game(TAIKYOKU.kifu);
-    const int err = write_kept_game(TAIKYOKU.kifu, TAIKYOKU.shinkou, TAIKYOKU.pos, TAIKYOKU.settei);
+    const int err = write_kept_game(TAIKYOKU.kifu, TAIKYOKU.shinkou, TAIKYOKU.pos, TAIKYOKU.settei, path);
     if (err == 0) {
-        if (unkept) record_written_to(kept_game_path()); // its review goes with it
+        if (unkept) record_written_to(path); // its review goes with it
         return true;
     }
-    const std::string path = kept_game_path();
     std::fprintf(stderr, "tessora: %s: %s\n", path.c_str(), file_error_text(err).c_str());
     if (tell)
         platform().dialogs().message("対局を書き込めませんでした\n" + path + "\n" + failure_reason(err, true),

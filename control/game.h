@@ -3,6 +3,8 @@
 
 #include "core/state.h"
 
+#include <string>
+
 void Form_Load();
 void 初期設定();
 // The program ends: a LEVEL4 search is stopped, the game in progress kept and the sound freed. A game
@@ -10,8 +12,9 @@ void 初期設定();
 // stderr in every case.
 void 終了処理(bool tell);
 // A game with a move played that is being left (the program ends, a new game or a file replaces it) is
-// written to 前回の対局.棋譜; false when that failed (told as 終了処理 tells it).
+// written to 前回の対局.棋譜, or to `path`; false when that failed (told as 終了処理 tells it).
 bool keep_game(bool tell);
+bool keep_game(bool tell, const std::string& path);
 // A quit signal ends the program: as 終わり, but a failure to keep the game goes to stderr only.
 void end_on_signal();
 void TAIKYOKU_Click();

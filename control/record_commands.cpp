@@ -31,13 +31,14 @@
 
 namespace {
 
-// A reversed or handicapped game is not written; false after saying so.
+// A reversed or handicapped game is not written, also after 最初 has left it on the screen: no reader
+// knows where its record starts. False after saying so.
 bool may_write() {
-    if (TAIKYOKU.shinkou.HANTEN == ON) {
+    if (TAIKYOKU.shinkou.HANTEN == ON || TAIKYOKU.kifu.starts_reversed) {
         platform().dialogs().message("反転後は書き込みできません", "棋譜書込");
         return false;
     }
-    if (TAIKYOKU.shinkou.HANDE_SETTEI == ON) {
+    if (TAIKYOKU.shinkou.HANDE_SETTEI == ON || TAIKYOKU.kifu.KIFU_HANDE_LEVEL != 0) {
         platform().dialogs().message("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
         return false;
     }
@@ -132,7 +133,9 @@ namespace {
 // Reads the lines of a kifu file read and checked, from `path`. `offered`: the kept game taken up at
 // start-up, which comes back without the messages of a file picked.
 void take_record(const KifuFileRead& f, const std::string& path, bool offered) {
-    keep_game(true); // the game on screen is left for the file's
+    // The game on screen is left for the file's. Over the kept game's own file, which was read before
+    // this write, it goes beside it, so that neither game is lost.
+    keep_game(true, is_kept_game_path(path) ? second_kept_game_path() : kept_game_path());
     初期設定();
     TAIKYOKU.shinkou.KIFU_MODE = ON;
 
@@ -157,6 +160,7 @@ void take_record(const KifuFileRead& f, const std::string& path, bool offered) {
         return;
     }
     record_read_from(path); // with its review, when one is kept beside it
+    TAIKYOKU.kifu.from_kept_file = is_kept_game_path(path);
     if (!offered) platform().dialogs().message(" 読み込みました", "棋譜");
     if (f.more)
         platform().dialogs().message("棋譜が" + std::to_string(KIFU_MAX) + "手を超えているので、最初の" +

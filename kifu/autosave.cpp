@@ -6,6 +6,9 @@
 #include "platform/codec.h"
 #include "platform/folders.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace {
 
 // The lower player's name and the level's name behind it.
@@ -38,12 +41,23 @@ std::string kept_game_path() {
     return settings_folder() + "/前回の対局.棋譜";
 }
 
-bool has_unkept_game(const Kiroku& r) {
-    // A record that only holds a file read is already kept in that file.
-    return r.KIFU_TAIKYOKU == ON && r.KIFU_TESUU >= 1;
+std::string second_kept_game_path() {
+    return settings_folder() + "/前回の対局(2).棋譜";
 }
 
-int write_kept_game(Kiroku& r, const Shinkou& g, const Kyokumen& k, const Settei& s) {
+bool is_kept_game_path(const std::string& path) {
+    std::error_code e;
+    return std::filesystem::equivalent(path, kept_game_path(), e);
+}
+
+bool has_unkept_game(const Kiroku& r) {
+    // A record that only holds a file read is already kept in that file. One taken back to no move is
+    // kept only over the kept game it was read from.
+    return r.KIFU_TAIKYOKU == ON && (r.KIFU_TESUU >= 1 || r.from_kept_file);
+}
+
+int write_kept_game(Kiroku& r, const Shinkou& g, const Kyokumen& k, const Settei& s,
+                    const std::string& path) {
     if (!has_unkept_game(r)) return 0;
     const bool com = g.TAIKYOKU_MODE == MODE_MAN_COM;
     const bool lower_first = k.SITA_GAWA == 1;
@@ -54,10 +68,10 @@ int write_kept_game(Kiroku& r, const Shinkou& g, const Kyokumen& k, const Settei
     std::string lower = com ? "MAN" : lower_first ? "先手" : "後手";
     if (r.KIFU_HANDE_LEVEL != 0) lower += kHandeSep + handicap_name(r.KIFU_HANDE_LEVEL);
     // A reversed game's record starts at the position the reversal left: it is written too.
-    const bool reversed = g.HANTEN == ON;
-    const int err = write_kifu_file(r, kept_game_path(),
-                                    reversed ? reversed_title(r.first_side) : std::string(KEPT_GAME_TITLE),
-                                    upper, lower, reversed ? 0 : 1);
+    const bool reversed = r.starts_reversed;
+    const int err =
+        write_kifu_file(r, path, reversed ? reversed_title(r.first_side) : std::string(KEPT_GAME_TITLE),
+                        upper, lower, reversed ? 0 : 1);
     if (err == 0) r.KIFU_TAIKYOKU = OFF;
     return err;
 }

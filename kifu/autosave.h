@@ -26,12 +26,18 @@ int kept_game_reversal(const std::vector<std::string>& lines);
 
 // Where the game is kept: the folder of the settings file.
 std::string kept_game_path();
-// A record holding a move played in this game, which no file keeps yet.
+// Where the game on screen is kept instead when that file itself is read over it, so that both games
+// stay: beside it, as 前回の対局(2).棋譜.
+std::string second_kept_game_path();
+// Whether a path names the file the game is kept in (the same file under any name).
+bool is_kept_game_path(const std::string& path);
+// A record holding a move played in this game, or changed by moves taken back, which no file keeps yet.
 bool has_unkept_game(const Kiroku& r);
-// Writes such a record to that file (the mode and the sides name the players, the record's handicap
-// level follows the lower player's name) and marks it kept; returns 0, or the errno of the failed
-// step. Nothing is written for any other record.
-int write_kept_game(Kiroku& r, const Shinkou& g, const Kyokumen& k, const Settei& s);
+// Writes such a record to that file, or to `path` (the mode and the sides name the players, the
+// record's handicap level follows the lower player's name) and marks it kept; returns 0, or the errno
+// of the failed step. Nothing is written for any other record.
+int write_kept_game(Kiroku& r, const Shinkou& g, const Kyokumen& k, const Settei& s,
+                    const std::string& path = kept_game_path());
 // The handicap level of a file's game, from its header lines as read (Shift_JIS): that of a kept game,
 // 0 for any other file.
 int kept_game_handicap(const std::vector<std::string>& lines);

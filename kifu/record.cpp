@@ -43,7 +43,11 @@ void 手順保存(Kiroku& r, const Kyokumen& k, const Settei& s, int, int, int, 
               double sita_ato, double ue_mae, double ue_ato) {
     const int n = r.KIFU_NO;
     if (n < 0 || n > KIFU_MAX) return; // the callers refuse a move that would need more room
-    if (n == 0) r.KIFU_HANDE_LEVEL = s.HANDE_LEVEL;
+    if (n == 0) {
+        // The record starts here: at the handicap level played, from the start unless told otherwise.
+        r.KIFU_HANDE_LEVEL = s.HANDE_LEVEL;
+        r.starts_reversed = false;
+    }
     保存(r, k, n, sita_mae, sita_ato, ue_mae, ue_ato);
 }
 

@@ -35,7 +35,8 @@ struct Kiroku {
     std::string KIFU_GYOU;
     // The handicap level of the game the record holds, taken when its entry 0 is stored.
     int KIFU_HANDE_LEVEL = 0;
-    // ON once a move has been played into the record; OFF while it holds only what a file gave.
+    // ON once a move has been played into the record, or moves taken out of it; OFF while it holds only
+    // what a file gave, or what was kept.
     int KIFU_TAIKYOKU = OFF;
     // The cells the mover turned the ring by before move n (right positive, -19..20), as it was played
     // here; TURNS_UNKNOWN for a move read from a file. The entry before a player's move already shows
@@ -52,6 +53,12 @@ struct Kiroku {
     // The side to move at entry 0: the side that moves first (1), or after a reversal (反転) whichever
     // side it left to move.
     int first_side = 1;
+    // Entry 0 is the position a reversal left, which a file can hold only as its first record line: the
+    // record is kept so, and not written with 書込, also after 最初 has left the reversal.
+    bool starts_reversed = false;
+    // Read from the kept game's own file, which holds it until it is kept again: taken back to no move
+    // at all, it still replaces what that file holds.
+    bool from_kept_file = false;
 };
 
 // The side to move at record index n: the record's first side, then each side in turn.
@@ -59,7 +66,8 @@ inline int side_to_move(const Kiroku& r, int n) {
     return n % 2 == 0 ? r.first_side : -r.first_side;
 }
 
-// Stores the position before a move at the record's KIFU_NO; its entry 0 also takes the handicap level.
+// Stores the position before a move at the record's KIFU_NO; its entry 0 also takes the handicap level,
+// and is taken for the start position (a caller that stored a reversed one says so after).
 void 手順保存(Kiroku& r, const Kyokumen& k, const Settei& s, int fx, int fy, int tx, int ty, int piece,
               int dest, double sita_mae, double sita_ato, double ue_mae, double ue_ato);
 // Stores the position after the move just made at KIFU_NO (already advanced), with the clocks as the

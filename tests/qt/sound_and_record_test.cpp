@@ -414,6 +414,81 @@ TEST(Record, AKeptHandicapGameStaysAHandicapGame) {
         << refused.starting("msg")[0];
 }
 
+// Each side moves in turn and the kept game reads back, however the sides were named since its record
+// began: 先手 taken on in a game against the computer, two players started over its positions, or 最初
+// after a reversal.
+TEST(Record, TheKeptGameReadsBackWhateverTheSidesWereNamed) {
+    const struct {
+        const char* what;
+        const char* script;
+    } rows[] = {
+        {"先手 taken on, then at the last move again", "menu GOTE\nmenu SENTE\nmenu END\nmenu SENTE\n"},
+        {"two players stepping into the computer's game",
+         "menu GOTE\nmenu CANCEL\nmenu START\nmenu AFTER\nclick L 6 2\nclick L 6 3\n"},
+        {"最初 after a reversal",
+         "menu START\nclick L 5 8\nclick L 5 7\nmenu REVERSE\nclick L 5 8\nclick L 5 7\nmenu CANCEL\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        TempDir dir;
+        run_script(std::string(row.script) + "menu OWARI\n", dir);
+        const ScriptResult r = run_script("answer No\nmenu KIFU_READ\npick 前回の対局.棋譜\n", dir);
+        ASSERT_FALSE(r.starting("msg").empty());
+        EXPECT_EQ(r.starting("msg")[0], "msg 棋譜 |  読み込みました");
+    }
+}
+
+// The kept game's own file read over a game not kept yet: the game on screen goes beside it, the file
+// stays as it was, and both games read back.
+TEST(Record, ReadingTheKeptGameOverAnotherKeepsBoth) {
+    TempDir dir;
+    run_script("menu START\nclick L 5 8\nclick L 5 7\nclick L 5 4\nclick L 5 5\nmenu OWARI\n", dir);
+    const std::string older = dir.read("前回の対局.棋譜");
+    const ScriptResult r =
+        run_script("answer No\nmenu START\nclick L 7 8\nclick L 7 7\nclick L 3 4\nclick L 3 5\n"
+                   "menu KIFU_READ\npick 前回の対局.棋譜\ndump\nmenu OWARI\n",
+                   dir);
+    EXPECT_TRUE(r.starting("msg 前回の対局").empty());
+    const auto d = r.starting("dump");
+    ASSERT_EQ(d.size(), 1u);
+    EXPECT_EQ(d[0].substr(5 + (5 - 1) * 44 + (7 - 1) * 4, 4), " -10"); // the older game on the screen
+    EXPECT_EQ(dir.read("前回の対局.棋譜"), older);
+    const std::string beside = dir.read("前回の対局(2).棋譜");
+    ASSERT_EQ(std::count(beside.begin(), beside.end(), '\n'), 5); // three header lines and two moves
+    EXPECT_EQ(beside.substr(beside.rfind("\r\n", beside.size() - 3) + 2 + ((7 - 1) * 11 + (7 - 1)) * 4, 4),
+              " -10");
+    for (const char* name : {"前回の対局.棋譜", "前回の対局(2).棋譜"}) {
+        SCOPED_TRACE(name);
+        const ScriptResult back =
+            run_script("answer No\nmenu KIFU_READ\npick " + std::string(name) + "\n", dir);
+        ASSERT_FALSE(back.starting("msg").empty());
+        EXPECT_EQ(back.starting("msg")[0], "msg 棋譜 |  読み込みました");
+    }
+}
+
+// Moves taken back with 待った in a kept game taken up again stay taken back: the next start offers
+// the game as it was left, or none when every move was taken back.
+TEST(Record, MovesTakenBackInAKeptGameStayTakenBack) {
+    const struct {
+        const char* takeback;
+        bool offered;
+        const char* shown;
+    } rows[] = {{"menu MATTA\n", true, "TEBAN=-1 TESUU=1"},
+                {"menu MATTA\nmenu MATTA\n", false, "TEBAN=0 TESUU=0"}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.takeback);
+        TempDir dir;
+        run_script("menu START\nclick L 5 8\nclick L 5 7\nclick L 5 4\nclick L 5 5\nmenu OWARI\n", dir);
+        run_script(std::string(row.takeback) + "close\n", dir); // the kept game taken up at start-up
+        const ScriptResult next = run_script("dump\n", dir);
+        EXPECT_EQ(next.starting("ask").size(), row.offered ? 1u : 0u);
+        const auto d = next.starting("dump");
+        ASSERT_EQ(d.size(), 1u);
+        EXPECT_NE(d[0].find(row.shown), std::string::npos) << d[0];
+        EXPECT_EQ(d[0].substr(5 + (5 - 1) * 44 + (4 - 1) * 4, 4), "  10"); // the upper pawn back at its start
+    }
+}
+
 // A game that cannot be kept is told before the program ends, naming the file and the reason.
 TEST(Record, AGameThatCannotBeKeptIsToldOnLeaving) {
     for (const char* end : {"key 27\n", "menu OWARI\n", "close\n"}) {

@@ -551,6 +551,7 @@ TEST_F(KifuFile, ClocksAreCappedAtFiveColumnsSoEveryLineReadsBack) {
         SCOPED_TRACE(testing::Message()
                      << r.clock << " s, pawns in hand " << r.sita_hu << " and " << r.ue_hu);
         初期設定();
+        TAIKYOKU.kifu.starts_reversed = false; // the record the last row read, which 書込 refuses
         // The pawns in hand come off the board: a game holds 18. No move from the start reaches that:
         // the file is written as a reversed kept game, which starts from its first line, and the lower
         // king steps forward.
@@ -824,13 +825,18 @@ TEST_F(KifuFile, MoreThan500RecordLinesReadTheFirst500AndSaySo) {
 // The panel's RETURN asks again: the game may have been reversed or handicapped since it opened.
 TEST_F(KifuFile, WritingPanelIsRefusedAfterReversalOrHandicap) {
     play_all(OPENING);
+    // Also a record that starts from a reversal or at a handicap, left on the screen by 最初.
     const struct {
         int hanten, hande;
+        bool record_reversed;
+        int record_level;
         std::string message;
-    } rows[] = {{ON, OFF, "棋譜書込 | 反転後は書き込みできません"},
-                {OFF, ON, "棋譜書込 | ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"},
-                {ON, ON, "棋譜書込 | 反転後は書き込みできません"},
-                {OFF, OFF, ""}};
+    } rows[] = {{ON, OFF, false, 0, "棋譜書込 | 反転後は書き込みできません"},
+                {OFF, ON, false, 0, "棋譜書込 | ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"},
+                {ON, ON, false, 0, "棋譜書込 | 反転後は書き込みできません"},
+                {OFF, OFF, true, 0, "棋譜書込 | 反転後は書き込みできません"},
+                {OFF, OFF, false, 3, "棋譜書込 | ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"},
+                {OFF, OFF, false, 0, ""}};
     for (const auto& r : rows) {
         fp.forget();
         fp.io_visible = false;
@@ -838,6 +844,8 @@ TEST_F(KifuFile, WritingPanelIsRefusedAfterReversalOrHandicap) {
         fp.lists[2] = true;
         HANTEN = r.hanten;
         HANDE_SETTEI = r.hande;
+        TAIKYOKU.kifu.starts_reversed = r.record_reversed;
+        TAIKYOKU.kifu.KIFU_HANDE_LEVEL = r.record_level;
         KIFU_WRITE_Click();
         if (r.message.empty()) {
             EXPECT_TRUE(fp.messages.empty());

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <sstream>
+#include <vector>
 
 namespace {
 
@@ -96,5 +97,13 @@ Violation check_invariants() {
             return broken("whole record entry", "record entry " + std::to_string(n) + " of " +
                                                     std::to_string(TAIKYOKU.kifu.KIFU_TESUU) + ": " + what);
     }
+    // And its positions follow one another move by move, as the reader requires of them.
+    const Kiroku& r = TAIKYOKU.kifu;
+    std::vector<RecordEntry> written;
+    for (int n = r.starts_reversed ? 0 : 1; n <= std::min(r.KIFU_TESUU, KIFU_MAX); ++n)
+        written.push_back(filed_entry(r, n));
+    if (const std::string what = moves_fault(written, r.KIFU_HANDE_LEVEL, r.starts_reversed); !what.empty())
+        return broken("record moves",
+                      "the record of " + std::to_string(r.KIFU_TESUU) + " moves written, " + what);
     return {};
 }
