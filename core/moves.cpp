@@ -18,16 +18,6 @@ struct RingCells {
 };
 constexpr RingCells RING;
 
-// Every plate moves one cell along the ring: clockwise for step 1, counter-clockwise for -1.
-void turn_ring(Kyokumen& pos, int step) {
-    Koma old[40];
-    for (int i = 0; i < 40; ++i) old[i] = pos.BAN[RING.x[i]][RING.y[i]];
-    for (int i = 0; i < 40; ++i) {
-        const int to = i + step == 40 ? 0 : i + step < 0 ? 39 : i + step;
-        pos.BAN[RING.x[to]][RING.y[to]] = old[i];
-    }
-}
-
 } // namespace
 
 void 駒移動(Kyokumen& pos, int fx, int fy, int tx, int ty, int p) {
@@ -112,11 +102,21 @@ void 調査_移動結果(const Koma (&mae)[12][12], const Koma (&ato)[12][12], i
     }
 }
 
+void turn_ring(Kyokumen& pos, int turns) {
+    // Every plate moves `turns` cells along the ring: clockwise for a positive number.
+    Koma old[40];
+    for (int i = 0; i < 40; ++i) old[i] = pos.BAN[RING.x[i]][RING.y[i]];
+    for (int i = 0; i < 40; ++i) {
+        const int to = ((i + turns) % 40 + 40) % 40;
+        pos.BAN[RING.x[to]][RING.y[to]] = old[i];
+    }
+}
+
 Cell after_turns(Cell c, int turns) {
     if (turns == 0 || !is_ring(c.x, c.y)) return c;
     Kyokumen k;
     k.BAN[c.x][c.y] = UE_OU; // a marker
-    for (int i = 0; i < std::abs(turns); ++i) turns > 0 ? 回転盤_右回転(k) : 回転盤_左回転(k);
+    turn_ring(k, turns);
     for (int x = 1; x <= 11; ++x)
         for (int y = 1; y <= 11; ++y)
             if (k.BAN[x][y] == UE_OU) return {x, y};

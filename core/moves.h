@@ -10,6 +10,8 @@ int 調査_持駒数(const Kyokumen& k, int side);
 int 調査_回転盤上駒数(const Kyokumen& k, int side);
 void 回転盤_右回転(Kyokumen& k);
 void 回転盤_左回転(Kyokumen& k);
+// The ring turned `turns` cells, to the right when positive, to the left when negative.
+void turn_ring(Kyokumen& k, int turns);
 // Where what stands at cell c stands after the ring turns `turns` cells (to the right when positive,
 // to the left when negative); a board cell stays where it is.
 Cell after_turns(Cell c, int turns);

@@ -22,7 +22,7 @@ bool is_hand(Cell c) {
 
 Kyokumen turned(const Kyokumen& before, int turns) {
     Kyokumen k = before;
-    for (int i = 0; i < std::abs(turns); ++i) turns > 0 ? 回転盤_右回転(k) : 回転盤_左回転(k);
+    turn_ring(k, turns);
     return k;
 }
 
