@@ -44,6 +44,8 @@ const Command kCommands[] = {
     {"LEBEL_DOWN", LEBEL_DOWN_Click, nullptr},
     {"KIFU_READ", KIFU_READ_Click, nullptr},
     {"KIFU_WRITE", KIFU_WRITE_Click, nullptr},
+    {"KIFU_TEXT", KIFU_TEXT_Click, nullptr},
+    {"KIFU_COPY", KIFU_COPY_Click, nullptr},
     {"KENTOU", KENTOU_Click, nullptr},
     {"GRAPH_SAVE", GRAPH_SAVE_Click, nullptr},
     {"OPTION", OPTION_Click, nullptr},

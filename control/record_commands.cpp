@@ -18,8 +18,11 @@
 #include "kifu/navigate.h"
 #include "display/panel.h"
 #include "kifu/record.h"
+#include "kifu/text_record.h"
 #include "platform/codec.h"
+#include "platform/files.h"
 #include "platform/platform.h"
+#include "platform/translate.h"
 #include "control/options.h"
 #include "control/review_commands.h"
 #include "sound/effects.h"
@@ -30,6 +33,56 @@
 #include <utility>
 
 namespace {
+
+// The writing face of the panel was opened by テキストで保存: RETURN writes the text record.
+bool g_panel_writes_text = false;
+
+// A reversed game's record starts where no reader of a text record knows: it is not written. False
+// after saying so.
+bool may_write_text(const std::string& title) {
+    if (TAIKYOKU.shinkou.HANTEN == ON || TAIKYOKU.kifu.starts_reversed) {
+        platform().dialogs().message(translate("TextRecord", "反転後は書き込みできません"), title);
+        return false;
+    }
+    if (TAIKYOKU.kifu.KIFU_TESUU < 1) {
+        platform().dialogs().message(translate("TextRecord", "保存するデータがありません"), title);
+        return false;
+    }
+    return true;
+}
+
+// The text record's lines, or none after saying that a move of the record cannot be told.
+std::vector<std::string> text_record_or_say(const std::string& title) {
+    std::vector<std::string> lines = text_record_lines(TAIKYOKU.kifu, text_record_info());
+    if (lines.empty())
+        platform().dialogs().message(
+            translate("TextRecord", "棋譜の手を読み取れないので、テキストにできません"), title);
+    return lines;
+}
+
+void write_text_record() {
+    const std::string title = translate("TextRecord", "テキストで保存");
+    if (!may_write_text(title)) return;
+    const std::string name = platform().file_controls().text(TextBox::Text1);
+    if (name.empty()) {
+        platform().dialogs().message(translate("TextRecord", "ﾌｧｲﾙ名が入力されていません"), title);
+        return;
+    }
+    const std::vector<std::string> lines = text_record_or_say(title);
+    if (lines.empty()) return;
+    const std::string path =
+        path_in_folder(platform().file_controls().folder(), name + TEXT_RECORD_EXTENSION);
+    if (const int err = write_file_replacing(path, text_record_bytes(lines)); err != 0) {
+        // The panel stays open with the names typed, so the player can choose another name or folder.
+        platform().dialogs().message(fill(translate("TextRecord", "棋譜ﾌｧｲﾙを書き込めませんでした\n%1\n%2"),
+                                          {path, failure_reason(err, true)}),
+                                     title);
+        return;
+    }
+    platform().file_controls().close();
+    platform().file_controls().refresh_files();
+    platform().dialogs().message(translate("TextRecord", "棋譜をテキストで書き込みました"), title);
+}
 
 // A reversed or handicapped game is not written, also after 最初 has left it on the screen: no reader
 // knows where its record starts. False after saying so.
@@ -74,12 +127,64 @@ void Dir1_Change(const std::string& folder) {
 }
 
 void KIFU_WRITE_Click() {
+    g_panel_writes_text = false;
     if (!may_write()) return;
     描画_可視(true, true, false);
     描画_棋譜_IO(0);
 }
 
+void KIFU_TEXT_Click() {
+    g_panel_writes_text = true;
+    if (!may_write_text(translate("TextRecord", "テキストで保存"))) return;
+    描画_可視(true, true, false);
+    描画_棋譜_IO(0);
+}
+
+void KIFU_COPY_Click() {
+    const std::string title = translate("TextRecord", "テキストをコピー");
+    if (!may_write_text(title)) return;
+    const std::vector<std::string> lines = text_record_or_say(title);
+    if (lines.empty()) return;
+    std::string text;
+    for (const std::string& l : lines) text += l + "\n";
+    platform().clipboard().put_text(text);
+    platform().dialogs().message(translate("TextRecord", "棋譜をテキストでコピーしました"), title);
+}
+
+TextRecordInfo text_record_info() {
+    TextRecordInfo info;
+    info.date = platform().clock().date_time();
+    FileControls& panel = platform().file_controls();
+    info.title = panel.text(TextBox::Text2);
+    // The players as typed in the panel; else the computer by its level, the other side unnamed.
+    const Kiroku& r = TAIKYOKU.kifu;
+    const RecordedMove first = recorded_move(r, 1);
+    const bool lower_first = first.found ? first.lower : TAIKYOKU.pos.SITA_GAWA == 1;
+    const bool com = TAIKYOKU.shinkou.TAIKYOKU_MODE == MODE_MAN_COM;
+    const std::string computer = "COM LEVEL" + std::to_string(TAIKYOKU.settei.COM_LEVEL);
+    info.sente = panel.text(TextBox::Text3);
+    info.gote = panel.text(TextBox::Text4);
+    if (com && info.sente.empty() && !lower_first) info.sente = computer;
+    if (com && info.gote.empty() && lower_first) info.gote = computer;
+    info.handicap_level = r.KIFU_HANDE_LEVEL;
+    // A king taken ends the game: the side whose king is left has won.
+    if (r.KIFU_TESUU >= 1 && r.KIFU_TESUU <= KIFU_MAX) {
+        bool lower_king = false, upper_king = false;
+        for (const auto& column : r.entries[r.KIFU_TESUU].ban)
+            for (Koma c : column) {
+                lower_king = lower_king || c == SITA_OU;
+                upper_king = upper_king || c == UE_OU;
+            }
+        if (lower_king != upper_king) info.result = lower_king == lower_first ? "先手の勝ち" : "後手の勝ち";
+    }
+    return info;
+}
+
 void Command1_Click() {
+    if (g_panel_writes_text) {
+        write_text_record();
+        return;
+    }
     // The game may have changed since the panel was opened: ask again what 書込 asked.
     if (!may_write()) return;
     const std::string name = platform().file_controls().text(TextBox::Text1);
@@ -120,7 +225,7 @@ void File1_Click(const std::string& name) {
     const std::string path = path_in_folder(platform().file_controls().folder(), name);
     // The whole file is read and checked before the game is touched, so a file that cannot be used
     // changes nothing.
-    const KifuFileRead f = 読込_棋譜ファイル(path);
+    const KifuFileRead f = is_text_record_name(name) ? 読込_テキスト棋譜(path) : 読込_棋譜ファイル(path);
     if (!f.fault.empty()) {
         platform().dialogs().message("棋譜ﾌｧｲﾙを読み込めませんでした\n" + path + "\n" + f.fault, "棋譜");
         return;

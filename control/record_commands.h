@@ -3,10 +3,20 @@
 // speak around it.
 #pragma once
 
+#include "kifu/text_record.h"
+
 #include <string>
 
 void KIFU_READ_Click();
 void KIFU_WRITE_Click();
+// テキストで保存: the writing face of the panel, whose RETURN writes the record as NAME.kifu.
+void KIFU_TEXT_Click();
+// テキストをコピー: the same text on the clipboard.
+void KIFU_COPY_Click();
+// What the text record's header says of the game on screen: the date, the names typed in the panel (the
+// computer by its level where none was typed), the handicap, and the result where the record shows
+// one (a king taken).
+TextRecordInfo text_record_info();
 void Drive1_Change(const std::string& drive);
 void Dir1_Change(const std::string& folder);
 void File1_Click(const std::string& name);

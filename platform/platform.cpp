@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 namespace {
 Platform g_platform{Platform::Parts{}};
@@ -10,6 +11,15 @@ Platform g_platform{Platform::Parts{}};
 void Platform::missing(const char* name) {
     std::fprintf(stderr, "tessora: no %s installed\n", name);
     std::abort();
+}
+
+std::string Clock::date_time() {
+    const std::time_t t = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&t, &local);
+    char buf[32];
+    std::strftime(buf, sizeof buf, "%Y/%m/%d %H:%M:%S", &local);
+    return buf;
 }
 
 void FileControls::hide_io() {

@@ -78,6 +78,8 @@ class Clock {
     // work runs on another thread.
     virtual double now() = 0;
     virtual void wait(double seconds) = 0;
+    // The local date and time, "2026/12/08 10:00:00", which a text record is stamped with.
+    virtual std::string date_time();
 };
 
 // Menu check marks: the authoritative state of the options and levels.
@@ -115,6 +117,12 @@ class FileControls {
     void close();
 };
 
+// The system's clipboard, which a text record is put on for the player to paste elsewhere.
+class Clipboard {
+  public:
+    virtual ~Clipboard() = default;
+    virtual void put_text(const std::string& text) = 0;
+};
 // The program's windows.
 class Windows {
   public:
@@ -171,6 +179,7 @@ class Platform {
         Windows* windows = nullptr;
         Preferences* preferences = nullptr;
         MovesPanel* move_list = nullptr;
+        Clipboard* clipboard = nullptr;
     };
 
     explicit Platform(const Parts& parts) : parts_(parts) {}
@@ -182,6 +191,7 @@ class Platform {
     FileControls& file_controls() const { return reach(parts_.file_controls, "file controls"); }
     Windows& windows() const { return reach(parts_.windows, "windows"); }
     Preferences& preferences() const { return reach(parts_.preferences, "preferences"); }
+    Clipboard& clipboard() const { return reach(parts_.clipboard, "clipboard"); }
     // A program without a list of moves (the benchmark) leaves it out.
     MovesPanel* move_list() const { return parts_.move_list; }
 
@@ -196,6 +206,7 @@ class Platform {
         if constexpr (std::is_base_of_v<Windows, T>) parts.windows = p;
         if constexpr (std::is_base_of_v<Preferences, T>) parts.preferences = p;
         if constexpr (std::is_base_of_v<MovesPanel, T>) parts.move_list = p;
+        if constexpr (std::is_base_of_v<Clipboard, T>) parts.clipboard = p;
         return parts;
     }
 

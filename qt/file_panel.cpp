@@ -127,7 +127,8 @@ void FilePanel::set_folder(const QString& path) {
 
 void FilePanel::refresh_files() {
     file1_->clear();
-    const QStringList names = QDir(folder_).entryList({QString::fromUtf8("*.棋譜")}, QDir::Files, QDir::Name);
+    const QStringList names = QDir(folder_).entryList(
+        {QString::fromUtf8("*.棋譜"), QString::fromUtf8("*.kifu")}, QDir::Files, QDir::Name);
     file1_->addItems(names);
 }
 

@@ -8,6 +8,7 @@
 #include "control/record_commands.h"
 #include "control/review_commands.h"
 #include "display/draw.h"
+#include "platform/translate.h"
 #include "qt/file_panel.h"
 #include "qt/form2.h"
 #include "qt/desktop.h"
@@ -17,6 +18,7 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QCloseEvent>
 #include <QDeadlineTimer>
@@ -296,6 +298,8 @@ void Form1::build_menus() {
     QMenu* kifu = menu("棋譜", "KIFU", nullptr);
     add_item(kifu, "読込", "KIFU_READ");
     add_item(kifu, "書込", "KIFU_WRITE");
+    add_item(kifu, QString::fromStdString(translate("Form1", "テキストで保存")), "KIFU_TEXT");
+    add_item(kifu, QString::fromStdString(translate("Form1", "テキストをコピー")), "KIFU_COPY");
     kifu->addSeparator();
     add_item(kifu, "検討", "KENTOU");
     add_item(kifu, "評価グラフを保存", "GRAPH_SAVE");
@@ -791,6 +795,10 @@ bool Form1::version_dialog() {
     Form2 dialog(canvas_.picture(Pic::VERSION), this);
     const Modal modal(modal_);
     return dialog.exec() == Form2::HomePage;
+}
+
+void Form1::put_text(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 bool Form1::open_browser(const std::string& path) {

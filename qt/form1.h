@@ -31,7 +31,8 @@ class Form1 : public QMainWindow,
               public FileControls,
               public Windows,
               public Preferences,
-              public MovesPanel {
+              public MovesPanel,
+              public Clipboard {
     Q_OBJECT
   public:
     Form1();
@@ -51,6 +52,8 @@ class Form1 : public QMainWindow,
     void warning(const std::string& text, const std::string& title) override;
     bool version_dialog() override;
     bool open_browser(const std::string& path) override;
+    // Clipboard
+    void put_text(const std::string& text) override;
     // Clock
     void set_timer(bool enabled) override;
     bool timer_enabled() override;

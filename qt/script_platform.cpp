@@ -151,6 +151,26 @@ bool ScriptPlatform::open_browser(const std::string& path) {
     return true;
 }
 
+std::string ScriptPlatform::date_time() {
+    const long t = static_cast<long>(clock_) % 86400;
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "2000/01/01 %02ld:%02ld:%02ld", t / 3600, t / 60 % 60, t % 60);
+    return buf;
+}
+
+void ScriptPlatform::put_text(const std::string& text) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        out_ << "clipboard " << line << "\n";
+        start = end + 1;
+    }
+    out_.flush();
+}
+
 void ScriptPlatform::show_lists(bool, bool, bool) {}
 
 void ScriptPlatform::set_folder(const std::string& path) {

@@ -19,7 +19,8 @@ class ScriptPlatform : public Canvas,
                        public FileControls,
                        public Windows,
                        public Preferences,
-                       public MovesPanel {
+                       public MovesPanel,
+                       public Clipboard {
   public:
     explicit ScriptPlatform(std::ostream& out);
     ~ScriptPlatform() override;
@@ -51,6 +52,10 @@ class ScriptPlatform : public Canvas,
     bool timer_enabled() override { return timer_; }
     double now() override { return clock_; }
     void wait(double seconds) override { clock_ += seconds; }
+    // A fixed day at the virtual time, so that what a run writes is the same on any day.
+    std::string date_time() override;
+    // Clipboard: each line written as "clipboard TEXT"
+    void put_text(const std::string& text) override;
     // Menus
     bool checked(MenuItem item) override;
     void set_checked(MenuItem item, bool on) override;
