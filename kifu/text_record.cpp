@@ -145,8 +145,9 @@ int written_turns(std::string_view text, std::string_view& rest) {
     int n = 0;
     std::size_t i = 0;
     for (; i < s.size() && i < 3 && s[i] >= '0' && s[i] <= '9'; ++i) n = n * 10 + (s[i] - '0');
-    if (i == 0 || i >= s.size() || s[i] != ' ') return 0;
-    rest = s.substr(i + 1);
+    // A line cut after the count has nothing after it.
+    if (i == 0 || (i < s.size() && s[i] != ' ')) return 0;
+    rest = i < s.size() ? s.substr(i + 1) : std::string_view();
     return ((sign * n) % 40 + 40) % 40;
 }
 
