@@ -127,15 +127,15 @@ void Dir1_Change(const std::string& folder) {
 }
 
 void KIFU_WRITE_Click() {
-    g_panel_writes_text = false;
     if (!may_write()) return;
+    g_panel_writes_text = false;
     描画_可視(true, true, false);
     描画_棋譜_IO(0);
 }
 
 void KIFU_TEXT_Click() {
-    g_panel_writes_text = true;
     if (!may_write_text(translate("TextRecord", "テキストで保存"))) return;
+    g_panel_writes_text = true;
     描画_可視(true, true, false);
     描画_棋譜_IO(0);
 }
