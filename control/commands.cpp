@@ -2,6 +2,7 @@
 
 #include "com/com.h"
 #include "control/clock.h"
+#include "control/engine_view.h"
 #include "control/game.h"
 #include "control/levels.h"
 #include "control/play.h"
@@ -38,6 +39,7 @@ const Command kCommands[] = {
     {"REVERSE", REVERSE_Click, STOP_Click},
     {"HOME", HOME_Click, STOP_Click},
     {"END", END_Click, STOP_Click},
+    {"ANALYSE", ANALYSE_Click, STOP_Click},
     {"REPLAY", REPLAY_Click, nullptr},
     {"AFTER", AFTER_Click, nullptr},
     {"LBEL_UP", LBEL_UP_Click, nullptr},
@@ -60,6 +62,7 @@ const Command kCommands[] = {
     {"SE", SE_Click, OPTION_Click},
     {"LASTMOVE", LASTMOVE_Click, OPTION_Click},
     {"COORDS", COORDS_Click, OPTION_Click},
+    {"EVALSHOW", EVALSHOW_Click, OPTION_Click},
     {"KAISETU", [] { KAISETU_Click(TAIKYOKU.settei); }, nullptr},
     {"VER", [] { VER_Click(TAIKYOKU.settei); }, nullptr},
     {"KAITEN_L", KAITEN_L_Click, nullptr},

@@ -5,6 +5,7 @@
 #include "com/com.h"
 #include "com/mate.h"
 #include "control/clock.h"
+#include "control/engine_view.h"
 #include "control/game_view.h"
 #include "control/level4.h"
 #include "control/play.h"
@@ -574,6 +575,7 @@ void flow_computer_turn() {
     TAIKYOKU.kifu.ring_turned[TAIKYOKU.kifu.KIFU_NO] = TAIKYOKU.kifu.ring_after[TAIKYOKU.kifu.KIFU_NO] =
         g_ring;
     platform().clock().set_timer(false);
+    if (TAIKYOKU.settei.COM_LEVEL == 4) show_level4_view();
 
     勢力調査(TAIKYOKU.pos, TAIKYOKU.tables);
     // A taken king ends the game before the mate test, which would look at a board without that king.
@@ -761,6 +763,7 @@ std::string flow_hint() {
                    .text = text});
     g_hint_steps = steps;
     g_hint_text = text;
+    show_level4_view();
     return steps;
 }
 

@@ -1,4 +1,5 @@
 #include "control/game.h"
+#include "control/engine_view.h"
 #include "control/level4.h"
 #include "control/move_list.h"
 #include "control/levels.h"
@@ -241,6 +242,7 @@ bool keep_game(bool tell, const std::string& path) {
 void 終了処理(bool tell) {
     stop_search();
     end_review();
+    end_analysis();
     keep_game(tell);
     free_sound_effects();
 }
@@ -309,8 +311,8 @@ void end_on_signal() {
 }
 
 void Form_KeyPress(int key) {
-    // Escape stops a review under way; otherwise it ends the program.
-    if (key == 27 && !cancel_review()) OWARI_Click();
+    // Escape stops a review under way, else the analysis; otherwise it ends the program.
+    if (key == 27 && !cancel_review() && !stop_analysis()) OWARI_Click();
 }
 
 void Form_Unload() {

@@ -6,6 +6,8 @@
 
 #include "com/com.h"
 #include "control/clock.h"
+#include "control/engine_view.h"
+#include "control/flow.h"
 #include "core/state.h"
 #include "engine/search.h"
 #include "kifu/record.h"
@@ -71,6 +73,7 @@ engine::Limits level4_limits() {
 }
 
 void level4_forget() {
+    forget_level4_view();
     if (g_searching)
         g_forget_after = true;
     else if (g_table)
@@ -94,6 +97,7 @@ namespace {
 // The search of p on the worker thread while the window is kept alive. A search asked for once the
 // program is ending (a box answered by the quit) gives up at once.
 engine::Result search_alive(const engine::Position& p, engine::Table* table) {
+    hold_analysis();
     engine::Limits limits = level4_limits();
     limits.table = table;
     limits.stop = &g_stop;
@@ -136,6 +140,7 @@ bool level4_hint(engine::ProgramMove& m) {
     auto table = std::make_unique<engine::Table>();
     const engine::Result r = search_alive(p, table.get());
     if (g_stop || !r.found) return false;
+    level4_searched(TAIKYOKU.pos, side, r, flow_last_moves().move[0].to);
     m = engine::to_program_move(r.best, side);
     return true;
 }
@@ -147,6 +152,7 @@ int search_turn_level4() {
     if (!g_table) g_table = std::make_unique<engine::Table>();
     const engine::Result r = search_alive(p, g_table.get());
     if (g_stop || !r.found) return OFF;
+    level4_searched(TAIKYOKU.pos, engine::UPPER, r, flow_last_moves().move[0].to);
     const engine::ProgramMove m = engine::to_program_move(r.best, engine::UPPER);
     TAIKYOKU.com.COM_TE_MOTO_X = m.fx;
     TAIKYOKU.com.COM_TE_MOTO_Y = m.fy;

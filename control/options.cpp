@@ -7,6 +7,7 @@
 #include "settings/settings.h"
 #include "sound/dslib.h"
 #include "sound/effects.h"
+#include "control/engine_view.h"
 #include "control/flow.h"
 #include "control/levels.h"
 #include "control/owner.h"
@@ -89,6 +90,7 @@ constexpr PreferenceOption kSoundEffects{"options/sound_effects", MenuItem::SE, 
 constexpr PreferenceOption kLastMove{"options/last_move", MenuItem::LASTMOVE, &Settei::LAST_MOVE};
 // Off at first: the screen is then what it has always been.
 constexpr PreferenceOption kCoordinates{"options/coordinates", MenuItem::COORDS, &Settei::ZAHYOU, false};
+constexpr PreferenceOption kEvalShow{"options/eval_show", MenuItem::EVALSHOW, &Settei::HYOUKA, false};
 
 void set_option(const PreferenceOption& o, bool on) {
     TAIKYOKU.settei.*o.value = on ? ON : OFF;
@@ -104,7 +106,7 @@ void toggle_option(const PreferenceOption& o) {
 } // namespace
 
 void read_preference_options() {
-    for (const PreferenceOption& o : {kSoundEffects, kLastMove, kCoordinates})
+    for (const PreferenceOption& o : {kSoundEffects, kLastMove, kCoordinates, kEvalShow})
         set_option(o, platform().preferences().flag(o.key, o.at_first));
     read_level4_time();
 }
@@ -123,6 +125,11 @@ void COORDS_Click() {
     // The labels reach into the ring's corners: the screen is painted afresh, as for a background.
     画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
     flow_mark_last_moves();
+}
+
+void EVALSHOW_Click() {
+    toggle_option(kEvalShow);
+    level4_view_option_changed();
 }
 
 void play_effect(int buffer) {

@@ -17,5 +17,8 @@ void SE_Click();
 void LASTMOVE_Click();
 // ｵﾌﾟｼｮﾝ → 座標を表示: the ring's cells named beside the board, off at first, kept with the preferences.
 void COORDS_Click();
+// ｵﾌﾟｼｮﾝ → 評価値を表示: LEVEL4's evaluation and expected line after each of its moves and hints, beside
+// the list of moves; off at first, kept with the preferences.
+void EVALSHOW_Click();
 void play_effect(int buffer);
 void OPTION_Click();

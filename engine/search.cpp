@@ -261,6 +261,11 @@ struct Searcher {
     static constexpr std::size_t EVALUATED = std::size_t{1} << 16;
     std::vector<Evaluated> evaluated = std::vector<Evaluated>(EVALUATED);
     std::vector<std::array<bool, NSQ>> lines = std::vector<std::array<bool, NSQ>>(MAX_PLY + 1);
+    // The line expected from each node of the principal variation: its best move, then the line of the
+    // node under it. Only nodes searched with an open window fill theirs, so it costs next to nothing.
+    std::vector<std::array<Move, MAX_PLY + 1>> line_moves =
+        std::vector<std::array<Move, MAX_PLY + 1>>(MAX_PLY + 2);
+    std::array<int, MAX_PLY + 2> line_length{};
 
     // A helper (id > 0) only fills the table for the first thread; every other one starts a depth on.
     Searcher(const Position& pos, const Limits& l, Table& table, std::uint8_t search_age, Shared& sh, int id)
@@ -297,6 +302,19 @@ struct Searcher {
             aborted = (lim.stop && lim.stop->load()) || shared.halt.load(std::memory_order_relaxed) ||
                       (!helper && lim.time.hard > 0 && elapsed() >= lim.time.hard);
         return aborted;
+    }
+
+    // m is the best move at ply so far: its line is m and the line of the node it led to.
+    void set_line(int ply, const Move& m) {
+        std::array<Move, MAX_PLY + 1>& line = line_moves[ply];
+        line[0] = m;
+        const int n = std::min(line_length[ply + 1], MAX_PLY);
+        std::copy_n(line_moves[ply + 1].begin(), n, line.begin() + 1);
+        line_length[ply] = n + 1;
+    }
+
+    std::vector<Move> line_at(int ply) const {
+        return {line_moves[ply].begin(), line_moves[ply].begin() + line_length[ply]};
     }
 
     bool in_check() const { return p.king[p.side] >= 0 && attacked(p, p.king[p.side], 1 - p.side); }
@@ -508,6 +526,7 @@ struct Searcher {
 
     // maybe_check false: the move that led here cannot have given check (see may_give_check).
     int negamax(int depth, int alpha, int beta, int ply, bool null_ok, bool maybe_check = true) {
+        line_length[ply] = 0;
         if (p.king[p.side] < 0) return -(MATE - ply);
         const bool check = maybe_check && in_check();
         if (check) ++depth;
@@ -608,6 +627,7 @@ struct Searcher {
             }
             if (s > alpha) {
                 alpha = s;
+                if (pv) set_line(ply, m);
                 if (s >= beta) {
                     if (quiet) {
                         if (!(m == killers[ply][0])) {
@@ -638,6 +658,7 @@ struct Searcher {
             if (m.captured == SITA_OU || m.captured == UE_OU) {
                 r.best = m;
                 r.score = MATE;
+                r.pv = {m};
                 return r;
             }
         // The table's move of an earlier search first, then captures and promotions, then the rest.
@@ -668,8 +689,10 @@ struct Searcher {
             int alpha = -INF;
             Move best = root[0];
             int best_score = -INF;
+            std::vector<Move> best_line;
             for (std::size_t i = 0; i < root.size(); ++i) {
                 const bool gives = may_give_check(root[i]);
+                line_length[1] = 0;
                 Undo u;
                 make(p, root[i], u);
                 int s;
@@ -688,19 +711,30 @@ struct Searcher {
                     best_score = s;
                     best = root[i];
                     alpha = s;
+                    set_line(0, best);
+                    best_line = line_at(0);
                 }
             }
             if (aborted) {
                 // A move proved better than the last full iteration's choice is kept.
-                if (best_score > r.score && best_score > -INF) r.best = best;
+                if (best_score > r.score && best_score > -INF) {
+                    r.best = best;
+                    r.pv = best_line;
+                }
                 break;
             }
             if (depth > first_depth) instability = instability / 2 + (best == r.best ? 0 : 1);
             r.best = best;
             r.score = best_score;
             r.depth = depth;
+            r.pv = best_line;
             Table::Entry& root_entry = tt[p.key & mask];
             store(root_entry, depth, 0, best_score, best, -INF, INF);
+            if (!helper && lim.on_iteration) {
+                r.nodes = nodes;
+                r.seconds = elapsed();
+                lim.on_iteration(r);
+            }
             if (best_score > MATE - 1000 || best_score < -MATE + 1000) break;
             if (!helper && lim.time.soft > 0 && elapsed() >= stop_after(lim.time, instability)) break;
             // The best stays first whatever the scores of the others.
@@ -770,6 +804,7 @@ Result search(const Position& p, const Limits& limits) {
             r.best = h.best;
             r.score = h.score;
             r.depth = h.depth;
+            r.pv = h.pv;
         }
     }
     return r;

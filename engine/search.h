@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -68,6 +69,8 @@ TimePlan plan_fixed(double seconds);
 // the older halved at each iteration (0: the best has stayed).
 double stop_after(const TimePlan& plan, double instability);
 
+struct Result;
+
 struct Limits {
     std::uint64_t nodes = DEFAULT_NODES; // a thread's
     int max_depth = 64;
@@ -88,6 +91,8 @@ struct Limits {
     // More than one: helper threads search the same root on the shared table. The move then depends
     // on how the threads ran.
     int threads = 1;
+    // Called by the search's first thread as each iteration ends, with what it has found so far.
+    std::function<void(const Result&)> on_iteration;
 };
 
 struct Result {
@@ -97,6 +102,9 @@ struct Result {
     int depth = 0;           // last depth searched to the end
     std::uint64_t nodes = 0; // all threads'
     double seconds = 0;      // the time thought, on the clock the limits count
+    // The line the search expects from here, `best` first: each side's best reply as far as it looked
+    // (empty when there is no move).
+    std::vector<Move> pv;
 };
 
 Result search(const Position& p, const Limits& limits = {});

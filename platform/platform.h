@@ -7,6 +7,7 @@
 #include "platform/pictures.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -31,6 +32,8 @@ enum class MenuItem {
     THINK1,
     THINK3,
     THINK10,
+    EVALSHOW,
+    ANALYSE,
     Count
 };
 
@@ -149,6 +152,17 @@ struct ReviewProgress {
     int done = 0, all = 0;
 };
 
+// What LEVEL4 thinks of a position: how deep it looked, its evaluation from the lower side's view (the
+// player's against the computer) in the engine's units, a mate as +-30000, that side's chance of winning
+// in percent, and the moves it expects from there, each as the list of moves writes it.
+struct EngineLine {
+    int depth = 0;
+    int eval = 0;
+    bool mate = false;
+    int chance = 50;
+    std::vector<std::string> moves;
+};
+
 // The list of the record's moves beside the board (row 0 the start, row n the position after move n),
 // with the review's graph under it.
 class MovesPanel {
@@ -164,6 +178,11 @@ class MovesPanel {
     virtual std::string choose_picture_file(const std::string& suggested) = 0;
     // The graph as a PNG picture; false when it could not be written.
     virtual bool save_graph(const std::string& path) = 0;
+    // 評価値を表示: what LEVEL4 thought of its last move or hint; nothing hides it.
+    virtual void show_engine(const std::optional<EngineLine>& line) = 0;
+    // 解析: called once as the analysis starts on a position (no line yet), once for each iteration it
+    // finishes there, and once as it stops (running false).
+    virtual void show_analysis(bool running, const std::optional<EngineLine>& line) = 0;
 };
 
 // The parts installed for the game: platform().canvas().stamp(...). A program installs only the

@@ -2,6 +2,7 @@
 
 #include "control/clock.h"
 #include "control/commands.h"
+#include "control/engine_view.h"
 #include "control/game.h"
 #include "control/level4.h"
 #include "control/move_list.h"
@@ -161,12 +162,13 @@ struct CheckItem {
     const char* name;
 };
 const CheckItem kCheckItems[] = {
-    {MenuItem::LEVEL1, "LEVEL1"}, {MenuItem::LEVEL2, "LEVEL2"},     {MenuItem::LEVEL3, "LEVEL3"},
-    {MenuItem::LEVEL4, "LEVEL4"}, {MenuItem::MIDORI, "MIDORI"},     {MenuItem::TATAMI, "TATAMI"},
-    {MenuItem::TAKE, "TAKE"},     {MenuItem::UCHU, "UCHU"},         {MenuItem::RENGA, "RENGA"},
-    {MenuItem::SIDOU, "SIDOU"},   {MenuItem::KEIKA, "KEIKA"},       {MenuItem::BGM, "BGM"},
-    {MenuItem::SE, "SE"},         {MenuItem::LASTMOVE, "LASTMOVE"}, {MenuItem::COORDS, "COORDS"},
-    {MenuItem::THINK1, "THINK1"}, {MenuItem::THINK3, "THINK3"},     {MenuItem::THINK10, "THINK10"},
+    {MenuItem::LEVEL1, "LEVEL1"},   {MenuItem::LEVEL2, "LEVEL2"},     {MenuItem::LEVEL3, "LEVEL3"},
+    {MenuItem::LEVEL4, "LEVEL4"},   {MenuItem::MIDORI, "MIDORI"},     {MenuItem::TATAMI, "TATAMI"},
+    {MenuItem::TAKE, "TAKE"},       {MenuItem::UCHU, "UCHU"},         {MenuItem::RENGA, "RENGA"},
+    {MenuItem::SIDOU, "SIDOU"},     {MenuItem::KEIKA, "KEIKA"},       {MenuItem::BGM, "BGM"},
+    {MenuItem::SE, "SE"},           {MenuItem::LASTMOVE, "LASTMOVE"}, {MenuItem::COORDS, "COORDS"},
+    {MenuItem::THINK1, "THINK1"},   {MenuItem::THINK3, "THINK3"},     {MenuItem::THINK10, "THINK10"},
+    {MenuItem::ANALYSE, "ANALYSE"}, {MenuItem::EVALSHOW, "EVALSHOW"},
 };
 
 void run(const char* name) {
@@ -284,6 +286,8 @@ void Form1::build_menus() {
     add_item(stop, "反転", "REVERSE");
     add_item(stop, "最初の局面", "HOME");
     add_item(stop, "最後の局面", "END");
+    stop->addSeparator();
+    add_item(stop, QString::fromStdString(translate("Form1", "解析")), "ANALYSE", true);
 
     auto top_item = [&](const QString& caption, const char* name) {
         QAction* a = bar->addAction(caption);
@@ -318,6 +322,7 @@ void Form1::build_menus() {
     add_item(option, "効果音", "SE", true);
     add_item(option, "最終手を表示", "LASTMOVE", true);
     add_item(option, "座標を表示", "COORDS", true);
+    add_item(option, QString::fromStdString(translate("Form1", "評価値を表示")), "EVALSHOW", true);
     build_zoom_menu(option);
 
     QMenu* sonota = menu("その他", "SONOTA", nullptr);
@@ -458,6 +463,20 @@ void Form1::build_controls() {
     connect(review_timer_, &QTimer::timeout, this, [this] {
         if (between_handlers()) handle([] { review_tick(); });
     });
+    engine_ = new QLabel(view_);
+    engine_->setObjectName("ENGINE_VIEW");
+    engine_->setWordWrap(true);
+    engine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    engine_->setTextFormat(Qt::PlainText);
+    engine_->setMargin(3);
+    engine_->setStyleSheet(
+        "QLabel { background-color: rgb(255, 255, 232); color: black; border: 1px solid gray; }");
+    // The analysis follows the position shown and shows each iteration, between the handlers.
+    analysis_timer_ = new QTimer(this);
+    analysis_timer_->setInterval(150);
+    connect(analysis_timer_, &QTimer::timeout, this, [this] {
+        if (between_handlers()) handle([] { analysis_tick(); });
+    });
     lay_out_side(false, false);
 }
 
@@ -468,7 +487,13 @@ void Form1::lay_out_side(bool graph, bool progress) {
     const int bottom = CanvasImage::kHeight * 15 - 120;
     const int progress_top = bottom - 540;
     const int graph_top = 6420, graph_bottom = progress ? progress_top - 90 : bottom;
-    place_in_twips(moves_, QRect(left, 120, width, (graph ? graph_top - 120 : bottom) - 120));
+    // What LEVEL4 thinks takes the list's lower part, a few lines for each of its views.
+    const int views = (engine_line_ ? 1 : 0) + (analysing_ ? 1 : 0);
+    const int list_bottom = graph ? graph_top - 120 : bottom;
+    const int engine_top = list_bottom - views * 1650;
+    place_in_twips(moves_, QRect(left, 120, width, (views ? engine_top - 90 : list_bottom) - 120));
+    place_in_twips(engine_, QRect(left, engine_top, width, list_bottom - engine_top));
+    engine_->setVisible(views > 0);
     place_in_twips(graph_, QRect(left, graph_top, width, graph_bottom - graph_top));
     place_in_twips(progress_, QRect(left, progress_top, width - 960, 540));
     place_in_twips(stop_review_, QRect(left + width - 900, progress_top, 900, 540));
@@ -617,6 +642,8 @@ void Form1::handle(const std::function<void()>& handler) {
     const int waits = waits_;
     handler();
     show_move_list();
+    // The analysis follows at once what the handler showed.
+    if (!quitting_) analysis_tick();
     if (waits_ == waits || quitting_) return;
     // What came in after the handler's last wait, while it finished the move, goes the same way.
     const bool dropping = std::exchange(dropping_, true);
@@ -845,6 +872,68 @@ void Form1::show_review(const std::vector<ReviewRow>& rows, const ReviewProgress
     progress_->setValue(progress.done);
     if (progress.running && !review_timer_->isActive()) review_timer_->start();
     if (!progress.running) review_timer_->stop();
+}
+
+namespace {
+
+// A view of LEVEL4's under its heading: the evaluation from the lower side's view with its winning
+// chance, and the line, a move never broken over two lines.
+QString engine_view_text(const QString& heading, const EngineLine& e) {
+    std::string eval;
+    if (e.mate)
+        eval = e.eval > 0 ? translate("EngineView", "評価値：下側の勝ち（詰み）")
+                          : translate("EngineView", "評価値：上側の勝ち（詰み）");
+    else
+        eval = fill(translate("EngineView", "評価値：%1（下側の勝率 %2%）"),
+                    {(e.eval > 0 ? "+" : "") + std::to_string(e.eval), std::to_string(e.chance)});
+    QString line;
+    for (const std::string& m : e.moves) {
+        // Word joiners between its characters keep a move on one line.
+        const QString move = QString::fromStdString(m).replace(' ', QChar(0x00a0));
+        QString joined;
+        for (const QChar c : move) joined += (joined.isEmpty() ? QString() : QString(QChar(0x2060))) + c;
+        line += (line.isEmpty() ? "" : " ") + joined;
+    }
+    return heading + "\n" + QString::fromStdString(eval) + "\n" +
+           QString::fromStdString(fill(translate("EngineView", "読み筋：%1"), {line.toStdString()}));
+}
+
+} // namespace
+
+void Form1::show_engine_texts() {
+    QStringList texts;
+    if (analysing_) {
+        if (analysis_line_)
+            texts << engine_view_text(
+                QString::fromStdString(fill(translate("EngineView", "解析中（深さ %1）"),
+                                            {std::to_string(analysis_line_->depth)})),
+                *analysis_line_);
+        else
+            texts << QString::fromStdString(translate("EngineView", "解析中です"));
+    }
+    if (engine_line_)
+        texts << engine_view_text(
+            QString::fromStdString(fill(translate("EngineView", "LEVEL4の読み（深さ %1）"),
+                                        {std::to_string(engine_line_->depth)})),
+            *engine_line_);
+    engine_->setText(texts.join("\n\n"));
+}
+
+void Form1::show_engine(const std::optional<EngineLine>& line) {
+    const bool laid = engine_line_.has_value() != line.has_value();
+    engine_line_ = line;
+    if (laid) lay_out_side(!graph_->isHidden(), !progress_->isHidden());
+    show_engine_texts();
+}
+
+void Form1::show_analysis(bool running, const std::optional<EngineLine>& line) {
+    const bool laid = analysing_ != running;
+    analysing_ = running;
+    analysis_line_ = line;
+    if (laid) lay_out_side(!graph_->isHidden(), !progress_->isHidden());
+    show_engine_texts();
+    if (running && !analysis_timer_->isActive()) analysis_timer_->start();
+    if (!running) analysis_timer_->stop();
 }
 
 std::string Form1::choose_picture_file(const std::string& suggested) {

@@ -9,8 +9,10 @@
 #include <QStringList>
 #include <functional>
 #include <map>
+#include <optional>
 
 class QAction;
+class QLabel;
 class QMenu;
 class QMessageBox;
 class QTimer;
@@ -82,6 +84,8 @@ class Form1 : public QMainWindow,
     void show_review(const std::vector<ReviewRow>& moves, const ReviewProgress& progress) override;
     std::string choose_picture_file(const std::string& suggested) override;
     bool save_graph(const std::string& path) override;
+    void show_engine(const std::optional<EngineLine>& line) override;
+    void show_analysis(bool running, const std::optional<EngineLine>& line) override;
 
     // Loads the pictures; the player is told once which are missing, when the window is shown.
     void load_pictures();
@@ -138,6 +142,13 @@ class Form1 : public QMainWindow,
     QProgressBar* progress_ = nullptr;
     QPushButton* stop_review_ = nullptr;
     QTimer* review_timer_ = nullptr;
+    // What LEVEL4 thinks (評価値を表示 and 解析), between the list and the graph while there is any.
+    QLabel* engine_ = nullptr;
+    QTimer* analysis_timer_ = nullptr;
+    std::optional<EngineLine> engine_line_;
+    bool analysing_ = false;
+    std::optional<EngineLine> analysis_line_;
+    void show_engine_texts();
     void lay_out_side(bool graph, bool progress);
     std::map<MenuItem, QAction*> checks_;
     bool ending_ = false;

@@ -4,6 +4,7 @@
 #include "qt/eval_graph.h"
 
 #include "control/commands.h"
+#include "control/engine_view.h"
 #include "control/flow.h"
 #include "control/clock.h"
 #include "control/game.h"
@@ -55,6 +56,14 @@ std::string trim(const std::string& s) {
     if (b == std::string::npos) return "";
     const auto e = s.find_last_not_of(" \t\r");
     return s.substr(b, e - b + 1);
+}
+
+// A line of LEVEL4's: its evaluation from the lower side's view (a mate as +-30000) and its moves as
+// the list writes them, each starting with its side's mark ("-" for none).
+std::string engine_text(const EngineLine& e) {
+    std::string line;
+    for (const std::string& m : e.moves) line += (line.empty() ? "" : " ") + m;
+    return std::to_string(e.eval) + " " + (line.empty() ? "-" : line);
 }
 
 const char* sound_name(int buffer) {
@@ -332,8 +341,10 @@ bool ScriptPlatform::command(const std::string& raw) {
     } else {
         return fail("unknown command");
     }
-    // The window brings the list up to date after every handler.
+    // The window brings the list up to date after every handler; the analysis follows the position
+    // shown and runs to its budget before the next line.
     if (!ended_) show_move_list();
+    if (!ended_) finish_analysis();
     out_.flush();
     return true;
 }
@@ -365,4 +376,12 @@ bool ScriptPlatform::run(std::istream& script) {
 
 bool ScriptPlatform::save_graph(const std::string& path) {
     return save_eval_graph(QString::fromStdString(path), kGraphPicture, graph_moves(review_), move_current_);
+}
+
+void ScriptPlatform::show_engine(const std::optional<EngineLine>& line) {
+    if (line) out_ << "engine " << engine_text(*line) << "\n";
+}
+
+void ScriptPlatform::show_analysis(bool, const std::optional<EngineLine>& line) {
+    if (line) out_ << "analysis " << line->depth << " " << engine_text(*line) << "\n";
 }

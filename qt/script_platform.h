@@ -83,6 +83,9 @@ class ScriptPlatform : public Canvas,
     // The file the player would be offered is taken.
     std::string choose_picture_file(const std::string& suggested) override { return suggested; }
     bool save_graph(const std::string& path) override;
+    // Printed as "engine SCORE LINE" and "analysis DEPTH SCORE LINE".
+    void show_engine(const std::optional<EngineLine>& line) override;
+    void show_analysis(bool running, const std::optional<EngineLine>& line) override;
 
     bool ended() const { return ended_; }
 
