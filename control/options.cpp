@@ -89,6 +89,7 @@ constexpr PreferenceOption kSoundEffects{"options/sound_effects", MenuItem::SE, 
 constexpr PreferenceOption kLastMove{"options/last_move", MenuItem::LASTMOVE, &Settei::LAST_MOVE};
 // Off at first: the screen is then what it has always been.
 constexpr PreferenceOption kCoordinates{"options/coordinates", MenuItem::COORDS, &Settei::ZAHYOU, false};
+constexpr PreferenceOption kNotices{"options/notices", MenuItem::NOTICES, &Settei::NOTICES, false};
 
 void set_option(const PreferenceOption& o, bool on) {
     TAIKYOKU.settei.*o.value = on ? ON : OFF;
@@ -104,7 +105,7 @@ void toggle_option(const PreferenceOption& o) {
 } // namespace
 
 void read_preference_options() {
-    for (const PreferenceOption& o : {kSoundEffects, kLastMove, kCoordinates})
+    for (const PreferenceOption& o : {kSoundEffects, kLastMove, kCoordinates, kNotices})
         set_option(o, platform().preferences().flag(o.key, o.at_first));
     read_level4_time();
 }
@@ -123,6 +124,31 @@ void COORDS_Click() {
     // The labels reach into the ring's corners: the screen is painted afresh, as for a background.
     画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
     flow_mark_last_moves();
+}
+
+void NOTICES_Click() {
+    toggle_option(kNotices);
+    clear_notice();
+}
+
+void ROTATE_Click() {
+    set_view_turned(!view_turned());
+    platform().menus().set_checked(MenuItem::ROTATE, view_turned());
+    // Every cell is shown elsewhere: the screen is painted afresh, as for a background.
+    画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
+    flow_mark_last_moves();
+}
+
+void inform(const std::string& text, const std::string& title) {
+    if (MovesPanel* list = platform().move_list(); list && TAIKYOKU.settei.NOTICES == ON) {
+        list->show_notice(text);
+    } else {
+        platform().dialogs().message(text, title);
+    }
+}
+
+void clear_notice() {
+    if (MovesPanel* list = platform().move_list()) list->show_notice("");
 }
 
 void play_effect(int buffer) {

@@ -46,6 +46,7 @@ struct Settei {
     int KOUKAON = ON;   // 効果音: the sound effects play (a preference, not in the settings file)
     int LAST_MOVE = ON; // 最終手を表示: the last moves are marked on the board (a preference too)
     int ZAHYOU = OFF;   // 座標を表示: the ring's cells are named beside the board (a preference too)
+    int NOTICES = OFF; // お知らせを盤の横に表示: what needs no answer is told beside the board (a preference)
     // Folder of the help page: the current folder at start-up, or the installed data folder.
     std::string KIDOU_DIR;
 };

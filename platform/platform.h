@@ -28,6 +28,8 @@ enum class MenuItem {
     SE,
     LASTMOVE,
     COORDS,
+    NOTICES,
+    ROTATE,
     THINK1,
     THINK3,
     THINK10,
@@ -156,6 +158,8 @@ class MovesPanel {
     virtual std::string choose_picture_file(const std::string& suggested) = 0;
     // The graph as a PNG picture; false when it could not be written.
     virtual bool save_graph(const std::string& path) = 0;
+    // A notice beside the list that stays until the next one; the empty text takes it away.
+    virtual void show_notice(const std::string& text) = 0;
 };
 
 // The parts installed for the game: platform().canvas().stamp(...). A program installs only the

@@ -8,6 +8,7 @@
 #include "control/record_commands.h"
 #include "control/review_commands.h"
 #include "display/draw.h"
+#include "platform/translate.h"
 #include "qt/file_panel.h"
 #include "qt/form2.h"
 #include "qt/desktop.h"
@@ -159,12 +160,13 @@ struct CheckItem {
     const char* name;
 };
 const CheckItem kCheckItems[] = {
-    {MenuItem::LEVEL1, "LEVEL1"}, {MenuItem::LEVEL2, "LEVEL2"},     {MenuItem::LEVEL3, "LEVEL3"},
-    {MenuItem::LEVEL4, "LEVEL4"}, {MenuItem::MIDORI, "MIDORI"},     {MenuItem::TATAMI, "TATAMI"},
-    {MenuItem::TAKE, "TAKE"},     {MenuItem::UCHU, "UCHU"},         {MenuItem::RENGA, "RENGA"},
-    {MenuItem::SIDOU, "SIDOU"},   {MenuItem::KEIKA, "KEIKA"},       {MenuItem::BGM, "BGM"},
-    {MenuItem::SE, "SE"},         {MenuItem::LASTMOVE, "LASTMOVE"}, {MenuItem::COORDS, "COORDS"},
-    {MenuItem::THINK1, "THINK1"}, {MenuItem::THINK3, "THINK3"},     {MenuItem::THINK10, "THINK10"},
+    {MenuItem::LEVEL1, "LEVEL1"},   {MenuItem::LEVEL2, "LEVEL2"},     {MenuItem::LEVEL3, "LEVEL3"},
+    {MenuItem::LEVEL4, "LEVEL4"},   {MenuItem::MIDORI, "MIDORI"},     {MenuItem::TATAMI, "TATAMI"},
+    {MenuItem::TAKE, "TAKE"},       {MenuItem::UCHU, "UCHU"},         {MenuItem::RENGA, "RENGA"},
+    {MenuItem::SIDOU, "SIDOU"},     {MenuItem::KEIKA, "KEIKA"},       {MenuItem::BGM, "BGM"},
+    {MenuItem::SE, "SE"},           {MenuItem::LASTMOVE, "LASTMOVE"}, {MenuItem::COORDS, "COORDS"},
+    {MenuItem::THINK1, "THINK1"},   {MenuItem::THINK3, "THINK3"},     {MenuItem::THINK10, "THINK10"},
+    {MenuItem::NOTICES, "NOTICES"}, {MenuItem::ROTATE, "ROTATE"},
 };
 
 void run(const char* name) {
@@ -282,6 +284,7 @@ void Form1::build_menus() {
     add_item(stop, "反転", "REVERSE");
     add_item(stop, "最初の局面", "HOME");
     add_item(stop, "最後の局面", "END");
+    add_item(stop, q(translate("Form1", "盤面を回転")), "ROTATE", true);
 
     auto top_item = [&](const QString& caption, const char* name) {
         QAction* a = bar->addAction(caption);
@@ -314,6 +317,7 @@ void Form1::build_menus() {
     add_item(option, "効果音", "SE", true);
     add_item(option, "最終手を表示", "LASTMOVE", true);
     add_item(option, "座標を表示", "COORDS", true);
+    add_item(option, q(translate("Form1", "お知らせを盤の横に表示")), "NOTICES", true);
     build_zoom_menu(option);
 
     QMenu* sonota = menu("その他", "SONOTA", nullptr);
@@ -442,6 +446,14 @@ void Form1::build_controls() {
     moves_->on_chosen = [this](int n) { handle([n] { show_listed_move(n); }); };
     graph_ = new EvalGraph(view_);
     connect(graph_, &EvalGraph::move_clicked, this, [this](int n) { handle([n] { show_listed_move(n); }); });
+    notice_ = new QLabel(view_);
+    notice_->setObjectName("NOTICE");
+    notice_->setWordWrap(true);
+    notice_->setAlignment(Qt::AlignCenter);
+    notice_->setFrameShape(QFrame::Box);
+    notice_->setAutoFillBackground(true);
+    notice_->setStyleSheet("QLabel { background: #fff8c8; color: black; font-weight: bold; }");
+    notice_->hide();
     progress_ = new QProgressBar(view_);
     progress_->setFormat(QString::fromUtf8("検討 %v/%m"));
     stop_review_ = new QPushButton(QString::fromUtf8("中止"), view_);
@@ -464,7 +476,13 @@ void Form1::lay_out_side(bool graph, bool progress) {
     const int bottom = CanvasImage::kHeight * 15 - 120;
     const int progress_top = bottom - 540;
     const int graph_top = 6420, graph_bottom = progress ? progress_top - 90 : bottom;
-    place_in_twips(moves_, QRect(left, 120, width, (graph ? graph_top - 120 : bottom) - 120));
+    // A notice stands under the list, the list ending above it.
+    const int list_bottom = graph ? graph_top - 120 : bottom, notice_height = 780;
+    const bool notice = !notice_->text().isEmpty();
+    place_in_twips(notice_, QRect(left, list_bottom - notice_height, width, notice_height));
+    place_in_twips(moves_,
+                   QRect(left, 120, width, (notice ? list_bottom - notice_height - 90 : list_bottom) - 120));
+    notice_->setVisible(notice);
     place_in_twips(graph_, QRect(left, graph_top, width, graph_bottom - graph_top));
     place_in_twips(progress_, QRect(left, progress_top, width - 960, 540));
     place_in_twips(stop_review_, QRect(left + width - 900, progress_top, 900, 540));
@@ -824,6 +842,15 @@ void Form1::refresh_files() {
 void Form1::show_moves(const std::vector<std::string>& rows, int current) {
     moves_->show_moves(rows, current);
     graph_->set_current(current);
+}
+
+void Form1::show_notice(const std::string& text) {
+    // The texts are the message boxes' own, which may start with spaces.
+    const QString shown = q(text).trimmed();
+    if (shown == notice_->text()) return;
+    const bool relay = shown.isEmpty() != notice_->text().isEmpty();
+    notice_->setText(shown);
+    if (relay) lay_out_side(!graph_->isHidden(), !progress_->isHidden());
 }
 
 void Form1::show_review(const std::vector<ReviewRow>& rows, const ReviewProgress& progress) {

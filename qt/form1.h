@@ -7,6 +7,8 @@
 
 #include <QMainWindow>
 #include <QStringList>
+
+class QLabel;
 #include <functional>
 #include <map>
 
@@ -79,6 +81,7 @@ class Form1 : public QMainWindow,
     void show_review(const std::vector<ReviewRow>& moves, const ReviewProgress& progress) override;
     std::string choose_picture_file(const std::string& suggested) override;
     bool save_graph(const std::string& path) override;
+    void show_notice(const std::string& text) override;
 
     // Loads the pictures; the player is told once which are missing, when the window is shown.
     void load_pictures();
@@ -135,6 +138,7 @@ class Form1 : public QMainWindow,
     QProgressBar* progress_ = nullptr;
     QPushButton* stop_review_ = nullptr;
     QTimer* review_timer_ = nullptr;
+    QLabel* notice_ = nullptr; // under the list while there is a notice
     void lay_out_side(bool graph, bool progress);
     std::map<MenuItem, QAction*> checks_;
     bool ending_ = false;

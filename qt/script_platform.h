@@ -78,6 +78,8 @@ class ScriptPlatform : public Canvas,
     // The file the player would be offered is taken.
     std::string choose_picture_file(const std::string& suggested) override { return suggested; }
     bool save_graph(const std::string& path) override;
+    // A notice is printed as it comes ("notice TEXT"); taking it away prints nothing.
+    void show_notice(const std::string& text) override;
 
     bool ended() const { return ended_; }
 
