@@ -63,6 +63,8 @@ const Command kCommands[] = {
     {"LASTMOVE", LASTMOVE_Click, OPTION_Click},
     {"COORDS", COORDS_Click, OPTION_Click},
     {"EVALSHOW", EVALSHOW_Click, OPTION_Click},
+    {"NOTICES", NOTICES_Click, OPTION_Click},
+    {"ROTATE", ROTATE_Click, STOP_Click},
     {"KAISETU", [] { KAISETU_Click(TAIKYOKU.settei); }, nullptr},
     {"VER", [] { VER_Click(TAIKYOKU.settei); }, nullptr},
     {"KAITEN_L", KAITEN_L_Click, nullptr},

@@ -13,6 +13,7 @@
 #include "core/rules.h"
 #include "core/handicap.h"
 #include "core/state.h"
+#include "display/draw.h"
 #include "display/texts.h"
 #include "kifu/kifu_file.h"
 #include "platform/codec.h"
@@ -46,6 +47,11 @@ void tell(FlowEvent::Kind kind) {
 
 void say(const std::string& text, const std::string& title) {
     tell(FlowEvent{.kind = FlowEvent::Kind::Message, .text = text, .title = title});
+}
+
+// A message that needs no answer (王手, whose turn it is, a refused move or turn of the ring).
+void tell_notice(const std::string& text, const std::string& title) {
+    tell(FlowEvent{.kind = FlowEvent::Kind::Message, .text = text, .title = title, .notice = true});
 }
 
 void sound(int which) {
@@ -287,7 +293,7 @@ void flow_resume_on_click() {
         TAIKYOKU.shinkou.SAIKAI_MACHI = OFF;
         TAIKYOKU.tokei.KAISHI_JIKOKU = platform().clock().now();
         start_clock_if_shown();
-        say(text, "対局");
+        tell_notice(text, "対局");
     };
     if (TAIKYOKU.shinkou.TAIKYOKU_MODE == MODE_MAN_MAN) {
         if (TAIKYOKU.shinkou.SAIKAI_MACHI == ON)
@@ -520,7 +526,7 @@ void flow_turn_ring(bool right) {
     }
     tell(FlowEvent{.kind = FlowEvent::Kind::RingTurned, .n = right ? 1 : -1});
     if (empty) {
-        say("まだコンベアにネタ（駒）が乗っていません", "");
+        tell_notice("まだコンベアにネタ（駒）が乗っていません", "");
     } else {
         sound(OTO_KOMA);
     }
@@ -587,9 +593,9 @@ void flow_computer_turn() {
         return;
     }
     if (詰めかMAN(TAIKYOKU.pos, TAIKYOKU.tables) == ON) {
-        say("よし！!", "詰め ?");
+        tell_notice("よし！!", "詰め ?");
     } else if (at(TAIKYOKU.tables.UE_SEIRYOKU, TAIKYOKU.pos.SITA_OU_X, TAIKYOKU.pos.SITA_OU_Y) > 0) {
-        say("   ** 王手 **", "");
+        tell_notice("   ** 王手 **", "");
     }
     tell(FlowEvent{
         .kind = FlowEvent::Kind::MoveText, .side = TAIKYOKU.pos.UE_GAWA, .tx = tx, .ty = ty, .p = oku});
@@ -610,7 +616,7 @@ void flow_computer_turn() {
 void flow_step_forward() {
     if (TAIKYOKU.pos.TEBAN == 0) {
         sound(OTO_KINSHI);
-        say("「対局」で始めて下さい", "開始");
+        tell_notice("「対局」で始めて下さい", "開始");
         return;
     }
     TAIKYOKU.shinkou.SAIKAI_MACHI = ON;
@@ -705,7 +711,7 @@ namespace {
 bool may_jump(const char* title) {
     if (TAIKYOKU.pos.TEBAN == 0) {
         sound(OTO_KINSHI);
-        say("「対局」で始めて下さい", "開始");
+        tell_notice("「対局」で始めて下さい", "開始");
         return false;
     }
     if (TAIKYOKU.kifu.KIFU_TESUU < 1) {
@@ -739,9 +745,11 @@ std::string flow_hint() {
     for (int i = 0; i < m.turns; ++i) steps += "button KAITEN_R ; ";
     const HandSlot h = drop_slot(m.fx, m.fy);
     const Cell pick = h.kind != 0 ? hand_cell(h) : Cell{m.fx, m.fy};
-    steps += "click L " + std::to_string(pick.x) + " " + std::to_string(pick.y) + " ; ";
+    // The cells clicked as the screen shows them.
+    const Cell pick_shown = view_cell(pick), to_shown = view_cell({m.tx, m.ty});
+    steps += "click L " + std::to_string(pick_shown.x) + " " + std::to_string(pick_shown.y) + " ; ";
     steps += std::string("click ") + (h.kind == 0 && m.placed != m.before ? "R " : "L ") +
-             std::to_string(m.tx) + " " + std::to_string(m.ty);
+             std::to_string(to_shown.x) + " " + std::to_string(to_shown.y);
     // The cells marked as they stand now, before the ring turns.
     const Cell from = before_turns(pick, m.turns);
     const Cell to = before_turns({m.tx, m.ty}, m.turns);

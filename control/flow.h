@@ -40,6 +40,7 @@ struct FlowEvent {
     int p = 0, captured = 0, n = 0;
     double seconds = 0;
     std::string text = {}, title = {};
+    bool notice = false; // a message that needs no answer: beside the board while お知らせ is on
 };
 
 class GameView {

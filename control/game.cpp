@@ -44,7 +44,7 @@ bool own_piece(int c) {
 }
 
 void turn_message(const char* title) {
-    platform().dialogs().message(TAIKYOKU.pos.TEBAN == 1 ? "先手の番です" : "後手の番です", title);
+    inform(TAIKYOKU.pos.TEBAN == 1 ? "先手の番です" : "後手の番です", title);
 }
 
 void start_clock_if_shown() {
@@ -180,6 +180,7 @@ void Form_Load() {
         data_folder(); // the current folder, unless the game was installed and started elsewhere
     TAIKYOKU.shinkou.KIFU_MODE = OFF;
     TAIKYOKU.settei.SIDOU_FLAG = OFF;
+    set_view_turned(false); // 盤面を回転 is not kept
     flow_program_start();
     TAIKYOKU.settei.COM_LEVEL = 3;
     platform().menus().set_checked(MenuItem::LEVEL3, true);
@@ -218,6 +219,7 @@ void 初期設定() {
     forget_record_file(); // no file's record until one is read or written
     platform().clock().set_timer(false);
     reset_clocks();
+    clear_notice();
     画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
 }
 
@@ -265,7 +267,7 @@ void START_Click() {
     // Only started here: a clock already running (a game against the computer) keeps running.
     start_clock_if_shown();
     if (flow_begin_two_players()) {
-        platform().dialogs().message("先手の番です", " ");
+        inform("先手の番です", " ");
     } else {
         turn_message(" ");
     }
@@ -286,7 +288,7 @@ void start_against_computer(int side) {
     描画_将棋盤桝(TAIKYOKU.settei);
     bool fresh = false;
     if (!flow_begin_against_computer(side, fresh)) return;
-    platform().dialogs().message("MANの番です", fresh ? " " : "対局");
+    inform("MANの番です", fresh ? " " : "対局");
     TAIKYOKU.shinkou.SAIKAI_MACHI = OFF;
 }
 
@@ -334,14 +336,16 @@ void Form_MouseDown(int button, int, double X, double Y) {
         return;
     }
     if (TAIKYOKU.pos.SYOUSYA != 0) {
-        platform().dialogs().message("新規に対局してください", "終局");
+        inform("新規に対局してください", "終局");
         return;
     }
-    const int mx = static_cast<int>(std::floor((X - BAN_X0) / MASU_W));
-    const int my = static_cast<int>(std::floor((Y - BAN_Y0) / MASU_H));
+    // The cell of the game the screen shows there, however the view is turned.
+    const Cell clicked = view_cell({static_cast<int>(std::floor((X - BAN_X0) / MASU_W)),
+                                    static_cast<int>(std::floor((Y - BAN_Y0) / MASU_H))});
+    const int mx = clicked.x, my = clicked.y;
     if (TAIKYOKU.pos.TEBAN == 0) {
         play_effect(OTO_KINSHI);
-        platform().dialogs().message("「対局」で始めて下さい", "開始");
+        inform("「対局」で始めて下さい", "開始");
         return;
     }
 

@@ -44,6 +44,9 @@ constexpr double kHintTextX = 14.2, kHintTextY = 4.2;
 // light blue tint). Each line is a pixel of scale 1 wide, as wide as that pixel at any scale, so the
 // band is solid.
 void mark_hint(int x, int y) {
+    const Cell shown = view_cell({x, y});
+    x = shown.x;
+    y = shown.y;
     const int colours[] = {kHintColour, 0, kHintColour};
     for (int i = 0; i < 3; ++i)
         platform().canvas().outline(colours[i], cell_x(x) + 15 * i, cell_y(y) + 15 * i,
@@ -75,6 +78,7 @@ class PaintingView : public GameView {
             描画_移動可能桝色(k, s, e.fx, e.fy, s.WAKU_IRO, e.p);
             break;
         case K::PieceMoved:
+            clear_notice(); // a move was made
             paint_move(e.fx, e.fy, e.tx, e.ty, e.p, e.captured);
             break;
         case K::MoveText:
@@ -86,7 +90,7 @@ class PaintingView : public GameView {
         case K::Thinking:
             消去_思考中(k, s);
             描画_思考中(k, s);
-            描画_桝輪郭(s.WAKU_IRO, 1, 8);
+            outline_on_screen(s.WAKU_IRO, 1, 8);
             platform().canvas().refresh();
             break;
         case K::ThinkingDone:
@@ -105,6 +109,7 @@ class PaintingView : public GameView {
             描画_桝輪郭(15, e.tx, e.ty);
             break;
         case K::EntryShown: {
+            clear_notice();
             const Tokei& t = TAIKYOKU.tokei;
             描画_所有時間(k, s, k.UE_GAWA, t.UE_JIKAN);
             描画_所有時間(k, s, k.SITA_GAWA, t.SITA_JIKAN);
@@ -142,7 +147,11 @@ class PaintingView : public GameView {
             play_effect(e.n);
             break;
         case K::Message:
-            platform().dialogs().message(e.text, e.title);
+            if (e.notice) {
+                inform(e.text, e.title);
+            } else {
+                platform().dialogs().message(e.text, e.title);
+            }
             break;
         case K::Wait:
             待機_秒(e.seconds);
@@ -152,7 +161,7 @@ class PaintingView : public GameView {
         if (e.kind == K::MoveText || e.kind == K::MoveTextCleared || e.kind == K::Thinking ||
             e.kind == K::ThinkingDone)
             for (const Mark& m : painted_)
-                if (m.cell == Cell{1, 8}) paint_cell(m);
+                if (view_cell(m.cell) == Cell{1, 8}) paint_cell(m);
     }
 
   private:
@@ -168,8 +177,9 @@ class PaintingView : public GameView {
         描画_絵(k.BAN[x][y], x, y);
         // Inside the outline's lines at every scale: from the pixel after the left and top lines up to
         // the right and bottom ones.
-        if (m.colour >= 0)
-            platform().canvas().tint(m.colour, cell_x(x) + 15, cell_y(y) + 15, cell_x(x + 1), cell_y(y + 1));
+        if (const Cell v = view_cell(m.cell); m.colour >= 0)
+            platform().canvas().tint(m.colour, cell_x(v.x) + 15, cell_y(v.y) + 15, cell_x(v.x + 1),
+                                     cell_y(v.y + 1));
         描画_桝輪郭(s.WAKU_IRO, x, y);
     }
 

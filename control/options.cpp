@@ -91,6 +91,7 @@ constexpr PreferenceOption kLastMove{"options/last_move", MenuItem::LASTMOVE, &S
 // Off at first: the screen is then what it has always been.
 constexpr PreferenceOption kCoordinates{"options/coordinates", MenuItem::COORDS, &Settei::ZAHYOU, false};
 constexpr PreferenceOption kEvalShow{"options/eval_show", MenuItem::EVALSHOW, &Settei::HYOUKA, false};
+constexpr PreferenceOption kNotices{"options/notices", MenuItem::NOTICES, &Settei::NOTICES, false};
 
 void set_option(const PreferenceOption& o, bool on) {
     TAIKYOKU.settei.*o.value = on ? ON : OFF;
@@ -106,7 +107,7 @@ void toggle_option(const PreferenceOption& o) {
 } // namespace
 
 void read_preference_options() {
-    for (const PreferenceOption& o : {kSoundEffects, kLastMove, kCoordinates, kEvalShow})
+    for (const PreferenceOption& o : {kSoundEffects, kLastMove, kCoordinates, kEvalShow, kNotices})
         set_option(o, platform().preferences().flag(o.key, o.at_first));
     read_level4_time();
 }
@@ -130,12 +131,35 @@ void COORDS_Click() {
 void EVALSHOW_Click() {
     toggle_option(kEvalShow);
     level4_view_option_changed();
-}
+    void NOTICES_Click() {
+        toggle_option(kNotices);
+        clear_notice();
+    }
 
-void play_effect(int buffer) {
-    if (TAIKYOKU.settei.KOUKAON == ON) dsPlay(buffer);
-}
+    void ROTATE_Click() {
+        set_view_turned(!view_turned());
+        platform().menus().set_checked(MenuItem::ROTATE, view_turned());
+        // Every cell is shown elsewhere: the screen is painted afresh, as for a background.
+        画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
+        flow_mark_last_moves();
+    }
 
-void OPTION_Click() {
-    platform().file_controls().close();
-}
+    void inform(const std::string& text, const std::string& title) {
+        if (MovesPanel* list = platform().move_list(); list && TAIKYOKU.settei.NOTICES == ON) {
+            list->show_notice(text);
+        } else {
+            platform().dialogs().message(text, title);
+        }
+    }
+
+    void clear_notice() {
+        if (MovesPanel* list = platform().move_list()) list->show_notice("");
+    }
+
+    void play_effect(int buffer) {
+        if (TAIKYOKU.settei.KOUKAON == ON) dsPlay(buffer);
+    }
+
+    void OPTION_Click() {
+        platform().file_controls().close();
+    }

@@ -1,6 +1,8 @@
 // The options menu: the backgrounds, guidance, the music; each choice is written to the settings file.
 #pragma once
 
+#include <string>
+
 void paint_background_setting(int n); // checks background n in the menu and paints it
 void MIDORI_Click();
 void TATAMI_Click();
@@ -20,5 +22,15 @@ void COORDS_Click();
 // ｵﾌﾟｼｮﾝ → 評価値を表示: LEVEL4's evaluation and expected line after each of its moves and hints, beside
 // the list of moves; off at first, kept with the preferences.
 void EVALSHOW_Click();
+// ｵﾌﾟｼｮﾝ → お知らせを盤の横に表示 (off at first, kept with the preferences) and 局面 → 盤面を回転 (off at
+// start, not kept: it turns the view only).
+void NOTICES_Click();
+void ROTATE_Click();
+// A message that needs no answer (王手, whose turn it is, a refused move or turn of the ring): a notice
+// beside the board while お知らせを盤の横に表示 is on, staying until the next move, so that nothing
+// waits for an OK; a message box otherwise, and where there is no list of moves to show it by.
+void inform(const std::string& text, const std::string& title);
+// The notice is gone: a move was made, or another position or game is shown.
+void clear_notice();
 void play_effect(int buffer);
 void OPTION_Click();

@@ -47,6 +47,7 @@ struct Settei {
     int LAST_MOVE = ON; // 最終手を表示: the last moves are marked on the board (a preference too)
     int ZAHYOU = OFF;   // 座標を表示: the ring's cells are named beside the board (a preference too)
     int HYOUKA = OFF;   // 評価値を表示: LEVEL4's evaluation and line are shown (a preference too)
+    int NOTICES = OFF; // お知らせを盤の横に表示: what needs no answer is told beside the board (a preference)
     // Folder of the help page: the current folder at start-up, or the installed data folder.
     std::string KIDOU_DIR;
 };

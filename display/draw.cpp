@@ -5,6 +5,8 @@
 #include "display/texts.h"
 #include "platform/platform.h"
 
+#include <cmath>
+
 namespace {
 
 // The picture of each code on a board square and on a conveyor plate (Pic::None: no plate face).
@@ -56,17 +58,30 @@ const Faces* faces(int code) {
     return nullptr;
 }
 
-// One row of a hand box: the square at column x with the piece and its count in the column beside it.
-void paint_hand_row(const Settei& s, int x, int y, Koma piece, int count) {
+bool g_turned = false; // 盤面を回転
+
+// The cell (x, y) when both are whole numbers.
+bool whole_cell(double x, double y, Cell& c) {
+    if (x != std::floor(x) || y != std::floor(y)) return false;
+    c = {static_cast<int>(x), static_cast<int>(y)};
+    return true;
+}
+
+// One row of a hand box: the square at the game's hand cell (x, y) with the piece, and its count in the
+// screen's column right of where the row is shown. The count of the box left of the board reaches into
+// the ring's column, whose cell is painted again over it.
+void paint_hand_row(const Kyokumen& k, const Settei& s, int x, int y, Koma piece, int count) {
+    const Cell shown = view_cell({x, y});
     描画_絵(KARA, x, y);
-    描画_絵(s.HAIKEI_NO, x + 1, y);
+    描画_絵(s.HAIKEI_NO, shown.x + 1, shown.y);
     描画_桝輪郭(s.WAKU_IRO, x, y);
     if (count > 0) {
         描画_絵(piece, x, y);
         描画_桝輪郭(s.WAKU_IRO, x, y);
-        描画_数値(x + 1 + 0.1, y + 0.3, count, 0, 0, 14); // the shadow, then the count
-        描画_数値(x + 1, y + 0.2, count, 12, 0, 14);
+        描画_数値(shown.x + 1 + 0.1, shown.y + 0.3, count, 0, 0, 14); // the shadow, then the count
+        描画_数値(shown.x + 1, shown.y + 0.2, count, 12, 0, 14);
     }
+    if (shown.x == -1) repaint_shown_cell(k, s.WAKU_IRO, 1, shown.y);
 }
 
 } // namespace
@@ -83,13 +98,51 @@ void 待機_秒(double seconds) {
     platform().clock().wait(seconds);
 }
 
+void set_view_turned(bool turned) {
+    g_turned = turned;
+}
+
+bool view_turned() {
+    return g_turned;
+}
+
+Cell view_cell(Cell c) {
+    if (!g_turned) return c;
+    if (c.x >= 1 && c.x <= 11 && c.y >= 1 && c.y <= 11) return {12 - c.x, 12 - c.y};
+    // The lower hand's rows 3..9 and the upper hand's rows 7..1 hold the kinds in the same order.
+    if (c.x == 13 && c.y >= 3 && c.y <= 9) return {-1, 10 - c.y};
+    if (c.x == -1 && c.y >= 1 && c.y <= 7) return {13, 10 - c.y};
+    return c;
+}
+
 void 描画_絵(int code, double x, double y) {
+    if (Cell c; g_turned && whole_cell(x, y, c) && view_cell(c) != c) {
+        c = view_cell(c);
+        x = c.x;
+        y = c.y;
+        if (code <= SITA_HU || code >= UE_HU) code = -code; // the other side's picture is this one turned
+    }
     const Pic p = picture_for(code, x, y);
     if (p != Pic::None) platform().canvas().stamp(p, cell_x(x), cell_y(y));
 }
 
 void 描画_桝輪郭(int colour, double x, double y) {
+    if (Cell c; g_turned && whole_cell(x, y, c)) {
+        c = view_cell(c);
+        x = c.x;
+        y = c.y;
+    }
+    outline_on_screen(colour, x, y);
+}
+
+void outline_on_screen(int colour, double x, double y) {
     platform().canvas().outline(colour, cell_x(x), cell_y(y), cell_x(x + 1), cell_y(y + 1));
+}
+
+void repaint_shown_cell(const Kyokumen& k, int colour, int x, int y) {
+    const Cell c = view_cell({x, y});
+    描画_絵(k.BAN[c.x][c.y], c.x, c.y);
+    描画_桝輪郭(colour, c.x, c.y);
 }
 
 void 描画_盤(const Kyokumen& k, const Settei& s) {
@@ -142,15 +195,21 @@ int 取得_対背景色(const Settei& s) {
 void 描画_自持盤(const Kyokumen& k, const Settei& s) {
     for (int i = 1; i <= 7; ++i) {
         const Cell c = hand_cell({false, i});
-        paint_hand_row(s, c.x, c.y, SITA_KOMA_BY_KIND[i], k.SITA_MOCHI[i]);
+        paint_hand_row(k, s, c.x, c.y, SITA_KOMA_BY_KIND[i], k.SITA_MOCHI[i]);
+    }
+}
+
+void paint_right_hand_box(const Kyokumen& k, const Settei& s) {
+    if (g_turned) {
+        描画_敵持盤(k, s);
+    } else {
+        描画_自持盤(k, s);
     }
 }
 
 void 描画_敵持盤(const Kyokumen& k, const Settei& s) {
     for (int y = 1; y <= 7; ++y) {
         const int i = hand_slot_at({-1, y}).kind;
-        paint_hand_row(s, -1, y, UE_KOMA_BY_KIND[i], k.UE_MOCHI[i]);
-        描画_絵(k.BAN[1][y], 1, y); // and the conveyor's cell beside the row
-        描画_桝輪郭(s.WAKU_IRO, 1, y);
+        paint_hand_row(k, s, -1, y, UE_KOMA_BY_KIND[i], k.UE_MOCHI[i]);
     }
 }

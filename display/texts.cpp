@@ -25,9 +25,9 @@ void shadowed_move_text(const Settei& s, double x, double y, const std::string& 
     描画_移動駒種類(x, y, text, 取得_対背景色(s));
 }
 
+// The ring's cell the texts beside the upper hand box touch, at (x, y) of the screen.
 void repaint_ring_cell(const Kyokumen& k, const Settei& s, int x, int y) {
-    描画_絵(k.BAN[x][y], x, y);
-    描画_桝輪郭(s.WAKU_IRO, x, y);
+    repaint_shown_cell(k, s.WAKU_IRO, x, y);
 }
 
 } // namespace
@@ -120,28 +120,36 @@ void 描画_メッセージ(int kind) {
 void 描画_桝_数値(const Kyokumen& k, const Settei& s) {
     platform().canvas().set_font_bold(true);
     const int c = 取得_対背景色(s);
+    // Turned, the files count up from the left and the ranks down from the top.
+    const bool turned = view_turned();
     for (int i = 1; i <= 9; ++i) {
+        const int file = turned ? i : 10 - i, rank = turned ? 10 - i : i;
         描画_絵(s.HAIKEI_NO, i + 1, 0);
-        描画_数値(i + 1.2, 0.5, 10 - i, 0, 0, 16);
-        描画_数値(i + 1.1, 0.4, 10 - i, c, 0, 16);
+        描画_数値(i + 1.2, 0.5, file, 0, 0, 16);
+        描画_数値(i + 1.1, 0.4, file, c, 0, 16);
         描画_絵(s.HAIKEI_NO, 12, i + 1);
-        描画_数値(12.2, i + 1.4, i, 0, 1, 12);
-        描画_数値(12.1, i + 1.3, i, c, 1, 12);
+        描画_数値(12.2, i + 1.4, rank, 0, 1, 12);
+        描画_数値(12.1, i + 1.3, rank, c, 1, 12);
     }
     if (s.ZAHYOU == ON) paint_ring_coordinates(s); // else the screen is as it has always been
-    描画_自持盤(k, s);
+    paint_right_hand_box(k, s);
 }
 
 void paint_ring_coordinates(const Settei& s) {
     for (Cell c : {Cell{1, 0}, Cell{11, 0}, Cell{12, 1}, Cell{12, 11}}) 描画_絵(s.HAIKEI_NO, c.x, c.y);
     platform().canvas().set_font_bold(true);
     const int c = 取得_対背景色(s);
-    const struct {
+    struct Label {
         double x, y;
         const char* text;
         double size;
-    } labels[] = {{1.0, 0.4, "10", 16}, {11.1, 0.4, "0", 16}, {12.1, 1.3, "〇", 12}, {12.1, 11.3, "十", 12}};
-    for (const auto& l : labels) {
+    };
+    const Label labels[] = {
+        {1.0, 0.4, "10", 16}, {11.1, 0.4, "0", 16}, {12.1, 1.3, "〇", 12}, {12.1, 11.3, "十", 12}};
+    // Turned, the left column is file ０ and the top row rank 十.
+    const Label turned[] = {
+        {1.1, 0.4, "0", 16}, {11.0, 0.4, "10", 16}, {12.1, 1.3, "十", 12}, {12.1, 11.3, "〇", 12}};
+    for (const Label& l : view_turned() ? turned : labels) {
         描画_数値(l.x + 0.1, l.y + 0.1, l.text, 0, 0, l.size);
         描画_数値(l.x, l.y, l.text, c, 0, l.size);
     }
@@ -177,7 +185,7 @@ void 消去_移動結果(const Kyokumen& k, const Settei& s, int side) {
         消去_思考中(k, s);
     } else if (side == k.SITA_GAWA) {
         for (int x = 14; x <= 16; ++x) 描画_絵(s.HAIKEI_NO, x, 2);
-        描画_桝輪郭(s.WAKU_IRO, 13, 3); // its top right corner lies under the tile at (14, 2)
+        outline_on_screen(s.WAKU_IRO, 13, 3); // its top right corner lies under the tile at (14, 2)
     }
 }
 
@@ -189,16 +197,16 @@ void 描画_思考中(const Kyokumen& k, const Settei& s) {
 
 void 消去_思考中(const Kyokumen& k, const Settei& s) {
     for (int x = -2; x <= 0; ++x) 描画_絵(s.HAIKEI_NO, x, 8);
-    描画_桝輪郭(s.WAKU_IRO, -1, 7);
+    outline_on_screen(s.WAKU_IRO, -1, 7);
     repaint_ring_cell(k, s, 1, 8);
 }
 
 void 描画_手数(const Kyokumen& k, const Settei& s, int n, int) {
     描画_絵(s.HAIKEI_NO, 15, 3);
     描画_絵(s.HAIKEI_NO, 14, 3);
-    描画_桝輪郭(s.WAKU_IRO, 11, 3);
-    // The tile at (14, 3) is where the lower hand box prints its pawn count.
-    描画_自持盤(k, s);
+    outline_on_screen(s.WAKU_IRO, 11, 3);
+    // The tile at (14, 3) is where the hand box right of the board prints its pawn count.
+    paint_right_hand_box(k, s);
     const double x = n < 10 ? 15.2 : n < 100 ? 15.1 : 15.0;
     const int c = 取得_対背景色(s);
     描画_数値(x + 0.1, 3.4, n, 0, 0, 12);
@@ -255,8 +263,7 @@ void 描画_所有時間(const Kyokumen& k, const Settei& s, int side, double se
     } else if (side == k.UE_GAWA) {
         描画_数値(-1.5, 9.3, t, 0, 0, 12);
         描画_数値(-1.6, 9.2, t, c, 0, 12);
-        描画_絵(k.BAN[1][9], 1, 9);
-        描画_桝輪郭(0, 1, 9);
+        repaint_shown_cell(k, 0, 1, 9);
     }
 }
 
@@ -274,7 +281,7 @@ void 描画_棋譜読込み部分消去(const Kyokumen& k, const Settei& s) {
     描画_絵(s.HAIKEI_NO, 0, 12);
     for (int x = 1; x <= 11; ++x) {
         描画_絵(s.HAIKEI_NO, x, 12);
-        描画_桝輪郭(s.WAKU_IRO, x, 10);
+        outline_on_screen(s.WAKU_IRO, x, 10);
     }
     描画_絵(1, -0.5, 12.8); // the title picture's top lies under the tiles of row 12
 }

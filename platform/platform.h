@@ -29,6 +29,8 @@ enum class MenuItem {
     SE,
     LASTMOVE,
     COORDS,
+    NOTICES,
+    ROTATE,
     THINK1,
     THINK3,
     THINK10,
@@ -183,6 +185,8 @@ class MovesPanel {
     // 解析: called once as the analysis starts on a position (no line yet), once for each iteration it
     // finishes there, and once as it stops (running false).
     virtual void show_analysis(bool running, const std::optional<EngineLine>& line) = 0;
+    // A notice beside the list that stays until the next one; the empty text takes it away.
+    virtual void show_notice(const std::string& text) = 0;
 };
 
 // The parts installed for the game: platform().canvas().stamp(...). A program installs only the

@@ -168,7 +168,8 @@ const CheckItem kCheckItems[] = {
     {MenuItem::SIDOU, "SIDOU"},     {MenuItem::KEIKA, "KEIKA"},       {MenuItem::BGM, "BGM"},
     {MenuItem::SE, "SE"},           {MenuItem::LASTMOVE, "LASTMOVE"}, {MenuItem::COORDS, "COORDS"},
     {MenuItem::THINK1, "THINK1"},   {MenuItem::THINK3, "THINK3"},     {MenuItem::THINK10, "THINK10"},
-    {MenuItem::ANALYSE, "ANALYSE"}, {MenuItem::EVALSHOW, "EVALSHOW"},
+    {MenuItem::ANALYSE, "ANALYSE"}, {MenuItem::EVALSHOW, "EVALSHOW"}, {MenuItem::NOTICES, "NOTICES"},
+    {MenuItem::ROTATE, "ROTATE"},
 };
 
 void run(const char* name) {
@@ -288,6 +289,7 @@ void Form1::build_menus() {
     add_item(stop, "最後の局面", "END");
     stop->addSeparator();
     add_item(stop, QString::fromStdString(translate("Form1", "解析")), "ANALYSE", true);
+    add_item(stop, q(translate("Form1", "盤面を回転")), "ROTATE", true);
 
     auto top_item = [&](const QString& caption, const char* name) {
         QAction* a = bar->addAction(caption);
@@ -323,6 +325,7 @@ void Form1::build_menus() {
     add_item(option, "最終手を表示", "LASTMOVE", true);
     add_item(option, "座標を表示", "COORDS", true);
     add_item(option, QString::fromStdString(translate("Form1", "評価値を表示")), "EVALSHOW", true);
+    add_item(option, q(translate("Form1", "お知らせを盤の横に表示")), "NOTICES", true);
     build_zoom_menu(option);
 
     QMenu* sonota = menu("その他", "SONOTA", nullptr);
@@ -451,6 +454,14 @@ void Form1::build_controls() {
     moves_->on_chosen = [this](int n) { handle([n] { show_listed_move(n); }); };
     graph_ = new EvalGraph(view_);
     connect(graph_, &EvalGraph::move_clicked, this, [this](int n) { handle([n] { show_listed_move(n); }); });
+    notice_ = new QLabel(view_);
+    notice_->setObjectName("NOTICE");
+    notice_->setWordWrap(true);
+    notice_->setAlignment(Qt::AlignCenter);
+    notice_->setFrameShape(QFrame::Box);
+    notice_->setAutoFillBackground(true);
+    notice_->setStyleSheet("QLabel { background: #fff8c8; color: black; font-weight: bold; }");
+    notice_->hide();
     progress_ = new QProgressBar(view_);
     progress_->setFormat(QString::fromUtf8("検討 %v/%m"));
     stop_review_ = new QPushButton(QString::fromUtf8("中止"), view_);
@@ -487,13 +498,18 @@ void Form1::lay_out_side(bool graph, bool progress) {
     const int bottom = CanvasImage::kHeight * 15 - 120;
     const int progress_top = bottom - 540;
     const int graph_top = 6420, graph_bottom = progress ? progress_top - 90 : bottom;
-    // What LEVEL4 thinks takes the list's lower part, a few lines for each of its views.
+    // Under the list, bottom up: a notice, then what LEVEL4 thinks, a few lines for each of its views.
+    const int list_bottom = graph ? graph_top - 120 : bottom, notice_height = 780;
+    const bool notice = !notice_->text().isEmpty();
+    const int notice_top = notice ? list_bottom - notice_height : list_bottom;
+    place_in_twips(notice_, QRect(left, notice_top, width, notice_height));
+    notice_->setVisible(notice);
     const int views = (engine_line_ ? 1 : 0) + (analysing_ ? 1 : 0);
-    const int list_bottom = graph ? graph_top - 120 : bottom;
-    const int engine_top = list_bottom - views * 1650;
-    place_in_twips(moves_, QRect(left, 120, width, (views ? engine_top - 90 : list_bottom) - 120));
-    place_in_twips(engine_, QRect(left, engine_top, width, list_bottom - engine_top));
+    const int engine_bottom = notice ? notice_top - 90 : list_bottom;
+    const int engine_top = engine_bottom - views * 1650;
+    place_in_twips(engine_, QRect(left, engine_top, width, engine_bottom - engine_top));
     engine_->setVisible(views > 0);
+    place_in_twips(moves_, QRect(left, 120, width, (views ? engine_top - 90 : engine_bottom) - 120));
     place_in_twips(graph_, QRect(left, graph_top, width, graph_bottom - graph_top));
     place_in_twips(progress_, QRect(left, progress_top, width - 960, 540));
     place_in_twips(stop_review_, QRect(left + width - 900, progress_top, 900, 540));
@@ -859,6 +875,15 @@ void Form1::refresh_files() {
 void Form1::show_moves(const std::vector<std::string>& rows, int current) {
     moves_->show_moves(rows, current);
     graph_->set_current(current);
+}
+
+void Form1::show_notice(const std::string& text) {
+    // The texts are the message boxes' own, which may start with spaces.
+    const QString shown = q(text).trimmed();
+    if (shown == notice_->text()) return;
+    const bool relay = shown.isEmpty() != notice_->text().isEmpty();
+    notice_->setText(shown);
+    if (relay) lay_out_side(!graph_->isHidden(), !progress_->isHidden());
 }
 
 void Form1::show_review(const std::vector<ReviewRow>& rows, const ReviewProgress& progress) {

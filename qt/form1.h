@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <QStringList>
+
 #include <functional>
 #include <map>
 #include <optional>
@@ -86,6 +87,7 @@ class Form1 : public QMainWindow,
     bool save_graph(const std::string& path) override;
     void show_engine(const std::optional<EngineLine>& line) override;
     void show_analysis(bool running, const std::optional<EngineLine>& line) override;
+    void show_notice(const std::string& text) override;
 
     // Loads the pictures; the player is told once which are missing, when the window is shown.
     void load_pictures();
@@ -149,6 +151,7 @@ class Form1 : public QMainWindow,
     bool analysing_ = false;
     std::optional<EngineLine> analysis_line_;
     void show_engine_texts();
+    QLabel* notice_ = nullptr; // under the list while there is a notice
     void lay_out_side(bool graph, bool progress);
     std::map<MenuItem, QAction*> checks_;
     bool ending_ = false;

@@ -118,6 +118,10 @@ void ScriptPlatform::message(const std::string& text, const std::string& title) 
     out_ << "msg " << title << " | " << escape_newlines(text) << "\n";
 }
 
+void ScriptPlatform::show_notice(const std::string& text) {
+    if (!text.empty()) out_ << "notice " << escape_newlines(text) << "\n";
+}
+
 bool ScriptPlatform::ask(const std::string& text, const std::string& title) {
     bool yes = true;
     if (!answers_.empty()) {

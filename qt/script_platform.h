@@ -86,6 +86,8 @@ class ScriptPlatform : public Canvas,
     // Printed as "engine SCORE LINE" and "analysis DEPTH SCORE LINE".
     void show_engine(const std::optional<EngineLine>& line) override;
     void show_analysis(bool running, const std::optional<EngineLine>& line) override;
+    // A notice is printed as it comes ("notice TEXT"); taking it away prints nothing.
+    void show_notice(const std::string& text) override;
 
     bool ended() const { return ended_; }
 
