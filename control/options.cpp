@@ -131,35 +131,37 @@ void COORDS_Click() {
 void EVALSHOW_Click() {
     toggle_option(kEvalShow);
     level4_view_option_changed();
-    void NOTICES_Click() {
-        toggle_option(kNotices);
-        clear_notice();
-    }
+}
 
-    void ROTATE_Click() {
-        set_view_turned(!view_turned());
-        platform().menus().set_checked(MenuItem::ROTATE, view_turned());
-        // Every cell is shown elsewhere: the screen is painted afresh, as for a background.
-        画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
-        flow_mark_last_moves();
-    }
+void NOTICES_Click() {
+    toggle_option(kNotices);
+    clear_notice();
+}
 
-    void inform(const std::string& text, const std::string& title) {
-        if (MovesPanel* list = platform().move_list(); list && TAIKYOKU.settei.NOTICES == ON) {
-            list->show_notice(text);
-        } else {
-            platform().dialogs().message(text, title);
-        }
-    }
+void ROTATE_Click() {
+    set_view_turned(!view_turned());
+    platform().menus().set_checked(MenuItem::ROTATE, view_turned());
+    // Every cell is shown elsewhere: the screen is painted afresh, as for a background.
+    画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
+    flow_mark_last_moves();
+}
 
-    void clear_notice() {
-        if (MovesPanel* list = platform().move_list()) list->show_notice("");
+void inform(const std::string& text, const std::string& title) {
+    if (MovesPanel* list = platform().move_list(); list && TAIKYOKU.settei.NOTICES == ON) {
+        list->show_notice(text);
+    } else {
+        platform().dialogs().message(text, title);
     }
+}
 
-    void play_effect(int buffer) {
-        if (TAIKYOKU.settei.KOUKAON == ON) dsPlay(buffer);
-    }
+void clear_notice() {
+    if (MovesPanel* list = platform().move_list()) list->show_notice("");
+}
 
-    void OPTION_Click() {
-        platform().file_controls().close();
-    }
+void play_effect(int buffer) {
+    if (TAIKYOKU.settei.KOUKAON == ON) dsPlay(buffer);
+}
+
+void OPTION_Click() {
+    platform().file_controls().close();
+}
