@@ -106,8 +106,7 @@ class PaintingView : public GameView {
             break;
         case K::EntryShown: {
             const Tokei& t = TAIKYOKU.tokei;
-            描画_所有時間(k, s, k.UE_GAWA, t.UE_JIKAN);
-            描画_所有時間(k, s, k.SITA_GAWA, t.SITA_JIKAN);
+            draw_clocks(k, s, t);
             描画_自持盤(k, s);
             描画_敵持盤(k, s);
             描画_盤(k, s);
@@ -143,6 +142,9 @@ class PaintingView : public GameView {
             break;
         case K::Message:
             platform().dialogs().message(e.text, e.title);
+            break;
+        case K::ClocksShown:
+            draw_clocks(k, s, TAIKYOKU.tokei);
             break;
         case K::Wait:
             待機_秒(e.seconds);

@@ -41,6 +41,7 @@ class FakePlatform : public Canvas,
     std::deque<bool> answers;          // answers to the next questions; Yes when empty
     std::map<MenuItem, bool> checks;
     std::map<std::string, bool> flags; // the player's preferences
+    std::map<std::string, int> numbers;
     std::vector<std::string> browsed;
     bool browser_works = true;
     bool timer = false;
@@ -96,6 +97,11 @@ class FakePlatform : public Canvas,
         return it == flags.end() ? fallback : it->second;
     }
     void set_flag(const std::string& key, bool on) override { flags[key] = on; }
+    int number(const std::string& key, int fallback) override {
+        const auto it = numbers.find(key);
+        return it == numbers.end() ? fallback : it->second;
+    }
+    void set_number(const std::string& key, int value) override { numbers[key] = value; }
     bool version_dialog() override { return home_page_pressed; }
     bool open_browser(const std::string& path) override {
         browsed.push_back(path);
