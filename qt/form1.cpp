@@ -2,6 +2,7 @@
 
 #include "control/clock.h"
 #include "control/commands.h"
+#include "control/flow.h"
 #include "control/game.h"
 #include "control/level4.h"
 #include "control/move_list.h"
@@ -228,7 +229,11 @@ Form1::Form1() {
     timer1_->setInterval(50);
     // A wait belongs to the handler that waits: the clock ticks again when it has ended.
     connect(timer1_, &QTimer::timeout, this, [this] {
-        if (!waiting_) Timer1_Timer();
+        if (waiting_) return;
+        // A flag that falls ends the game here: its result goes under the list at once.
+        const std::string result = flow_result_text();
+        Timer1_Timer();
+        if (flow_result_text() != result) show_move_list();
     });
     setFocusPolicy(Qt::StrongFocus);
     new QuitSignals([this] { request_quit(true); }, this);
