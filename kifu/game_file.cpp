@@ -121,15 +121,15 @@ std::optional<GameFile> parse(const std::string& bytes, const Kiroku* r) {
     const std::vector<std::string> end = words_of(from_sjis(lines[2]));
     long long version = 0, moves = 0, main = 0, byoyomi = 0, increment = 0, winner = 0, upper = 0,
               at_move = 0;
-    const long long day = 10 * 24 * 3600;
+    const long long most = 10 * 24 * 3600; // ten days of clock
     if (head.size() != 4 || head[0] != kTitle || !number(head[1], "version", 1, 99, version) ||
         version != kVersion || head[2].size() != 7 + 16 || head[2].rfind("record=", 0) != 0 ||
         !number(head[3], "moves", 0, KIFU_MAX, moves))
         return std::nullopt;
     if (r && (head[2].substr(7) != hex(record_fingerprint(*r)) || moves != moves_of(*r))) return std::nullopt;
-    if (clock.size() != 4 || clock[0] != "持ち時間" || !number(clock[1], "main", 0, day, main) ||
-        !number(clock[2], "byoyomi", 0, day, byoyomi) || !number(clock[3], "increment", 0, day, increment) ||
-        (byoyomi > 0 && increment > 0))
+    if (clock.size() != 4 || clock[0] != "持ち時間" || !number(clock[1], "main", 0, most, main) ||
+        !number(clock[2], "byoyomi", 0, most, byoyomi) ||
+        !number(clock[3], "increment", 0, most, increment) || (byoyomi > 0 && increment > 0))
         return std::nullopt;
     if (end.size() != 5 || end[0] != "結果" || end[1].rfind("reason=", 0) != 0 ||
         !number(end[2], "winner", -1, 1, winner) || !number(end[3], "upper", 0, 1, upper) ||
