@@ -31,6 +31,8 @@ const Command kCommands[] = {
     {"THINK1", THINK1_Click, TAIKYOKU_Click},
     {"THINK3", THINK3_Click, TAIKYOKU_Click},
     {"THINK10", THINK10_Click, TAIKYOKU_Click},
+    {"TIMECONTROL", TIMECONTROL_Click, TAIKYOKU_Click},
+    {"RESIGN", RESIGN_Click, TAIKYOKU_Click},
     {"MATTA", MATTA_Click, TAIKYOKU_Click},
     {"HINT", HINT_Click, TAIKYOKU_Click},
     {"OWARI", OWARI_Click, TAIKYOKU_Click},

@@ -21,6 +21,8 @@
 #include "kifu/notation.h"
 #include "kifu/record.h"
 #include "platform/platform.h"
+#include "platform/translate.h"
+#include "kifu/game_file.h"
 #include "sound/effects.h"
 #include "control/owner.h"
 
@@ -63,13 +65,61 @@ void show_move_number() {
 }
 
 void start_clock_if_shown() {
-    if (TAIKYOKU.settei.KEIKA_HYOUJI == ON) platform().clock().set_timer(true);
+    if (TAIKYOKU.settei.KEIKA_HYOUJI == ON || clock_runs_down()) platform().clock().set_timer(true);
+}
+
+// The moves each side has made up to the record's entry KIFU_NO, which an increment pays back.
+void count_moves() {
+    const Kiroku& r = TAIKYOKU.kifu;
+    const int n = std::max(0, r.KIFU_NO);
+    auto made = [&](int side) { return side == r.first_side ? (n + 1) / 2 : n / 2; };
+    TAIKYOKU.tokei.lower_moves = made(TAIKYOKU.pos.SITA_GAWA);
+    TAIKYOKU.tokei.upper_moves = made(TAIKYOKU.pos.UE_GAWA);
+}
+
+// The game ended so: the result goes with the record, which is kept again on leaving.
+void end_game(GameResult::Reason why, int winner) {
+    Kiroku& r = TAIKYOKU.kifu;
+    r.result = {why, winner, winner != 0 && winner == TAIKYOKU.pos.UE_GAWA, TAIKYOKU.shinkou.TESUU};
+    r.KIFU_TAIKYOKU = ON;
+}
+
+// The result as the player is told it.
+std::string shown_result() {
+    return result_text(TAIKYOKU.kifu.result, TAIKYOKU.kifu.KIFU_HANDE_LEVEL);
+}
+
+// A game ended on other grounds than the board's (resigned, out of time) stays ended at the record's
+// last position, however it was stepped to.
+void keep_ended(int n) {
+    const GameResult& r = TAIKYOKU.kifu.result;
+    if (r.reason == GameResult::Reason::NONE || n != TAIKYOKU.kifu.KIFU_TESUU || TAIKYOKU.pos.SYOUSYA != 0)
+        return;
+    TAIKYOKU.pos.SYOUSYA = r.winner != 0 ? r.winner : SYOUSYA_HIKIWAKE;
+}
+
+// LEVEL4 thinks on the clock of `side` as it stands after `elapsed` seconds of the turn; without a time
+// control, for the chosen time.
+void hand_clock_to_level4(int side, double elapsed) {
+    if (!clock_runs_down()) {
+        level4_set_clock(std::nullopt);
+        return;
+    }
+    const Tokei& t = TAIKYOKU.tokei;
+    const ClockLeft left = clock_left(TAIKYOKU.pos, t, side, elapsed);
+    level4_set_clock(engine::GameClock{
+        .remaining = left.main,
+        .byoyomi = left.in_byoyomi ? left.byoyomi : t.time_control.byoyomi,
+        .increment = static_cast<double>(t.time_control.increment),
+        .moves_played = side == TAIKYOKU.pos.SITA_GAWA ? t.lower_moves : t.upper_moves,
+    });
 }
 
 // The record has no room for the next move: the game ends without a winner.
 void end_with_full_record() {
     platform().clock().set_timer(false);
     TAIKYOKU.pos.SYOUSYA = SYOUSYA_HIKIWAKE;
+    end_game(GameResult::Reason::FULL_RECORD, 0);
     sound(OTO_KINSHI);
     say("棋譜が一杯です（" + std::to_string(KIFU_MAX) + "手まで）。引き分けで終わります", "終了");
 }
@@ -79,6 +129,7 @@ void resign() {
     tell(FlowEvent::Kind::ThinkingDone);
     platform().clock().set_timer(false);
     TAIKYOKU.pos.SYOUSYA = TAIKYOKU.pos.SITA_GAWA;
+    end_game(GameResult::Reason::RESIGNED, TAIKYOKU.pos.SITA_GAWA);
     say("あなたの勝ちです", "終了");
 }
 
@@ -98,6 +149,16 @@ void show_entry(int n, double ue_jikan, double sita_jikan) {
     }
     TAIKYOKU.tokei.UE_JIKAN = ue_jikan;
     TAIKYOKU.tokei.SITA_JIKAN = sita_jikan;
+    // A clock running down shows what each side had left at the position itself: the entry's clocks
+    // before the move made from it (stepping has always shown the elapsed times after that move).
+    if (TAIKYOKU.tokei.time_control.on()) {
+        TAIKYOKU.tokei.UE_JIKAN = TAIKYOKU.kifu.entries[n].ue_mae;
+        TAIKYOKU.tokei.SITA_JIKAN = TAIKYOKU.kifu.entries[n].sita_mae;
+    }
+    const int kifu_no = TAIKYOKU.kifu.KIFU_NO;
+    TAIKYOKU.kifu.KIFU_NO = n;
+    count_moves();
+    TAIKYOKU.kifu.KIFU_NO = kifu_no;
     tell(FlowEvent{.kind = FlowEvent::Kind::EntryShown, .n = n});
 }
 
@@ -284,6 +345,7 @@ void flow_new_course() {
     g_ring = 0;
     g_start_reversed = false;
     TAIKYOKU.kifu.from_kept_file = false;
+    TAIKYOKU.kifu.result = {};
     g_last_moves = LastMoves{};
     tell_last_moves();
 }
@@ -315,6 +377,16 @@ bool nobody_moved() {
     return TAIKYOKU.pos.TEBAN == 0 || (TAIKYOKU.shinkou.TESUU == 0 && TAIKYOKU.shinkou.HANTEN == OFF);
 }
 
+// A new game is played on the time control chosen for it, from full clocks.
+void start_time_control() {
+    Tokei& t = TAIKYOKU.tokei;
+    t.time_control = TAIKYOKU.settei.time_control;
+    if (!t.time_control.on()) return;
+    t.SITA_JIKAN = t.UE_JIKAN = t.KEIKA_BYOU = 0;
+    t.lower_moves = t.upper_moves = 0;
+    tell(FlowEvent::Kind::ClocksShown);
+}
+
 } // namespace
 
 bool flow_begin_two_players() {
@@ -323,6 +395,7 @@ bool flow_begin_two_players() {
     if (!nobody_moved()) return false;
     set_lower_side(1);
     TAIKYOKU.pos.TEBAN = 1;
+    start_time_control();
     TAIKYOKU.kifu.from_kept_file = false; // a new game: what it takes back is its own
     return true;
 }
@@ -336,10 +409,11 @@ bool flow_begin_against_computer(int side, bool& fresh) {
     Kiroku& r = TAIKYOKU.kifu;
     if (r.KIFU_TESUU > r.KIFU_NO) r.KIFU_TAIKYOKU = ON;
     r.KIFU_TESUU = r.KIFU_NO;
+    fresh = nobody_moved();
+    if (fresh) start_time_control();
     if (side == 1)
         TAIKYOKU.tokei.KAISHI_JIKOKU = platform().clock().now(); // 後手 has always kept the time it had
     platform().clock().set_timer(true);
-    fresh = nobody_moved();
     if (fresh) r.from_kept_file = false;
     const bool man_to_move = fresh ? side == 1 : TAIKYOKU.pos.TEBAN == TAIKYOKU.pos.SITA_GAWA;
     if (fresh || (man_to_move && side == 1)) {
@@ -403,6 +477,7 @@ void flow_reversed() {
     TAIKYOKU.kifu.first_side = TAIKYOKU.pos.TEBAN != 0 ? TAIKYOKU.pos.TEBAN : 1;
     TAIKYOKU.kifu.starts_reversed = g_start_reversed = true;
     TAIKYOKU.kifu.from_kept_file = false;
+    TAIKYOKU.kifu.result = {};
     // The record starts again at the position turned round: no move of it is made yet.
     g_last_moves = LastMoves{};
     tell_last_moves();
@@ -423,6 +498,7 @@ void flow_start_at(const Kyokumen& pos, int mode, int level) {
     TAIKYOKU.kifu.first_side = 1;
     TAIKYOKU.kifu.starts_reversed = g_start_reversed = false;
     TAIKYOKU.kifu.from_kept_file = false;
+    TAIKYOKU.kifu.result = {};
     g_turns = 0;
     g_ring = 0;
     g_last_moves = LastMoves{};
@@ -452,6 +528,7 @@ HumanMove flow_human_move(int fx, int fy, int tx, int ty, int p, bool promote) {
     TAIKYOKU.kifu.turns_before[TAIKYOKU.kifu.KIFU_NO + 1] = g_turns;
     g_turns = 0;
     TAIKYOKU.shinkou.TESUU += 1;
+    TAIKYOKU.kifu.result = {}; // the game goes on from here
     show_move_number();
     if (調査_駒成(fx, fy, tx, ty, p, TAIKYOKU.shinkou.NARI_KOMA) == ON && promote)
         m.p = TAIKYOKU.shinkou.NARI_KOMA;
@@ -467,6 +544,7 @@ HumanMove flow_human_move(int fx, int fy, int tx, int ty, int p, bool promote) {
     store_after_move(TAIKYOKU.kifu, TAIKYOKU.pos);
     TAIKYOKU.kifu.ring_turned[TAIKYOKU.kifu.KIFU_NO] = TAIKYOKU.kifu.ring_after[TAIKYOKU.kifu.KIFU_NO] =
         g_ring;
+    count_moves();
     tell(FlowEvent{.kind = FlowEvent::Kind::MoveText,
                    .side = m.p >= UE_HU ? TAIKYOKU.pos.UE_GAWA : TAIKYOKU.pos.SITA_GAWA,
                    .tx = tx,
@@ -479,6 +557,8 @@ HumanMove flow_human_move(int fx, int fy, int tx, int ty, int p, bool promote) {
         勢力調査(TAIKYOKU.pos, TAIKYOKU.tables);
         if (詰めかCOM(TAIKYOKU.pos, TAIKYOKU.tables) == ON || captured == UE_OU) {
             TAIKYOKU.pos.SYOUSYA = TAIKYOKU.pos.SITA_GAWA;
+            end_game(captured == UE_OU ? GameResult::Reason::KING_TAKEN : GameResult::Reason::MATE,
+                     TAIKYOKU.pos.SITA_GAWA);
             say("あなたの勝ちです", "終了");
         } else {
             TAIKYOKU.pos.TEBAN = TAIKYOKU.pos.UE_GAWA;
@@ -486,6 +566,7 @@ HumanMove flow_human_move(int fx, int fy, int tx, int ty, int p, bool promote) {
         }
         return m;
     }
+    if (TAIKYOKU.pos.SYOUSYA != 0) end_game(GameResult::Reason::KING_TAKEN, TAIKYOKU.pos.SYOUSYA);
     if (TAIKYOKU.pos.SYOUSYA == TAIKYOKU.pos.SITA_GAWA) {
         say("先手の勝ちです", "終了");
     } else if (TAIKYOKU.pos.SYOUSYA == TAIKYOKU.pos.UE_GAWA) {
@@ -544,9 +625,15 @@ void flow_computer_turn() {
     start_clock_if_shown();
     tell(FlowEvent::Kind::Thinking);
 
+    hand_clock_to_level4(TAIKYOKU.pos.UE_GAWA, 0);
     const int found = TAIKYOKU.settei.COM_LEVEL == 4 ? search_turn_level4() : search_turn();
     // The program is ending during LEVEL4's search: no move is made.
     if (TAIKYOKU.settei.COM_LEVEL == 4 && search_stopped() == ON) return;
+    // Its flag fell while it thought.
+    if (TAIKYOKU.pos.SYOUSYA != 0) {
+        tell(FlowEvent::Kind::ThinkingDone);
+        return;
+    }
     if (found == OFF) {
         resign();
         return;
@@ -561,6 +648,7 @@ void flow_computer_turn() {
              TAIKYOKU.tokei.UE_JIKAN + TAIKYOKU.tokei.KEIKA_BYOU);
     entry_stored();
     TAIKYOKU.shinkou.TESUU += 1;
+    TAIKYOKU.kifu.result = {};
     if (TAIKYOKU.com.KAITEN_UTI == ON)
         for (int i = 0; i < TAIKYOKU.com.KAITEN_KAISUU; ++i) flow_turn_ring(true);
     TAIKYOKU.kifu.turns_before[TAIKYOKU.kifu.KIFU_NO + 1] = g_turns;
@@ -580,6 +668,7 @@ void flow_computer_turn() {
     store_after_move(TAIKYOKU.kifu, TAIKYOKU.pos);
     TAIKYOKU.kifu.ring_turned[TAIKYOKU.kifu.KIFU_NO] = TAIKYOKU.kifu.ring_after[TAIKYOKU.kifu.KIFU_NO] =
         g_ring;
+    count_moves();
     platform().clock().set_timer(false);
     if (TAIKYOKU.settei.COM_LEVEL == 4) show_level4_view();
 
@@ -588,6 +677,7 @@ void flow_computer_turn() {
     if (TAIKYOKU.pos.SYOUSYA == TAIKYOKU.pos.UE_GAWA) {
         tell(FlowEvent{.kind = FlowEvent::Kind::MoveTextCleared, .side = TAIKYOKU.pos.UE_GAWA});
         mark_move({fx, fy}, {tx, ty}, false); // as the record shows the last position
+        end_game(GameResult::Reason::KING_TAKEN, TAIKYOKU.pos.UE_GAWA);
         say("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了");
         TAIKYOKU.pos.TEBAN = TAIKYOKU.pos.SITA_GAWA;
         return;
@@ -695,6 +785,7 @@ void flow_take_back() {
     r.KIFU_TESUU = t;
     r.KIFU_TAIKYOKU = ON; // kept again on leaving: the moves taken back are gone from the kept game too
     TAIKYOKU.shinkou.TESUU = t;
+    r.result = {};
     k.TEBAN = side_to_move(r, t);
     k.SYOUSYA = 0;
     TAIKYOKU.shinkou.SAIKAI_MACHI = OFF;
@@ -736,6 +827,7 @@ std::string flow_hint() {
     }
     clear_hint();
     tell(FlowEvent::Kind::Thinking);
+    hand_clock_to_level4(k.TEBAN, TAIKYOKU.tokei.KEIKA_BYOU);
     const bool found = level4_hint(m);
     tell(FlowEvent::Kind::ThinkingDone);
     if (!found) return {};
@@ -810,6 +902,7 @@ void flow_show_move(int n) {
     // The end of a game that was won shows it won.
     TAIKYOKU.pos.SYOUSYA =
         winner_of_shown_game(TAIKYOKU.pos, TAIKYOKU.tables, TAIKYOKU.shinkou.TAIKYOKU_MODE);
+    keep_ended(n);
 }
 
 void flow_resume_at_last_entry(int mode) {
@@ -828,5 +921,51 @@ void flow_resume_at_last_entry(int mode) {
     show_move_number();
     follow_shown_position(TAIKYOKU.pos);
     TAIKYOKU.pos.SYOUSYA = winner_of_shown_game(TAIKYOKU.pos, TAIKYOKU.tables, mode);
+    keep_ended(TAIKYOKU.kifu.KIFU_NO);
     TAIKYOKU.shinkou.SAIKAI_MACHI = ON;
+}
+
+void flow_time_up() {
+    platform().clock().set_timer(false);
+    Kyokumen& k = TAIKYOKU.pos;
+    const int winner = k.TEBAN == k.SITA_GAWA ? k.UE_GAWA : k.SITA_GAWA;
+    k.SYOUSYA = winner;
+    end_game(GameResult::Reason::TIME, winner);
+    TAIKYOKU.shinkou.SENTAKU = 0;
+    sound(OTO_KINSHI);
+    say(fill(translate("Result", "時間切れです。\n%1"), {shown_result()}), "終了");
+}
+
+bool flow_resign() {
+    Kyokumen& k = TAIKYOKU.pos;
+    const Shinkou& g = TAIKYOKU.shinkou;
+    const Kiroku& r = TAIKYOKU.kifu;
+    const std::string title = translate("Resign", "投了");
+    // Only a game under way, at its latest position, is resigned.
+    if (k.TEBAN == 0 || k.SYOUSYA != 0 || g.KIFU_MODE == ON || r.KIFU_NO != r.KIFU_TESUU) {
+        sound(OTO_KINSHI);
+        say("できません", title);
+        return false;
+    }
+    if (!platform().dialogs().ask(translate("Resign", "投了しますか？"), title)) return false;
+    // Against the computer the player resigns; between two players, the side to move.
+    const int loser = g.TAIKYOKU_MODE == MODE_MAN_COM ? k.SITA_GAWA : k.TEBAN;
+    const int winner = -loser;
+    clear_hint();
+    platform().clock().set_timer(false);
+    k.SYOUSYA = winner;
+    end_game(GameResult::Reason::RESIGNED, winner);
+    TAIKYOKU.shinkou.SENTAKU = 0;
+    tell(FlowEvent::Kind::BoardOutlines);
+    say(shown_result(), "終了");
+    return true;
+}
+
+void flow_record_result(const GameResult& result, const TimeControl& control) {
+    TAIKYOKU.kifu.result = result;
+    TAIKYOKU.tokei.time_control = control;
+}
+
+std::string flow_result_text() {
+    return shown_result();
 }

@@ -33,6 +33,7 @@ struct FlowEvent {
         Sound,          // sound n plays
         Message,        // a message box: text, title
         Wait,           // `seconds` pass
+        ClocksShown,    // both clocks are shown afresh: a game on a time control starts
     };
     Kind kind = Kind::MoveNumber;
     int side = 0;
@@ -144,3 +145,14 @@ void flow_show_move(int n);
 // MODE_MAN_MAN), as stepping to it in that game would, and leaves the game waiting for the click that
 // resumes it. A game that had already ended stays ended.
 void flow_resume_at_last_entry(int mode);
+
+// The side to move's flag fell: the game ends, won by the other side.
+void flow_time_up();
+// 投了: after the player says so, the game ends in the opponent's favour (against the computer the
+// player resigns; between two players, the side to move). Refused with a message when no game is under
+// way at the record's latest position. True when the game was resigned.
+bool flow_resign();
+// A record read back takes the result and the time control kept with it.
+void flow_record_result(const GameResult& result, const TimeControl& control);
+// The result of the game on screen as the player is told it, or the empty text.
+std::string flow_result_text();

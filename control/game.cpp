@@ -20,6 +20,7 @@
 #include "display/levels.h"
 #include "display/texts.h"
 #include "kifu/autosave.h"
+#include "kifu/game_file.h"
 #include "kifu/kifu_file.h"
 #include "kifu/record.h"
 #include "platform/files.h"
@@ -49,7 +50,7 @@ void turn_message(const char* title) {
 
 void start_clock_if_shown() {
     TAIKYOKU.tokei.KAISHI_JIKOKU = platform().clock().now();
-    if (TAIKYOKU.settei.KEIKA_HYOUJI == ON) platform().clock().set_timer(true);
+    if (TAIKYOKU.settei.KEIKA_HYOUJI == ON || clock_runs_down()) platform().clock().set_timer(true);
 }
 
 void remember(int x, int y, int piece) {
@@ -212,8 +213,11 @@ void 初期設定() {
     flow_new_course();
     // The seconds counted and the start time stay: a clock that is not shown does not count, and 後手
     // starts from the time it had.
-    TAIKYOKU.tokei =
-        Tokei{.KEIKA_BYOU = TAIKYOKU.tokei.KEIKA_BYOU, .KAISHI_JIKOKU = TAIKYOKU.tokei.KAISHI_JIKOKU};
+    TAIKYOKU.tokei = Tokei{.KEIKA_BYOU = TAIKYOKU.tokei.KEIKA_BYOU,
+                           .KAISHI_JIKOKU = TAIKYOKU.tokei.KAISHI_JIKOKU,
+                           .time_control = {},
+                           .lower_moves = 0,
+                           .upper_moves = 0};
     TAIKYOKU.settei.HANDE_LEVEL = 0;
     level4_forget();      // a new game or a record read: LEVEL4 starts afresh
     forget_record_file(); // no file's record until one is read or written
@@ -221,6 +225,13 @@ void 初期設定() {
     reset_clocks();
     clear_notice();
     画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
+}
+
+void keep_game_beside(const std::string& kifu_path) {
+    const std::string path = game_file_path(kifu_path);
+    if (const int err =
+            write_game_file(path, TAIKYOKU.kifu, {TAIKYOKU.tokei.time_control, TAIKYOKU.kifu.result}))
+        std::fprintf(stderr, "tessora: %s: %s\n", path.c_str(), file_error_text(err).c_str());
 }
 
 bool keep_game(bool tell) {
@@ -231,7 +242,10 @@ bool keep_game(bool tell, const std::string& path) {
     const bool unkept = has_unkept_game(TAIKYOKU.kifu);
     const int err = write_kept_game(TAIKYOKU.kifu, TAIKYOKU.shinkou, TAIKYOKU.pos, TAIKYOKU.settei, path);
     if (err == 0) {
-        if (unkept) record_written_to(path); // its review goes with it
+        if (unkept) {
+            record_written_to(path); // its review goes with it
+            keep_game_beside(path);
+        }
         return true;
     }
     std::fprintf(stderr, "tessora: %s: %s\n", path.c_str(), file_error_text(err).c_str());
@@ -265,8 +279,9 @@ void START_Click() {
     for (int x = -2; x <= 0; ++x) 描画_絵(TAIKYOKU.settei.HAIKEI_NO, x, 0);
     描画_将棋盤桝(TAIKYOKU.settei);
     // Only started here: a clock already running (a game against the computer) keeps running.
+    const bool fresh = flow_begin_two_players();
     start_clock_if_shown();
-    if (flow_begin_two_players()) {
+    if (fresh) {
         inform("先手の番です", " ");
     } else {
         turn_message(" ");
@@ -280,6 +295,7 @@ namespace {
 // starts with the chosen side; one in progress goes on with whoever is to move, and 先手 then gives the
 // human the first side.
 void start_against_computer(int side) {
+    remember_side(side);
     if (TAIKYOKU.pos.SYOUSYA != 0 || TAIKYOKU.shinkou.TESUU == 0 || TAIKYOKU.pos.TEBAN == 0)
         keep_game(true); // a new game replaces the record
     if (TAIKYOKU.pos.SYOUSYA != 0) 初期設定();
@@ -300,6 +316,18 @@ void SENTE_Click() {
 
 void GOTE_Click() {
     start_against_computer(-1);
+}
+
+void RESIGN_Click() {
+    platform().file_controls().close();
+    flow_resign();
+}
+
+void TIMECONTROL_Click() {
+    TimeControl& c = TAIKYOKU.settei.time_control;
+    int main = c.main, byoyomi = c.byoyomi, increment = c.increment;
+    if (!platform().dialogs().choose_time_control(main, byoyomi, increment)) return;
+    set_time_control({std::max(0, main), std::max(0, byoyomi), byoyomi > 0 ? 0 : std::max(0, increment)});
 }
 
 void OWARI_Click() {

@@ -23,6 +23,11 @@ void START_Click();
 void SENTE_Click();
 void GOTE_Click();
 void OWARI_Click();
+// 投了 and 持ち時間 (the dialog; the next game's time control).
+void RESIGN_Click();
+void TIMECONTROL_Click();
+// The time control and result of the game are kept beside the record's file at kifu_path (NAME.対局).
+void keep_game_beside(const std::string& kifu_path);
 void Form_KeyPress(int key);
 void Form_Unload();
 void Form_MouseDown(int button, int shift, double x, double y);

@@ -111,8 +111,7 @@ class PaintingView : public GameView {
         case K::EntryShown: {
             clear_notice();
             const Tokei& t = TAIKYOKU.tokei;
-            描画_所有時間(k, s, k.UE_GAWA, t.UE_JIKAN);
-            描画_所有時間(k, s, k.SITA_GAWA, t.SITA_JIKAN);
+            draw_clocks(k, s, t);
             描画_自持盤(k, s);
             描画_敵持盤(k, s);
             描画_盤(k, s);
@@ -152,6 +151,9 @@ class PaintingView : public GameView {
             } else {
                 platform().dialogs().message(e.text, e.title);
             }
+            break;
+        case K::ClocksShown:
+            draw_clocks(k, s, TAIKYOKU.tokei);
             break;
         case K::Wait:
             待機_秒(e.seconds);

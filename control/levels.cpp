@@ -81,22 +81,27 @@ void handicap_step(bool up) {
 
 void LEVEL1_Click() {
     paint_level_background();
-    レベル_設定(1);
+    choose_level(1);
 }
 
 void LEVEL2_Click() {
     paint_level_background();
-    レベル_設定(2);
+    choose_level(2);
 }
 
 void LEVEL3_Click() {
     paint_level_background();
-    レベル_設定(3);
+    choose_level(3);
 }
 
 void LEVEL4_Click() {
     paint_level_background();
-    レベル_設定(4);
+    choose_level(4);
+}
+
+void choose_level(int level) {
+    レベル_設定(level);
+    platform().preferences().set_number("game/level", level);
 }
 
 void レベル_設定(int level) {

@@ -6,6 +6,8 @@ void LEVEL2_Click();
 void LEVEL3_Click();
 void LEVEL4_Click();
 void レベル_設定(int level);
+// The player chose the level in the menu: it is remembered for the next start.
+void choose_level(int level);
 // LEVEL4's time a move in play, chosen in the level menu and kept with the player's preferences.
 void THINK1_Click();
 void THINK3_Click();

@@ -1,5 +1,6 @@
 #include "control/move_list.h"
 
+#include "control/flow.h"
 #include "control/review_commands.h"
 #include "display/texts.h"
 #include "kifu/notation.h"
@@ -63,4 +64,5 @@ void show_move_list() {
     const std::vector<std::string>& rows = move_list_rows(TAIKYOKU.kifu);
     list->show_moves(rows, std::clamp(TAIKYOKU.shinkou.TESUU, 0, static_cast<int>(rows.size()) - 1));
     show_review();
+    list->show_result(flow_result_text());
 }

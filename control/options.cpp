@@ -110,6 +110,28 @@ void read_preference_options() {
     for (const PreferenceOption& o : {kSoundEffects, kLastMove, kCoordinates, kEvalShow, kNotices})
         set_option(o, platform().preferences().flag(o.key, o.at_first));
     read_level4_time();
+    Preferences& p = platform().preferences();
+    if (const int level = p.number("game/level", 0); level >= 1 && level <= 4) レベル_設定(level);
+    const int side = p.number("game/side", 0);
+    platform().menus().set_checked(MenuItem::SENTE, side == 1);
+    platform().menus().set_checked(MenuItem::GOTE, side == -1);
+    TimeControl c{p.number("game/main_time", 0), p.number("game/byoyomi", 0), p.number("game/increment", 0)};
+    if (c.main < 0 || c.byoyomi < 0 || c.increment < 0 || (c.byoyomi > 0 && c.increment > 0)) c = {};
+    TAIKYOKU.settei.time_control = c;
+}
+
+void set_time_control(const TimeControl& c) {
+    TAIKYOKU.settei.time_control = c;
+    Preferences& p = platform().preferences();
+    p.set_number("game/main_time", c.main);
+    p.set_number("game/byoyomi", c.byoyomi);
+    p.set_number("game/increment", c.increment);
+}
+
+void remember_side(int side) {
+    platform().menus().set_checked(MenuItem::SENTE, side == 1);
+    platform().menus().set_checked(MenuItem::GOTE, side == -1);
+    platform().preferences().set_number("game/side", side);
 }
 
 void SE_Click() {

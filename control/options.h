@@ -1,6 +1,7 @@
 // The options menu: the backgrounds, guidance, the music; each choice is written to the settings file.
 #pragma once
 
+#include "core/time_control.h"
 #include <string>
 
 void paint_background_setting(int n); // checks background n in the menu and paints it
@@ -15,6 +16,10 @@ void BGM_Click();
 // 最終手を表示 (LASTMOVE): the last move of each side is marked on the board; off, the board looks as it
 // always did. Both options are preferences of the player's, on at first.
 void read_preference_options();
+// 持ち時間: the time control of the next game, remembered for the next start.
+void set_time_control(const TimeControl& c);
+// The side the player took against the computer (1 先手, -1 後手): checked in the menu and remembered.
+void remember_side(int side);
 void SE_Click();
 void LASTMOVE_Click();
 // ｵﾌﾟｼｮﾝ → 座標を表示: the ring's cells named beside the board, off at first, kept with the preferences.

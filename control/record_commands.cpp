@@ -14,6 +14,7 @@
 #include "display/levels.h"
 #include "display/texts.h"
 #include "kifu/autosave.h"
+#include "kifu/game_file.h"
 #include "kifu/kifu_file.h"
 #include "kifu/navigate.h"
 #include "display/panel.h"
@@ -211,6 +212,7 @@ void Command1_Click() {
         return;
     }
     record_written_to(path); // its review goes beside it
+    keep_game_beside(path);  // and its time control and result
     platform().file_controls().close();
     platform().file_controls().refresh_files();
     platform().dialogs().message("棋譜を書き込みました", "  ");
@@ -265,6 +267,8 @@ void take_record(const KifuFileRead& f, const std::string& path, bool offered) {
         return;
     }
     record_read_from(path); // with its review, when one is kept beside it
+    if (const std::optional<GameFile> g = read_game_file(game_file_path(path), TAIKYOKU.kifu))
+        flow_record_result(g->result, g->time_control);
     TAIKYOKU.kifu.from_kept_file = is_kept_game_path(path);
     if (!offered) platform().dialogs().message(" 読み込みました", "棋譜");
     if (f.more)
@@ -296,6 +300,8 @@ void offer_kept_game() {
     for (const auto& column : f.entries.back().ban)
         for (Koma c : column) kings += c == SITA_OU || c == UE_OU;
     if (kings < 2) return;
+    // Nor one resigned or lost on time (a result kept beside it says so).
+    if (kept_game_ended(game_file_path(kept_game_path()))) return;
     if (!platform().dialogs().ask("前回の対局を続けますか？", "前回の対局")) return;
     take_record(f, kept_game_path(), true);
 }

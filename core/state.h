@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/position.h"
+#include "core/time_control.h"
 
 #include <string>
 
@@ -31,6 +32,20 @@ struct Tokei {
     double UE_JIKAN = 0;
     double KEIKA_BYOU = 0;
     double KAISHI_JIKOKU = 0;
+    // The game's time control (none: the clocks count up), and the moves each side has made up to the
+    // position shown, which an increment pays back.
+    TimeControl time_control;
+    int lower_moves = 0, upper_moves = 0;
+};
+
+// How a game ended: the winner's side value (0 for none) after `moves` moves.
+struct GameResult {
+    enum class Reason { NONE, RESIGNED, TIME, KING_TAKEN, MATE, FULL_RECORD };
+    Reason reason = Reason::NONE;
+    int winner = 0;
+    bool winner_upper = false; // the winner played the upper side
+    int moves = 0;
+    bool operator==(const GameResult&) const = default;
 };
 
 // The options and the choices of the menus.
@@ -48,6 +63,7 @@ struct Settei {
     int ZAHYOU = OFF;   // 座標を表示: the ring's cells are named beside the board (a preference too)
     int HYOUKA = OFF;   // 評価値を表示: LEVEL4's evaluation and line are shown (a preference too)
     int NOTICES = OFF; // お知らせを盤の横に表示: what needs no answer is told beside the board (a preference)
+    TimeControl time_control; // 持ち時間 for the next game (a preference too)
     // Folder of the help page: the current folder at start-up, or the installed data folder.
     std::string KIDOU_DIR;
 };

@@ -171,8 +171,7 @@ void 画面_再描画(const Kyokumen& k, const Shinkou& g, const Tokei& t, const
     描画_自持盤(k, s);
     描画_敵持盤(k, s);
     描画_盤(k, s);
-    描画_所有時間(k, s, k.UE_GAWA, t.UE_JIKAN);
-    描画_所有時間(k, s, k.SITA_GAWA, t.SITA_JIKAN);
+    draw_clocks(k, s, t);
     if (g.TAIKYOKU_MODE == MODE_MAN_COM) 描画_レベル(s, s.COM_LEVEL);
     if (g.HANDE_SETTEI == ON) 描画_ハンデレベル(s, s.HANDE_LEVEL);
     描画_絵(1, -0.5, 12.8);

@@ -252,8 +252,9 @@ std::string 調査_時間秒追加結果(double s) {
            変換_数字から文字(static_cast<int>(std::floor(sec)));
 }
 
-void 描画_所有時間(const Kyokumen& k, const Settei& s, int side, double seconds) {
-    if (s.KEIKA_HYOUJI != ON) return;
+namespace {
+
+void print_time(const Kyokumen& k, const Settei& s, int side, double seconds) {
     const int c = 取得_対背景色(s);
     const std::string t = 調査_時間秒追加結果(seconds);
     消去_所有時間(k, s, side);
@@ -265,6 +266,32 @@ void 描画_所有時間(const Kyokumen& k, const Settei& s, int side, double se
         描画_数値(-1.6, 9.2, t, c, 0, 12);
         repaint_shown_cell(k, 0, 1, 9);
     }
+}
+
+} // namespace
+
+void 描画_所有時間(const Kyokumen& k, const Settei& s, int side, double seconds) {
+    if (s.KEIKA_HYOUJI == ON) print_time(k, s, side, seconds);
+}
+
+ClockLeft clock_left(const Kyokumen& k, const Tokei& t, int side, double elapsed) {
+    const bool lower = side == k.SITA_GAWA;
+    return time_left(t.time_control, lower ? t.SITA_JIKAN : t.UE_JIKAN, lower ? t.lower_moves : t.upper_moves,
+                     elapsed);
+}
+
+void draw_clock(const Kyokumen& k, const Settei& s, const Tokei& t, int side, double elapsed) {
+    if (!t.time_control.on()) {
+        描画_所有時間(k, s, side, elapsed + (side == k.SITA_GAWA ? t.SITA_JIKAN : t.UE_JIKAN));
+        return;
+    }
+    // The seconds still to come, so that 00:00:00 stands when the flag falls.
+    print_time(k, s, side, std::ceil(clock_left(k, t, side, elapsed).shown()));
+}
+
+void draw_clocks(const Kyokumen& k, const Settei& s, const Tokei& t) {
+    draw_clock(k, s, t, k.UE_GAWA, 0);
+    draw_clock(k, s, t, k.SITA_GAWA, 0);
 }
 
 void 消去_所有時間(const Kyokumen& k, const Settei& s, int side) {

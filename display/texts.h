@@ -32,5 +32,12 @@ std::string 変換_数字から文字(int value);
 std::string 調査_時間秒追加結果(double seconds);
 void 描画_所有時間(const Kyokumen& k, const Settei& s, int side, double seconds);
 void 消去_所有時間(const Kyokumen& k, const Settei& s, int side);
+// The clock of `side` with `elapsed` seconds of its turn: the time used, as 描画_所有時間 shows it, or
+// under a time control the time left (in the byoyomi, the byoyomi's), shown whatever 経過時間 says.
+void draw_clock(const Kyokumen& k, const Settei& s, const Tokei& t, int side, double elapsed);
+// Both clocks between turns.
+void draw_clocks(const Kyokumen& k, const Settei& s, const Tokei& t);
+// What a side's clock holds under the game's time control.
+ClockLeft clock_left(const Kyokumen& k, const Tokei& t, int side, double elapsed);
 // Clears the place below the board where a record's header is shown.
 void 描画_棋譜読込み部分消去(const Kyokumen& k, const Settei& s);

@@ -59,6 +59,8 @@ struct Kiroku {
     // Read from the kept game's own file, which holds it until it is kept again: taken back to no move
     // at all, it still replaces what that file holds.
     bool from_kept_file = false;
+    // How the game ended, kept with the record beside its file (NAME.対局).
+    GameResult result;
 };
 
 // The side to move at record index n: the record's first side, then each side in turn.

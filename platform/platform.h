@@ -36,6 +36,8 @@ enum class MenuItem {
     THINK10,
     EVALSHOW,
     ANALYSE,
+    SENTE, // the side the player last took against the computer
+    GOTE,
     Count
 };
 
@@ -68,6 +70,12 @@ class Dialogs {
     virtual bool version_dialog() = 0;
     // Opens a page in the system browser; false when no browser could be started.
     virtual bool open_browser(const std::string& path) = 0;
+    // 持ち時間: the player sets the next game's time control in seconds, starting from the values handed
+    // in (all 0: none; a byoyomi or an increment, not both); false when cancelled or not offered.
+    virtual bool choose_time_control(int& main, int& byoyomi, int& increment) {
+        (void)main, (void)byoyomi, (void)increment;
+        return false;
+    }
 };
 
 // Timer1 and the time of day.
@@ -102,6 +110,8 @@ class Preferences {
     virtual ~Preferences() = default;
     virtual bool flag(const std::string& key, bool fallback) = 0;
     virtual void set_flag(const std::string& key, bool on) = 0;
+    virtual int number(const std::string& key, int fallback) = 0;
+    virtual void set_number(const std::string& key, int value) = 0;
 };
 
 // The record-file panel's controls.
@@ -175,6 +185,8 @@ class MovesPanel {
     virtual void show_moves(const std::vector<std::string>& rows, int current) = 0;
     // The review's results for the record's moves (move n at n - 1) and its progress.
     virtual void show_review(const std::vector<ReviewRow>& moves, const ReviewProgress& progress) = 0;
+    // The game's result under the list ("まで64手で先手の勝ち"); empty while the game has none.
+    virtual void show_result(const std::string& text) = 0;
     // The file the graph is saved to, the player's choice starting from `suggested`; empty when the
     // player cancelled.
     virtual std::string choose_picture_file(const std::string& suggested) = 0;

@@ -3,6 +3,7 @@
 #include "control/clock.h"
 #include "control/commands.h"
 #include "control/engine_view.h"
+#include "control/flow.h"
 #include "control/game.h"
 #include "control/level4.h"
 #include "control/move_list.h"
@@ -21,6 +22,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QCloseEvent>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -169,7 +174,7 @@ const CheckItem kCheckItems[] = {
     {MenuItem::SE, "SE"},           {MenuItem::LASTMOVE, "LASTMOVE"}, {MenuItem::COORDS, "COORDS"},
     {MenuItem::THINK1, "THINK1"},   {MenuItem::THINK3, "THINK3"},     {MenuItem::THINK10, "THINK10"},
     {MenuItem::ANALYSE, "ANALYSE"}, {MenuItem::EVALSHOW, "EVALSHOW"}, {MenuItem::NOTICES, "NOTICES"},
-    {MenuItem::ROTATE, "ROTATE"},
+    {MenuItem::ROTATE, "ROTATE"},   {MenuItem::SENTE, "SENTE"},       {MenuItem::GOTE, "GOTE"},
 };
 
 void run(const char* name) {
@@ -227,7 +232,11 @@ Form1::Form1() {
     timer1_->setInterval(50);
     // A wait belongs to the handler that waits: the clock ticks again when it has ended.
     connect(timer1_, &QTimer::timeout, this, [this] {
-        if (!waiting_) Timer1_Timer();
+        if (waiting_) return;
+        // A flag that falls ends the game here: its result goes under the list at once.
+        const std::string result = flow_result_text();
+        Timer1_Timer();
+        if (flow_result_text() != result) show_move_list();
     });
     setFocusPolicy(Qt::StrongFocus);
     new QuitSignals([this] { request_quit(true); }, this);
@@ -265,8 +274,8 @@ void Form1::build_menus() {
     add_item(match_man, "スタート", "START");
     QMenu* start2 = taikyoku->addMenu("対局(COM)");
     start2->setObjectName("START2");
-    add_item(start2, "先手", "SENTE");
-    add_item(start2, "後手", "GOTE");
+    add_item(start2, "先手", "SENTE", true);
+    add_item(start2, "後手", "GOTE", true);
     QMenu* level = taikyoku->addMenu("COM対局ﾚﾍﾞﾙ");
     level->setObjectName("LEVEL");
     add_item(level, "LEVEL1", "LEVEL1", true);
@@ -278,6 +287,8 @@ void Form1::build_menus() {
     add_item(think, "1秒", "THINK1", true);
     add_item(think, "3秒", "THINK3", true);
     add_item(think, "10秒", "THINK10", true);
+    add_item(taikyoku, QString::fromStdString(translate("Menu", "持ち時間...")), "TIMECONTROL");
+    add_item(taikyoku, QString::fromStdString(translate("Menu", "投了")), "RESIGN");
     add_item(taikyoku, "待った", "MATTA");
     add_item(taikyoku, "ヒント", "HINT");
     add_item(taikyoku, "終わり", "OWARI");
@@ -833,6 +844,53 @@ void Form1::set_flag(const std::string& key, bool on) {
     set_preference(q(key), on);
 }
 
+int Form1::number(const std::string& key, int fallback) {
+    return preference(q(key), fallback).toInt();
+}
+void Form1::set_number(const std::string& key, int value) {
+    set_preference(q(key), value);
+}
+
+bool Form1::choose_time_control(int& main, int& byoyomi, int& increment) {
+    if (quitting_) return false;
+    auto tr = [](const char* text) { return QString::fromStdString(text); };
+    QDialog dialog(this);
+    dialog.setWindowTitle(tr(translate("TimeControl", "持ち時間").c_str()));
+    auto* form = new QFormLayout(&dialog);
+    auto* none = new QRadioButton(tr(translate("TimeControl", "なし（経過時間を数える）").c_str()));
+    auto* with_byoyomi = new QRadioButton(tr(translate("TimeControl", "持ち時間と秒読み").c_str()));
+    auto* with_increment = new QRadioButton(tr(translate("TimeControl", "持ち時間と1手ごとの加算").c_str()));
+    auto* minutes = new QSpinBox;
+    minutes->setRange(0, 600);
+    minutes->setValue(main > 0 ? std::max(1, main / 60) : 10);
+    auto* seconds = new QSpinBox;
+    seconds->setRange(1, 600);
+    seconds->setValue(byoyomi > 0 ? byoyomi : increment > 0 ? increment : 30);
+    (byoyomi > 0 ? with_byoyomi : increment > 0 ? with_increment : none)->setChecked(true);
+    form->addRow(none);
+    form->addRow(with_byoyomi);
+    form->addRow(with_increment);
+    form->addRow(tr(translate("TimeControl", "持ち時間（分）").c_str()), minutes);
+    form->addRow(tr(translate("TimeControl", "秒読み・加算（秒）").c_str()), seconds);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    form->addRow(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto enable = [=] {
+        minutes->setEnabled(!none->isChecked());
+        seconds->setEnabled(!none->isChecked());
+    };
+    for (QRadioButton* b : {none, with_byoyomi, with_increment})
+        connect(b, &QRadioButton::toggled, &dialog, enable);
+    enable();
+    const Modal modal(modal_);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    main = none->isChecked() ? 0 : minutes->value() * 60;
+    byoyomi = with_byoyomi->isChecked() ? seconds->value() : 0;
+    increment = with_increment->isChecked() ? seconds->value() : 0;
+    return true;
+}
+
 bool Form1::version_dialog() {
     if (quitting_) return false;
     Form2 dialog(canvas_.picture(Pic::VERSION), this);
@@ -870,6 +928,10 @@ void Form1::set_folder(const std::string& path) {
 }
 void Form1::refresh_files() {
     panel_->refresh_files();
+}
+
+void Form1::show_result(const std::string& text) {
+    moves_->show_result(text);
 }
 
 void Form1::show_moves(const std::vector<std::string>& rows, int current) {

@@ -72,6 +72,8 @@ class Form1 : public QMainWindow,
     // Preferences
     bool flag(const std::string& key, bool fallback) override;
     void set_flag(const std::string& key, bool on) override;
+    int number(const std::string& key, int fallback) override;
+    void set_number(const std::string& key, int value) override;
     // FileControls
     void show_lists(bool drive, bool folder, bool file) override;
     void show_io(bool visible) override;
@@ -82,6 +84,8 @@ class Form1 : public QMainWindow,
     void refresh_files() override;
     // MovesPanel
     void show_moves(const std::vector<std::string>& rows, int current) override;
+    void show_result(const std::string& text) override;
+    bool choose_time_control(int& main, int& byoyomi, int& increment) override;
     void show_review(const std::vector<ReviewRow>& moves, const ReviewProgress& progress) override;
     std::string choose_picture_file(const std::string& suggested) override;
     bool save_graph(const std::string& path) override;

@@ -30,12 +30,32 @@ MoveListView::MoveListView(QWidget* parent) : QListWidget(parent) {
                   "QListWidget::item:selected { background-color: rgb(40, 90, 160); color: white; }");
     connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const int n = row(item);
-        if (on_chosen && n >= 0) on_chosen(n);
+        if (on_chosen && n >= 0 && n < static_cast<int>(rows_.size())) on_chosen(n);
     });
+}
+
+void MoveListView::take_result() {
+    if (static_cast<std::size_t>(count()) > rows_.size()) delete takeItem(count() - 1);
+}
+
+void MoveListView::place_result() {
+    take_result();
+    if (result_.empty()) return;
+    auto* it = new QListWidgetItem(QString::fromStdString(result_));
+    it->setFlags(Qt::ItemIsEnabled);
+    it->setForeground(QBrush(QColor(Qt::black)));
+    addItem(it);
+}
+
+void MoveListView::show_result(const std::string& text) {
+    if (text == result_) return;
+    result_ = text;
+    place_result();
 }
 
 void MoveListView::show_moves(const std::vector<std::string>& rows, int current) {
     if (rows != rows_) {
+        take_result();
         // Rows are only ever added at the end in play: keep the ones that stayed.
         std::size_t same = 0;
         while (same < rows.size() && same < rows_.size() && rows[same] == rows_[same]) ++same;
@@ -45,6 +65,7 @@ void MoveListView::show_moves(const std::vector<std::string>& rows, int current)
             addItem(QString());
             annotate(static_cast<int>(n));
         }
+        place_result();
     }
     if (current >= 0 && current < count() && currentRow() != current) setCurrentRow(current);
     if (QListWidgetItem* shown = item(currentRow())) scrollToItem(shown);

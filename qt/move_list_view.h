@@ -16,10 +16,15 @@ class MoveListView : public QListWidget {
     void show_moves(const std::vector<std::string>& rows, int current);
     // What the review found for move n (at n - 1): its mark and the move preferred before it, beside it.
     void show_review(const std::vector<ReviewRow>& moves);
+    // The game's result, on a last line that is not a position.
+    void show_result(const std::string& text);
     std::function<void(int)> on_chosen; // a row was clicked
 
   private:
     void annotate(int n);
     std::vector<std::string> rows_;
     std::vector<ReviewRow> review_;
+    std::string result_;
+    void take_result();
+    void place_result();
 };

@@ -114,6 +114,18 @@ void ScriptPlatform::print(double x, double y, const std::string& text, double p
     canvas_.print(x, y, text, points, colour);
 }
 
+void ScriptPlatform::show_result(const std::string& text) {
+    if (text != result_ && !text.empty()) out_ << "result " << text << "\n";
+    result_ = text;
+}
+
+bool ScriptPlatform::choose_time_control(int& main, int& byoyomi, int& increment) {
+    main = answer_tc_.main;
+    byoyomi = answer_tc_.byoyomi;
+    increment = answer_tc_.increment;
+    return true;
+}
+
 void ScriptPlatform::message(const std::string& text, const std::string& title) {
     out_ << "msg " << title << " | " << escape_newlines(text) << "\n";
 }
@@ -287,6 +299,15 @@ bool ScriptPlatform::command(const std::string& raw) {
         level4_thinking.by_time = true;
         level4_thinking.seconds = s;
         level4_thinking.virtual_nodes_per_second = kThinkNodesPerSecond;
+    } else if (verb == "timecontrol") {
+        long long m = -1, b = -1, i = -1;
+        if (!(in >> m >> b >> i) || m < 0 || b < 0 || i < 0 || m > 86400 || b > 86400 || i > 86400)
+            return fail("expected main time, byoyomi and increment in seconds");
+        if (b > 0 && i > 0) return fail("a byoyomi or an increment, not both");
+        set_time_control_answer(static_cast<int>(m), static_cast<int>(b), static_cast<int>(i));
+        const Command* c = find_command("TIMECONTROL");
+        c->menu_opened();
+        c->handler();
     } else if (verb == "evals") {
         for (std::size_t n = 1; n <= review_.size(); ++n) {
             const ReviewRow& r = review_[n - 1];

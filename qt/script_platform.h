@@ -66,6 +66,11 @@ class ScriptPlatform : public Canvas,
     // Preferences: a run starts from none and keeps them only while it runs
     bool flag(const std::string& key, bool fallback) override;
     void set_flag(const std::string& key, bool on) override { flags_[key] = on; }
+    int number(const std::string& key, int fallback) override {
+        const auto it = numbers_.find(key);
+        return it == numbers_.end() ? fallback : it->second;
+    }
+    void set_number(const std::string& key, int value) override { numbers_[key] = value; }
     // FileControls
     void show_lists(bool drive, bool folder, bool file) override;
     void show_io(bool visible) override { io_visible_ = visible; }
@@ -80,6 +85,13 @@ class ScriptPlatform : public Canvas,
         move_current_ = current;
     }
     void show_review(const std::vector<ReviewRow>& moves, const ReviewProgress&) override { review_ = moves; }
+    // Prints "result TEXT" when a game's result comes to stand under the list.
+    void show_result(const std::string& text) override;
+    bool choose_time_control(int& main, int& byoyomi, int& increment) override;
+    // `timecontrol M B I`: the values the next 持ち時間 dialog is given, and the dialog run.
+    void set_time_control_answer(int main, int byoyomi, int increment) {
+        answer_tc_ = {main, byoyomi, increment};
+    }
     // The file the player would be offered is taken.
     std::string choose_picture_file(const std::string& suggested) override { return suggested; }
     bool save_graph(const std::string& path) override;
@@ -105,6 +117,11 @@ class ScriptPlatform : public Canvas,
     std::vector<ReviewRow> review_;
     std::map<MenuItem, bool> checks_;
     std::map<std::string, bool> flags_;
+    std::map<std::string, int> numbers_;
+    std::string result_;
+    struct {
+        int main = 0, byoyomi = 0, increment = 0;
+    } answer_tc_;
     bool timer_ = false;
     bool ended_ = false;
     bool io_visible_ = false;

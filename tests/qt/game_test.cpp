@@ -110,7 +110,10 @@ TEST(TwoPlayers, AWholeGameToTheKingsCapture) {
     EXPECT_TRUE(r.has("msg 終了 | 先手の勝ちです"));
     // After the end clicks are refused and スタート begins a new game.
     const int end = r.find("msg 終了 | 先手の勝ちです");
-    EXPECT_EQ(r.find("msg 終局 | 新規に対局してください", end), end + 2); // after the dump
+    ASSERT_GT(static_cast<int>(r.lines.size()), end + 1);
+    EXPECT_EQ(r.lines[end + 1].rfind("result ", 0), 0u);
+    EXPECT_NE(r.lines[end + 1].find("手で玉を取って先手の勝ち"), std::string::npos);
+    EXPECT_EQ(r.find("msg 終局 | 新規に対局してください", end), end + 3); // after the result and the dump
     EXPECT_NE(d[4].find("TEBAN=1 TESUU=0 SYOUSYA=0"), std::string::npos);
     EXPECT_EQ(field(d[4], 9, 3), 800);
 }

@@ -41,6 +41,8 @@ class FakePlatform : public Canvas,
     std::deque<bool> answers;          // answers to the next questions; Yes when empty
     std::map<MenuItem, bool> checks;
     std::map<std::string, bool> flags; // the player's preferences
+    std::map<std::string, int> numbers;
+    int time_control_answer[3] = {}; // what the 持ち時間 dialog is given
     std::vector<std::string> browsed;
     bool browser_works = true;
     bool timer = false;
@@ -96,7 +98,18 @@ class FakePlatform : public Canvas,
         return it == flags.end() ? fallback : it->second;
     }
     void set_flag(const std::string& key, bool on) override { flags[key] = on; }
+    int number(const std::string& key, int fallback) override {
+        const auto it = numbers.find(key);
+        return it == numbers.end() ? fallback : it->second;
+    }
+    void set_number(const std::string& key, int value) override { numbers[key] = value; }
     bool version_dialog() override { return home_page_pressed; }
+    bool choose_time_control(int& main, int& byoyomi, int& increment) override {
+        main = time_control_answer[0];
+        byoyomi = time_control_answer[1];
+        increment = time_control_answer[2];
+        return true;
+    }
     bool open_browser(const std::string& path) override {
         browsed.push_back(path);
         return browser_works;

@@ -1,5 +1,6 @@
 // Start-up, the initial position and the screen's picture choice.
 #include "control/game.h"
+#include "control/levels.h"
 #include "core/state.h"
 #include "display/draw.h"
 #include "display/texts.h"
@@ -69,6 +70,29 @@ TEST_F(StartUp, FormLoadLeavesAnIdleProgram) {
     EXPECT_EQ(fp.stamps.back().pic, Pic::RUZIVUVOD);
     EXPECT_DOUBLE_EQ(fp.stamps.back().x, 765);
     EXPECT_DOUBLE_EQ(fp.stamps.back().y, 9148);
+    終了処理(true);
+}
+
+// The level, the side taken against the computer and the time control chosen in one run are those of
+// the next start.
+TEST_F(StartUp, TheChoicesOfTheLastRunAreOfferedAtTheNextStart) {
+    TempDir dir;
+    Form_Load();
+    LEVEL4_Click();
+    SENTE_Click();
+    fp.time_control_answer[0] = 300;
+    fp.time_control_answer[2] = 10;
+    TIMECONTROL_Click();
+    終了処理(true);
+    // The program starts again with nothing but the preferences.
+    TAIKYOKU = Taikyoku{};
+    for (MenuItem m : {MenuItem::LEVEL4, MenuItem::SENTE}) fp.set_checked(m, false);
+    Form_Load();
+    EXPECT_EQ(COM_LEVEL, 4);
+    EXPECT_TRUE(fp.checked(MenuItem::LEVEL4));
+    EXPECT_TRUE(fp.checked(MenuItem::SENTE));
+    EXPECT_FALSE(fp.checked(MenuItem::GOTE));
+    EXPECT_EQ(TAIKYOKU.settei.time_control, (TimeControl{300, 0, 10}));
     終了処理(true);
 }
 
