@@ -24,6 +24,7 @@
 #include "platform/files.h"
 #include "platform/folders.h"
 #include "platform/platform.h"
+#include "platform/translate.h"
 #include "settings/settings.h"
 #include "sound/effects.h"
 #include "control/owner.h"
@@ -42,8 +43,10 @@ bool own_piece(int c) {
            (is_upper(c) && TAIKYOKU.pos.TEBAN == TAIKYOKU.pos.UE_GAWA);
 }
 
-void turn_message(const char* title) {
-    platform().dialogs().message(TAIKYOKU.pos.TEBAN == 1 ? "先手の番です" : "後手の番です", title);
+void turn_message(const std::string& title) {
+    platform().dialogs().message(TAIKYOKU.pos.TEBAN == 1 ? translate("Game", "先手の番です")
+                                                         : translate("Game", "後手の番です"),
+                                 title);
 }
 
 void start_clock_if_shown() {
@@ -233,8 +236,9 @@ bool keep_game(bool tell, const std::string& path) {
     }
     std::fprintf(stderr, "tessora: %s: %s\n", path.c_str(), file_error_text(err).c_str());
     if (tell)
-        platform().dialogs().message("対局を書き込めませんでした\n" + path + "\n" + failure_reason(err, true),
-                                     "前回の対局");
+        platform().dialogs().message(
+            fill(translate("Game", "対局を書き込めませんでした\n%1\n%2"), {path, failure_reason(err, true)}),
+            translate("Game", "前回の対局"));
     return false;
 }
 
@@ -263,7 +267,7 @@ void START_Click() {
     // Only started here: a clock already running (a game against the computer) keeps running.
     start_clock_if_shown();
     if (flow_begin_two_players()) {
-        platform().dialogs().message("先手の番です", " ");
+        platform().dialogs().message(translate("Game", "先手の番です"), " ");
     } else {
         turn_message(" ");
     }
@@ -284,7 +288,7 @@ void start_against_computer(int side) {
     描画_将棋盤桝(TAIKYOKU.settei);
     bool fresh = false;
     if (!flow_begin_against_computer(side, fresh)) return;
-    platform().dialogs().message("MANの番です", fresh ? " " : "対局");
+    platform().dialogs().message(translate("Game", "MANの番です"), fresh ? " " : translate("Game", "対局"));
     TAIKYOKU.shinkou.SAIKAI_MACHI = OFF;
 }
 
@@ -320,7 +324,8 @@ void Form_Unload() {
 void Form_MouseDown(int button, int, double X, double Y) {
     platform().file_controls().close();
     if (TAIKYOKU.shinkou.KIFU_MODE == ON) {
-        if (!platform().dialogs().ask("棋譜を '進 'で進めて下さい", "棋譜")) {
+        if (!platform().dialogs().ask(translate("Game", "棋譜を '進 'で進めて下さい"),
+                                      translate("Game", "棋譜"))) {
             play_effect(OTO_KINSHI);
             // The fresh position stays in the mode of the game stepped through: against the computer
             // its level stays shown (and the record, kept on leaving, names the computer).
@@ -332,14 +337,14 @@ void Form_MouseDown(int button, int, double X, double Y) {
         return;
     }
     if (TAIKYOKU.pos.SYOUSYA != 0) {
-        platform().dialogs().message("新規に対局してください", "終局");
+        platform().dialogs().message(translate("Game", "新規に対局してください"), translate("Game", "終局"));
         return;
     }
     const int mx = static_cast<int>(std::floor((X - BAN_X0) / MASU_W));
     const int my = static_cast<int>(std::floor((Y - BAN_Y0) / MASU_H));
     if (TAIKYOKU.pos.TEBAN == 0) {
         play_effect(OTO_KINSHI);
-        platform().dialogs().message("「対局」で始めて下さい", "開始");
+        platform().dialogs().message(translate("Game", "「対局」で始めて下さい"), translate("Game", "開始"));
         return;
     }
 

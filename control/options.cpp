@@ -9,6 +9,7 @@
 #include "sound/effects.h"
 #include "control/flow.h"
 #include "control/levels.h"
+#include "control/move_list.h"
 #include "control/owner.h"
 
 namespace {
@@ -123,6 +124,12 @@ void COORDS_Click() {
     // The labels reach into the ring's corners: the screen is painted afresh, as for a background.
     画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
     flow_mark_last_moves();
+}
+
+void language_changed() {
+    画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
+    flow_mark_last_moves();
+    show_move_list();
 }
 
 void play_effect(int buffer) {

@@ -17,5 +17,8 @@ void SE_Click();
 void LASTMOVE_Click();
 // ｵﾌﾟｼｮﾝ → 座標を表示: the ring's cells named beside the board, off at first, kept with the preferences.
 void COORDS_Click();
+// ｵﾌﾟｼｮﾝ → Language / 言語 has changed the language (the window sets it and keeps it): the board's
+// texts and the list of moves are shown again in it.
+void language_changed();
 void play_effect(int buffer);
 void OPTION_Click();

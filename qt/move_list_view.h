@@ -16,6 +16,8 @@ class MoveListView : public QListWidget {
     void show_moves(const std::vector<std::string>& rows, int current);
     // What the review found for move n (at n - 1): its mark and the move preferred before it, beside it.
     void show_review(const std::vector<ReviewRow>& moves);
+    // The review's marks and notes again, in the language now in use.
+    void recaption();
     std::function<void(int)> on_chosen; // a row was clicked
 
   private:

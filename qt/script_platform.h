@@ -96,6 +96,7 @@ class ScriptPlatform : public Canvas,
     std::map<MenuItem, bool> checks_;
     std::map<std::string, bool> flags_;
     bool timer_ = false;
+    bool started_ = false; // the lines at the top have been read
     bool ended_ = false;
     bool io_visible_ = false;
     double clock_ = 36000.0;
