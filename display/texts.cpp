@@ -136,8 +136,10 @@ void 描画_桝_数値(const Kyokumen& k, const Settei& s) {
         描画_数値(i + 1.2, 0.5, 10 - i, 0, 0, 16);
         描画_数値(i + 1.1, 0.4, 10 - i, c, 0, 16);
         描画_絵(s.HAIKEI_NO, 12, i + 1);
-        描画_数値(12.2, i + 1.4, i, 0, 1, 12);
-        描画_数値(12.1, i + 1.3, i, c, 1, 12);
+        // The rank letters of the western notation as large as the file digits; the kanji as they were.
+        const double rank_size = english() ? 16 : 12, rank_y = english() ? i + 1.2 : i + 1.3;
+        描画_数値(12.2, rank_y + 0.1, i, 0, 1, rank_size);
+        描画_数値(12.1, rank_y, i, c, 1, rank_size);
     }
     if (s.ZAHYOU == ON) paint_ring_coordinates(s); // else the screen is as it has always been
     描画_自持盤(k, s);
@@ -153,8 +155,8 @@ void paint_ring_coordinates(const Settei& s) {
         double size;
     } labels[] = {{1.0, 0.4, "10", 16},
                   {11.1, 0.4, "0", 16},
-                  {12.1, 1.3, english() ? "o" : "〇", 12},
-                  {12.1, 11.3, english() ? "j" : "十", 12}};
+                  {12.1, english() ? 1.2 : 1.3, english() ? "o" : "〇", english() ? 16.0 : 12.0},
+                  {12.1, english() ? 11.2 : 11.3, english() ? "j" : "十", english() ? 16.0 : 12.0}};
     for (const auto& l : labels) {
         描画_数値(l.x + 0.1, l.y + 0.1, l.text, 0, 0, l.size);
         描画_数値(l.x, l.y, l.text, c, 0, l.size);
