@@ -171,8 +171,7 @@ void 描画_移動結果(const Kyokumen& k, const Settei& s, int side, int x, in
         if (!upper && side != k.SITA_GAWA) return;
         const std::string cell = cell_name({x, y}, Notation::English);
         const std::string piece = piece_name(code, Notation::English);
-        shadowed_move_text(s, upper ? -1.6 : 14.4, 8.4 - (upper ? 0 : 6), cell);
-        shadowed_move_text(s, upper ? -0.6 : 15.4, 8.4 - (upper ? 0 : 6), piece);
+        shadowed_move_text(s, upper ? -1.6 : 14.4, upper ? 8.4 : 2.4, cell + " " + piece);
         if (upper) repaint_ring_cell(k, s, 1, 8);
         return;
     }
