@@ -20,7 +20,7 @@
     <name>Files</name>
     <message>
         <source>ﾌｧｲﾙ名 ：</source>
-        <translation>File name:</translation>
+        <translation>File:</translation>
     </message>
     <message>
         <source>後    手 ：</source>
