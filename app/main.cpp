@@ -3,7 +3,6 @@
 #include "platform/folders.h"
 #include "qt/desktop.h"
 #include "qt/form1.h"
-#include "qt/translation.h"
 #include "sound/effects.h"
 #include "control/owner.h"
 
@@ -33,7 +32,6 @@ void report_start_and_quit(const Form1& form) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    load_qt_japanese();
     use_folders_of_program(QCoreApplication::applicationDirPath().toStdString());
     set_desktop_identity(app);
     Form1 form;

@@ -2,6 +2,8 @@
 // here (or in core/ and kifu/, called from here).
 #include "control/flow.h"
 
+#include "platform/translate.h"
+
 #include "com/com.h"
 #include "com/mate.h"
 #include "control/clock.h"
@@ -121,7 +123,9 @@ void end_with_full_record() {
     TAIKYOKU.pos.SYOUSYA = SYOUSYA_HIKIWAKE;
     end_game(GameResult::Reason::FULL_RECORD, 0);
     sound(OTO_KINSHI);
-    say("棋譜が一杯です（" + std::to_string(KIFU_MAX) + "手まで）。引き分けで終わります", "終了");
+    say(fill(translate("Game", "棋譜が一杯です（%1手まで）。引き分けで終わります"),
+             {std::to_string(KIFU_MAX)}),
+        translate("Game", "終了"));
 }
 
 // The search found no legal move: the computer resigns.
@@ -130,7 +134,7 @@ void resign() {
     platform().clock().set_timer(false);
     TAIKYOKU.pos.SYOUSYA = TAIKYOKU.pos.SITA_GAWA;
     end_game(GameResult::Reason::RESIGNED, TAIKYOKU.pos.SITA_GAWA);
-    say("あなたの勝ちです", "終了");
+    say(translate("Game", "あなたの勝ちです"), translate("Game", "終了"));
 }
 
 // Puts record entry n on the board with the clocks it holds, shown at the handicap level its game was
@@ -355,17 +359,18 @@ void flow_resume_on_click() {
         TAIKYOKU.shinkou.SAIKAI_MACHI = OFF;
         TAIKYOKU.tokei.KAISHI_JIKOKU = platform().clock().now();
         start_clock_if_shown();
-        tell_notice(text, "対局");
+        tell_notice(text, translate("Game", "対局"));
     };
     if (TAIKYOKU.shinkou.TAIKYOKU_MODE == MODE_MAN_MAN) {
         if (TAIKYOKU.shinkou.SAIKAI_MACHI == ON)
-            resume(TAIKYOKU.pos.TEBAN == 1 ? "先手の番です" : "後手の番です");
+            resume(TAIKYOKU.pos.TEBAN == 1 ? translate("Game", "先手の番です")
+                                           : translate("Game", "後手の番です"));
     } else if (TAIKYOKU.pos.TEBAN == TAIKYOKU.pos.UE_GAWA) {
         TAIKYOKU.shinkou.SAIKAI_MACHI = OFF;
-        say("OKですか？", "再開(COM)");
+        say(translate("Game", "OKですか？"), translate("Game", "再開(COM)"));
         flow_computer_turn();
     } else if (TAIKYOKU.shinkou.SAIKAI_MACHI == ON) {
-        resume("MANの番です");
+        resume(translate("Game", "MANの番です"));
     }
 }
 
@@ -559,7 +564,7 @@ HumanMove flow_human_move(int fx, int fy, int tx, int ty, int p, bool promote) {
             TAIKYOKU.pos.SYOUSYA = TAIKYOKU.pos.SITA_GAWA;
             end_game(captured == UE_OU ? GameResult::Reason::KING_TAKEN : GameResult::Reason::MATE,
                      TAIKYOKU.pos.SITA_GAWA);
-            say("あなたの勝ちです", "終了");
+            say(translate("Game", "あなたの勝ちです"), translate("Game", "終了"));
         } else {
             TAIKYOKU.pos.TEBAN = TAIKYOKU.pos.UE_GAWA;
             flow_computer_turn();
@@ -568,9 +573,9 @@ HumanMove flow_human_move(int fx, int fy, int tx, int ty, int p, bool promote) {
     }
     if (TAIKYOKU.pos.SYOUSYA != 0) end_game(GameResult::Reason::KING_TAKEN, TAIKYOKU.pos.SYOUSYA);
     if (TAIKYOKU.pos.SYOUSYA == TAIKYOKU.pos.SITA_GAWA) {
-        say("先手の勝ちです", "終了");
+        say(translate("Game", "先手の勝ちです"), translate("Game", "終了"));
     } else if (TAIKYOKU.pos.SYOUSYA == TAIKYOKU.pos.UE_GAWA) {
-        say("後手の勝ちです", "終了");
+        say(translate("Game", "後手の勝ちです"), translate("Game", "終了"));
     }
     if (TAIKYOKU.pos.TEBAN == 1) {
         TAIKYOKU.pos.TEBAN = -1;
@@ -607,7 +612,7 @@ void flow_turn_ring(bool right) {
     }
     tell(FlowEvent{.kind = FlowEvent::Kind::RingTurned, .n = right ? 1 : -1});
     if (empty) {
-        tell_notice("まだコンベアにネタ（駒）が乗っていません", "");
+        tell_notice(translate("Game", "まだコンベアにネタ（駒）が乗っていません"), "");
     } else {
         sound(OTO_KOMA);
     }
@@ -678,14 +683,14 @@ void flow_computer_turn() {
         tell(FlowEvent{.kind = FlowEvent::Kind::MoveTextCleared, .side = TAIKYOKU.pos.UE_GAWA});
         mark_move({fx, fy}, {tx, ty}, false); // as the record shows the last position
         end_game(GameResult::Reason::KING_TAKEN, TAIKYOKU.pos.UE_GAWA);
-        say("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了");
+        say(translate("Game", "ｺﾝﾋﾟｭｰﾀの勝ちです"), translate("Game", "終了"));
         TAIKYOKU.pos.TEBAN = TAIKYOKU.pos.SITA_GAWA;
         return;
     }
     if (詰めかMAN(TAIKYOKU.pos, TAIKYOKU.tables) == ON) {
-        tell_notice("よし！!", "詰め ?");
+        tell_notice(translate("Game", "よし！!"), translate("Game", "詰め ?"));
     } else if (at(TAIKYOKU.tables.UE_SEIRYOKU, TAIKYOKU.pos.SITA_OU_X, TAIKYOKU.pos.SITA_OU_Y) > 0) {
-        tell_notice("   ** 王手 **", "");
+        tell_notice(translate("Game", "   ** 王手 **"), "");
     }
     tell(FlowEvent{
         .kind = FlowEvent::Kind::MoveText, .side = TAIKYOKU.pos.UE_GAWA, .tx = tx, .ty = ty, .p = oku});
@@ -706,7 +711,7 @@ void flow_computer_turn() {
 void flow_step_forward() {
     if (TAIKYOKU.pos.TEBAN == 0) {
         sound(OTO_KINSHI);
-        tell_notice("「対局」で始めて下さい", "開始");
+        tell_notice(translate("Game", "「対局」で始めて下さい"), translate("Game", "開始"));
         return;
     }
     TAIKYOKU.shinkou.SAIKAI_MACHI = ON;
@@ -714,10 +719,10 @@ void flow_step_forward() {
     if (TAIKYOKU.kifu.KIFU_NO >= TAIKYOKU.kifu.KIFU_TESUU || TAIKYOKU.kifu.KIFU_NO >= KIFU_MAX ||
         TAIKYOKU.kifu.KIFU_NO < 0) {
         if (TAIKYOKU.shinkou.KIFU_MODE == ON) {
-            say("終わり", "進む");
+            say(translate("Game", "終わり"), translate("Game", "進む"));
         } else {
             sound(OTO_KINSHI);
-            say("できません", "進む");
+            say(translate("Game", "できません"), translate("Game", "進む"));
         }
         return;
     }
@@ -738,7 +743,7 @@ void flow_step_back() {
     // Only entries stored in the record are shown: one standing beyond its end is refused as at its start.
     if (TAIKYOKU.kifu.KIFU_NO < 1 || TAIKYOKU.kifu.KIFU_NO > TAIKYOKU.kifu.KIFU_TESUU) {
         sound(OTO_KINSHI);
-        say("できません", "戻る");
+        say(translate("Game", "できません"), translate("Game", "戻る"));
         return;
     }
     TAIKYOKU.shinkou.SENTAKU = 0;
@@ -773,7 +778,7 @@ void flow_take_back() {
     if (k.TEBAN == 0 || TAIKYOKU.shinkou.KIFU_MODE == ON || TAIKYOKU.shinkou.HANTEN == ON || t < 0 ||
         r.KIFU_NO > r.KIFU_TESUU) {
         sound(OTO_KINSHI);
-        say("できません", "待った");
+        say(translate("Game", "できません"), translate("Game", "待った"));
         return;
     }
     stop_for_another_position();
@@ -799,15 +804,15 @@ void flow_take_back() {
 namespace {
 
 // Home and End: refused as 戻 and 進 refuse, when there is no game or nothing in its record.
-bool may_jump(const char* title) {
+bool may_jump(const std::string& title) {
     if (TAIKYOKU.pos.TEBAN == 0) {
         sound(OTO_KINSHI);
-        tell_notice("「対局」で始めて下さい", "開始");
+        tell_notice(translate("Game", "「対局」で始めて下さい"), translate("Game", "開始"));
         return false;
     }
     if (TAIKYOKU.kifu.KIFU_TESUU < 1) {
         sound(OTO_KINSHI);
-        say("できません", title);
+        say(translate("Game", "できません"), title);
         return false;
     }
     return true;
@@ -822,7 +827,7 @@ std::string flow_hint() {
     engine::ProgramMove m{};
     if (k.TEBAN == 0 || k.SYOUSYA != 0 || g.KIFU_MODE == ON || !players_turn) {
         sound(OTO_KINSHI);
-        say("できません", "ヒント");
+        say(translate("Game", "できません"), translate("Game", "ヒント"));
         return {};
     }
     clear_hint();
@@ -849,7 +854,7 @@ std::string flow_hint() {
     const int turns = shortest_turns(m.turns);
     const NotatedMove move{
         .turns = turns, .shown_turns = turns, .from = pick, .to = {m.tx, m.ty}, .placed = m.placed};
-    const std::string text = move_notation(TAIKYOKU.pos, move, g_last_moves.move[0].to, Notation::Japanese);
+    const std::string text = move_notation(TAIKYOKU.pos, move, g_last_moves.move[0].to, notation_in_use());
     Shinkou& shown = TAIKYOKU.shinkou;
     shown.HINT_MOTO_X = from.x;
     shown.HINT_MOTO_Y = from.y;
@@ -876,15 +881,16 @@ const std::string& flow_hint_text() {
 }
 
 void flow_show_first() {
-    if (may_jump("戻る")) flow_show_move(0);
+    if (may_jump(translate("Game", "戻る"))) flow_show_move(0);
 }
 
 void flow_show_last() {
-    if (may_jump("進む")) flow_show_move(TAIKYOKU.kifu.KIFU_TESUU);
+    if (may_jump(translate("Game", "進む"))) flow_show_move(TAIKYOKU.kifu.KIFU_TESUU);
 }
 
 void flow_show_chosen_move(int n) {
-    if (may_jump(n < TAIKYOKU.shinkou.TESUU ? "戻る" : "進む")) flow_show_move(n);
+    if (may_jump(n < TAIKYOKU.shinkou.TESUU ? translate("Game", "戻る") : translate("Game", "進む")))
+        flow_show_move(n);
 }
 
 void flow_show_move(int n) {

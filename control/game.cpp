@@ -26,6 +26,7 @@
 #include "platform/files.h"
 #include "platform/folders.h"
 #include "platform/platform.h"
+#include "platform/translate.h"
 #include "settings/settings.h"
 #include "sound/effects.h"
 #include "control/owner.h"
@@ -44,8 +45,9 @@ bool own_piece(int c) {
            (is_upper(c) && TAIKYOKU.pos.TEBAN == TAIKYOKU.pos.UE_GAWA);
 }
 
-void turn_message(const char* title) {
-    inform(TAIKYOKU.pos.TEBAN == 1 ? "先手の番です" : "後手の番です", title);
+void turn_message(const std::string& title) {
+    inform(TAIKYOKU.pos.TEBAN == 1 ? translate("Game", "先手の番です") : translate("Game", "後手の番です"),
+           title);
 }
 
 void start_clock_if_shown() {
@@ -250,8 +252,9 @@ bool keep_game(bool tell, const std::string& path) {
     }
     std::fprintf(stderr, "tessora: %s: %s\n", path.c_str(), file_error_text(err).c_str());
     if (tell)
-        platform().dialogs().message("対局を書き込めませんでした\n" + path + "\n" + failure_reason(err, true),
-                                     "前回の対局");
+        platform().dialogs().message(
+            fill(translate("Game", "対局を書き込めませんでした\n%1\n%2"), {path, failure_reason(err, true)}),
+            translate("Game", "前回の対局"));
     return false;
 }
 
@@ -282,7 +285,7 @@ void START_Click() {
     const bool fresh = flow_begin_two_players();
     start_clock_if_shown();
     if (fresh) {
-        inform("先手の番です", " ");
+        inform(translate("Game", "先手の番です"), " ");
     } else {
         turn_message(" ");
     }
@@ -304,7 +307,7 @@ void start_against_computer(int side) {
     描画_将棋盤桝(TAIKYOKU.settei);
     bool fresh = false;
     if (!flow_begin_against_computer(side, fresh)) return;
-    inform("MANの番です", fresh ? " " : "対局");
+    inform(translate("Game", "MANの番です"), fresh ? " " : translate("Game", "対局"));
     TAIKYOKU.shinkou.SAIKAI_MACHI = OFF;
 }
 
@@ -352,7 +355,8 @@ void Form_Unload() {
 void Form_MouseDown(int button, int, double X, double Y) {
     platform().file_controls().close();
     if (TAIKYOKU.shinkou.KIFU_MODE == ON) {
-        if (!platform().dialogs().ask("棋譜を '進 'で進めて下さい", "棋譜")) {
+        if (!platform().dialogs().ask(translate("Game", "棋譜を '進 'で進めて下さい"),
+                                      translate("Game", "棋譜"))) {
             play_effect(OTO_KINSHI);
             // The fresh position stays in the mode of the game stepped through: against the computer
             // its level stays shown (and the record, kept on leaving, names the computer).
@@ -364,7 +368,7 @@ void Form_MouseDown(int button, int, double X, double Y) {
         return;
     }
     if (TAIKYOKU.pos.SYOUSYA != 0) {
-        inform("新規に対局してください", "終局");
+        inform(translate("Game", "新規に対局してください"), translate("Game", "終局"));
         return;
     }
     // The cell of the game the screen shows there, however the view is turned.
@@ -373,7 +377,7 @@ void Form_MouseDown(int button, int, double X, double Y) {
     const int mx = clicked.x, my = clicked.y;
     if (TAIKYOKU.pos.TEBAN == 0) {
         play_effect(OTO_KINSHI);
-        inform("「対局」で始めて下さい", "開始");
+        inform(translate("Game", "「対局」で始めて下さい"), translate("Game", "開始"));
         return;
     }
 

@@ -5,6 +5,7 @@
 #include "display/levels.h"
 #include "display/texts.h"
 #include "platform/platform.h"
+#include "platform/translate.h"
 #include "control/move_list.h"
 #include "control/options.h"
 #include "control/owner.h"
@@ -128,7 +129,7 @@ class PaintingView : public GameView {
             mark_hint(e.tx, e.ty);
             // "ヒント：" over the move, which may be as long as "▲右12 １０五銀不成".
             for (int line = 0; line < 2; ++line) {
-                const std::string& text = line == 0 ? std::string("ヒント：") : e.text;
+                const std::string text = line == 0 ? translate("Board", "ヒント：") : e.text;
                 描画_数値(kHintTextX + 0.1, kHintTextY + 0.1 + 0.6 * line, text, 0, 0, 12);
                 描画_数値(kHintTextX, kHintTextY + 0.6 * line, text, kHintColour, 0, 12);
             }

@@ -5,6 +5,7 @@
 #include "display/texts.h"
 #include "kifu/notation.h"
 #include "platform/platform.h"
+#include "platform/translate.h"
 #include "control/owner.h"
 
 #include <algorithm>
@@ -32,6 +33,7 @@ Board board_of(const Kiroku& r, int n) {
 
 // The boards the rows were worked out from, and the rows.
 struct Rows {
+    Notation notation = Notation::Japanese;
     std::vector<Board> boards;
     std::vector<std::string> texts;
 };
@@ -43,17 +45,19 @@ const std::vector<std::string>& move_list_rows(const Kiroku& r) {
     const int moves = std::clamp(r.KIFU_TESUU, 0, KIFU_MAX);
     // Row n reads entries n - 1 and n: every row from the first changed entry on is worked out again.
     std::size_t same = 0;
+    if (rows.notation != notation_in_use()) rows.boards.clear(); // the language changed: all again
+    rows.notation = notation_in_use();
     while (same < rows.boards.size() && same <= static_cast<std::size_t>(moves) &&
            rows.boards[same] == board_of(r, same))
         ++same;
     rows.boards.resize(moves + 1);
     rows.texts.resize(moves + 1);
-    rows.texts[0] = "開始局面";
+    rows.texts[0] = translate("Moves", "開始局面");
     for (int n = static_cast<int>(same); n <= moves; ++n) {
         rows.boards[n] = board_of(r, n);
         if (n == 0) continue;
-        const std::string text = recorded_move_text(r, n, Notation::Japanese);
-        rows.texts[n] = text.empty() ? "？" : text;
+        const std::string text = recorded_move_text(r, n, rows.notation);
+        rows.texts[n] = text.empty() ? translate("Moves", "？") : text;
     }
     return rows.texts;
 }

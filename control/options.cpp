@@ -10,6 +10,7 @@
 #include "control/engine_view.h"
 #include "control/flow.h"
 #include "control/levels.h"
+#include "control/move_list.h"
 #include "control/owner.h"
 
 namespace {
@@ -178,6 +179,12 @@ void inform(const std::string& text, const std::string& title) {
 
 void clear_notice() {
     if (MovesPanel* list = platform().move_list()) list->show_notice("");
+}
+
+void language_changed() {
+    画面_再描画(TAIKYOKU.pos, TAIKYOKU.shinkou, TAIKYOKU.tokei, TAIKYOKU.settei);
+    flow_mark_last_moves();
+    show_move_list();
 }
 
 void play_effect(int buffer) {

@@ -37,5 +37,8 @@ void ROTATE_Click();
 void inform(const std::string& text, const std::string& title);
 // The notice is gone: a move was made, or another position or game is shown.
 void clear_notice();
+// ｵﾌﾟｼｮﾝ → Language / 言語 has changed the language (the window sets it and keeps it): the board's
+// texts and the list of moves are shown again in it.
+void language_changed();
 void play_effect(int buffer);
 void OPTION_Click();

@@ -89,11 +89,13 @@ void write_text_record() {
 // knows where its record starts. False after saying so.
 bool may_write() {
     if (TAIKYOKU.shinkou.HANTEN == ON || TAIKYOKU.kifu.starts_reversed) {
-        platform().dialogs().message("反転後は書き込みできません", "棋譜書込");
+        platform().dialogs().message(translate("Record", "反転後は書き込みできません"),
+                                     translate("Record", "棋譜書込"));
         return false;
     }
     if (TAIKYOKU.shinkou.HANDE_SETTEI == ON || TAIKYOKU.kifu.KIFU_HANDE_LEVEL != 0) {
-        platform().dialogs().message("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
+        platform().dialogs().message(translate("Record", "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"),
+                                     translate("Record", "棋譜書込"));
         return false;
     }
     return true;
@@ -110,7 +112,8 @@ void Drive1_Change(const std::string& drive) {
     // A volume that cannot be listed is not ready (no medium, gone, or no access).
     DIR* d = opendir(drive.c_str());
     if (!d) {
-        platform().dialogs().message("ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ");
+        platform().dialogs().message(translate("Record", "ﾃﾞﾊﾞｲｽが準備できていません"),
+                                     translate("Record", "ｴﾗｰ"));
         return;
     }
     closedir(d);
@@ -190,11 +193,12 @@ void Command1_Click() {
     if (!may_write()) return;
     const std::string name = platform().file_controls().text(TextBox::Text1);
     if (name.empty()) {
-        platform().dialogs().message("ﾌｧｲﾙ名が入力されていません", "  ");
+        platform().dialogs().message(translate("Record", "ﾌｧｲﾙ名が入力されていません"), "  ");
         return;
     }
     if (TAIKYOKU.kifu.KIFU_TESUU < 1) {
-        platform().dialogs().message("保存するデータがありません", "棋譜保存");
+        platform().dialogs().message(translate("Record", "保存するデータがありません"),
+                                     translate("Record", "棋譜保存"));
         return;
     }
     const std::string path = path_in_folder(platform().file_controls().folder(), name + ".棋譜");
@@ -207,15 +211,16 @@ void Command1_Click() {
                                     lower_first ? gote : sente, lower_first ? sente : gote);
     if (err != 0) {
         // The panel stays open with the names typed, so the player can choose another name or folder.
-        platform().dialogs().message(
-            "棋譜ﾌｧｲﾙを書き込めませんでした\n" + path + "\n" + failure_reason(err, true), "棋譜保存");
+        platform().dialogs().message(fill(translate("Record", "棋譜ﾌｧｲﾙを書き込めませんでした\n%1\n%2"),
+                                          {path, failure_reason(err, true)}),
+                                     translate("Record", "棋譜保存"));
         return;
     }
     record_written_to(path); // its review goes beside it
     keep_game_beside(path);  // and its time control and result
     platform().file_controls().close();
     platform().file_controls().refresh_files();
-    platform().dialogs().message("棋譜を書き込みました", "  ");
+    platform().dialogs().message(translate("Record", "棋譜を書き込みました"), "  ");
 }
 
 namespace {
@@ -229,7 +234,9 @@ void File1_Click(const std::string& name) {
     // changes nothing.
     const KifuFileRead f = is_text_record_name(name) ? 読込_テキスト棋譜(path) : 読込_棋譜ファイル(path);
     if (!f.fault.empty()) {
-        platform().dialogs().message("棋譜ﾌｧｲﾙを読み込めませんでした\n" + path + "\n" + f.fault, "棋譜");
+        platform().dialogs().message(
+            fill(translate("Record", "棋譜ﾌｧｲﾙを読み込めませんでした\n%1\n%2"), {path, f.fault}),
+            translate("Record", "棋譜"));
         return;
     }
     take_record(f, path, false);
@@ -263,18 +270,21 @@ void take_record(const KifuFileRead& f, const std::string& path, bool offered) {
                               15);
 
     if (flow_load_record(f) == 0) {
-        platform().dialogs().message("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
+        platform().dialogs().message(translate("Record", "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"),
+                                     translate("Record", "棋譜"));
         return;
     }
     record_read_from(path); // with its review, when one is kept beside it
     if (const std::optional<GameFile> g = read_game_file(game_file_path(path), TAIKYOKU.kifu))
         flow_record_result(g->result, g->time_control);
     TAIKYOKU.kifu.from_kept_file = is_kept_game_path(path);
-    if (!offered) platform().dialogs().message(" 読み込みました", "棋譜");
+    if (!offered)
+        platform().dialogs().message(translate("Record", " 読み込みました"), translate("Record", "棋譜"));
     if (f.more)
-        platform().dialogs().message("棋譜が" + std::to_string(KIFU_MAX) + "手を超えているので、最初の" +
-                                         std::to_string(KIFU_MAX) + "手だけ読み込みました",
-                                     "棋譜");
+        platform().dialogs().message(
+            fill(translate("Record", "棋譜が%1手を超えているので、最初の%1手だけ読み込みました"),
+                 {std::to_string(KIFU_MAX)}),
+            translate("Record", "棋譜"));
     // The kept game is known by its first line, not by its name: a player may copy or rename it to keep
     // it from being replaced, and it must still play on.
     if (is_kept_game(f.lines)) {
@@ -286,7 +296,8 @@ void take_record(const KifuFileRead& f, const std::string& path, bool offered) {
         resume_at_last_entry(com ? MODE_MAN_COM : MODE_MAN_MAN);
         return;
     }
-    platform().dialogs().message("棋譜を '進 'で進めて下さい", "棋譜");
+    platform().dialogs().message(translate("Record", "棋譜を '進 'で進めて下さい"),
+                                 translate("Record", "棋譜"));
     flow_wait_for_stepping();
 }
 
@@ -302,7 +313,9 @@ void offer_kept_game() {
     if (kings < 2) return;
     // Nor one resigned or lost on time (a result kept beside it says so).
     if (kept_game_ended(game_file_path(kept_game_path()))) return;
-    if (!platform().dialogs().ask("前回の対局を続けますか？", "前回の対局")) return;
+    if (!platform().dialogs().ask(translate("Record", "前回の対局を続けますか？"),
+                                  translate("Record", "前回の対局")))
+        return;
     take_record(f, kept_game_path(), true);
 }
 
@@ -357,7 +370,8 @@ void MATTA_Click() {
 void REVERSE_Click() {
     if (TAIKYOKU.shinkou.KIFU_MODE == ON) {
         play_effect(OTO_KINSHI);
-        platform().dialogs().message("棋譜ﾓｰﾄﾞではできません", "反転");
+        platform().dialogs().message(translate("Record", "棋譜ﾓｰﾄﾞではできません"),
+                                     translate("Record", "反転"));
         return;
     }
     keep_game(true); // the record is discarded below

@@ -4,10 +4,14 @@
 #include "control/move_list.h"
 #include "control/review.h"
 #include "kifu/kifu_file.h"
+#include "kifu/navigate.h"
+#include "kifu/notation.h"
+#include "kifu/record.h"
 #include "kifu/review_file.h"
 #include "platform/files.h"
 #include "platform/folders.h"
 #include "platform/platform.h"
+#include "platform/translate.h"
 #include "sound/effects.h"
 #include "control/options.h"
 #include "control/owner.h"
@@ -91,6 +95,25 @@ void review_ended() {
     keep_review(job->path, job->record);
 }
 
+// The preferred move before move n in the notation in use: the review writes it in Japanese, as its
+// file keeps it, and the record on screen gives the position to write it in another.
+std::string preferred_text(const ReviewedMove& m, int n) {
+    const Kiroku& r = TAIKYOKU.kifu;
+    if (notation_in_use() == Notation::Japanese || n < 1 || n > r.KIFU_TESUU || n > KIFU_MAX)
+        return m.best_text;
+    Kyokumen before;
+    put_entry(before, r.entries[n - 1]);
+    const RecordedMove last = recorded_move(r, n - 1);
+    const int turns = shortest_turns(m.best.turns);
+    const NotatedMove move{.turns = turns,
+                           .shown_turns = turns,
+                           .from = {m.best.fx, m.best.fy},
+                           .to = {m.best.tx, m.best.ty},
+                           .placed = m.best.placed};
+    const std::string text = move_notation(before, move, last.found ? last.to : Cell{}, notation_in_use());
+    return text.empty() ? m.best_text : text;
+}
+
 } // namespace
 
 void show_review() {
@@ -103,7 +126,7 @@ void show_review() {
         const ReviewedMove& m = f.moves[i];
         // The move played, when it is the preferred one, is written as the list writes it: the same
         // move made after another turn of the ring (or the same turn the other way round) is no other.
-        std::string best = m.has_best ? m.best_text : std::string();
+        std::string best = m.has_best ? preferred_text(m, static_cast<int>(i) + 1) : std::string();
         if (m.played_best && i + 1 < listed.size()) best = listed[i + 1];
         rows.push_back(ReviewRow{.ready = m.ready,
                                  .eval = m.eval,
@@ -120,15 +143,15 @@ void show_review() {
 
 void KENTOU_Click() {
     platform().file_controls().close();
-    const char* const title = "検討";
+    const std::string title = translate("Review", "検討");
     if (g_job) {
         play_effect(OTO_KINSHI);
-        platform().dialogs().message("検討中です", title);
+        platform().dialogs().message(translate("Review", "検討中です"), title);
         return;
     }
     if (TAIKYOKU.kifu.KIFU_TESUU < 1) {
         play_effect(OTO_KINSHI);
-        platform().dialogs().message("検討する棋譜がありません", title);
+        platform().dialogs().message(translate("Review", "検討する棋譜がありません"), title);
         return;
     }
     ReviewOptions options;
@@ -175,11 +198,11 @@ void end_review() {
 }
 
 void GRAPH_SAVE_Click() {
-    const char* const title = "評価グラフ";
+    const std::string title = translate("Review", "評価グラフ");
     MovesPanel* panel = platform().move_list();
     if (!panel || !any_ready(current_review())) {
         play_effect(OTO_KINSHI);
-        platform().dialogs().message("検討した対局がありません", title);
+        platform().dialogs().message(translate("Review", "検討した対局がありません"), title);
         return;
     }
     // Beside the file of the record on screen when it is one (NAME.png), else in the player's folder,
@@ -190,10 +213,11 @@ void GRAPH_SAVE_Click() {
     const std::string path = panel->choose_picture_file(suggested);
     if (path.empty()) return;
     if (!panel->save_graph(path)) {
-        platform().dialogs().message("評価グラフを保存できませんでした\n" + path, title);
+        platform().dialogs().message(
+            fill(translate("Review", "評価グラフを保存できませんでした\n%1"), {path}), title);
         return;
     }
-    platform().dialogs().message("評価グラフを保存しました\n" + path, title);
+    platform().dialogs().message(fill(translate("Review", "評価グラフを保存しました\n%1"), {path}), title);
 }
 
 namespace {

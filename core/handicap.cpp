@@ -1,5 +1,7 @@
 #include "core/handicap.h"
 
+#include "platform/translate.h"
+
 #include <cstdlib>
 
 namespace {
@@ -67,12 +69,20 @@ int handicap_piece_count(int level, int kind) {
 }
 
 std::string handicap_name(int level) {
+    // Written into the files as they are; shown through translate("Handicap", name).
     static const char* const NAMES[21] = {
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段",
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級",
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級",
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級",
-        "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"};
+        TRANSLATABLE("Handicap", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人"), TRANSLATABLE("Handicap", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段"),
+        TRANSLATABLE("Handicap", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段"), TRANSLATABLE("Handicap", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段"),
+        TRANSLATABLE("Handicap", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段"), TRANSLATABLE("Handicap", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段"),
+        TRANSLATABLE("Handicap", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段"), TRANSLATABLE("Handicap", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段"),
+        TRANSLATABLE("Handicap", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段"), TRANSLATABLE("Handicap", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級"),
+        TRANSLATABLE("Handicap", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級"), TRANSLATABLE("Handicap", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級"),
+        TRANSLATABLE("Handicap", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級"), TRANSLATABLE("Handicap", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級"),
+        TRANSLATABLE("Handicap", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級"), TRANSLATABLE("Handicap", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級"),
+        TRANSLATABLE("Handicap", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級"), TRANSLATABLE("Handicap", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級"),
+        TRANSLATABLE("Handicap", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級"), TRANSLATABLE("Handicap", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級"),
+        TRANSLATABLE("Handicap", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"),
+    };
     if (level < -10 || level > 10) return "";
     return NAMES[level + 10];
 }

@@ -4,7 +4,9 @@
 #include "core/rules.h"
 #include "core/state.h"
 #include "display/draw.h"
+#include "kifu/notation.h"
 #include "platform/platform.h"
+#include "platform/translate.h"
 #include "sound/effects.h"
 
 #include <cmath>
@@ -14,6 +16,12 @@ namespace {
 
 const char* const kKanjiDigits[10] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
 const char* const kWideDigits[10] = {"", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
+// The ranks as the western notation names them.
+const char* const kRankLetters[10] = {"", "a", "b", "c", "d", "e", "f", "g", "h", "i"};
+
+bool english() {
+    return language_in_use() == Language::English;
+}
 
 void print_at(double x, double y, const std::string& text, int colour, double size) {
     platform().canvas().print(cell_x(x), cell_y(y), text, size, colour);
@@ -84,8 +92,8 @@ std::string 文字列変換(int value) {
 }
 
 std::string message_text(int index) {
-    if (index >= -10 && index <= 10) return handicap_name(index);
-    if (index == 99) return "手目";
+    if (index >= -10 && index <= 10) return translate("Handicap", handicap_name(index).c_str());
+    if (index == 99) return translate("Board", "手目");
     return "";
 }
 
@@ -93,7 +101,7 @@ void 描画_数値(double x, double y, int value, int colour, int mode, double s
     if (mode == 0) {
         print_at(x, y, std::to_string(value), colour, size);
     } else if (value >= 1 && value <= 9) {
-        print_at(x, y, kKanjiDigits[value], colour, size);
+        print_at(x, y, english() ? kRankLetters[value] : kKanjiDigits[value], colour, size);
     }
 }
 
@@ -111,10 +119,13 @@ void 描画_文字列(double x, double y, int index, int colour, double size) {
 }
 
 void 描画_メッセージ(int kind) {
-    static const char* const kLines[4] = {"", "棋譜ﾓｰﾄﾞではできません", "対局途中ではできません",
-                                          "反転後ではできません"};
-    const std::string line = kind >= 1 && kind <= 3 ? kLines[kind] : "";
-    platform().dialogs().message(line + "\n\n局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
+    static const char* const kTexts[4] = {
+        TRANSLATABLE("Handicap", "\n\n局面→最初にして下さい"),
+        TRANSLATABLE("Handicap", "棋譜ﾓｰﾄﾞではできません\n\n局面→最初にして下さい"),
+        TRANSLATABLE("Handicap", "対局途中ではできません\n\n局面→最初にして下さい"),
+        TRANSLATABLE("Handicap", "反転後ではできません\n\n局面→最初にして下さい")};
+    const char* const text = kTexts[kind >= 1 && kind <= 3 ? kind : 0];
+    platform().dialogs().message(translate("Handicap", text), translate("Handicap", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定"));
 }
 
 void 描画_桝_数値(const Kyokumen& k, const Settei& s) {
@@ -128,8 +139,10 @@ void 描画_桝_数値(const Kyokumen& k, const Settei& s) {
         描画_数値(i + 1.2, 0.5, file, 0, 0, 16);
         描画_数値(i + 1.1, 0.4, file, c, 0, 16);
         描画_絵(s.HAIKEI_NO, 12, i + 1);
-        描画_数値(12.2, i + 1.4, rank, 0, 1, 12);
-        描画_数値(12.1, i + 1.3, rank, c, 1, 12);
+        // The rank letters of the western notation as large as the file digits; the kanji as they were.
+        const double rank_size = english() ? 16 : 12, rank_y = english() ? i + 1.2 : i + 1.3;
+        描画_数値(12.2, rank_y + 0.1, rank, 0, 1, rank_size);
+        描画_数値(12.1, rank_y, rank, c, 1, rank_size);
     }
     if (s.ZAHYOU == ON) paint_ring_coordinates(s); // else the screen is as it has always been
     paint_right_hand_box(k, s);
@@ -144,11 +157,19 @@ void paint_ring_coordinates(const Settei& s) {
         const char* text;
         double size;
     };
-    const Label labels[] = {
-        {1.0, 0.4, "10", 16}, {11.1, 0.4, "0", 16}, {12.1, 1.3, "〇", 12}, {12.1, 11.3, "十", 12}};
+    const double rank_size = english() ? 16.0 : 12.0, top = english() ? 1.2 : 1.3,
+                 bottom = english() ? 11.2 : 11.3;
+    const char* const first = english() ? "o" : "〇";
+    const char* const last = english() ? "j" : "十";
+    const Label labels[] = {{1.0, 0.4, "10", 16},
+                            {11.1, 0.4, "0", 16},
+                            {12.1, top, first, rank_size},
+                            {12.1, bottom, last, rank_size}};
     // Turned, the left column is file ０ and the top row rank 十.
-    const Label turned[] = {
-        {1.1, 0.4, "0", 16}, {11.0, 0.4, "10", 16}, {12.1, 1.3, "十", 12}, {12.1, 11.3, "〇", 12}};
+    const Label turned[] = {{1.1, 0.4, "0", 16},
+                            {11.0, 0.4, "10", 16},
+                            {12.1, top, last, rank_size},
+                            {12.1, bottom, first, rank_size}};
     for (const Label& l : view_turned() ? turned : labels) {
         描画_数値(l.x + 0.1, l.y + 0.1, l.text, 0, 0, l.size);
         描画_数値(l.x, l.y, l.text, c, 0, l.size);
@@ -157,6 +178,16 @@ void paint_ring_coordinates(const Settei& s) {
 
 void 描画_移動結果(const Kyokumen& k, const Settei& s, int side, int x, int y, int code) {
     消去_移動結果(k, s, side);
+    if (english()) {
+        // The cell as the notation names it (a ring cell too), then the piece: "7f P", "10e +R".
+        const bool upper = side == k.UE_GAWA;
+        if (!upper && side != k.SITA_GAWA) return;
+        const std::string cell = cell_name({x, y}, Notation::English);
+        const std::string piece = piece_name(code, Notation::English);
+        shadowed_move_text(s, upper ? -1.6 : 14.4, upper ? 8.4 : 2.4, cell + " " + piece);
+        if (upper) repaint_ring_cell(k, s, 1, 8);
+        return;
+    }
     const bool ring = is_ring(x, y);
     if (side == k.UE_GAWA) {
         if (ring) {
@@ -190,8 +221,9 @@ void 消去_移動結果(const Kyokumen& k, const Settei& s, int side) {
 }
 
 void 描画_思考中(const Kyokumen& k, const Settei& s) {
-    描画_数値(-1.5, 8.5, "思考中", 0, 0, 12);
-    描画_数値(-1.6, 8.4, "思考中", 取得_対背景色(s), 0, 12);
+    const std::string thinking = translate("Board", "思考中");
+    描画_数値(-1.5, 8.5, thinking, 0, 0, 12);
+    描画_数値(-1.6, 8.4, thinking, 取得_対背景色(s), 0, 12);
     repaint_ring_cell(k, s, 1, 8);
 }
 

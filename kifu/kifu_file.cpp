@@ -2,6 +2,8 @@
 
 #include "kifu/kifu_file.h"
 
+#include "platform/translate.h"
+
 #include "core/handicap.h"
 #include "core/state.h"
 #include "kifu/autosave.h"
@@ -106,30 +108,32 @@ FileLines read_file_lines(const std::string& path) {
 std::string failure_reason(int e, bool writing) {
     switch (e) {
     case ENOENT:
-        return writing ? "ﾌｫﾙﾀﾞが見つかりません" : "ﾌｧｲﾙが見つかりません";
+        return writing ? translate("Files", "ﾌｫﾙﾀﾞが見つかりません")
+                       : translate("Files", "ﾌｧｲﾙが見つかりません");
     case ENOTDIR:
-        return "ﾌｫﾙﾀﾞが見つかりません";
+        return translate("Files", "ﾌｫﾙﾀﾞが見つかりません");
     case EACCES:
     case EPERM:
-        return "ｱｸｾｽが許可されていません";
+        return translate("Files", "ｱｸｾｽが許可されていません");
     case EISDIR:
-        return writing ? "同じ名前のﾌｫﾙﾀﾞがあります" : "ﾌｧｲﾙではありません";
+        return writing ? translate("Files", "同じ名前のﾌｫﾙﾀﾞがあります")
+                       : translate("Files", "ﾌｧｲﾙではありません");
     case FILE_NOT_REGULAR:
-        return "通常のﾌｧｲﾙではありません";
+        return translate("Files", "通常のﾌｧｲﾙではありません");
     case ENOSPC:
     case EDQUOT:
-        return "ﾃﾞｨｽｸに空きがありません";
+        return translate("Files", "ﾃﾞｨｽｸに空きがありません");
     case EROFS:
-        return "書き込みできない場所です";
+        return translate("Files", "書き込みできない場所です");
     case ENAMETOOLONG:
-        return "ﾌｧｲﾙ名が長すぎます";
+        return translate("Files", "ﾌｧｲﾙ名が長すぎます");
     case EINVAL:
     case EILSEQ:
-        return "ﾌｧｲﾙ名が正しくありません";
+        return translate("Files", "ﾌｧｲﾙ名が正しくありません");
     case EIO:
     case ENXIO:
     case ENODEV:
-        return "ﾃﾞﾊﾞｲｽが準備できていません";
+        return translate("Files", "ﾃﾞﾊﾞｲｽが準備できていません");
     default:
         return file_error_text(e);
     }
@@ -339,36 +343,49 @@ std::string moves_fault(const std::vector<RecordEntry>& entries, int hande_level
     for (int n = 1; n <= moves; ++n) r->entries[n] = entries[n - 1 + first];
     bool first_lower = false;
     for (int n = 1; n <= moves; ++n) {
-        const std::string at = std::to_string(KIFU_MIDASHI_GYOU + first + n) + "行目：";
+        const std::string line = std::to_string(KIFU_MIDASHI_GYOU + first + n);
         const RecordedMove m = recorded_move(*r, n);
         if (!m.found || !one_move(r->entries[n - 1], r->entries[n], m))
-            return at + "前の局面から一手で指した局面ではありません";
+            return fill(translate("Files", "%1行目：前の局面から一手で指した局面ではありません"), {line});
         // The side that moved first, then each side in turn.
         if (n == 1) first_lower = m.lower;
         if (m.lower != (first_lower == (n % 2 == 1)))
-            return at + (m.lower ? "下側" : "上側") + "が二手続けて指しています";
+            return fill(m.lower ? translate("Files", "%1行目：下側が二手続けて指しています")
+                                : translate("Files", "%1行目：上側が二手続けて指しています"),
+                        {line});
     }
     return {};
 }
 
 std::string entry_fault(const RecordEntry& k, int hande_level, bool last) {
-    static const char* const NAMES[8] = {"", "歩", "香", "桂", "銀", "金", "角", "飛"};
+    static const char* const NAMES[8] = {"",
+                                         TRANSLATABLE("Files", "歩"),
+                                         TRANSLATABLE("Files", "香"),
+                                         TRANSLATABLE("Files", "桂"),
+                                         TRANSLATABLE("Files", "銀"),
+                                         TRANSLATABLE("Files", "金"),
+                                         TRANSLATABLE("Files", "角"),
+                                         TRANSLATABLE("Files", "飛")};
     int pieces[8] = {};
     int kings[2] = {}; // lower, upper
     for (int x = 1; x <= 11; ++x)
         for (int y = 1; y <= 11; ++y) {
             const Koma c = k.ban[x][y];
             if (c == KARA) continue;
-            const auto column = [&] { return std::to_string(((x - 1) * 11 + y - 1) * 4 + 1) + "桁目"; };
+            const auto column = [&] { return std::to_string(((x - 1) * 11 + y - 1) * 4 + 1); };
             if (c == SITA_OU || c == UE_OU) {
-                if (is_ring(x, y)) return column() + "の王が回転盤に乗っています";
+                if (is_ring(x, y))
+                    return fill(translate("Files", "%1桁目の王が回転盤に乗っています"), {column()});
                 if (++kings[c == UE_OU] > 1)
-                    return std::string(c == UE_OU ? "上側" : "下側") + "の王が2枚あります";
+                    return c == UE_OU ? translate("Files", "上側の王が2枚あります")
+                                      : translate("Files", "下側の王が2枚あります");
                 continue;
             }
             // The gold codes ±111 exist as constants, but no rule makes them.
             const int kind = c == SITA_KIN_NARI || c == UE_KIN_NARI ? 0 : hand_kind(c);
-            if (kind == 0) return column() + "に駒ではない値 " + std::to_string(c) + " があります";
+            if (kind == 0)
+                return fill(translate("Files", "%1桁目に駒ではない値 %2 があります"),
+                            {column(), std::to_string(c)});
             ++pieces[kind];
         }
     // Every piece of the game is somewhere: on the board, on the ring or in a hand.
@@ -376,14 +393,18 @@ std::string entry_fault(const RecordEntry& k, int hande_level, bool last) {
         const int n = pieces[i] + k.sita_mochi[i] + k.ue_mochi[i];
         const int expected = handicap_piece_count(hande_level, i);
         if (n != expected)
-            return std::string(NAMES[i]) + "が合わせて" + std::to_string(n) + "枚あります（" +
-                   (hande_level != 0 ? handicap_name(hande_level) + "では" : std::string()) +
-                   std::to_string(expected) + "枚のはずです）";
+            return hande_level != 0
+                       ? fill(translate("Files", "%1が合わせて%2枚あります（%3では%4枚のはずです）"),
+                              {translate("Files", NAMES[i]), std::to_string(n),
+                               translate("Handicap", handicap_name(hande_level).c_str()),
+                               std::to_string(expected)})
+                       : fill(translate("Files", "%1が合わせて%2枚あります（%3枚のはずです）"),
+                              {translate("Files", NAMES[i]), std::to_string(n), std::to_string(expected)});
     }
     // Only the last position may lack the king the last move took.
     const bool both_needed = !last || kings[0] + kings[1] == 0;
-    if (kings[0] == 0 && both_needed) return "下側の王がありません";
-    if (kings[1] == 0 && both_needed) return "上側の王がありません";
+    if (kings[0] == 0 && both_needed) return translate("Files", "下側の王がありません");
+    if (kings[1] == 0 && both_needed) return translate("Files", "上側の王がありません");
     return {};
 }
 
@@ -406,19 +427,21 @@ KifuFileRead check_file_lines(std::vector<std::string> lines, bool more) {
         records.pop_back();
     for (std::size_t i = 0; r.fault.empty() && i < records.size(); ++i) {
         const std::string& l = records[i];
-        const std::string at = std::to_string(KIFU_MIDASHI_GYOU + i + 1) + "行目：";
+        const std::string line = std::to_string(KIFU_MIDASHI_GYOU + i + 1);
         if (std::all_of(l.begin(), l.end(), blank))
-            r.fault = at + "空の行です";
+            r.fault = fill(translate("Files", "%1行目：空の行です"), {line});
         else if (l.size() < kRecordMin)
-            r.fault = at + "記録の行が" + std::to_string(l.size()) + "桁で切れています（" +
-                      std::to_string(kRecordMin) + "桁のはずです）";
+            r.fault = fill(translate("Files", "%1行目：記録の行が%2桁で切れています（%3桁のはずです）"),
+                           {line, std::to_string(l.size()), std::to_string(kRecordMin)});
         else if (l.size() > kRecordMax)
-            r.fault = at + "記録の行が長すぎます";
+            r.fault = fill(translate("Files", "%1行目：記録の行が長すぎます"), {line});
     }
     if (r.fault.empty()) r.entries = entries_from_lines(records);
     for (std::size_t i = 0; r.fault.empty() && i < r.entries.size(); ++i) {
         const std::string what = entry_fault(r.entries[i], r.hande_level, i + 1 == r.entries.size());
-        if (!what.empty()) r.fault = std::to_string(KIFU_MIDASHI_GYOU + i + 1) + "行目：" + what;
+        if (!what.empty())
+            r.fault =
+                fill(translate("Files", "%1行目：%2"), {std::to_string(KIFU_MIDASHI_GYOU + i + 1), what});
     }
     if (r.fault.empty()) r.fault = moves_fault(r.entries, r.hande_level, r.reversed != 0);
     if (!r.fault.empty()) r.entries.clear();
@@ -434,8 +457,8 @@ KifuFileRead 読込_棋譜ファイル(const std::string& path) {
     const FileLines f = read_file_lines(path);
     if (f.error != 0 || f.too_long != 0) {
         KifuFileRead r;
-        r.fault =
-            f.error != 0 ? failure_reason(f.error, false) : std::to_string(f.too_long) + "行目が長すぎます";
+        r.fault = f.error != 0 ? failure_reason(f.error, false)
+                               : fill(translate("Files", "%1行目が長すぎます"), {std::to_string(f.too_long)});
         return r;
     }
     return check_file_lines(f.lines, f.more);

@@ -4,6 +4,7 @@
 #include "core/rules.h"
 #include "kifu/navigate.h"
 #include "kifu/record.h"
+#include "platform/translate.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -76,6 +77,10 @@ std::string disambiguation(Cell from, Cell to, int code, bool lower, const std::
 }
 
 } // namespace
+
+Notation notation_in_use() {
+    return language_in_use() == Language::English ? Notation::English : Notation::Japanese;
+}
 
 std::string cell_name(Cell c, Notation n) {
     if (c.x < 1 || c.x > 11 || c.y < 1 || c.y > 11) return {};

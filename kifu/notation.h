@@ -11,6 +11,9 @@
 #include <string>
 
 enum class Notation { Japanese, English };
+// The notation of the language the program speaks (see platform/translate.h). What is written into
+// files is in Japanese whatever the language.
+Notation notation_in_use();
 
 // A move as it was made: the ring turned `turns` cells (right for a positive number), then the piece
 // `placed` went from `from` (a board or ring cell as the turned ring stands, or a hand box's row for a

@@ -3,6 +3,7 @@
 #include "kifu/review_file.h"
 
 #include "kifu/navigate.h"
+#include "platform/translate.h"
 #include "platform/codec.h"
 #include "platform/files.h"
 
@@ -184,9 +185,9 @@ std::optional<std::vector<std::string_view>> crlf_lines(std::string_view bytes) 
 const char* mark_text(ReviewMark m) {
     switch (m) {
     case ReviewMark::DUBIOUS:
-        return "疑問手";
+        return TRANSLATABLE("Review", "疑問手");
     case ReviewMark::BAD:
-        return "悪手";
+        return TRANSLATABLE("Review", "悪手");
     default:
         return "-";
     }

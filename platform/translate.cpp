@@ -4,7 +4,8 @@
 
 namespace {
 std::atomic<Translator> current{nullptr};
-}
+std::atomic<Language> language{Language::Japanese};
+} // namespace
 
 std::string translate(const char* context, const char* text) {
     Translator t = current.load(std::memory_order_acquire);
@@ -31,4 +32,12 @@ std::string fill(const std::string& text, std::initializer_list<std::string> arg
 
 void set_translator(Translator t) {
     current.store(t, std::memory_order_release);
+}
+
+Language language_in_use() {
+    return language.load(std::memory_order_acquire);
+}
+
+void set_language_in_use(Language l) {
+    language.store(l, std::memory_order_release);
 }

@@ -16,6 +16,16 @@ std::string translate(const char* context, const char* text);
 // Puts each argument in place of %1, %2 ... (up to %9) in text; a place with no argument is left.
 std::string fill(const std::string& text, std::initializer_list<std::string> args);
 
+// Marks a text of a table for the translation tools, which read the pair as they read translate();
+// the text is translated where it is shown, with translate(context, entry).
+#define TRANSLATABLE(context, text) text
+
 using Translator = std::string (*)(const char* context, const char* text);
 // nullptr goes back to the texts as written.
 void set_translator(Translator t);
+
+// The language the texts are shown in, which what is not a sentence follows too (the notation of
+// moves). The window sets it with the translator; the driver and the tests keep Japanese unless asked.
+enum class Language { Japanese, English };
+Language language_in_use();
+void set_language_in_use(Language l);

@@ -2,6 +2,7 @@
 
 #include "control/record_commands.h"
 #include "platform/folders.h"
+#include "platform/translate.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -59,10 +60,9 @@ FilePanel::FilePanel(QWidget* parent) : QObject(parent) {
          {static_cast<QWidget*>(drive1_), static_cast<QWidget*>(dir1_), static_cast<QWidget*>(file1_)})
         light_yellow(w);
 
-    const char* captions[4] = {"ﾌｧｲﾙ名 ：", "後    手 ：", "先    手 ：", "対 局 名："};
     const int label_tops[4] = {3120, 2880, 2640, 2400};
     for (int i = 0; i < 4; ++i) {
-        labels_[i] = new QLabel(QString::fromUtf8(captions[i]), parent);
+        labels_[i] = new QLabel(parent);
         place_in_twips(labels_[i], QRect(120, label_tops[i], 855, 255));
         labels_[i]->setAutoFillBackground(true);
     }
@@ -93,9 +93,16 @@ FilePanel::FilePanel(QWidget* parent) : QObject(parent) {
     connect(file1_, &QListWidget::itemClicked, this,
             [](QListWidgetItem* item) { File1_Click(item->text().toStdString()); });
 
+    recaption();
     set_folder(QString::fromStdString(settings_folder()));
     show_lists(false, false, false);
     show_io(false);
+}
+
+void FilePanel::recaption() {
+    const std::string captions[4] = {translate("Files", "ﾌｧｲﾙ名 ："), translate("Files", "後    手 ："),
+                                     translate("Files", "先    手 ："), translate("Files", "対 局 名：")};
+    for (int i = 0; i < 4; ++i) labels_[i]->setText(QString::fromStdString(captions[i]));
 }
 
 void FilePanel::show_lists(bool drive, bool folder, bool file) {

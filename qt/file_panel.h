@@ -39,6 +39,9 @@ class FilePanel : public QObject {
   public:
     explicit FilePanel(QWidget* parent);
 
+    // The labels in the language now in use.
+    void recaption();
+
     void show_lists(bool drive, bool folder, bool file);
     void show_io(bool visible);
     QString text(TextBox box) const;

@@ -7,6 +7,7 @@
 #include "control/game.h"
 #include "control/level4.h"
 #include "control/move_list.h"
+#include "control/options.h"
 #include "control/record_commands.h"
 #include "control/review_commands.h"
 #include "display/draw.h"
@@ -17,6 +18,7 @@
 #include "qt/eval_graph.h"
 #include "qt/move_list_view.h"
 #include "qt/quit_signals.h"
+#include "qt/translation.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -50,7 +52,7 @@
 #include <cstdio>
 #include <functional>
 #include <optional>
-#include <utility>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -185,6 +187,8 @@ void run(const char* name) {
 // (The area's width has held the list of moves beside the canvas since its key was renamed.)
 const char* const kCanvasSizeKey = "window/area_size";
 const char* const kMaximizedKey = "window/maximized";
+// "ja" or "en"; none at first, when the system's language chooses.
+const char* const kLanguageKey = "options/language";
 // Zoom from the keyboard and the menu goes in quarters.
 constexpr double kZoomStep = 0.25;
 
@@ -226,6 +230,9 @@ Form1::Form1() {
         handle([=] { Form_MouseDown(button, shift, x, y); });
     };
     setCentralWidget(view_);
+    Language language = system_language();
+    language_of_code(preference(kLanguageKey).toString(), language);
+    use_language(language);
     build_menus();
     build_controls();
     timer1_ = new QTimer(this);
@@ -245,8 +252,32 @@ Form1::Form1() {
 
 Form1::~Form1() = default;
 
-QAction* Form1::add_item(QMenu* menu, const QString& caption, const char* name, bool checkable) {
-    QAction* a = menu->addAction(caption);
+void Form1::set_caption(QAction* a, const char* source) {
+    if (!source) return;
+    a->setProperty("caption", QString::fromUtf8(source));
+    a->setText(q(translate("Menu", source)));
+}
+
+QMenu* Form1::submenu(QMenu* parent, const char* caption) {
+    QMenu* m = parent->addMenu(QString());
+    set_caption(m->menuAction(), caption);
+    return m;
+}
+
+void Form1::recaption() {
+    for (QAction* a : findChildren<QAction*>()) {
+        const QVariant source = a->property("caption");
+        if (source.isValid()) a->setText(q(translate("Menu", source.toString().toUtf8().constData())));
+    }
+    progress_->setFormat(q(fill(translate("Review", "検討 %1/%2"), {"%v", "%m"})));
+    stop_review_->setText(q(translate("Review", "中止")));
+    panel_->recaption();
+    moves_->recaption();
+}
+
+QAction* Form1::add_item(QMenu* menu, const char* caption, const char* name, bool checkable) {
+    QAction* a = menu->addAction(QString());
+    set_caption(a, caption);
     a->setObjectName(name);
     a->setCheckable(checkable);
     // The check mark is the game's to set: undo Qt's own toggle before the handler runs.
@@ -259,89 +290,92 @@ QAction* Form1::add_item(QMenu* menu, const QString& caption, const char* name, 
 
 void Form1::build_menus() {
     QMenuBar* bar = menuBar();
-    auto menu = [&](const QString& caption, const char* name, const char* opened) {
-        QMenu* m = bar->addMenu(caption);
+    auto menu = [&](const char* caption, const char* name, const char* opened) {
+        QMenu* m = bar->addMenu(QString());
+        set_caption(m->menuAction(), caption);
         m->setObjectName(name);
         if (opened)
             connect(m, &QMenu::aboutToShow, this, [this, opened] { handle([opened] { run(opened); }); });
         return m;
     };
 
-    QMenu* taikyoku = menu("対局", "TAIKYOKU", "TAIKYOKU");
-    QMenu* match_man = taikyoku->addMenu("対局(人間)");
+    QMenu* taikyoku = menu(QT_TRANSLATE_NOOP("Menu", "対局"), "TAIKYOKU", "TAIKYOKU");
+    QMenu* match_man = submenu(taikyoku, QT_TRANSLATE_NOOP("Menu", "対局(人間)"));
     match_man->setObjectName("MATCH_MAN");
     connect(match_man, &QMenu::aboutToShow, this, [this] { handle([] { run("MATCH_MAN"); }); });
-    add_item(match_man, "スタート", "START");
-    QMenu* start2 = taikyoku->addMenu("対局(COM)");
+    add_item(match_man, QT_TRANSLATE_NOOP("Menu", "スタート"), "START");
+    QMenu* start2 = submenu(taikyoku, QT_TRANSLATE_NOOP("Menu", "対局(COM)"));
     start2->setObjectName("START2");
-    add_item(start2, "先手", "SENTE", true);
-    add_item(start2, "後手", "GOTE", true);
-    QMenu* level = taikyoku->addMenu("COM対局ﾚﾍﾞﾙ");
+    add_item(start2, QT_TRANSLATE_NOOP("Menu", "先手"), "SENTE", true);
+    add_item(start2, QT_TRANSLATE_NOOP("Menu", "後手"), "GOTE", true);
+    QMenu* level = submenu(taikyoku, QT_TRANSLATE_NOOP("Menu", "COM対局ﾚﾍﾞﾙ"));
     level->setObjectName("LEVEL");
     add_item(level, "LEVEL1", "LEVEL1", true);
     add_item(level, "LEVEL2", "LEVEL2", true);
     add_item(level, "LEVEL3", "LEVEL3", true);
     add_item(level, "LEVEL4", "LEVEL4", true);
-    QMenu* think = level->addMenu("LEVEL4の考慮時間");
+    QMenu* think = submenu(level, QT_TRANSLATE_NOOP("Menu", "LEVEL4の考慮時間"));
     think->setObjectName("THINK");
-    add_item(think, "1秒", "THINK1", true);
-    add_item(think, "3秒", "THINK3", true);
-    add_item(think, "10秒", "THINK10", true);
-    add_item(taikyoku, QString::fromStdString(translate("Menu", "持ち時間...")), "TIMECONTROL");
-    add_item(taikyoku, QString::fromStdString(translate("Menu", "投了")), "RESIGN");
-    add_item(taikyoku, "待った", "MATTA");
-    add_item(taikyoku, "ヒント", "HINT");
-    add_item(taikyoku, "終わり", "OWARI");
+    add_item(think, QT_TRANSLATE_NOOP("Menu", "1秒"), "THINK1", true);
+    add_item(think, QT_TRANSLATE_NOOP("Menu", "3秒"), "THINK3", true);
+    add_item(think, QT_TRANSLATE_NOOP("Menu", "10秒"), "THINK10", true);
+    add_item(taikyoku, QT_TRANSLATE_NOOP("Menu", "持ち時間..."), "TIMECONTROL");
+    add_item(taikyoku, QT_TRANSLATE_NOOP("Menu", "投了"), "RESIGN");
+    add_item(taikyoku, QT_TRANSLATE_NOOP("Menu", "待った"), "MATTA");
+    add_item(taikyoku, QT_TRANSLATE_NOOP("Menu", "ヒント"), "HINT");
+    add_item(taikyoku, QT_TRANSLATE_NOOP("Menu", "終わり"), "OWARI");
 
-    QMenu* stop = menu("局面", "STOP", "STOP");
-    add_item(stop, "最初", "CANCEL");
-    add_item(stop, "反転", "REVERSE");
-    add_item(stop, "最初の局面", "HOME");
-    add_item(stop, "最後の局面", "END");
+    QMenu* stop = menu(QT_TRANSLATE_NOOP("Menu", "局面"), "STOP", "STOP");
+    add_item(stop, QT_TRANSLATE_NOOP("Menu", "最初"), "CANCEL");
+    add_item(stop, QT_TRANSLATE_NOOP("Menu", "反転"), "REVERSE");
+    add_item(stop, QT_TRANSLATE_NOOP("Menu", "最初の局面"), "HOME");
+    add_item(stop, QT_TRANSLATE_NOOP("Menu", "最後の局面"), "END");
     stop->addSeparator();
-    add_item(stop, QString::fromStdString(translate("Form1", "解析")), "ANALYSE", true);
-    add_item(stop, q(translate("Form1", "盤面を回転")), "ROTATE", true);
+    add_item(stop, QT_TRANSLATE_NOOP("Menu", "解析"), "ANALYSE", true);
+    add_item(stop, QT_TRANSLATE_NOOP("Menu", "盤面を回転"), "ROTATE", true);
 
-    auto top_item = [&](const QString& caption, const char* name) {
-        QAction* a = bar->addAction(caption);
+    auto top_item = [&](const char* caption, const char* name) {
+        QAction* a = bar->addAction(QString());
+        set_caption(a, caption);
         a->setObjectName(name);
         connect(a, &QAction::triggered, this, [this, name] { handle([name] { run(name); }); });
     };
-    top_item("戻", "REPLAY");
-    top_item("進", "AFTER");
-    top_item("△", "LBEL_UP");
-    top_item("▽", "LEBEL_DOWN");
+    top_item(QT_TRANSLATE_NOOP("Menu", "戻"), "REPLAY");
+    top_item(QT_TRANSLATE_NOOP("Menu", "進"), "AFTER");
+    top_item(QT_TRANSLATE_NOOP("Menu", "△"), "LBEL_UP");
+    top_item(QT_TRANSLATE_NOOP("Menu", "▽"), "LEBEL_DOWN");
 
-    QMenu* kifu = menu("棋譜", "KIFU", nullptr);
-    add_item(kifu, "読込", "KIFU_READ");
-    add_item(kifu, "書込", "KIFU_WRITE");
-    add_item(kifu, QString::fromStdString(translate("Form1", "テキストで保存")), "KIFU_TEXT");
-    add_item(kifu, QString::fromStdString(translate("Form1", "テキストをコピー")), "KIFU_COPY");
+    QMenu* kifu = menu(QT_TRANSLATE_NOOP("Menu", "棋譜"), "KIFU", nullptr);
+    add_item(kifu, QT_TRANSLATE_NOOP("Menu", "読込"), "KIFU_READ");
+    add_item(kifu, QT_TRANSLATE_NOOP("Menu", "書込"), "KIFU_WRITE");
+    add_item(kifu, QT_TRANSLATE_NOOP("Menu", "テキストで保存"), "KIFU_TEXT");
+    add_item(kifu, QT_TRANSLATE_NOOP("Menu", "テキストをコピー"), "KIFU_COPY");
     kifu->addSeparator();
-    add_item(kifu, "検討", "KENTOU");
-    add_item(kifu, "評価グラフを保存", "GRAPH_SAVE");
+    add_item(kifu, QT_TRANSLATE_NOOP("Menu", "検討"), "KENTOU");
+    add_item(kifu, QT_TRANSLATE_NOOP("Menu", "評価グラフを保存"), "GRAPH_SAVE");
 
-    QMenu* option = menu("ｵﾌﾟｼｮﾝ", "OPTION", "OPTION");
-    QMenu* haikei = option->addMenu("背景画");
+    QMenu* option = menu(QT_TRANSLATE_NOOP("Menu", "ｵﾌﾟｼｮﾝ"), "OPTION", "OPTION");
+    QMenu* haikei = submenu(option, QT_TRANSLATE_NOOP("Menu", "背景画"));
     haikei->setObjectName("HAIKEI_GA");
-    add_item(haikei, "網", "MIDORI", true);
-    add_item(haikei, "畳", "TATAMI", true);
-    add_item(haikei, "竹", "TAKE", true);
-    add_item(haikei, "宇宙", "UCHU", true);
-    add_item(haikei, "煉瓦", "RENGA", true);
-    add_item(option, "移動指導", "SIDOU", true);
-    add_item(option, "経過時間", "KEIKA", true);
+    add_item(haikei, QT_TRANSLATE_NOOP("Menu", "網"), "MIDORI", true);
+    add_item(haikei, QT_TRANSLATE_NOOP("Menu", "畳"), "TATAMI", true);
+    add_item(haikei, QT_TRANSLATE_NOOP("Menu", "竹"), "TAKE", true);
+    add_item(haikei, QT_TRANSLATE_NOOP("Menu", "宇宙"), "UCHU", true);
+    add_item(haikei, QT_TRANSLATE_NOOP("Menu", "煉瓦"), "RENGA", true);
+    add_item(option, QT_TRANSLATE_NOOP("Menu", "移動指導"), "SIDOU", true);
+    add_item(option, QT_TRANSLATE_NOOP("Menu", "経過時間"), "KEIKA", true);
     add_item(option, "BGM", "BGM", true);
-    add_item(option, "効果音", "SE", true);
-    add_item(option, "最終手を表示", "LASTMOVE", true);
-    add_item(option, "座標を表示", "COORDS", true);
-    add_item(option, QString::fromStdString(translate("Form1", "評価値を表示")), "EVALSHOW", true);
-    add_item(option, q(translate("Form1", "お知らせを盤の横に表示")), "NOTICES", true);
+    add_item(option, QT_TRANSLATE_NOOP("Menu", "効果音"), "SE", true);
+    add_item(option, QT_TRANSLATE_NOOP("Menu", "最終手を表示"), "LASTMOVE", true);
+    add_item(option, QT_TRANSLATE_NOOP("Menu", "座標を表示"), "COORDS", true);
+    add_item(option, QT_TRANSLATE_NOOP("Menu", "評価値を表示"), "EVALSHOW", true);
+    add_item(option, QT_TRANSLATE_NOOP("Menu", "お知らせを盤の横に表示"), "NOTICES", true);
     build_zoom_menu(option);
+    build_language_menu(option);
 
-    QMenu* sonota = menu("その他", "SONOTA", nullptr);
-    add_item(sonota, "解説", "KAISETU");
-    add_item(sonota, "バージョン情報", "VER");
+    QMenu* sonota = menu(QT_TRANSLATE_NOOP("Menu", "その他"), "SONOTA", nullptr);
+    add_item(sonota, QT_TRANSLATE_NOOP("Menu", "解説"), "KAISETU");
+    add_item(sonota, QT_TRANSLATE_NOOP("Menu", "バージョン情報"), "VER");
 
     for (const CheckItem& c : kCheckItems) checks_[c.item] = findChild<QAction*>(c.name);
     // The keys of the commands; a menu item shows its key beside it.
@@ -350,23 +384,26 @@ void Form1::build_menus() {
 }
 
 void Form1::build_zoom_menu(QMenu* option) {
-    QMenu* zoom = option->addMenu("表示倍率");
+    QMenu* zoom = submenu(option, QT_TRANSLATE_NOOP("Menu", "表示倍率"));
     zoom->setObjectName("ZOOM");
     // One item is checked: the scale the canvas is at, or 画面に合わせる while maximised.
     auto* shown = new QActionGroup(zoom);
-    auto scale_item = [&](const QString& caption, double scale) {
-        QAction* a = zoom->addAction(caption);
+    auto scale_item = [&](const char* caption, double scale) {
+        QAction* a = zoom->addAction(QString());
+        set_caption(a, caption);
         a->setCheckable(true);
         a->setData(scale);
         shown->addAction(a);
         return a;
     };
     for (int percent : {100, 125, 150, 200}) {
-        QAction* a = scale_item(QString("%1%").arg(percent), percent / 100.0);
+        QAction* a = scale_item(nullptr, percent / 100.0);
+        a->setText(QString("%1%").arg(percent));
         if (percent == 100) a->setShortcut(QKeySequence("Ctrl+0"));
         connect(a, &QAction::triggered, this, [this, percent] { zoom_to(percent / 100.0); });
     }
-    connect(scale_item("画面に合わせる", 0), &QAction::triggered, this, [this] { showMaximized(); });
+    connect(scale_item(QT_TRANSLATE_NOOP("Menu", "画面に合わせる"), 0), &QAction::triggered, this,
+            [this] { showMaximized(); });
     connect(zoom, &QMenu::aboutToShow, this, [this, shown] {
         const double scale = view_->fit().scale;
         const bool maximised = isMaximized() || isFullScreen();
@@ -378,8 +415,9 @@ void Form1::build_zoom_menu(QMenu* option) {
     });
     zoom->addSeparator();
     // Ctrl+plus comes with Shift on most keyboards, and Ctrl+= is taken for it too.
-    auto step = [this, zoom](const QString& caption, const QList<QKeySequence>& keys, double direction) {
-        QAction* a = zoom->addAction(caption);
+    auto step = [this, zoom](const char* caption, const QList<QKeySequence>& keys, double direction) {
+        QAction* a = zoom->addAction(QString());
+        set_caption(a, caption);
         a->setShortcuts(keys);
         connect(a, &QAction::triggered, this, [this, direction] {
             // A window sized for a step is within a pixel of it: that is the step it is at.
@@ -390,10 +428,43 @@ void Form1::build_zoom_menu(QMenu* option) {
         });
         addAction(a); // the keys work with the menu closed
     };
-    step("拡大",
+    step(QT_TRANSLATE_NOOP("Menu", "拡大"),
          {QKeySequence::ZoomIn, QKeySequence("Ctrl+="), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)},
          1);
-    step("縮小", {QKeySequence::ZoomOut}, -1);
+    step(QT_TRANSLATE_NOOP("Menu", "縮小"), {QKeySequence::ZoomOut}, -1);
+}
+
+void Form1::build_language_menu(QMenu* option) {
+    // Named in both languages, so that a player who cannot read the one in use finds it.
+    QMenu* menu = option->addMenu("Language / 言語");
+    menu->setObjectName("LANGUAGE");
+    auto* group = new QActionGroup(menu);
+    for (const auto& [language, name, caption] : {std::tuple(Language::Japanese, "JAPANESE", "日本語"),
+                                                  std::tuple(Language::English, "ENGLISH", "English")}) {
+        QAction* a = menu->addAction(QString::fromUtf8(caption));
+        a->setObjectName(name);
+        a->setCheckable(true);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this,
+                [this, l = language] { handle([this, l] { choose_language(l); }); });
+    }
+    connect(menu, &QMenu::aboutToShow, this, [menu] {
+        const bool english = language_in_use() == Language::English;
+        menu->findChild<QAction*>("ENGLISH")->setChecked(english);
+        menu->findChild<QAction*>("JAPANESE")->setChecked(!english);
+    });
+}
+
+void Form1::choose_language(Language l) {
+    if (!use_language(l)) {
+        use_language(Language::Japanese);
+        warning(fill(translate("Window", "翻訳ファイル %1 が見つかりません。"),
+                     {translation_file(l).toStdString()}),
+                std::string());
+    }
+    set_preference(kLanguageKey, QString::fromLatin1(language_code(language_in_use())));
+    recaption();
+    language_changed();
 }
 
 void Form1::zoom_to(double scale) {
@@ -474,8 +545,7 @@ void Form1::build_controls() {
     notice_->setStyleSheet("QLabel { background: #fff8c8; color: black; font-weight: bold; }");
     notice_->hide();
     progress_ = new QProgressBar(view_);
-    progress_->setFormat(QString::fromUtf8("検討 %v/%m"));
-    stop_review_ = new QPushButton(QString::fromUtf8("中止"), view_);
+    stop_review_ = new QPushButton(view_);
     stop_review_->setObjectName("REVIEW_STOP");
     stop_review_->setFocusPolicy(Qt::NoFocus);
     connect(stop_review_, &QPushButton::clicked, this, [this] { handle([] { cancel_review(); }); });
@@ -499,6 +569,7 @@ void Form1::build_controls() {
     connect(analysis_timer_, &QTimer::timeout, this, [this] {
         if (between_handlers()) handle([] { analysis_tick(); });
     });
+    recaption();
     lay_out_side(false, false);
 }
 
@@ -540,11 +611,12 @@ void Form1::load_pictures() {
 void Form1::tell_missing_pictures() {
     if (missing_pictures_.isEmpty()) return;
     // The names go into the details, so that the box fits the screen however many are missing.
-    QMessageBox box(QMessageBox::Warning, kProgramName,
-                    QString::fromUtf8("画像ファイルが %1 個見つかりません（表示されません）。\n場所: %2")
-                        .arg(missing_pictures_.size())
-                        .arg(QDir::toNativeSeparators(CanvasImage::asset_dir() + "/pictures")),
-                    QMessageBox::Ok, isVisible() ? this : nullptr);
+    QMessageBox box(
+        QMessageBox::Warning, kProgramName,
+        q(fill(translate("Window", "画像ファイルが %1 個見つかりません（表示されません）。\n場所: %2"),
+               {std::to_string(missing_pictures_.size()),
+                QDir::toNativeSeparators(CanvasImage::asset_dir() + "/pictures").toStdString()})),
+        QMessageBox::Ok, isVisible() ? this : nullptr);
     box.setDetailedText(missing_pictures_.join("\n"));
     missing_pictures_.clear();
     run_modal(box);
@@ -1027,8 +1099,9 @@ std::string Form1::choose_picture_file(const std::string& suggested) {
     if (quitting_ || unattended_) return {};
     const Modal modal(modal_);
     const bool dropping = std::exchange(dropping_, false);
-    const QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8("評価グラフを保存"),
-                                                      q(suggested), QString::fromUtf8("PNG 画像 (*.png)"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, q(translate("Review", "評価グラフを保存")), q(suggested),
+                                     q(translate("Review", "PNG 画像 (*.png)")));
     dropping_ = dropping;
     return path.toStdString();
 }

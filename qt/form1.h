@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/translate.h"
 #include "qt/canvas.h"
 
 #include <QMainWindow>
@@ -135,7 +136,13 @@ class Form1 : public QMainWindow,
     // The buttons and the file panel where their twips are on the scaled canvas.
     void fit_controls();
     void remember_size();
-    QAction* add_item(QMenu* menu, const QString& caption, const char* name, bool checkable = false);
+    // A caption in the player's language, given again by recaption() when the language changes.
+    QAction* add_item(QMenu* menu, const char* caption, const char* name, bool checkable = false);
+    void set_caption(QAction* a, const char* source);
+    QMenu* submenu(QMenu* parent, const char* caption);
+    void recaption();
+    void build_language_menu(QMenu* option);
+    void choose_language(Language l);
 
     CanvasImage canvas_;
     CanvasView* view_ = nullptr;

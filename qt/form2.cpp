@@ -1,12 +1,14 @@
 #include "qt/form2.h"
 
+#include "platform/translate.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QHBoxLayout>
 
 Form2::Form2(const QImage& picture, QWidget* parent) : QDialog(parent) {
-    setWindowTitle("バージョン情報");
+    setWindowTitle(QString::fromStdString(translate("Version", "バージョン情報")));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     auto* face = new QLabel(this);
@@ -17,8 +19,8 @@ Form2::Form2(const QImage& picture, QWidget* parent) : QDialog(parent) {
     }
     layout->addWidget(face);
     auto* buttons = new QHBoxLayout;
-    auto* command1 = new QPushButton("ホームページ", this);
-    auto* command2 = new QPushButton("O K", this);
+    auto* command1 = new QPushButton(QString::fromStdString(translate("Version", "ホームページ")), this);
+    auto* command2 = new QPushButton(QString::fromStdString(translate("Version", "O K")), this);
     command2->setDefault(true);
     buttons->addStretch();
     buttons->addWidget(command1);

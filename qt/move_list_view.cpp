@@ -1,6 +1,7 @@
 #include "qt/move_list_view.h"
 
 #include "kifu/review_file.h"
+#include "platform/translate.h"
 
 #include <QAbstractItemView>
 #include <QBrush>
@@ -82,6 +83,10 @@ void MoveListView::show_review(const std::vector<ReviewRow>& moves) {
     for (int n = 0; n < count(); ++n) annotate(n);
 }
 
+void MoveListView::recaption() {
+    for (int n = 0; n < count(); ++n) annotate(n);
+}
+
 void MoveListView::annotate(int n) {
     QListWidgetItem* it = item(n);
     if (!it || n >= static_cast<int>(rows_.size())) return;
@@ -92,17 +97,20 @@ void MoveListView::annotate(int n) {
         const ReviewRow& r = review_[n - 1];
         const auto mark = static_cast<ReviewMark>(r.mark);
         if (mark != ReviewMark::NONE) {
-            text += QString::fromUtf8(" ") + QString::fromUtf8(mark_text(mark));
+            text += QString::fromUtf8(" ") + QString::fromStdString(translate("Review", mark_text(mark)));
             colour = mark == ReviewMark::BAD ? QColor(200, 0, 0) : QColor(190, 110, 0);
         }
         const QString best = QString::fromStdString(r.best);
         // The preferred move where it is another than the one played.
         if (!best.isEmpty() && best != QString::fromStdString(rows_[n]))
             text += QString::fromUtf8("\n      →") + best;
-        tip = r.mate ? QString::fromUtf8(r.eval > 0 ? "評価：下側の勝ち（詰み）" : "評価：上側の勝ち（詰み）")
-                     : QString::fromUtf8("評価：%1（下側から見て）")
-                           .arg(r.eval > 0 ? QString("+%1").arg(r.eval) : QString::number(r.eval));
-        if (!best.isEmpty()) tip += QString::fromUtf8("\n最善：") + best;
+        const std::string eval = r.eval > 0 ? "+" + std::to_string(r.eval) : std::to_string(r.eval);
+        const std::string said = r.mate ? (r.eval > 0 ? translate("Review", "評価：下側の勝ち（詰み）")
+                                                      : translate("Review", "評価：上側の勝ち（詰み）"))
+                                        : fill(translate("Review", "評価：%1（下側から見て）"), {eval});
+        tip = QString::fromStdString(said);
+        if (!best.isEmpty())
+            tip += QString::fromStdString(fill(translate("Review", "\n最善：%1"), {best.toStdString()}));
     }
     it->setText(text);
     it->setForeground(QBrush(colour));

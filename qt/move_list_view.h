@@ -18,6 +18,8 @@ class MoveListView : public QListWidget {
     void show_review(const std::vector<ReviewRow>& moves);
     // The game's result, on a last line that is not a position.
     void show_result(const std::string& text);
+    // The review's marks and notes again, in the language now in use.
+    void recaption();
     std::function<void(int)> on_chosen; // a row was clicked
 
   private:

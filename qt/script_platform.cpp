@@ -16,6 +16,8 @@
 #include "control/review_commands.h"
 #include "display/panel.h"
 #include "platform/folders.h"
+#include "platform/translate.h"
+#include "qt/translation.h"
 #include "sound/dslib.h"
 #include "sound/effects.h"
 #include "control/owner.h"
@@ -167,7 +169,8 @@ bool ScriptPlatform::version_dialog() {
         home = answers_.front();
         answers_.pop_front();
     }
-    out_ << "dialog バージョン情報 -> " << (home ? "ホームページ" : "O K") << "\n";
+    out_ << "dialog " << translate("Version", "バージョン情報") << " -> "
+         << (home ? translate("Version", "ホームページ") : translate("Version", "O K")) << "\n";
     return home;
 }
 
@@ -312,7 +315,8 @@ bool ScriptPlatform::command(const std::string& raw) {
         for (std::size_t n = 1; n <= review_.size(); ++n) {
             const ReviewRow& r = review_[n - 1];
             if (!r.ready) continue;
-            out_ << "eval " << n << " " << r.eval << " " << mark_text(static_cast<ReviewMark>(r.mark)) << " "
+            out_ << "eval " << n << " " << r.eval << " "
+                 << translate("Review", mark_text(static_cast<ReviewMark>(r.mark))) << " "
                  << (r.best.empty() ? "-" : r.best) << "\n";
         }
     } else if (verb == "list") {
@@ -324,6 +328,14 @@ bool ScriptPlatform::command(const std::string& raw) {
         // The window is closed: the program ends as Form_Unload ends it.
         Form_Unload();
         ended_ = true;
+    } else if (verb == "language") {
+        std::string code;
+        in >> code;
+        Language l = Language::Japanese;
+        if (started_) return fail("the language is chosen at the top of a script");
+        if (!language_of_code(QString::fromStdString(code), l)) return fail("expected en or ja");
+        if (!use_language(l)) return fail("cannot load " + translation_file(l).toStdString());
+        return true;
     } else if (verb == "answer") {
         std::string a;
         in >> a;
@@ -375,7 +387,8 @@ bool ScriptPlatform::command(const std::string& raw) {
 }
 
 bool ScriptPlatform::run(std::istream& script) {
-    // Answers at the very top are given to the questions of start-up (the kept game offered). The
+    // Answers at the very top are given to the questions of start-up (the kept game offered), and the
+    // language is chosen there. The
     // program starts when the first other line is read, and from then on each line runs as soon as it is
     // read, its output flushed, so that a program on the other end of a pipe can answer what it saw.
     bool ok = true;
@@ -383,12 +396,13 @@ bool ScriptPlatform::run(std::istream& script) {
     bool more = false;
     while (std::getline(script, line)) {
         const std::string t = trim(line);
-        if (!t.empty() && t[0] != '#' && t.rfind("answer ", 0) != 0) {
+        if (!t.empty() && t[0] != '#' && t.rfind("answer ", 0) != 0 && t.rfind("language ", 0) != 0) {
             more = true;
             break;
         }
         ok = command(line) && ok;
     }
+    started_ = true;
     Form_Load();
     answers_.clear(); // those start-up did not ask for
     out_.flush();

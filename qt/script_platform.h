@@ -123,6 +123,7 @@ class ScriptPlatform : public Canvas,
         int main = 0, byoyomi = 0, increment = 0;
     } answer_tc_;
     bool timer_ = false;
+    bool started_ = false; // the lines at the top have been read
     bool ended_ = false;
     bool io_visible_ = false;
     double clock_ = 36000.0;

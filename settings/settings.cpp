@@ -9,6 +9,7 @@
 #include "platform/folders.h"
 #include "platform/lines.h"
 #include "platform/platform.h"
+#include "platform/translate.h"
 #include "sound/dslib.h"
 #include "sound/effects.h"
 
@@ -48,9 +49,10 @@ bool g_unwritable_told = false; // the player knows the options are not being ke
 void tell_unwritable(Dialogs& dialogs) {
     if (g_unwritable_told) return;
     g_unwritable_told = true;
-    dialogs.warning("設定ファイル「" + settings_file() +
-                        "」に書き込めません。\nオプションの変更は保存されません。",
-                    "ｵﾌﾟｼｮﾝ");
+    dialogs.warning(
+        fill(translate("Options", "設定ファイル「%1」に書き込めません。\nオプションの変更は保存されません。"),
+             {settings_file()}),
+        translate("Options", "ｵﾌﾟｼｮﾝ"));
 }
 
 // Replaces the settings file by these lines; false when the file could not be written whole.

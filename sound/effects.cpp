@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "platform/folders.h"
 #include "platform/platform.h"
+#include "platform/translate.h"
 #include "sound/dslib.h"
 
 #include <cstdint>
@@ -36,7 +37,7 @@ std::vector<std::uint8_t> read_whole(const std::string& file, std::string& why) 
         return true;
     });
     if (e == 0) return bytes;
-    why = e == FILE_NOT_REGULAR ? "通常のファイルではありません" : std::strerror(e);
+    why = e == FILE_NOT_REGULAR ? translate("Sound", "通常のファイルではありません") : std::strerror(e);
     return {};
 }
 
@@ -48,7 +49,8 @@ void 表示_警告(Dialogs& dialogs, const std::string& text) {
 
 void 初期化_サウンド(int window, Dialogs& dialogs) {
     g_library = dsInitialize(window);
-    if (g_library == 0) 表示_警告(dialogs, "サウンドデバイスを開けませんでした。音なしで対局できます。");
+    if (g_library == 0)
+        表示_警告(dialogs, translate("Sound", "サウンドデバイスを開けませんでした。音なしで対局できます。"));
 }
 
 void 終了_サウンド() {
@@ -65,19 +67,24 @@ int 読込_効果音(const std::string& file, int flags, Dialogs& dialogs) {
     std::string why;
     std::vector<std::uint8_t> bytes = read_whole(file, why);
     if (!why.empty()) {
-        表示_警告(dialogs, "効果音ファイル「" + file + "」を読み込めません。（" + why + "）");
+        表示_警告(dialogs,
+                  fill(translate("Sound", "効果音ファイル「%1」を読み込めません。（%2）"), {file, why}));
         return 0;
     }
     // The library takes the length from the wave header, so the header must not claim more bytes
     // than the file has.
     if (bytes.size() < 12 || std::memcmp(bytes.data(), "RIFF", 4) != 0 ||
         le32(bytes.data() + 4) > bytes.size() - 8) {
-        表示_警告(dialogs, "効果音ファイル「" + file + "」は完全なウェーブファイルではありません。");
+        表示_警告(
+            dialogs,
+            fill(translate("Sound", "効果音ファイル「%1」は完全なウェーブファイルではありません。"), {file}));
         return 0;
     }
     const int buffer = dsCreateDSB(g_library, bytes.data(), flags);
     if (buffer == 0)
-        表示_警告(dialogs, "効果音ファイル「" + file + "」をサウンドライブラリが受け付けませんでした。");
+        表示_警告(dialogs,
+                  fill(translate("Sound", "効果音ファイル「%1」をサウンドライブラリが受け付けませんでした。"),
+                       {file}));
     return buffer;
 }
 

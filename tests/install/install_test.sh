@@ -17,10 +17,12 @@ mkdir -p "$tmp/home" "$tmp/desktop"
 failed=0
 
 # start DATA_HOME PROGRAM [XDG_DATA_DIRS]: the program's start-up report. $from is the folder it is
-# started in, $audio the sound driver, $errors where stderr goes.
+# started in, $audio the sound driver, $errors where stderr goes, $lang the locale (Japanese unless
+# told: the first start speaks the locale's language).
 start() {
     local data_home=$1 program=$2 data_dirs=${3:-$tmp/none}
-    (cd "${from:-$tmp/desktop}" && env -u XDG_CONFIG_HOME HOME="$tmp/home" XDG_DATA_HOME="$data_home" \
+    (cd "${from:-$tmp/desktop}" && env -u XDG_CONFIG_HOME -u LC_ALL -u LC_MESSAGES LANG="${lang:-ja_JP.UTF-8}" \
+        HOME="$tmp/home" XDG_DATA_HOME="$data_home" \
         XDG_DATA_DIRS="$data_dirs" QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER="${audio:-dummy}" \
         AUDIODEV=tessora-no-such-device TESSORA_QUIT_AFTER_START=1 \
         timeout 30 "$program" 2>"${errors:-/dev/null}") || true # a blocked start-up shows as a missing report
@@ -70,6 +72,11 @@ report=$(audio=alsa errors="$tmp/no-sound.err" start "$tmp/no-sound" "$prefix/ga
 expect "without a sound device" "$report" "sounds 0 of 4 from $data"
 no_sound="tessora: Tessora: サウンドデバイスを開けませんでした。音なしで対局できます。"
 grep -qxF "$no_sound" "$tmp/no-sound.err" || { echo "FAIL: no \"$no_sound\" on stderr:"; cat "$tmp/no-sound.err"; failed=1; }
+# Under any other locale the first start speaks English, from the translation installed with the data.
+lang=C.UTF-8 audio=alsa errors="$tmp/no-sound-en.err" start "$tmp/no-sound-en" "$prefix/games/tessora" >/dev/null
+no_sound_en="tessora: Tessora: The sound device could not be opened. You can play without sound."
+grep -qxF "$no_sound_en" "$tmp/no-sound-en.err" ||
+    { echo "FAIL: no \"$no_sound_en\" on stderr:"; cat "$tmp/no-sound-en.err"; failed=1; }
 if grep -q '^ALSA lib' "$tmp/no-sound.err"; then
     echo "FAIL: ALSA's reports on stderr:"
     cat "$tmp/no-sound.err"
@@ -79,7 +86,8 @@ fi
 # Tessora.ini appeared in the per-user folders and nowhere else.
 made=$( (find "$tmp" "$prefix" -name Tessora.ini; find "$source" "$build" -name Tessora.ini -newer "$stamp") | sort)
 wanted=$(printf '%s\n' "$tmp/home/.local/share/tessora/Tessora.ini" "$tmp/xdg/tessora/Tessora.ini" \
-    "$tmp/from-data/tessora/Tessora.ini" "$tmp/no-sound/tessora/Tessora.ini" | sort)
+    "$tmp/from-data/tessora/Tessora.ini" "$tmp/no-sound/tessora/Tessora.ini" \
+    "$tmp/no-sound-en/tessora/Tessora.ini" | sort)
 if [ "$made" != "$wanted" ]; then
     echo "FAIL: Tessora.ini made in:"
     sed 's/^/    /' <<<"$made"

@@ -257,20 +257,32 @@ TEST(Assets, EffectsStartAndEndInSilenceAndTheMusicLoopsWithoutAStep) {
     EXPECT_LE(std::abs(int(s.front()) - int(s.back())), 2 * local + 64);
 }
 
-TEST(Assets, HelpPageIsUtf8HtmlInJapanese) {
-    const std::vector<unsigned char> b = read_file(kAssets + "/Tessora.htm");
-    ASSERT_FALSE(b.empty());
+// A help page: UTF-8 HTML that tells of every topic, in lines the package's checker reads as source (a
+// line longer than 512 bytes makes it take the page for a minified file whose source is missing).
+void expect_help_page(const char* file, std::initializer_list<const char*> topics) {
+    const std::vector<unsigned char> b = read_file(kAssets + "/" + file);
+    ASSERT_FALSE(b.empty()) << file;
     const std::string page(b.begin(), b.end());
-    EXPECT_EQ(page.rfind("<!DOCTYPE html>", 0), 0u);
-    EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
-    for (const char* topic : {"対局(COM)", "スタート", "右ボタン", "コンベア", "二歩", "棋譜", "反転",
-                              "COM対局ﾚﾍﾞﾙ", "名人", "12級", "移動指導", "経過時間", "Tessora.ini", ".棋譜"})
-        EXPECT_NE(page.find(topic), std::string::npos) << topic;
-    // A line longer than 512 bytes makes the package's checker take the page for a minified file whose
-    // source is missing.
+    EXPECT_EQ(page.rfind("<!DOCTYPE html>", 0), 0u) << file;
+    EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos) << file;
+    for (const char* topic : topics) EXPECT_NE(page.find(topic), std::string::npos) << file << ": " << topic;
     std::size_t number = 1, start = 0;
     for (std::size_t end; (end = page.find('\n', start)) != std::string::npos; start = end + 1, ++number)
-        EXPECT_LE(end - start, 512u) << "line " << number;
+        EXPECT_LE(end - start, 512u) << file << " line " << number;
+}
+
+TEST(Assets, HelpPageIsUtf8HtmlInJapanese) {
+    expect_help_page("Tessora.htm",
+                     {"対局(COM)", "スタート", "右ボタン", "コンベア", "二歩", "棋譜", "反転", "COM対局ﾚﾍﾞﾙ",
+                      "名人", "12級", "移動指導", "経過時間", "Tessora.ini", ".棋譜"});
+}
+
+// The page 解説 opens in English tells of the same things in the English menus' words.
+TEST(Assets, HelpPageIsUtf8HtmlInEnglish) {
+    expect_help_page("Tessora_en.htm",
+                     {"Against the computer", "Start", "right", "conveyor", "Two pawns", "Record",
+                      "Flip board", "Computer level", "Meijin", "12 kyu", "Move guidance", "Elapsed time",
+                      "Tessora.ini", ".棋譜", "P*5e", "Language"});
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "core/state.h"
 #include "help/help.h"
+#include "platform/translate.h"
 #include "sound/dslib.h"
 #include "sound/effects.h"
 #include "support/fake_platform.h"
@@ -73,6 +74,16 @@ TEST_F(Help, ExplanationOpensThePageInTheFolderCurrentAtStartUp) {
     EXPECT_EQ(fake.browsed, std::vector<std::string>{page()});
     EXPECT_TRUE(fake.messages.empty());
     expect_game_untouched();
+}
+
+// In English the English page opens, beside the Japanese one.
+TEST_F(Help, ExplanationOpensThePageInTheLanguageInUse) {
+    start.write("Tessora_en.htm", "<!DOCTYPE html><title>Tessora</title>");
+    set_language_in_use(Language::English);
+    KAISETU_Click(TAIKYOKU.settei);
+    set_language_in_use(Language::Japanese);
+    EXPECT_EQ(fake.browsed, std::vector<std::string>{KIDOU_DIR + "/Tessora_en.htm"});
+    EXPECT_TRUE(fake.messages.empty());
 }
 
 TEST_F(Help, AMissingPageIsToldAndNoBrowserOpened) {

@@ -19,6 +19,9 @@ work=$(mktemp -d)
 # go to a per-user folder of the test's own.
 export XDG_CONFIG_HOME="$work/config"
 export XDG_DATA_HOME="$work/data"
+# The boxes are looked for by their Japanese titles: the program speaks Japanese whatever the locale.
+mkdir -p "$XDG_CONFIG_HOME/tessora"
+printf '[options]\nlanguage=ja\n' >"$XDG_CONFIG_HOME/tessora/tessora.conf"
 pids=()
 cleanup() {
   for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null; done

@@ -1,0 +1,877 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="ja">
+<context>
+    <name>Board</name>
+    <message>
+        <source>ヒント：</source>
+        <translation>ヒント：</translation>
+    </message>
+    <message>
+        <source>手目</source>
+        <translation>手目</translation>
+    </message>
+    <message>
+        <source>思考中</source>
+        <translation>思考中</translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>ﾌｧｲﾙ名 ：</source>
+        <translation>ﾌｧｲﾙ名 ：</translation>
+    </message>
+    <message>
+        <source>後    手 ：</source>
+        <translation>後    手 ：</translation>
+    </message>
+    <message>
+        <source>先    手 ：</source>
+        <translation>先    手 ：</translation>
+    </message>
+    <message>
+        <source>対 局 名：</source>
+        <translation>対 局 名：</translation>
+    </message>
+    <message>
+        <source>ﾌｫﾙﾀﾞが見つかりません</source>
+        <translation>ﾌｫﾙﾀﾞが見つかりません</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙが見つかりません</source>
+        <translation>ﾌｧｲﾙが見つかりません</translation>
+    </message>
+    <message>
+        <source>ｱｸｾｽが許可されていません</source>
+        <translation>ｱｸｾｽが許可されていません</translation>
+    </message>
+    <message>
+        <source>同じ名前のﾌｫﾙﾀﾞがあります</source>
+        <translation>同じ名前のﾌｫﾙﾀﾞがあります</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙではありません</source>
+        <translation>ﾌｧｲﾙではありません</translation>
+    </message>
+    <message>
+        <source>通常のﾌｧｲﾙではありません</source>
+        <translation>通常のﾌｧｲﾙではありません</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｨｽｸに空きがありません</source>
+        <translation>ﾃﾞｨｽｸに空きがありません</translation>
+    </message>
+    <message>
+        <source>書き込みできない場所です</source>
+        <translation>書き込みできない場所です</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ名が長すぎます</source>
+        <translation>ﾌｧｲﾙ名が長すぎます</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ名が正しくありません</source>
+        <translation>ﾌｧｲﾙ名が正しくありません</translation>
+    </message>
+    <message>
+        <source>ﾃﾞﾊﾞｲｽが準備できていません</source>
+        <translation>ﾃﾞﾊﾞｲｽが準備できていません</translation>
+    </message>
+    <message>
+        <source>%1行目：前の局面から一手で指した局面ではありません</source>
+        <translation>%1行目：前の局面から一手で指した局面ではありません</translation>
+    </message>
+    <message>
+        <source>%1行目：下側が二手続けて指しています</source>
+        <translation>%1行目：下側が二手続けて指しています</translation>
+    </message>
+    <message>
+        <source>%1行目：上側が二手続けて指しています</source>
+        <translation>%1行目：上側が二手続けて指しています</translation>
+    </message>
+    <message>
+        <source>歩</source>
+        <translation>歩</translation>
+    </message>
+    <message>
+        <source>香</source>
+        <translation>香</translation>
+    </message>
+    <message>
+        <source>桂</source>
+        <translation>桂</translation>
+    </message>
+    <message>
+        <source>銀</source>
+        <translation>銀</translation>
+    </message>
+    <message>
+        <source>金</source>
+        <translation>金</translation>
+    </message>
+    <message>
+        <source>角</source>
+        <translation>角</translation>
+    </message>
+    <message>
+        <source>飛</source>
+        <translation>飛</translation>
+    </message>
+    <message>
+        <source>%1桁目の王が回転盤に乗っています</source>
+        <translation>%1桁目の王が回転盤に乗っています</translation>
+    </message>
+    <message>
+        <source>上側の王が2枚あります</source>
+        <translation>上側の王が2枚あります</translation>
+    </message>
+    <message>
+        <source>下側の王が2枚あります</source>
+        <translation>下側の王が2枚あります</translation>
+    </message>
+    <message>
+        <source>%1桁目に駒ではない値 %2 があります</source>
+        <translation>%1桁目に駒ではない値 %2 があります</translation>
+    </message>
+    <message>
+        <source>%1が合わせて%2枚あります（%3では%4枚のはずです）</source>
+        <translation>%1が合わせて%2枚あります（%3では%4枚のはずです）</translation>
+    </message>
+    <message>
+        <source>%1が合わせて%2枚あります（%3枚のはずです）</source>
+        <translation>%1が合わせて%2枚あります（%3枚のはずです）</translation>
+    </message>
+    <message>
+        <source>下側の王がありません</source>
+        <translation>下側の王がありません</translation>
+    </message>
+    <message>
+        <source>上側の王がありません</source>
+        <translation>上側の王がありません</translation>
+    </message>
+    <message>
+        <source>%1行目：空の行です</source>
+        <translation>%1行目：空の行です</translation>
+    </message>
+    <message>
+        <source>%1行目：記録の行が%2桁で切れています（%3桁のはずです）</source>
+        <translation>%1行目：記録の行が%2桁で切れています（%3桁のはずです）</translation>
+    </message>
+    <message>
+        <source>%1行目：記録の行が長すぎます</source>
+        <translation>%1行目：記録の行が長すぎます</translation>
+    </message>
+    <message>
+        <source>%1行目：%2</source>
+        <translation>%1行目：%2</translation>
+    </message>
+    <message>
+        <source>%1行目が長すぎます</source>
+        <translation>%1行目が長すぎます</translation>
+    </message>
+</context>
+<context>
+    <name>Game</name>
+    <message>
+        <source>棋譜が一杯です（%1手まで）。引き分けで終わります</source>
+        <translation>棋譜が一杯です（%1手まで）。引き分けで終わります</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>あなたの勝ちです</source>
+        <translation>あなたの勝ちです</translation>
+    </message>
+    <message>
+        <source>対局</source>
+        <translation>対局</translation>
+    </message>
+    <message>
+        <source>先手の番です</source>
+        <translation>先手の番です</translation>
+    </message>
+    <message>
+        <source>後手の番です</source>
+        <translation>後手の番です</translation>
+    </message>
+    <message>
+        <source>OKですか？</source>
+        <translation>OKですか？</translation>
+    </message>
+    <message>
+        <source>再開(COM)</source>
+        <translation>再開(COM)</translation>
+    </message>
+    <message>
+        <source>MANの番です</source>
+        <translation>MANの番です</translation>
+    </message>
+    <message>
+        <source>先手の勝ちです</source>
+        <translation>先手の勝ちです</translation>
+    </message>
+    <message>
+        <source>後手の勝ちです</source>
+        <translation>後手の勝ちです</translation>
+    </message>
+    <message>
+        <source>まだコンベアにネタ（駒）が乗っていません</source>
+        <translation>まだコンベアにネタ（駒）が乗っていません</translation>
+    </message>
+    <message>
+        <source>ｺﾝﾋﾟｭｰﾀの勝ちです</source>
+        <translation>ｺﾝﾋﾟｭｰﾀの勝ちです</translation>
+    </message>
+    <message>
+        <source>よし！!</source>
+        <translation>よし！!</translation>
+    </message>
+    <message>
+        <source>詰め ?</source>
+        <translation>詰め ?</translation>
+    </message>
+    <message>
+        <source>   ** 王手 **</source>
+        <translation>   ** 王手 **</translation>
+    </message>
+    <message>
+        <source>「対局」で始めて下さい</source>
+        <translation>「対局」で始めて下さい</translation>
+    </message>
+    <message>
+        <source>開始</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>終わり</source>
+        <translation>終わり</translation>
+    </message>
+    <message>
+        <source>進む</source>
+        <translation>進む</translation>
+    </message>
+    <message>
+        <source>できません</source>
+        <translation>できません</translation>
+    </message>
+    <message>
+        <source>戻る</source>
+        <translation>戻る</translation>
+    </message>
+    <message>
+        <source>待った</source>
+        <translation>待った</translation>
+    </message>
+    <message>
+        <source>ヒント</source>
+        <translation>ヒント</translation>
+    </message>
+    <message>
+        <source>対局を書き込めませんでした
+%1
+%2</source>
+        <translation>対局を書き込めませんでした
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>前回の対局</source>
+        <translation>前回の対局</translation>
+    </message>
+    <message>
+        <source>棋譜を '進 'で進めて下さい</source>
+        <translation>棋譜を '進 'で進めて下さい</translation>
+    </message>
+    <message>
+        <source>棋譜</source>
+        <translation>棋譜</translation>
+    </message>
+    <message>
+        <source>新規に対局してください</source>
+        <translation>新規に対局してください</translation>
+    </message>
+    <message>
+        <source>終局</source>
+        <translation>終局</translation>
+    </message>
+</context>
+<context>
+    <name>Handicap</name>
+    <message>
+        <source>
+
+局面→最初にして下さい</source>
+        <translation>
+
+局面→最初にして下さい</translation>
+    </message>
+    <message>
+        <source>棋譜ﾓｰﾄﾞではできません
+
+局面→最初にして下さい</source>
+        <translation>棋譜ﾓｰﾄﾞではできません
+
+局面→最初にして下さい</translation>
+    </message>
+    <message>
+        <source>対局途中ではできません
+
+局面→最初にして下さい</source>
+        <translation>対局途中ではできません
+
+局面→最初にして下さい</translation>
+    </message>
+    <message>
+        <source>反転後ではできません
+
+局面→最初にして下さい</source>
+        <translation>反転後ではできません
+
+局面→最初にして下さい</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定</source>
+        <translation>ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人</source>
+        <translation>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段</source>
+        <translation>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段</source>
+        <translation>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段</source>
+        <translation>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段</source>
+        <translation>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段</source>
+        <translation>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段</source>
+        <translation>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段</source>
+        <translation>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段</source>
+        <translation>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級</source>
+        <translation>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級</source>
+        <translation>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級</source>
+        <translation>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級</source>
+        <translation>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級</source>
+        <translation>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級</source>
+        <translation>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級</source>
+        <translation>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級</source>
+        <translation>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級</source>
+        <translation>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級</source>
+        <translation>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級</source>
+        <translation>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級</source>
+        <translation>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>解説ページ「%1」が見つかりません。</source>
+        <translation>解説ページ「%1」が見つかりません。</translation>
+    </message>
+    <message>
+        <source>解説</source>
+        <translation>解説</translation>
+    </message>
+    <message>
+        <source>ブラウザを起動できないため、解説ページを開けませんでした。
+ブラウザで次のファイルを開いてください。
+%1</source>
+        <translation>ブラウザを起動できないため、解説ページを開けませんでした。
+ブラウザで次のファイルを開いてください。
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>対局</source>
+        <translation>対局</translation>
+    </message>
+    <message>
+        <source>対局(人間)</source>
+        <translation>対局(人間)</translation>
+    </message>
+    <message>
+        <source>スタート</source>
+        <translation>スタート</translation>
+    </message>
+    <message>
+        <source>対局(COM)</source>
+        <translation>対局(COM)</translation>
+    </message>
+    <message>
+        <source>先手</source>
+        <translation>先手</translation>
+    </message>
+    <message>
+        <source>後手</source>
+        <translation>後手</translation>
+    </message>
+    <message>
+        <source>COM対局ﾚﾍﾞﾙ</source>
+        <translation>COM対局ﾚﾍﾞﾙ</translation>
+    </message>
+    <message>
+        <source>LEVEL4の考慮時間</source>
+        <translation>LEVEL4の考慮時間</translation>
+    </message>
+    <message>
+        <source>1秒</source>
+        <translation>1秒</translation>
+    </message>
+    <message>
+        <source>3秒</source>
+        <translation>3秒</translation>
+    </message>
+    <message>
+        <source>10秒</source>
+        <translation>10秒</translation>
+    </message>
+    <message>
+        <source>待った</source>
+        <translation>待った</translation>
+    </message>
+    <message>
+        <source>ヒント</source>
+        <translation>ヒント</translation>
+    </message>
+    <message>
+        <source>終わり</source>
+        <translation>終わり</translation>
+    </message>
+    <message>
+        <source>局面</source>
+        <translation>局面</translation>
+    </message>
+    <message>
+        <source>最初</source>
+        <translation>最初</translation>
+    </message>
+    <message>
+        <source>反転</source>
+        <translation>反転</translation>
+    </message>
+    <message>
+        <source>最初の局面</source>
+        <translation>最初の局面</translation>
+    </message>
+    <message>
+        <source>最後の局面</source>
+        <translation>最後の局面</translation>
+    </message>
+    <message>
+        <source>戻</source>
+        <translation>戻</translation>
+    </message>
+    <message>
+        <source>進</source>
+        <translation>進</translation>
+    </message>
+    <message>
+        <source>△</source>
+        <translation>△</translation>
+    </message>
+    <message>
+        <source>▽</source>
+        <translation>▽</translation>
+    </message>
+    <message>
+        <source>棋譜</source>
+        <translation>棋譜</translation>
+    </message>
+    <message>
+        <source>読込</source>
+        <translation>読込</translation>
+    </message>
+    <message>
+        <source>書込</source>
+        <translation>書込</translation>
+    </message>
+    <message>
+        <source>検討</source>
+        <translation>検討</translation>
+    </message>
+    <message>
+        <source>評価グラフを保存</source>
+        <translation>評価グラフを保存</translation>
+    </message>
+    <message>
+        <source>ｵﾌﾟｼｮﾝ</source>
+        <translation>ｵﾌﾟｼｮﾝ</translation>
+    </message>
+    <message>
+        <source>背景画</source>
+        <translation>背景画</translation>
+    </message>
+    <message>
+        <source>網</source>
+        <translation>網</translation>
+    </message>
+    <message>
+        <source>畳</source>
+        <translation>畳</translation>
+    </message>
+    <message>
+        <source>竹</source>
+        <translation>竹</translation>
+    </message>
+    <message>
+        <source>宇宙</source>
+        <translation>宇宙</translation>
+    </message>
+    <message>
+        <source>煉瓦</source>
+        <translation>煉瓦</translation>
+    </message>
+    <message>
+        <source>移動指導</source>
+        <translation>移動指導</translation>
+    </message>
+    <message>
+        <source>経過時間</source>
+        <translation>経過時間</translation>
+    </message>
+    <message>
+        <source>効果音</source>
+        <translation>効果音</translation>
+    </message>
+    <message>
+        <source>最終手を表示</source>
+        <translation>最終手を表示</translation>
+    </message>
+    <message>
+        <source>座標を表示</source>
+        <translation>座標を表示</translation>
+    </message>
+    <message>
+        <source>その他</source>
+        <translation>その他</translation>
+    </message>
+    <message>
+        <source>解説</source>
+        <translation>解説</translation>
+    </message>
+    <message>
+        <source>バージョン情報</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>表示倍率</source>
+        <translation>表示倍率</translation>
+    </message>
+    <message>
+        <source>画面に合わせる</source>
+        <translation>画面に合わせる</translation>
+    </message>
+    <message>
+        <source>拡大</source>
+        <translation>拡大</translation>
+    </message>
+    <message>
+        <source>縮小</source>
+        <translation>縮小</translation>
+    </message>
+</context>
+<context>
+    <name>Moves</name>
+    <message>
+        <source>開始局面</source>
+        <translation>開始局面</translation>
+    </message>
+    <message>
+        <source>？</source>
+        <translation>？</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <source>設定ファイル「%1」に書き込めません。
+オプションの変更は保存されません。</source>
+        <translation>設定ファイル「%1」に書き込めません。
+オプションの変更は保存されません。</translation>
+    </message>
+    <message>
+        <source>ｵﾌﾟｼｮﾝ</source>
+        <translation>ｵﾌﾟｼｮﾝ</translation>
+    </message>
+</context>
+<context>
+    <name>Record</name>
+    <message>
+        <source>反転後は書き込みできません</source>
+        <translation>反転後は書き込みできません</translation>
+    </message>
+    <message>
+        <source>棋譜書込</source>
+        <translation>棋譜書込</translation>
+    </message>
+    <message>
+        <source>ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません</source>
+        <translation>ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません</translation>
+    </message>
+    <message>
+        <source>ﾃﾞﾊﾞｲｽが準備できていません</source>
+        <translation>ﾃﾞﾊﾞｲｽが準備できていません</translation>
+    </message>
+    <message>
+        <source>ｴﾗｰ</source>
+        <translation>ｴﾗｰ</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ名が入力されていません</source>
+        <translation>ﾌｧｲﾙ名が入力されていません</translation>
+    </message>
+    <message>
+        <source>保存するデータがありません</source>
+        <translation>保存するデータがありません</translation>
+    </message>
+    <message>
+        <source>棋譜保存</source>
+        <translation>棋譜保存</translation>
+    </message>
+    <message>
+        <source>棋譜ﾌｧｲﾙを書き込めませんでした
+%1
+%2</source>
+        <translation>棋譜ﾌｧｲﾙを書き込めませんでした
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>棋譜を書き込みました</source>
+        <translation>棋譜を書き込みました</translation>
+    </message>
+    <message>
+        <source>棋譜ﾌｧｲﾙを読み込めませんでした
+%1
+%2</source>
+        <translation>棋譜ﾌｧｲﾙを読み込めませんでした
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>棋譜</source>
+        <translation>棋譜</translation>
+    </message>
+    <message>
+        <source>棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません</source>
+        <translation>棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません</translation>
+    </message>
+    <message>
+        <source> 読み込みました</source>
+        <translation> 読み込みました</translation>
+    </message>
+    <message>
+        <source>棋譜が%1手を超えているので、最初の%1手だけ読み込みました</source>
+        <translation>棋譜が%1手を超えているので、最初の%1手だけ読み込みました</translation>
+    </message>
+    <message>
+        <source>棋譜を '進 'で進めて下さい</source>
+        <translation>棋譜を '進 'で進めて下さい</translation>
+    </message>
+    <message>
+        <source>前回の対局を続けますか？</source>
+        <translation>前回の対局を続けますか？</translation>
+    </message>
+    <message>
+        <source>前回の対局</source>
+        <translation>前回の対局</translation>
+    </message>
+    <message>
+        <source>棋譜ﾓｰﾄﾞではできません</source>
+        <translation>棋譜ﾓｰﾄﾞではできません</translation>
+    </message>
+    <message>
+        <source>反転</source>
+        <translation>反転</translation>
+    </message>
+</context>
+<context>
+    <name>Review</name>
+    <message>
+        <source>検討 %1/%2</source>
+        <translation>検討 %1/%2</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>中止</translation>
+    </message>
+    <message>
+        <source>評価グラフを保存</source>
+        <translation>評価グラフを保存</translation>
+    </message>
+    <message>
+        <source>PNG 画像 (*.png)</source>
+        <translation>PNG 画像 (*.png)</translation>
+    </message>
+    <message>
+        <source>評価：下側の勝ち（詰み）</source>
+        <translation>評価：下側の勝ち（詰み）</translation>
+    </message>
+    <message>
+        <source>評価：上側の勝ち（詰み）</source>
+        <translation>評価：上側の勝ち（詰み）</translation>
+    </message>
+    <message>
+        <source>評価：%1（下側から見て）</source>
+        <translation>評価：%1（下側から見て）</translation>
+    </message>
+    <message>
+        <source>
+最善：%1</source>
+        <translation>
+最善：%1</translation>
+    </message>
+    <message>
+        <source>検討</source>
+        <translation>検討</translation>
+    </message>
+    <message>
+        <source>検討中です</source>
+        <translation>検討中です</translation>
+    </message>
+    <message>
+        <source>検討する棋譜がありません</source>
+        <translation>検討する棋譜がありません</translation>
+    </message>
+    <message>
+        <source>評価グラフ</source>
+        <translation>評価グラフ</translation>
+    </message>
+    <message>
+        <source>検討した対局がありません</source>
+        <translation>検討した対局がありません</translation>
+    </message>
+    <message>
+        <source>評価グラフを保存できませんでした
+%1</source>
+        <translation>評価グラフを保存できませんでした
+%1</translation>
+    </message>
+    <message>
+        <source>評価グラフを保存しました
+%1</source>
+        <translation>評価グラフを保存しました
+%1</translation>
+    </message>
+    <message>
+        <source>疑問手</source>
+        <translation>疑問手</translation>
+    </message>
+    <message>
+        <source>悪手</source>
+        <translation>悪手</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>通常のファイルではありません</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>サウンドデバイスを開けませんでした。音なしで対局できます。</source>
+        <translation>サウンドデバイスを開けませんでした。音なしで対局できます。</translation>
+    </message>
+    <message>
+        <source>効果音ファイル「%1」を読み込めません。（%2）</source>
+        <translation>効果音ファイル「%1」を読み込めません。（%2）</translation>
+    </message>
+    <message>
+        <source>効果音ファイル「%1」は完全なウェーブファイルではありません。</source>
+        <translation>効果音ファイル「%1」は完全なウェーブファイルではありません。</translation>
+    </message>
+    <message>
+        <source>効果音ファイル「%1」をサウンドライブラリが受け付けませんでした。</source>
+        <translation>効果音ファイル「%1」をサウンドライブラリが受け付けませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>Version</name>
+    <message>
+        <source>バージョン情報</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>ホームページ</source>
+        <translation>ホームページ</translation>
+    </message>
+    <message>
+        <source>O K</source>
+        <translation>O K</translation>
+    </message>
+</context>
+<context>
+    <name>Window</name>
+    <message>
+        <source>翻訳ファイル %1 が見つかりません。</source>
+        <translation>翻訳ファイル %1 が見つかりません。</translation>
+    </message>
+    <message>
+        <source>画像ファイルが %1 個見つかりません（表示されません）。
+場所: %2</source>
+        <translation>画像ファイルが %1 個見つかりません（表示されません）。
+場所: %2</translation>
+    </message>
+</context>
+</TS>
