@@ -171,7 +171,13 @@ TextRecordInfo text_record_info() {
     if (com && info.sente.empty() && !lower_first) info.sente = computer;
     if (com && info.gote.empty() && lower_first) info.gote = computer;
     info.handicap_level = r.KIFU_HANDE_LEVEL;
-    // A king taken ends the game: the side whose king is left has won.
+    if (TAIKYOKU.tokei.time_control.on())
+        info.time_control = time_control_text(TAIKYOKU.tokei.time_control, false);
+    if (r.result.reason != GameResult::Reason::NONE) {
+        info.result = result_text(r.result, r.KIFU_HANDE_LEVEL, false);
+        return info;
+    }
+    // A record read without its result: a king taken ended the game, the side whose king is left has won.
     if (r.KIFU_TESUU >= 1 && r.KIFU_TESUU <= KIFU_MAX) {
         bool lower_king = false, upper_king = false;
         for (const auto& column : r.entries[r.KIFU_TESUU].ban)
@@ -179,7 +185,9 @@ TextRecordInfo text_record_info() {
                 lower_king = lower_king || c == SITA_OU;
                 upper_king = upper_king || c == UE_OU;
             }
-        if (lower_king != upper_king) info.result = lower_king == lower_first ? "先手の勝ち" : "後手の勝ち";
+        if (lower_king != upper_king)
+            info.result = "まで" + std::to_string(r.KIFU_TESUU) + "手で" +
+                          (lower_king == lower_first ? "先手の勝ち" : "後手の勝ち");
     }
     return info;
 }

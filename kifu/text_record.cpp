@@ -313,7 +313,7 @@ std::vector<std::string> text_record_lines(const Kiroku& r, const TextRecordInfo
         std::snprintf(number, sizeof number, "%4d ", n);
         lines.push_back(number + text + "   " + time_text(ato - mae, ato));
     }
-    if (info.result) lines.push_back("まで" + std::to_string(last) + "手で" + *info.result);
+    if (info.result) lines.push_back(*info.result);
     return lines;
 }
 

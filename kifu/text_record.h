@@ -24,7 +24,7 @@ struct TextRecordInfo {
     std::string gote;
     int handicap_level = 0;
     std::optional<std::string> time_control;
-    // How the game ended, as a printed kifu's last line says it after "まで N手で" ("先手の勝ち").
+    // How the game ended, the last line of a printed kifu ("まで64手で先手の勝ち").
     std::optional<std::string> result;
 };
 

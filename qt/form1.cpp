@@ -925,13 +925,12 @@ void Form1::set_number(const std::string& key, int value) {
 
 bool Form1::choose_time_control(int& main, int& byoyomi, int& increment) {
     if (quitting_) return false;
-    auto tr = [](const char* text) { return QString::fromStdString(text); };
     QDialog dialog(this);
-    dialog.setWindowTitle(tr(translate("TimeControl", "持ち時間").c_str()));
+    dialog.setWindowTitle(q(translate("TimeControl", "持ち時間")));
     auto* form = new QFormLayout(&dialog);
-    auto* none = new QRadioButton(tr(translate("TimeControl", "なし（経過時間を数える）").c_str()));
-    auto* with_byoyomi = new QRadioButton(tr(translate("TimeControl", "持ち時間と秒読み").c_str()));
-    auto* with_increment = new QRadioButton(tr(translate("TimeControl", "持ち時間と1手ごとの加算").c_str()));
+    auto* none = new QRadioButton(q(translate("TimeControl", "なし（経過時間を数える）")));
+    auto* with_byoyomi = new QRadioButton(q(translate("TimeControl", "持ち時間と秒読み")));
+    auto* with_increment = new QRadioButton(q(translate("TimeControl", "持ち時間と1手ごとの加算")));
     auto* minutes = new QSpinBox;
     minutes->setRange(0, 600);
     minutes->setValue(main > 0 ? std::max(1, main / 60) : 10);
@@ -942,8 +941,8 @@ bool Form1::choose_time_control(int& main, int& byoyomi, int& increment) {
     form->addRow(none);
     form->addRow(with_byoyomi);
     form->addRow(with_increment);
-    form->addRow(tr(translate("TimeControl", "持ち時間（分）").c_str()), minutes);
-    form->addRow(tr(translate("TimeControl", "秒読み・加算（秒）").c_str()), seconds);
+    form->addRow(q(translate("TimeControl", "持ち時間（分）")), minutes);
+    form->addRow(q(translate("TimeControl", "秒読み・加算（秒）")), seconds);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);

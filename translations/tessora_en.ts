@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>Analysis</name>
+    <message>
+        <source>終わった対局の局面は解析できません</source>
+        <translation>A position of a finished game cannot be analysed</translation>
+    </message>
+    <message>
+        <source>解析</source>
+        <translation>Analyse</translation>
+    </message>
+</context>
+<context>
     <name>Board</name>
     <message>
         <source>ヒント：</source>
@@ -14,6 +25,37 @@
     <message>
         <source>思考中</source>
         <translation>Thinking</translation>
+    </message>
+</context>
+<context>
+    <name>EngineView</name>
+    <message>
+        <source>評価値：下側の勝ち（詰み）</source>
+        <translation>Evaluation: the lower side wins (mate)</translation>
+    </message>
+    <message>
+        <source>評価値：上側の勝ち（詰み）</source>
+        <translation>Evaluation: the upper side wins (mate)</translation>
+    </message>
+    <message>
+        <source>評価値：%1（下側の勝率 %2%）</source>
+        <translation>Evaluation: %1 (lower side wins %2%)</translation>
+    </message>
+    <message>
+        <source>読み筋：%1</source>
+        <translation>Line: %1</translation>
+    </message>
+    <message>
+        <source>解析中（深さ %1）</source>
+        <translation>Analysing (depth %1)</translation>
+    </message>
+    <message>
+        <source>解析中です</source>
+        <translation>Analysing</translation>
+    </message>
+    <message>
+        <source>LEVEL4の読み（深さ %1）</source>
+        <translation>LEVEL4 thinks (depth %1)</translation>
     </message>
 </context>
 <context>
@@ -282,7 +324,7 @@
         <translation>Last game</translation>
     </message>
     <message>
-        <source>棋譜を '進 'で進めて下さい</source>
+        <source>棋譜を &apos;進 &apos;で進めて下さい</source>
         <translation>Step through the record with Forward</translation>
     </message>
     <message>
@@ -425,7 +467,7 @@ Choose Position → Start over first</translation>
     <name>Help</name>
     <message>
         <source>解説ページ「%1」が見つかりません。</source>
-        <translation>The help page "%1" was not found.</translation>
+        <translation>The help page &quot;%1&quot; was not found.</translation>
     </message>
     <message>
         <source>解説</source>
@@ -630,6 +672,38 @@ Open this file in a browser:
         <source>縮小</source>
         <translation>Zoom out</translation>
     </message>
+    <message>
+        <source>持ち時間...</source>
+        <translation>Time control...</translation>
+    </message>
+    <message>
+        <source>投了</source>
+        <translation>Resign</translation>
+    </message>
+    <message>
+        <source>解析</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>盤面を回転</source>
+        <translation>Rotate board view</translation>
+    </message>
+    <message>
+        <source>テキストで保存</source>
+        <translation>Save as text</translation>
+    </message>
+    <message>
+        <source>テキストをコピー</source>
+        <translation>Copy as text</translation>
+    </message>
+    <message>
+        <source>評価値を表示</source>
+        <translation>Show evaluation</translation>
+    </message>
+    <message>
+        <source>お知らせを盤の横に表示</source>
+        <translation>Show notices beside the board</translation>
+    </message>
 </context>
 <context>
     <name>Moves</name>
@@ -647,7 +721,7 @@ Open this file in a browser:
     <message>
         <source>設定ファイル「%1」に書き込めません。
 オプションの変更は保存されません。</source>
-        <translation>The settings file "%1" cannot be written.
+        <translation>The settings file &quot;%1&quot; cannot be written.
 Changes to the options are not kept.</translation>
     </message>
     <message>
@@ -726,7 +800,7 @@ Changes to the options are not kept.</translation>
         <translation>The record has more than %1 moves; only the first %1 were read</translation>
     </message>
     <message>
-        <source>棋譜を '進 'で進めて下さい</source>
+        <source>棋譜を &apos;進 &apos;で進めて下さい</source>
         <translation>Step through the record with Forward</translation>
     </message>
     <message>
@@ -744,6 +818,62 @@ Changes to the options are not kept.</translation>
     <message>
         <source>反転</source>
         <translation>Flip board</translation>
+    </message>
+</context>
+<context>
+    <name>Resign</name>
+    <message>
+        <source>投了</source>
+        <translation>Resign</translation>
+    </message>
+    <message>
+        <source>投了しますか？</source>
+        <translation>Do you resign?</translation>
+    </message>
+</context>
+<context>
+    <name>Result</name>
+    <message>
+        <source>時間切れです。
+%1</source>
+        <translation>Time is up.
+%1</translation>
+    </message>
+    <message>
+        <source>上手</source>
+        <translation>Uwate</translation>
+    </message>
+    <message>
+        <source>下手</source>
+        <translation>Shitate</translation>
+    </message>
+    <message>
+        <source>先手</source>
+        <translation>Sente</translation>
+    </message>
+    <message>
+        <source>後手</source>
+        <translation>Gote</translation>
+    </message>
+    <message>
+        <source>まで%1手で%2の勝ち</source>
+        <translation>%2 wins after %1 moves</translation>
+    </message>
+    <message>
+        <source>まで%1手で時間切れにより%2の勝ち</source>
+        <translation>%2 wins on time after %1 moves</translation>
+    </message>
+    <message>
+        <source>まで%1手で玉を取って%2の勝ち</source>
+        <translation>%2 wins by taking the king after %1 moves</translation>
+    </message>
+    <message>
+        <source>まで%1手で詰みにより%2の勝ち</source>
+        <translation>%2 wins by mate after %1 moves</translation>
+    </message>
+    <message>
+        <source>まで%1手で引き分け</source>
+        <translation>Draw after %1 moves</translation>
     </message>
 </context>
 <context>
@@ -835,15 +965,165 @@ Best: %1</translation>
     </message>
     <message>
         <source>効果音ファイル「%1」を読み込めません。（%2）</source>
-        <translation>The sound file "%1" cannot be read (%2).</translation>
+        <translation>The sound file &quot;%1&quot; cannot be read (%2).</translation>
     </message>
     <message>
         <source>効果音ファイル「%1」は完全なウェーブファイルではありません。</source>
-        <translation>The sound file "%1" is not a whole wave file.</translation>
+        <translation>The sound file &quot;%1&quot; is not a whole wave file.</translation>
     </message>
     <message>
         <source>効果音ファイル「%1」をサウンドライブラリが受け付けませんでした。</source>
-        <translation>The sound library did not accept the sound file "%1".</translation>
+        <translation>The sound library did not accept the sound file &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>TextRecord</name>
+    <message>
+        <source>反転後は書き込みできません</source>
+        <translation>A game on a flipped board cannot be saved</translation>
+    </message>
+    <message>
+        <source>保存するデータがありません</source>
+        <translation>There is nothing to save</translation>
+    </message>
+    <message>
+        <source>棋譜の手を読み取れないので、テキストにできません</source>
+        <translation>The record&apos;s moves cannot be read, so it cannot be written as text</translation>
+    </message>
+    <message>
+        <source>テキストで保存</source>
+        <translation>Save as text</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ名が入力されていません</source>
+        <translation>No file name was entered</translation>
+    </message>
+    <message>
+        <source>棋譜ﾌｧｲﾙを書き込めませんでした
+%1
+%2</source>
+        <translation>The record file could not be written
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>棋譜をテキストで書き込みました</source>
+        <translation>The record was saved as text</translation>
+    </message>
+    <message>
+        <source>テキストをコピー</source>
+        <translation>Copy as text</translation>
+    </message>
+    <message>
+        <source>棋譜をテキストでコピーしました</source>
+        <translation>The record was copied as text</translation>
+    </message>
+    <message>
+        <source>%1行目：%2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <source>読めない行です</source>
+        <translation>a line that cannot be read</translation>
+    </message>
+    <message>
+        <source>手合割の「%1」はこのゲームの棋譜ではありません</source>
+        <translation>the game type &quot;%1&quot; is not this game&apos;s</translation>
+    </message>
+    <message>
+        <source>ハンディキャップの「%1」が読めません</source>
+        <translation>the handicap &quot;%1&quot; cannot be read</translation>
+    </message>
+    <message>
+        <source>手合割の行がないので、このゲームの棋譜と分かりません</source>
+        <translation>there is no game type line, so it is not known to be a record of this game</translation>
+    </message>
+    <message>
+        <source>行が途中で切れています</source>
+        <translation>the line is cut short</translation>
+    </message>
+    <message>
+        <source>%1手目の行がありません</source>
+        <translation>the line of move %1 is missing</translation>
+    </message>
+    <message>
+        <source>消費時間が読めません</source>
+        <translation>the time taken cannot be read</translation>
+    </message>
+    <message>
+        <source>対局が終わった後に指し手があります</source>
+        <translation>a move follows the end of the game</translation>
+    </message>
+    <message>
+        <source>「%1」の駒の名前が分かりません</source>
+        <translation>the piece in &quot;%1&quot; is not known</translation>
+    </message>
+    <message>
+        <source>「%1」はこの局面で指せない手です</source>
+        <translation>&quot;%1&quot; cannot be played in this position</translation>
+    </message>
+    <message>
+        <source>棋譜のテキストとしては大きすぎます</source>
+        <translation>too large for a text record</translation>
+    </message>
+</context>
+<context>
+    <name>TimeControl</name>
+    <message>
+        <source>%1分</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1分%2秒</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>持ち時間%1、秒読み%2</source>
+        <translation>%1 main time, byoyomi %2</translation>
+    </message>
+    <message>
+        <source>秒読み%1</source>
+        <translation>byoyomi %1</translation>
+    </message>
+    <message>
+        <source>持ち時間%1、1手ごとに%2加算</source>
+        <translation>%1 main time, %2 added per move</translation>
+    </message>
+    <message>
+        <source>持ち時間%1</source>
+        <translation>%1 main time</translation>
+    </message>
+    <message>
+        <source>持ち時間</source>
+        <translation>Time control</translation>
+    </message>
+    <message>
+        <source>なし（経過時間を数える）</source>
+        <translation>None (count the elapsed time)</translation>
+    </message>
+    <message>
+        <source>持ち時間と秒読み</source>
+        <translation>Main time and byoyomi</translation>
+    </message>
+    <message>
+        <source>持ち時間と1手ごとの加算</source>
+        <translation>Main time and an increment per move</translation>
+    </message>
+    <message>
+        <source>持ち時間（分）</source>
+        <translation>Main time (minutes)</translation>
+    </message>
+    <message>
+        <source>秒読み・加算（秒）</source>
+        <translation>Byoyomi or increment (seconds)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="ja">
 <context>
+    <name>Analysis</name>
+    <message>
+        <source>終わった対局の局面は解析できません</source>
+        <translation>終わった対局の局面は解析できません</translation>
+    </message>
+    <message>
+        <source>解析</source>
+        <translation>解析</translation>
+    </message>
+</context>
+<context>
     <name>Board</name>
     <message>
         <source>ヒント：</source>
@@ -14,6 +25,37 @@
     <message>
         <source>思考中</source>
         <translation>思考中</translation>
+    </message>
+</context>
+<context>
+    <name>EngineView</name>
+    <message>
+        <source>評価値：下側の勝ち（詰み）</source>
+        <translation>評価値：下側の勝ち（詰み）</translation>
+    </message>
+    <message>
+        <source>評価値：上側の勝ち（詰み）</source>
+        <translation>評価値：上側の勝ち（詰み）</translation>
+    </message>
+    <message>
+        <source>評価値：%1（下側の勝率 %2%）</source>
+        <translation>評価値：%1（下側の勝率 %2%）</translation>
+    </message>
+    <message>
+        <source>読み筋：%1</source>
+        <translation>読み筋：%1</translation>
+    </message>
+    <message>
+        <source>解析中（深さ %1）</source>
+        <translation>解析中（深さ %1）</translation>
+    </message>
+    <message>
+        <source>解析中です</source>
+        <translation>解析中です</translation>
+    </message>
+    <message>
+        <source>LEVEL4の読み（深さ %1）</source>
+        <translation>LEVEL4の読み（深さ %1）</translation>
     </message>
 </context>
 <context>
@@ -282,8 +324,8 @@
         <translation>前回の対局</translation>
     </message>
     <message>
-        <source>棋譜を '進 'で進めて下さい</source>
-        <translation>棋譜を '進 'で進めて下さい</translation>
+        <source>棋譜を &apos;進 &apos;で進めて下さい</source>
+        <translation>棋譜を &apos;進 &apos;で進めて下さい</translation>
     </message>
     <message>
         <source>棋譜</source>
@@ -630,6 +672,38 @@
         <source>縮小</source>
         <translation>縮小</translation>
     </message>
+    <message>
+        <source>持ち時間...</source>
+        <translation>持ち時間...</translation>
+    </message>
+    <message>
+        <source>投了</source>
+        <translation>投了</translation>
+    </message>
+    <message>
+        <source>解析</source>
+        <translation>解析</translation>
+    </message>
+    <message>
+        <source>盤面を回転</source>
+        <translation>盤面を回転</translation>
+    </message>
+    <message>
+        <source>テキストで保存</source>
+        <translation>テキストで保存</translation>
+    </message>
+    <message>
+        <source>テキストをコピー</source>
+        <translation>テキストをコピー</translation>
+    </message>
+    <message>
+        <source>評価値を表示</source>
+        <translation>評価値を表示</translation>
+    </message>
+    <message>
+        <source>お知らせを盤の横に表示</source>
+        <translation>お知らせを盤の横に表示</translation>
+    </message>
 </context>
 <context>
     <name>Moves</name>
@@ -726,8 +800,8 @@
         <translation>棋譜が%1手を超えているので、最初の%1手だけ読み込みました</translation>
     </message>
     <message>
-        <source>棋譜を '進 'で進めて下さい</source>
-        <translation>棋譜を '進 'で進めて下さい</translation>
+        <source>棋譜を &apos;進 &apos;で進めて下さい</source>
+        <translation>棋譜を &apos;進 &apos;で進めて下さい</translation>
     </message>
     <message>
         <source>前回の対局を続けますか？</source>
@@ -744,6 +818,62 @@
     <message>
         <source>反転</source>
         <translation>反転</translation>
+    </message>
+</context>
+<context>
+    <name>Resign</name>
+    <message>
+        <source>投了</source>
+        <translation>投了</translation>
+    </message>
+    <message>
+        <source>投了しますか？</source>
+        <translation>投了しますか？</translation>
+    </message>
+</context>
+<context>
+    <name>Result</name>
+    <message>
+        <source>時間切れです。
+%1</source>
+        <translation>時間切れです。
+%1</translation>
+    </message>
+    <message>
+        <source>上手</source>
+        <translation>上手</translation>
+    </message>
+    <message>
+        <source>下手</source>
+        <translation>下手</translation>
+    </message>
+    <message>
+        <source>先手</source>
+        <translation>先手</translation>
+    </message>
+    <message>
+        <source>後手</source>
+        <translation>後手</translation>
+    </message>
+    <message>
+        <source>まで%1手で%2の勝ち</source>
+        <translation>まで%1手で%2の勝ち</translation>
+    </message>
+    <message>
+        <source>まで%1手で時間切れにより%2の勝ち</source>
+        <translation>まで%1手で時間切れにより%2の勝ち</translation>
+    </message>
+    <message>
+        <source>まで%1手で玉を取って%2の勝ち</source>
+        <translation>まで%1手で玉を取って%2の勝ち</translation>
+    </message>
+    <message>
+        <source>まで%1手で詰みにより%2の勝ち</source>
+        <translation>まで%1手で詰みにより%2の勝ち</translation>
+    </message>
+    <message>
+        <source>まで%1手で引き分け</source>
+        <translation>まで%1手で引き分け</translation>
     </message>
 </context>
 <context>
@@ -844,6 +974,156 @@
     <message>
         <source>効果音ファイル「%1」をサウンドライブラリが受け付けませんでした。</source>
         <translation>効果音ファイル「%1」をサウンドライブラリが受け付けませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>TextRecord</name>
+    <message>
+        <source>反転後は書き込みできません</source>
+        <translation>反転後は書き込みできません</translation>
+    </message>
+    <message>
+        <source>保存するデータがありません</source>
+        <translation>保存するデータがありません</translation>
+    </message>
+    <message>
+        <source>棋譜の手を読み取れないので、テキストにできません</source>
+        <translation>棋譜の手を読み取れないので、テキストにできません</translation>
+    </message>
+    <message>
+        <source>テキストで保存</source>
+        <translation>テキストで保存</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ名が入力されていません</source>
+        <translation>ﾌｧｲﾙ名が入力されていません</translation>
+    </message>
+    <message>
+        <source>棋譜ﾌｧｲﾙを書き込めませんでした
+%1
+%2</source>
+        <translation>棋譜ﾌｧｲﾙを書き込めませんでした
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>棋譜をテキストで書き込みました</source>
+        <translation>棋譜をテキストで書き込みました</translation>
+    </message>
+    <message>
+        <source>テキストをコピー</source>
+        <translation>テキストをコピー</translation>
+    </message>
+    <message>
+        <source>棋譜をテキストでコピーしました</source>
+        <translation>棋譜をテキストでコピーしました</translation>
+    </message>
+    <message>
+        <source>%1行目：%2</source>
+        <translation>%1行目：%2</translation>
+    </message>
+    <message>
+        <source>読めない行です</source>
+        <translation>読めない行です</translation>
+    </message>
+    <message>
+        <source>手合割の「%1」はこのゲームの棋譜ではありません</source>
+        <translation>手合割の「%1」はこのゲームの棋譜ではありません</translation>
+    </message>
+    <message>
+        <source>ハンディキャップの「%1」が読めません</source>
+        <translation>ハンディキャップの「%1」が読めません</translation>
+    </message>
+    <message>
+        <source>手合割の行がないので、このゲームの棋譜と分かりません</source>
+        <translation>手合割の行がないので、このゲームの棋譜と分かりません</translation>
+    </message>
+    <message>
+        <source>行が途中で切れています</source>
+        <translation>行が途中で切れています</translation>
+    </message>
+    <message>
+        <source>%1手目の行がありません</source>
+        <translation>%1手目の行がありません</translation>
+    </message>
+    <message>
+        <source>消費時間が読めません</source>
+        <translation>消費時間が読めません</translation>
+    </message>
+    <message>
+        <source>対局が終わった後に指し手があります</source>
+        <translation>対局が終わった後に指し手があります</translation>
+    </message>
+    <message>
+        <source>「%1」の駒の名前が分かりません</source>
+        <translation>「%1」の駒の名前が分かりません</translation>
+    </message>
+    <message>
+        <source>「%1」はこの局面で指せない手です</source>
+        <translation>「%1」はこの局面で指せない手です</translation>
+    </message>
+    <message>
+        <source>棋譜のテキストとしては大きすぎます</source>
+        <translation>棋譜のテキストとしては大きすぎます</translation>
+    </message>
+</context>
+<context>
+    <name>TimeControl</name>
+    <message>
+        <source>%1分</source>
+        <translation>%1分</translation>
+    </message>
+    <message>
+        <source>%1秒</source>
+        <translation>%1秒</translation>
+    </message>
+    <message>
+        <source>%1分%2秒</source>
+        <translation>%1分%2秒</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>持ち時間%1、秒読み%2</source>
+        <translation>持ち時間%1、秒読み%2</translation>
+    </message>
+    <message>
+        <source>秒読み%1</source>
+        <translation>秒読み%1</translation>
+    </message>
+    <message>
+        <source>持ち時間%1、1手ごとに%2加算</source>
+        <translation>持ち時間%1、1手ごとに%2加算</translation>
+    </message>
+    <message>
+        <source>持ち時間%1</source>
+        <translation>持ち時間%1</translation>
+    </message>
+    <message>
+        <source>持ち時間</source>
+        <translation>持ち時間</translation>
+    </message>
+    <message>
+        <source>なし（経過時間を数える）</source>
+        <translation>なし（経過時間を数える）</translation>
+    </message>
+    <message>
+        <source>持ち時間と秒読み</source>
+        <translation>持ち時間と秒読み</translation>
+    </message>
+    <message>
+        <source>持ち時間と1手ごとの加算</source>
+        <translation>持ち時間と1手ごとの加算</translation>
+    </message>
+    <message>
+        <source>持ち時間（分）</source>
+        <translation>持ち時間（分）</translation>
+    </message>
+    <message>
+        <source>秒読み・加算（秒）</source>
+        <translation>秒読み・加算（秒）</translation>
     </message>
 </context>
 <context>
