@@ -16,6 +16,15 @@ notices=(
   '「対局」で始めて下さい'
   '新規に対局してください'
   'まだコンベアにネタ（駒）が乗っていません'
+  # the same in English
+  '   ** Check **'
+  'Got it!!'
+  'Sente to move'
+  'Gote to move'
+  'Your move'
+  'Start a game from the Game menu'
+  'Start a new game'
+  'There is no piece on the conveyor yet'
 )
 wave_and_help=(その他.wav 禁止.wav 駒打音.wav BGM.wav Tessora.htm)
 
@@ -23,9 +32,9 @@ rm -rf "$work"
 mkdir -p "$work"
 for f in "${wave_and_help[@]}"; do cp "$assets/$f" "$work/"; done
 
-# The option goes on after the answers at the top, which belong to start-up's questions.
+# The option goes on after the answers and the language at the top, which belong to start-up.
 awk 'BEGIN { done = 0 }
-     !done && !($0 ~ /^[ \t]*$/ || $0 ~ /^#/ || $0 ~ /^answer /) { print "menu NOTICES"; done = 1 }
+     !done && !($0 ~ /^[ \t]*$/ || $0 ~ /^#/ || $0 ~ /^answer / || $0 ~ /^language /) { print "menu NOTICES"; done = 1 }
      { print }
      END { if (!done) print "menu NOTICES" }' "$script" >"$work.script"
 
