@@ -457,9 +457,10 @@ int flow_load_record(const KifuFileRead& f) {
     TAIKYOKU.kifu.KIFU_TAIKYOKU = OFF;
     if (count <= 0) return 0;
     // The side whose piece made the first move was the record's first side to move: the move texts and
-    // the turns of a game played on from the file follow it.
+    // the turns of a game played on from the file follow it. A ring turned before the move changes cells
+    // of either side, so the mover is read past the turn.
     int x = 0, y = 0, mover = KARA;
-    調査_移動結果(TAIKYOKU.kifu, 1, x, y, mover);
+    moved_to(1, x, y, mover);
     if (mover != KARA) {
         TAIKYOKU.pos.SITA_GAWA = mover < 0 ? TAIKYOKU.kifu.first_side : -TAIKYOKU.kifu.first_side;
         TAIKYOKU.pos.UE_GAWA = -TAIKYOKU.pos.SITA_GAWA;

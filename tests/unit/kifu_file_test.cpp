@@ -740,33 +740,50 @@ TEST_F(KifuFile, FailedReadNamesTheFileAndLeavesTheGameAsItWas) {
 }
 
 // A position that no move from the start reaches is read where a reversed kept game starts, the move
-// made from it following.
+// made from it following; the side that made it is the record's first side to move.
 TEST_F(KifuFile, UnusualButPossiblePositionsAreRead) {
     static const auto every_pawn_in_hand = [](RecordEntry& k) {
         for (int x = 2; x <= 10; ++x) k.ban[x][4] = k.ban[x][8] = KARA;
         k.sita_mochi[1] = 18;
     };
+    static const auto lower_pawn_on_the_ring = [](RecordEntry& k) {
+        k.ban[2][8] = KARA;
+        k.ban[11][6] = SITA_HU;
+    };
     const struct {
         const char* what;
         void (*before)(RecordEntry&); // the start edited, or nullptr: the start itself
         void (*edit)(RecordEntry&);
+        bool lower_moved;
     } rows[] = {
         {"upper king taken", nullptr,
          [](RecordEntry& k) {
              k.ban[6][8] = KARA;
              k.ban[6][2] = SITA_HU;
-         }},
+         },
+         true},
         {"lower king taken", nullptr,
          [](RecordEntry& k) {
              k.ban[6][4] = KARA;
              k.ban[6][10] = UE_HU;
-         }},
+         },
+         false},
         {"every pawn in one hand, pieces on the ring", every_pawn_in_hand,
          [](RecordEntry& k) {
              every_pawn_in_hand(k);
              k.ban[1][5] = UE_SYA_NARI;
              k.ban[3][3] = KARA;
-         }},
+         },
+         false},
+        // The lower pawn the turn carries across is no move of the lower side.
+        {"the ring turned half round before an upper move", lower_pawn_on_the_ring,
+         [](RecordEntry& k) {
+             k.ban[2][8] = KARA;
+             k.ban[1][6] = SITA_HU;
+             k.ban[3][4] = KARA;
+             k.ban[3][5] = UE_HU;
+         },
+         false},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);
@@ -782,6 +799,9 @@ TEST_F(KifuFile, UnusualButPossiblePositionsAreRead) {
         read("odd.棋譜");
         ASSERT_EQ(KIFU_TESUU, 1);
         EXPECT_EQ(filed_entry(TAIKYOKU.kifu, 1), k);
+        const int first = r.before ? -1 : 1;
+        EXPECT_EQ(SITA_GAWA, r.lower_moved ? first : -first);
+        EXPECT_EQ(UE_GAWA, -SITA_GAWA);
     }
 }
 
