@@ -20,8 +20,9 @@ work=$(mktemp -d)
 export XDG_CONFIG_HOME="$work/config"
 export XDG_DATA_HOME="$work/data"
 # The boxes are looked for by their Japanese titles: the program speaks Japanese whatever the locale.
+# LEVEL4 thinks 3 s a move, so that it is still thinking when the quit comes on a loaded machine.
 mkdir -p "$XDG_CONFIG_HOME/tessora"
-printf '[options]\nlanguage=ja\n' >"$XDG_CONFIG_HOME/tessora/tessora.conf"
+printf '[options]\nlanguage=ja\n[level4]\nthink_3s=true\n' >"$XDG_CONFIG_HOME/tessora/tessora.conf"
 pids=()
 cleanup() {
   for p in "${pids[@]}"; do kill -KILL "$p" 2>/dev/null; done
