@@ -91,16 +91,8 @@ namespace {
 
 std::string read_bytes(const std::string& path) {
     std::string bytes;
-    bool too_big = false;
-    const int e = read_regular_file(path, [&](std::string_view piece) {
-        if (bytes.size() + piece.size() > kMaxBytes) {
-            too_big = true;
-            return false;
-        }
-        bytes.append(piece);
-        return true;
-    });
-    return e != 0 || too_big ? std::string() : bytes;
+    read_small_file(path, kMaxBytes, bytes); // nothing on any failure
+    return bytes;
 }
 
 std::optional<GameFile> parse(const std::string& bytes, const Kiroku* r) {

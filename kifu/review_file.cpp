@@ -284,15 +284,6 @@ int write_review_file(const std::string& path, const Kiroku& r, const ReviewFile
 
 std::optional<ReviewFile> read_review_file(const std::string& path, const Kiroku& r) {
     std::string bytes;
-    bool too_big = false;
-    const int e = read_regular_file(path, [&](std::string_view piece) {
-        if (bytes.size() + piece.size() > kMaxBytes) {
-            too_big = true;
-            return false;
-        }
-        bytes.append(piece);
-        return true;
-    });
-    if (e != 0 || too_big) return std::nullopt;
+    if (read_small_file(path, kMaxBytes, bytes) != 0) return std::nullopt;
     return review_from_text(bytes, r);
 }

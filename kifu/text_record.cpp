@@ -11,6 +11,7 @@
 #include "platform/translate.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <string_view>
 
@@ -536,22 +537,14 @@ KifuFileRead read_text_record(const std::string& text) {
 
 KifuFileRead 読込_テキスト棋譜(const std::string& path) {
     std::string bytes;
-    bool too_large = false;
-    const int err = read_regular_file(path, [&](std::string_view piece) {
-        if (bytes.size() + piece.size() > kMaxBytes) {
-            too_large = true;
-            return false;
-        }
-        bytes.append(piece);
-        return true;
-    });
+    const int err = read_small_file(path, kMaxBytes, bytes);
     KifuFileRead r;
-    if (err != 0) {
-        r.fault = failure_reason(err, false);
+    if (err == EFBIG) {
+        r.fault = translate("TextRecord", "棋譜のテキストとしては大きすぎます");
         return r;
     }
-    if (too_large) {
-        r.fault = translate("TextRecord", "棋譜のテキストとしては大きすぎます");
+    if (err != 0) {
+        r.fault = failure_reason(err, false);
         return r;
     }
     return read_text_record(bytes);

@@ -156,6 +156,22 @@ int create_named(const std::string& dir, std::string& path) {
 
 } // namespace
 
+int read_small_file(const std::string& path, std::size_t limit, std::string& bytes) {
+    bytes.clear();
+    bool too_big = false;
+    const int e = read_regular_file(path, [&](std::string_view piece) {
+        if (bytes.size() + piece.size() > limit) {
+            too_big = true;
+            return false;
+        }
+        bytes.append(piece);
+        return true;
+    });
+    if (e == 0 && !too_big) return 0;
+    bytes.clear();
+    return e != 0 ? e : EFBIG;
+}
+
 int read_regular_file(const std::string& path, const std::function<bool(std::string_view)>& take) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return errno;

@@ -17,6 +17,9 @@ std::string file_error_text(int e);
 // `take` returns false. Never waits on a pipe or device: those are refused with FILE_NOT_REGULAR.
 // Returns 0 or the error (an errno value, EISDIR for a folder).
 int read_regular_file(const std::string& path, const std::function<bool(std::string_view)>& take);
+// The whole of a regular file of at most `limit` bytes into `bytes`; 0, the error as read_regular_file
+// gives it, or EFBIG for a larger file (`bytes` then holds nothing).
+int read_small_file(const std::string& path, std::size_t limit, std::string& bytes);
 
 // Replaces the file at `path` (following a symbolic link) by `bytes`: the new contents are written to an
 // unnamed or temporary file beside it, flushed to disk and then renamed over it, so that the old file
