@@ -39,7 +39,7 @@ std::vector<std::string> line_notation(const Kyokumen& before, int side,
                                   .from = {pm.fx, pm.fy},
                                   .to = {pm.tx, pm.ty},
                                   .placed = pm.placed};
-        std::string text = move_notation(k, notated, last_to, Notation::Japanese);
+        std::string text = move_notation(k, notated, last_to, notation_in_use());
         if (text.empty()) break;
         texts.push_back(std::move(text));
         engine::Undo u;
