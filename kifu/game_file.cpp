@@ -21,16 +21,6 @@ constexpr std::size_t kMaxBytes = 4096;
 const char* const kReasons[] = {"none", "resigned", "time", "king", "mate", "full"};
 constexpr int kReasonCount = 6;
 
-int moves_of(const Kiroku& r) {
-    return r.KIFU_TESUU < 0 ? 0 : r.KIFU_TESUU > KIFU_MAX ? KIFU_MAX : r.KIFU_TESUU;
-}
-
-std::string hex(std::uint64_t v) {
-    char b[17];
-    std::snprintf(b, sizeof b, "%016llx", static_cast<unsigned long long>(v));
-    return b;
-}
-
 // Reads "name=value" as a whole number within [lo, hi].
 bool number(const std::string& word, const char* name, long long lo, long long hi, long long& out) {
     const std::string prefix = std::string(name) + "=";
@@ -62,8 +52,8 @@ std::string game_file_text(const Kiroku& r, const GameFile& g) {
     const TimeControl& c = g.time_control;
     const GameResult& res = g.result;
     const std::vector<std::string> lines{
-        to_sjis(std::string(kTitle) + " version=" + std::to_string(kVersion) +
-                " record=" + hex(record_fingerprint(r)) + " moves=" + std::to_string(moves_of(r))),
+        to_sjis(std::string(kTitle) + " version=" + std::to_string(kVersion) + " record=" +
+                fingerprint_text(record_fingerprint(r)) + " moves=" + std::to_string(moves_of(r))),
         to_sjis("持ち時間 main=" + std::to_string(c.main) + " byoyomi=" + std::to_string(c.byoyomi) +
                 " increment=" + std::to_string(c.increment)),
         to_sjis("結果 reason=" + std::string(kReasons[static_cast<int>(res.reason)]) +
@@ -118,7 +108,8 @@ std::optional<GameFile> parse(const std::string& bytes, const Kiroku* r) {
         version != kVersion || head[2].size() != 7 + 16 || head[2].rfind("record=", 0) != 0 ||
         !number(head[3], "moves", 0, KIFU_MAX, moves))
         return std::nullopt;
-    if (r && (head[2].substr(7) != hex(record_fingerprint(*r)) || moves != moves_of(*r))) return std::nullopt;
+    if (r && (head[2].substr(7) != fingerprint_text(record_fingerprint(*r)) || moves != moves_of(*r)))
+        return std::nullopt;
     if (clock.size() != 4 || clock[0] != "持ち時間" || !number(clock[1], "main", 0, most, main) ||
         !number(clock[2], "byoyomi", 0, most, byoyomi) ||
         !number(clock[3], "increment", 0, most, increment) || (byoyomi > 0 && increment > 0))

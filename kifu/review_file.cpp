@@ -51,16 +51,6 @@ void add_entry(Hash& h, const RecordEntry& e) {
     }
 }
 
-int moves_of(const Kiroku& r) {
-    return std::clamp(r.KIFU_TESUU, 0, KIFU_MAX);
-}
-
-std::string hex(std::uint64_t v) {
-    char buf[17];
-    std::snprintf(buf, sizeof buf, "%016llx", static_cast<unsigned long long>(v));
-    return buf;
-}
-
 // The words of a line, each ended by one space or the line's end; the last takes the rest of the line
 // when `rest_from` is reached.
 std::vector<std::string_view> words(std::string_view line, std::size_t rest_from = SIZE_MAX) {
@@ -95,8 +85,8 @@ std::string header_line(const Kiroku& r, const ReviewFile& review) {
     return std::string(kTitle) + " version=" + std::to_string(kVersion) +
            " nodes=" + std::to_string(review.nodes) +
            " dubious=" + std::to_string(review.thresholds.dubious) +
-           " bad=" + std::to_string(review.thresholds.bad) + " record=" + hex(record_fingerprint(r)) +
-           " moves=" + std::to_string(moves_of(r));
+           " bad=" + std::to_string(review.thresholds.bad) +
+           " record=" + fingerprint_text(record_fingerprint(r)) + " moves=" + std::to_string(moves_of(r));
 }
 
 // n eval mate loss missed played mark fingerprint best turns fx fy tx ty before placed text
@@ -106,9 +96,9 @@ std::string move_line(int n, const ReviewedMove& m) {
     std::ostringstream s;
     const PreferredMove& b = m.best;
     s << n << ' ' << m.eval << ' ' << (m.mate ? 1 : 0) << ' ' << m.loss << ' ' << (m.missed_mate ? 1 : 0)
-      << ' ' << (m.played_best ? 1 : 0) << ' ' << mark_text(m.mark) << ' ' << hex(m.fingerprint) << ' '
-      << (m.has_best ? 1 : 0) << ' ' << b.turns << ' ' << b.fx << ' ' << b.fy << ' ' << b.tx << ' ' << b.ty
-      << ' ' << b.before << ' ' << b.placed << ' ' << (m.best_text.empty() ? "-" : m.best_text);
+      << ' ' << (m.played_best ? 1 : 0) << ' ' << mark_text(m.mark) << ' ' << fingerprint_text(m.fingerprint)
+      << ' ' << (m.has_best ? 1 : 0) << ' ' << b.turns << ' ' << b.fx << ' ' << b.fy << ' ' << b.tx << ' '
+      << b.ty << ' ' << b.before << ' ' << b.placed << ' ' << (m.best_text.empty() ? "-" : m.best_text);
     return s.str();
 }
 
@@ -229,7 +219,7 @@ std::string checked_text(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) text += line + "\r\n";
     Hash check;
     check.add(text);
-    return text + "end " + hex(check.h) + "\r\n";
+    return text + "end " + fingerprint_text(check.h) + "\r\n";
 }
 
 std::string review_file_text(const Kiroku& r, const ReviewFile& review) {
@@ -248,7 +238,7 @@ std::optional<ReviewFile> review_from_text(const std::string& bytes, const Kirok
     const std::size_t checked = bytes.size() - lines->back().size() - 2;
     Hash check;
     check.add(std::string_view(bytes).substr(0, checked));
-    if (lines->back() != "end " + hex(check.h)) return std::nullopt;
+    if (lines->back() != "end " + fingerprint_text(check.h)) return std::nullopt;
 
     ReviewFile f;
     const std::string first = from_sjis(std::string((*lines)[0]));
@@ -286,4 +276,14 @@ std::optional<ReviewFile> read_review_file(const std::string& path, const Kiroku
     std::string bytes;
     if (read_small_file(path, kMaxBytes, bytes) != 0) return std::nullopt;
     return review_from_text(bytes, r);
+}
+
+int moves_of(const Kiroku& r) {
+    return std::clamp(r.KIFU_TESUU, 0, KIFU_MAX);
+}
+
+std::string fingerprint_text(std::uint64_t v) {
+    char buf[17];
+    std::snprintf(buf, sizeof buf, "%016llx", static_cast<unsigned long long>(v));
+    return buf;
 }

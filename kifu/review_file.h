@@ -54,6 +54,10 @@ struct ReviewedMove {
 // whose fingerprint still equals its move's belongs to the record on screen.
 std::uint64_t move_fingerprint(const Kiroku& r, int n);
 std::uint64_t record_fingerprint(const Kiroku& r);
+// How the side files write a fingerprint: 16 hex digits.
+std::string fingerprint_text(std::uint64_t v);
+// The moves of r a side file speaks of: KIFU_TESUU within 0..KIFU_MAX.
+int moves_of(const Kiroku& r);
 
 struct ReviewFile {
     std::uint64_t nodes = 0; // the node budget a position the review was made with
