@@ -33,13 +33,7 @@ std::vector<std::string> line_notation(const Kyokumen& before, int side,
         engine::Move move;
         if (texts.size() >= most || p.king_taken() || !engine::find_move(p, m, move)) break;
         const engine::ProgramMove pm = engine::to_program_move(move, p.side);
-        const int turns = shortest_turns(pm.turns);
-        const NotatedMove notated{.turns = turns,
-                                  .shown_turns = turns,
-                                  .from = {pm.fx, pm.fy},
-                                  .to = {pm.tx, pm.ty},
-                                  .placed = pm.placed};
-        std::string text = move_notation(k, notated, last_to, notation_in_use());
+        std::string text = move_notation(k, notated_move(pm), last_to, notation_in_use());
         if (text.empty()) break;
         texts.push_back(std::move(text));
         engine::Undo u;

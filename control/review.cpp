@@ -28,6 +28,15 @@ double winning_chance(int eval) {
     return 1 / (1 + std::exp(-eval / WINNING_CHANCE_SCALE));
 }
 
+NotatedMove notated_move(const engine::ProgramMove& pm) {
+    const int turns = shortest_turns(pm.turns);
+    return {.turns = turns,
+            .shown_turns = turns,
+            .from = {pm.fx, pm.fy},
+            .to = {pm.tx, pm.ty},
+            .placed = pm.placed};
+}
+
 int chance_lost(int preferred, int played) {
     const double lost = winning_chance(preferred) - winning_chance(played);
     return std::clamp(static_cast<int>(std::lround(lost * 1000)), 0, 1000);
@@ -149,13 +158,7 @@ ReviewedMove Review::result(int n) const {
         const engine::Move& b = before.best;
         const engine::ProgramMove pm = engine::to_program_move(b, mover);
         m.best = {pm.turns, pm.fx, pm.fy, pm.tx, pm.ty, pm.before, pm.placed};
-        const int turns = shortest_turns(pm.turns);
-        const NotatedMove move{.turns = turns,
-                               .shown_turns = turns,
-                               .from = {pm.fx, pm.fy},
-                               .to = {pm.tx, pm.ty},
-                               .placed = pm.placed};
-        m.best_text = move_notation(boards_[n - 1], move, last_to_[n - 1], Notation::Japanese);
+        m.best_text = move_notation(boards_[n - 1], notated_move(pm), last_to_[n - 1], Notation::Japanese);
         // The played move is the preferred one when it leads to the same position, however far the ring
         // was turned before it (the key does not depend on the ring's turn).
         engine::Position p = positions_[n - 1];

@@ -7,6 +7,7 @@
 
 #include "core/position.h"
 #include "engine/search.h"
+#include "kifu/notation.h"
 #include "kifu/record.h"
 #include "kifu/review_file.h"
 
@@ -85,6 +86,8 @@ class Review {
 // the marks of a game near even fall where they fell by units (150 and 300: 6 and 12 points in 100).
 constexpr double WINNING_CHANCE_SCALE = 600;
 double winning_chance(int eval);
+// LEVEL4's move as the notation writes it: its turn of the ring the shorter way round.
+NotatedMove notated_move(const engine::ProgramMove& pm);
 // What the played move gives up against the preferred one, both from the mover's view: the winning
 // chance lost in thousandths (0..1000).
 int chance_lost(int preferred, int played);
