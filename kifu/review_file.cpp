@@ -287,3 +287,9 @@ std::string fingerprint_text(std::uint64_t v) {
     std::snprintf(buf, sizeof buf, "%016llx", static_cast<unsigned long long>(v));
     return buf;
 }
+
+std::string eval_text(int eval) {
+    char text[16];
+    std::snprintf(text, sizeof text, eval > 0 ? "+%d" : "%d", eval);
+    return text;
+}

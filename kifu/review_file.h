@@ -56,6 +56,8 @@ std::uint64_t move_fingerprint(const Kiroku& r, int n);
 std::uint64_t record_fingerprint(const Kiroku& r);
 // How the side files write a fingerprint: 16 hex digits.
 std::string fingerprint_text(std::uint64_t v);
+// An evaluation as shown: a sign before a gain ("+120", "0", "-45").
+std::string eval_text(int eval);
 // The moves of r a side file speaks of: KIFU_TESUU within 0..KIFU_MAX.
 int moves_of(const Kiroku& r);
 

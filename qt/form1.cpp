@@ -11,6 +11,7 @@
 #include "control/record_commands.h"
 #include "control/review_commands.h"
 #include "display/draw.h"
+#include "kifu/review_file.h"
 #include "platform/translate.h"
 #include "qt/file_panel.h"
 #include "qt/form2.h"
@@ -1043,7 +1044,7 @@ QString engine_view_text(const QString& heading, const EngineLine& e) {
                           : translate("EngineView", "評価値：上側の勝ち（詰み）");
     else
         eval = fill(translate("EngineView", "評価値：%1（下側の勝率 %2%）"),
-                    {(e.eval > 0 ? "+" : "") + std::to_string(e.eval), std::to_string(e.chance)});
+                    {eval_text(e.eval), std::to_string(e.chance)});
     QString line;
     for (const std::string& m : e.moves) {
         // Word joiners between its characters keep a move on one line.

@@ -104,10 +104,10 @@ void MoveListView::annotate(int n) {
         // The preferred move where it is another than the one played.
         if (!best.isEmpty() && best != QString::fromStdString(rows_[n]))
             text += QString::fromUtf8("\n      →") + best;
-        const std::string eval = r.eval > 0 ? "+" + std::to_string(r.eval) : std::to_string(r.eval);
-        const std::string said = r.mate ? (r.eval > 0 ? translate("Review", "評価：下側の勝ち（詰み）")
-                                                      : translate("Review", "評価：上側の勝ち（詰み）"))
-                                        : fill(translate("Review", "評価：%1（下側から見て）"), {eval});
+        const std::string said =
+            r.mate ? (r.eval > 0 ? translate("Review", "評価：下側の勝ち（詰み）")
+                                 : translate("Review", "評価：上側の勝ち（詰み）"))
+                   : fill(translate("Review", "評価：%1（下側から見て）"), {eval_text(r.eval)});
         tip = QString::fromStdString(said);
         if (!best.isEmpty())
             tip += QString::fromStdString(fill(translate("Review", "\n最善：%1"), {best.toStdString()}));
