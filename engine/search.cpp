@@ -125,6 +125,10 @@ struct Picker {
     std::size_t next = 0;
     MoveList rest;
     std::vector<int> order;
+    // Moves another thread was busy with, searched after all the others (the last pass).
+    MoveList deferred;
+    std::size_t deferred_next = 0;
+    bool last_pass = false;
 
     bool given(const Move& m) const {
         if (hash_given && m == hash) return true;
@@ -231,17 +235,45 @@ namespace {
 
 enum Bound : std::uint8_t { NONE, EXACT, LOWER_BOUND, UPPER_BOUND };
 
+// The moves some thread is searching right now, each as its position's key mixed with the move: a
+// thread that comes to a move another is busy with searches its other moves first and that one last,
+// so the threads of one search spread over a node's moves instead of all searching the same one.
+class Busy {
+  public:
+    static std::uint64_t of(std::uint64_t key, const Move& m) {
+        const auto u16 = [](int v) { return static_cast<std::uint64_t>(static_cast<std::uint16_t>(v)); };
+        const std::uint64_t code = u16(m.from) | u16(m.to) << 16 | u16(m.placed) << 32 | u16(m.turns) << 48;
+        return key ^ (code * 0x9E3779B97F4A7C15ull) ^ (code >> 29);
+    }
+    bool held(std::uint64_t h) const { return slots[h & (SIZE - 1)].load(std::memory_order_relaxed) == h; }
+    void hold(std::uint64_t h) { slots[h & (SIZE - 1)].store(h, std::memory_order_relaxed); }
+    void release(std::uint64_t h) {
+        std::uint64_t mine = h;
+        slots[h & (SIZE - 1)].compare_exchange_strong(mine, 0, std::memory_order_relaxed);
+    }
+
+  private:
+    static constexpr std::size_t SIZE = std::size_t{1} << 15;
+    std::unique_ptr<std::atomic<std::uint64_t>[]> slots =
+        std::make_unique<std::atomic<std::uint64_t>[]>(SIZE);
+};
+
 // What the threads of one search share besides the table.
 struct Shared {
     std::atomic<bool> halt{false}; // the first thread is done: the helpers give up
     std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
+    Busy busy;
 };
+
+// Only moves searched at least this deep are worth telling the other threads about.
+constexpr int SHARED_DEPTH = 4;
 
 struct Searcher {
     Position p;
     Limits lim;
     Shared& shared;
     bool helper;
+    bool sharing; // other threads search with it
     int first_depth;
     Table::Entry* tt;
     std::uint64_t mask;
@@ -267,9 +299,10 @@ struct Searcher {
         std::vector<std::array<Move, MAX_PLY + 1>>(MAX_PLY + 2);
     std::array<int, MAX_PLY + 2> line_length{};
 
-    // A helper (id > 0) only fills the table for the first thread; every other one starts a depth on.
+    // A helper (id > 0) searches as the first thread does, and only fills the table for it: where the
+    // two come to the same node, each takes the moves the other is not busy with first.
     Searcher(const Position& pos, const Limits& l, Table& table, std::uint8_t search_age, Shared& sh, int id)
-        : p(pos), lim(l), shared(sh), helper(id > 0), first_depth(1 + (id & 1)) {
+        : p(pos), lim(l), shared(sh), helper(id > 0), sharing(l.threads > 1), first_depth(1) {
         tt = table.entries();
         mask = Table::SIZE - 1;
         age = search_age;
@@ -396,6 +429,9 @@ struct Searcher {
         pk.killer = 0;
         pk.frontier = false;
         pk.left_out = 0;
+        pk.deferred.clear();
+        pk.deferred_next = 0;
+        pk.last_pass = false;
     }
 
     // The node's next move in staged order; false when there is none left. A stage's moves are
@@ -442,7 +478,10 @@ struct Searcher {
                 pk.step = Step::QUIET;
                 break;
             case Step::DONE:
-                return false;
+                if (pk.deferred_next == pk.deferred.size()) return false;
+                pk.last_pass = true;
+                out = pk.deferred[pk.deferred_next++];
+                return true;
             }
         }
     }
@@ -594,6 +633,12 @@ struct Searcher {
                 best = std::max(best, std::min(futile, alpha));
                 continue;
             }
+            const bool told = sharing && depth >= SHARED_DEPTH;
+            const std::uint64_t busy_key = told ? Busy::of(p.key, m) : 0;
+            if (told && i > 0 && !pk.last_pass && shared.busy.held(busy_key)) {
+                pk.deferred.push_back(m);
+                continue;
+            }
             Undo u;
             make(p, m, u);
             if (exposes_king(m, check)) {
@@ -606,6 +651,7 @@ struct Searcher {
                 best = std::max(best, std::min(futile, alpha));
                 continue;
             }
+            if (told) shared.busy.hold(busy_key);
             int s;
             if (i == 0) {
                 s = -negamax(depth - 1, -beta, -alpha, ply + 1, true, gives);
@@ -620,6 +666,7 @@ struct Searcher {
                 if (s > alpha && s < beta) s = -negamax(depth - 1, -beta, -alpha, ply + 1, true, gives);
             }
             unmake(p, u);
+            if (told) shared.busy.release(busy_key);
             if (aborted) return 0;
             if (s > best) {
                 best = s;
@@ -690,7 +737,17 @@ struct Searcher {
             Move best = root[0];
             int best_score = -INF;
             std::vector<Move> best_line;
-            for (std::size_t i = 0; i < root.size(); ++i) {
+            // Root moves another thread is busy with come last, as in the tree.
+            std::vector<std::size_t> deferred;
+            for (std::size_t k = 0; k < root.size() + deferred.size(); ++k) {
+                const bool last_pass = k >= root.size();
+                const std::size_t i = last_pass ? deferred[k - root.size()] : k;
+                const std::uint64_t busy_key = sharing ? Busy::of(p.key, root[i]) : 0;
+                if (sharing && i > 0 && !last_pass && shared.busy.held(busy_key)) {
+                    deferred.push_back(i);
+                    continue;
+                }
+                if (sharing) shared.busy.hold(busy_key);
                 const bool gives = may_give_check(root[i]);
                 line_length[1] = 0;
                 Undo u;
@@ -705,6 +762,7 @@ struct Searcher {
                     if (s > alpha && !aborted) s = -negamax(depth - 1, -INF, -alpha, 1, true, gives);
                 }
                 unmake(p, u);
+                if (sharing) shared.busy.release(busy_key);
                 if (aborted) break;
                 scores[i] = s;
                 if (s > best_score) {

@@ -2,7 +2,8 @@
 // pieces, through com_ban on the program-wide state as in a real game) and prints the results.
 //
 //   tessora-arena [--jobs N] [--only A-B] [--show] [LEVEL [OPENINGS [NODES]]]
-//   tessora-arena --duel PROGRAM1 PROGRAM2 [--time S1 S2] [--threads T1 T2] ... [OPENINGS [NODES1 [NODES2]]]
+//   tessora-arena --duel PROGRAM1 PROGRAM2 [--time S1 S2] [--threads T1 T2] [--clock M B I]
+//                 [--adjudicate SCORE] ... [OPENINGS [NODES1 [NODES2]]]
 //
 // LEVEL 1..3 (default 3). The games start from the starting position and from OPENINGS positions made
 // by 2-6 seeded random plies (default 100); each is played twice, once with either side moving first.
@@ -13,7 +14,10 @@
 // program-wide, so one game a process at a time) and prints them in order, as one process would.
 // --show prints LEVEL4's moves and the final board of each game it did not win. In a duel, --time has
 // each program think S seconds a move instead of to its node budget, on the threads --threads gives it
-// (default 1).
+// (default 1); --clock has each manage a game clock instead (main time, byoyomi, increment), timed by
+// the arena from question to answer: a program whose move takes longer than its clock holds loses on
+// time. --adjudicate SCORE gives a game to a side once both programs' scores have said for six plies
+// in a row that it wins by SCORE or more.
 #include "com/com.h"
 #include "com/mate.h"
 #include "control/play.h"
@@ -44,8 +48,10 @@ namespace {
 
 constexpr int MOVE_LIMIT = 500;
 
-enum class End { KingTaken, Mate, NoMove, MoveLimit };
-const char* const END_NAME[] = {"king taken", "mate announced", "no legal move", "500 moves"};
+enum class End { KingTaken, Mate, NoMove, MoveLimit, Adjudicated, Time };
+constexpr int ENDS = 6;
+const char* const END_NAME[ENDS] = {"king taken", "mate announced", "no legal move",
+                                    "500 moves",  "adjudication",   "time"};
 
 struct Outcome {
     int result; // +1 LEVEL4 (in a duel: the first program) won, -1 lost, 0 draw
@@ -55,6 +61,9 @@ struct Outcome {
     int made[2] = {0, 0};
     double cpu_ms[2] = {0, 0}, max_cpu_ms[2] = {0, 0};
     long depths[2] = {0, 0};
+    // On a game clock, per program: the longest a move took by the referee's watch, and the least time
+    // that was left on the clock after a move (main time and byoyomi).
+    double max_wall_s[2] = {0, 0}, least_left_s[2] = {1e9, 1e9};
 };
 
 // The program-wide state of a game against the computer at the given position, nobody having won.
@@ -339,23 +348,55 @@ std::string go_line(unsigned long long nodes, const engine::Position& start,
 // not legal, or not at all, loses.
 double duel_seconds[2] = {0, 0}; // 0: by nodes
 int duel_threads[2] = {1, 1};
+// A game clock for both programs: main time, byoyomi and increment in seconds (no clock while the main
+// time and byoyomi are both 0).
+double duel_clock[3] = {0, 0, 0};
+// A game is given to a side once both programs have said for this many plies in a row that it wins by
+// at least this much (0: played out).
+int adjudicate_score = 0;
+constexpr int ADJUDICATE_PLIES = 6;
 
 Outcome duel(const Game& g, bool first_lower, Player* players[2], const unsigned long long nodes[2],
              std::string& trace) {
     Outcome o{0, End::MoveLimit, MOVE_LIMIT};
+    const bool clocked = duel_clock[0] > 0 || duel_clock[1] > 0;
     for (int i = 0; i < 2; ++i) {
         if (players[i]->ask("new") != "ok") return {i == 0 ? -1 : 1, End::NoMove, 0};
+        // On a game clock the think line only gives the threads: the clock sets each move's time.
         std::string think;
-        appendf(think, "think %g %d", duel_seconds[i], duel_threads[i]);
-        if (duel_seconds[i] > 0 && players[i]->ask(think) != "ok") return {i == 0 ? -1 : 1, End::NoMove, 0};
+        appendf(think, "think %g %d", duel_seconds[i] > 0 ? duel_seconds[i] : 1.0, duel_threads[i]);
+        if ((duel_seconds[i] > 0 || clocked) && players[i]->ask(think) != "ok")
+            return {i == 0 ? -1 : 1, End::NoMove, 0};
     }
     engine::Position p = g.start;
     std::vector<engine::Move> played;
     engine::MoveList legal;
+    double remaining[2] = {duel_clock[0], duel_clock[0]};
+    int streak = 0, streak_result = 0; // plies in a row the programs agreed on a winner
     for (int ply = 0; ply < MOVE_LIMIT; ++ply) {
         const int who = (p.side == engine::LOWER) == first_lower ? 0 : 1;
         const int lost = who == 0 ? -1 : 1;
+        if (clocked) {
+            std::string line;
+            appendf(line, "clock %.3f %g %g %d", remaining[who], duel_clock[1], duel_clock[2], ply);
+            if (players[who]->ask(line) != "ok") return {lost, End::NoMove, ply};
+        }
+        const auto asked = std::chrono::steady_clock::now();
         const std::string answer = players[who]->ask(go_line(nodes[who], g.start, played));
+        const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - asked).count();
+        if (clocked) {
+            // The main time runs first; once it is spent, each move has the byoyomi to itself.
+            const double left = remaining[who] + duel_clock[1] - took;
+            o.max_wall_s[who] = std::max(o.max_wall_s[who], took);
+            o.least_left_s[who] = std::min(o.least_left_s[who], left);
+            if (left < 0) {
+                o = {lost, End::Time, ply};
+                appendf(trace, "  program %d took %.3f s with %.3f s left\n", who + 1, took,
+                        remaining[who] + duel_clock[1]);
+                break;
+            }
+            remaining[who] = std::max(0.0, remaining[who] - took) + duel_clock[2];
+        }
         int turns, from, to, placed, score, depth;
         unsigned long long searched;
         double cpu;
@@ -388,6 +429,19 @@ Outcome duel(const Game& g, bool first_lower, Player* players[2], const unsigned
         if (p.king_taken()) {
             o.result = -lost;
             o.end = End::KingTaken;
+            o.moves = ply + 1;
+            break;
+        }
+        // The score is the mover's view: it says who the mover thinks is winning.
+        const int says = adjudicate_score <= 0        ? 0
+                         : score >= adjudicate_score  ? -lost
+                         : score <= -adjudicate_score ? lost
+                                                      : 0;
+        streak = says != 0 && says == streak_result ? streak + 1 : says != 0;
+        streak_result = says;
+        if (streak >= ADJUDICATE_PLIES) {
+            o.result = says;
+            o.end = End::Adjudicated;
             o.moves = ply + 1;
             break;
         }
@@ -480,6 +534,13 @@ int main(int argc, char** argv) {
             duel_threads[0] = std::atoi(argv[++i]);
             duel_threads[1] = std::atoi(argv[++i]);
             bad |= duel_threads[0] < 1 || duel_threads[1] < 1;
+        } else if (std::strcmp(argv[i], "--clock") == 0 && i + 3 < argc) {
+            for (double& v : duel_clock) v = std::atof(argv[++i]);
+            bad |= duel_clock[0] < 0 || duel_clock[1] < 0 || duel_clock[2] < 0 ||
+                   duel_clock[0] + duel_clock[1] <= 0;
+        } else if (std::strcmp(argv[i], "--adjudicate") == 0 && i + 1 < argc) {
+            adjudicate_score = std::atoi(argv[++i]);
+            bad |= adjudicate_score <= 0;
         } else if (std::strcmp(argv[i], "--show") == 0) {
             show = true;
         } else if (std::strcmp(argv[i], "--duel-bench") == 0 && i + 2 < argc) {
@@ -506,12 +567,12 @@ int main(int argc, char** argv) {
     if (only_to < 0) only_to = openings;
     if (bad || args.size() > 3 || level < 1 || level > 3 || openings < 0 || limits.nodes == 0 || jobs < 1 ||
         jobs > 64 || only_from < 0 || only_to < only_from) {
-        std::fprintf(
-            stderr,
-            "usage: tessora-arena [--jobs N] [--only A-B] [--show] [LEVEL 1..3 [OPENINGS [NODES]]]\n"
-            "       tessora-arena --duel PROGRAM1 PROGRAM2 [--time S1 S2] [--threads T1 T2] [--jobs N] "
-            "[--only A-B] [--show] [OPENINGS [NODES1 [NODES2]]]\n"
-            "       tessora-arena --duel-bench PROGRAM1 PROGRAM2 [RUNS [NODES1 [NODES2]]]\n");
+        std::fprintf(stderr,
+                     "usage: tessora-arena [--jobs N] [--only A-B] [--show] [LEVEL 1..3 [OPENINGS [NODES]]]\n"
+                     "       tessora-arena --duel PROGRAM1 PROGRAM2 [--time S1 S2] [--threads T1 T2] "
+                     "[--clock MAIN BYOYOMI INCREMENT] [--adjudicate SCORE] [--jobs N] [--only A-B] [--show] "
+                     "[OPENINGS [NODES1 [NODES2]]]\n"
+                     "       tessora-arena --duel-bench PROGRAM1 PROGRAM2 [RUNS [NODES1 [NODES2]]]\n");
         return 2;
     }
     SilentPlatform silent;
@@ -551,7 +612,7 @@ int main(int argc, char** argv) {
     }
 
     int won = 0, lost = 0, drawn = 0;
-    int ends[4] = {};
+    int ends[ENDS] = {};
     Outcome sums{0, End::MoveLimit, 0};
     const auto t0 = std::chrono::steady_clock::now();
     const auto done = [&](const Report& r) {
@@ -564,6 +625,8 @@ int main(int argc, char** argv) {
             sums.cpu_ms[i] += r.outcome.cpu_ms[i];
             sums.max_cpu_ms[i] = std::max(sums.max_cpu_ms[i], r.outcome.max_cpu_ms[i]);
             sums.depths[i] += r.outcome.depths[i];
+            sums.max_wall_s[i] = std::max(sums.max_wall_s[i], r.outcome.max_wall_s[i]);
+            sums.least_left_s[i] = std::min(sums.least_left_s[i], r.outcome.least_left_s[i]);
         }
         std::fputs(r.text.c_str(), stdout);
         std::fflush(stdout);
@@ -601,6 +664,11 @@ int main(int argc, char** argv) {
                 "program %d: %d moves, %.1f ms of processor time a move (at most %.1f), depth %.2f a move\n",
                 i + 1, sums.made[i], sums.cpu_ms[i] / std::max(1, sums.made[i]), sums.max_cpu_ms[i],
                 static_cast<double>(sums.depths[i]) / std::max(1, sums.made[i]));
+        if (duel_clock[0] > 0 || duel_clock[1] > 0)
+            for (int i = 0; i < 2; ++i)
+                std::printf(
+                    "program %d on the clock: longest move %.3f s, least time left after a move %.3f s\n",
+                    i + 1, sums.max_wall_s[i], sums.least_left_s[i]);
     } else {
         std::printf("\nLEVEL4 (%llu nodes a move) against LEVEL%d: %d games, %d won, %d lost, %d drawn "
                     "(%.1f%% won)\n",
@@ -608,7 +676,7 @@ int main(int argc, char** argv) {
                     100.0 * won / played);
     }
     std::printf("endings:");
-    for (int i = 0; i < 4; ++i) std::printf(" %s %d;", END_NAME[i], ends[i]);
+    for (int i = 0; i < ENDS; ++i) std::printf(" %s %d;", END_NAME[i], ends[i]);
     std::printf(" %.0f s\n", secs);
     // Elo from the score, with a 95%% interval from the spread of the game results.
     const double score = (won + 0.5 * drawn) / played;

@@ -1,12 +1,16 @@
 // The searching computer alone, answering over a line protocol on standard input and output, so that
 // two builds of it can play each other (tessora-arena --duel) or be timed side by side on the same
 // positions (tessora-arena --duel-bench). It needs nothing above engine/ and core/, so the same file
-// builds against an older engine/ as well.
+// builds against an older engine/ as well (one with time controls).
 //
 //   new                 a new game: what the last searches kept is cleared; answers "ok"
 //   think SECONDS THREADS  the next searches think for a time a move on THREADS threads instead of to a
 //                       node budget (a go's NODES is then ignored); answers "ok", or "error" from an
 //                       engine that cannot
+//   clock REMAINING BYOYOMI INCREMENT MOVES
+//                       the next search manages the time left on a game clock (seconds, as the referee
+//                       counts it, MOVES the plies played) instead of a node budget or a time a move, on
+//                       the threads of the last think (1 without one); answers "ok"
 //   go NODES SIDE CELLS HANDS N MOVES
 //                       NODES the node budget (0: the engine's default), SIDE 0 lower or 1 upper to move
 //                       first, CELLS the 121 piece codes of cells (1,1), (2,1) .. (11,11) row by row,
@@ -108,6 +112,9 @@ int main() {
     Kept<engine::Limits> kept;
     engine::Limits timed;
     bool by_time = false;
+    // The game clock the next search manages, if the referee sent one.
+    engine::GameClock clock;
+    bool clocked = false;
     std::string line;
     while (std::getline(std::cin, line)) {
         std::istringstream in(line);
@@ -122,6 +129,10 @@ int main() {
             by_time = in >> seconds >> threads && seconds > 0 && threads >= 1 && threads <= 64 &&
                       think_for(timed, seconds, threads);
             std::cout << (by_time ? "ok" : "error") << std::endl;
+        } else if (command == "clock") {
+            clocked = static_cast<bool>(in >> clock.remaining >> clock.byoyomi >> clock.increment >>
+                                        clock.moves_played);
+            std::cout << (clocked ? "ok" : "error") << std::endl;
         } else if (command == "go") {
             unsigned long long nodes = 0;
             engine::Position p;
@@ -131,6 +142,11 @@ int main() {
                 continue;
             }
             if (nodes > 0 && !by_time) limits.nodes = nodes;
+            if (clocked) {
+                limits.nodes = ~0ull;
+                limits.time = engine::plan_time(clock);
+                clocked = false;
+            }
             const double c0 = cpu_ms();
             kept.use(limits);
             const engine::Result r = engine::search(p, limits);
