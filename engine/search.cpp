@@ -296,7 +296,7 @@ struct Searcher {
     bool helper;
     bool sharing; // other threads search with it
     // How far below the best a root move may score and still be chosen (a weaker step's), else 0.
-    int margin;
+    int choice_margin;
     int first_depth;
     Table::Entry* tt;
     std::uint64_t mask;
@@ -326,7 +326,7 @@ struct Searcher {
     // two come to the same node, each takes the moves the other is not busy with first.
     Searcher(const Position& pos, const Limits& l, Table& table, std::uint8_t search_age, Shared& sh, int id)
         : p(pos), lim(l), shared(sh), helper(id > 0), sharing(l.threads > 1),
-          margin(strength_step(l.strength) ? strength_step(l.strength)->margin : 0), first_depth(1) {
+          choice_margin(strength_step(l.strength) ? strength_step(l.strength)->margin : 0), first_depth(1) {
         tt = table.entries();
         mask = Table::SIZE - 1;
         age = search_age;
@@ -746,7 +746,7 @@ struct Searcher {
         MoveList chosen_from;
         Move chosen_best;
         std::vector<int> chosen_scores;
-        std::vector<std::vector<Move>> root_lines(margin > 0 ? root.size() : 0), chosen_lines;
+        std::vector<std::vector<Move>> root_lines(choice_margin > 0 ? root.size() : 0), chosen_lines;
         for (int depth = first_depth; depth <= lim.max_depth; ++depth) {
             // Best first, then by the last iteration's scores (the first: by the move order).
             std::vector<std::size_t> idx(root.size());
@@ -759,11 +759,11 @@ struct Searcher {
             for (std::size_t i : idx) {
                 sorted.push_back(root[i]);
                 sorted_scores.push_back(scores[i]);
-                if (margin > 0) sorted_lines.push_back(root_lines[i]);
+                if (choice_margin > 0) sorted_lines.push_back(root_lines[i]);
             }
             root.swap(sorted);
             scores.swap(sorted_scores);
-            if (margin > 0) root_lines.swap(sorted_lines);
+            if (choice_margin > 0) root_lines.swap(sorted_lines);
 
             int alpha = -INF;
             Move best = root[0];
@@ -792,15 +792,15 @@ struct Searcher {
                 } else {
                     // A weaker step needs the scores of the moves near the best, not only that they
                     // are worse.
-                    const int floor = alpha - margin;
-                    s = -negamax(depth - 1, -floor - 1, -floor, 1, true, gives);
-                    if (s > floor && !aborted) s = -negamax(depth - 1, -INF, -floor, 1, true, gives);
+                    const int near_best = alpha - choice_margin;
+                    s = -negamax(depth - 1, -near_best - 1, -near_best, 1, true, gives);
+                    if (s > near_best && !aborted) s = -negamax(depth - 1, -INF, -near_best, 1, true, gives);
                 }
                 unmake(p, u);
                 if (sharing) shared.busy.release(busy_key);
                 if (aborted) break;
                 scores[i] = s;
-                if (margin > 0 && s > alpha - margin) {
+                if (choice_margin > 0 && s > alpha - choice_margin) {
                     set_line(0, root[i]);
                     root_lines[i] = line_at(0);
                 }
@@ -825,7 +825,7 @@ struct Searcher {
             r.score = best_score;
             r.depth = depth;
             r.pv = best_line;
-            if (margin > 0) {
+            if (choice_margin > 0) {
                 chosen_from = root;
                 chosen_best = best;
                 chosen_scores = scores;
@@ -848,7 +848,7 @@ struct Searcher {
         // others need not get there too.
         if (helper && !aborted && r.depth > 0) shared.halt = true;
         // An iteration cut short may have found a better move: that one is played.
-        if (margin > 0 && r.depth > 0 && r.best == chosen_best)
+        if (choice_margin > 0 && r.depth > 0 && r.best == chosen_best)
             choose_weaker(r, chosen_from, chosen_scores, chosen_lines);
         r.nodes = nodes;
         return r;
@@ -863,8 +863,8 @@ struct Searcher {
         std::uint64_t total = 0;
         for (std::size_t i = 0; i < moves.size(); ++i) {
             const int below = r.score - scores[i];
-            if (below >= 0 && below < margin)
-                weight[i] = static_cast<std::uint64_t>((margin - below) * (margin - below));
+            if (below >= 0 && below < choice_margin)
+                weight[i] = static_cast<std::uint64_t>((choice_margin - below) * (choice_margin - below));
             total += weight[i];
         }
         if (total == 0) return;
