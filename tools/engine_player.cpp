@@ -109,10 +109,11 @@ template <class L> bool think_for(L& limits, double seconds, int threads) {
     return false;
 }
 
-// A strength step, where the engine offers them.
+// A strength step, where the engine offers them (the protocol's steps, so that an engine without them
+// still builds).
 template <class L> bool play_at(L& limits, int strength, unsigned long long seed) {
     if constexpr (requires { limits.strength; }) {
-        if (strength < engine::WEAKEST_STRENGTH || strength > engine::FULL_STRENGTH) return false;
+        if (strength < 1 || strength > 5) return false;
         limits.strength = strength;
         limits.seed = seed;
         return true;
