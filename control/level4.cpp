@@ -62,6 +62,8 @@ void level4_set_clock(std::optional<engine::GameClock> clock) {
 engine::Limits level4_limits() {
     engine::Limits limits;
     limits.nodes = level4_nodes;
+    limits.strength = level4_thinking.strength;
+    limits.seed = level4_thinking.seed;
     if (!level4_thinking.by_time) return limits;
     limits.nodes = UINT64_MAX;
     limits.time = g_clock ? engine::plan_time(*g_clock) : engine::plan_fixed(level4_thinking.seconds);
@@ -96,9 +98,10 @@ namespace {
 
 // The search of p on the worker thread while the window is kept alive. A search asked for once the
 // program is ending (a box answered by the quit) gives up at once.
-engine::Result search_alive(const engine::Position& p, engine::Table* table) {
+engine::Result search_alive(const engine::Position& p, engine::Table* table, bool full_strength) {
     hold_analysis();
     engine::Limits limits = level4_limits();
+    if (full_strength) limits.strength = engine::FULL_STRENGTH;
     limits.table = table;
     limits.stop = &g_stop;
     limits.seen = earlier_position_keys();
@@ -136,9 +139,10 @@ bool level4_hint(engine::ProgramMove& m) {
     engine::Position p = engine::from_program(TAIKYOKU.pos);
     const int side = TAIKYOKU.pos.TEBAN == TAIKYOKU.pos.UE_GAWA ? engine::UPPER : engine::LOWER;
     engine::set_side(p, side);
-    // A table of its own: a hint leaves the computer's next move as it would have been.
+    // A table of its own: a hint leaves the computer's next move as it would have been. A learner's
+    // hint is the best move LEVEL4 finds, whatever the step it plays at.
     auto table = std::make_unique<engine::Table>();
-    const engine::Result r = search_alive(p, table.get());
+    const engine::Result r = search_alive(p, table.get(), true);
     if (g_stop || !r.found) return false;
     level4_searched(TAIKYOKU.pos, side, r, flow_last_moves().move[0].to);
     m = engine::to_program_move(r.best, side);
@@ -150,7 +154,7 @@ int search_turn_level4() {
     engine::Position p = engine::from_program(TAIKYOKU.pos);
     engine::set_side(p, engine::UPPER);
     if (!g_table) g_table = std::make_unique<engine::Table>();
-    const engine::Result r = search_alive(p, g_table.get());
+    const engine::Result r = search_alive(p, g_table.get(), false);
     if (g_stop || !r.found) return OFF;
     level4_searched(TAIKYOKU.pos, engine::UPPER, r, flow_last_moves().move[0].to);
     const engine::ProgramMove m = engine::to_program_move(r.best, engine::UPPER);

@@ -10,8 +10,8 @@
 // LEVEL4's choice into the computer's COM_TE_ fields; OFF when no legal move exists or the program is
 // ending.
 int search_turn_level4();
-// ヒント: LEVEL4's move for the side to move, searched as its own move would be; false when there is
-// none or the program is ending.
+// ヒント: LEVEL4's move for the side to move, searched as its own move would be at full strength; false
+// when there is none or the program is ending.
 bool level4_hint(engine::ProgramMove& m);
 extern std::uint64_t level4_nodes; // LEVEL4's node budget a move (tests lower it to save time)
 
@@ -23,6 +23,10 @@ struct Level4Thinking {
     // Above zero: one thread, its time counted as the nodes searched at this rate (the driver's own
     // clock, so that a move thought for a time is still the same on any machine).
     double virtual_nodes_per_second = 0;
+    // The step of LEVEL4's own moves (ヒント is always full strength), chosen in the level menu, and
+    // the seed of a weaker step's choice: drawn as the window starts, fixed in the driver.
+    int strength = engine::FULL_STRENGTH;
+    std::uint64_t seed = 0;
 };
 extern Level4Thinking level4_thinking;
 // The times a move offered to the player, and the one at first.

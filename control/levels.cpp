@@ -15,6 +15,8 @@
 #include "sound/effects.h"
 #include "control/owner.h"
 
+#include <iterator>
+
 namespace {
 
 // The row of level L reached from below (up = true) or left downwards (up = false).
@@ -157,6 +159,61 @@ void THINK3_Click() {
 
 void THINK10_Click() {
     choose_level4_time(LEVEL4_SECONDS[2]);
+}
+
+namespace {
+
+constexpr MenuItem kStrengthItems[] = {MenuItem::STRENGTH1, MenuItem::STRENGTH2, MenuItem::STRENGTH3,
+                                       MenuItem::STRENGTH4, MenuItem::STRENGTH5};
+static_assert(std::size(kStrengthItems) == engine::FULL_STRENGTH - engine::WEAKEST_STRENGTH + 1);
+const char* const kStrengthKey = "level4/strength";
+
+bool is_strength(int strength) {
+    return strength >= engine::WEAKEST_STRENGTH && strength <= engine::FULL_STRENGTH;
+}
+
+void set_level4_strength(int strength) {
+    level4_thinking.strength = strength;
+    for (int s = engine::WEAKEST_STRENGTH; s <= engine::FULL_STRENGTH; ++s)
+        platform().menus().set_checked(kStrengthItems[s - engine::WEAKEST_STRENGTH], s == strength);
+}
+
+void choose_level4_strength(int strength) {
+    LEVEL4_Click();
+    remember_level4_strength(strength);
+}
+
+} // namespace
+
+void remember_level4_strength(int strength) {
+    if (!is_strength(strength)) return;
+    set_level4_strength(strength);
+    platform().preferences().set_number(kStrengthKey, strength);
+}
+
+void read_level4_strength() {
+    const int strength = platform().preferences().number(kStrengthKey, engine::FULL_STRENGTH);
+    set_level4_strength(is_strength(strength) ? strength : engine::FULL_STRENGTH);
+}
+
+void STRENGTH1_Click() {
+    choose_level4_strength(1);
+}
+
+void STRENGTH2_Click() {
+    choose_level4_strength(2);
+}
+
+void STRENGTH3_Click() {
+    choose_level4_strength(3);
+}
+
+void STRENGTH4_Click() {
+    choose_level4_strength(4);
+}
+
+void STRENGTH5_Click() {
+    choose_level4_strength(5);
 }
 
 void LBEL_UP_Click() {

@@ -13,5 +13,15 @@ void THINK1_Click();
 void THINK3_Click();
 void THINK10_Click();
 void read_level4_time();
+// LEVEL4's strength steps (LEVEL4 強さ1 .. 強さ5): choosing one plays LEVEL4 at that step, checked in the
+// menu and kept with the preferences; full strength (5) at first.
+void STRENGTH1_Click();
+void STRENGTH2_Click();
+void STRENGTH3_Click();
+void STRENGTH4_Click();
+void STRENGTH5_Click();
+// The step (1..5) checked and kept without choosing the level (the driver's `strength`).
+void remember_level4_strength(int strength);
+void read_level4_strength();
 void LBEL_UP_Click();
 void LEBEL_DOWN_Click();

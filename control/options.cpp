@@ -111,6 +111,7 @@ void read_preference_options() {
     for (const PreferenceOption& o : {kSoundEffects, kLastMove, kCoordinates, kEvalShow, kNotices})
         set_option(o, platform().preferences().flag(o.key, o.at_first));
     read_level4_time();
+    read_level4_strength();
     Preferences& p = platform().preferences();
     if (const int level = p.number("game/level", 0); level >= 1 && level <= 4) レベル_設定(level);
     const int side = p.number("game/side", 0);

@@ -6,6 +6,13 @@
 
 namespace engine {
 
+std::uint64_t splitmix(std::uint64_t& s) {
+    std::uint64_t z = (s += 0x9e3779b97f4a7c15ULL);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    return z ^ (z >> 31);
+}
+
 namespace {
 
 constexpr std::array<int, RING> make_ring_sq() {
@@ -101,13 +108,6 @@ struct OffsetTable {
 const OffsetTable& offsets() {
     static const OffsetTable table;
     return table;
-}
-
-std::uint64_t splitmix(std::uint64_t& s) {
-    std::uint64_t z = (s += 0x9e3779b97f4a7c15ULL);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
 }
 
 struct Zobrist {

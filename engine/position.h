@@ -120,6 +120,9 @@ int type_of(int code);
 
 // Recomputed key from scratch, for tests of the incremental one.
 std::uint64_t compute_key(const Position& p);
+// The next of a sequence of well-mixed numbers that `s` steps through (the keys' numbers, a weaker
+// step's chance).
+std::uint64_t splitmix(std::uint64_t& s);
 // Would the move be allowed to promote (the game's promotion zones, never from the ring or a hand)?
 bool may_promote(int fx, int fy, int ty, Koma piece);
 

@@ -101,6 +101,27 @@ constexpr std::size_t PICKED = 4;
 // of the ring's worth that is not known without asking which pieces can come back).
 constexpr int LAZY_MARGIN = 500;
 
+// A step below full: its node cap, its depth cap, and how far below the best score a root move may
+// score and still be played. The weakest looks one move ahead and follows the captures, about as far
+// as level 3 looks; each step above looks further and strays less. The margins stay well under a minor
+// piece's worth, so a move the search sees losing a piece outright, or the king, is never chosen.
+struct StrengthStep {
+    std::uint64_t nodes;
+    int max_depth;
+    int margin;
+};
+constexpr StrengthStep STRENGTH_STEPS[FULL_STRENGTH - WEAKEST_STRENGTH] = {
+    {3000, 1, 80},
+    {10000, 2, 60},
+    {40000, 3, 30},
+    {150000, 5, 15},
+};
+
+const StrengthStep* strength_step(int strength) {
+    if (strength >= FULL_STRENGTH) return nullptr;
+    return &STRENGTH_STEPS[std::max(strength, WEAKEST_STRENGTH) - WEAKEST_STRENGTH];
+}
+
 // The order in which a node's moves come: the table's move, captures and promotions, the killers, the
 // other board moves, then moves onto and off the ring and drops. Each stage is generated only when the
 // ones before it did not cut off.
@@ -274,6 +295,8 @@ struct Searcher {
     Shared& shared;
     bool helper;
     bool sharing; // other threads search with it
+    // How far below the best a root move may score and still be chosen (a weaker step's), else 0.
+    int choice_margin;
     int first_depth;
     Table::Entry* tt;
     std::uint64_t mask;
@@ -302,7 +325,8 @@ struct Searcher {
     // A helper (id > 0) searches as the first thread does, and only fills the table for it: where the
     // two come to the same node, each takes the moves the other is not busy with first.
     Searcher(const Position& pos, const Limits& l, Table& table, std::uint8_t search_age, Shared& sh, int id)
-        : p(pos), lim(l), shared(sh), helper(id > 0), sharing(l.threads > 1), first_depth(1) {
+        : p(pos), lim(l), shared(sh), helper(id > 0), sharing(l.threads > 1),
+          choice_margin(strength_step(l.strength) ? strength_step(l.strength)->margin : 0), first_depth(1) {
         tt = table.entries();
         mask = Table::SIZE - 1;
         age = search_age;
@@ -718,6 +742,11 @@ struct Searcher {
                                             : tactical_score(root[i]);
         const bool root_check = in_check();
         double instability = 0;
+        // A weaker step's: the last finished iteration's root moves, scores and lines.
+        MoveList chosen_from;
+        Move chosen_best;
+        std::vector<int> chosen_scores;
+        std::vector<std::vector<Move>> root_lines(choice_margin > 0 ? root.size() : 0), chosen_lines;
         for (int depth = first_depth; depth <= lim.max_depth; ++depth) {
             // Best first, then by the last iteration's scores (the first: by the move order).
             std::vector<std::size_t> idx(root.size());
@@ -726,12 +755,15 @@ struct Searcher {
                              [&](std::size_t a, std::size_t b) { return scores[a] > scores[b]; });
             MoveList sorted;
             std::vector<int> sorted_scores;
+            std::vector<std::vector<Move>> sorted_lines;
             for (std::size_t i : idx) {
                 sorted.push_back(root[i]);
                 sorted_scores.push_back(scores[i]);
+                if (choice_margin > 0) sorted_lines.push_back(root_lines[i]);
             }
             root.swap(sorted);
             scores.swap(sorted_scores);
+            if (choice_margin > 0) root_lines.swap(sorted_lines);
 
             int alpha = -INF;
             Move best = root[0];
@@ -758,13 +790,20 @@ struct Searcher {
                 } else if (i == 0) {
                     s = -negamax(depth - 1, -INF, INF, 1, true, gives);
                 } else {
-                    s = -negamax(depth - 1, -alpha - 1, -alpha, 1, true, gives);
-                    if (s > alpha && !aborted) s = -negamax(depth - 1, -INF, -alpha, 1, true, gives);
+                    // A weaker step needs the scores of the moves near the best, not only that they
+                    // are worse.
+                    const int near_best = alpha - choice_margin;
+                    s = -negamax(depth - 1, -near_best - 1, -near_best, 1, true, gives);
+                    if (s > near_best && !aborted) s = -negamax(depth - 1, -INF, -near_best, 1, true, gives);
                 }
                 unmake(p, u);
                 if (sharing) shared.busy.release(busy_key);
                 if (aborted) break;
                 scores[i] = s;
+                if (choice_margin > 0 && s > alpha - choice_margin) {
+                    set_line(0, root[i]);
+                    root_lines[i] = line_at(0);
+                }
                 if (s > best_score) {
                     best_score = s;
                     best = root[i];
@@ -786,6 +825,12 @@ struct Searcher {
             r.score = best_score;
             r.depth = depth;
             r.pv = best_line;
+            if (choice_margin > 0) {
+                chosen_from = root;
+                chosen_best = best;
+                chosen_scores = scores;
+                chosen_lines = root_lines;
+            }
             Table::Entry& root_entry = tt[p.key & mask];
             store(root_entry, depth, 0, best_score, best, -INF, INF);
             if (!helper && lim.on_iteration) {
@@ -802,8 +847,38 @@ struct Searcher {
         // A helper that got to the end first (the deepest iteration, or a mate) has the move: the
         // others need not get there too.
         if (helper && !aborted && r.depth > 0) shared.halt = true;
+        // An iteration cut short may have found a better move: that one is played.
+        if (choice_margin > 0 && r.depth > 0 && r.best == chosen_best)
+            choose_weaker(r, chosen_from, chosen_scores, chosen_lines);
         r.nodes = nodes;
         return r;
+    }
+
+    // A weaker step's move: one of those scoring within the margin of the best, the better the likelier,
+    // drawn by the seed and the position. Where a mate is seen either way the best is played.
+    void choose_weaker(Result& r, const MoveList& moves, const std::vector<int>& scores,
+                       const std::vector<std::vector<Move>>& lines) const {
+        if (std::abs(r.score) > MATE - 1000) return;
+        std::vector<std::uint64_t> weight(moves.size(), 0);
+        std::uint64_t total = 0;
+        for (std::size_t i = 0; i < moves.size(); ++i) {
+            const int below = r.score - scores[i];
+            if (below >= 0 && below < choice_margin)
+                weight[i] = static_cast<std::uint64_t>((choice_margin - below) * (choice_margin - below));
+            total += weight[i];
+        }
+        if (total == 0) return;
+        std::uint64_t state = lim.seed ^ p.key;
+        std::uint64_t x = splitmix(state) % total;
+        for (std::size_t i = 0; i < moves.size(); ++i) {
+            if (x < weight[i]) {
+                r.best = moves[i];
+                r.score = scores[i];
+                r.pv = lines[i];
+                return;
+            }
+            x -= weight[i];
+        }
     }
 };
 
@@ -832,7 +907,9 @@ double stop_after(const TimePlan& plan, double instability) {
     return std::min(plan.hard, plan.soft * std::clamp(0.5 + instability, 0.5, 2.0));
 }
 
-Result search(const Position& p, const Limits& limits) {
+namespace {
+
+Result search_on_threads(const Position& p, const Limits& limits) {
     Table* table = limits.table;
     std::unique_ptr<Table> own;
     if (!table) {
@@ -866,6 +943,20 @@ Result search(const Position& p, const Limits& limits) {
         }
     }
     return r;
+}
+
+} // namespace
+
+Result search(const Position& p, const Limits& limits) {
+    const StrengthStep* step = strength_step(limits.strength);
+    if (!step) return search_on_threads(p, limits);
+    // A weaker step keeps to its caps whatever the budget or time, on one thread so that its choice
+    // follows the seed alone.
+    Limits capped = limits;
+    capped.nodes = std::min(limits.nodes, step->nodes);
+    capped.max_depth = std::min(limits.max_depth, step->max_depth);
+    capped.threads = 1;
+    return search_on_threads(p, capped);
 }
 
 } // namespace engine

@@ -71,6 +71,11 @@ double stop_after(const TimePlan& plan, double instability);
 
 struct Result;
 
+// Strength steps for a learner, 1 the weakest: a lower step searches less (a node cap and a depth cap
+// whatever the budget or time) and, at the lowest, now and then plays a move a little worse than its
+// best. FULL_STRENGTH is the search itself.
+constexpr int WEAKEST_STRENGTH = 1, FULL_STRENGTH = 5;
+
 struct Limits {
     std::uint64_t nodes = DEFAULT_NODES; // a thread's
     int max_depth = 64;
@@ -93,6 +98,10 @@ struct Limits {
     int threads = 1;
     // Called by the search's first thread as each iteration ends, with what it has found so far.
     std::function<void(const Result&)> on_iteration;
+    // Below full, the step's caps apply on one thread, and its choice among the good moves follows
+    // `seed` mixed with the position's key: the same move for the same seed and position.
+    int strength = FULL_STRENGTH;
+    std::uint64_t seed = 0;
 };
 
 struct Result {

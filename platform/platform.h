@@ -34,6 +34,11 @@ enum class MenuItem {
     THINK1,
     THINK3,
     THINK10,
+    STRENGTH1, // LEVEL4's strength steps, 1 the weakest
+    STRENGTH2,
+    STRENGTH3,
+    STRENGTH4,
+    STRENGTH5,
     EVALSHOW,
     ANALYSE,
     SENTE, // the side the player last took against the computer

@@ -53,6 +53,7 @@
 #include <cstdio>
 #include <functional>
 #include <optional>
+#include <random>
 #include <tuple>
 #include <utility>
 
@@ -170,14 +171,35 @@ struct CheckItem {
     const char* name;
 };
 const CheckItem kCheckItems[] = {
-    {MenuItem::LEVEL1, "LEVEL1"},   {MenuItem::LEVEL2, "LEVEL2"},     {MenuItem::LEVEL3, "LEVEL3"},
-    {MenuItem::LEVEL4, "LEVEL4"},   {MenuItem::MIDORI, "MIDORI"},     {MenuItem::TATAMI, "TATAMI"},
-    {MenuItem::TAKE, "TAKE"},       {MenuItem::UCHU, "UCHU"},         {MenuItem::RENGA, "RENGA"},
-    {MenuItem::SIDOU, "SIDOU"},     {MenuItem::KEIKA, "KEIKA"},       {MenuItem::BGM, "BGM"},
-    {MenuItem::SE, "SE"},           {MenuItem::LASTMOVE, "LASTMOVE"}, {MenuItem::COORDS, "COORDS"},
-    {MenuItem::THINK1, "THINK1"},   {MenuItem::THINK3, "THINK3"},     {MenuItem::THINK10, "THINK10"},
-    {MenuItem::ANALYSE, "ANALYSE"}, {MenuItem::EVALSHOW, "EVALSHOW"}, {MenuItem::NOTICES, "NOTICES"},
-    {MenuItem::ROTATE, "ROTATE"},   {MenuItem::SENTE, "SENTE"},       {MenuItem::GOTE, "GOTE"},
+    {MenuItem::LEVEL1, "LEVEL1"},
+    {MenuItem::LEVEL2, "LEVEL2"},
+    {MenuItem::LEVEL3, "LEVEL3"},
+    {MenuItem::LEVEL4, "LEVEL4"},
+    {MenuItem::MIDORI, "MIDORI"},
+    {MenuItem::TATAMI, "TATAMI"},
+    {MenuItem::TAKE, "TAKE"},
+    {MenuItem::UCHU, "UCHU"},
+    {MenuItem::RENGA, "RENGA"},
+    {MenuItem::SIDOU, "SIDOU"},
+    {MenuItem::KEIKA, "KEIKA"},
+    {MenuItem::BGM, "BGM"},
+    {MenuItem::SE, "SE"},
+    {MenuItem::LASTMOVE, "LASTMOVE"},
+    {MenuItem::COORDS, "COORDS"},
+    {MenuItem::THINK1, "THINK1"},
+    {MenuItem::THINK3, "THINK3"},
+    {MenuItem::THINK10, "THINK10"},
+    {MenuItem::STRENGTH1, "STRENGTH1"},
+    {MenuItem::STRENGTH2, "STRENGTH2"},
+    {MenuItem::STRENGTH3, "STRENGTH3"},
+    {MenuItem::STRENGTH4, "STRENGTH4"},
+    {MenuItem::STRENGTH5, "STRENGTH5"},
+    {MenuItem::ANALYSE, "ANALYSE"},
+    {MenuItem::EVALSHOW, "EVALSHOW"},
+    {MenuItem::NOTICES, "NOTICES"},
+    {MenuItem::ROTATE, "ROTATE"},
+    {MenuItem::SENTE, "SENTE"},
+    {MenuItem::GOTE, "GOTE"},
 };
 
 void run(const char* name) {
@@ -219,8 +241,10 @@ double primary_device_ratio() {
 
 Form1::Form1() {
     setWindowTitle(kProgramName);
-    // In play LEVEL4 thinks for the player's chosen time on every core.
+    // In play LEVEL4 thinks for the player's chosen time on every core, and a weaker step's choices
+    // differ from one start of the program to the next.
     level4_thinking.by_time = true;
+    level4_thinking.seed = std::random_device{}();
     view_ = new CanvasView(canvas_, this);
     view_->setMinimumSize(kReadableArea);
     const QSize left = preference(kCanvasSizeKey).toSize() / primary_device_ratio();
@@ -320,6 +344,13 @@ void Form1::build_menus() {
     add_item(think, QT_TRANSLATE_NOOP("Menu", "1秒"), "THINK1", true);
     add_item(think, QT_TRANSLATE_NOOP("Menu", "3秒"), "THINK3", true);
     add_item(think, QT_TRANSLATE_NOOP("Menu", "10秒"), "THINK10", true);
+    QMenu* strength = submenu(level, QT_TRANSLATE_NOOP("Menu", "LEVEL4の強さ"));
+    strength->setObjectName("STRENGTH");
+    add_item(strength, QT_TRANSLATE_NOOP("Menu", "強さ1（いちばん弱い）"), "STRENGTH1", true);
+    add_item(strength, QT_TRANSLATE_NOOP("Menu", "強さ2"), "STRENGTH2", true);
+    add_item(strength, QT_TRANSLATE_NOOP("Menu", "強さ3"), "STRENGTH3", true);
+    add_item(strength, QT_TRANSLATE_NOOP("Menu", "強さ4"), "STRENGTH4", true);
+    add_item(strength, QT_TRANSLATE_NOOP("Menu", "強さ5（全力）"), "STRENGTH5", true);
     add_item(taikyoku, QT_TRANSLATE_NOOP("Menu", "持ち時間..."), "TIMECONTROL");
     add_item(taikyoku, QT_TRANSLATE_NOOP("Menu", "投了"), "RESIGN");
     add_item(taikyoku, QT_TRANSLATE_NOOP("Menu", "待った"), "MATTA");

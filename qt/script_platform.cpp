@@ -9,6 +9,7 @@
 #include "control/clock.h"
 #include "control/game.h"
 #include "control/level4.h"
+#include "control/levels.h"
 #include "control/move_list.h"
 #include "core/state.h"
 #include "kifu/kifu_file.h"
@@ -302,6 +303,11 @@ bool ScriptPlatform::command(const std::string& raw) {
         level4_thinking.by_time = true;
         level4_thinking.seconds = s;
         level4_thinking.virtual_nodes_per_second = kThinkNodesPerSecond;
+    } else if (verb == "strength") {
+        int n = 0;
+        if (!(in >> n) || n < engine::WEAKEST_STRENGTH || n > engine::FULL_STRENGTH)
+            return fail("expected a strength from 1 to 5");
+        remember_level4_strength(n);
     } else if (verb == "timecontrol") {
         long long m = -1, b = -1, i = -1;
         if (!(in >> m >> b >> i) || m < 0 || b < 0 || i < 0 || m > 86400 || b > 86400 || i > 86400)

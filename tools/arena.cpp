@@ -1,9 +1,9 @@
 // Pits the searching computer (LEVEL4, the lower pieces) against the computer of levels 1-3 (the upper
 // pieces, through com_ban on the program-wide state as in a real game) and prints the results.
 //
-//   tessora-arena [--jobs N] [--only A-B] [--show] [LEVEL [OPENINGS [NODES]]]
+//   tessora-arena [--jobs N] [--only A-B] [--show] [--strength S] [LEVEL [OPENINGS [NODES]]]
 //   tessora-arena --duel PROGRAM1 PROGRAM2 [--time S1 S2] [--threads T1 T2] [--clock M B I]
-//                 [--adjudicate SCORE] ... [OPENINGS [NODES1 [NODES2]]]
+//                 [--adjudicate SCORE] [--strength S1 S2] ... [OPENINGS [NODES1 [NODES2]]]
 //
 // LEVEL 1..3 (default 3). The games start from the starting position and from OPENINGS positions made
 // by 2-6 seeded random plies (default 100); each is played twice, once with either side moving first.
@@ -17,7 +17,9 @@
 // (default 1); --clock has each manage a game clock instead (main time, byoyomi, increment), timed by
 // the arena from question to answer: a program whose move takes longer than its clock holds loses on
 // time. --adjudicate SCORE gives a game to a side once both programs' scores have said for six plies
-// in a row that it wins by SCORE or more.
+// in a row that it wins by SCORE or more. --strength has LEVEL4 (in a duel, each program) play at that
+// strength step (1 the weakest .. 5 full, the default), a weaker step's choices seeded by the game's
+// number, so that a run plays the same games again.
 #include "com/com.h"
 #include "com/mate.h"
 #include "control/play.h"
@@ -193,8 +195,9 @@ struct Report {
     std::string text;
 };
 
-Report play_game(const Game& g, int level, const engine::Limits& limits, bool show) {
+Report play_game(const Game& g, int level, engine::Limits limits, bool show) {
     std::string trace;
+    limits.seed = static_cast<std::uint64_t>(g.number);
     Report r{play(g.start, g.lower_first, level, limits, trace), {}};
     const Outcome& o = r.outcome;
     appendf(r.text, "game %3d  opening %3d  %s  %-5s by %-14s after %3d moves\n", g.number, g.opening,
@@ -355,6 +358,8 @@ double duel_clock[3] = {0, 0, 0};
 // at least this much (0: played out).
 int adjudicate_score = 0;
 constexpr int ADJUDICATE_PLIES = 6;
+// Each program's strength step (0: not told, the program's full strength).
+int duel_strength[2] = {0, 0};
 
 Outcome duel(const Game& g, bool first_lower, Player* players[2], const unsigned long long nodes[2],
              std::string& trace) {
@@ -362,6 +367,10 @@ Outcome duel(const Game& g, bool first_lower, Player* players[2], const unsigned
     const bool clocked = duel_clock[0] > 0 || duel_clock[1] > 0;
     for (int i = 0; i < 2; ++i) {
         if (players[i]->ask("new") != "ok") return {i == 0 ? -1 : 1, End::NoMove, 0};
+        std::string strength;
+        appendf(strength, "strength %d %d", duel_strength[i], g.number);
+        if (duel_strength[i] > 0 && players[i]->ask(strength) != "ok")
+            return {i == 0 ? -1 : 1, End::NoMove, 0};
         // On a game clock the think line only gives the threads: the clock sets each move's time.
         std::string think;
         appendf(think, "think %g %d", duel_seconds[i] > 0 ? duel_seconds[i] : 1.0, duel_threads[i]);
@@ -521,6 +530,11 @@ int main(int argc, char** argv) {
     bool show = std::getenv("TESSORA_ARENA_SHOW") != nullptr;
     std::vector<const char*> args;
     bool bad = false;
+    // A duel's --strength names a step for each program.
+    const bool duel_args = std::any_of(argv + 1, argv + argc, [](const char* a) {
+        return std::strcmp(a, "--duel") == 0 || std::strcmp(a, "--duel-bench") == 0;
+    });
+    int strength = engine::FULL_STRENGTH;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--jobs") == 0 && i + 1 < argc) {
             jobs = std::atoi(argv[++i]);
@@ -541,6 +555,13 @@ int main(int argc, char** argv) {
         } else if (std::strcmp(argv[i], "--adjudicate") == 0 && i + 1 < argc) {
             adjudicate_score = std::atoi(argv[++i]);
             bad |= adjudicate_score <= 0;
+        } else if (std::strcmp(argv[i], "--strength") == 0 && i + (duel_args ? 2 : 1) < argc) {
+            const int steps = duel_args ? 2 : 1;
+            for (int k = 0; k < steps; ++k) {
+                const int s = std::atoi(argv[++i]);
+                bad |= s < engine::WEAKEST_STRENGTH || s > engine::FULL_STRENGTH;
+                (duel_args ? duel_strength[k] : strength) = s;
+            }
         } else if (std::strcmp(argv[i], "--show") == 0) {
             show = true;
         } else if (std::strcmp(argv[i], "--duel-bench") == 0 && i + 2 < argc) {
@@ -561,6 +582,7 @@ int main(int argc, char** argv) {
     const int openings = args.size() > first_arg ? std::atoi(args[first_arg]) : 100;
     engine::Limits limits;
     if (!dueling && args.size() > 2) limits.nodes = std::strtoull(args[2], nullptr, 10);
+    limits.strength = strength;
     unsigned long long duel_nodes[2] = {0, 0}; // 0: each program's own default
     for (std::size_t i = 0; dueling && i < 2 && i + 1 < args.size(); ++i)
         duel_nodes[i] = std::strtoull(args[i + 1], nullptr, 10);
@@ -568,9 +590,11 @@ int main(int argc, char** argv) {
     if (bad || args.size() > 3 || level < 1 || level > 3 || openings < 0 || limits.nodes == 0 || jobs < 1 ||
         jobs > 64 || only_from < 0 || only_to < only_from) {
         std::fprintf(stderr,
-                     "usage: tessora-arena [--jobs N] [--only A-B] [--show] [LEVEL 1..3 [OPENINGS [NODES]]]\n"
+                     "usage: tessora-arena [--jobs N] [--only A-B] [--show] [--strength 1..5] "
+                     "[LEVEL 1..3 [OPENINGS [NODES]]]\n"
                      "       tessora-arena --duel PROGRAM1 PROGRAM2 [--time S1 S2] [--threads T1 T2] "
-                     "[--clock MAIN BYOYOMI INCREMENT] [--adjudicate SCORE] [--jobs N] [--only A-B] [--show] "
+                     "[--clock MAIN BYOYOMI INCREMENT] [--adjudicate SCORE] [--strength S1 S2] [--jobs N] "
+                     "[--only A-B] [--show] "
                      "[OPENINGS [NODES1 [NODES2]]]\n"
                      "       tessora-arena --duel-bench PROGRAM1 PROGRAM2 [RUNS [NODES1 [NODES2]]]\n");
         return 2;
@@ -670,10 +694,10 @@ int main(int argc, char** argv) {
                     "program %d on the clock: longest move %.3f s, least time left after a move %.3f s\n",
                     i + 1, sums.max_wall_s[i], sums.least_left_s[i]);
     } else {
-        std::printf("\nLEVEL4 (%llu nodes a move) against LEVEL%d: %d games, %d won, %d lost, %d drawn "
-                    "(%.1f%% won)\n",
-                    static_cast<unsigned long long>(limits.nodes), level, played, won, lost, drawn,
-                    100.0 * won / played);
+        std::printf("\nLEVEL4 (%llu nodes a move, strength %d) against LEVEL%d: %d games, %d won, %d lost, "
+                    "%d drawn (%.1f%% won)\n",
+                    static_cast<unsigned long long>(limits.nodes), limits.strength, level, played, won, lost,
+                    drawn, 100.0 * won / played);
     }
     std::printf("endings:");
     for (int i = 0; i < ENDS; ++i) std::printf(" %s %d;", END_NAME[i], ends[i]);

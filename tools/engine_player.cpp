@@ -7,6 +7,9 @@
 //   think SECONDS THREADS  the next searches think for a time a move on THREADS threads instead of to a
 //                       node budget (a go's NODES is then ignored); answers "ok", or "error" from an
 //                       engine that cannot
+//   strength STEP SEED  the next searches play at that strength step (1 the weakest .. 5 full), a weaker
+//                       step's choices following SEED; answers "ok", or "error" from an engine without
+//                       steps
 //   clock REMAINING BYOYOMI INCREMENT MOVES
 //                       the next search manages the time left on a game clock (seconds, as the referee
 //                       counts it, MOVES the plies played) instead of a node budget or a time a move, on
@@ -106,12 +109,26 @@ template <class L> bool think_for(L& limits, double seconds, int threads) {
     return false;
 }
 
+// A strength step, where the engine offers them (the protocol's steps, so that an engine without them
+// still builds).
+template <class L> bool play_at(L& limits, int strength, unsigned long long seed) {
+    if constexpr (requires { limits.strength; }) {
+        if (strength < 1 || strength > 5) return false;
+        limits.strength = strength;
+        limits.seed = seed;
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main() {
     Kept<engine::Limits> kept;
     engine::Limits timed;
     bool by_time = false;
+    // What every search takes whether by nodes or by time: the strength step.
+    engine::Limits stepped;
     // The game clock the next search manages, if the referee sent one.
     engine::GameClock clock;
     bool clocked = false;
@@ -129,6 +146,12 @@ int main() {
             by_time = in >> seconds >> threads && seconds > 0 && threads >= 1 && threads <= 64 &&
                       think_for(timed, seconds, threads);
             std::cout << (by_time ? "ok" : "error") << std::endl;
+        } else if (command == "strength") {
+            int strength = 0;
+            unsigned long long seed = 0;
+            const bool ok =
+                in >> strength >> seed && play_at(stepped, strength, seed) && play_at(timed, strength, seed);
+            std::cout << (ok ? "ok" : "error") << std::endl;
         } else if (command == "clock") {
             clocked = static_cast<bool>(in >> clock.remaining >> clock.byoyomi >> clock.increment >>
                                         clock.moves_played);
@@ -136,7 +159,7 @@ int main() {
         } else if (command == "go") {
             unsigned long long nodes = 0;
             engine::Position p;
-            engine::Limits limits = by_time ? timed : engine::Limits{};
+            engine::Limits limits = by_time ? timed : stepped;
             if (!(in >> nodes) || !read_game(in, p, limits.seen)) {
                 std::cout << "error" << std::endl;
                 continue;

@@ -704,6 +704,30 @@ Open this file in a browser:
         <source>お知らせを盤の横に表示</source>
         <translation>Show notices beside the board</translation>
     </message>
+    <message>
+        <source>LEVEL4の強さ</source>
+        <translation>LEVEL4 strength</translation>
+    </message>
+    <message>
+        <source>強さ1（いちばん弱い）</source>
+        <translation>Strength 1 (weakest)</translation>
+    </message>
+    <message>
+        <source>強さ2</source>
+        <translation>Strength 2</translation>
+    </message>
+    <message>
+        <source>強さ3</source>
+        <translation>Strength 3</translation>
+    </message>
+    <message>
+        <source>強さ4</source>
+        <translation>Strength 4</translation>
+    </message>
+    <message>
+        <source>強さ5（全力）</source>
+        <translation>Strength 5 (full)</translation>
+    </message>
 </context>
 <context>
     <name>Moves</name>

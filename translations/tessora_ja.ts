@@ -704,6 +704,30 @@
         <source>お知らせを盤の横に表示</source>
         <translation>お知らせを盤の横に表示</translation>
     </message>
+    <message>
+        <source>LEVEL4の強さ</source>
+        <translation>LEVEL4の強さ</translation>
+    </message>
+    <message>
+        <source>強さ1（いちばん弱い）</source>
+        <translation>強さ1（いちばん弱い）</translation>
+    </message>
+    <message>
+        <source>強さ2</source>
+        <translation>強さ2</translation>
+    </message>
+    <message>
+        <source>強さ3</source>
+        <translation>強さ3</translation>
+    </message>
+    <message>
+        <source>強さ4</source>
+        <translation>強さ4</translation>
+    </message>
+    <message>
+        <source>強さ5（全力）</source>
+        <translation>強さ5（全力）</translation>
+    </message>
 </context>
 <context>
     <name>Moves</name>

@@ -259,3 +259,89 @@ TEST(EngineTime, OnAClockOfNodesTheTimeIsKeptAndTheMoveTheSame) {
 }
 
 } // namespace
+
+// The strength steps over a few positions and seeds: each move legal, the same again for the same
+// seed, never one that leaves the king to be taken, and never one that hands over a piece where the
+// side can keep it (judged by a fuller search of the position after it).
+struct StepCase {
+    const char* what;
+    Position position;
+    bool keeps_material;
+};
+
+void PrintTo(const StepCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+std::vector<StepCase> step_cases() {
+    Position opening = start_position();
+    put(opening, 5, 11, SITA_KIN);
+    put(opening, 1, 4, UE_GIN);
+    set_hand(opening, UPPER, 3, 1);
+    // The lower rook stands attacked by a pawn, its king far off: every step moves it or takes the pawn.
+    const Position rook_attacked = build(
+        {"", {{6, 10, SITA_OU}, {6, 6, SITA_SYA}, {6, 5, UE_HU}, {5, 3, UE_KIN}, {6, 2, UE_OU}}, 0, LOWER});
+    return {
+        {"the opening, pieces on the ring", opening, false},
+        {"a rook checks down the file",
+         build({"", {{6, 10, SITA_OU}, {6, 4, UE_SYA}, {2, 2, UE_OU}, {8, 9, SITA_GIN}}, 0, LOWER}), false},
+        {"a rook attacked by a pawn", rook_attacked, true},
+        {"a knight in hand beside the upper king",
+         build({"",
+                {{6, 10, SITA_OU}, {6, 2, UE_OU}, {5, 3, UE_KIN}, {7, 3, UE_GIN}, {3, 9, SITA_KAKU}},
+                2,
+                LOWER}),
+         true},
+    };
+}
+
+class StrengthSteps : public ::testing::TestWithParam<std::tuple<StepCase, int>> {};
+TEST_P(StrengthSteps, PlayLegalSoundMovesTheSameForASeed) {
+    const auto& [c, strength] = GetParam();
+    const Position& p = c.position;
+    MoveList legal;
+    generate(p, legal, true);
+    Limits quick;
+    quick.nodes = 20000;
+    const int best = search(p, quick).score;
+    // Full strength has no chance in it: one seed is enough.
+    for (std::uint64_t seed = 1; seed <= (strength < FULL_STRENGTH ? 3u : 1u); ++seed) {
+        Limits l = quick;
+        l.strength = strength;
+        l.seed = seed;
+        const Result r = search(p, l);
+        ASSERT_TRUE(r.found) << c.what;
+        ASSERT_NE(std::find(legal.begin(), legal.end(), r.best), legal.end()) << c.what << " seed " << seed;
+        EXPECT_TRUE(search(p, l).best == r.best) << c.what << " seed " << seed;
+        const Position q = after(p, r.best);
+        EXPECT_FALSE(can_take_king(q)) << c.what << " seed " << seed;
+        if (c.keeps_material) {
+            EXPECT_GT(-search(q, quick).score, best - 300) << c.what << " seed " << seed;
+        }
+    }
+}
+INSTANTIATE_TEST_SUITE_P(Positions, StrengthSteps,
+                         ::testing::Combine(::testing::ValuesIn(step_cases()),
+                                            ::testing::Range(WEAKEST_STRENGTH, FULL_STRENGTH + 1)));
+
+// Each step below full plays otherwise than the full search somewhere in the opening, and its choice
+// follows the seed: the seeds do not all give the same move.
+TEST(StrengthSteps, BelowFullTheMoveDiffersAndFollowsTheSeed) {
+    const Position p = start_position();
+    Limits quick;
+    quick.nodes = 20000;
+    const Move full = search(p, quick).best;
+    for (int strength = WEAKEST_STRENGTH; strength < FULL_STRENGTH; ++strength) {
+        std::vector<Move> chosen;
+        for (std::uint64_t seed = 0; seed < 8; ++seed) {
+            Limits l = quick;
+            l.strength = strength;
+            l.seed = seed;
+            const Move m = search(p, l).best;
+            if (std::find(chosen.begin(), chosen.end(), m) == chosen.end()) chosen.push_back(m);
+        }
+        EXPECT_GT(chosen.size(), 1u) << "strength " << strength;
+        EXPECT_TRUE(std::any_of(chosen.begin(), chosen.end(), [&](const Move& m) { return !(m == full); }))
+            << "strength " << strength;
+    }
+}

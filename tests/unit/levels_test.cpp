@@ -1,7 +1,10 @@
 // Computer levels and the handicap scale.
 #include "com/com.h"
+#include "control/commands.h"
 #include "control/game.h"
+#include "control/level4.h"
 #include "control/levels.h"
+#include "control/options.h"
 #include "control/record_commands.h"
 #include "kifu/record.h"
 #include "support/fake_platform.h"
@@ -254,6 +257,27 @@ TEST_F(LevelsTest, LevelMenuMovesTheCheckMarkAndSetsTheLevel) {
         EXPECT_TRUE(printed("LEVEL"));
         EXPECT_TRUE(printed(std::to_string(r.level)));
     }
+}
+
+// A step of LEVEL4の強さ chooses LEVEL4 at that step, checks it alone, and is played at the next start.
+TEST_F(LevelsTest, StrengthMenuChoosesLevel4AtTheStepAndKeepsIt) {
+    TAIKYOKU_MODE = MODE_MAN_COM;
+    const MenuItem items[] = {MenuItem::STRENGTH1, MenuItem::STRENGTH2, MenuItem::STRENGTH3,
+                              MenuItem::STRENGTH4, MenuItem::STRENGTH5};
+    const Handler clicks[] = {STRENGTH1_Click, STRENGTH2_Click, STRENGTH3_Click, STRENGTH4_Click,
+                              STRENGTH5_Click};
+    for (int step = 1; step <= 5; ++step) {
+        SCOPED_TRACE(step);
+        LEVEL1_Click();
+        clicks[step - 1]();
+        level4_thinking = {};
+        COM_LEVEL = 1;
+        read_preference_options(); // the next start
+        EXPECT_EQ(COM_LEVEL, 4);
+        EXPECT_EQ(level4_limits().strength, step);
+        for (int i = 0; i < 5; ++i) EXPECT_EQ(fp.checks[items[i]], i + 1 == step);
+    }
+    level4_thinking = {};
 }
 
 TEST_F(LevelsTest, LevelOutsideOneToFourClearsTheMarksAndKeepsTheLevel) {
