@@ -9,10 +9,82 @@ namespace detail {
 const Weights* weights_in_use = &TUNED_WEIGHTS;
 }
 
+namespace {
+
+// What lazy_evaluate needs of the weights: the least and the most a ring piece of each type can count,
+// and how far the terms it leaves out (the kings' surroundings) can move the score.
+struct LazyBounds {
+    int ring_low[PIECE_TYPES], ring_high[PIECE_TYPES];
+    int rest;
+};
+
+LazyBounds bounds_of(const Weights& w) {
+    using namespace weight;
+    LazyBounds b{};
+    const int turns_low = std::min(0, *std::min_element(&w[RING_TURNS], &w[RING_TURNS] + TURN_BUCKETS));
+    const int turns_high = std::max(0, *std::max_element(&w[RING_TURNS], &w[RING_TURNS] + TURN_BUCKETS));
+    for (int t = 0; t < PIECE_TYPES; ++t) {
+        b.ring_low[t] = std::min(w[RING_BACK + t], w[RING_STUCK + t]) + turns_low;
+        b.ring_high[t] = std::max(w[RING_BACK + t], w[RING_STUCK + t]) + turns_high;
+    }
+    // One side's score from these terms lies in [least, most]; the score is one side's less the other's.
+    int most = 0, least = 0;
+    const auto count = [&](int weight, int largest) {
+        most += std::max(weight, 0) * largest;
+        least += std::min(weight, 0) * largest;
+    };
+    // The squares at each distance from a king (at distance 0 only once the king is taken).
+    const int squares_at[KING_ZONE] = {1, 8, 16, 24};
+    for (int start : {PRESSURE, SHIELD})
+        for (int d = 0; d < KING_ZONE; ++d) {
+            int high = w[start + d], low = w[start + d];
+            for (int t = 1; t < PIECE_TYPES; ++t) {
+                high = std::max(high, w[start + t * KING_ZONE + d]);
+                low = std::min(low, w[start + t * KING_ZONE + d]);
+            }
+            count(high > 0 ? high : 0, squares_at[d]);
+            count(low < 0 ? low : 0, squares_at[d]);
+        }
+    // At most nine squares bear on a king, six pieces of the enemy's hand count, the game has this many
+    // pieces of each kind, and 24 squares lie within two of a king.
+    const int pieces_of_kind[8] = {0, 18, 4, 4, 4, 4, 2, 2};
+    count(w[DANGER], 9);
+    count(w[DANGER_HAND], 9 * 6);
+    count(w[DANGER_SQUARED], 81);
+    for (int k = 1; k <= 7; ++k) count(w[DANGER_KIND + k - 1], 9 * pieces_of_kind[k]);
+    count(w[DANGER_ATTACKERS], 9 * 24);
+    count(w[ESCAPES], 8);
+    b.rest = most - least;
+    return b;
+}
+
+LazyBounds lazy_bounds = bounds_of(TUNED_WEIGHTS);
+
+} // namespace
+
 void set_weights(const Weights& w) {
     static Weights given;
     given = w;
     detail::weights_in_use = &given;
+    lazy_bounds = bounds_of(given);
+}
+
+int lazy_evaluate(const Position& p, int& margin) {
+    // In halves, so that the middle of a ring piece's range is exact.
+    const int me = p.side;
+    int twice = 2 * (p.material[me] - p.material[1 - me] + weights()[weight::TEMPO]);
+    int spread = 2 * lazy_bounds.rest;
+    for (int i = 0; i < RING; ++i) {
+        const Koma c = p.b[RING_SQ[i]];
+        if (c == KARA) continue;
+        const int t = type_of(c);
+        const int low = lazy_bounds.ring_low[t], high = lazy_bounds.ring_high[t];
+        twice += side_of(c) == me ? low + high : -(low + high);
+        spread += high - low;
+    }
+    // The halves rounded down lose at most one half, which the margin covers.
+    margin = spread / 2 + 1;
+    return twice >> 1;
 }
 
 namespace {
@@ -67,15 +139,13 @@ template <class Terms> void positional(const Position& p, Terms& terms) {
             }
         }
     }
-    // The ring: a piece counts by whether it can come back (only the first six are asked, counted from
-    // the first ring place) and by how many turns that takes.
-    int ring_seen = 0;
+    // The ring: a piece counts by whether it can come back and by how many turns that takes.
     for (int i = 0; i < RING; ++i) {
         const Koma c = p.b[RING_SQ[i]];
         if (c == KARA) continue;
         const int t = type_of(c), me = side_of(c);
         const int turns = turns_to_come_back(p, c, i);
-        terms.add(me, (++ring_seen <= 6 && turns >= 0 ? RING_BACK : RING_STUCK) + t, 1);
+        terms.add(me, (turns >= 0 ? RING_BACK : RING_STUCK) + t, 1);
         if (turns >= 0) terms.add(me, RING_TURNS + turn_bucket(turns), 1);
     }
     // King safety: squares next to the king (and its own) that the enemy bears on, worse with pieces in

@@ -26,7 +26,7 @@ constexpr int HAND = BOARD + PIECE_TYPES;                   // a piece in hand, 
 constexpr int SQUARE = HAND + 7;                            // by type and square, from the owner's side
 constexpr int PRESSURE = SQUARE + PIECE_TYPES * SQUARES;    // by type and distance to the enemy king
 constexpr int SHIELD = PRESSURE + PIECE_TYPES * KING_ZONE;  // by type and distance to its own king
-constexpr int RING_BACK = SHIELD + PIECE_TYPES * KING_ZONE; // on the ring, among the first six, can come back
+constexpr int RING_BACK = SHIELD + PIECE_TYPES * KING_ZONE; // on the ring, can come back
 constexpr int RING_STUCK = RING_BACK + PIECE_TYPES;         // any other piece on the ring
 constexpr int RING_TURNS = RING_STUCK + PIECE_TYPES;        // a ring piece by the turns it needs to come back
 constexpr int DANGER = RING_TURNS + TURN_BUCKETS;           // squares at the king that the enemy bears on
@@ -75,6 +75,9 @@ inline int hand_worth(int kind) {
 
 // The evaluation from the side to move's view.
 int evaluate(const Position& p);
+// The material and the ring's pieces at the middle of what they may count, from the side to move's
+// view, and how far the evaluation can lie from it whatever else stands where (derived from the weights).
+int lazy_evaluate(const Position& p, int& margin);
 // Each weight's count in p (out is resized to weight::COUNT): the evaluation from the lower side's
 // view is the sum of weight times count.
 void features(const Position& p, std::vector<int>& out);

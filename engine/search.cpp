@@ -14,9 +14,6 @@ namespace engine {
 
 namespace {
 
-// A piece on the ring is out of play until it comes back; one that can never come back is nearly lost.
-constexpr int RING_SHARE_BACK = 70, RING_SHARE_STUCK = 15; // percent of its board worth
-
 // The score of a move at `ply` that leaves the mover's king to be taken: the capture that follows.
 int king_lost(int ply) {
     return -(MATE - ply - 2);
@@ -49,9 +46,6 @@ constexpr int FUTILITY_MARGIN = 250;
 constexpr std::size_t LATE_MOVES = 16;
 // How many moves of a list are picked one by one before the rest is sorted.
 constexpr std::size_t PICKED = 4;
-// Quiescence stands pat on the material alone when it is this far outside the window (plus the part
-// of the ring's worth that is not known without asking which pieces can come back).
-constexpr int LAZY_MARGIN = 500;
 
 // The order in which a node's moves come: the table's move, captures and promotions, the killers, the
 // other board moves, then moves onto and off the ring and drops. Each stage is generated only when the
@@ -445,22 +439,6 @@ struct Searcher {
         return s > MATE - 1000 ? s - ply : s < -MATE + 1000 ? s + ply : s;
     }
 
-    // The material and the ring's pieces at a middle share, from the side to move's view, with how far
-    // the full evaluation may lie from it.
-    int lazy_eval(int& margin) const {
-        const int me = p.side;
-        int score = p.material[me] - p.material[1 - me] + 15, ring = 0;
-        for (int i = 0; i < RING; ++i) {
-            const Koma c = p.b[RING_SQ[i]];
-            if (c == KARA) continue;
-            const int v = board_value(c);
-            score += (side_of(c) == me ? v : -v) * (RING_SHARE_BACK + RING_SHARE_STUCK) / 200;
-            ring += v;
-        }
-        margin = LAZY_MARGIN + ring * (RING_SHARE_BACK - RING_SHARE_STUCK) / 200;
-        return score;
-    }
-
     int quiesce(int alpha, int beta, int ply, int qdepth) {
         ++nodes;
         if (p.king[p.side] < 0) return -(MATE - ply);
@@ -468,7 +446,7 @@ struct Searcher {
         // Far above the window, the position stands pat without the full evaluation; far below it, the
         // captures are still tried, and the stand-pat score cannot raise alpha.
         int margin;
-        const int lazy = lazy_eval(margin);
+        const int lazy = lazy_evaluate(p, margin);
         if (lazy - margin >= beta) return lazy - margin;
         const int stand = lazy + margin <= alpha ? alpha : evaluate_here();
         if (stand >= beta || ply >= MAX_PLY || qdepth >= 8) return stand;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <random>
 
 using namespace engine;
@@ -25,10 +26,24 @@ Weights random_weights(unsigned seed) {
     return w;
 }
 
+// The position seen from the other side: the board and the ring turned half round with each piece
+// changing sides, the hands and the side to move swapped.
+Position mirrored(const Position& p) {
+    Position q = empty_position();
+    for (int x = 1; x <= 11; ++x)
+        for (int y = 1; y <= 11; ++y)
+            if (p.b[sq(x, y)] != KARA) put(q, 12 - x, 12 - y, static_cast<Koma>(-p.b[sq(x, y)]));
+    for (int s = 0; s < 2; ++s)
+        for (int kind = 1; kind <= 7; ++kind) set_hand(q, 1 - s, kind, p.hand[s][kind]);
+    set_side(q, 1 - p.side);
+    return q;
+}
+
 // Over random games with the table's weights and with random ones (each set before the games, so that
 // make and unmake keep the material of those weights): the evaluation is the sum of weight times count
-// from the lower side's view, for either side to move.
-TEST_F(EngineEval, IsTheSumOfWeightsTimesCounts) {
+// from the lower side's view, for either side to move; the mirrored position scores the same for its
+// side to move; and the quiescence search's lazy evaluation lies within its margin of it.
+TEST_F(EngineEval, IsTheSumOfWeightsTimesCountsAndTheSameForTheMirroredPosition) {
     for (const unsigned seed : {0u, 5u, 9u}) {
         if (seed != 0) set_weights(random_weights(seed));
         const Weights& w = weights();
@@ -47,6 +62,10 @@ TEST_F(EngineEval, IsTheSumOfWeightsTimesCounts) {
                 long long sum = 0;
                 for (int i = 0; i < weight::COUNT; ++i) sum += static_cast<long long>(w[i]) * f[i];
                 ASSERT_EQ(evaluate(p), side == LOWER ? sum : -sum) << "seed " << seed << " position " << n;
+                ASSERT_EQ(evaluate(mirrored(p)), evaluate(p)) << "seed " << seed << " position " << n;
+                int margin;
+                const int lazy = lazy_evaluate(p, margin);
+                ASSERT_LE(std::abs(evaluate(p) - lazy), margin) << "seed " << seed << " position " << n;
             }
             int on_ring = 0;
             for (int s : RING_SQ) on_ring += walk.p.b[s] != KARA;
