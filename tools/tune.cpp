@@ -3,10 +3,11 @@
 //   tessora-tune generate OUT --games N --nodes K --jobs J --seed S
 //       plays N games of LEVEL4 against itself at K nodes a move, in J processes, and writes every
 //       position (reduced to a quiet one) with its game's result to OUT; the same seed gives the same file
-//   tessora-tune fit DATA --out engine/eval_weights.cpp --seed S [--epochs E] [--rate R]
-//       fits the scale of the logistic, then every weight but the pawn's worth on the board, on 90% of
-//       the positions (chosen by the seed), reports the loss on them and on the rest before and after,
-//       and writes the weights as the source of the table
+//   tessora-tune fit DATA --out engine/eval_weights.cpp --seed S [--epochs E] [--rate R] [--l2 L]
+//       fits the scale of the logistic, then every weight but the pawn's worth on the board, on the
+//       positions of 90% of the games (chosen by the seed), reports the loss on them and on the rest
+//       before and after, and writes the weights as the source of the table; --l2 holds the weights
+//       towards the table's (1e-8 unless given)
 #include "engine/evaluate.h"
 #include "tools/tune/data.h"
 #include "tools/tune/fit.h"
@@ -29,8 +30,9 @@
 namespace {
 
 int usage() {
-    std::fprintf(stderr, "usage: tessora-tune generate OUT --games N --nodes K --jobs J --seed S\n"
-                         "       tessora-tune fit DATA --out FILE --seed S [--epochs E] [--rate R]\n");
+    std::fprintf(stderr,
+                 "usage: tessora-tune generate OUT --games N --nodes K --jobs J --seed S\n"
+                 "       tessora-tune fit DATA --out FILE --seed S [--epochs E] [--rate R] [--l2 L]\n");
     return 2;
 }
 
@@ -53,11 +55,17 @@ void play_part(const tune::SelfPlay& how, std::uint64_t seed, int games, int job
                const std::string& out) {
     std::FILE* f = std::fopen(part_name(out, job).c_str(), "wb");
     if (!f) std::_Exit(1);
+    int played = 0;
+    long long positions = 0;
     for (int g = job; g < games; g += jobs) {
         const std::vector<tune::Sample> samples = tune::play_game(how, seed, g);
         const std::uint32_t n = static_cast<std::uint32_t>(samples.size());
         std::fwrite(&n, sizeof n, 1, f);
         for (const tune::Sample& s : samples) tune::write_sample(f, s);
+        positions += n;
+        // A long run shows it is alive.
+        if (++played % 100 == 0)
+            std::fprintf(stderr, "job %d: %d games, %lld positions\n", job, played, positions);
     }
     std::_Exit(std::fclose(f) == 0 ? 0 : 1);
 }
@@ -143,34 +151,38 @@ int fit(const std::string& data, std::map<std::string, std::string>& opt) {
     const std::uint64_t seed = std::strtoull(opt["seed"].c_str(), nullptr, 10);
     const int epochs = opt["epochs"].empty() ? 500 : std::atoi(opt["epochs"].c_str());
     const double rate = opt["rate"].empty() ? 1.0 : std::atof(opt["rate"].c_str());
+    // A little: on a few hundred games, weights seen in few positions otherwise fit those games alone.
+    const double l2 = opt["l2"].empty() ? 1e-8 : std::atof(opt["l2"].c_str());
     if (out.empty()) return usage();
     std::vector<tune::Sample> samples;
     if (!tune::read_samples(data, samples) || samples.empty()) {
         std::fprintf(stderr, "%s: no positions read\n", data.c_str());
         return 1;
     }
-    // The held-out tenth, chosen by the seed (a shuffle of the positions' order that depends on
-    // nothing but the seed).
-    std::vector<std::size_t> order(samples.size());
-    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    // The held-out tenth: whole games, chosen by the seed (positions of one game are alike, and one on
+    // each side of the split would flatter the fit).
+    std::uint32_t games = 0;
+    for (const tune::Sample& s : samples) games = std::max(games, s.game + 1);
+    std::vector<std::uint32_t> order(games);
+    for (std::uint32_t i = 0; i < games; ++i) order[i] = i;
     std::mt19937_64 rng(seed);
-    for (std::size_t i = order.size() - 1; i > 0; --i) std::swap(order[i], order[rng() % (i + 1)]);
-    const std::size_t held = std::max<std::size_t>(1, samples.size() / 10);
+    for (std::uint32_t i = games - 1; i > 0; --i) std::swap(order[i], order[rng() % (i + 1)]);
+    std::vector<bool> held(games, false);
+    for (std::uint32_t i = 0; i < std::max<std::uint32_t>(1, games / 10); ++i) held[order[i]] = true;
     tune::Samples train, test;
     std::vector<int> f;
-    for (std::size_t k = 0; k < order.size(); ++k) {
-        const tune::Sample& s = samples[order[k]];
+    for (const tune::Sample& s : samples) {
         engine::features(s.position(), f);
-        (k < held ? test : train).add(f, s.score());
+        (held[s.game] ? test : train).add(f, s.score());
     }
     const engine::Weights& start = engine::TUNED_WEIGHTS;
     std::vector<double> w(start.begin(), start.end());
     const double scale = tune::fit_scale(train, w);
-    std::printf("%zu positions for training, %zu held out; scale %.6f (a pawn's board worth %d)\n",
+    std::printf("%zu positions for training, %zu held out; scale %.7f (a pawn's board worth %d)\n",
                 train.size(), test.size(), scale, start[engine::weight::BOARD]);
     std::printf("loss before: training %.6f, held out %.6f\n", tune::mean_loss(train, w, scale),
                 tune::mean_loss(test, w, scale));
-    tune::fit_weights(train, w, scale, engine::weight::BOARD, epochs, rate);
+    tune::fit_weights(train, w, scale, engine::weight::BOARD, epochs, rate, l2);
     engine::Weights fitted{};
     for (std::size_t i = 0; i < fitted.size(); ++i) fitted[i] = static_cast<int>(std::lround(w[i]));
     std::vector<double> rounded(fitted.begin(), fitted.end());

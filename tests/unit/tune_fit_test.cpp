@@ -1,12 +1,48 @@
-// The tuner's logistic fit on results made from known weights: it finds the scale and the weights again.
+// The tuner: its positions written and read back as they were, and its logistic fit on results made
+// from known weights, which finds the scale and the weights again.
+#include "support/engine_walk.h"
+#include "tools/tune/data.h"
 #include "tools/tune/fit.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <random>
 
 namespace {
+
+// Positions of random games (ring, hands, either side to move) through the file and back.
+TEST(TuneData, APositionComesBackFromTheFileAsItWas) {
+    engine::RandomWalk walk(4);
+    engine::MoveList moves;
+    std::FILE* f = std::tmpfile();
+    ASSERT_NE(f, nullptr);
+    std::vector<engine::Position> written;
+    for (int n = 0; n < 500; ++n) {
+        engine::generate(walk.p, moves);
+        walk.restart_if_over(moves);
+        engine::generate(walk.p, moves);
+        written.push_back(walk.p);
+        tune::write_sample(f, tune::Sample::of(walk.p, n % 3, static_cast<std::uint32_t>(n)));
+        walk.step(moves);
+    }
+    std::rewind(f);
+    tune::Sample s;
+    for (std::size_t n = 0; n < written.size(); ++n) {
+        ASSERT_TRUE(tune::read_sample(f, s));
+        const engine::Position p = s.position();
+        EXPECT_EQ(p.b, written[n].b);
+        EXPECT_EQ(0, std::memcmp(p.hand, written[n].hand, sizeof p.hand));
+        EXPECT_EQ(p.side, written[n].side);
+        EXPECT_EQ(p.key, written[n].key);
+        EXPECT_EQ(s.result, n % 3);
+        EXPECT_EQ(s.game, n);
+    }
+    EXPECT_FALSE(tune::read_sample(f, s));
+    std::fclose(f);
+}
 
 TEST(TuneFit, FindsTheScaleAndTheWeightsThatMadeTheResults) {
     const std::vector<double> truth = {100, 50, -80, 200, 0, 30, -20, 120, 60, -150};

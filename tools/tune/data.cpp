@@ -5,10 +5,10 @@
 namespace tune {
 
 namespace {
-constexpr char MAGIC[8] = {'T', 'E', 'S', 'T', 'U', 'N', 'E', '1'};
+constexpr char MAGIC[8] = {'T', 'E', 'S', 'T', 'U', 'N', 'E', '2'};
 }
 
-Sample Sample::of(const engine::Position& p, int lower_result) {
+Sample Sample::of(const engine::Position& p, int lower_result, std::uint32_t game) {
     Sample s;
     for (int y = 1; y <= 11; ++y)
         for (int x = 1; x <= 11; ++x) {
@@ -22,6 +22,7 @@ Sample Sample::of(const engine::Position& p, int lower_result) {
             s.hands[side * 7 + kind - 1] = static_cast<std::uint8_t>(p.hand[side][kind]);
     s.side = static_cast<std::uint8_t>(p.side);
     s.result = static_cast<std::uint8_t>(lower_result);
+    s.game = game;
     return s;
 }
 
@@ -50,6 +51,7 @@ void write_sample(std::FILE* f, const Sample& s) {
     std::memcpy(buf + 121, s.hands.data(), 14);
     buf[135] = s.side;
     buf[136] = s.result;
+    for (int i = 0; i < 4; ++i) buf[137 + i] = static_cast<unsigned char>(s.game >> (8 * i));
     std::fwrite(buf, 1, sizeof buf, f);
 }
 
@@ -60,6 +62,8 @@ bool read_sample(std::FILE* f, Sample& s) {
     std::memcpy(s.hands.data(), buf + 121, 14);
     s.side = buf[135];
     s.result = buf[136];
+    s.game = 0;
+    for (int i = 0; i < 4; ++i) s.game |= std::uint32_t{buf[137 + i]} << (8 * i);
     return s.side <= 1 && s.result <= 2;
 }
 

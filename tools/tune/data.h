@@ -19,13 +19,14 @@ struct Sample {
     std::array<std::uint8_t, 14> hands{}; // the lower side's kinds 1..7, then the upper side's
     std::uint8_t side = 0;
     std::uint8_t result = 1; // for the lower side: 0 lost, 1 drawn, 2 won
+    std::uint32_t game = 0;  // the game it came from: positions of one game are alike
 
-    static Sample of(const engine::Position& p, int lower_result);
+    static Sample of(const engine::Position& p, int lower_result, std::uint32_t game);
     engine::Position position() const;
     double score() const { return result / 2.0; }
 };
 
-constexpr std::size_t SAMPLE_BYTES = 121 + 14 + 2;
+constexpr std::size_t SAMPLE_BYTES = 121 + 14 + 2 + 4;
 
 void write_sample(std::FILE* f, const Sample& s);
 bool read_sample(std::FILE* f, Sample& s);

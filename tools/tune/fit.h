@@ -24,7 +24,9 @@ double mean_loss(const Samples& s, const std::vector<double>& w, double scale);
 // The scale that fits the results best with weights w.
 double fit_scale(const Samples& s, const std::vector<double>& w);
 // Adam on the full batch, in a fixed order: the same samples give the same weights. Weight `anchor`
-// stays as it is.
-void fit_weights(const Samples& s, std::vector<double>& w, double scale, int anchor, int epochs, double rate);
+// stays as it is. With l2 above nothing, l2 times the squared distance from the starting weights is
+// added to the loss, so that a weight seen in few positions does not run off on them.
+void fit_weights(const Samples& s, std::vector<double>& w, double scale, int anchor, int epochs, double rate,
+                 double l2 = 0);
 
 } // namespace tune

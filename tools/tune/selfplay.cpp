@@ -69,7 +69,8 @@ std::vector<Sample> play_game(const SelfPlay& how, std::uint64_t seed, int game)
     std::vector<Sample> out;
     for (const engine::Position& q : kept) {
         const engine::Position leaf = engine::quiet_leaf(q);
-        if (!leaf.king_taken()) out.push_back(Sample::of(leaf, lower_result));
+        if (!leaf.king_taken())
+            out.push_back(Sample::of(leaf, lower_result, static_cast<std::uint32_t>(game)));
     }
     return out;
 }
