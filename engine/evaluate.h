@@ -43,7 +43,8 @@ using Weights = std::array<int, weight::COUNT>;
 
 // The table the program plays with (eval_weights.cpp).
 extern const Weights TUNED_WEIGHTS;
-// Weights for the evaluation from now on; positions set up before keep the material of the old ones.
+// Weights for the evaluation from now on (not while a search runs); positions set up before keep the
+// material of the old ones.
 void set_weights(const Weights& w);
 // The name of weight i, for the tuner's report and the table's source.
 std::string weight_name(int i);
