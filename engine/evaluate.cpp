@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 
 namespace engine {
 
@@ -11,11 +12,16 @@ const Weights* weights_in_use = &TUNED_WEIGHTS;
 
 namespace {
 
+// The squares within three of a king (its own only once it is taken), by distance.
+constexpr int SQUARES_AT[KING_ZONE] = {1, 8, 16, 24};
+constexpr int ZONE = 49;
+
 // What lazy_evaluate needs of the weights: the least and the most a ring piece of each type can count,
-// and how far the terms it leaves out (the kings' surroundings) can move the score.
+// and how far the terms it leaves out (the kings' surroundings) can move one side's score when it has
+// n pieces besides its king on the play area.
 struct LazyBounds {
     int ring_low[PIECE_TYPES], ring_high[PIECE_TYPES];
-    int rest;
+    int least[ZONE + 1], most[ZONE + 1];
 };
 
 LazyBounds bounds_of(const Weights& w) {
@@ -27,26 +33,14 @@ LazyBounds bounds_of(const Weights& w) {
         b.ring_low[t] = std::min(w[RING_BACK + t], w[RING_STUCK + t]) + turns_low;
         b.ring_high[t] = std::max(w[RING_BACK + t], w[RING_STUCK + t]) + turns_high;
     }
-    // One side's score from these terms lies in [least, most]; the score is one side's less the other's.
+    // The king's safety: each count from nothing to its largest. At most nine squares bear on a king,
+    // six pieces of the enemy's hand count, the game has this many pieces of each kind, and 24 squares
+    // lie within two of a king.
     int most = 0, least = 0;
     const auto count = [&](int weight, int largest) {
         most += std::max(weight, 0) * largest;
         least += std::min(weight, 0) * largest;
     };
-    // The squares at each distance from a king (at distance 0 only once the king is taken).
-    const int squares_at[KING_ZONE] = {1, 8, 16, 24};
-    for (int start : {PRESSURE, SHIELD})
-        for (int d = 0; d < KING_ZONE; ++d) {
-            int high = w[start + d], low = w[start + d];
-            for (int t = 1; t < PIECE_TYPES; ++t) {
-                high = std::max(high, w[start + t * KING_ZONE + d]);
-                low = std::min(low, w[start + t * KING_ZONE + d]);
-            }
-            count(high > 0 ? high : 0, squares_at[d]);
-            count(low < 0 ? low : 0, squares_at[d]);
-        }
-    // At most nine squares bear on a king, six pieces of the enemy's hand count, the game has this many
-    // pieces of each kind, and 24 squares lie within two of a king.
     const int pieces_of_kind[8] = {0, 18, 4, 4, 4, 4, 2, 2};
     count(w[DANGER], 9);
     count(w[DANGER_HAND], 9 * 6);
@@ -54,7 +48,32 @@ LazyBounds bounds_of(const Weights& w) {
     for (int k = 1; k <= 7; ++k) count(w[DANGER_KIND + k - 1], 9 * pieces_of_kind[k]);
     count(w[DANGER_ATTACKERS], 9 * 24);
     count(w[ESCAPES], 8);
-    b.rest = most - least;
+    // A side's n pieces press on the enemy king and shield its own at most from the n best squares of
+    // each zone, and at least from the n worst.
+    for (int n = 0; n <= ZONE; ++n) {
+        b.most[n] = most;
+        b.least[n] = least;
+    }
+    for (int start : {PRESSURE, SHIELD}) {
+        std::vector<int> highs, lows;
+        for (int d = 0; d < KING_ZONE; ++d) {
+            int high = 0, low = 0;
+            for (int t = 0; t < PIECE_TYPES; ++t) {
+                high = std::max(high, w[start + t * KING_ZONE + d]);
+                low = std::min(low, w[start + t * KING_ZONE + d]);
+            }
+            highs.insert(highs.end(), SQUARES_AT[d], high);
+            lows.insert(lows.end(), SQUARES_AT[d], low);
+        }
+        std::sort(highs.begin(), highs.end(), std::greater<int>());
+        std::sort(lows.begin(), lows.end());
+        for (int n = 1, high = 0, low = 0; n <= ZONE; ++n) {
+            high += highs[n - 1];
+            low += lows[n - 1];
+            b.most[n] += high;
+            b.least[n] += low;
+        }
+    }
     return b;
 }
 
@@ -72,15 +91,19 @@ void set_weights(const Weights& w) {
 int lazy_evaluate(const Position& p, int& margin) {
     // In halves, so that the middle of a ring piece's range is exact.
     const int me = p.side;
-    int twice = 2 * (p.material[me] - p.material[1 - me] + weights()[weight::TEMPO]);
-    int spread = 2 * lazy_bounds.rest;
+    const LazyBounds& b = lazy_bounds;
+    const int mine = std::min(p.pieces[me], ZONE), theirs = std::min(p.pieces[1 - me], ZONE);
+    // The kings' surroundings lie between these, from the side to move's view.
+    const int low = b.least[mine] - b.most[theirs], high = b.most[mine] - b.least[theirs];
+    int twice = 2 * (p.material[me] - p.material[1 - me] + weights()[weight::TEMPO]) + low + high;
+    int spread = high - low;
     for (int i = 0; i < RING; ++i) {
         const Koma c = p.b[RING_SQ[i]];
         if (c == KARA) continue;
         const int t = type_of(c);
-        const int low = lazy_bounds.ring_low[t], high = lazy_bounds.ring_high[t];
-        twice += side_of(c) == me ? low + high : -(low + high);
-        spread += high - low;
+        const int least = b.ring_low[t], most = b.ring_high[t];
+        twice += side_of(c) == me ? least + most : -(least + most);
+        spread += most - least;
     }
     // The halves rounded down lose at most one half, which the margin covers.
     margin = spread / 2 + 1;

@@ -219,6 +219,7 @@ void lift(Position& p, int s) {
     if (on_play_area(s)) {
         p.key ^= zobrist().board[s][zindex(c)];
         p.material[side_of(c)] -= material_at(c, s);
+        if (!is_king(c)) --p.pieces[side_of(c)];
         if (c == SITA_HU) --p.pawns[LOWER][sq_x(s)];
         if (c == UE_HU) --p.pawns[UPPER][sq_x(s)];
     }
@@ -229,6 +230,7 @@ void set_down(Position& p, int s, Koma c) {
     if (on_play_area(s)) {
         p.key ^= zobrist().board[s][zindex(c)];
         p.material[side_of(c)] += material_at(c, s);
+        if (!is_king(c)) ++p.pieces[side_of(c)];
         if (c == SITA_HU) ++p.pawns[LOWER][sq_x(s)];
         if (c == UE_HU) ++p.pawns[UPPER][sq_x(s)];
     }

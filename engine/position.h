@@ -72,6 +72,8 @@ struct Position {
     // Per side, kept by make and unmake: the evaluation's terms of each piece on the play area and in
     // hand alone (its worth and its square; see material_at in evaluate.h).
     int material[2]{};
+    // Per side, kept by make and unmake: the pieces on the play area besides the king.
+    int pieces[2]{};
 
     bool king_taken() const { return king[LOWER] < 0 || king[UPPER] < 0; }
 };

@@ -254,6 +254,7 @@ TEST_F(EngineMoves, MakeUnmakeAndRingTurnsRestoreThePositionAndChecksAreAnswered
             ASSERT_EQ(0, std::memcmp(p.hand, walk.p.hand, sizeof p.hand));
             ASSERT_EQ(0, std::memcmp(p.pawns, walk.p.pawns, sizeof p.pawns));
             ASSERT_EQ(0, std::memcmp(p.material, walk.p.material, sizeof p.material));
+            ASSERT_EQ(0, std::memcmp(p.pieces, walk.p.pieces, sizeof p.pieces));
             ASSERT_EQ(p.king[0], walk.p.king[0]);
             ASSERT_EQ(p.king[1], walk.p.king[1]);
         }
@@ -273,6 +274,7 @@ TEST_F(EngineMoves, MakeUnmakeAndRingTurnsRestoreThePositionAndChecksAreAnswered
         for (int s = 0; s < 2; ++s)
             for (int kind = 1; kind <= 7; ++kind) set_hand(fresh, s, kind, walk.p.hand[s][kind]);
         ASSERT_EQ(0, std::memcmp(fresh.material, walk.p.material, sizeof fresh.material)) << "position " << n;
+        ASSERT_EQ(0, std::memcmp(fresh.pieces, walk.p.pieces, sizeof fresh.pieces)) << "position " << n;
     }
     EXPECT_GT(checks, 100);
 }
