@@ -1,5 +1,7 @@
 #include "engine/position.h"
 
+#include "engine/evaluate.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
@@ -36,14 +38,16 @@ constexpr std::array<int, NSQ> make_ring_index(const std::array<int, RING>& r) {
 
 namespace {
 
+// The upper side's code of each type; the lower side's is its negation.
+constexpr int MAGNITUDES[15] = {10, 11, 20, 21, 30, 31, 100, 101, 110, 111, 800, 801, 900, 901, 950};
+
 struct TypeTable {
     std::int8_t t[2 * 950 + 1];
     TypeTable() {
-        const int mags[15] = {10, 11, 20, 21, 30, 31, 100, 101, 110, 111, 800, 801, 900, 901, 950};
         for (auto& v : t) v = -1;
         for (int i = 0; i < 15; ++i) {
-            t[950 + mags[i]] = static_cast<std::int8_t>(i);
-            t[950 - mags[i]] = static_cast<std::int8_t>(i);
+            t[950 + MAGNITUDES[i]] = static_cast<std::int8_t>(i);
+            t[950 - MAGNITUDES[i]] = static_cast<std::int8_t>(i);
         }
     }
 };
@@ -53,6 +57,10 @@ const TypeTable TYPES;
 
 int type_of(int code) {
     return code < -950 || code > 950 ? -1 : TYPES.t[code + 950];
+}
+
+Koma piece_code(int type, int side) {
+    return static_cast<Koma>(side == LOWER ? -MAGNITUDES[type] : MAGNITUDES[type]);
 }
 
 namespace {
@@ -204,14 +212,6 @@ std::uint64_t ring_canonical(const Position& p, int drop = -1, int add_at = -1, 
     return h;
 }
 
-// What a piece on play-area square s adds to its side's material: its worth, and for a pawn the ground
-// it has gained.
-int material_at(Koma c, int s) {
-    const int t = type_of(c);
-    if (t != 0) return BOARD_VALUE[t];
-    return BOARD_VALUE[0] + (side_of(c) == LOWER ? (8 - sq_y(s)) * 3 : (sq_y(s) - 4) * 3);
-}
-
 // Lifting a piece off a cell and setting one down, keeping the king squares, pawn counts, material and
 // board key (the ring's part of the key is recomputed by the caller once the move is complete).
 void lift(Position& p, int s) {
@@ -219,6 +219,7 @@ void lift(Position& p, int s) {
     if (on_play_area(s)) {
         p.key ^= zobrist().board[s][zindex(c)];
         p.material[side_of(c)] -= material_at(c, s);
+        if (!is_king(c)) --p.pieces[side_of(c)];
         if (c == SITA_HU) --p.pawns[LOWER][sq_x(s)];
         if (c == UE_HU) --p.pawns[UPPER][sq_x(s)];
     }
@@ -229,6 +230,7 @@ void set_down(Position& p, int s, Koma c) {
     if (on_play_area(s)) {
         p.key ^= zobrist().board[s][zindex(c)];
         p.material[side_of(c)] += material_at(c, s);
+        if (!is_king(c)) ++p.pieces[side_of(c)];
         if (c == SITA_HU) ++p.pawns[LOWER][sq_x(s)];
         if (c == UE_HU) ++p.pawns[UPPER][sq_x(s)];
     }
@@ -239,7 +241,7 @@ void change_hand(Position& p, int side, int kind, int by) {
     const Zobrist& z = zobrist();
     p.key ^= z.hand[side][kind][std::clamp(p.hand[side][kind], 0, 40)];
     p.hand[side][kind] += by;
-    p.material[side] += HAND_VALUE[kind] * by;
+    p.material[side] += hand_worth(kind) * by;
     p.key ^= z.hand[side][kind][std::clamp(p.hand[side][kind], 0, 40)];
 }
 
@@ -563,15 +565,20 @@ int check_lines(const Position& p, int side, std::array<bool, NSQ>& mask) {
     return checkers;
 }
 
-bool can_come_back(const Position& p, Koma c) {
+int turns_to_come_back(const Position& p, Koma c, int from) {
     const Offsets& o = offsets().t[side_of(c)][type_of(c)];
-    for (int s : RING_SQ) {
+    for (int k = 0, i = from; k < RING; ++k, i = i + 1 == RING ? 0 : i + 1) {
+        const int s = RING_SQ[i];
         for (int d : o.steps)
-            if (p.b[s + d] == KARA && on_play_area(s + d)) return true;
+            if (p.b[s + d] == KARA && on_play_area(s + d)) return k;
         for (int d : o.slides)
-            if (p.b[s + d] == KARA && on_play_area(s + d)) return true;
+            if (p.b[s + d] == KARA && on_play_area(s + d)) return k;
     }
-    return false;
+    return -1;
+}
+
+bool can_come_back(const Position& p, Koma c) {
+    return turns_to_come_back(p, c, 0) >= 0;
 }
 
 const std::array<int, RING> RING_SQ = make_ring_sq();

@@ -69,17 +69,19 @@ struct Position {
     int pawns[2][12]{};    // unpromoted pawns per column x on the play area (the two-pawn rule)
     std::uint64_t key = 0; // board, hands, side and ring_key
     std::uint64_t ring_key = 0;
-    // Per side, kept by make and unmake: the worth of the pieces on the play area and in hand, with
-    // each pawn's gain of ground (the parts of the evaluation that a move changes piece by piece).
+    // Per side, kept by make and unmake: the evaluation's terms of each piece on the play area and in
+    // hand alone (its worth and its square; see material_at in evaluate.h).
     int material[2]{};
+    // Per side, kept by make and unmake: the pieces on the play area besides the king.
+    int pieces[2]{};
 
     bool king_taken() const { return king[LOWER] < 0 || king[UPPER] < 0; }
 };
 
-// Worth of each type on the board (pawn, tokin, lance, promoted lance, knight, promoted knight, silver,
-// promoted silver, gold, gold, bishop, horse, rook, dragon, king) and in hand (by hand kind).
+// Rough worth of each type (pawn, tokin, lance, promoted lance, knight, promoted knight, silver,
+// promoted silver, gold, gold, bishop, horse, rook, dragon, king), fixed: the order in which the search
+// tries captures, whatever weights the evaluation is given.
 constexpr int BOARD_VALUE[15] = {90, 540, 260, 520, 300, 520, 460, 520, 520, 520, 800, 1050, 950, 1250, 0};
-constexpr int HAND_VALUE[8] = {0, 105, 290, 330, 500, 560, 880, 1030};
 
 // An empty board (no kings) and the game's starting position.
 Position empty_position();
@@ -115,8 +117,13 @@ bool attacked(const Position& p, int s, int by);
 int check_lines(const Position& p, int side, std::array<bool, NSQ>& mask);
 // Could piece c, standing on the ring, come back onto the play area after some turn of the ring?
 bool can_come_back(const Position& p, Koma c);
+// The fewest clockwise turns after which piece c, standing on ring place `from`, can move onto the play
+// area; -1 if no turn lets it.
+int turns_to_come_back(const Position& p, Koma c, int from);
 // Piece type 0..14 by magnitude (pawn, promoted pawn, lance, ..., rook, dragon, king); -1 for none.
 int type_of(int code);
+// The code of a piece of type 0..14 owned by `side`.
+Koma piece_code(int type, int side);
 
 // Recomputed key from scratch, for tests of the incremental one.
 std::uint64_t compute_key(const Position& p);

@@ -1,5 +1,7 @@
 #include "engine/search.h"
 
+#include "engine/evaluate.h"
+
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -11,9 +13,6 @@
 namespace engine {
 
 namespace {
-
-// A piece on the ring is out of play until it comes back; one that can never come back is nearly lost.
-constexpr int RING_SHARE_BACK = 70, RING_SHARE_STUCK = 15; // percent of its board worth
 
 // The score of a move at `ply` that leaves the mover's king to be taken: the capture that follows.
 int king_lost(int ply) {
@@ -34,56 +33,6 @@ bool in_line(int s, int k) {
 
 } // namespace
 
-int evaluate(const Position& p) {
-    // The pieces' worth and the pawns' ground are kept by make and unmake.
-    int score[2] = {p.material[LOWER], p.material[UPPER]};
-    int kx[2], ky[2];
-    for (int s = 0; s < 2; ++s) {
-        kx[s] = p.king[s] >= 0 ? sq_x(p.king[s]) : 6;
-        ky[s] = p.king[s] >= 0 ? sq_y(p.king[s]) : 6;
-    }
-    // Pieces near the enemy king press on it (within three squares); pieces next to their own king
-    // shield it. Only the squares around the kings are looked at.
-    for (int k = 0; k < 2; ++k) {
-        for (int y = std::max(2, ky[k] - 3); y <= std::min(10, ky[k] + 3); ++y) {
-            for (int x = std::max(2, kx[k] - 3); x <= std::min(10, kx[k] + 3); ++x) {
-                const Koma c = p.b[sq(x, y)];
-                if (c == KARA || type_of(c) == 14) continue;
-                const int me = side_of(c);
-                const int dist = std::max(std::abs(x - kx[k]), std::abs(y - ky[k]));
-                if (me != k)
-                    score[me] += 14 * (4 - dist);
-                else if (dist <= 1 && board_value(c) <= 600)
-                    score[me] += 12;
-            }
-        }
-    }
-    // The ring: only a piece that can come back still counts for much.
-    int ring_seen = 0;
-    for (int i = 0; i < RING; ++i) {
-        const Koma c = p.b[RING_SQ[i]];
-        if (c == KARA) continue;
-        const int share = ++ring_seen <= 6 && can_come_back(p, c) ? RING_SHARE_BACK : RING_SHARE_STUCK;
-        score[side_of(c)] += board_value(c) * share / 100;
-    }
-    // King safety: squares next to the king that the enemy bears on, worse with pieces in enemy hands.
-    for (int s = 0; s < 2; ++s) {
-        if (p.king[s] < 0) continue;
-        int hand = 0;
-        for (int k = 1; k <= 7; ++k) hand += p.hand[1 - s][k];
-        int danger = 0;
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx) {
-                const int x = kx[s] + dx, y = ky[s] + dy;
-                if (x < 2 || x > 10 || y < 2 || y > 10) continue;
-                if (attacked(p, sq(x, y), 1 - s)) danger += 1;
-            }
-        score[s] -= danger * (18 + 6 * std::min(hand, 6));
-    }
-    const int me = p.side;
-    return score[me] - score[1 - me] + 15;
-}
-
 namespace {
 
 constexpr int INF = 32000;
@@ -97,9 +46,6 @@ constexpr int FUTILITY_MARGIN = 250;
 constexpr std::size_t LATE_MOVES = 16;
 // How many moves of a list are picked one by one before the rest is sorted.
 constexpr std::size_t PICKED = 4;
-// Quiescence stands pat on the material alone when it is this far outside the window (plus the part
-// of the ring's worth that is not known without asking which pieces can come back).
-constexpr int LAZY_MARGIN = 500;
 
 // A step below full: its node cap, its depth cap, and how far below the best score a root move may
 // score and still be played. The weakest looks one move ahead and follows the captures, about as far
@@ -517,22 +463,6 @@ struct Searcher {
         return s > MATE - 1000 ? s - ply : s < -MATE + 1000 ? s + ply : s;
     }
 
-    // The material and the ring's pieces at a middle share, from the side to move's view, with how far
-    // the full evaluation may lie from it.
-    int lazy_eval(int& margin) const {
-        const int me = p.side;
-        int score = p.material[me] - p.material[1 - me] + 15, ring = 0;
-        for (int i = 0; i < RING; ++i) {
-            const Koma c = p.b[RING_SQ[i]];
-            if (c == KARA) continue;
-            const int v = board_value(c);
-            score += (side_of(c) == me ? v : -v) * (RING_SHARE_BACK + RING_SHARE_STUCK) / 200;
-            ring += v;
-        }
-        margin = LAZY_MARGIN + ring * (RING_SHARE_BACK - RING_SHARE_STUCK) / 200;
-        return score;
-    }
-
     int quiesce(int alpha, int beta, int ply, int qdepth) {
         ++nodes;
         if (p.king[p.side] < 0) return -(MATE - ply);
@@ -540,7 +470,7 @@ struct Searcher {
         // Far above the window, the position stands pat without the full evaluation; far below it, the
         // captures are still tried, and the stand-pat score cannot raise alpha.
         int margin;
-        const int lazy = lazy_eval(margin);
+        const int lazy = lazy_evaluate(p, margin);
         if (lazy - margin >= beta) return lazy - margin;
         const int stand = lazy + margin <= alpha ? alpha : evaluate_here();
         if (stand >= beta || ply >= MAX_PLY || qdepth >= 8) return stand;
@@ -957,6 +887,56 @@ Result search(const Position& p, const Limits& limits) {
     capped.max_depth = std::min(limits.max_depth, step->max_depth);
     capped.threads = 1;
     return search_on_threads(p, capped);
+}
+
+namespace {
+
+// The quiescence search of LEVEL4 on its own (no table, no lazy evaluation, a cap on its nodes), which
+// keeps the line it expects.
+struct QuietLine {
+    explicit QuietLine(const Position& from) : p(from) {}
+    Position p;
+    std::uint64_t nodes = 0;
+    std::array<std::vector<Move>, 10> lines;
+
+    int search(int alpha, int beta, int ply) {
+        lines[ply].clear();
+        if (p.king[p.side] < 0) return -(MATE - ply);
+        const int stand = evaluate(p);
+        if (stand >= beta || ply >= 8 || ++nodes > 20000) return stand;
+        alpha = std::max(alpha, stand);
+        MoveList moves;
+        generate_captures(p, moves);
+        std::stable_sort(moves.begin(), moves.end(), [](const Move& a, const Move& b) {
+            return Searcher::tactical_score(a) > Searcher::tactical_score(b);
+        });
+        for (const Move& m : moves) {
+            Undo u;
+            make(p, m, u);
+            const int s = -search(-beta, -alpha, ply + 1);
+            unmake(p, u);
+            if (s > alpha) {
+                alpha = s;
+                lines[ply].assign(1, m);
+                lines[ply].insert(lines[ply].end(), lines[ply + 1].begin(), lines[ply + 1].end());
+                if (s >= beta) break;
+            }
+        }
+        return alpha;
+    }
+};
+
+} // namespace
+
+Position quiet_leaf(const Position& p) {
+    QuietLine q(p);
+    q.search(-INF, INF, 0);
+    Position leaf = p;
+    for (const Move& m : q.lines[0]) {
+        Undo u;
+        make(leaf, m, u);
+    }
+    return leaf;
 }
 
 } // namespace engine

@@ -118,7 +118,8 @@ struct Result {
 
 Result search(const Position& p, const Limits& limits = {});
 
-// The evaluation from the side to move's view.
-int evaluate(const Position& p);
+// The position at the end of the quiescence search's expected line from p (captures taken while they
+// gain): p itself when standing pat is best. A king may be taken on the way.
+Position quiet_leaf(const Position& p);
 
 } // namespace engine

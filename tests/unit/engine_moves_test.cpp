@@ -4,6 +4,7 @@
 #include "core/rules.h"
 #include "engine/position.h"
 #include "support/fake_platform.h"
+#include "support/engine_walk.h"
 #include "support/names.h"
 
 #include <gtest/gtest.h>
@@ -92,32 +93,6 @@ void program_make(const Move& m, int side) {
     else
         駒移動(KYOKUMEN, sq_x(m.from), sq_y(m.from), sq_x(m.to), sq_y(m.to), m.placed);
 }
-
-// Positions from seeded random games (pieces go onto the ring and into the hands as play goes on).
-struct RandomWalk {
-    std::mt19937 rng;
-    Position p = start_position();
-    int plies = 0;
-    explicit RandomWalk(unsigned seed) : rng(seed) {}
-    // Captures are preferred so that the hands fill up; a king is taken only when nothing else is.
-    Move step(const MoveList& moves) {
-        std::vector<Move> captures;
-        for (const Move& m : moves)
-            if (m.captured != KARA && m.captured != SITA_OU && m.captured != UE_OU) captures.push_back(m);
-        const MoveList& from = captures.empty() || rng() % 4 == 0 ? moves : captures;
-        const Move m = from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(rng)];
-        Undo u;
-        make(p, m, u);
-        ++plies;
-        return m;
-    }
-    void restart_if_over(const MoveList& moves) {
-        if (moves.empty() || p.king_taken() || plies > 160) {
-            p = start_position();
-            plies = 0;
-        }
-    }
-};
 
 TEST_F(EngineMoves, GeneratorMatchesTheRuleBookOverRandomGames) {
     const char* env = std::getenv("TESSORA_ENGINE_POSITIONS");
@@ -279,6 +254,7 @@ TEST_F(EngineMoves, MakeUnmakeAndRingTurnsRestoreThePositionAndChecksAreAnswered
             ASSERT_EQ(0, std::memcmp(p.hand, walk.p.hand, sizeof p.hand));
             ASSERT_EQ(0, std::memcmp(p.pawns, walk.p.pawns, sizeof p.pawns));
             ASSERT_EQ(0, std::memcmp(p.material, walk.p.material, sizeof p.material));
+            ASSERT_EQ(0, std::memcmp(p.pieces, walk.p.pieces, sizeof p.pieces));
             ASSERT_EQ(p.king[0], walk.p.king[0]);
             ASSERT_EQ(p.king[1], walk.p.king[1]);
         }
@@ -298,6 +274,7 @@ TEST_F(EngineMoves, MakeUnmakeAndRingTurnsRestoreThePositionAndChecksAreAnswered
         for (int s = 0; s < 2; ++s)
             for (int kind = 1; kind <= 7; ++kind) set_hand(fresh, s, kind, walk.p.hand[s][kind]);
         ASSERT_EQ(0, std::memcmp(fresh.material, walk.p.material, sizeof fresh.material)) << "position " << n;
+        ASSERT_EQ(0, std::memcmp(fresh.pieces, walk.p.pieces, sizeof fresh.pieces)) << "position " << n;
     }
     EXPECT_GT(checks, 100);
 }
