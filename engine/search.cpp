@@ -248,6 +248,7 @@ struct Searcher {
     std::uint64_t mask;
     std::uint8_t age;
     std::uint64_t nodes = 0;
+    std::uint64_t evaluations = 0;
     bool aborted = false;
     Move killers[MAX_PLY][2]{};
     int history[30][NSQ]{};
@@ -351,7 +352,10 @@ struct Searcher {
 
     int evaluate_here() {
         Evaluated& e = evaluated[p.key & (EVALUATED - 1)];
-        if (e.key != p.key) e = {p.key, evaluate(p)};
+        if (e.key != p.key) {
+            e = {p.key, evaluate(p)};
+            ++evaluations;
+        }
         return e.score;
     }
 
@@ -861,8 +865,10 @@ Result search_on_threads(const Position& p, const Limits& limits) {
     shared.halt = true;
     for (std::thread& t : threads) t.join();
     r.nodes = s->nodes;
+    r.evaluations = s->evaluations;
     for (std::size_t i = 0; i < helpers.size(); ++i) {
         r.nodes += helpers[i]->nodes;
+        r.evaluations += helpers[i]->evaluations;
         // A helper that finished a deeper iteration knows better.
         const Result& h = helper_results[i];
         if (h.found && h.depth > r.depth) {

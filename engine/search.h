@@ -107,10 +107,11 @@ struct Limits {
 struct Result {
     bool found = false; // false when the side to move has no move at all
     Move best;
-    int score = 0;           // from the side to move's view; near MATE: a king is taken
-    int depth = 0;           // last depth searched to the end
-    std::uint64_t nodes = 0; // all threads'
-    double seconds = 0;      // the time thought, on the clock the limits count
+    int score = 0;                 // from the side to move's view; near MATE: a king is taken
+    int depth = 0;                 // last depth searched to the end
+    std::uint64_t nodes = 0;       // all threads'
+    std::uint64_t evaluations = 0; // full evaluations made, all threads' (for the benchmark)
+    double seconds = 0;            // the time thought, on the clock the limits count
     // The line the search expects from here, `best` first: each side's best reply as far as it looked
     // (empty when there is no move).
     std::vector<Move> pv;
