@@ -150,8 +150,10 @@ Lines handle_failure(const Options& opt, const std::string& stem, const Lines& s
 // cells clicked (the same fault shrinks to the same commands with other squares).
 std::string shape(const std::string& key, const Lines& small) {
     std::string s = key;
-    for (const auto& l : small)
-        s += "|" + l.substr(0, l.rfind("click", 0) == 0 || l.rfind("press", 0) == 0 ? 5 : l.npos);
+    for (const auto& l : small) {
+        s += '|';
+        s += l.substr(0, l.rfind("click", 0) == 0 || l.rfind("press", 0) == 0 ? 5 : l.npos);
+    }
     return s;
 }
 

@@ -228,7 +228,7 @@ TEST(ReviewFile, ReadsBackWithItsRecordOnlyAndNeverDamaged) {
         {"a field too many", rechecked([](std::vector<std::string>& l) { l[1] += " 0"; })},
         {"a field of the wrong form", rechecked([](std::vector<std::string>& l) {
              const std::size_t mate = l[1].find(' ', l[1].find(' ') + 1) + 1;
-             l[1].replace(mate, 1, "2");
+             l[1][mate] = '2';
          })},
         {"a mark that does not follow the loss", rechecked([](std::vector<std::string>& l) {
              l[1].replace(l[1].find(" - "), 3, " \x88\xab\x8e\xe8 "); // 悪手

@@ -27,7 +27,12 @@ int kind_of(int code) {
 }
 
 std::string cell(int x, int y) {
-    return "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
+    std::string s = "(";
+    s += std::to_string(x);
+    s += ", ";
+    s += std::to_string(y);
+    s += ')';
+    return s;
 }
 
 Violation broken(std::string key, const std::string& what) {
