@@ -112,6 +112,10 @@ void turn_ring(Position& p, int k);
 
 // Can side `by` take what stands on play-area square s? Pieces on the ring never capture.
 bool attacked(const Position& p, int s, int by);
+// Is the side to move's king attacked?
+inline bool in_check(const Position& p) {
+    return p.king[p.side] >= 0 && attacked(p, p.king[p.side], 1 - p.side);
+}
 // The squares where a move may answer a check on `side`'s king: each checking piece's square and, for a
 // long-range one, the squares between it and the king. Returns the number of checking pieces.
 int check_lines(const Position& p, int side, std::array<bool, NSQ>& mask);

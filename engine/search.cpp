@@ -171,13 +171,19 @@ Stored load(const Table::Entry& e) {
     return s;
 }
 
+// The fields a move is compared by, in the low 56 bits of a word.
+std::uint64_t move_bits(const Move& m) {
+    const auto u16 = [](int v) { return static_cast<std::uint64_t>(static_cast<std::uint16_t>(v)); };
+    return u16(m.from) | u16(m.to) << 16 | u16(m.placed) << 32 |
+           static_cast<std::uint64_t>(static_cast<std::uint8_t>(m.turns)) << 48;
+}
+
 // Only the fields a move is compared by are kept: a table's move is found again among those generated.
 void save(Table::Entry& e, const Stored& s) {
-    const auto u16 = [](int v) { return static_cast<std::uint64_t>(static_cast<std::uint16_t>(v)); };
-    const auto u8 = [](int v) { return static_cast<std::uint64_t>(static_cast<std::uint8_t>(v)); };
-    const std::uint64_t md = u16(s.move.from) | u16(s.move.to) << 16 | u16(s.move.placed) << 32 |
-                             u8(s.move.turns) << 48 | u8(s.depth) << 56;
-    const std::uint64_t sb = u16(s.score) | std::uint64_t{s.bound} << 16 | std::uint64_t{s.age} << 18;
+    const std::uint64_t md =
+        move_bits(s.move) | static_cast<std::uint64_t>(static_cast<std::uint8_t>(s.depth)) << 56;
+    const std::uint64_t sb =
+        static_cast<std::uint16_t>(s.score) | std::uint64_t{s.bound} << 16 | std::uint64_t{s.age} << 18;
     e.move_depth.store(md, std::memory_order_relaxed);
     e.score_bound.store(sb, std::memory_order_relaxed);
     e.check.store(s.key ^ md ^ sb, std::memory_order_relaxed);
@@ -208,8 +214,7 @@ enum Bound : std::uint8_t { NONE, EXACT, LOWER_BOUND, UPPER_BOUND };
 class Busy {
   public:
     static std::uint64_t of(std::uint64_t key, const Move& m) {
-        const auto u16 = [](int v) { return static_cast<std::uint64_t>(static_cast<std::uint16_t>(v)); };
-        const std::uint64_t code = u16(m.from) | u16(m.to) << 16 | u16(m.placed) << 32 | u16(m.turns) << 48;
+        const std::uint64_t code = move_bits(m);
         return key ^ (code * 0x9E3779B97F4A7C15ull) ^ (code >> 29);
     }
     bool held(std::uint64_t h) const { return slots[h & (SIZE - 1)].load(std::memory_order_relaxed) == h; }
@@ -321,7 +326,7 @@ struct Searcher {
         return {line_moves[ply].begin(), line_moves[ply].begin() + line_length[ply]};
     }
 
-    bool in_check() const { return p.king[p.side] >= 0 && attacked(p, p.king[p.side], 1 - p.side); }
+    bool in_check() const { return engine::in_check(p); }
 
     // Before the move: could m check the enemy king? Only by landing near it, by a long-range piece
     // landing in line with it, or by a board piece leaving a line through it.

@@ -9,10 +9,6 @@ namespace tune {
 
 namespace {
 
-bool in_check(const engine::Position& p) {
-    return p.king[p.side] >= 0 && engine::attacked(p, p.king[p.side], 1 - p.side);
-}
-
 // A random opening: a few random moves that take no king, the ring turned at random after each.
 engine::Position opening(std::mt19937_64& rng) {
     for (;;) {
@@ -60,7 +56,7 @@ std::vector<Sample> play_game(const SelfPlay& how, std::uint64_t seed, int game)
             winner = p.side;
             break;
         }
-        if (ply >= how.skip && !in_check(p)) kept.push_back(p);
+        if (ply >= how.skip && !engine::in_check(p)) kept.push_back(p);
         seen.push_back(p.key);
         engine::Undo u;
         engine::make(p, r.best, u);
