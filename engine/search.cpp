@@ -68,6 +68,13 @@ const StrengthStep* strength_step(int strength) {
     return &STRENGTH_STEPS[std::max(strength, WEAKEST_STRENGTH) - WEAKEST_STRENGTH];
 }
 
+// A move at the root, its score in the last iteration, and (for a weaker step) its line.
+struct RootMove {
+    Move move;
+    int score;
+    std::vector<Move> line;
+};
+
 // The order in which a node's moves come: the table's move, captures and promotions, the killers, the
 // other board moves, then moves onto and off the ring and drops. Each stage is generated only when the
 // ones before it did not cut off.
@@ -674,57 +681,42 @@ struct Searcher {
         // The table's move of an earlier search first, then captures and promotions, then the rest.
         const Stored e = load(tt[p.key & mask]);
         const Move hash = e.key == p.key && e.bound != NONE ? e.move : Move{};
-        std::vector<int> scores(root.size(), 0);
-        for (std::size_t i = 0; i < root.size(); ++i)
-            scores[i] = root[i] == hash     ? 1 << 30
-                        : is_quiet(root[i]) ? quiet_score(root[i])
-                                            : tactical_score(root[i]);
+        // Each root move with its score: first by the move order, then by the last iteration.
+        std::vector<RootMove> moves;
+        for (const Move& m : root)
+            moves.push_back({m, m == hash ? 1 << 30 : is_quiet(m) ? quiet_score(m) : tactical_score(m), {}});
         const bool root_check = in_check();
         double instability = 0;
-        // A weaker step's: the last finished iteration's root moves, scores and lines.
-        MoveList chosen_from;
+        // A weaker step chooses among the last finished iteration's root moves.
+        std::vector<RootMove> chosen_from;
         Move chosen_best;
-        std::vector<int> chosen_scores;
-        std::vector<std::vector<Move>> root_lines(choice_margin > 0 ? root.size() : 0), chosen_lines;
         for (int depth = first_depth; depth <= lim.max_depth; ++depth) {
-            // Best first, then by the last iteration's scores (the first: by the move order).
-            std::vector<std::size_t> idx(root.size());
-            for (std::size_t i = 0; i < idx.size(); ++i) idx[i] = i;
-            std::stable_sort(idx.begin(), idx.end(),
-                             [&](std::size_t a, std::size_t b) { return scores[a] > scores[b]; });
-            MoveList sorted;
-            std::vector<int> sorted_scores;
-            std::vector<std::vector<Move>> sorted_lines;
-            for (std::size_t i : idx) {
-                sorted.push_back(root[i]);
-                sorted_scores.push_back(scores[i]);
-                if (choice_margin > 0) sorted_lines.push_back(root_lines[i]);
-            }
-            root.swap(sorted);
-            scores.swap(sorted_scores);
-            if (choice_margin > 0) root_lines.swap(sorted_lines);
+            // Best first, then by the last iteration's scores.
+            std::stable_sort(moves.begin(), moves.end(),
+                             [](const RootMove& a, const RootMove& b) { return a.score > b.score; });
 
             int alpha = -INF;
-            Move best = root[0];
+            Move best = moves[0].move;
             int best_score = -INF;
             std::vector<Move> best_line;
             // Root moves another thread is busy with come last, as in the tree.
             std::vector<std::size_t> deferred;
-            for (std::size_t k = 0; k < root.size() + deferred.size(); ++k) {
-                const bool last_pass = k >= root.size();
-                const std::size_t i = last_pass ? deferred[k - root.size()] : k;
-                const std::uint64_t busy_key = sharing ? Busy::of(p.key, root[i]) : 0;
+            for (std::size_t k = 0; k < moves.size() + deferred.size(); ++k) {
+                const bool last_pass = k >= moves.size();
+                const std::size_t i = last_pass ? deferred[k - moves.size()] : k;
+                RootMove& rm = moves[i];
+                const std::uint64_t busy_key = sharing ? Busy::of(p.key, rm.move) : 0;
                 if (sharing && i > 0 && !last_pass && shared.busy.held(busy_key)) {
                     deferred.push_back(i);
                     continue;
                 }
                 if (sharing) shared.busy.hold(busy_key);
-                const bool gives = may_give_check(root[i]);
+                const bool gives = may_give_check(rm.move);
                 line_length[1] = 0;
                 Undo u;
-                make(p, root[i], u);
+                make(p, rm.move, u);
                 int s;
-                if (exposes_king(root[i], root_check)) {
+                if (exposes_king(rm.move, root_check)) {
                     s = king_lost(0);
                 } else if (i == 0) {
                     s = -negamax(depth - 1, -INF, INF, 1, true, gives);
@@ -738,14 +730,14 @@ struct Searcher {
                 unmake(p, u);
                 if (sharing) shared.busy.release(busy_key);
                 if (aborted) break;
-                scores[i] = s;
+                rm.score = s;
                 if (choice_margin > 0 && s > alpha - choice_margin) {
-                    set_line(0, root[i]);
-                    root_lines[i] = line_at(0);
+                    set_line(0, rm.move);
+                    rm.line = line_at(0);
                 }
                 if (s > best_score) {
                     best_score = s;
-                    best = root[i];
+                    best = rm.move;
                     alpha = s;
                     set_line(0, best);
                     best_line = line_at(0);
@@ -765,10 +757,8 @@ struct Searcher {
             r.depth = depth;
             r.pv = best_line;
             if (choice_margin > 0) {
-                chosen_from = root;
+                chosen_from = moves;
                 chosen_best = best;
-                chosen_scores = scores;
-                chosen_lines = root_lines;
             }
             Table::Entry& root_entry = tt[p.key & mask];
             store(root_entry, depth, 0, best_score, best, -INF, INF);
@@ -780,28 +770,26 @@ struct Searcher {
             if (best_score > MATE - 1000 || best_score < -MATE + 1000) break;
             if (!helper && lim.time.soft > 0 && elapsed() >= stop_after(lim.time, instability)) break;
             // The best stays first whatever the scores of the others.
-            for (std::size_t i = 0; i < root.size(); ++i)
-                if (root[i] == best) scores[i] = INF;
+            for (RootMove& rm : moves)
+                if (rm.move == best) rm.score = INF;
         }
         // A helper that got to the end first (the deepest iteration, or a mate) has the move: the
         // others need not get there too.
         if (helper && !aborted && r.depth > 0) shared.halt = true;
         // An iteration cut short may have found a better move: that one is played.
-        if (choice_margin > 0 && r.depth > 0 && r.best == chosen_best)
-            choose_weaker(r, chosen_from, chosen_scores, chosen_lines);
+        if (choice_margin > 0 && r.depth > 0 && r.best == chosen_best) choose_weaker(r, chosen_from);
         r.nodes = nodes;
         return r;
     }
 
     // A weaker step's move: one of those scoring within the margin of the best, the better the likelier,
     // drawn by the seed and the position. Where a mate is seen either way the best is played.
-    void choose_weaker(Result& r, const MoveList& moves, const std::vector<int>& scores,
-                       const std::vector<std::vector<Move>>& lines) const {
+    void choose_weaker(Result& r, const std::vector<RootMove>& moves) const {
         if (std::abs(r.score) > MATE - 1000) return;
         std::vector<std::uint64_t> weight(moves.size(), 0);
         std::uint64_t total = 0;
         for (std::size_t i = 0; i < moves.size(); ++i) {
-            const int below = r.score - scores[i];
+            const int below = r.score - moves[i].score;
             if (below >= 0 && below < choice_margin)
                 weight[i] = static_cast<std::uint64_t>((choice_margin - below) * (choice_margin - below));
             total += weight[i];
@@ -811,9 +799,9 @@ struct Searcher {
         std::uint64_t x = splitmix(state) % total;
         for (std::size_t i = 0; i < moves.size(); ++i) {
             if (x < weight[i]) {
-                r.best = moves[i];
-                r.score = scores[i];
-                r.pv = lines[i];
+                r.best = moves[i].move;
+                r.score = moves[i].score;
+                r.pv = moves[i].line;
                 return;
             }
             x -= weight[i];
