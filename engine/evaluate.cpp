@@ -17,8 +17,8 @@ constexpr int SQUARES_AT[KING_ZONE] = {1, 8, 16, 24};
 constexpr int ZONE = 49;
 
 // What lazy_evaluate needs of the weights: the least and the most a ring piece of each type can count,
-// and how far the terms it leaves out (the kings' surroundings) can move one side's score when it has
-// n pieces besides its king on the play area.
+// and how far the pressure and shield terms can move one side's score when it has n pieces besides its
+// king on the play area.
 struct LazyBounds {
     int ring_low[PIECE_TYPES], ring_high[PIECE_TYPES];
     int least[ZONE + 1], most[ZONE + 1];
@@ -33,21 +33,7 @@ LazyBounds bounds_of(const Weights& w) {
         b.ring_low[t] = std::min(w[RING_BACK + t], w[RING_STUCK + t]) + turns_low;
         b.ring_high[t] = std::max(w[RING_BACK + t], w[RING_STUCK + t]) + turns_high;
     }
-    // The king's safety: each count from nothing to its largest. At most nine squares bear on a king,
-    // six pieces of the enemy's hand count, the game has this many pieces of each kind, and 24 squares
-    // lie within two of a king.
     int most = 0, least = 0;
-    const auto count = [&](int weight, int largest) {
-        most += std::max(weight, 0) * largest;
-        least += std::min(weight, 0) * largest;
-    };
-    const int pieces_of_kind[8] = {0, 18, 4, 4, 4, 4, 2, 2};
-    count(w[DANGER], 9);
-    count(w[DANGER_HAND], 9 * 6);
-    count(w[DANGER_SQUARED], 81);
-    for (int k = 1; k <= 7; ++k) count(w[DANGER_KIND + k - 1], 9 * pieces_of_kind[k]);
-    count(w[DANGER_ATTACKERS], 9 * 24);
-    count(w[ESCAPES], 8);
     // A side's n pieces press on the enemy king and shield its own at most from the n best squares of
     // each zone, and at least from the n worst.
     for (int n = 0; n <= ZONE; ++n) {
@@ -88,13 +74,43 @@ void set_weights(const Weights& w) {
     lazy_bounds = bounds_of(given);
 }
 
+namespace {
+
+// The least and the most side s's king safety can count, from what is cheap to know: the enemy's hand
+// and how many enemy pieces stand on the play area. Up to nine squares at the king may be attacked.
+void king_safety_range(const Position& p, int s, int& least, int& most) {
+    using namespace weight;
+    least = most = 0;
+    if (p.king[s] < 0) return;
+    const Weights& w = weights();
+    int hand = 0, per_square = w[DANGER];
+    for (int k = 1; k <= 7; ++k) {
+        hand += p.hand[1 - s][k];
+        per_square += w[DANGER_KIND + k - 1] * p.hand[1 - s][k];
+    }
+    per_square += w[DANGER_HAND] * std::min(hand, 6);
+    const int near = std::min(p.pieces[1 - s], 24) * w[DANGER_ATTACKERS];
+    for (int danger = 0; danger <= 9; ++danger) {
+        const int fixed = per_square * danger + w[DANGER_SQUARED] * danger * danger;
+        least = std::min({least, fixed, fixed + near * danger});
+        most = std::max({most, fixed, fixed + near * danger});
+    }
+    least += std::min(0, w[ESCAPES]) * 8;
+    most += std::max(0, w[ESCAPES]) * 8;
+}
+
+} // namespace
+
 int lazy_evaluate(const Position& p, int& margin) {
     // In halves, so that the middle of a ring piece's range is exact.
     const int me = p.side;
     const LazyBounds& b = lazy_bounds;
     const int mine = std::min(p.pieces[me], ZONE), theirs = std::min(p.pieces[1 - me], ZONE);
     // The kings' surroundings lie between these, from the side to move's view.
-    const int low = b.least[mine] - b.most[theirs], high = b.most[mine] - b.least[theirs];
+    int safety_low[2], safety_high[2];
+    for (int s = 0; s < 2; ++s) king_safety_range(p, s, safety_low[s], safety_high[s]);
+    const int low = b.least[mine] - b.most[theirs] + safety_low[me] - safety_high[1 - me];
+    const int high = b.most[mine] - b.least[theirs] + safety_high[me] - safety_low[1 - me];
     int twice = 2 * (p.material[me] - p.material[1 - me] + weights()[weight::TEMPO]) + low + high;
     int spread = high - low;
     for (int i = 0; i < RING; ++i) {
