@@ -6,315 +6,315 @@ namespace engine {
 
 const Weights TUNED_WEIGHTS = {
     90,   // board.pawn
-    540,  // board.tokin
-    260,  // board.lance
-    520,  // board.promoted_lance
-    300,  // board.knight
-    520,  // board.promoted_knight
-    460,  // board.silver
-    520,  // board.promoted_silver
-    520,  // board.gold
+    469,  // board.tokin
+    181,  // board.lance
+    363,  // board.promoted_lance
+    172,  // board.knight
+    371,  // board.promoted_knight
+    383,  // board.silver
+    419,  // board.promoted_silver
+    488,  // board.gold
     520,  // board.gold_promoted_code
-    800,  // board.bishop
-    1050, // board.horse
-    950,  // board.rook
-    1250, // board.dragon
-    105,  // hand.pawn
-    290,  // hand.lance
-    330,  // hand.knight
-    500,  // hand.silver
-    560,  // hand.gold
-    880,  // hand.bishop
-    1030, // hand.rook
+    714,  // board.bishop
+    1130, // board.horse
+    867,  // board.rook
+    1340, // board.dragon
+    83,   // hand.pawn
+    341,  // hand.lance
+    391,  // hand.knight
+    545,  // hand.silver
+    612,  // hand.gold
+    914,  // hand.bishop
+    1117, // hand.rook
     18,   // square.pawn.c1r1
-    18,   // square.pawn.c2r1
-    18,   // square.pawn.c3r1
-    18,   // square.pawn.c4r1
-    18,   // square.pawn.c5r1
-    18,   // square.pawn.c6r1
-    18,   // square.pawn.c7r1
-    18,   // square.pawn.c8r1
-    18,   // square.pawn.c9r1
-    15,   // square.pawn.c1r2
-    15,   // square.pawn.c2r2
-    15,   // square.pawn.c3r2
+    22,   // square.pawn.c2r1
+    15,   // square.pawn.c3r1
+    17,   // square.pawn.c4r1
+    19,   // square.pawn.c5r1
+    21,   // square.pawn.c6r1
+    22,   // square.pawn.c7r1
+    23,   // square.pawn.c8r1
+    17,   // square.pawn.c9r1
+    12,   // square.pawn.c1r2
+    23,   // square.pawn.c2r2
+    5,    // square.pawn.c3r2
     15,   // square.pawn.c4r2
-    15,   // square.pawn.c5r2
-    15,   // square.pawn.c6r2
-    15,   // square.pawn.c7r2
-    15,   // square.pawn.c8r2
-    15,   // square.pawn.c9r2
-    12,   // square.pawn.c1r3
-    12,   // square.pawn.c2r3
-    12,   // square.pawn.c3r3
-    12,   // square.pawn.c4r3
-    12,   // square.pawn.c5r3
-    12,   // square.pawn.c6r3
-    12,   // square.pawn.c7r3
-    12,   // square.pawn.c8r3
-    12,   // square.pawn.c9r3
-    9,    // square.pawn.c1r4
-    9,    // square.pawn.c2r4
-    9,    // square.pawn.c3r4
-    9,    // square.pawn.c4r4
-    9,    // square.pawn.c5r4
-    9,    // square.pawn.c6r4
-    9,    // square.pawn.c7r4
-    9,    // square.pawn.c8r4
-    9,    // square.pawn.c9r4
-    6,    // square.pawn.c1r5
-    6,    // square.pawn.c2r5
-    6,    // square.pawn.c3r5
-    6,    // square.pawn.c4r5
-    6,    // square.pawn.c5r5
-    6,    // square.pawn.c6r5
-    6,    // square.pawn.c7r5
-    6,    // square.pawn.c8r5
-    6,    // square.pawn.c9r5
-    3,    // square.pawn.c1r6
-    3,    // square.pawn.c2r6
-    3,    // square.pawn.c3r6
-    3,    // square.pawn.c4r6
-    3,    // square.pawn.c5r6
-    3,    // square.pawn.c6r6
-    3,    // square.pawn.c7r6
-    3,    // square.pawn.c8r6
-    3,    // square.pawn.c9r6
-    0,    // square.pawn.c1r7
-    0,    // square.pawn.c2r7
-    0,    // square.pawn.c3r7
-    0,    // square.pawn.c4r7
-    0,    // square.pawn.c5r7
-    0,    // square.pawn.c6r7
-    0,    // square.pawn.c7r7
-    0,    // square.pawn.c8r7
-    0,    // square.pawn.c9r7
-    -3,   // square.pawn.c1r8
-    -3,   // square.pawn.c2r8
-    -3,   // square.pawn.c3r8
-    -3,   // square.pawn.c4r8
-    -3,   // square.pawn.c5r8
-    -3,   // square.pawn.c6r8
-    -3,   // square.pawn.c7r8
-    -3,   // square.pawn.c8r8
-    -3,   // square.pawn.c9r8
-    -6,   // square.pawn.c1r9
-    -6,   // square.pawn.c2r9
-    -6,   // square.pawn.c3r9
-    -6,   // square.pawn.c4r9
-    -6,   // square.pawn.c5r9
-    -6,   // square.pawn.c6r9
+    17,   // square.pawn.c5r2
+    10,   // square.pawn.c6r2
+    5,    // square.pawn.c7r2
+    13,   // square.pawn.c8r2
+    26,   // square.pawn.c9r2
+    13,   // square.pawn.c1r3
+    17,   // square.pawn.c2r3
+    14,   // square.pawn.c3r3
+    18,   // square.pawn.c4r3
+    11,   // square.pawn.c5r3
+    7,    // square.pawn.c6r3
+    14,   // square.pawn.c7r3
+    3,    // square.pawn.c8r3
+    10,   // square.pawn.c9r3
+    8,    // square.pawn.c1r4
+    5,    // square.pawn.c2r4
+    32,   // square.pawn.c3r4
+    14,   // square.pawn.c4r4
+    37,   // square.pawn.c5r4
+    29,   // square.pawn.c6r4
+    21,   // square.pawn.c7r4
+    33,   // square.pawn.c8r4
+    20,   // square.pawn.c9r4
+    -78,  // square.pawn.c1r5
+    -18,  // square.pawn.c2r5
+    26,   // square.pawn.c3r5
+    -18,  // square.pawn.c4r5
+    35,   // square.pawn.c5r5
+    -36,  // square.pawn.c6r5
+    -19,  // square.pawn.c7r5
+    -6,   // square.pawn.c8r5
+    -10,  // square.pawn.c9r5
+    16,   // square.pawn.c1r6
+    1,    // square.pawn.c2r6
+    40,   // square.pawn.c3r6
+    -31,  // square.pawn.c4r6
+    11,   // square.pawn.c5r6
+    -8,   // square.pawn.c6r6
+    -26,  // square.pawn.c7r6
+    -43,  // square.pawn.c8r6
+    18,   // square.pawn.c9r6
+    28,   // square.pawn.c1r7
+    83,   // square.pawn.c2r7
+    -32,  // square.pawn.c3r7
+    33,   // square.pawn.c4r7
+    -9,   // square.pawn.c5r7
+    22,   // square.pawn.c6r7
+    29,   // square.pawn.c7r7
+    -65,  // square.pawn.c8r7
+    -74,  // square.pawn.c9r7
+    -2,   // square.pawn.c1r8
+    -9,   // square.pawn.c2r8
+    -12,  // square.pawn.c3r8
+    -1,   // square.pawn.c4r8
+    -12,  // square.pawn.c5r8
+    -8,   // square.pawn.c6r8
+    -1,   // square.pawn.c7r8
+    1,    // square.pawn.c8r8
+    5,    // square.pawn.c9r8
+    -10,  // square.pawn.c1r9
+    -2,   // square.pawn.c2r9
+    -11,  // square.pawn.c3r9
+    -1,   // square.pawn.c4r9
+    0,    // square.pawn.c5r9
+    -3,   // square.pawn.c6r9
     -6,   // square.pawn.c7r9
-    -6,   // square.pawn.c8r9
-    -6,   // square.pawn.c9r9
-    0,    // square.tokin.c1r1
-    0,    // square.tokin.c2r1
-    0,    // square.tokin.c3r1
-    0,    // square.tokin.c4r1
-    0,    // square.tokin.c5r1
-    0,    // square.tokin.c6r1
-    0,    // square.tokin.c7r1
-    0,    // square.tokin.c8r1
-    0,    // square.tokin.c9r1
-    0,    // square.tokin.c1r2
+    -10,  // square.pawn.c8r9
+    -11,  // square.pawn.c9r9
+    -21,  // square.tokin.c1r1
+    7,    // square.tokin.c2r1
+    -2,   // square.tokin.c3r1
+    -4,   // square.tokin.c4r1
+    2,    // square.tokin.c5r1
+    -14,  // square.tokin.c6r1
+    -1,   // square.tokin.c7r1
+    -10,  // square.tokin.c8r1
+    -38,  // square.tokin.c9r1
+    -9,   // square.tokin.c1r2
     0,    // square.tokin.c2r2
-    0,    // square.tokin.c3r2
-    0,    // square.tokin.c4r2
-    0,    // square.tokin.c5r2
-    0,    // square.tokin.c6r2
-    0,    // square.tokin.c7r2
-    0,    // square.tokin.c8r2
-    0,    // square.tokin.c9r2
-    0,    // square.tokin.c1r3
-    0,    // square.tokin.c2r3
-    0,    // square.tokin.c3r3
-    0,    // square.tokin.c4r3
-    0,    // square.tokin.c5r3
-    0,    // square.tokin.c6r3
-    0,    // square.tokin.c7r3
-    0,    // square.tokin.c8r3
-    0,    // square.tokin.c9r3
-    0,    // square.tokin.c1r4
-    0,    // square.tokin.c2r4
+    -5,   // square.tokin.c3r2
+    -4,   // square.tokin.c4r2
+    -5,   // square.tokin.c5r2
+    2,    // square.tokin.c6r2
+    -3,   // square.tokin.c7r2
+    5,    // square.tokin.c8r2
+    -16,  // square.tokin.c9r2
+    6,    // square.tokin.c1r3
+    2,    // square.tokin.c2r3
+    -4,   // square.tokin.c3r3
+    1,    // square.tokin.c4r3
+    11,   // square.tokin.c5r3
+    -5,   // square.tokin.c6r3
+    -3,   // square.tokin.c7r3
+    13,   // square.tokin.c8r3
+    2,    // square.tokin.c9r3
+    1,    // square.tokin.c1r4
+    1,    // square.tokin.c2r4
     0,    // square.tokin.c3r4
     0,    // square.tokin.c4r4
-    0,    // square.tokin.c5r4
-    0,    // square.tokin.c6r4
-    0,    // square.tokin.c7r4
-    0,    // square.tokin.c8r4
-    0,    // square.tokin.c9r4
-    0,    // square.tokin.c1r5
-    0,    // square.tokin.c2r5
-    0,    // square.tokin.c3r5
+    1,    // square.tokin.c5r4
+    1,    // square.tokin.c6r4
+    -2,   // square.tokin.c7r4
+    3,    // square.tokin.c8r4
+    -3,   // square.tokin.c9r4
+    3,    // square.tokin.c1r5
+    1,    // square.tokin.c2r5
+    3,    // square.tokin.c3r5
     0,    // square.tokin.c4r5
     0,    // square.tokin.c5r5
     0,    // square.tokin.c6r5
-    0,    // square.tokin.c7r5
+    1,    // square.tokin.c7r5
     0,    // square.tokin.c8r5
-    0,    // square.tokin.c9r5
-    0,    // square.tokin.c1r6
-    0,    // square.tokin.c2r6
+    -1,   // square.tokin.c9r5
+    3,    // square.tokin.c1r6
+    1,    // square.tokin.c2r6
     0,    // square.tokin.c3r6
     0,    // square.tokin.c4r6
     0,    // square.tokin.c5r6
     0,    // square.tokin.c6r6
-    0,    // square.tokin.c7r6
+    -1,   // square.tokin.c7r6
     0,    // square.tokin.c8r6
-    0,    // square.tokin.c9r6
+    3,    // square.tokin.c9r6
     0,    // square.tokin.c1r7
     0,    // square.tokin.c2r7
-    0,    // square.tokin.c3r7
-    0,    // square.tokin.c4r7
-    0,    // square.tokin.c5r7
+    1,    // square.tokin.c3r7
+    1,    // square.tokin.c4r7
+    1,    // square.tokin.c5r7
     0,    // square.tokin.c6r7
     0,    // square.tokin.c7r7
     0,    // square.tokin.c8r7
-    0,    // square.tokin.c9r7
+    -3,   // square.tokin.c9r7
     0,    // square.tokin.c1r8
     0,    // square.tokin.c2r8
-    0,    // square.tokin.c3r8
-    0,    // square.tokin.c4r8
+    -2,   // square.tokin.c3r8
+    3,    // square.tokin.c4r8
     0,    // square.tokin.c5r8
-    0,    // square.tokin.c6r8
-    0,    // square.tokin.c7r8
-    0,    // square.tokin.c8r8
-    0,    // square.tokin.c9r8
+    -1,   // square.tokin.c6r8
+    1,    // square.tokin.c7r8
+    -3,   // square.tokin.c8r8
+    1,    // square.tokin.c9r8
     0,    // square.tokin.c1r9
-    0,    // square.tokin.c2r9
-    0,    // square.tokin.c3r9
-    0,    // square.tokin.c4r9
-    0,    // square.tokin.c5r9
-    0,    // square.tokin.c6r9
-    0,    // square.tokin.c7r9
-    0,    // square.tokin.c8r9
+    1,    // square.tokin.c2r9
+    2,    // square.tokin.c3r9
+    4,    // square.tokin.c4r9
+    4,    // square.tokin.c5r9
+    6,    // square.tokin.c6r9
+    -1,   // square.tokin.c7r9
+    -5,   // square.tokin.c8r9
     0,    // square.tokin.c9r9
     0,    // square.lance.c1r1
     0,    // square.lance.c2r1
     0,    // square.lance.c3r1
     0,    // square.lance.c4r1
     0,    // square.lance.c5r1
-    0,    // square.lance.c6r1
+    1,    // square.lance.c6r1
     0,    // square.lance.c7r1
-    0,    // square.lance.c8r1
+    -1,   // square.lance.c8r1
     0,    // square.lance.c9r1
-    0,    // square.lance.c1r2
+    4,    // square.lance.c1r2
     0,    // square.lance.c2r2
-    0,    // square.lance.c3r2
-    0,    // square.lance.c4r2
-    0,    // square.lance.c5r2
-    0,    // square.lance.c6r2
-    0,    // square.lance.c7r2
-    0,    // square.lance.c8r2
-    0,    // square.lance.c9r2
+    -1,   // square.lance.c3r2
+    -1,   // square.lance.c4r2
+    1,    // square.lance.c5r2
+    -5,   // square.lance.c6r2
+    -1,   // square.lance.c7r2
+    9,    // square.lance.c8r2
+    1,    // square.lance.c9r2
     0,    // square.lance.c1r3
-    0,    // square.lance.c2r3
-    0,    // square.lance.c3r3
-    0,    // square.lance.c4r3
-    0,    // square.lance.c5r3
-    0,    // square.lance.c6r3
+    4,    // square.lance.c2r3
+    1,    // square.lance.c3r3
+    -1,   // square.lance.c4r3
+    -1,   // square.lance.c5r3
+    -2,   // square.lance.c6r3
     0,    // square.lance.c7r3
-    0,    // square.lance.c8r3
+    1,    // square.lance.c8r3
     0,    // square.lance.c9r3
-    0,    // square.lance.c1r4
-    0,    // square.lance.c2r4
-    0,    // square.lance.c3r4
-    0,    // square.lance.c4r4
-    0,    // square.lance.c5r4
-    0,    // square.lance.c6r4
-    0,    // square.lance.c7r4
+    -2,   // square.lance.c1r4
+    1,    // square.lance.c2r4
+    5,    // square.lance.c3r4
+    4,    // square.lance.c4r4
+    -4,   // square.lance.c5r4
+    2,    // square.lance.c6r4
+    -3,   // square.lance.c7r4
     0,    // square.lance.c8r4
-    0,    // square.lance.c9r4
-    0,    // square.lance.c1r5
-    0,    // square.lance.c2r5
-    0,    // square.lance.c3r5
-    0,    // square.lance.c4r5
-    0,    // square.lance.c5r5
-    0,    // square.lance.c6r5
-    0,    // square.lance.c7r5
-    0,    // square.lance.c8r5
-    0,    // square.lance.c9r5
-    0,    // square.lance.c1r6
-    0,    // square.lance.c2r6
-    0,    // square.lance.c3r6
-    0,    // square.lance.c4r6
-    0,    // square.lance.c5r6
-    0,    // square.lance.c6r6
-    0,    // square.lance.c7r6
-    0,    // square.lance.c8r6
+    15,   // square.lance.c9r4
+    1,    // square.lance.c1r5
+    6,    // square.lance.c2r5
+    1,    // square.lance.c3r5
+    6,    // square.lance.c4r5
+    1,    // square.lance.c5r5
+    -4,   // square.lance.c6r5
+    -2,   // square.lance.c7r5
+    2,    // square.lance.c8r5
+    15,   // square.lance.c9r5
+    -12,  // square.lance.c1r6
+    3,    // square.lance.c2r6
+    5,    // square.lance.c3r6
+    2,    // square.lance.c4r6
+    -3,   // square.lance.c5r6
+    19,   // square.lance.c6r6
+    5,    // square.lance.c7r6
+    6,    // square.lance.c8r6
     0,    // square.lance.c9r6
-    0,    // square.lance.c1r7
-    0,    // square.lance.c2r7
-    0,    // square.lance.c3r7
-    0,    // square.lance.c4r7
-    0,    // square.lance.c5r7
-    0,    // square.lance.c6r7
-    0,    // square.lance.c7r7
-    0,    // square.lance.c8r7
-    0,    // square.lance.c9r7
-    0,    // square.lance.c1r8
-    0,    // square.lance.c2r8
-    0,    // square.lance.c3r8
-    0,    // square.lance.c4r8
-    0,    // square.lance.c5r8
-    0,    // square.lance.c6r8
-    0,    // square.lance.c7r8
-    0,    // square.lance.c8r8
-    0,    // square.lance.c9r8
-    0,    // square.lance.c1r9
-    0,    // square.lance.c2r9
-    0,    // square.lance.c3r9
-    0,    // square.lance.c4r9
-    0,    // square.lance.c5r9
-    0,    // square.lance.c6r9
+    -26,  // square.lance.c1r7
+    2,    // square.lance.c2r7
+    8,    // square.lance.c3r7
+    -5,   // square.lance.c4r7
+    -4,   // square.lance.c5r7
+    -1,   // square.lance.c6r7
+    -10,  // square.lance.c7r7
+    1,    // square.lance.c8r7
+    -9,   // square.lance.c9r7
+    -36,  // square.lance.c1r8
+    -3,   // square.lance.c2r8
+    -2,   // square.lance.c3r8
+    3,    // square.lance.c4r8
+    5,    // square.lance.c5r8
+    -4,   // square.lance.c6r8
+    -6,   // square.lance.c7r8
+    -6,   // square.lance.c8r8
+    -17,  // square.lance.c9r8
+    -42,  // square.lance.c1r9
+    -3,   // square.lance.c2r9
+    1,    // square.lance.c3r9
+    12,   // square.lance.c4r9
+    4,    // square.lance.c5r9
+    -1,   // square.lance.c6r9
     0,    // square.lance.c7r9
-    0,    // square.lance.c8r9
-    0,    // square.lance.c9r9
-    0,    // square.promoted_lance.c1r1
+    2,    // square.lance.c8r9
+    -19,  // square.lance.c9r9
+    -13,  // square.promoted_lance.c1r1
     0,    // square.promoted_lance.c2r1
     0,    // square.promoted_lance.c3r1
-    0,    // square.promoted_lance.c4r1
+    -3,   // square.promoted_lance.c4r1
     0,    // square.promoted_lance.c5r1
-    0,    // square.promoted_lance.c6r1
-    0,    // square.promoted_lance.c7r1
-    0,    // square.promoted_lance.c8r1
-    0,    // square.promoted_lance.c9r1
-    0,    // square.promoted_lance.c1r2
-    0,    // square.promoted_lance.c2r2
-    0,    // square.promoted_lance.c3r2
-    0,    // square.promoted_lance.c4r2
+    -12,  // square.promoted_lance.c6r1
+    -2,   // square.promoted_lance.c7r1
+    -44,  // square.promoted_lance.c8r1
+    -2,   // square.promoted_lance.c9r1
+    -6,   // square.promoted_lance.c1r2
+    -6,   // square.promoted_lance.c2r2
+    -5,   // square.promoted_lance.c3r2
+    3,    // square.promoted_lance.c4r2
     0,    // square.promoted_lance.c5r2
-    0,    // square.promoted_lance.c6r2
+    -3,   // square.promoted_lance.c6r2
     0,    // square.promoted_lance.c7r2
-    0,    // square.promoted_lance.c8r2
-    0,    // square.promoted_lance.c9r2
-    0,    // square.promoted_lance.c1r3
-    0,    // square.promoted_lance.c2r3
-    0,    // square.promoted_lance.c3r3
-    0,    // square.promoted_lance.c4r3
-    0,    // square.promoted_lance.c5r3
-    0,    // square.promoted_lance.c6r3
-    0,    // square.promoted_lance.c7r3
-    0,    // square.promoted_lance.c8r3
-    0,    // square.promoted_lance.c9r3
+    -19,  // square.promoted_lance.c8r2
+    -17,  // square.promoted_lance.c9r2
+    -13,  // square.promoted_lance.c1r3
+    -3,   // square.promoted_lance.c2r3
+    5,    // square.promoted_lance.c3r3
+    3,    // square.promoted_lance.c4r3
+    -4,   // square.promoted_lance.c5r3
+    -3,   // square.promoted_lance.c6r3
+    -2,   // square.promoted_lance.c7r3
+    -4,   // square.promoted_lance.c8r3
+    -12,  // square.promoted_lance.c9r3
     0,    // square.promoted_lance.c1r4
-    0,    // square.promoted_lance.c2r4
-    0,    // square.promoted_lance.c3r4
+    1,    // square.promoted_lance.c2r4
+    -1,   // square.promoted_lance.c3r4
     0,    // square.promoted_lance.c4r4
     0,    // square.promoted_lance.c5r4
-    0,    // square.promoted_lance.c6r4
-    0,    // square.promoted_lance.c7r4
+    1,    // square.promoted_lance.c6r4
+    4,    // square.promoted_lance.c7r4
     0,    // square.promoted_lance.c8r4
-    0,    // square.promoted_lance.c9r4
-    0,    // square.promoted_lance.c1r5
+    -2,   // square.promoted_lance.c9r4
+    -2,   // square.promoted_lance.c1r5
     0,    // square.promoted_lance.c2r5
-    0,    // square.promoted_lance.c3r5
+    2,    // square.promoted_lance.c3r5
     0,    // square.promoted_lance.c4r5
     0,    // square.promoted_lance.c5r5
-    0,    // square.promoted_lance.c6r5
-    0,    // square.promoted_lance.c7r5
-    0,    // square.promoted_lance.c8r5
-    0,    // square.promoted_lance.c9r5
-    0,    // square.promoted_lance.c1r6
+    -1,   // square.promoted_lance.c6r5
+    -1,   // square.promoted_lance.c7r5
+    1,    // square.promoted_lance.c8r5
+    1,    // square.promoted_lance.c9r5
+    1,    // square.promoted_lance.c1r6
     0,    // square.promoted_lance.c2r6
     0,    // square.promoted_lance.c3r6
     0,    // square.promoted_lance.c4r6
@@ -322,160 +322,160 @@ const Weights TUNED_WEIGHTS = {
     0,    // square.promoted_lance.c6r6
     0,    // square.promoted_lance.c7r6
     0,    // square.promoted_lance.c8r6
-    0,    // square.promoted_lance.c9r6
-    0,    // square.promoted_lance.c1r7
+    -2,   // square.promoted_lance.c9r6
+    -1,   // square.promoted_lance.c1r7
     0,    // square.promoted_lance.c2r7
     0,    // square.promoted_lance.c3r7
-    0,    // square.promoted_lance.c4r7
+    -1,   // square.promoted_lance.c4r7
     0,    // square.promoted_lance.c5r7
     0,    // square.promoted_lance.c6r7
     0,    // square.promoted_lance.c7r7
-    0,    // square.promoted_lance.c8r7
-    0,    // square.promoted_lance.c9r7
-    0,    // square.promoted_lance.c1r8
-    0,    // square.promoted_lance.c2r8
-    0,    // square.promoted_lance.c3r8
+    -1,   // square.promoted_lance.c8r7
+    1,    // square.promoted_lance.c9r7
+    1,    // square.promoted_lance.c1r8
+    -1,   // square.promoted_lance.c2r8
+    -1,   // square.promoted_lance.c3r8
     0,    // square.promoted_lance.c4r8
     0,    // square.promoted_lance.c5r8
-    0,    // square.promoted_lance.c6r8
+    -1,   // square.promoted_lance.c6r8
     0,    // square.promoted_lance.c7r8
-    0,    // square.promoted_lance.c8r8
+    -1,   // square.promoted_lance.c8r8
     0,    // square.promoted_lance.c9r8
     0,    // square.promoted_lance.c1r9
     0,    // square.promoted_lance.c2r9
-    0,    // square.promoted_lance.c3r9
-    0,    // square.promoted_lance.c4r9
-    0,    // square.promoted_lance.c5r9
+    4,    // square.promoted_lance.c3r9
+    1,    // square.promoted_lance.c4r9
+    2,    // square.promoted_lance.c5r9
     0,    // square.promoted_lance.c6r9
-    0,    // square.promoted_lance.c7r9
+    -1,   // square.promoted_lance.c7r9
     0,    // square.promoted_lance.c8r9
     0,    // square.promoted_lance.c9r9
-    0,    // square.knight.c1r1
-    0,    // square.knight.c2r1
+    -1,   // square.knight.c1r1
+    -1,   // square.knight.c2r1
     0,    // square.knight.c3r1
     0,    // square.knight.c4r1
     0,    // square.knight.c5r1
-    0,    // square.knight.c6r1
-    0,    // square.knight.c7r1
+    -1,   // square.knight.c6r1
+    -1,   // square.knight.c7r1
     0,    // square.knight.c8r1
-    0,    // square.knight.c9r1
+    -1,   // square.knight.c9r1
     0,    // square.knight.c1r2
-    0,    // square.knight.c2r2
+    -1,   // square.knight.c2r2
     0,    // square.knight.c3r2
     0,    // square.knight.c4r2
     0,    // square.knight.c5r2
-    0,    // square.knight.c6r2
+    4,    // square.knight.c6r2
     0,    // square.knight.c7r2
-    0,    // square.knight.c8r2
+    1,    // square.knight.c8r2
     0,    // square.knight.c9r2
-    0,    // square.knight.c1r3
-    0,    // square.knight.c2r3
-    0,    // square.knight.c3r3
-    0,    // square.knight.c4r3
-    0,    // square.knight.c5r3
-    0,    // square.knight.c6r3
-    0,    // square.knight.c7r3
-    0,    // square.knight.c8r3
-    0,    // square.knight.c9r3
-    0,    // square.knight.c1r4
-    0,    // square.knight.c2r4
-    0,    // square.knight.c3r4
-    0,    // square.knight.c4r4
+    1,    // square.knight.c1r3
+    7,    // square.knight.c2r3
+    -8,   // square.knight.c3r3
+    -11,  // square.knight.c4r3
+    1,    // square.knight.c5r3
+    -7,   // square.knight.c6r3
+    1,    // square.knight.c7r3
+    -4,   // square.knight.c8r3
+    -3,   // square.knight.c9r3
+    -4,   // square.knight.c1r4
+    -3,   // square.knight.c2r4
+    -8,   // square.knight.c3r4
+    13,   // square.knight.c4r4
     0,    // square.knight.c5r4
-    0,    // square.knight.c6r4
-    0,    // square.knight.c7r4
+    5,    // square.knight.c6r4
+    -7,   // square.knight.c7r4
     0,    // square.knight.c8r4
-    0,    // square.knight.c9r4
-    0,    // square.knight.c1r5
+    3,    // square.knight.c9r4
+    1,    // square.knight.c1r5
     0,    // square.knight.c2r5
-    0,    // square.knight.c3r5
-    0,    // square.knight.c4r5
-    0,    // square.knight.c5r5
-    0,    // square.knight.c6r5
-    0,    // square.knight.c7r5
-    0,    // square.knight.c8r5
-    0,    // square.knight.c9r5
-    0,    // square.knight.c1r6
-    0,    // square.knight.c2r6
-    0,    // square.knight.c3r6
-    0,    // square.knight.c4r6
-    0,    // square.knight.c5r6
-    0,    // square.knight.c6r6
-    0,    // square.knight.c7r6
-    0,    // square.knight.c8r6
-    0,    // square.knight.c9r6
-    0,    // square.knight.c1r7
-    0,    // square.knight.c2r7
-    0,    // square.knight.c3r7
+    -3,   // square.knight.c3r5
+    -4,   // square.knight.c4r5
+    -7,   // square.knight.c5r5
+    9,    // square.knight.c6r5
+    2,    // square.knight.c7r5
+    -28,  // square.knight.c8r5
+    1,    // square.knight.c9r5
+    -4,   // square.knight.c1r6
+    3,    // square.knight.c2r6
+    10,   // square.knight.c3r6
+    1,    // square.knight.c4r6
+    -6,   // square.knight.c5r6
+    -8,   // square.knight.c6r6
+    9,    // square.knight.c7r6
+    -7,   // square.knight.c8r6
+    5,    // square.knight.c9r6
+    -8,   // square.knight.c1r7
+    -4,   // square.knight.c2r7
+    -23,  // square.knight.c3r7
     0,    // square.knight.c4r7
-    0,    // square.knight.c5r7
-    0,    // square.knight.c6r7
-    0,    // square.knight.c7r7
-    0,    // square.knight.c8r7
-    0,    // square.knight.c9r7
-    0,    // square.knight.c1r8
-    0,    // square.knight.c2r8
-    0,    // square.knight.c3r8
-    0,    // square.knight.c4r8
-    0,    // square.knight.c5r8
-    0,    // square.knight.c6r8
-    0,    // square.knight.c7r8
-    0,    // square.knight.c8r8
-    0,    // square.knight.c9r8
+    1,    // square.knight.c5r7
+    6,    // square.knight.c6r7
+    13,   // square.knight.c7r7
+    -3,   // square.knight.c8r7
+    -21,  // square.knight.c9r7
+    1,    // square.knight.c1r8
+    -3,   // square.knight.c2r8
+    -12,  // square.knight.c3r8
+    -6,   // square.knight.c4r8
+    -2,   // square.knight.c5r8
+    4,    // square.knight.c6r8
+    2,    // square.knight.c7r8
+    3,    // square.knight.c8r8
+    -1,   // square.knight.c9r8
     0,    // square.knight.c1r9
-    0,    // square.knight.c2r9
-    0,    // square.knight.c3r9
-    0,    // square.knight.c4r9
-    0,    // square.knight.c5r9
+    -9,   // square.knight.c2r9
+    -3,   // square.knight.c3r9
+    -10,  // square.knight.c4r9
+    2,    // square.knight.c5r9
     0,    // square.knight.c6r9
-    0,    // square.knight.c7r9
+    -5,   // square.knight.c7r9
     0,    // square.knight.c8r9
-    0,    // square.knight.c9r9
-    0,    // square.promoted_knight.c1r1
-    0,    // square.promoted_knight.c2r1
-    0,    // square.promoted_knight.c3r1
-    0,    // square.promoted_knight.c4r1
+    -1,   // square.knight.c9r9
+    -17,  // square.promoted_knight.c1r1
+    -21,  // square.promoted_knight.c2r1
+    -14,  // square.promoted_knight.c3r1
+    -1,   // square.promoted_knight.c4r1
     0,    // square.promoted_knight.c5r1
-    0,    // square.promoted_knight.c6r1
-    0,    // square.promoted_knight.c7r1
-    0,    // square.promoted_knight.c8r1
-    0,    // square.promoted_knight.c9r1
-    0,    // square.promoted_knight.c1r2
+    -10,  // square.promoted_knight.c6r1
+    -26,  // square.promoted_knight.c7r1
+    -6,   // square.promoted_knight.c8r1
+    -24,  // square.promoted_knight.c9r1
+    -5,   // square.promoted_knight.c1r2
     0,    // square.promoted_knight.c2r2
-    0,    // square.promoted_knight.c3r2
-    0,    // square.promoted_knight.c4r2
-    0,    // square.promoted_knight.c5r2
-    0,    // square.promoted_knight.c6r2
+    -4,   // square.promoted_knight.c3r2
+    -4,   // square.promoted_knight.c4r2
+    -5,   // square.promoted_knight.c5r2
+    2,    // square.promoted_knight.c6r2
     0,    // square.promoted_knight.c7r2
-    0,    // square.promoted_knight.c8r2
-    0,    // square.promoted_knight.c9r2
-    0,    // square.promoted_knight.c1r3
-    0,    // square.promoted_knight.c2r3
+    5,    // square.promoted_knight.c8r2
+    -10,  // square.promoted_knight.c9r2
+    -14,  // square.promoted_knight.c1r3
+    -1,   // square.promoted_knight.c2r3
     0,    // square.promoted_knight.c3r3
-    0,    // square.promoted_knight.c4r3
-    0,    // square.promoted_knight.c5r3
-    0,    // square.promoted_knight.c6r3
-    0,    // square.promoted_knight.c7r3
-    0,    // square.promoted_knight.c8r3
-    0,    // square.promoted_knight.c9r3
-    0,    // square.promoted_knight.c1r4
-    0,    // square.promoted_knight.c2r4
-    0,    // square.promoted_knight.c3r4
-    0,    // square.promoted_knight.c4r4
-    0,    // square.promoted_knight.c5r4
-    0,    // square.promoted_knight.c6r4
+    6,    // square.promoted_knight.c4r3
+    -2,   // square.promoted_knight.c5r3
+    3,    // square.promoted_knight.c6r3
+    -2,   // square.promoted_knight.c7r3
+    14,   // square.promoted_knight.c8r3
+    -2,   // square.promoted_knight.c9r3
+    3,    // square.promoted_knight.c1r4
+    2,    // square.promoted_knight.c2r4
+    -1,   // square.promoted_knight.c3r4
+    -2,   // square.promoted_knight.c4r4
+    -3,   // square.promoted_knight.c5r4
+    -1,   // square.promoted_knight.c6r4
     0,    // square.promoted_knight.c7r4
-    0,    // square.promoted_knight.c8r4
-    0,    // square.promoted_knight.c9r4
-    0,    // square.promoted_knight.c1r5
-    0,    // square.promoted_knight.c2r5
-    0,    // square.promoted_knight.c3r5
-    0,    // square.promoted_knight.c4r5
+    -1,   // square.promoted_knight.c8r4
+    2,    // square.promoted_knight.c9r4
+    1,    // square.promoted_knight.c1r5
+    1,    // square.promoted_knight.c2r5
+    1,    // square.promoted_knight.c3r5
+    1,    // square.promoted_knight.c4r5
     0,    // square.promoted_knight.c5r5
-    0,    // square.promoted_knight.c6r5
+    1,    // square.promoted_knight.c6r5
     0,    // square.promoted_knight.c7r5
     0,    // square.promoted_knight.c8r5
-    0,    // square.promoted_knight.c9r5
+    1,    // square.promoted_knight.c9r5
     0,    // square.promoted_knight.c1r6
     0,    // square.promoted_knight.c2r6
     0,    // square.promoted_knight.c3r6
@@ -483,278 +483,278 @@ const Weights TUNED_WEIGHTS = {
     0,    // square.promoted_knight.c5r6
     0,    // square.promoted_knight.c6r6
     0,    // square.promoted_knight.c7r6
-    0,    // square.promoted_knight.c8r6
-    0,    // square.promoted_knight.c9r6
-    0,    // square.promoted_knight.c1r7
+    -1,   // square.promoted_knight.c8r6
+    1,    // square.promoted_knight.c9r6
+    -1,   // square.promoted_knight.c1r7
     0,    // square.promoted_knight.c2r7
-    0,    // square.promoted_knight.c3r7
-    0,    // square.promoted_knight.c4r7
+    -1,   // square.promoted_knight.c3r7
+    1,    // square.promoted_knight.c4r7
     0,    // square.promoted_knight.c5r7
     0,    // square.promoted_knight.c6r7
     0,    // square.promoted_knight.c7r7
-    0,    // square.promoted_knight.c8r7
+    -2,   // square.promoted_knight.c8r7
     0,    // square.promoted_knight.c9r7
-    0,    // square.promoted_knight.c1r8
+    -2,   // square.promoted_knight.c1r8
     0,    // square.promoted_knight.c2r8
     0,    // square.promoted_knight.c3r8
-    0,    // square.promoted_knight.c4r8
-    0,    // square.promoted_knight.c5r8
-    0,    // square.promoted_knight.c6r8
+    1,    // square.promoted_knight.c4r8
+    1,    // square.promoted_knight.c5r8
+    -1,   // square.promoted_knight.c6r8
     0,    // square.promoted_knight.c7r8
     0,    // square.promoted_knight.c8r8
-    0,    // square.promoted_knight.c9r8
-    0,    // square.promoted_knight.c1r9
-    0,    // square.promoted_knight.c2r9
-    0,    // square.promoted_knight.c3r9
-    0,    // square.promoted_knight.c4r9
-    0,    // square.promoted_knight.c5r9
+    -1,   // square.promoted_knight.c9r8
+    -1,   // square.promoted_knight.c1r9
+    -1,   // square.promoted_knight.c2r9
+    -1,   // square.promoted_knight.c3r9
+    -6,   // square.promoted_knight.c4r9
+    1,    // square.promoted_knight.c5r9
     0,    // square.promoted_knight.c6r9
-    0,    // square.promoted_knight.c7r9
-    0,    // square.promoted_knight.c8r9
+    -1,   // square.promoted_knight.c7r9
+    -1,   // square.promoted_knight.c8r9
     0,    // square.promoted_knight.c9r9
-    0,    // square.silver.c1r1
-    0,    // square.silver.c2r1
-    0,    // square.silver.c3r1
-    0,    // square.silver.c4r1
+    -2,   // square.silver.c1r1
+    -3,   // square.silver.c2r1
+    -4,   // square.silver.c3r1
+    9,    // square.silver.c4r1
     0,    // square.silver.c5r1
-    0,    // square.silver.c6r1
-    0,    // square.silver.c7r1
-    0,    // square.silver.c8r1
+    3,    // square.silver.c6r1
+    -6,   // square.silver.c7r1
+    4,    // square.silver.c8r1
     0,    // square.silver.c9r1
     0,    // square.silver.c1r2
-    0,    // square.silver.c2r2
-    0,    // square.silver.c3r2
+    1,    // square.silver.c2r2
+    -3,   // square.silver.c3r2
     0,    // square.silver.c4r2
-    0,    // square.silver.c5r2
-    0,    // square.silver.c6r2
-    0,    // square.silver.c7r2
-    0,    // square.silver.c8r2
+    -1,   // square.silver.c5r2
+    -3,   // square.silver.c6r2
+    -1,   // square.silver.c7r2
+    1,    // square.silver.c8r2
     0,    // square.silver.c9r2
-    0,    // square.silver.c1r3
+    -2,   // square.silver.c1r3
     0,    // square.silver.c2r3
-    0,    // square.silver.c3r3
-    0,    // square.silver.c4r3
-    0,    // square.silver.c5r3
+    1,    // square.silver.c3r3
+    6,    // square.silver.c4r3
+    1,    // square.silver.c5r3
     0,    // square.silver.c6r3
-    0,    // square.silver.c7r3
-    0,    // square.silver.c8r3
-    0,    // square.silver.c9r3
-    0,    // square.silver.c1r4
-    0,    // square.silver.c2r4
+    1,    // square.silver.c7r3
+    -2,   // square.silver.c8r3
+    -1,   // square.silver.c9r3
+    2,    // square.silver.c1r4
+    -4,   // square.silver.c2r4
     0,    // square.silver.c3r4
-    0,    // square.silver.c4r4
-    0,    // square.silver.c5r4
+    4,    // square.silver.c4r4
+    2,    // square.silver.c5r4
     0,    // square.silver.c6r4
-    0,    // square.silver.c7r4
-    0,    // square.silver.c8r4
-    0,    // square.silver.c9r4
-    0,    // square.silver.c1r5
+    10,   // square.silver.c7r4
+    -3,   // square.silver.c8r4
+    -3,   // square.silver.c9r4
+    -5,   // square.silver.c1r5
     0,    // square.silver.c2r5
-    0,    // square.silver.c3r5
-    0,    // square.silver.c4r5
-    0,    // square.silver.c5r5
-    0,    // square.silver.c6r5
-    0,    // square.silver.c7r5
-    0,    // square.silver.c8r5
-    0,    // square.silver.c9r5
-    0,    // square.silver.c1r6
-    0,    // square.silver.c2r6
-    0,    // square.silver.c3r6
-    0,    // square.silver.c4r6
-    0,    // square.silver.c5r6
-    0,    // square.silver.c6r6
-    0,    // square.silver.c7r6
-    0,    // square.silver.c8r6
-    0,    // square.silver.c9r6
-    0,    // square.silver.c1r7
-    0,    // square.silver.c2r7
-    0,    // square.silver.c3r7
-    0,    // square.silver.c4r7
-    0,    // square.silver.c5r7
-    0,    // square.silver.c6r7
-    0,    // square.silver.c7r7
+    -9,   // square.silver.c3r5
+    9,    // square.silver.c4r5
+    -2,   // square.silver.c5r5
+    1,    // square.silver.c6r5
+    5,    // square.silver.c7r5
+    -13,  // square.silver.c8r5
+    -8,   // square.silver.c9r5
+    -18,  // square.silver.c1r6
+    -16,  // square.silver.c2r6
+    -6,   // square.silver.c3r6
+    8,    // square.silver.c4r6
+    -5,   // square.silver.c5r6
+    -1,   // square.silver.c6r6
+    12,   // square.silver.c7r6
+    -19,  // square.silver.c8r6
+    11,   // square.silver.c9r6
+    -13,  // square.silver.c1r7
+    4,    // square.silver.c2r7
+    12,   // square.silver.c3r7
+    6,    // square.silver.c4r7
+    10,   // square.silver.c5r7
+    11,   // square.silver.c6r7
+    7,    // square.silver.c7r7
     0,    // square.silver.c8r7
-    0,    // square.silver.c9r7
-    0,    // square.silver.c1r8
-    0,    // square.silver.c2r8
-    0,    // square.silver.c3r8
-    0,    // square.silver.c4r8
-    0,    // square.silver.c5r8
-    0,    // square.silver.c6r8
-    0,    // square.silver.c7r8
-    0,    // square.silver.c8r8
-    0,    // square.silver.c9r8
+    2,    // square.silver.c9r7
+    -24,  // square.silver.c1r8
+    -22,  // square.silver.c2r8
+    8,    // square.silver.c3r8
+    18,   // square.silver.c4r8
+    -8,   // square.silver.c5r8
+    10,   // square.silver.c6r8
+    35,   // square.silver.c7r8
+    -23,  // square.silver.c8r8
+    -19,  // square.silver.c9r8
     0,    // square.silver.c1r9
-    0,    // square.silver.c2r9
-    0,    // square.silver.c3r9
-    0,    // square.silver.c4r9
-    0,    // square.silver.c5r9
-    0,    // square.silver.c6r9
-    0,    // square.silver.c7r9
-    0,    // square.silver.c8r9
-    0,    // square.silver.c9r9
-    0,    // square.promoted_silver.c1r1
-    0,    // square.promoted_silver.c2r1
-    0,    // square.promoted_silver.c3r1
-    0,    // square.promoted_silver.c4r1
+    -12,  // square.silver.c2r9
+    -9,   // square.silver.c3r9
+    14,   // square.silver.c4r9
+    -10,  // square.silver.c5r9
+    -32,  // square.silver.c6r9
+    18,   // square.silver.c7r9
+    -6,   // square.silver.c8r9
+    -1,   // square.silver.c9r9
+    -10,  // square.promoted_silver.c1r1
+    -7,   // square.promoted_silver.c2r1
+    -3,   // square.promoted_silver.c3r1
+    -14,  // square.promoted_silver.c4r1
     0,    // square.promoted_silver.c5r1
-    0,    // square.promoted_silver.c6r1
-    0,    // square.promoted_silver.c7r1
-    0,    // square.promoted_silver.c8r1
-    0,    // square.promoted_silver.c9r1
-    0,    // square.promoted_silver.c1r2
-    0,    // square.promoted_silver.c2r2
-    0,    // square.promoted_silver.c3r2
-    0,    // square.promoted_silver.c4r2
-    0,    // square.promoted_silver.c5r2
-    0,    // square.promoted_silver.c6r2
-    0,    // square.promoted_silver.c7r2
-    0,    // square.promoted_silver.c8r2
-    0,    // square.promoted_silver.c9r2
-    0,    // square.promoted_silver.c1r3
+    -2,   // square.promoted_silver.c6r1
+    -3,   // square.promoted_silver.c7r1
+    -8,   // square.promoted_silver.c8r1
+    -15,  // square.promoted_silver.c9r1
+    -12,  // square.promoted_silver.c1r2
+    5,    // square.promoted_silver.c2r2
+    4,    // square.promoted_silver.c3r2
+    -4,   // square.promoted_silver.c4r2
+    -8,   // square.promoted_silver.c5r2
+    5,    // square.promoted_silver.c6r2
+    5,    // square.promoted_silver.c7r2
+    -5,   // square.promoted_silver.c8r2
+    5,    // square.promoted_silver.c9r2
+    -10,  // square.promoted_silver.c1r3
     0,    // square.promoted_silver.c2r3
-    0,    // square.promoted_silver.c3r3
-    0,    // square.promoted_silver.c4r3
-    0,    // square.promoted_silver.c5r3
-    0,    // square.promoted_silver.c6r3
-    0,    // square.promoted_silver.c7r3
-    0,    // square.promoted_silver.c8r3
-    0,    // square.promoted_silver.c9r3
+    -5,   // square.promoted_silver.c3r3
+    -2,   // square.promoted_silver.c4r3
+    11,   // square.promoted_silver.c5r3
+    4,    // square.promoted_silver.c6r3
+    -8,   // square.promoted_silver.c7r3
+    -7,   // square.promoted_silver.c8r3
+    -10,  // square.promoted_silver.c9r3
     0,    // square.promoted_silver.c1r4
     0,    // square.promoted_silver.c2r4
-    0,    // square.promoted_silver.c3r4
+    -3,   // square.promoted_silver.c3r4
     0,    // square.promoted_silver.c4r4
-    0,    // square.promoted_silver.c5r4
-    0,    // square.promoted_silver.c6r4
-    0,    // square.promoted_silver.c7r4
-    0,    // square.promoted_silver.c8r4
-    0,    // square.promoted_silver.c9r4
+    6,    // square.promoted_silver.c5r4
+    7,    // square.promoted_silver.c6r4
+    -1,   // square.promoted_silver.c7r4
+    -6,   // square.promoted_silver.c8r4
+    -3,   // square.promoted_silver.c9r4
     0,    // square.promoted_silver.c1r5
-    0,    // square.promoted_silver.c2r5
+    -1,   // square.promoted_silver.c2r5
     0,    // square.promoted_silver.c3r5
     0,    // square.promoted_silver.c4r5
-    0,    // square.promoted_silver.c5r5
-    0,    // square.promoted_silver.c6r5
-    0,    // square.promoted_silver.c7r5
-    0,    // square.promoted_silver.c8r5
-    0,    // square.promoted_silver.c9r5
+    -1,   // square.promoted_silver.c5r5
+    -1,   // square.promoted_silver.c6r5
+    -1,   // square.promoted_silver.c7r5
+    -6,   // square.promoted_silver.c8r5
+    -6,   // square.promoted_silver.c9r5
     0,    // square.promoted_silver.c1r6
-    0,    // square.promoted_silver.c2r6
+    -1,   // square.promoted_silver.c2r6
     0,    // square.promoted_silver.c3r6
     0,    // square.promoted_silver.c4r6
-    0,    // square.promoted_silver.c5r6
+    1,    // square.promoted_silver.c5r6
     0,    // square.promoted_silver.c6r6
     0,    // square.promoted_silver.c7r6
-    0,    // square.promoted_silver.c8r6
-    0,    // square.promoted_silver.c9r6
-    0,    // square.promoted_silver.c1r7
-    0,    // square.promoted_silver.c2r7
-    0,    // square.promoted_silver.c3r7
+    1,    // square.promoted_silver.c8r6
+    -11,  // square.promoted_silver.c9r6
+    1,    // square.promoted_silver.c1r7
+    1,    // square.promoted_silver.c2r7
+    1,    // square.promoted_silver.c3r7
     0,    // square.promoted_silver.c4r7
-    0,    // square.promoted_silver.c5r7
+    -1,   // square.promoted_silver.c5r7
     0,    // square.promoted_silver.c6r7
     0,    // square.promoted_silver.c7r7
     0,    // square.promoted_silver.c8r7
-    0,    // square.promoted_silver.c9r7
-    0,    // square.promoted_silver.c1r8
+    -1,   // square.promoted_silver.c9r7
+    -1,   // square.promoted_silver.c1r8
     0,    // square.promoted_silver.c2r8
-    0,    // square.promoted_silver.c3r8
-    0,    // square.promoted_silver.c4r8
-    0,    // square.promoted_silver.c5r8
-    0,    // square.promoted_silver.c6r8
-    0,    // square.promoted_silver.c7r8
+    -1,   // square.promoted_silver.c3r8
+    3,    // square.promoted_silver.c4r8
+    -1,   // square.promoted_silver.c5r8
+    2,    // square.promoted_silver.c6r8
+    1,    // square.promoted_silver.c7r8
     0,    // square.promoted_silver.c8r8
     0,    // square.promoted_silver.c9r8
     0,    // square.promoted_silver.c1r9
-    0,    // square.promoted_silver.c2r9
-    0,    // square.promoted_silver.c3r9
-    0,    // square.promoted_silver.c4r9
-    0,    // square.promoted_silver.c5r9
-    0,    // square.promoted_silver.c6r9
+    -1,   // square.promoted_silver.c2r9
+    1,    // square.promoted_silver.c3r9
+    1,    // square.promoted_silver.c4r9
+    8,    // square.promoted_silver.c5r9
+    9,    // square.promoted_silver.c6r9
     0,    // square.promoted_silver.c7r9
-    0,    // square.promoted_silver.c8r9
-    0,    // square.promoted_silver.c9r9
-    0,    // square.gold.c1r1
-    0,    // square.gold.c2r1
-    0,    // square.gold.c3r1
-    0,    // square.gold.c4r1
-    0,    // square.gold.c5r1
-    0,    // square.gold.c6r1
-    0,    // square.gold.c7r1
-    0,    // square.gold.c8r1
-    0,    // square.gold.c9r1
-    0,    // square.gold.c1r2
-    0,    // square.gold.c2r2
-    0,    // square.gold.c3r2
-    0,    // square.gold.c4r2
-    0,    // square.gold.c5r2
-    0,    // square.gold.c6r2
-    0,    // square.gold.c7r2
-    0,    // square.gold.c8r2
-    0,    // square.gold.c9r2
-    0,    // square.gold.c1r3
-    0,    // square.gold.c2r3
-    0,    // square.gold.c3r3
-    0,    // square.gold.c4r3
-    0,    // square.gold.c5r3
-    0,    // square.gold.c6r3
-    0,    // square.gold.c7r3
-    0,    // square.gold.c8r3
-    0,    // square.gold.c9r3
-    0,    // square.gold.c1r4
-    0,    // square.gold.c2r4
+    1,    // square.promoted_silver.c8r9
+    -1,   // square.promoted_silver.c9r9
+    -10,  // square.gold.c1r1
+    -20,  // square.gold.c2r1
+    -4,   // square.gold.c3r1
+    -6,   // square.gold.c4r1
+    -4,   // square.gold.c5r1
+    -10,  // square.gold.c6r1
+    -11,  // square.gold.c7r1
+    -6,   // square.gold.c8r1
+    -9,   // square.gold.c9r1
+    4,    // square.gold.c1r2
+    1,    // square.gold.c2r2
+    -4,   // square.gold.c3r2
+    -2,   // square.gold.c4r2
+    1,    // square.gold.c5r2
+    -17,  // square.gold.c6r2
+    1,    // square.gold.c7r2
+    6,    // square.gold.c8r2
+    1,    // square.gold.c9r2
+    -1,   // square.gold.c1r3
+    -4,   // square.gold.c2r3
+    4,    // square.gold.c3r3
+    3,    // square.gold.c4r3
+    -1,   // square.gold.c5r3
+    -3,   // square.gold.c6r3
+    -5,   // square.gold.c7r3
+    1,    // square.gold.c8r3
+    -1,   // square.gold.c9r3
+    -2,   // square.gold.c1r4
+    -1,   // square.gold.c2r4
     0,    // square.gold.c3r4
-    0,    // square.gold.c4r4
-    0,    // square.gold.c5r4
-    0,    // square.gold.c6r4
+    -2,   // square.gold.c4r4
+    5,    // square.gold.c5r4
+    5,    // square.gold.c6r4
     0,    // square.gold.c7r4
-    0,    // square.gold.c8r4
-    0,    // square.gold.c9r4
-    0,    // square.gold.c1r5
-    0,    // square.gold.c2r5
-    0,    // square.gold.c3r5
-    0,    // square.gold.c4r5
-    0,    // square.gold.c5r5
-    0,    // square.gold.c6r5
-    0,    // square.gold.c7r5
-    0,    // square.gold.c8r5
-    0,    // square.gold.c9r5
-    0,    // square.gold.c1r6
-    0,    // square.gold.c2r6
-    0,    // square.gold.c3r6
-    0,    // square.gold.c4r6
-    0,    // square.gold.c5r6
-    0,    // square.gold.c6r6
-    0,    // square.gold.c7r6
-    0,    // square.gold.c8r6
-    0,    // square.gold.c9r6
-    0,    // square.gold.c1r7
-    0,    // square.gold.c2r7
-    0,    // square.gold.c3r7
-    0,    // square.gold.c4r7
-    0,    // square.gold.c5r7
-    0,    // square.gold.c6r7
-    0,    // square.gold.c7r7
-    0,    // square.gold.c8r7
-    0,    // square.gold.c9r7
-    0,    // square.gold.c1r8
-    0,    // square.gold.c2r8
-    0,    // square.gold.c3r8
-    0,    // square.gold.c4r8
-    0,    // square.gold.c5r8
-    0,    // square.gold.c6r8
-    0,    // square.gold.c7r8
-    0,    // square.gold.c8r8
-    0,    // square.gold.c9r8
-    0,    // square.gold.c1r9
-    0,    // square.gold.c2r9
-    0,    // square.gold.c3r9
-    0,    // square.gold.c4r9
-    0,    // square.gold.c5r9
-    0,    // square.gold.c6r9
-    0,    // square.gold.c7r9
-    0,    // square.gold.c8r9
-    0,    // square.gold.c9r9
+    -2,   // square.gold.c8r4
+    -1,   // square.gold.c9r4
+    -6,   // square.gold.c1r5
+    5,    // square.gold.c2r5
+    -2,   // square.gold.c3r5
+    7,    // square.gold.c4r5
+    6,    // square.gold.c5r5
+    1,    // square.gold.c6r5
+    -4,   // square.gold.c7r5
+    -4,   // square.gold.c8r5
+    -10,  // square.gold.c9r5
+    -6,   // square.gold.c1r6
+    -3,   // square.gold.c2r6
+    2,    // square.gold.c3r6
+    15,   // square.gold.c4r6
+    9,    // square.gold.c5r6
+    12,   // square.gold.c6r6
+    4,    // square.gold.c7r6
+    -6,   // square.gold.c8r6
+    -2,   // square.gold.c9r6
+    -7,   // square.gold.c1r7
+    -8,   // square.gold.c2r7
+    -12,  // square.gold.c3r7
+    -19,  // square.gold.c4r7
+    5,    // square.gold.c5r7
+    -1,   // square.gold.c6r7
+    -1,   // square.gold.c7r7
+    -8,   // square.gold.c8r7
+    -1,   // square.gold.c9r7
+    -34,  // square.gold.c1r8
+    1,    // square.gold.c2r8
+    19,   // square.gold.c3r8
+    45,   // square.gold.c4r8
+    42,   // square.gold.c5r8
+    18,   // square.gold.c6r8
+    -35,  // square.gold.c7r8
+    -16,  // square.gold.c8r8
+    -7,   // square.gold.c9r8
+    7,    // square.gold.c1r9
+    -6,   // square.gold.c2r9
+    -9,   // square.gold.c3r9
+    36,   // square.gold.c4r9
+    9,    // square.gold.c5r9
+    -6,   // square.gold.c6r9
+    26,   // square.gold.c7r9
+    6,    // square.gold.c8r9
+    -4,   // square.gold.c9r9
     0,    // square.gold_promoted_code.c1r1
     0,    // square.gold_promoted_code.c2r1
     0,    // square.gold_promoted_code.c3r1
@@ -836,456 +836,456 @@ const Weights TUNED_WEIGHTS = {
     0,    // square.gold_promoted_code.c7r9
     0,    // square.gold_promoted_code.c8r9
     0,    // square.gold_promoted_code.c9r9
-    0,    // square.bishop.c1r1
+    3,    // square.bishop.c1r1
     0,    // square.bishop.c2r1
-    0,    // square.bishop.c3r1
-    0,    // square.bishop.c4r1
-    0,    // square.bishop.c5r1
-    0,    // square.bishop.c6r1
-    0,    // square.bishop.c7r1
-    0,    // square.bishop.c8r1
-    0,    // square.bishop.c9r1
+    1,    // square.bishop.c3r1
+    -2,   // square.bishop.c4r1
+    1,    // square.bishop.c5r1
+    2,    // square.bishop.c6r1
+    1,    // square.bishop.c7r1
+    -2,   // square.bishop.c8r1
+    2,    // square.bishop.c9r1
     0,    // square.bishop.c1r2
-    0,    // square.bishop.c2r2
-    0,    // square.bishop.c3r2
+    1,    // square.bishop.c2r2
+    1,    // square.bishop.c3r2
     0,    // square.bishop.c4r2
     0,    // square.bishop.c5r2
-    0,    // square.bishop.c6r2
-    0,    // square.bishop.c7r2
-    0,    // square.bishop.c8r2
-    0,    // square.bishop.c9r2
-    0,    // square.bishop.c1r3
-    0,    // square.bishop.c2r3
-    0,    // square.bishop.c3r3
-    0,    // square.bishop.c4r3
+    2,    // square.bishop.c6r2
+    8,    // square.bishop.c7r2
+    10,   // square.bishop.c8r2
+    2,    // square.bishop.c9r2
+    1,    // square.bishop.c1r3
+    5,    // square.bishop.c2r3
+    1,    // square.bishop.c3r3
+    1,    // square.bishop.c4r3
     0,    // square.bishop.c5r3
-    0,    // square.bishop.c6r3
-    0,    // square.bishop.c7r3
-    0,    // square.bishop.c8r3
+    4,    // square.bishop.c6r3
+    3,    // square.bishop.c7r3
+    4,    // square.bishop.c8r3
     0,    // square.bishop.c9r3
-    0,    // square.bishop.c1r4
-    0,    // square.bishop.c2r4
-    0,    // square.bishop.c3r4
-    0,    // square.bishop.c4r4
-    0,    // square.bishop.c5r4
-    0,    // square.bishop.c6r4
-    0,    // square.bishop.c7r4
-    0,    // square.bishop.c8r4
-    0,    // square.bishop.c9r4
-    0,    // square.bishop.c1r5
-    0,    // square.bishop.c2r5
+    1,    // square.bishop.c1r4
+    3,    // square.bishop.c2r4
+    -4,   // square.bishop.c3r4
+    -7,   // square.bishop.c4r4
+    9,    // square.bishop.c5r4
+    4,    // square.bishop.c6r4
+    -3,   // square.bishop.c7r4
+    -5,   // square.bishop.c8r4
+    -1,   // square.bishop.c9r4
+    -5,   // square.bishop.c1r5
+    7,    // square.bishop.c2r5
     0,    // square.bishop.c3r5
-    0,    // square.bishop.c4r5
+    -1,   // square.bishop.c4r5
     0,    // square.bishop.c5r5
-    0,    // square.bishop.c6r5
+    5,    // square.bishop.c6r5
     0,    // square.bishop.c7r5
-    0,    // square.bishop.c8r5
-    0,    // square.bishop.c9r5
-    0,    // square.bishop.c1r6
-    0,    // square.bishop.c2r6
-    0,    // square.bishop.c3r6
-    0,    // square.bishop.c4r6
-    0,    // square.bishop.c5r6
-    0,    // square.bishop.c6r6
+    2,    // square.bishop.c8r5
+    -2,   // square.bishop.c9r5
+    -7,   // square.bishop.c1r6
+    6,    // square.bishop.c2r6
+    6,    // square.bishop.c3r6
+    -13,  // square.bishop.c4r6
+    6,    // square.bishop.c5r6
+    11,   // square.bishop.c6r6
     0,    // square.bishop.c7r6
-    0,    // square.bishop.c8r6
-    0,    // square.bishop.c9r6
-    0,    // square.bishop.c1r7
-    0,    // square.bishop.c2r7
-    0,    // square.bishop.c3r7
-    0,    // square.bishop.c4r7
-    0,    // square.bishop.c5r7
+    -5,   // square.bishop.c8r6
+    -11,  // square.bishop.c9r6
+    -36,  // square.bishop.c1r7
+    -4,   // square.bishop.c2r7
+    14,   // square.bishop.c3r7
+    4,    // square.bishop.c4r7
+    2,    // square.bishop.c5r7
     0,    // square.bishop.c6r7
-    0,    // square.bishop.c7r7
-    0,    // square.bishop.c8r7
-    0,    // square.bishop.c9r7
-    0,    // square.bishop.c1r8
-    0,    // square.bishop.c2r8
-    0,    // square.bishop.c3r8
-    0,    // square.bishop.c4r8
+    1,    // square.bishop.c7r7
+    2,    // square.bishop.c8r7
+    -4,   // square.bishop.c9r7
+    -6,   // square.bishop.c1r8
+    -12,  // square.bishop.c2r8
+    -30,  // square.bishop.c3r8
+    -8,   // square.bishop.c4r8
     0,    // square.bishop.c5r8
-    0,    // square.bishop.c6r8
-    0,    // square.bishop.c7r8
-    0,    // square.bishop.c8r8
-    0,    // square.bishop.c9r8
-    0,    // square.bishop.c1r9
-    0,    // square.bishop.c2r9
-    0,    // square.bishop.c3r9
-    0,    // square.bishop.c4r9
-    0,    // square.bishop.c5r9
-    0,    // square.bishop.c6r9
-    0,    // square.bishop.c7r9
-    0,    // square.bishop.c8r9
-    0,    // square.bishop.c9r9
-    0,    // square.horse.c1r1
-    0,    // square.horse.c2r1
+    -1,   // square.bishop.c6r8
+    -2,   // square.bishop.c7r8
+    -6,   // square.bishop.c8r8
+    -4,   // square.bishop.c9r8
+    -5,   // square.bishop.c1r9
+    -4,   // square.bishop.c2r9
+    -9,   // square.bishop.c3r9
+    -5,   // square.bishop.c4r9
+    -7,   // square.bishop.c5r9
+    -2,   // square.bishop.c6r9
+    -2,   // square.bishop.c7r9
+    -2,   // square.bishop.c8r9
+    -2,   // square.bishop.c9r9
+    10,   // square.horse.c1r1
+    -2,   // square.horse.c2r1
     0,    // square.horse.c3r1
-    0,    // square.horse.c4r1
-    0,    // square.horse.c5r1
-    0,    // square.horse.c6r1
-    0,    // square.horse.c7r1
-    0,    // square.horse.c8r1
-    0,    // square.horse.c9r1
-    0,    // square.horse.c1r2
-    0,    // square.horse.c2r2
-    0,    // square.horse.c3r2
-    0,    // square.horse.c4r2
-    0,    // square.horse.c5r2
-    0,    // square.horse.c6r2
-    0,    // square.horse.c7r2
-    0,    // square.horse.c8r2
-    0,    // square.horse.c9r2
-    0,    // square.horse.c1r3
-    0,    // square.horse.c2r3
-    0,    // square.horse.c3r3
+    5,    // square.horse.c4r1
+    -4,   // square.horse.c5r1
+    -1,   // square.horse.c6r1
+    5,    // square.horse.c7r1
+    5,    // square.horse.c8r1
+    11,   // square.horse.c9r1
+    -2,   // square.horse.c1r2
+    -5,   // square.horse.c2r2
+    -2,   // square.horse.c3r2
+    -1,   // square.horse.c4r2
+    5,    // square.horse.c5r2
+    -1,   // square.horse.c6r2
+    1,    // square.horse.c7r2
+    5,    // square.horse.c8r2
+    -2,   // square.horse.c9r2
+    3,    // square.horse.c1r3
+    1,    // square.horse.c2r3
+    -3,   // square.horse.c3r3
     0,    // square.horse.c4r3
-    0,    // square.horse.c5r3
-    0,    // square.horse.c6r3
-    0,    // square.horse.c7r3
-    0,    // square.horse.c8r3
-    0,    // square.horse.c9r3
+    -3,   // square.horse.c5r3
+    6,    // square.horse.c6r3
+    -2,   // square.horse.c7r3
+    -2,   // square.horse.c8r3
+    3,    // square.horse.c9r3
     0,    // square.horse.c1r4
-    0,    // square.horse.c2r4
-    0,    // square.horse.c3r4
-    0,    // square.horse.c4r4
-    0,    // square.horse.c5r4
-    0,    // square.horse.c6r4
-    0,    // square.horse.c7r4
-    0,    // square.horse.c8r4
-    0,    // square.horse.c9r4
-    0,    // square.horse.c1r5
-    0,    // square.horse.c2r5
+    1,    // square.horse.c2r4
+    6,    // square.horse.c3r4
+    -1,   // square.horse.c4r4
+    5,    // square.horse.c5r4
+    8,    // square.horse.c6r4
+    12,   // square.horse.c7r4
+    -3,   // square.horse.c8r4
+    -10,  // square.horse.c9r4
+    2,    // square.horse.c1r5
+    1,    // square.horse.c2r5
     0,    // square.horse.c3r5
     0,    // square.horse.c4r5
-    0,    // square.horse.c5r5
-    0,    // square.horse.c6r5
-    0,    // square.horse.c7r5
-    0,    // square.horse.c8r5
-    0,    // square.horse.c9r5
+    4,    // square.horse.c5r5
+    -3,   // square.horse.c6r5
+    5,    // square.horse.c7r5
+    3,    // square.horse.c8r5
+    -4,   // square.horse.c9r5
     0,    // square.horse.c1r6
-    0,    // square.horse.c2r6
+    -3,   // square.horse.c2r6
     0,    // square.horse.c3r6
-    0,    // square.horse.c4r6
-    0,    // square.horse.c5r6
-    0,    // square.horse.c6r6
-    0,    // square.horse.c7r6
-    0,    // square.horse.c8r6
-    0,    // square.horse.c9r6
-    0,    // square.horse.c1r7
-    0,    // square.horse.c2r7
-    0,    // square.horse.c3r7
-    0,    // square.horse.c4r7
-    0,    // square.horse.c5r7
-    0,    // square.horse.c6r7
+    9,    // square.horse.c4r6
+    3,    // square.horse.c5r6
+    -5,   // square.horse.c6r6
+    5,    // square.horse.c7r6
+    3,    // square.horse.c8r6
+    -1,   // square.horse.c9r6
+    1,    // square.horse.c1r7
+    3,    // square.horse.c2r7
+    -1,   // square.horse.c3r7
+    4,    // square.horse.c4r7
+    1,    // square.horse.c5r7
+    4,    // square.horse.c6r7
     0,    // square.horse.c7r7
-    0,    // square.horse.c8r7
-    0,    // square.horse.c9r7
-    0,    // square.horse.c1r8
-    0,    // square.horse.c2r8
-    0,    // square.horse.c3r8
-    0,    // square.horse.c4r8
-    0,    // square.horse.c5r8
-    0,    // square.horse.c6r8
-    0,    // square.horse.c7r8
-    0,    // square.horse.c8r8
-    0,    // square.horse.c9r8
-    0,    // square.horse.c1r9
-    0,    // square.horse.c2r9
-    0,    // square.horse.c3r9
+    -3,   // square.horse.c8r7
+    -1,   // square.horse.c9r7
+    -1,   // square.horse.c1r8
+    -1,   // square.horse.c2r8
+    2,    // square.horse.c3r8
+    -3,   // square.horse.c4r8
+    1,    // square.horse.c5r8
+    -1,   // square.horse.c6r8
+    2,    // square.horse.c7r8
+    -6,   // square.horse.c8r8
+    2,    // square.horse.c9r8
+    7,    // square.horse.c1r9
+    -1,   // square.horse.c2r9
+    1,    // square.horse.c3r9
     0,    // square.horse.c4r9
-    0,    // square.horse.c5r9
+    1,    // square.horse.c5r9
     0,    // square.horse.c6r9
-    0,    // square.horse.c7r9
-    0,    // square.horse.c8r9
-    0,    // square.horse.c9r9
-    0,    // square.rook.c1r1
-    0,    // square.rook.c2r1
-    0,    // square.rook.c3r1
-    0,    // square.rook.c4r1
+    1,    // square.horse.c7r9
+    -1,   // square.horse.c8r9
+    3,    // square.horse.c9r9
+    5,    // square.rook.c1r1
+    5,    // square.rook.c2r1
+    4,    // square.rook.c3r1
+    2,    // square.rook.c4r1
     0,    // square.rook.c5r1
-    0,    // square.rook.c6r1
-    0,    // square.rook.c7r1
-    0,    // square.rook.c8r1
-    0,    // square.rook.c9r1
-    0,    // square.rook.c1r2
-    0,    // square.rook.c2r2
-    0,    // square.rook.c3r2
-    0,    // square.rook.c4r2
-    0,    // square.rook.c5r2
-    0,    // square.rook.c6r2
+    8,    // square.rook.c6r1
+    2,    // square.rook.c7r1
+    4,    // square.rook.c8r1
+    7,    // square.rook.c9r1
+    2,    // square.rook.c1r2
+    8,    // square.rook.c2r2
+    2,    // square.rook.c3r2
+    2,    // square.rook.c4r2
+    1,    // square.rook.c5r2
+    2,    // square.rook.c6r2
     0,    // square.rook.c7r2
-    0,    // square.rook.c8r2
-    0,    // square.rook.c9r2
+    7,    // square.rook.c8r2
+    4,    // square.rook.c9r2
     0,    // square.rook.c1r3
-    0,    // square.rook.c2r3
-    0,    // square.rook.c3r3
-    0,    // square.rook.c4r3
-    0,    // square.rook.c5r3
+    1,    // square.rook.c2r3
+    -1,   // square.rook.c3r3
+    -1,   // square.rook.c4r3
+    1,    // square.rook.c5r3
     0,    // square.rook.c6r3
-    0,    // square.rook.c7r3
-    0,    // square.rook.c8r3
+    1,    // square.rook.c7r3
+    1,    // square.rook.c8r3
     0,    // square.rook.c9r3
     0,    // square.rook.c1r4
-    0,    // square.rook.c2r4
-    0,    // square.rook.c3r4
-    0,    // square.rook.c4r4
-    0,    // square.rook.c5r4
-    0,    // square.rook.c6r4
-    0,    // square.rook.c7r4
-    0,    // square.rook.c8r4
+    6,    // square.rook.c2r4
+    3,    // square.rook.c3r4
+    1,    // square.rook.c4r4
+    -1,   // square.rook.c5r4
+    4,    // square.rook.c6r4
+    6,    // square.rook.c7r4
+    22,   // square.rook.c8r4
     0,    // square.rook.c9r4
-    0,    // square.rook.c1r5
-    0,    // square.rook.c2r5
-    0,    // square.rook.c3r5
-    0,    // square.rook.c4r5
-    0,    // square.rook.c5r5
-    0,    // square.rook.c6r5
-    0,    // square.rook.c7r5
-    0,    // square.rook.c8r5
-    0,    // square.rook.c9r5
-    0,    // square.rook.c1r6
+    2,    // square.rook.c1r5
+    1,    // square.rook.c2r5
+    6,    // square.rook.c3r5
+    4,    // square.rook.c4r5
+    2,    // square.rook.c5r5
+    -3,   // square.rook.c6r5
+    9,    // square.rook.c7r5
+    16,   // square.rook.c8r5
+    4,    // square.rook.c9r5
+    2,    // square.rook.c1r6
     0,    // square.rook.c2r6
-    0,    // square.rook.c3r6
-    0,    // square.rook.c4r6
-    0,    // square.rook.c5r6
-    0,    // square.rook.c6r6
-    0,    // square.rook.c7r6
-    0,    // square.rook.c8r6
-    0,    // square.rook.c9r6
+    -11,  // square.rook.c3r6
+    -2,   // square.rook.c4r6
+    -10,  // square.rook.c5r6
+    4,    // square.rook.c6r6
+    16,   // square.rook.c7r6
+    24,   // square.rook.c8r6
+    3,    // square.rook.c9r6
     0,    // square.rook.c1r7
-    0,    // square.rook.c2r7
-    0,    // square.rook.c3r7
-    0,    // square.rook.c4r7
-    0,    // square.rook.c5r7
-    0,    // square.rook.c6r7
+    -3,   // square.rook.c2r7
+    -5,   // square.rook.c3r7
+    6,    // square.rook.c4r7
+    8,    // square.rook.c5r7
+    1,    // square.rook.c6r7
     0,    // square.rook.c7r7
-    0,    // square.rook.c8r7
-    0,    // square.rook.c9r7
-    0,    // square.rook.c1r8
-    0,    // square.rook.c2r8
-    0,    // square.rook.c3r8
-    0,    // square.rook.c4r8
-    0,    // square.rook.c5r8
-    0,    // square.rook.c6r8
-    0,    // square.rook.c7r8
-    0,    // square.rook.c8r8
-    0,    // square.rook.c9r8
-    0,    // square.rook.c1r9
-    0,    // square.rook.c2r9
-    0,    // square.rook.c3r9
-    0,    // square.rook.c4r9
-    0,    // square.rook.c5r9
-    0,    // square.rook.c6r9
-    0,    // square.rook.c7r9
-    0,    // square.rook.c8r9
-    0,    // square.rook.c9r9
-    0,    // square.dragon.c1r1
-    0,    // square.dragon.c2r1
-    0,    // square.dragon.c3r1
-    0,    // square.dragon.c4r1
-    0,    // square.dragon.c5r1
-    0,    // square.dragon.c6r1
-    0,    // square.dragon.c7r1
-    0,    // square.dragon.c8r1
-    0,    // square.dragon.c9r1
-    0,    // square.dragon.c1r2
-    0,    // square.dragon.c2r2
-    0,    // square.dragon.c3r2
-    0,    // square.dragon.c4r2
-    0,    // square.dragon.c5r2
+    -9,   // square.rook.c8r7
+    -8,   // square.rook.c9r7
+    -11,  // square.rook.c1r8
+    -1,   // square.rook.c2r8
+    5,    // square.rook.c3r8
+    -20,  // square.rook.c4r8
+    13,   // square.rook.c5r8
+    -50,  // square.rook.c6r8
+    3,    // square.rook.c7r8
+    -130, // square.rook.c8r8
+    -42,  // square.rook.c9r8
+    -1,   // square.rook.c1r9
+    1,    // square.rook.c2r9
+    3,    // square.rook.c3r9
+    -4,   // square.rook.c4r9
+    -5,   // square.rook.c5r9
+    6,    // square.rook.c6r9
+    -4,   // square.rook.c7r9
+    -11,  // square.rook.c8r9
+    -2,   // square.rook.c9r9
+    14,   // square.dragon.c1r1
+    10,   // square.dragon.c2r1
+    9,    // square.dragon.c3r1
+    4,    // square.dragon.c4r1
+    2,    // square.dragon.c5r1
+    8,    // square.dragon.c6r1
+    6,    // square.dragon.c7r1
+    7,    // square.dragon.c8r1
+    -1,   // square.dragon.c9r1
+    6,    // square.dragon.c1r2
+    4,    // square.dragon.c2r2
+    2,    // square.dragon.c3r2
+    6,    // square.dragon.c4r2
+    -8,   // square.dragon.c5r2
     0,    // square.dragon.c6r2
     0,    // square.dragon.c7r2
-    0,    // square.dragon.c8r2
-    0,    // square.dragon.c9r2
-    0,    // square.dragon.c1r3
-    0,    // square.dragon.c2r3
-    0,    // square.dragon.c3r3
+    5,    // square.dragon.c8r2
+    6,    // square.dragon.c9r2
+    -8,   // square.dragon.c1r3
+    -6,   // square.dragon.c2r3
+    3,    // square.dragon.c3r3
     0,    // square.dragon.c4r3
     0,    // square.dragon.c5r3
-    0,    // square.dragon.c6r3
-    0,    // square.dragon.c7r3
-    0,    // square.dragon.c8r3
-    0,    // square.dragon.c9r3
-    0,    // square.dragon.c1r4
-    0,    // square.dragon.c2r4
-    0,    // square.dragon.c3r4
-    0,    // square.dragon.c4r4
-    0,    // square.dragon.c5r4
-    0,    // square.dragon.c6r4
-    0,    // square.dragon.c7r4
-    0,    // square.dragon.c8r4
-    0,    // square.dragon.c9r4
-    0,    // square.dragon.c1r5
-    0,    // square.dragon.c2r5
-    0,    // square.dragon.c3r5
-    0,    // square.dragon.c4r5
-    0,    // square.dragon.c5r5
-    0,    // square.dragon.c6r5
-    0,    // square.dragon.c7r5
-    0,    // square.dragon.c8r5
-    0,    // square.dragon.c9r5
-    0,    // square.dragon.c1r6
-    0,    // square.dragon.c2r6
-    0,    // square.dragon.c3r6
-    0,    // square.dragon.c4r6
-    0,    // square.dragon.c5r6
-    0,    // square.dragon.c6r6
-    0,    // square.dragon.c7r6
-    0,    // square.dragon.c8r6
-    0,    // square.dragon.c9r6
-    0,    // square.dragon.c1r7
+    -1,   // square.dragon.c6r3
+    1,    // square.dragon.c7r3
+    12,   // square.dragon.c8r3
+    2,    // square.dragon.c9r3
+    3,    // square.dragon.c1r4
+    1,    // square.dragon.c2r4
+    -2,   // square.dragon.c3r4
+    -1,   // square.dragon.c4r4
+    -6,   // square.dragon.c5r4
+    3,    // square.dragon.c6r4
+    3,    // square.dragon.c7r4
+    3,    // square.dragon.c8r4
+    -6,   // square.dragon.c9r4
+    4,    // square.dragon.c1r5
+    -5,   // square.dragon.c2r5
+    4,    // square.dragon.c3r5
+    1,    // square.dragon.c4r5
+    -1,   // square.dragon.c5r5
+    3,    // square.dragon.c6r5
+    7,    // square.dragon.c7r5
+    -4,   // square.dragon.c8r5
+    -2,   // square.dragon.c9r5
+    2,    // square.dragon.c1r6
+    3,    // square.dragon.c2r6
+    3,    // square.dragon.c3r6
+    3,    // square.dragon.c4r6
+    -3,   // square.dragon.c5r6
+    1,    // square.dragon.c6r6
+    -2,   // square.dragon.c7r6
+    1,    // square.dragon.c8r6
+    2,    // square.dragon.c9r6
+    3,    // square.dragon.c1r7
     0,    // square.dragon.c2r7
-    0,    // square.dragon.c3r7
+    -2,   // square.dragon.c3r7
     0,    // square.dragon.c4r7
     0,    // square.dragon.c5r7
-    0,    // square.dragon.c6r7
-    0,    // square.dragon.c7r7
-    0,    // square.dragon.c8r7
-    0,    // square.dragon.c9r7
-    0,    // square.dragon.c1r8
-    0,    // square.dragon.c2r8
-    0,    // square.dragon.c3r8
+    -1,   // square.dragon.c6r7
+    1,    // square.dragon.c7r7
+    -1,   // square.dragon.c8r7
+    3,    // square.dragon.c9r7
+    1,    // square.dragon.c1r8
+    -1,   // square.dragon.c2r8
+    -1,   // square.dragon.c3r8
     0,    // square.dragon.c4r8
-    0,    // square.dragon.c5r8
-    0,    // square.dragon.c6r8
+    4,    // square.dragon.c5r8
+    3,    // square.dragon.c6r8
     0,    // square.dragon.c7r8
-    0,    // square.dragon.c8r8
-    0,    // square.dragon.c9r8
-    0,    // square.dragon.c1r9
-    0,    // square.dragon.c2r9
-    0,    // square.dragon.c3r9
+    -6,   // square.dragon.c8r8
+    1,    // square.dragon.c9r8
+    -1,   // square.dragon.c1r9
+    2,    // square.dragon.c2r9
+    -2,   // square.dragon.c3r9
     0,    // square.dragon.c4r9
     0,    // square.dragon.c5r9
-    0,    // square.dragon.c6r9
-    0,    // square.dragon.c7r9
-    0,    // square.dragon.c8r9
-    0,    // square.dragon.c9r9
+    -3,   // square.dragon.c6r9
+    -1,   // square.dragon.c7r9
+    -5,   // square.dragon.c8r9
+    1,    // square.dragon.c9r9
     56,   // pressure.pawn.d0
-    42,   // pressure.pawn.d1
-    28,   // pressure.pawn.d2
-    14,   // pressure.pawn.d3
+    16,   // pressure.pawn.d1
+    30,   // pressure.pawn.d2
+    17,   // pressure.pawn.d3
     56,   // pressure.tokin.d0
-    42,   // pressure.tokin.d1
-    28,   // pressure.tokin.d2
-    14,   // pressure.tokin.d3
+    45,   // pressure.tokin.d1
+    59,   // pressure.tokin.d2
+    31,   // pressure.tokin.d3
     56,   // pressure.lance.d0
-    42,   // pressure.lance.d1
-    28,   // pressure.lance.d2
-    14,   // pressure.lance.d3
+    27,   // pressure.lance.d1
+    30,   // pressure.lance.d2
+    28,   // pressure.lance.d3
     56,   // pressure.promoted_lance.d0
     42,   // pressure.promoted_lance.d1
     28,   // pressure.promoted_lance.d2
-    14,   // pressure.promoted_lance.d3
+    -8,   // pressure.promoted_lance.d3
     56,   // pressure.knight.d0
-    42,   // pressure.knight.d1
-    28,   // pressure.knight.d2
-    14,   // pressure.knight.d3
+    24,   // pressure.knight.d1
+    -8,   // pressure.knight.d2
+    26,   // pressure.knight.d3
     56,   // pressure.promoted_knight.d0
     42,   // pressure.promoted_knight.d1
-    28,   // pressure.promoted_knight.d2
-    14,   // pressure.promoted_knight.d3
+    39,   // pressure.promoted_knight.d2
+    15,   // pressure.promoted_knight.d3
     56,   // pressure.silver.d0
-    42,   // pressure.silver.d1
-    28,   // pressure.silver.d2
-    14,   // pressure.silver.d3
+    48,   // pressure.silver.d1
+    45,   // pressure.silver.d2
+    1,    // pressure.silver.d3
     56,   // pressure.promoted_silver.d0
     42,   // pressure.promoted_silver.d1
     28,   // pressure.promoted_silver.d2
-    14,   // pressure.promoted_silver.d3
+    11,   // pressure.promoted_silver.d3
     56,   // pressure.gold.d0
-    42,   // pressure.gold.d1
-    28,   // pressure.gold.d2
-    14,   // pressure.gold.d3
+    35,   // pressure.gold.d1
+    26,   // pressure.gold.d2
+    -24,  // pressure.gold.d3
     56,   // pressure.gold_promoted_code.d0
     42,   // pressure.gold_promoted_code.d1
     28,   // pressure.gold_promoted_code.d2
     14,   // pressure.gold_promoted_code.d3
     56,   // pressure.bishop.d0
-    42,   // pressure.bishop.d1
-    28,   // pressure.bishop.d2
-    14,   // pressure.bishop.d3
+    46,   // pressure.bishop.d1
+    38,   // pressure.bishop.d2
+    24,   // pressure.bishop.d3
     56,   // pressure.horse.d0
     42,   // pressure.horse.d1
-    28,   // pressure.horse.d2
-    14,   // pressure.horse.d3
+    44,   // pressure.horse.d2
+    67,   // pressure.horse.d3
     56,   // pressure.rook.d0
     42,   // pressure.rook.d1
-    28,   // pressure.rook.d2
-    14,   // pressure.rook.d3
+    58,   // pressure.rook.d2
+    85,   // pressure.rook.d3
     56,   // pressure.dragon.d0
     42,   // pressure.dragon.d1
-    28,   // pressure.dragon.d2
-    14,   // pressure.dragon.d3
+    53,   // pressure.dragon.d2
+    89,   // pressure.dragon.d3
     12,   // shield.pawn.d0
-    12,   // shield.pawn.d1
-    0,    // shield.pawn.d2
-    0,    // shield.pawn.d3
+    80,   // shield.pawn.d1
+    17,   // shield.pawn.d2
+    -16,  // shield.pawn.d3
     12,   // shield.tokin.d0
-    12,   // shield.tokin.d1
-    0,    // shield.tokin.d2
-    0,    // shield.tokin.d3
+    36,   // shield.tokin.d1
+    25,   // shield.tokin.d2
+    14,   // shield.tokin.d3
     12,   // shield.lance.d0
-    12,   // shield.lance.d1
-    0,    // shield.lance.d2
-    0,    // shield.lance.d3
+    -25,  // shield.lance.d1
+    32,   // shield.lance.d2
+    28,   // shield.lance.d3
     12,   // shield.promoted_lance.d0
-    12,   // shield.promoted_lance.d1
-    0,    // shield.promoted_lance.d2
-    0,    // shield.promoted_lance.d3
+    27,   // shield.promoted_lance.d1
+    8,    // shield.promoted_lance.d2
+    13,   // shield.promoted_lance.d3
     12,   // shield.knight.d0
-    12,   // shield.knight.d1
+    63,   // shield.knight.d1
     0,    // shield.knight.d2
-    0,    // shield.knight.d3
+    -1,   // shield.knight.d3
     12,   // shield.promoted_knight.d0
-    12,   // shield.promoted_knight.d1
-    0,    // shield.promoted_knight.d2
-    0,    // shield.promoted_knight.d3
+    20,   // shield.promoted_knight.d1
+    13,   // shield.promoted_knight.d2
+    10,   // shield.promoted_knight.d3
     12,   // shield.silver.d0
-    12,   // shield.silver.d1
-    0,    // shield.silver.d2
-    0,    // shield.silver.d3
+    65,   // shield.silver.d1
+    40,   // shield.silver.d2
+    1,    // shield.silver.d3
     12,   // shield.promoted_silver.d0
-    12,   // shield.promoted_silver.d1
-    0,    // shield.promoted_silver.d2
-    0,    // shield.promoted_silver.d3
+    42,   // shield.promoted_silver.d1
+    5,    // shield.promoted_silver.d2
+    -4,   // shield.promoted_silver.d3
     12,   // shield.gold.d0
-    12,   // shield.gold.d1
-    0,    // shield.gold.d2
-    0,    // shield.gold.d3
+    126,  // shield.gold.d1
+    49,   // shield.gold.d2
+    20,   // shield.gold.d3
     12,   // shield.gold_promoted_code.d0
     12,   // shield.gold_promoted_code.d1
     0,    // shield.gold_promoted_code.d2
     0,    // shield.gold_promoted_code.d3
     0,    // shield.bishop.d0
-    0,    // shield.bishop.d1
-    0,    // shield.bishop.d2
-    0,    // shield.bishop.d3
+    -26,  // shield.bishop.d1
+    -45,  // shield.bishop.d2
+    -29,  // shield.bishop.d3
     0,    // shield.horse.d0
-    0,    // shield.horse.d1
-    0,    // shield.horse.d2
-    0,    // shield.horse.d3
+    3,    // shield.horse.d1
+    35,   // shield.horse.d2
+    20,   // shield.horse.d3
     0,    // shield.rook.d0
-    0,    // shield.rook.d1
-    0,    // shield.rook.d2
-    0,    // shield.rook.d3
+    -142, // shield.rook.d1
+    -2,   // shield.rook.d2
+    28,   // shield.rook.d3
     0,    // shield.dragon.d0
-    0,    // shield.dragon.d1
-    0,    // shield.dragon.d2
-    0,    // shield.dragon.d3
+    3,    // shield.dragon.d1
+    12,   // shield.dragon.d2
+    9,    // shield.dragon.d3
     63,   // ring_back.pawn
-    378,  // ring_back.tokin
+    381,  // ring_back.tokin
     182,  // ring_back.lance
-    364,  // ring_back.promoted_lance
-    210,  // ring_back.knight
+    363,  // ring_back.promoted_lance
+    209,  // ring_back.knight
     364,  // ring_back.promoted_knight
-    322,  // ring_back.silver
-    364,  // ring_back.promoted_silver
-    364,  // ring_back.gold
+    335,  // ring_back.silver
+    361,  // ring_back.promoted_silver
+    374,  // ring_back.gold
     364,  // ring_back.gold_promoted_code
-    560,  // ring_back.bishop
-    735,  // ring_back.horse
-    665,  // ring_back.rook
-    875,  // ring_back.dragon
+    569,  // ring_back.bishop
+    748,  // ring_back.horse
+    682,  // ring_back.rook
+    886,  // ring_back.dragon
     13,   // ring_stuck.pawn
     81,   // ring_stuck.tokin
     39,   // ring_stuck.lance
@@ -1300,26 +1300,26 @@ const Weights TUNED_WEIGHTS = {
     157,  // ring_stuck.horse
     142,  // ring_stuck.rook
     187,  // ring_stuck.dragon
-    0,    // ring_turns.0
-    0,    // ring_turns.1
-    0,    // ring_turns.2
+    62,   // ring_turns.0
+    2,    // ring_turns.1
+    3,    // ring_turns.2
     0,    // ring_turns.3
-    0,    // ring_turns.4-5
-    0,    // ring_turns.6-9
+    3,    // ring_turns.4-5
+    1,    // ring_turns.6-9
     0,    // ring_turns.10-19
     0,    // ring_turns.20-39
-    -18,  // danger
-    -6,   // danger_hand
-    0,    // danger_squared
-    0,    // danger_hand.pawn
-    0,    // danger_hand.lance
-    0,    // danger_hand.knight
-    0,    // danger_hand.silver
-    0,    // danger_hand.gold
-    0,    // danger_hand.bishop
-    0,    // danger_hand.rook
-    0,    // danger_attackers
-    0,    // escapes
+    -80,  // danger
+    -70,  // danger_hand
+    -21,  // danger_squared
+    60,   // danger_hand.pawn
+    17,   // danger_hand.lance
+    11,   // danger_hand.knight
+    -5,   // danger_hand.silver
+    -31,  // danger_hand.gold
+    -16,  // danger_hand.bishop
+    -66,  // danger_hand.rook
+    4,    // danger_attackers
+    3,    // escapes
     15,   // tempo
 };
 

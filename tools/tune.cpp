@@ -4,7 +4,9 @@
 //       plays N games of LEVEL4 against itself at K nodes a move, in J processes, and writes every
 //       position (reduced to a quiet one) with its game's result to OUT; the same seed gives the same file
 //   tessora-tune fit DATA --out engine/eval_weights.cpp --seed S [--epochs E] [--rate R] [--l2 L]
-//       fits the scale of the logistic, then every weight but the pawn's worth on the board, on the
+//                    [--keep NAME,...]
+//       fits the scale of the logistic, then every weight but the pawn's worth on the board (and those
+//       --keep names, as the report and the table's comments name them), on the
 //       positions of 90% of the games (chosen by the seed), reports the loss on them and on the rest
 //       before and after, and writes the weights as the source of the table; --l2 holds the weights
 //       towards the table's (1e-8 unless given)
@@ -30,9 +32,9 @@
 namespace {
 
 int usage() {
-    std::fprintf(stderr,
-                 "usage: tessora-tune generate OUT --games N --nodes K --jobs J --seed S\n"
-                 "       tessora-tune fit DATA --out FILE --seed S [--epochs E] [--rate R] [--l2 L]\n");
+    std::fprintf(stderr, "usage: tessora-tune generate OUT --games N --nodes K --jobs J --seed S\n"
+                         "       tessora-tune fit DATA --out FILE --seed S [--epochs E] [--rate R] [--l2 L]\n"
+                         "                        [--keep NAME,...]\n");
     return 2;
 }
 
@@ -154,6 +156,21 @@ int fit(const std::string& data, std::map<std::string, std::string>& opt) {
     // A little: on a few hundred games, weights seen in few positions otherwise fit those games alone.
     const double l2 = opt["l2"].empty() ? 1e-8 : std::atof(opt["l2"].c_str());
     if (out.empty()) return usage();
+    std::vector<bool> kept(engine::weight::COUNT, false);
+    kept[engine::weight::BOARD] = true; // the pawn's worth keeps the scale
+    std::string names = opt["keep"];
+    while (!names.empty()) {
+        const std::size_t comma = names.find(',');
+        const std::string name = names.substr(0, comma);
+        names = comma == std::string::npos ? "" : names.substr(comma + 1);
+        int i = 0;
+        while (i < engine::weight::COUNT && engine::weight_name(i) != name) ++i;
+        if (i == engine::weight::COUNT) {
+            std::fprintf(stderr, "--keep: no weight is named %s\n", name.c_str());
+            return 2;
+        }
+        kept[i] = true;
+    }
     std::vector<tune::Sample> samples;
     if (!tune::read_samples(data, samples) || samples.empty()) {
         std::fprintf(stderr, "%s: no positions read\n", data.c_str());
@@ -182,7 +199,7 @@ int fit(const std::string& data, std::map<std::string, std::string>& opt) {
                 train.size(), test.size(), scale, start[engine::weight::BOARD]);
     std::printf("loss before: training %.6f, held out %.6f\n", tune::mean_loss(train, w, scale),
                 tune::mean_loss(test, w, scale));
-    tune::fit_weights(train, w, scale, engine::weight::BOARD, epochs, rate, l2);
+    tune::fit_weights(train, w, scale, kept, epochs, rate, l2);
     engine::Weights fitted{};
     for (std::size_t i = 0; i < fitted.size(); ++i) fitted[i] = static_cast<int>(std::lround(w[i]));
     std::vector<double> rounded(fitted.begin(), fitted.end());

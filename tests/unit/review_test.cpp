@@ -56,7 +56,7 @@ Kiroku record_of(const std::vector<M>& moves, Kyokumen k = even_start()) {
 
 const M P76{4, 8, 4, 7}, P34{8, 4, 8, 5}, P26{9, 8, 9, 7}, P84{3, 4, 3, 5}, P25{9, 7, 9, 6};
 // ▲２二角成, then the upper side leaves the horse standing (△６二銀) instead of taking it (△同銀).
-const M B22{3, 9, 9, 3, SITA_KAKU_NARI}, S62{4, 2, 5, 3}, S22{8, 2, 9, 3};
+const M B22{3, 9, 9, 3, SITA_KAKU_NARI}, S62{4, 2, 5, 3}, S22{8, 2, 9, 3}, R22{3, 3, 9, 3};
 // The kings step to and fro: ▲５八王 △５二王 ▲５九王 △５一王.
 const M K58{6, 10, 6, 9}, K52{6, 2, 6, 3}, K59{6, 9, 6, 10}, K51{6, 3, 6, 2};
 // ▲５五角 left where the pawn that △５四歩 pushed takes it (△５五歩).
@@ -119,14 +119,15 @@ TEST(Review, MarksMovesByWhatTheyGiveUpAgainstThePreferredMove) {
             EXPECT_EQ(m.mark, mark_for(m.loss, m.missed_mate, {}));
         }
     }
-    // The preferred move where the horse was left standing is the recapture, written as the move list
-    // writes it once played; the played ▲２二角成 was itself the preferred move there or close to it.
+    // The preferred move where the horse was left standing is a recapture (by the silver or the
+    // rook), written as the move list writes it once played; the played ▲２二角成 was itself the
+    // preferred move there or close to it.
     const Kiroku r = record_of({P76, P34, B22, S62});
     const ReviewFile f = reviewed(r);
-    const Kiroku taken = record_of({P76, P34, B22, S22});
+    const bool by_silver = program_move(f.moves[3].best).placed == UE_GIN;
+    const Kiroku taken = record_of({P76, P34, B22, by_silver ? S22 : R22});
     EXPECT_EQ(f.moves[3].best_text, recorded_move_text(taken, 4, Notation::Japanese));
-    EXPECT_EQ(f.moves[3].best_text, "△同銀");
-    EXPECT_EQ(program_move(f.moves[3].best).placed, UE_GIN);
+    EXPECT_EQ(f.moves[3].best_text, by_silver ? "△同銀" : "△同飛");
     // After the horse is left standing the lower side is far ahead.
     EXPECT_GT(f.moves[3].eval, 500);
 }

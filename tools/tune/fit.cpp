@@ -64,8 +64,8 @@ double fit_scale(const Samples& s, const std::vector<double>& w) {
     return std::exp((lo + hi) / 2);
 }
 
-void fit_weights(const Samples& s, std::vector<double>& w, double scale, int anchor, int epochs, double rate,
-                 double l2) {
+void fit_weights(const Samples& s, std::vector<double>& w, double scale, const std::vector<bool>& kept,
+                 int epochs, double rate, double l2) {
     const double beta1 = 0.9, beta2 = 0.999, eps = 1e-8;
     const std::vector<double> start = w;
     std::vector<double> m(w.size(), 0), v(w.size(), 0), grad(w.size());
@@ -80,7 +80,7 @@ void fit_weights(const Samples& s, std::vector<double>& w, double scale, int anc
         }
         const double c1 = 1 - std::pow(beta1, epoch), c2 = 1 - std::pow(beta2, epoch);
         for (std::size_t k = 0; k < w.size(); ++k) {
-            if (static_cast<int>(k) == anchor) continue;
+            if (kept[k]) continue;
             grad[k] += 2 * l2 * (w[k] - start[k]);
             m[k] = beta1 * m[k] + (1 - beta1) * grad[k];
             v[k] = beta2 * v[k] + (1 - beta2) * grad[k] * grad[k];

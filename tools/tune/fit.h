@@ -23,10 +23,11 @@ struct Samples {
 double mean_loss(const Samples& s, const std::vector<double>& w, double scale);
 // The scale that fits the results best with weights w.
 double fit_scale(const Samples& s, const std::vector<double>& w);
-// Adam on the full batch, in a fixed order: the same samples give the same weights. Weight `anchor`
-// stays as it is. With l2 above nothing, l2 times the squared distance from the starting weights is
-// added to the loss, so that a weight seen in few positions does not run off on them.
-void fit_weights(const Samples& s, std::vector<double>& w, double scale, int anchor, int epochs, double rate,
-                 double l2 = 0);
+// Adam on the full batch, in a fixed order: the same samples give the same weights. The weights marked
+// in `kept` stay as they are (at least one, the anchor that keeps the scale). With l2 above nothing, l2 times
+// the squared distance from the starting weights is added to the loss, so that a weight seen in few positions
+// does not run off on them.
+void fit_weights(const Samples& s, std::vector<double>& w, double scale, const std::vector<bool>& kept,
+                 int epochs, double rate, double l2 = 0);
 
 } // namespace tune
