@@ -47,20 +47,22 @@ constexpr std::size_t LATE_MOVES = 16;
 // How many moves of a list are picked one by one before the rest is sorted.
 constexpr std::size_t PICKED = 4;
 
-// A step below full: its node cap, its depth cap, and how far below the best score a root move may
-// score and still be played. The weakest looks one move ahead and follows the captures, about as far
-// as level 3 looks; each step above looks further and strays less. The margins stay well under a minor
+// A step below full: its node cap, its depth cap, how far below the best score a root move may score
+// and still be played, and how many captures in a row its quiescence search follows. The weakest looks
+// one move ahead and follows three captures, about as far as level 3 looks; each step above looks
+// further and strays less. The margins stay well under a minor
 // piece's worth, so a move the search sees losing a piece outright, or the king, is never chosen.
 struct StrengthStep {
     std::uint64_t nodes;
     int max_depth;
     int margin;
+    int captures;
 };
 constexpr StrengthStep STRENGTH_STEPS[FULL_STRENGTH - WEAKEST_STRENGTH] = {
-    {3000, 1, 80},
-    {10000, 2, 60},
-    {40000, 3, 30},
-    {150000, 5, 15},
+    {3000, 1, 100, 3},
+    {10000, 2, 60, 8},
+    {40000, 3, 30, 8},
+    {150000, 5, 15, 8},
 };
 
 const StrengthStep* strength_step(int strength) {
@@ -255,6 +257,7 @@ struct Searcher {
     bool sharing; // other threads search with it
     // How far below the best a root move may score and still be chosen (a weaker step's), else 0.
     int choice_margin;
+    int captures_followed;
     int first_depth;
     Table::Entry* tt;
     std::uint64_t mask;
@@ -285,7 +288,9 @@ struct Searcher {
     // two come to the same node, each takes the moves the other is not busy with first.
     Searcher(const Position& pos, const Limits& l, Table& table, std::uint8_t search_age, Shared& sh, int id)
         : p(pos), lim(l), shared(sh), helper(id > 0), sharing(l.threads > 1),
-          choice_margin(strength_step(l.strength) ? strength_step(l.strength)->margin : 0), first_depth(1) {
+          choice_margin(strength_step(l.strength) ? strength_step(l.strength)->margin : 0),
+          captures_followed(strength_step(l.strength) ? strength_step(l.strength)->captures : 8),
+          first_depth(1) {
         tt = table.entries();
         mask = Table::SIZE - 1;
         age = search_age;
@@ -489,7 +494,7 @@ struct Searcher {
         const int lazy = lazy_evaluate(p, margin);
         if (lazy - margin >= beta) return lazy - margin;
         const int stand = lazy + margin <= alpha ? alpha : evaluate_here();
-        if (stand >= beta || ply >= MAX_PLY || qdepth >= 8) return stand;
+        if (stand >= beta || ply >= MAX_PLY || qdepth >= captures_followed) return stand;
         alpha = std::max(alpha, stand);
         Picker& pk = pickers[ply];
         MoveList& moves = pk.moves;
