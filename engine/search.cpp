@@ -49,9 +49,9 @@ constexpr std::size_t PICKED = 4;
 
 // A step below full: its node cap, its depth cap, how far below the best score a root move may score
 // and still be played, and how many captures in a row its quiescence search follows. The weakest looks
-// one move ahead and follows three captures, about as far as level 3 looks; each step above looks
-// further and strays less. The margins stay well under a minor
-// piece's worth, so a move the search sees losing a piece outright, or the king, is never chosen.
+// one move ahead and follows three captures, about as far as level 3 looks; the next follows every
+// capture; each step above looks further and strays less. The margins stay under a minor piece's
+// worth, so a move the search sees losing a piece outright, or the king, is never chosen.
 struct StrengthStep {
     std::uint64_t nodes;
     int max_depth;
@@ -60,9 +60,9 @@ struct StrengthStep {
 };
 constexpr StrengthStep STRENGTH_STEPS[FULL_STRENGTH - WEAKEST_STRENGTH] = {
     {3000, 1, 100, 3},
+    {3000, 1, 80, 8},
     {10000, 2, 60, 8},
     {40000, 3, 30, 8},
-    {150000, 5, 15, 8},
 };
 
 const StrengthStep* strength_step(int strength) {
