@@ -47,6 +47,9 @@ constexpr std::size_t LATE_MOVES = 16;
 // How many moves of a list are picked one by one before the rest is sorted.
 constexpr std::size_t PICKED = 4;
 
+// The captures in a row full strength's quiescence search follows.
+constexpr int ALL_CAPTURES = 8;
+
 // A step below full: its node cap, its depth cap, how far below the best score a root move may score
 // and still be played, and how many captures in a row its quiescence search follows. The weakest looks
 // one move ahead and follows three captures, about as far as level 3 looks; the next follows every
@@ -60,9 +63,9 @@ struct StrengthStep {
 };
 constexpr StrengthStep STRENGTH_STEPS[FULL_STRENGTH - WEAKEST_STRENGTH] = {
     {3000, 1, 100, 3},
-    {3000, 1, 80, 8},
-    {10000, 2, 60, 8},
-    {40000, 3, 30, 8},
+    {3000, 1, 80, ALL_CAPTURES},
+    {10000, 2, 60, ALL_CAPTURES},
+    {40000, 3, 30, ALL_CAPTURES},
 };
 
 const StrengthStep* strength_step(int strength) {
@@ -289,7 +292,7 @@ struct Searcher {
     Searcher(const Position& pos, const Limits& l, Table& table, std::uint8_t search_age, Shared& sh, int id)
         : p(pos), lim(l), shared(sh), helper(id > 0), sharing(l.threads > 1),
           choice_margin(strength_step(l.strength) ? strength_step(l.strength)->margin : 0),
-          captures_followed(strength_step(l.strength) ? strength_step(l.strength)->captures : 8),
+          captures_followed(strength_step(l.strength) ? strength_step(l.strength)->captures : ALL_CAPTURES),
           first_depth(1) {
         tt = table.entries();
         mask = Table::SIZE - 1;
