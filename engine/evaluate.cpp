@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <functional>
 
 namespace engine {
 
@@ -10,120 +9,10 @@ namespace detail {
 const Weights* weights_in_use = &TUNED_WEIGHTS;
 }
 
-namespace {
-
-// The squares within three of a king (its own only once it is taken), by distance.
-constexpr int SQUARES_AT[KING_ZONE] = {1, 8, 16, 24};
-constexpr int ZONE = 49;
-
-// What lazy_evaluate needs of the weights: the least and the most a ring piece of each type can count,
-// and how far the pressure and shield terms can move one side's score when it has n pieces besides its
-// king on the play area.
-struct LazyBounds {
-    int ring_low[PIECE_TYPES], ring_high[PIECE_TYPES];
-    int least[ZONE + 1], most[ZONE + 1];
-};
-
-LazyBounds bounds_of(const Weights& w) {
-    using namespace weight;
-    LazyBounds b{};
-    const int turns_low = std::min(0, *std::min_element(&w[RING_TURNS], &w[RING_TURNS] + TURN_BUCKETS));
-    const int turns_high = std::max(0, *std::max_element(&w[RING_TURNS], &w[RING_TURNS] + TURN_BUCKETS));
-    for (int t = 0; t < PIECE_TYPES; ++t) {
-        b.ring_low[t] = std::min(w[RING_BACK + t], w[RING_STUCK + t]) + turns_low;
-        b.ring_high[t] = std::max(w[RING_BACK + t], w[RING_STUCK + t]) + turns_high;
-    }
-    int most = 0, least = 0;
-    // A side's n pieces press on the enemy king and shield its own at most from the n best squares of
-    // each zone, and at least from the n worst.
-    for (int n = 0; n <= ZONE; ++n) {
-        b.most[n] = most;
-        b.least[n] = least;
-    }
-    for (int start : {PRESSURE, SHIELD}) {
-        std::vector<int> highs, lows;
-        for (int d = 0; d < KING_ZONE; ++d) {
-            int high = 0, low = 0;
-            for (int t = 0; t < PIECE_TYPES; ++t) {
-                high = std::max(high, w[start + t * KING_ZONE + d]);
-                low = std::min(low, w[start + t * KING_ZONE + d]);
-            }
-            highs.insert(highs.end(), SQUARES_AT[d], high);
-            lows.insert(lows.end(), SQUARES_AT[d], low);
-        }
-        std::sort(highs.begin(), highs.end(), std::greater<int>());
-        std::sort(lows.begin(), lows.end());
-        for (int n = 1, high = 0, low = 0; n <= ZONE; ++n) {
-            high += highs[n - 1];
-            low += lows[n - 1];
-            b.most[n] += high;
-            b.least[n] += low;
-        }
-    }
-    return b;
-}
-
-LazyBounds lazy_bounds = bounds_of(TUNED_WEIGHTS);
-
-} // namespace
-
 void set_weights(const Weights& w) {
     static Weights given;
     given = w;
     detail::weights_in_use = &given;
-    lazy_bounds = bounds_of(given);
-}
-
-namespace {
-
-// The least and the most side s's king safety can count, from what is cheap to know: the enemy's hand
-// and how many enemy pieces stand on the play area. Up to nine squares at the king may be attacked.
-void king_safety_range(const Position& p, int s, int& least, int& most) {
-    using namespace weight;
-    least = most = 0;
-    if (p.king[s] < 0) return;
-    const Weights& w = weights();
-    int hand = 0, per_square = w[DANGER];
-    for (int k = 1; k <= 7; ++k) {
-        hand += p.hand[1 - s][k];
-        per_square += w[DANGER_KIND + k - 1] * p.hand[1 - s][k];
-    }
-    per_square += w[DANGER_HAND] * std::min(hand, 6);
-    const int near = std::min(p.pieces[1 - s], 24) * w[DANGER_ATTACKERS];
-    for (int danger = 0; danger <= 9; ++danger) {
-        const int fixed = per_square * danger + w[DANGER_SQUARED] * danger * danger;
-        least = std::min({least, fixed, fixed + near * danger});
-        most = std::max({most, fixed, fixed + near * danger});
-    }
-    least += std::min(0, w[ESCAPES]) * 8;
-    most += std::max(0, w[ESCAPES]) * 8;
-}
-
-} // namespace
-
-int lazy_evaluate(const Position& p, int& margin) {
-    // In halves, so that the middle of a ring piece's range is exact.
-    const int me = p.side;
-    const LazyBounds& b = lazy_bounds;
-    const int mine = std::min(p.pieces[me], ZONE), theirs = std::min(p.pieces[1 - me], ZONE);
-    // The kings' surroundings lie between these, from the side to move's view.
-    int safety_low[2], safety_high[2];
-    for (int s = 0; s < 2; ++s) king_safety_range(p, s, safety_low[s], safety_high[s]);
-    const int low = b.least[mine] - b.most[theirs] + safety_low[me] - safety_high[1 - me];
-    const int high = b.most[mine] - b.least[theirs] + safety_high[me] - safety_low[1 - me];
-    int twice = 2 * (p.material[me] - p.material[1 - me] + weights()[weight::TEMPO]) + low + high;
-    int spread = high - low;
-    for (int i = 0; i < RING; ++i) {
-        const Koma c = p.b[RING_SQ[i]];
-        if (c == KARA) continue;
-        const int t = type_of(c);
-        const int least = b.ring_low[t], most = b.ring_high[t];
-        twice += side_of(c) == me ? least + most : -(least + most);
-        spread += most - least;
-    }
-    // The halves rounded down lose at most one half, which the margin covers.
-    margin = spread / 2 + 1;
-    return twice >> 1;
 }
 
 namespace {
@@ -194,12 +83,13 @@ template <class Terms> void positional(const Position& p, Terms& terms) {
         int hand = 0;
         for (int k = 1; k <= 7; ++k) hand += p.hand[1 - s][k];
         int danger = 0, escapes = 0;
+        const unsigned attacked_bits = attacked_around(p, p.king[s], 1 - s);
         for (int dy = -1; dy <= 1; ++dy)
             for (int dx = -1; dx <= 1; ++dx) {
                 const int x = kx[s] + dx, y = ky[s] + dy;
                 if (x < 2 || x > 10 || y < 2 || y > 10) continue;
                 const Koma c = p.b[sq(x, y)];
-                if (attacked(p, sq(x, y), 1 - s))
+                if (attacked_bits >> ((dy + 1) * 3 + dx + 1) & 1)
                     ++danger;
                 else if ((dx != 0 || dy != 0) && (c == KARA || side_of(c) != s))
                     ++escapes;

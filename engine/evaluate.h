@@ -76,9 +76,6 @@ inline int hand_worth(int kind) {
 
 // The evaluation from the side to move's view.
 int evaluate(const Position& p);
-// The material and the ring's pieces at the middle of what they may count, from the side to move's
-// view, and how far the evaluation can lie from it whatever else stands where (derived from the weights).
-int lazy_evaluate(const Position& p, int& margin);
 // Each weight's count in p (out is resized to weight::COUNT): the evaluation from the lower side's
 // view is the sum of weight times count.
 void features(const Position& p, std::vector<int>& out);

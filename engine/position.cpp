@@ -36,29 +36,6 @@ constexpr std::array<int, NSQ> make_ring_index(const std::array<int, RING>& r) {
 
 } // namespace
 
-namespace {
-
-// The upper side's code of each type; the lower side's is its negation.
-constexpr int MAGNITUDES[15] = {10, 11, 20, 21, 30, 31, 100, 101, 110, 111, 800, 801, 900, 901, 950};
-
-struct TypeTable {
-    std::int8_t t[2 * 950 + 1];
-    TypeTable() {
-        for (auto& v : t) v = -1;
-        for (int i = 0; i < 15; ++i) {
-            t[950 + MAGNITUDES[i]] = static_cast<std::int8_t>(i);
-            t[950 - MAGNITUDES[i]] = static_cast<std::int8_t>(i);
-        }
-    }
-};
-const TypeTable TYPES;
-
-} // namespace
-
-int type_of(int code) {
-    return code < -950 || code > 950 ? -1 : TYPES.t[code + 950];
-}
-
 Koma piece_code(int type, int side) {
     return static_cast<Koma>(side == LOWER ? -MAGNITUDES[type] : MAGNITUDES[type]);
 }
@@ -494,23 +471,37 @@ namespace {
 // For each side: the step offsets and slide directions by which some type attacks, with the set of
 // types (a bit each) that do; and for each code on the play area, its type's bit if that side owns it.
 struct AttackTable {
+    // For attacked_around: one of the nine squares around a centre, its offset from it, and the square
+    // of the nine next to it back along a line (-1 if none).
+    struct Cell {
+        int index, offset, back;
+    };
     struct Way {
         int d;
         unsigned types;
     };
-    Way steps[2][16], slides[2][8];
+    struct Line : Way {
+        // The nine in the order attacked_around takes them, each after the one behind it.
+        Cell cells[9];
+    };
+    Way steps[2][16];
+    Line slides[2][8];
     int nsteps[2]{}, nslides[2]{};
     unsigned bit[2][2 * 950 + 1]{};
+    // Which of the nine squares around a centre a piece of the side and type standing at (dx, dy) from
+    // it (|dx| <= 2, |dy| <= 3: a knight's reach) can take on by a step, as attacked_around's bits.
+    unsigned step_around[2][NTYPES][7][5]{};
     AttackTable() {
         for (int side = 0; side < 2; ++side) {
             for (int t = 0; t < NTYPES; ++t) {
-                const auto add = [&](Way* v, int& n, int d) {
+                const auto add = [&](auto* v, int& n, int d) {
                     for (int i = 0; i < n; ++i)
                         if (v[i].d == d) {
                             v[i].types |= 1u << t;
                             return;
                         }
-                    v[n++] = {d, 1u << t};
+                    v[n].d = d;
+                    v[n++].types = 1u << t;
                 };
                 for (int d : offsets().t[side][t].steps) add(steps[side], nsteps[side], d);
                 for (int d : offsets().t[side][t].slides) add(slides[side], nslides[side], d);
@@ -518,6 +509,25 @@ struct AttackTable {
         }
         for (int c = -950; c <= 950; ++c)
             if (c != KARA && type_of(c) >= 0) bit[side_of(c)][c + 950] = 1u << type_of(c);
+        for (int side = 0; side < 2; ++side)
+            for (int i = 0; i < nslides[side]; ++i) {
+                Line& way = slides[side][i];
+                const int oy = (way.d + W / 2 + 2 * W) / W - 2, ox = way.d - oy * W; // each -1..1
+                for (int n = 0; n < 9; ++n) {
+                    const int dy = oy >= 0 ? n / 3 - 1 : 1 - n / 3, dx = ox >= 0 ? n % 3 - 1 : 1 - n % 3;
+                    const int bx = dx - ox, by = dy - oy;
+                    way.cells[n] = {(dy + 1) * 3 + dx + 1, dx + W * dy,
+                                    std::abs(bx) <= 1 && std::abs(by) <= 1 ? (by + 1) * 3 + bx + 1 : -1};
+                }
+            }
+        for (int side = 0; side < 2; ++side)
+            for (int t = 0; t < NTYPES; ++t)
+                for (int dy = -3; dy <= 3; ++dy)
+                    for (int dx = -2; dx <= 2; ++dx)
+                        for (int cell = 0; cell < 9; ++cell)
+                            for (int d : offsets().t[side][t].steps)
+                                if (d == (cell % 3 - 1 - dx) + W * (cell / 3 - 1 - dy))
+                                    step_around[side][t][dy + 3][dx + 2] |= 1u << cell;
     }
     // Is c, standing on the play area, a piece of side `by` of one of the types?
     bool piece_of(Koma c, int by, unsigned types) const { return bit[by][c + 950] & types; }
@@ -550,6 +560,44 @@ template <class Found> bool find_attacker(const Position& p, int s, int by, Foun
 
 bool attacked(const Position& p, int s, int by) {
     return find_attacker(p, s, by, [](int, int) { return true; });
+}
+
+unsigned attacked_around(const Position& p, int s, int by) {
+    const AttackTable& a = ATTACKS;
+    const int cx = sq_x(s), cy = sq_y(s);
+    unsigned around = 0;
+    // Steps: every piece that can step onto one of the nine stands within a knight's reach of the centre.
+    for (int y = std::max(2, cy - 3); y <= std::min(10, cy + 3); ++y)
+        for (int x = std::max(2, cx - 2); x <= std::min(10, cx + 2); ++x) {
+            const Koma c = p.b[sq(x, y)];
+            if (c != KARA && side_of(c) == by)
+                around |= a.step_around[by][type_of(c)][y - cy + 3][x - cx + 2];
+        }
+    // Lines: along each direction, a square whose neighbour back along the line is an empty square of
+    // the nine sees the same first piece as that neighbour, so the squares are taken from the far end.
+    int stop[9];
+    for (int i = 0; i < a.nslides[by]; ++i) {
+        const AttackTable::Line& way = a.slides[by][i];
+        for (const AttackTable::Cell& cell : way.cells) {
+            const int t = s + cell.offset;
+            if (!on_play_area(t)) continue;
+            int f = t - way.d;
+            if (p.b[f] == KARA && on_play_area(f)) {
+                if (cell.back >= 0)
+                    f = stop[cell.back];
+                else
+                    while (p.b[f] == KARA && on_play_area(f)) f -= way.d;
+            }
+            stop[cell.index] = f;
+            if (on_play_area(f) && a.piece_of(p.b[f], by, way.types)) around |= 1u << cell.index;
+        }
+    }
+    // A step may reach past the play area's edge.
+    if (cx == 2) around &= ~0111u;
+    if (cx == 10) around &= ~0444u;
+    if (cy == 2) around &= ~0007u;
+    if (cy == 10) around &= ~0700u;
+    return around;
 }
 
 int check_lines(const Position& p, int side, std::array<bool, NSQ>& mask) {

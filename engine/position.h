@@ -112,6 +112,10 @@ void turn_ring(Position& p, int k);
 
 // Can side `by` take what stands on play-area square s? Pieces on the ring never capture.
 bool attacked(const Position& p, int s, int by);
+// Which of the nine squares centred on play-area square s side `by` can take on, as bits
+// (dy + 1) * 3 + (dx + 1) for the square at s + (dx, dy); a square off the play area never counts. The
+// same answers as attacked() on each, in one pass that shares the long-range pieces' lines.
+unsigned attacked_around(const Position& p, int s, int by);
 // Is the side to move's king attacked?
 inline bool in_check(const Position& p) {
     return p.king[p.side] >= 0 && attacked(p, p.king[p.side], 1 - p.side);
@@ -124,8 +128,25 @@ bool can_come_back(const Position& p, Koma c);
 // The fewest clockwise turns after which piece c, standing on ring place `from`, can move onto the play
 // area; -1 if no turn lets it.
 int turns_to_come_back(const Position& p, Koma c, int from);
+// The upper side's code of each type; the lower side's is its negation.
+constexpr int MAGNITUDES[15] = {10, 11, 20, 21, 30, 31, 100, 101, 110, 111, 800, 801, 900, 901, 950};
+namespace detail {
+// Each code's type, from -950 up (inline, for the search's innermost loops).
+constexpr std::array<std::int8_t, 2 * 950 + 1> make_type_table() {
+    std::array<std::int8_t, 2 * 950 + 1> t{};
+    for (auto& v : t) v = -1;
+    for (int i = 0; i < 15; ++i) {
+        t[950 + MAGNITUDES[i]] = static_cast<std::int8_t>(i);
+        t[950 - MAGNITUDES[i]] = static_cast<std::int8_t>(i);
+    }
+    return t;
+}
+inline constexpr std::array<std::int8_t, 2 * 950 + 1> TYPE_TABLE = make_type_table();
+} // namespace detail
 // Piece type 0..14 by magnitude (pawn, promoted pawn, lance, ..., rook, dragon, king); -1 for none.
-int type_of(int code);
+inline int type_of(int code) {
+    return code < -950 || code > 950 ? -1 : detail::TYPE_TABLE[code + 950];
+}
 // The code of a piece of type 0..14 owned by `side`.
 Koma piece_code(int type, int side);
 

@@ -491,12 +491,7 @@ struct Searcher {
         ++nodes;
         if (p.king[p.side] < 0) return -(MATE - ply);
         if (out_of_budget()) return 0;
-        // Far above the window, the position stands pat without the full evaluation; far below it, the
-        // captures are still tried, and the stand-pat score cannot raise alpha.
-        int margin;
-        const int lazy = lazy_evaluate(p, margin);
-        if (lazy - margin >= beta) return lazy - margin;
-        const int stand = lazy + margin <= alpha ? alpha : evaluate_here();
+        const int stand = evaluate_here();
         if (stand >= beta || ply >= MAX_PLY || qdepth >= captures_followed) return stand;
         alpha = std::max(alpha, stand);
         Picker& pk = pickers[ply];

@@ -279,6 +279,30 @@ TEST_F(EngineMoves, MakeUnmakeAndRingTurnsRestoreThePositionAndChecksAreAnswered
     EXPECT_GT(checks, 100);
 }
 
+// The evaluation's count of the squares around a king that the enemy bears on takes them nine at a
+// time, sharing the long-range pieces' lines: each answer is attacked()'s, at the edges and corners too.
+TEST(EngineAttacks, NineSquaresAroundACentreAnswerAsEachAlone) {
+    RandomWalk walk(12);
+    MoveList moves;
+    for (int n = 0; n < 1500; ++n) {
+        generate(walk.p, moves);
+        walk.restart_if_over(moves);
+        generate(walk.p, moves);
+        for (int by = 0; by < 2; ++by)
+            for (int c = 0; c < NSQ; ++c) {
+                if (sq_x(c) < 2 || sq_x(c) > 10 || sq_y(c) < 2 || sq_y(c) > 10) continue;
+                unsigned expected = 0;
+                for (int cell = 0; cell < 9; ++cell) {
+                    const int x = sq_x(c) + cell % 3 - 1, y = sq_y(c) + cell / 3 - 1;
+                    if (x >= 2 && x <= 10 && y >= 2 && y <= 10 && attacked(walk.p, sq(x, y), by))
+                        expected |= 1u << cell;
+                }
+                ASSERT_EQ(attacked_around(walk.p, c, by), expected) << "position " << n << " square " << c;
+            }
+        walk.step(moves);
+    }
+}
+
 bool same_move(const Move& a, const Move& b) {
     return a == b && a.piece == b.piece && a.captured == b.captured;
 }
