@@ -44,6 +44,10 @@ constexpr int MAX_PLY = 96;
 // its safety term most), and how many moves are searched before the quiet ones left are passed over.
 constexpr int FUTILITY_MARGIN = 250;
 constexpr std::size_t LATE_MOVES = 16;
+// How far above beta a node's evaluation must stand, per ply left, for the node to be cut without a
+// search, and up to how many plies left.
+constexpr int STATIC_CUT_MARGIN = 200;
+constexpr int STATIC_CUT_DEPTH = 5;
 // How many moves of a list are picked one by one before the rest is sorted.
 constexpr std::size_t PICKED = 4;
 
@@ -261,6 +265,9 @@ struct Searcher {
     // How far below the best a root move may score and still be chosen (a weaker step's), else 0.
     int choice_margin;
     int captures_followed;
+    // Full strength alone cuts a node whose evaluation stands far above beta: the weaker steps keep the
+    // search their scores on the help page were measured with.
+    bool full_strength;
     int first_depth;
     Table::Entry* tt;
     std::uint64_t mask;
@@ -293,7 +300,7 @@ struct Searcher {
         : p(pos), lim(l), shared(sh), helper(id > 0), sharing(l.threads > 1),
           choice_margin(strength_step(l.strength) ? strength_step(l.strength)->margin : 0),
           captures_followed(strength_step(l.strength) ? strength_step(l.strength)->captures : ALL_CAPTURES),
-          first_depth(1) {
+          full_strength(!strength_step(l.strength)), first_depth(1) {
         tt = table.entries();
         mask = Table::SIZE - 1;
         age = search_age;
@@ -565,6 +572,11 @@ struct Searcher {
         // The evaluation of this node, asked for at most once.
         int static_eval = INF;
         const auto eval = [&] { return static_eval != INF ? static_eval : (static_eval = evaluate_here()); };
+
+        // Near the leaves, a position whose evaluation stands far above beta is taken to hold it.
+        if (full_strength && !pv && !check && depth <= STATIC_CUT_DEPTH && std::abs(beta) < MATE - 1000 &&
+            eval() - STATIC_CUT_MARGIN * depth >= beta)
+            return eval();
 
         // Null move: if passing still holds beta, a real move will too.
         if (null_ok && !pv && !check && depth >= 3 && eval() >= beta) {
